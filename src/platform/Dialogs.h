@@ -1,0 +1,32 @@
+#pragma once
+
+// Every modal box of the program goes through this, so that tests can
+// answer them from a script and never block on a real dialog.
+
+#include <QString>
+
+class QWidget;
+
+namespace stratagon {
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // OK only, no icon.
+    virtual void message(QWidget* parent, const QString& text, const QString& title) = 0;
+    // Yes/No with the question icon; true for Yes.
+    virtual bool question(QWidget* parent, const QString& text, const QString& title) = 0;
+    // Text input with prompt, title and preset text; "" when cancelled.
+    virtual QString input(QWidget* parent, const QString& prompt, const QString& title,
+                          const QString& preset) = 0;
+};
+
+class QtDialogs final : public Dialogs {
+public:
+    void message(QWidget* parent, const QString& text, const QString& title) override;
+    bool question(QWidget* parent, const QString& text, const QString& title) override;
+    QString input(QWidget* parent, const QString& prompt, const QString& title,
+                  const QString& preset) override;
+};
+
+}  // namespace stratagon

@@ -1,0 +1,34 @@
+#include "platform/Paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace stratagon {
+
+QString programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString resolvePath(const QString& folder, const QString& relative)
+{
+    QString current = folder;
+    const QStringList parts = QString(relative).replace('\\', '/').split('/', Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        QDir dir(current);
+        QString name = part;
+        if (!dir.exists(part)) {
+            const QStringList entries = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+            for (const QString& entry : entries)
+                if (entry.compare(part, Qt::CaseInsensitive) == 0) {
+                    name = entry;
+                    break;
+                }
+        }
+        current = dir.filePath(name);
+    }
+    return current;
+}
+
+}  // namespace stratagon

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace stratagon {
+
+// The folder of the program file, whatever the working directory.
+QString programFolder();
+
+// A path below `folder` given as "cards/Afrika.mgi" or "Data/Info.ico":
+// each part is matched without regard to case when the exact name is absent,
+// so "Data" and "data" name one folder.
+QString resolvePath(const QString& folder, const QString& relative);
+
+// Conversions between the rules' UTF-8 strings and Qt's.
+inline QString qs(const std::string& s) { return QString::fromStdString(s); }
+inline std::string ss(const QString& s) { return s.toStdString(); }
+
+}  // namespace stratagon

@@ -1,0 +1,105 @@
+#pragma once
+
+// The program's windows and what they share. Every window exists at most
+// once: show* creates it when it is not open (its constructor is its opening
+// routine) and shows and raises it; the accessors give the open window or
+// nullptr. Closing a window destroys it.
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+namespace stratagon {
+
+struct WorldState;
+class RandomSource;
+class Dialogs;
+class ImageStore;
+class MainWindow;
+class OptionsMenuWindow;
+class NewGameWindow;
+class SettingsWindow;
+class CreditsWindow;
+class CountryPickWindow;
+class GeneralListWindow;
+class TaskWindow;
+class RanksWindow;
+class DeployWindow;
+
+class Program : public QObject {
+    Q_OBJECT
+public:
+    Program(WorldState& world, RandomSource& random, Dialogs& dialogs, QString folder);
+    ~Program() override;
+
+    WorldState& world;
+    RandomSource& random;
+    Dialogs& dialogs;
+
+    // The program folder, and a file below it ("cards/Afrika.mgi", "Data/Info.ico").
+    QString folder() const { return folder_; }
+    QString path(const QString& relative) const;
+
+    // The loading window's sequence: read game.dat, fill the status texts,
+    // show the options menu. False after the error box: the program ends.
+    bool start();
+
+    MainWindow* mainWindow() const;
+    OptionsMenuWindow* optionsMenu() const;
+    NewGameWindow* newGameWindow() const;
+    SettingsWindow* settingsWindow() const;
+    CreditsWindow* creditsWindow() const;
+    CountryPickWindow* countryPickWindow() const;
+    GeneralListWindow* generalListWindow() const;
+    TaskWindow* taskWindow() const;
+    RanksWindow* ranksWindow() const;
+    DeployWindow* deployWindow() const;
+
+    MainWindow* showMainWindow();
+    OptionsMenuWindow* showOptionsMenu();
+    NewGameWindow* showNewGame();
+    SettingsWindow* showSettings();
+    CreditsWindow* showCredits();
+    CountryPickWindow* showCountryPick();
+    GeneralListWindow* showGeneralList();
+    // Creates the task window without showing it (the roster fills it first);
+    // wasOpen tells whether it existed before.
+    TaskWindow* taskWindowForOpening(bool* wasOpen);
+    RanksWindow* showRanks();
+    DeployWindow* showDeploy();
+
+    // `playing` of the main window; false when there is none.
+    bool playing() const;
+    // Stops or starts the main window's clock when there is one.
+    void stopClock();
+    void startClock();
+
+    ImageStore& imageStore();
+
+    // "Beenden": the program ends at once.
+    void quit();
+    bool quitRequested() const { return quitRequested_; }
+
+signals:
+    void quitting();
+
+private:
+    template <typename W, typename... Args>
+    W* show(QPointer<W>& slot, Args&&... args);
+
+    QString folder_;
+    bool quitRequested_ = false;
+    ImageStore* imageStore_ = nullptr;
+    QPointer<MainWindow> mainWindow_;
+    QPointer<OptionsMenuWindow> optionsMenu_;
+    QPointer<NewGameWindow> newGame_;
+    QPointer<SettingsWindow> settings_;
+    QPointer<CreditsWindow> credits_;
+    QPointer<CountryPickWindow> countryPick_;
+    QPointer<GeneralListWindow> generalList_;
+    QPointer<TaskWindow> task_;
+    QPointer<RanksWindow> ranks_;
+    QPointer<DeployWindow> deploy_;
+};
+
+}  // namespace stratagon

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "world/Random.h"
+#include "world/WorldState.h"
+
+namespace stratagon {
+
+// The side's general with the highest EP above 0 among those not in battle;
+// the lower slot on ties; 0 when none qualifies.
+int bestGeneral(const WorldState& world, int side);
+
+// One step of every battle (clock tick, step 3). Fills the player's battle
+// list; ends battles whose score passed 100.
+void battleStep(WorldState& world, RandomSource& random);
+
+// Appends a battle with the scores 20/80 and marks both generals in battle.
+// Returns its index, or 0 when the table is full.
+int openBattle(WorldState& world, int country, int attacker, int attackerGeneral, int defender,
+               int defenderGeneral);
+
+// True when any running battle is fought over `country`.
+bool countryContested(const WorldState& world, int country);
+
+}  // namespace stratagon

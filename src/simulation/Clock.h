@@ -1,0 +1,35 @@
+#pragma once
+
+#include "simulation/GameView.h"
+#include "world/Random.h"
+#include "world/WorldState.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace stratagon {
+
+extern const std::array<std::string_view, 13> MonthNames;  // 1..12; 0 is ""
+
+// One tick of the game clock, all nine steps in order.
+void clockTick(WorldState& world, RandomSource& random, GameView& view);
+
+// Step 2: the calendar.
+void advanceCalendar(WorldState& world, RandomSource& random);
+
+// The training pass of one country: slots 0..generalCount in training gain
+// 1 EP on a draw of 0 in 0..15.
+void trainGenerals(WorldState& world, RandomSource& random, int country);
+
+// Fills Kontinent, land, Genralmenge and the panel lists for country h,
+// under its holder's name when a side in play holds it.
+void fillPanelValues(WorldState& world, int h);
+
+// "Januar 2000"
+std::string dateText(const WorldState& world);
+
+// Paints every country of side(0) red and of side(1) green through the view.
+void recolourMap(const WorldState& world, GameView& view);
+
+}  // namespace stratagon

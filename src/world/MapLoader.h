@@ -1,0 +1,31 @@
+#pragma once
+
+#include "world/WorldState.h"
+
+#include <string>
+#include <string_view>
+
+namespace stratagon {
+
+struct MapLoadResult {
+    bool ok = false;
+    std::string message;  // German, for the message box; empty when ok
+    std::string title;    // "Fehler !"
+};
+
+// The text of the wrong-version message.
+extern const char* const WrongMapVersionMessage;
+
+// Reads a .mgi map file (Windows-1252) into the world. On any failure the
+// world is left exactly as it was and the result says what was wrong.
+MapLoadResult loadMap(WorldState& world, const std::string& path);
+
+// The same from bytes already in memory; `path` becomes mapFileName.
+MapLoadResult loadMapFromBytes(WorldState& world, std::string_view bytes, const std::string& path);
+
+// Windows-1252 to UTF-8, all 256 byte values.
+std::string windows1252ToUtf8(std::string_view bytes);
+// UTF-8 to Windows-1252; characters it cannot hold become '?'.
+std::string utf8ToWindows1252(std::string_view text);
+
+}  // namespace stratagon

@@ -1,0 +1,48 @@
+#include "world/Random.h"
+
+#include <chrono>
+
+namespace stratagon {
+
+int RandomSource::draw(int n)
+{
+    if (n <= 0)
+        return 0;
+    const int value = static_cast<int>(n * next());
+    // Guard against a number that rounds up to 1.0 in n * x.
+    return value >= n ? n - 1 : value;
+}
+
+TimeSeededRandom::TimeSeededRandom()
+{
+    reseed();
+}
+
+double TimeSeededRandom::next()
+{
+    return uniform_(engine_);
+}
+
+void TimeSeededRandom::reseed()
+{
+    // Several reseeds can fall on the same clock reading within one tick;
+    // mixing in a counter keeps them from replaying the same numbers.
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const auto nanos = static_cast<unsigned long long>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    std::seed_seq seq{static_cast<unsigned>(nanos), static_cast<unsigned>(nanos >> 32),
+                      static_cast<unsigned>(++reseedCount_)};
+    engine_.seed(seq);
+}
+
+double ScriptedRandom::next()
+{
+    if (numbers_.empty())
+        throw std::logic_error("ScriptedRandom: no number left");
+    ++draws;
+    const double x = numbers_.front();
+    numbers_.pop_front();
+    return x;
+}
+
+}  // namespace stratagon

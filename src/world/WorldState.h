@@ -1,0 +1,139 @@
+#pragma once
+
+// The one store of everything the game knows. Plain fixed-size tables, used
+// entries start at 1; the counts bound every loop. No Qt here: the rules and
+// their tests run without a window.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace stratagon {
+
+constexpr int MaxCountries = 100;      // country indices 1..100
+constexpr int MaxGenerals = 99;        // general slots 1..99
+constexpr int MaxNeighbours = 10;
+constexpr int MaxBattles = 99;         // battle entries 1..99
+constexpr int MaxGridSize = 99;        // grid rows / columns 1..99
+constexpr int GridCellPixels = 17;
+constexpr int MaxPlayerBattles = 25;   // places of the player's battle list
+constexpr int PlayerAttackLimit = 25;  // the player opens no 26th battle
+
+enum CountryKind : int16_t { KindPlayer = 0, KindPassive = 1, KindOpponent = 2 };
+
+enum GeneralStatus : int32_t { Ready = 0, Training = 1, InBattle = 2 };
+
+// Colours as 0x00BBGGRR.
+using Rgb = uint32_t;
+constexpr Rgb PlayerColour = 255;       // red
+constexpr Rgb OpponentColour = 65280;   // green
+constexpr Rgb DarkGreen = 32768;        // window backgrounds
+constexpr Rgb White = 0xFFFFFF;
+
+template <typename T, int N>
+using Table = std::array<T, N>;
+
+// One entry of the battle panel's list, copied during the battle step.
+struct PlayerBattleEntry {
+    std::string country;
+    std::string attackerSide;
+    int16_t attackerScore = 0;
+    std::string attackerGeneral;
+    int16_t attackerEP = 0;
+    std::string defenderSide;
+    int16_t defenderScore = 0;
+    std::string defenderGeneral;
+    int16_t defenderEP = 0;
+
+    bool operator==(const PlayerBattleEntry&) const = default;
+};
+
+struct WorldState {
+    // Settings (game.dat)
+    int32_t monthInterval = 0;
+    int32_t aiDivisor = 0;
+
+    // Map header
+    int32_t countryCount = 0;
+    int32_t gridColumns = 0;
+    int32_t gridRows = 0;
+    std::string continentName;
+    std::string defaultSideCode;
+    std::string mapFileName;
+
+    // Country tables, 0..100
+    Table<std::string, MaxCountries + 1> countryName{};
+    Table<std::string, MaxCountries + 1> countryCode{};
+    Table<int32_t, MaxCountries + 1> countryOwner{};
+    Table<int16_t, MaxCountries + 1> countryKind{};
+    Table<int32_t, MaxCountries + 1> fillX{};
+    Table<int32_t, MaxCountries + 1> fillY{};
+    Table<int32_t, MaxCountries + 1> countryValueA{};
+    Table<int32_t, MaxCountries + 1> countryValueB{};
+    Table<int32_t, MaxCountries + 1> neighbourCount{};
+    Table<Table<std::string, MaxNeighbours + 1>, MaxCountries + 1> neighbourName{};
+
+    // General tables per side (0..100) and slot (0..99)
+    Table<int32_t, MaxCountries + 1> generalCount{};
+    Table<Table<std::string, MaxGenerals + 1>, MaxCountries + 1> generalName{};
+    Table<Table<int32_t, MaxGenerals + 1>, MaxCountries + 1> generalEP{};
+    Table<Table<int32_t, MaxGenerals + 1>, MaxCountries + 1> generalStatus{};
+    Table<std::string, 11> statusText{};
+
+    // Sides in play
+    Table<int32_t, 10> side{};
+    int32_t sideMax = 0;
+
+    // Battles in progress, 1..battleCount, packed
+    int32_t battleCount = 0;
+    Table<int32_t, MaxBattles + 1> battleCountry{};
+    Table<int32_t, MaxBattles + 1> battleAttacker{};
+    Table<int32_t, MaxBattles + 1> battleDefender{};
+    Table<int32_t, MaxBattles + 1> battleAttackerGeneral{};
+    Table<int32_t, MaxBattles + 1> battleDefenderGeneral{};
+    Table<int32_t, MaxBattles + 1> battleAttackerScore{};
+    Table<int32_t, MaxBattles + 1> battleDefenderScore{};
+
+    // Country-code grid: gridCell[column][row], both 1..99; '\0' is an empty cell
+    Table<std::string, MaxGridSize + 1> gridRowText{};
+    Table<Table<char, MaxGridSize + 1>, MaxGridSize + 1> gridCell{};
+
+    // Main-window members (the window reads and writes them through accessors)
+    bool playing = false;
+    int32_t r = 0;
+    int32_t kl = 0;
+    int32_t jk = 0;
+    int32_t hh = 0;
+    int32_t bb = 0;
+    std::string Kontinent;
+    int32_t Genralmenge = 0;
+    std::string land;
+    bool sideMenuClosed = false;
+    bool battleMode = true;
+    int32_t shownCountry = 0;
+    Table<std::string, MaxGenerals + 1> panelGeneralName{};
+    Table<int32_t, MaxGenerals + 1> panelGeneralEP{};
+    int32_t month = 0;
+    int32_t year = 0;
+    std::string monthName;
+    int32_t tickCount = 0;
+    uint8_t playerBattleCount = 0;
+    Table<PlayerBattleEntry, MaxPlayerBattles + 1> playerBattleList{};
+
+    bool operator==(const WorldState&) const = default;
+};
+
+// Look-ups over countries 1..countryCount. They scan without stopping, so the
+// last match wins; 0 or "" when nothing matches. Case-sensitive.
+int codeToCountry(const WorldState& w, const std::string& code);
+std::string nameToCode(const WorldState& w, const std::string& name);
+int countryIndexByName(const WorldState& w, const std::string& name);
+
+// The cell code under grid column/row; "" outside 1..99 or the loaded grid.
+std::string cellCode(const WorldState& w, int column, int row);
+
+inline bool validCountry(const WorldState& w, int i) { return i >= 1 && i <= w.countryCount; }
+inline bool validSideIndex(int i) { return i >= 0 && i <= MaxCountries; }
+inline bool validSlot(int s) { return s >= 0 && s <= MaxGenerals; }
+
+}  // namespace stratagon

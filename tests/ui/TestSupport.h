@@ -1,0 +1,98 @@
+#pragma once
+
+// Shared by the window tests: scripted dialogs and a program folder of its
+// own with the shipped files in it.
+
+#include "platform/Dialogs.h"
+#include "shell/Program.h"
+#include "world/Random.h"
+#include "world/WorldState.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <deque>
+#include <memory>
+#include <vector>
+
+namespace stratagon::test {
+
+struct ShownMessage {
+    QString kind;  // "message", "question" or "input"
+    QString text;
+    QString title;
+    QString preset;
+};
+
+class ScriptedDialogs final : public Dialogs {
+public:
+    void message(QWidget*, const QString& text, const QString& title) override
+    {
+        shown.push_back({"message", text, title, {}});
+    }
+    bool question(QWidget*, const QString& text, const QString& title) override
+    {
+        shown.push_back({"question", text, title, {}});
+        if (answers.empty())
+            return false;
+        const bool yes = answers.front();
+        answers.pop_front();
+        return yes;
+    }
+    QString input(QWidget*, const QString& prompt, const QString& title, const QString& preset) override
+    {
+        shown.push_back({"input", prompt, title, preset});
+        if (inputs.empty())
+            return {};
+        QString text = inputs.front();
+        inputs.pop_front();
+        return text;
+    }
+
+    std::vector<ShownMessage> shown;
+    std::deque<bool> answers;   // Yes/No answers, No when empty
+    std::deque<QString> inputs; // texts the input box returns, "" (cancel) when empty
+};
+
+inline bool copyTree(const QString& from, const QString& to)
+{
+    QDir source(from);
+    if (!source.exists())
+        return false;
+    QDir().mkpath(to);
+    for (const QFileInfo& entry : source.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+        const QString target = to + '/' + entry.fileName();
+        if (entry.isDir()) {
+            if (!copyTree(entry.filePath(), target))
+                return false;
+        } else if (!QFile::copy(entry.filePath(), target)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A program on a temporary copy of the shipped assets.
+struct TestProgram {
+    TestProgram() : world(std::make_unique<WorldState>())
+    {
+        copyTree(QStringLiteral(STRATAGON_ASSETS), folder.path());
+        program = std::make_unique<Program>(*world, random, dialogs, folder.path());
+    }
+    ~TestProgram()
+    {
+        program.reset();
+        QApplication::processEvents();
+    }
+    QString path(const QString& relative) const { return folder.path() + '/' + relative; }
+
+    QTemporaryDir folder;
+    std::unique_ptr<WorldState> world;
+    SeededRandom random{12345};
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Program> program;
+};
+
+}  // namespace stratagon::test
