@@ -1,12 +1,12 @@
 #include "world/Settings.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <system_error>
 
 namespace stratagon {
@@ -20,6 +20,8 @@ FileResult failure(int number)
 
 // The reader's own failure: the file holds fewer than two numbers.
 constexpr int ReadPastEndNumber = ENODATA;
+// A field that is not a whole number.
+constexpr int NotANumber = EINVAL;
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -42,7 +44,9 @@ std::string describeError(int errorNumber)
     case EIO:
         return "Ein-/Ausgabefehler.";
     case ReadPastEndNumber:
-        return "Einlesen hinter dem Dateiende.";
+        return "Die Datei enthält weniger als zwei Zahlen.";
+    case NotANumber:
+        return "Ein Eintrag der Datei ist keine ganze Zahl.";
     default:
         return "Dateifehler (" + std::string(std::strerror(errorNumber)) + ").";
     }
@@ -61,6 +65,11 @@ FileResult readSettings(WorldState& world, const std::string& path)
     if (in.bad())
         return failure(EIO);
 
+    return parseSettings(world, text);
+}
+
+FileResult parseSettings(WorldState& world, std::string_view text)
+{
     // Before a number: skip blanks and line ends. A number ends at a blank,
     // a comma or a line end. Whatever follows the second is ignored.
     int32_t values[2] = {0, 0};
@@ -73,16 +82,19 @@ FileResult readSettings(WorldState& world, const std::string& path)
         const std::size_t start = pos;
         while (pos < text.size() && !isSpace(text[pos]) && text[pos] != ',')
             ++pos;
-        const std::string field = text.substr(start, pos - start);
+        const std::string field(text.substr(start, pos - start));
         if (pos < text.size() && text[pos] == ',')
             ++pos;
-        // A field that is not a whole number in range counts as 0, the way a
-        // numeric read of text does; the game then runs with that value.
-        long long value = 0;
-        std::istringstream number(field);
-        if (!(number >> value) || value < INT32_MIN || value > INT32_MAX)
-            value = 0;
-        values[n] = static_cast<int32_t>(value);
+        // Something that is not a whole number is no setting: the game would
+        // run with a clock or an opponent nobody chose.
+        std::string_view digits = field;
+        if (!digits.empty() && digits.front() == '+')
+            digits.remove_prefix(1);
+        int32_t value = 0;
+        const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size())
+            return failure(NotANumber);
+        values[n] = value;
     }
     world.monthInterval = values[0];
     world.aiDivisor = values[1];

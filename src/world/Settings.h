@@ -3,6 +3,7 @@
 #include "world/WorldState.h"
 
 #include <string>
+#include <string_view>
 
 namespace stratagon {
 
@@ -16,6 +17,9 @@ struct FileResult {
 // Fails on a missing or unreadable file and on fewer than two numbers; the
 // world is changed only on success.
 FileResult readSettings(WorldState& world, const std::string& path);
+
+// The same on the file's bytes.
+FileResult parseSettings(WorldState& world, std::string_view text);
 
 // The file's content for two values: " 416 \r\n 16 \r\n".
 std::string settingsFileText(int monthInterval, int aiDivisor);
