@@ -1,0 +1,90 @@
+// The player's roster: recruiting, dismissing and tasks of the generals of
+// side(0).
+
+#include "simulation/PlayerActions.h"
+
+namespace stratagon {
+
+namespace {
+
+bool playerSideValid(const WorldState& world)
+{
+    return validSideIndex(world.side[0]);
+}
+
+// A battle names its generals by slot; after slot `removed` of `side` is
+// vacated and the later ones move down, the battle keeps its general, or
+// fights on with the stand-in slot 0 when its general was the one removed.
+int32_t slotAfterDismissal(int32_t slot, int removed)
+{
+    if (slot == removed)
+        return 0;
+    return slot > removed ? slot - 1 : slot;
+}
+
+}  // namespace
+
+RecruitOutcome recruitGeneral(WorldState& world, const std::string& name)
+{
+    if (!playerSideValid(world))
+        return RecruitOutcome::RosterFull;
+    const int p = world.side[0];
+    if (world.generalCount[p] >= MaxGenerals)
+        return RecruitOutcome::RosterFull;
+    if (name.empty())
+        return RecruitOutcome::NoName;
+    const int n = world.generalCount[p] + 1;
+    world.generalCount[p] = n;
+    world.generalName[p][n] = name;  // kept as typed, blanks and all
+    world.generalEP[p][n] = 1;
+    world.generalStatus[p][n] = Training;
+    return RecruitOutcome::Recruited;
+}
+
+bool dismissGeneral(WorldState& world, int slot)
+{
+    if (!playerSideValid(world))
+        return false;
+    const int p = world.side[0];
+    const int n = world.generalCount[p];
+    if (slot < 1 || slot > n)
+        return false;
+
+    for (int s = slot; s < n; ++s) {
+        world.generalName[p][s] = world.generalName[p][s + 1];
+        world.generalEP[p][s] = world.generalEP[p][s + 1];
+        world.generalStatus[p][s] = world.generalStatus[p][s + 1];
+    }
+    world.generalName[p][n].clear();
+    world.generalEP[p][n] = 0;
+    world.generalStatus[p][n] = Ready;
+    world.generalCount[p] = n - 1;
+
+    // The attacker's slot belongs to the attacker's tables and the defender's
+    // to the defender's, so each is renumbered only when that side is p.
+    for (int b = 1; b <= world.battleCount && b <= MaxBattles; ++b) {
+        if (world.battleAttacker[b] == p)
+            world.battleAttackerGeneral[b] = slotAfterDismissal(world.battleAttackerGeneral[b], slot);
+        if (world.battleDefender[b] == p)
+            world.battleDefenderGeneral[b] = slotAfterDismissal(world.battleDefenderGeneral[b], slot);
+    }
+    return true;
+}
+
+TaskOutcome setGeneralTask(WorldState& world, int slot, GeneralStatus task)
+{
+    if (!playerSideValid(world))
+        return TaskOutcome::NoGeneral;
+    const int p = world.side[0];
+    if (slot < 1 || slot > world.generalCount[p])
+        return TaskOutcome::NoGeneral;
+    if (world.generalStatus[p][slot] == InBattle)
+        return TaskOutcome::InBattle;
+    // Only a battle puts a general into battle; a task is ready or training.
+    if (task != Ready && task != Training)
+        return TaskOutcome::NoGeneral;
+    world.generalStatus[p][slot] = task;
+    return TaskOutcome::Set;
+}
+
+}  // namespace stratagon
