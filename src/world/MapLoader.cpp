@@ -1,0 +1,486 @@
+#include "world/MapLoader.h"
+
+#include "world/Settings.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace stratagon {
+
+const char* const WrongMapVersionMessage =
+    "Entweder handelt es sich um keine Stratagonkarte oder die Version der Karte ist nicht "
+    "kompatibel mit dieser Version";
+
+namespace {
+
+constexpr const char* ErrorTitle = "Fehler !";
+
+// ---------------------------------------------------------------------------
+// Windows-1252
+
+// 0x80..0x9F. The five bytes the code page leaves undefined map to the C1
+// control of the same number, so every byte survives a round trip.
+constexpr std::array<char32_t, 32> HighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char32_t codePoint(unsigned char byte)
+{
+    return byte >= 0x80 && byte <= 0x9F ? HighControls[byte - 0x80] : char32_t(byte);
+}
+
+void appendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+std::string_view trimBlanks(std::string_view s)
+{
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+// A whole decimal number in 32 bits, optional sign, blanks around it allowed.
+bool readInt32(std::string_view text, int32_t& value)
+{
+    text = trimBlanks(text);
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-')
+            return false;
+    }
+    if (text.empty())
+        return false;
+    int32_t v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v, 10);
+    if (ec != std::errc() || end != text.data() + text.size())
+        return false;
+    value = v;
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Fields
+
+// Fields end at a comma or a line end (CR LF, LF or a lone CR). A field that
+// starts with a quotation mark runs to the next one and keeps its commas and
+// line ends; anything between the closing mark and the separator is dropped.
+// Other fields are taken as they stand, trimmed of blanks; a quotation mark
+// inside them is an ordinary character.
+class FieldReader {
+public:
+    enum class Status { Ok, End, OpenQuote };
+
+    explicit FieldReader(std::string_view bytes) : bytes_(bytes) {}
+
+    Status next(std::string_view& field)
+    {
+        const std::size_t size = bytes_.size();
+        if (pos_ >= size)
+            return Status::End;
+        std::size_t p = pos_;
+        while (p < size && isBlank(bytes_[p]))
+            ++p;
+        if (p < size && bytes_[p] == '"') {
+            const std::size_t open = p + 1;
+            const std::size_t close = bytes_.find('"', open);
+            if (close == std::string_view::npos)
+                return Status::OpenQuote;
+            field = bytes_.substr(open, close - open);
+            p = close + 1;
+            while (p < size && bytes_[p] != ',' && !isLineEnd(bytes_[p]))
+                ++p;
+        } else {
+            const std::size_t start = p;
+            while (p < size && bytes_[p] != ',' && !isLineEnd(bytes_[p]))
+                ++p;
+            field = trimBlanks(bytes_.substr(start, p - start));
+        }
+        pos_ = skipSeparator(p);
+        return Status::Ok;
+    }
+
+private:
+    std::size_t skipSeparator(std::size_t p) const
+    {
+        if (p >= bytes_.size())
+            return p;
+        if (bytes_[p] == '\r' && p + 1 < bytes_.size() && bytes_[p + 1] == '\n')
+            return p + 2;
+        return p + 1;
+    }
+
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+};
+
+// ---------------------------------------------------------------------------
+// The map as read, before anything of the world is touched. Texts are views
+// into the file's bytes, still in Windows-1252.
+
+struct StagedGeneral {
+    std::string_view name;
+    int32_t ep = 0;
+};
+
+struct StagedCountry {
+    std::string_view name;
+    char code = 0;
+    std::string_view codeText;
+    int32_t generalCount = 0;
+    int32_t valueA = 0;
+    int32_t valueB = 0;
+    int32_t fillX = 0;
+    int32_t fillY = 0;
+    int32_t neighbourCount = 0;
+    std::array<std::string_view, MaxNeighbours + 1> neighbour{};
+    std::size_t firstGeneral = 0;  // into StagedMap::generals
+};
+
+struct StagedMap {
+    int32_t countryCount = 0;
+    int32_t gridColumns = 0;
+    int32_t gridRows = 0;
+    std::string_view continentName;
+    std::string_view defaultSideCode;
+    std::vector<StagedCountry> countries;  // 0 .. countryCount-1
+    std::vector<StagedGeneral> generals;
+    std::array<std::string_view, MaxGridSize + 1> rows{};
+};
+
+// What a field means, for the messages; formatted only when something fails.
+struct Where {
+    const char* what;
+    int country = 0;  // 1.. when the field belongs to a country record
+    int item = 0;     // neighbour, general or row number
+};
+
+std::string describe(const Where& where)
+{
+    std::string text;
+    if (where.country > 0)
+        text = "Land " + std::to_string(where.country) + ", ";
+    text += where.what;
+    if (where.item > 0)
+        text += " " + std::to_string(where.item);
+    return text;
+}
+
+std::string shown(std::string_view raw)
+{
+    constexpr std::size_t Longest = 40;
+    std::string text = windows1252ToUtf8(raw.substr(0, Longest));
+    if (raw.size() > Longest)
+        text += "...";
+    return "\"" + text + "\"";
+}
+
+class Parser {
+public:
+    explicit Parser(std::string_view bytes) : reader_(bytes) {}
+
+    std::string error;
+    bool wrongVersion = false;
+
+    bool parse(StagedMap& map)
+    {
+        std::string_view f;
+        if (!field({"Formatversion"}, f))
+            return false;
+        int32_t version = 0;
+        if (!readInt32(f, version) || version != 1) {
+            wrongVersion = true;
+            return false;
+        }
+        if (!skip({"Kopfzeile, Feld 2"}) || !skip({"Kopfzeile, Feld 3"}))
+            return false;
+        if (!number({"Anzahl der Länder"}, 1, MaxCountries, map.countryCount) ||
+            !number({"Spalten des Rasters"}, 1, MaxGridSize, map.gridColumns) ||
+            !number({"Zeilen des Rasters"}, 1, MaxGridSize, map.gridRows) ||
+            !field({"Name des Kontinents"}, map.continentName) ||
+            !field({"Kürzel des Startlandes"}, map.defaultSideCode) ||
+            !skip({"Kopfzeile, Feld 9"}) || !skip({"Kopfzeile, Feld 10"}))
+            return false;
+
+        map.countries.resize(std::size_t(map.countryCount));
+        for (int i = 1; i <= map.countryCount; ++i)
+            if (!country(i, map.countries[std::size_t(i - 1)], map.generals))
+                return false;
+
+        if (!skip({"Kennung des Rasters"}))
+            return false;
+        for (int row = 1; row <= map.gridRows; ++row)
+            if (!field({"Rasterzeile", 0, row}, map.rows[std::size_t(row)]))
+                return false;
+        return true;
+    }
+
+private:
+    bool country(int i, StagedCountry& c, std::vector<StagedGeneral>& generals)
+    {
+        if (!field({"Name", i}, c.name) || !field({"Kürzel", i}, c.codeText))
+            return false;
+        if (c.codeText.size() != 1 || static_cast<unsigned char>(c.codeText[0]) < 0x20 ||
+            static_cast<unsigned char>(c.codeText[0]) > 0x7E) {
+            error = "Die Karte ist fehlerhaft: " + describe({"Kürzel", i}) + " ist " +
+                    shown(c.codeText) + ", erwartet wird ein einzelnes Zeichen (ohne Umlaute).";
+            return false;
+        }
+        c.code = c.codeText[0];
+        if (!number({"Anzahl der Generäle", i}, 0, MaxGenerals, c.generalCount) ||
+            !skip({"Feld 4", i}) ||
+            !number({"Wert A", i}, INT32_MIN, INT32_MAX, c.valueA) ||
+            !number({"Wert B", i}, INT32_MIN, INT32_MAX, c.valueB) ||
+            !skip({"Feld 7", i}) ||
+            !number({"Startpunkt x", i}, INT32_MIN, INT32_MAX, c.fillX) ||
+            !number({"Startpunkt y", i}, INT32_MIN, INT32_MAX, c.fillY) ||
+            !number({"Anzahl der Nachbarn", i}, 0, MaxNeighbours, c.neighbourCount) ||
+            !skip({"Feld 11", i}))
+            return false;
+        for (int k = 1; k <= c.neighbourCount; ++k)
+            if (!field({"Nachbar", i, k}, c.neighbour[std::size_t(k)]))
+                return false;
+        if (!skip({"Feld 13", i}))
+            return false;
+        c.firstGeneral = generals.size();
+        for (int j = 1; j <= c.generalCount; ++j) {
+            StagedGeneral g;
+            if (!field({"Name des Generals", i, j}, g.name) ||
+                !number({"EP des Generals", i, j}, INT32_MIN, INT32_MAX, g.ep) ||
+                !skip({"Feld nach den EP des Generals", i, j}))
+                return false;
+            generals.push_back(g);
+        }
+        return true;
+    }
+
+    bool field(const Where& where, std::string_view& out)
+    {
+        switch (reader_.next(out)) {
+        case FieldReader::Status::Ok:
+            return true;
+        case FieldReader::Status::End:
+            error = "Die Kartendatei endet zu früh: es fehlt " + describe(where) + ".";
+            return false;
+        case FieldReader::Status::OpenQuote:
+            error = "Die Karte ist fehlerhaft: bei " + describe(where) +
+                    " fehlt das schließende Anführungszeichen.";
+            return false;
+        }
+        return false;
+    }
+
+    bool skip(const Where& where)
+    {
+        std::string_view ignored;
+        return field(where, ignored);
+    }
+
+    bool number(const Where& where, int32_t low, int32_t high, int32_t& out)
+    {
+        std::string_view f;
+        if (!field(where, f))
+            return false;
+        int32_t value = 0;
+        if (!readInt32(f, value)) {
+            error = "Die Karte ist fehlerhaft: " + describe(where) + " ist " + shown(f) +
+                    ", erwartet wird eine ganze Zahl.";
+            return false;
+        }
+        if (value < low || value > high) {
+            error = "Die Karte ist fehlerhaft: " + describe(where) + " ist " + std::to_string(value) +
+                    ", erlaubt ist " + std::to_string(low) + " bis " + std::to_string(high) + ".";
+            return false;
+        }
+        out = value;
+        return true;
+    }
+
+    FieldReader reader_;
+};
+
+// Every index below comes from a count the parser has range-checked.
+void apply(const StagedMap& map, WorldState& world, const std::string& path)
+{
+    world.countryCount = map.countryCount;
+    world.gridColumns = map.gridColumns;
+    world.gridRows = map.gridRows;
+    world.continentName = windows1252ToUtf8(map.continentName);
+    world.defaultSideCode = windows1252ToUtf8(map.defaultSideCode);
+
+    for (int i = 1; i <= map.countryCount; ++i) {
+        const StagedCountry& c = map.countries[std::size_t(i - 1)];
+        world.countryName[i] = windows1252ToUtf8(c.name);
+        world.countryOwner[i] = i;
+        world.countryCode[i].assign(1, c.code);
+        world.generalCount[i] = c.generalCount;
+        world.countryValueA[i] = c.valueA;
+        world.countryValueB[i] = c.valueB;
+        world.fillX[i] = c.fillX;
+        world.fillY[i] = c.fillY;
+        world.neighbourCount[i] = c.neighbourCount;
+        for (int k = 1; k <= c.neighbourCount; ++k)
+            world.neighbourName[i][k] = windows1252ToUtf8(c.neighbour[std::size_t(k)]);
+        for (int j = 1; j <= c.generalCount; ++j) {
+            const StagedGeneral& g = map.generals[c.firstGeneral + std::size_t(j - 1)];
+            world.generalName[i][j] = windows1252ToUtf8(g.name);
+            world.generalEP[i][j] = g.ep;
+        }
+    }
+
+    // Cells take the row's raw bytes, so positions count characters of the
+    // file; a short row repeats its last character, an empty one is empty.
+    for (int row = 1; row <= map.gridRows; ++row) {
+        const std::string_view text = map.rows[std::size_t(row)];
+        world.gridRowText[row] = windows1252ToUtf8(text);
+        for (int col = 1; col <= map.gridColumns; ++col) {
+            char cell = 0;
+            if (!text.empty())
+                cell = text[std::min<std::size_t>(std::size_t(col), text.size()) - 1];
+            world.gridCell[col][row] = cell;
+        }
+    }
+
+    for (int country = 1; country <= MaxCountries; ++country)
+        for (int slot = 1; slot <= MaxGenerals; ++slot)
+            world.generalStatus[country][slot] = Ready;
+
+    world.mapFileName = path;
+}
+
+MapLoadResult failed(std::string message)
+{
+    return {false, std::move(message), ErrorTitle};
+}
+
+}  // namespace
+
+MapLoadResult loadMapFromBytes(WorldState& world, std::string_view bytes, const std::string& path)
+{
+    // Parse everything first: a map that fails anywhere leaves the world
+    // exactly as it was.
+    StagedMap map;
+    Parser parser(bytes);
+    if (!parser.parse(map))
+        return failed(parser.wrongVersion ? std::string(WrongMapVersionMessage) : parser.error);
+    apply(map, world, path);
+    return {true, {}, {}};
+}
+
+MapLoadResult loadMap(WorldState& world, const std::string& path)
+{
+    errno = 0;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!file)
+        return failed("Die Kartendatei \"" + path + "\" kann nicht geöffnet werden: " +
+                      describeError(errno ? errno : ENOENT));
+    std::string bytes;
+    char buffer[1 << 16];
+    for (;;) {
+        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
+        bytes.append(buffer, got);
+        if (got < sizeof buffer)
+            break;
+    }
+    if (std::ferror(file.get()))
+        return failed("Die Kartendatei \"" + path + "\" kann nicht gelesen werden: " +
+                      describeError(errno ? errno : EIO));
+    return loadMapFromBytes(world, bytes, path);
+}
+
+std::string windows1252ToUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4);
+    for (const char ch : bytes) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte < 0x80)
+            out += ch;
+        else
+            appendUtf8(out, codePoint(byte));
+    }
+    return out;
+}
+
+std::string utf8ToWindows1252(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    std::size_t p = 0;
+    while (p < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[p]);
+        if (lead < 0x80) {
+            out += char(lead);
+            ++p;
+            continue;
+        }
+        // Decode one sequence; anything malformed gives one '?' per byte.
+        int length = 0;
+        char32_t c = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            c = lead & 0x1F;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            c = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            c = lead & 0x07;
+        }
+        bool valid = length > 0 && p + std::size_t(length) <= text.size();
+        for (int k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[p + std::size_t(k)]);
+            if ((next & 0xC0) != 0x80)
+                valid = false;
+            else
+                c = (c << 6) | (next & 0x3F);
+        }
+        if (valid && ((length == 3 && c < 0x800) || (length == 4 && (c < 0x10000 || c > 0x10FFFF)) ||
+                      (c >= 0xD800 && c <= 0xDFFF)))
+            valid = false;
+        if (!valid) {
+            out += '?';
+            ++p;
+            continue;
+        }
+        p += std::size_t(length);
+
+        char byte = '?';
+        if (c >= 0xA0 && c <= 0xFF) {
+            byte = char(c);
+        } else {
+            for (std::size_t k = 0; k < HighControls.size(); ++k)
+                if (HighControls[k] == c) {
+                    byte = char(0x80 + k);
+                    break;
+                }
+        }
+        out += byte;
+    }
+    return out;
+}
+
+}  // namespace stratagon
