@@ -13,7 +13,16 @@ namespace stratagon {
 extern const std::array<std::string_view, 13> MonthNames;  // 1..12; 0 is ""
 
 // One tick of the game clock, all nine steps in order.
+// A tick that starts while another is still running (a timer firing inside
+// the end-of-game message) returns at once.
 void clockTick(WorldState& world, RandomSource& random, GameView& view);
+
+// Steps 1..8 without the end-of-game check: the set-up's own tick, which runs
+// before the sides are placed; the set-up judges the end once they are.
+void clockTickWithoutEndCheck(WorldState& world, RandomSource& random, GameView& view);
+
+// True while a tick runs.
+bool clockTickRunning();
 
 // Step 2: the calendar.
 void advanceCalendar(WorldState& world, RandomSource& random);

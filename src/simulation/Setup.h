@@ -13,8 +13,11 @@ extern const char* const MissingMapPictureMessage;
 // The game set-up: a fresh game on the map at mapPath, the player on side(0),
 // the opponent on country 9; the window's steps go through the view, and a
 // rejected map file is reported through view.showMessage and played on.
-// Returns false, with playing false and after telling the player, only when
-// the map picture cannot be loaded.
+// Returns false, with playing false and after telling the player, when the
+// map picture cannot be loaded, and also when the position just set up is
+// already decided (a map of one country, or a player's country that is not on
+// the map): then the end-of-game message has been shown and view.closeGame()
+// called, as at the end of a tick.
 bool startGame(WorldState& world, RandomSource& random, GameView& view, const std::string& mapPath);
 
 }  // namespace stratagon

@@ -1,0 +1,200 @@
+#include "simulation/Battle.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace stratagon {
+
+namespace {
+
+// A battle entry is only trusted as far as the tables reach: a side or slot
+// outside them reads as EP 0 and is never written.
+bool validGeneral(int side, int slot)
+{
+    return validSideIndex(side) && validSlot(slot);
+}
+
+int32_t epOf(const WorldState& w, int side, int slot)
+{
+    return validGeneral(side, slot) ? w.generalEP[side][slot] : 0;
+}
+
+const std::string& nameOf(const WorldState& w, int side, int slot)
+{
+    static const std::string none;
+    return validGeneral(side, slot) ? w.generalName[side][slot] : none;
+}
+
+const std::string& countryNameOf(const WorldState& w, int country)
+{
+    static const std::string none;
+    return validSideIndex(country) ? w.countryName[country] : none;
+}
+
+void setStatus(WorldState& w, int side, int slot, GeneralStatus status)
+{
+    if (validGeneral(side, slot))
+        w.generalStatus[side][slot] = status;
+}
+
+void addEP(WorldState& w, int side, int slot, int32_t amount)
+{
+    if (!validGeneral(side, slot))
+        return;
+    const int64_t sum = int64_t{w.generalEP[side][slot]} + amount;
+    w.generalEP[side][slot] =
+        static_cast<int32_t>(std::min<int64_t>(sum, std::numeric_limits<int32_t>::max()));
+}
+
+int16_t saturate16(int64_t value)
+{
+    return static_cast<int16_t>(std::clamp<int64_t>(value, std::numeric_limits<int16_t>::min(),
+                                                    std::numeric_limits<int16_t>::max()));
+}
+
+int32_t saturate32(int64_t value)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+void listForPlayer(WorldState& w, int k)
+{
+    // The list has 25 places. Battles beyond them (the opponent is not held
+    // to the player's limit) are stepped but not listed; they move up into
+    // the list as earlier battles end.
+    if (w.playerBattleCount >= MaxPlayerBattles)
+        return;
+    PlayerBattleEntry& entry = w.playerBattleList[++w.playerBattleCount];
+    const int attacker = w.battleAttacker[k];
+    const int defender = w.battleDefender[k];
+    const int attackerGeneral = w.battleAttackerGeneral[k];
+    const int defenderGeneral = w.battleDefenderGeneral[k];
+    entry.country = countryNameOf(w, w.battleCountry[k]);
+    entry.attackerSide = countryNameOf(w, attacker);
+    entry.attackerScore = saturate16(w.battleAttackerScore[k]);
+    entry.attackerGeneral = nameOf(w, attacker, attackerGeneral);
+    entry.attackerEP = saturate16(epOf(w, attacker, attackerGeneral));
+    entry.defenderSide = countryNameOf(w, defender);
+    entry.defenderScore = saturate16(w.battleDefenderScore[k]);
+    entry.defenderGeneral = nameOf(w, defender, defenderGeneral);
+    entry.defenderEP = saturate16(epOf(w, defender, defenderGeneral));
+}
+
+void removeBattle(WorldState& w, int k)
+{
+    // battleCount has already been lowered: entries k+1..old count move down.
+    for (int j = k; j <= w.battleCount; ++j) {
+        w.battleCountry[j] = w.battleCountry[j + 1];
+        w.battleAttacker[j] = w.battleAttacker[j + 1];
+        w.battleDefender[j] = w.battleDefender[j + 1];
+        w.battleAttackerGeneral[j] = w.battleAttackerGeneral[j + 1];
+        w.battleDefenderGeneral[j] = w.battleDefenderGeneral[j + 1];
+        w.battleAttackerScore[j] = w.battleAttackerScore[j + 1];
+        w.battleDefenderScore[j] = w.battleDefenderScore[j + 1];
+    }
+    const int freed = w.battleCount + 1;
+    w.battleCountry[freed] = 0;
+    w.battleAttacker[freed] = 0;
+    w.battleDefender[freed] = 0;
+    w.battleAttackerGeneral[freed] = 0;
+    w.battleDefenderGeneral[freed] = 0;
+    w.battleAttackerScore[freed] = 0;
+    w.battleDefenderScore[freed] = 0;
+}
+
+}  // namespace
+
+int bestGeneral(const WorldState& world, int side)
+{
+    if (!validSideIndex(side))
+        return 0;
+    const int count = std::clamp(world.generalCount[side], 0, MaxGenerals);
+    int32_t best = 0;
+    int result = 0;
+    for (int j = 1; j <= count; ++j) {
+        const int32_t status = world.generalStatus[side][j];
+        if (world.generalEP[side][j] > best && (status == Ready || status == Training)) {
+            best = world.generalEP[side][j];
+            result = j;
+        }
+    }
+    return result;
+}
+
+void battleStep(WorldState& world, RandomSource& random)
+{
+    WorldState& w = world;
+    w.battleCount = std::clamp(w.battleCount, 0, MaxBattles);
+    const int n = w.battleCount;
+    for (int k = 1; k <= n && k <= w.battleCount; ++k) {
+        const int attacker = w.battleAttacker[k];
+        const int defender = w.battleDefender[k];
+        const int attackerGeneral = w.battleAttackerGeneral[k];
+        const int defenderGeneral = w.battleDefenderGeneral[k];
+
+        const int r1 = random.draw(5);
+        const int r2 = random.draw(5);
+        // Held in 16 bits; beyond that range it saturates rather than wraps,
+        // so a much stronger side never turns into a loser.
+        const int16_t d = saturate16(int64_t{epOf(w, attacker, attackerGeneral)} * r1 -
+                                     int64_t{epOf(w, defender, defenderGeneral)} * r2);
+        w.battleDefenderScore[k] = saturate32(int64_t{w.battleDefenderScore[k]} - d / 10);
+        w.battleAttackerScore[k] = saturate32(100 - int64_t{w.battleDefenderScore[k]});
+
+        if (w.side[0] == attacker || w.side[0] == defender)
+            listForPlayer(w, k);
+
+        const bool defenderWins = w.battleDefenderScore[k] > 100;
+        const bool attackerWins = w.battleAttackerScore[k] > 100;
+        if (!defenderWins && !attackerWins)
+            continue;
+
+        --w.battleCount;
+        setStatus(w, attacker, attackerGeneral, Training);
+        setStatus(w, defender, defenderGeneral, Training);
+        const int country = w.battleCountry[k];
+        const int winner = defenderWins ? defender : attacker;
+        if (validSideIndex(country))
+            w.countryOwner[country] = winner;
+        if (defenderWins)
+            addEP(w, defender, defenderGeneral, 5);
+        else
+            addEP(w, attacker, attackerGeneral, 5);
+        removeBattle(w, k);
+    }
+}
+
+int openBattle(WorldState& world, int country, int attacker, int attackerGeneral, int defender,
+               int defenderGeneral)
+{
+    WorldState& w = world;
+    if (w.battleCount < 0 || w.battleCount >= MaxBattles)
+        return 0;
+    if (!validSideIndex(country) || !validGeneral(attacker, attackerGeneral) ||
+        !validGeneral(defender, defenderGeneral))
+        return 0;
+    const int k = ++w.battleCount;
+    w.battleCountry[k] = country;
+    w.battleAttacker[k] = attacker;
+    w.battleDefender[k] = defender;
+    w.battleAttackerGeneral[k] = attackerGeneral;
+    w.battleDefenderGeneral[k] = defenderGeneral;
+    w.battleAttackerScore[k] = 20;
+    w.battleDefenderScore[k] = 80;
+    w.generalStatus[attacker][attackerGeneral] = InBattle;
+    w.generalStatus[defender][defenderGeneral] = InBattle;
+    return k;
+}
+
+bool countryContested(const WorldState& world, int country)
+{
+    const int count = std::clamp(world.battleCount, 0, MaxBattles);
+    for (int z = 1; z <= count; ++z)
+        if (world.battleCountry[z] == country)
+            return true;
+    return false;
+}
+
+}  // namespace stratagon

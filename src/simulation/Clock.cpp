@@ -1,0 +1,191 @@
+#include "simulation/Clock.h"
+
+#include "simulation/Battle.h"
+#include "simulation/EndOfGame.h"
+#include "simulation/Opponent.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace stratagon {
+
+const std::array<std::string_view, 13> MonthNames = {
+    "",     "Januar", "Februar", "März",     "April",   "Mai",      "Juni",
+    "Juli", "August", "September", "Oktober", "November", "Dezember",
+};
+
+namespace {
+
+bool tickRunning = false;
+
+// The end-of-game message waits for the player inside a tick; a timer that
+// fires meanwhile must find the tick still busy.
+class TickGuard {
+public:
+    TickGuard() : entered_(!tickRunning) { tickRunning = true; }
+    ~TickGuard()
+    {
+        if (entered_)
+            tickRunning = false;
+    }
+    TickGuard(const TickGuard&) = delete;
+    TickGuard& operator=(const TickGuard&) = delete;
+    bool entered() const { return entered_; }
+
+private:
+    bool entered_;
+};
+
+int countryLimit(const WorldState& w)
+{
+    return std::clamp(w.countryCount, 0, MaxCountries);
+}
+
+void tickSteps(WorldState& world, RandomSource& random, GameView& view)
+{
+    // 1
+    random.reseed();
+    view.clearMap();
+    // 2
+    advanceCalendar(world, random);
+    // 3
+    world.playerBattleCount = 0;
+    battleStep(world, random);
+    // 4
+    // A divisor below 1 (a damaged setting) acts like the strongest one
+    // rather than drawing from an empty range.
+    const int divisor = std::max(world.aiDivisor, 1);
+    for (int i = 1; i <= countryLimit(world); ++i) {
+        const int kind = world.countryKind[i];
+        if (kind == KindOpponent) {
+            if (world.generalCount[i] < 5)
+                recruitOpponentGeneral(world, random, i);
+            if (random.draw(divisor) == 0)
+                opponentTurn(world, i);
+            trainGenerals(world, random, i);
+        } else if (kind == KindPlayer || kind == KindPassive) {
+            trainGenerals(world, random, i);
+        }
+    }
+    // 5
+    recolourMap(world, view);
+    // 6
+    view.showBattlePanel();
+    // 7
+    fillPanelValues(world, world.shownCountry);
+    view.showInfoPanel();
+    // 8
+    view.drawDate(dateText(world));
+}
+
+}  // namespace
+
+bool clockTickRunning()
+{
+    return tickRunning;
+}
+
+void clockTick(WorldState& world, RandomSource& random, GameView& view)
+{
+    const TickGuard guard;
+    if (!guard.entered())
+        return;
+    tickSteps(world, random, view);
+    // 9
+    endOfGameCheck(world, view);
+}
+
+void clockTickWithoutEndCheck(WorldState& world, RandomSource& random, GameView& view)
+{
+    // Run by the set-up, which the player starts, never the timer: it runs
+    // even inside another tick, and marks the time as busy while it does.
+    const TickGuard guard;
+    tickSteps(world, random, view);
+}
+
+void advanceCalendar(WorldState& world, RandomSource& random)
+{
+    ++world.tickCount;
+    if (world.tickCount < 4)
+        return;
+    world.tickCount = 0;
+    random.reseed();
+    ++world.month;
+    // Also catches a month outside 1..12 that never came from the calendar.
+    if (world.month >= 13 || world.month < 1) {
+        if (world.month >= 13)
+            ++world.year;
+        world.month = 1;
+    }
+    world.monthName = std::string(MonthNames[static_cast<std::size_t>(world.month)]);
+}
+
+void trainGenerals(WorldState& world, RandomSource& random, int country)
+{
+    if (!validSideIndex(country))
+        return;
+    const int count = std::clamp(world.generalCount[country], 0, MaxGenerals);
+    for (int j = 0; j <= count; ++j) {
+        if (world.generalStatus[country][j] != Training)
+            continue;
+        int32_t& ep = world.generalEP[country][j];
+        if (random.draw(16) == 0 && ep < std::numeric_limits<int32_t>::max())
+            ++ep;
+    }
+}
+
+namespace {
+
+void listGenerals(WorldState& w, int side)
+{
+    w.Genralmenge = validSideIndex(side) ? std::clamp(w.generalCount[side], 0, MaxGenerals) : 0;
+    for (int j = 1; j <= w.Genralmenge; ++j) {
+        w.panelGeneralName[j] = w.generalName[side][j];
+        w.panelGeneralEP[j] = w.generalEP[side][j];
+    }
+}
+
+}  // namespace
+
+void fillPanelValues(WorldState& world, int h)
+{
+    WorldState& w = world;
+    w.Kontinent = w.continentName;
+    if (!validSideIndex(h)) {
+        // Nothing to describe: an empty panel rather than a read past the tables.
+        w.land.clear();
+        w.Genralmenge = 0;
+        return;
+    }
+    w.land = w.countryName[h];
+    listGenerals(w, h);
+    const int sides = std::clamp(w.sideMax, 0, static_cast<int>(w.side.size()) - 1);
+    for (int s = 0; s <= sides; ++s) {
+        const int holder = w.side[s];
+        if (w.countryOwner[h] != holder || !validSideIndex(holder))
+            continue;
+        w.Kontinent = w.continentName;
+        w.land = w.countryName[holder] + ", Kolonie : " + w.countryName[h];
+        listGenerals(w, holder);
+    }
+}
+
+std::string dateText(const WorldState& world)
+{
+    return world.monthName + " " + std::to_string(world.year);
+}
+
+void recolourMap(const WorldState& world, GameView& view)
+{
+    for (int i = 1; i <= countryLimit(world); ++i) {
+        const int o = world.countryOwner[i];
+        if (o == 0)
+            continue;
+        if (o == world.side[0])
+            view.fillCountry(world.fillX[i], world.fillY[i], PlayerColour);
+        else if (o == world.side[1])
+            view.fillCountry(world.fillX[i], world.fillY[i], OpponentColour);
+    }
+}
+
+}  // namespace stratagon

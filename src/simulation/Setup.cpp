@@ -1,0 +1,69 @@
+#include "simulation/Setup.h"
+
+#include "simulation/Clock.h"
+#include "simulation/EndOfGame.h"
+#include "world/MapLoader.h"
+
+#include <algorithm>
+
+namespace stratagon {
+
+const char* const MissingMapPictureMessage =
+    "Das Kartenbild konnte nicht geladen werden. Das Spiel kann nicht beginnen.";
+
+bool startGame(WorldState& world, RandomSource& random, GameView& view, const std::string& mapPath)
+{
+    WorldState& w = world;
+    w.r = 1;
+    view.showStatusRunning();
+    w.playing = true;
+    w.shownCountry = w.side[0];
+    view.enableSideMenuButton();
+    if (!view.loadMapPicture()) {
+        // Without the picture there is no map to play on.
+        view.showMessage(MissingMapPictureMessage, "Fehler !");
+        w.playing = false;
+        return false;
+    }
+    // A damaged setting must not give a timer that never waits.
+    view.startClock(std::max(w.monthInterval / 4, 1));
+    w.year = 2000;
+    w.month = 0;
+    w.tickCount = 3;
+    w.battleCount = 0;
+
+    const MapLoadResult loaded = loadMap(w, mapPath);
+    if (!loaded.ok)
+        view.showMessage(loaded.message, loaded.title);
+
+    // The first tick runs before the sides are placed; whether the game is
+    // already decided is judged below, on the position actually set up.
+    clockTickWithoutEndCheck(w, random, view);
+
+    w.sideMenuClosed = false;
+    w.battleMode = true;
+    view.recreateSurface();
+
+    const int countries = std::clamp(w.countryCount, 0, MaxCountries);
+    for (int i = 1; i <= countries; ++i) {
+        w.countryKind[i] = KindPassive;
+        w.countryOwner[i] = i;
+    }
+    if (validSideIndex(w.side[0]))
+        w.countryKind[w.side[0]] = KindPlayer;
+    w.countryKind[9] = KindOpponent;
+    w.side[1] = 9;
+    w.sideMax = 1;
+    for (int s = 0; s <= countries; ++s)
+        for (int slot = 1; slot <= 5; ++slot)
+            w.generalStatus[s][slot] = Training;
+    recolourMap(w, view);
+
+    // Only a degenerate map decides the game at once: a single country, or a
+    // player's country that is not on the map.
+    if (endOfGameCheck(w, view) != GameOutcome::Running)
+        return false;
+    return true;
+}
+
+}  // namespace stratagon
