@@ -1,0 +1,98 @@
+// The player's map click and attack: which country lies under a grid cell,
+// whether a clicked country may be attacked, and opening the battle.
+
+#include "simulation/PlayerActions.h"
+
+#include "simulation/Battle.h"
+
+#include <algorithm>
+
+namespace stratagon {
+
+int countryAtCell(const WorldState& world, int column, int row)
+{
+    // Beyond column or row 99 there is no grid: a click on no country.
+    const std::string code = cellCode(world, column, row);
+    if (code.empty())
+        return 0;
+    return codeToCountry(world, code);
+}
+
+bool attackableCode(const WorldState& world, const std::string& code)
+{
+    // An empty code is no country; it would otherwise match every neighbour
+    // name that names no country (nameToCode gives "" for those).
+    if (code.empty())
+        return false;
+    const int player = world.side[0];
+
+    bool borders = false;
+    for (int k = 1; k <= world.countryCount && k <= MaxCountries && !borders; ++k) {
+        if (world.countryOwner[k] != player)
+            continue;
+        const int neighbours = std::min(world.neighbourCount[k], MaxNeighbours);
+        for (int j = 1; j <= neighbours; ++j) {
+            if (nameToCode(world, world.neighbourName[k][j]) == code) {
+                borders = true;
+                break;
+            }
+        }
+    }
+    if (!borders)
+        return false;
+
+    const int target = codeToCountry(world, code);
+    if (target == 0 || world.countryOwner[target] == player)
+        return false;
+
+    // The clicked country's index against the home countries of the sides
+    // that fight the player.
+    for (int b = 1; b <= world.battleCount && b <= MaxBattles; ++b) {
+        const int attacker = world.battleAttacker[b];
+        const int defender = world.battleDefender[b];
+        if (attacker != player && defender != player)
+            continue;
+        if (target == attacker || target == defender)
+            return false;
+    }
+    return true;
+}
+
+bool generalReady(const WorldState& world, int side, int slot)
+{
+    if (!validSideIndex(side) || slot < 1 || slot > world.generalCount[side] || slot > MaxGenerals)
+        return false;
+    const int status = world.generalStatus[side][slot];
+    return status == Ready || status == Training;
+}
+
+AttackOutcome launchAttack(WorldState& world, int generalSlot)
+{
+    const int target = countryAtCell(world, world.bb, world.hh);
+    if (!generalReady(world, world.side[0], generalSlot))
+        return AttackOutcome::NotReady;
+    return launchAttackOn(world, target, generalSlot);
+}
+
+AttackOutcome launchAttackOn(WorldState& world, int target, int generalSlot)
+{
+    const int player = world.side[0];
+    if (!generalReady(world, player, generalSlot))
+        return AttackOutcome::NotReady;
+    if (!validCountry(world, target))
+        return AttackOutcome::NoTarget;
+    if (countryContested(world, target))
+        return AttackOutcome::CountryContested;
+    if (world.battleCount >= PlayerAttackLimit)
+        return AttackOutcome::TooManyBattles;
+
+    const int defender = world.countryOwner[target];
+    const int defenderGeneral = validSideIndex(defender) ? bestGeneral(world, defender) : 0;
+    // Below the player's limit the table has room; a refusal here means the
+    // target's holder is no side at all.
+    if (openBattle(world, target, player, generalSlot, defender, defenderGeneral) == 0)
+        return AttackOutcome::NoTarget;
+    return AttackOutcome::Launched;
+}
+
+}  // namespace stratagon
