@@ -139,10 +139,10 @@ QImage infoIcon(int s)
     p.setBrush(kLight);
     p.drawEllipse(QPointF(x + stem / 2, s * 0.29), stem * 0.62, stem * 0.62);
     p.drawRect(QRectF(x, std::round(s * 0.43), stem, std::round(s * 0.33)));
-    if (s >= 24)
+    if (s >= 24) {  // serifs, where there is room for them
         p.drawRect(QRectF(x - stem * 0.55, std::round(s * 0.43), stem * 0.6, stem * 0.45));
-    if (s >= 24)
         p.drawRect(QRectF(x - stem * 0.6, std::round(s * 0.76) - stem * 0.45, stem * 2.2, stem * 0.45));
+    }
     return img;
 }
 
@@ -168,19 +168,24 @@ void sword(QPainter& p, double s)
     p.drawEllipse(QPointF(0, hilt + guard + s * 0.07 + knob * 0.5), knob, knob);
 }
 
+void crossedSwords(QPainter& p, QPointF c, double s)
+{
+    for (double angle : {45.0, -45.0}) {
+        p.save();
+        p.translate(c);
+        p.rotate(angle);
+        sword(p, s);
+        p.restore();
+    }
+}
+
 QImage swordsIcon(int s)
 {
     QImage img = canvas(s, s);
     QPainter p(&img);
     antialias(p);
     badge(p, s);
-    for (double angle : {45.0, -45.0}) {
-        p.save();
-        p.translate(s / 2.0, s / 2.0);
-        p.rotate(angle);
-        sword(p, s);
-        p.restore();
-    }
+    crossedSwords(p, QPointF(s / 2.0, s / 2.0), s);
     return img;
 }
 
@@ -401,13 +406,7 @@ QImage appIcon()
     p.setBrush(QColor(255, 0, 0));
     p.drawEllipse(africaPoint(map, 25, -29), 11, 11);
     p.setPen(Qt::NoPen);
-    for (double angle : {45.0, -45.0}) {
-        p.save();
-        p.translate(68, 188);
-        p.rotate(angle);
-        sword(p, 100);
-        p.restore();
-    }
+    crossedSwords(p, QPointF(68, 188), 100);
     return img;
 }
 
