@@ -1,6 +1,16 @@
 #include "shell/CountryPickWindow.h"
 
+#include "platform/Paths.h"
+#include "shell/NewGameWindow.h"
 #include "shell/Program.h"
+#include "world/WorldState.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
 
 namespace stratagon {
 
@@ -8,6 +18,80 @@ CountryPickWindow::CountryPickWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Welches Land ?"));
+    // The controls have fixed pixel boxes; a small font keeps their texts whole.
+    QFont small = font();
+    small.setPointSize(8);
+    small.setStretch(QFont::SemiCondensed);
+    setFont(small);
+    setFixedSize(240, 300);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0, 128, 0));
+    pal.setColor(QPalette::WindowText, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    auto* caption = new QLabel(QStringLiteral("Aktuell gewählt :"), this);
+    caption->setGeometry(8, 8, 100, 17);
+    currentLabel_ = new QLabel(this);
+    currentLabel_->setGeometry(112, 8, 120, 17);
+    QFont bold = currentLabel_->font();
+    bold.setBold(true);
+    currentLabel_->setFont(bold);
+
+    const WorldState& world = program_.world;
+    // The side the new-game window shows, which is the player's side.
+    if (const NewGameWindow* newGame = program_.newGameWindow())
+        currentLabel_->setText(newGame->sideText());
+    else if (validCountry(world, world.side[0]))
+        currentLabel_->setText(qs(world.countryName[world.side[0]]));
+
+    list_ = new QListWidget(this);
+    list_->setGeometry(8, 32, 224, 224);
+    for (int i = 1; i <= world.countryCount && i <= MaxCountries; ++i)
+        list_->addItem(qs(world.countryName[i]));
+    // The current side stands selected, so "OK" alone keeps it.
+    if (validCountry(world, world.side[0]) && world.side[0] <= list_->count()) {
+        list_->setCurrentRow(world.side[0] - 1);
+        list_->scrollToItem(list_->currentItem(), QAbstractItemView::PositionAtCenter);
+    }
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(8, 266, 105, 25);
+    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cancel->setGeometry(127, 266, 105, 25);
+    connect(ok, &QPushButton::clicked, this, &CountryPickWindow::accept);
+    connect(list_, &QListWidget::itemActivated, this, &CountryPickWindow::accept);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+QString CountryPickWindow::currentText() const { return currentLabel_->text(); }
+
+void CountryPickWindow::accept()
+{
+    const int row = list_->currentRow();
+    if (row >= 0 && list_->currentItem() && list_->currentItem()->isSelected()) {
+        WorldState& world = program_.world;
+        const int country = row + 1;
+        if (validCountry(world, country)) {
+            world.side[0] = country;
+            if (NewGameWindow* newGame = program_.newGameWindow())
+                newGame->setSideText(qs(world.countryName[country]));
+        }
+    }
+    close();
+}
+
+void CountryPickWindow::closeEvent(QCloseEvent* event)
+{
+    if (NewGameWindow* newGame = program_.newGameWindow()) {
+        newGame->setEnabled(true);
+        newGame->raise();
+        newGame->activateWindow();
+    }
+    event->accept();
 }
 
 }  // namespace stratagon

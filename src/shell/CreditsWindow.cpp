@@ -1,13 +1,143 @@
 #include "shell/CreditsWindow.h"
 
+#include "shell/ImageStore.h"
 #include "shell/Program.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <array>
+#include <cmath>
 
 namespace stratagon {
 
-CreditsWindow::CreditsWindow(Program& program) : program_(program)
+namespace {
+
+constexpr int clientWidth = 524;
+constexpr int clientHeight = 395;
+constexpr int logoSlot = 1;
+
+struct CreditLine {
+    double size;  // 0: keep the size in force
+    const char* text;
+};
+
+const std::array<CreditLine, 26> creditLines{{
+    {0, ""},
+    {0, "präsentiert"},
+    {0, ""},
+    {28, "Stratagon!"},
+    {14, ""},
+    {14, ""},
+    {20, "Programmierung"},
+    {14, "Das Stratagon-Team"},
+    {14, ""},
+    {20, "Die nicht vorhandene Grafik"},
+    {14, "Das Stratagon-Team"},
+    {14, ""},
+    {20, "Sound&Musik"},
+    {14, "gibbet net :D"},
+    {14, ""},
+    {20, "Tester"},
+    {14, "Die Testreihe des Teams"},
+    {14, "Die Spieler der ersten Stunde"},
+    {14, ""},
+    {14, "Besten Dank an euch beiden :)"},
+    {14, ""},
+    {14, "Besucht uns im Internet"},
+    {14, "Made with Natural Earth"},
+    {14, "Fenster und Grafik: Qt 6"},
+    {14, ""},
+    {14, "Danke fürs Spielen!"},
+}};
+
+QFont creditsFont(double pointSize)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setStyleHint(QFont::SansSerif);  // the nearest the system has
+    font.setBold(true);
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+}  // namespace
+
+CreditsWindow::CreditsWindow(Program& program)
+    : program_(program), frame_(clientWidth, clientHeight, QImage::Format_RGB32)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("                                                    Credits"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle(QString(52, QLatin1Char(' ')) + QStringLiteral("Credits"));
+    setFixedSize(clientWidth, clientHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    frame_.fill(Qt::black);
+    scrollY_ = clientHeight;
+
+    ImageStore& store = program_.imageStore();
+    if (store.imageSlotCount() < logoSlot)
+        store.addImageSlot();
+    store.loadImageSlot(logoSlot, program_.path(QStringLiteral("data/ZORLogo.bmp")));
+
+    timer_ = new QTimer(this);
+    timer_->setInterval(20);
+    connect(timer_, &QTimer::timeout, this, &CreditsWindow::tick);
+    timer_->start();
+}
+
+void CreditsWindow::tick()
+{
+    QPainter painter(&frame_);
+    painter.fillRect(frame_.rect(), Qt::black);
+    scrollY_ -= 3;
+
+    const QImage& logo = program_.imageStore().imageSlotDC(logoSlot);
+    if (!logo.isNull()) {
+        const int x = static_cast<int>(std::lround((clientWidth - logo.width()) / 2.0));
+        painter.drawImage(QPoint(x, static_cast<int>(scrollY_)), logo);
+    }
+
+    lineY_ = static_cast<int>(scrollY_) + logo.height();
+    painter.setPen(QColor(0, 128, 0));
+    for (const CreditLine& line : creditLines) {
+        if (line.size > 0)
+            pointSize_ = line.size;
+        printCentred(painter, QString::fromUtf8(line.text));
+    }
+    painter.end();
+
+    if (scrollY_ < -1000)
+        scrollY_ = clientHeight;
+    update();
+}
+
+void CreditsWindow::printCentred(QPainter& painter, const QString& text)
+{
+    const QFont font = creditsFont(pointSize_);
+    const QFontMetrics metrics(font, &frame_);
+    if (!text.isEmpty()) {
+        painter.setFont(font);
+        const int x = (clientWidth - metrics.horizontalAdvance(text)) / 2;
+        painter.drawText(x, lineY_ + metrics.ascent(), text);
+    }
+    lineY_ += metrics.height();
+}
+
+void CreditsWindow::paintEvent(QPaintEvent*)
+{
+    // The whole frame in one step: nothing half-drawn reaches the screen.
+    QPainter painter(this);
+    painter.drawImage(0, 0, frame_);
+}
+
+void CreditsWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    close();
 }
 
 }  // namespace stratagon

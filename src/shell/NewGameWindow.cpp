@@ -1,13 +1,220 @@
 #include "shell/NewGameWindow.h"
 
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
+#include "shell/CountryPickWindow.h"
 #include "shell/Program.h"
+#include "world/MapLoader.h"
+#include "world/WorldState.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QThread>
+#include <algorithm>
 
 namespace stratagon {
+
+// The box the bar grows in: cleared, then filled from the left to p percent.
+class ProgressBox : public QWidget {
+public:
+    using QWidget::QWidget;
+    int percent = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), palette().color(QPalette::Base));
+        p.setPen(palette().color(QPalette::Mid));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        const QRect inner = rect().adjusted(1, 1, -1, -1);
+        const int width = inner.width() * percent / 100;
+        if (width > 0)
+            p.fillRect(QRect(inner.left(), inner.top(), width, inner.height()), QColor(0, 0, 128));
+    }
+};
+
+namespace {
+
+QLabel* label(QWidget* parent, const QString& text, const QRect& place,
+              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(place);
+    l->setAlignment(align);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const QString& text, const QRect& place, bool enabled = true)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setGeometry(place);
+    b->setEnabled(enabled);
+    return b;
+}
+
+}  // namespace
 
 NewGameWindow::NewGameWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Neues Spiel"));
+    // The controls have fixed pixel boxes; a small font keeps their texts whole.
+    QFont small = font();
+    small.setPointSize(8);
+    small.setStretch(QFont::SemiCondensed);
+    setFont(small);
+    setFixedSize(312, 215);
+
+    worldOption_ = new QRadioButton(QStringLiteral("Weltherrschaft"), this);
+    worldOption_->setGeometry(8, 8, 145, 25);
+    worldOption_->setEnabled(false);
+    simpleOption_ = new QRadioButton(QStringLiteral("einfaches Spiel"), this);
+    simpleOption_->setGeometry(168, 8, 137, 25);
+    simpleOption_->setChecked(true);
+    auto* kind = new QButtonGroup(this);
+    kind->addButton(worldOption_);
+    kind->addButton(simpleOption_);
+
+    label(this, QStringLiteral("Karte :"), QRect(8, 56, 65, 17));
+    auto* mapBox = new QGroupBox(this);
+    mapBox->setGeometry(80, 40, 225, 41);
+    mapNameLabel_ = label(mapBox, QStringLiteral("Afrika"), QRect(8, 16, 113, 17));
+    label(mapBox, QStringLiteral(".mgi"), QRect(128, 16, 25, 17));
+    button(mapBox, QStringLiteral("Ändern"), QRect(160, 16, 57, 17), false);
+
+    label(this, QStringLiteral("Deine Seite :"), QRect(8, 96, 65, 17));
+    sideLabel_ = label(this, QStringLiteral("Südafrika"), QRect(136, 96, 105, 17),
+                       Qt::AlignRight | Qt::AlignVCenter);
+    sideChangeButton_ = button(this, QStringLiteral("Ändern"), QRect(248, 88, 57, 25));
+
+    label(this, QStringLiteral("Aktive Gegner :"), QRect(8, 128, 89, 17));
+    label(this, QStringLiteral("1"), QRect(176, 128, 65, 17), Qt::AlignRight | Qt::AlignVCenter);
+    button(this, QStringLiteral("Ändern"), QRect(248, 120, 57, 25), false);
+
+    startButton_ = button(this, QStringLiteral("Starten"), QRect(8, 160, 97, 25));
+    cancelButton_ = button(this, QStringLiteral("Abbrechen"), QRect(112, 160, 97, 25));
+    statusLabel_ = label(this, QString(), QRect(224, 160, 81, 25), Qt::AlignCenter);
+    QFont statusFont = statusLabel_->font();
+    statusFont.setBold(true);
+    statusFont.setPointSize(12);
+    statusLabel_->setFont(statusFont);
+    QPalette red = statusLabel_->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    statusLabel_->setPalette(red);
+
+    progressBox_ = new ProgressBox(this);
+    progressBox_->setGeometry(8, 192, 297, 17);
+
+    connect(sideChangeButton_, &QPushButton::clicked, this, &NewGameWindow::changeSideClicked);
+    connect(startButton_, &QPushButton::clicked, this, &NewGameWindow::startClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] {
+        closeWindow();
+        program_.showOptionsMenu();
+    });
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    // Opening: load the map only to find the country it names for the player.
+    WorldState& world = program_.world;
+    const QString mapPath =
+        program_.path(QStringLiteral("cards/") + mapNameLabel_->text() + QStringLiteral(".mgi"));
+    const MapLoadResult loaded = loadMap(world, ss(mapPath));
+    if (!loaded.ok)
+        program_.dialogs.message(this, qs(loaded.message), qs(loaded.title));
+
+    cancelButton_->setEnabled(true);
+    simpleOption_->setEnabled(true);
+    startButton_->setEnabled(true);
+
+    // Scan without stopping: the last match wins. An empty code names no
+    // country, so it must not match the empty codes of unused entries.
+    if (!world.defaultSideCode.empty()) {
+        for (int i = 0; i <= 99; ++i) {
+            if (world.countryCode[i] == world.defaultSideCode) {
+                sideLabel_->setText(qs(world.countryName[i]));
+                world.side[0] = i;
+            }
+        }
+    }
+}
+
+QString NewGameWindow::sideText() const { return sideLabel_->text(); }
+
+void NewGameWindow::setSideText(const QString& name) { sideLabel_->setText(name); }
+
+int NewGameWindow::progress() const { return progressBox_->percent; }
+
+void NewGameWindow::drawProgress(int p)
+{
+    progressBox_->percent = std::clamp(p, 0, 100);
+    // Painted now: the steps run without returning to the event loop.
+    progressBox_->repaint();
+}
+
+void NewGameWindow::changeSideClicked()
+{
+    setEnabled(false);
+    program_.showCountryPick();
+}
+
+void NewGameWindow::startClicked()
+{
+    const WorldState& world = program_.world;
+    // Without countries the first tick would find the player holding all of
+    // none of them and call the game won; without a side on the map he would
+    // hold nothing and lose at once.
+    if (world.countryCount <= 0) {
+        program_.dialogs.message(
+            this, QStringLiteral("Die Karte enthält keine Länder. Das Spiel kann nicht gestartet werden."),
+            QStringLiteral("Fehler !"));
+        return;
+    }
+    if (!validCountry(world, world.side[0])) {
+        program_.dialogs.message(this, QStringLiteral("Bitte wähle zuerst über \"Ändern\" dein Land."),
+                                 QStringLiteral("Neues Spiel"));
+        return;
+    }
+
+    statusLabel_->setText(QStringLiteral("Lade..."));
+    cancelButton_->setEnabled(false);
+    simpleOption_->setEnabled(false);
+    startButton_->setEnabled(false);
+    sideChangeButton_->setEnabled(false);
+    repaint();
+    for (int p = 1; p <= 100; ++p) {
+        drawProgress(p);
+        QThread::msleep(2);
+    }
+    closeWindow();
+    program_.showMainWindow();
+}
+
+void NewGameWindow::closeWindow()
+{
+    closingHandled_ = true;
+    close();
+}
+
+void NewGameWindow::closeEvent(QCloseEvent* event)
+{
+    // A country choice still open has nothing left to report to.
+    if (CountryPickWindow* pick = program_.countryPickWindow())
+        pick->close();
+    // Closed by the frame: as "Abbrechen".
+    if (!closingHandled_) {
+        closingHandled_ = true;
+        program_.showOptionsMenu();
+    }
+    event->accept();
 }
 
 }  // namespace stratagon

@@ -2,17 +2,49 @@
 
 #include <QWidget>
 
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
 namespace stratagon {
 
 class Program;
+class ProgressBox;
 
+// "Neues Spiel": loads the map to preselect the player's country and starts
+// the game behind a short progress bar.
 class NewGameWindow : public QWidget {
     Q_OBJECT
 public:
     explicit NewGameWindow(Program& program);
 
+    // The side label beside "Deine Seite :".
+    QString sideText() const;
+    void setSideText(const QString& name);
+
+    // Fills the progress box to p percent (1..100) and paints it at once.
+    void drawProgress(int p);
+    int progress() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void changeSideClicked();
+    void startClicked();
+    void closeWindow();
+
     Program& program_;
+    QRadioButton* worldOption_ = nullptr;
+    QRadioButton* simpleOption_ = nullptr;
+    QLabel* mapNameLabel_ = nullptr;
+    QLabel* sideLabel_ = nullptr;
+    QPushButton* sideChangeButton_ = nullptr;
+    QPushButton* startButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
+    ProgressBox* progressBox_ = nullptr;
+    bool closingHandled_ = false;
 };
 
 }  // namespace stratagon

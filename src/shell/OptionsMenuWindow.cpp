@@ -1,13 +1,188 @@
 #include "shell/OptionsMenuWindow.h"
 
+#include "mapview/MainWindow.h"
+#include "platform/Dialogs.h"
 #include "shell/Program.h"
+#include "world/WorldState.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 
 namespace stratagon {
+
+namespace {
+
+const QColor darkGreen(0, 128, 0);
+
+QPushButton* menuButton(QWidget* parent, const QString& text, int y)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setGeometry(88, y, 129, 17);
+    // Enter on the focused button presses it, as the focus timer promises.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QLabel* icon(QWidget* parent, const QString& path, int x, int y)
+{
+    auto* label = new QLabel(parent);
+    label->setGeometry(x, y, 49, 41);
+    label->setScaledContents(true);
+    label->setPixmap(QPixmap(path));
+    return label;
+}
+
+}  // namespace
 
 OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Optionsmenü "));
+    // The controls have fixed pixel boxes; a small font keeps their texts whole.
+    QFont small = font();
+    small.setPointSize(8);
+    small.setStretch(QFont::SemiCondensed);
+    setFont(small);
+    setFixedSize(312, 217);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, darkGreen);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    titleLabel_ = new QLabel(QStringLiteral("Stratagon Optionsmenü"), this);
+    titleLabel_->setGeometry(8, 8, 137, 17);
+    QFont bold = titleLabel_->font();
+    bold.setBold(true);
+    titleLabel_->setFont(bold);
+    stateLabel_ = new QLabel(this);
+    stateLabel_->setGeometry(248, 8, 57, 17);
+
+    startButton_ = menuButton(this, QStringLiteral("Spiel starten"), 56);
+    settingsButton_ = menuButton(this, QStringLiteral("Optionen"), 80);
+    abortButton_ = menuButton(this, QStringLiteral("Spiel abbrechen"), 104);
+    creditsButton_ = menuButton(this, QStringLiteral("Credits"), 128);
+    quitButton_ = menuButton(this, QStringLiteral("Beenden"), 152);
+
+    icon(this, program_.path(QStringLiteral("data/MenuIcon1.png")), 16, 40);
+    icon(this, program_.path(QStringLiteral("data/MenuIcon2.png")), 248, 120);
+
+    auto* footer = new QLabel(QStringLiteral("Ein Kontinent, ein Feldherr: Viel Erfolg !"), this);
+    footer->setGeometry(8, 192, 297, 17);
+    footer->setAlignment(Qt::AlignCenter);
+
+    connect(startButton_, &QPushButton::clicked, this, &OptionsMenuWindow::startClicked);
+    connect(settingsButton_, &QPushButton::clicked, this, [this] { program_.showSettings(); });
+    connect(abortButton_, &QPushButton::clicked, this, &OptionsMenuWindow::abortClicked);
+    connect(creditsButton_, &QPushButton::clicked, this, [this] { program_.showCredits(); });
+    connect(quitButton_, &QPushButton::clicked, this, &OptionsMenuWindow::quitClicked);
+
+    // Once per creation: a little later the start button takes the focus.
+    focusTimer_ = new QTimer(this);
+    focusTimer_->setSingleShot(true);
+    focusTimer_->setInterval(100);
+    connect(focusTimer_, &QTimer::timeout, this, [this] { startButton_->setFocus(Qt::OtherFocusReason); });
+    focusTimer_->start();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    reload();
+}
+
+void OptionsMenuWindow::reload()
+{
+    if (!program_.playing()) {
+        titleLabel_->setText(QStringLiteral("Stratagon Optionsmenü"));
+        stateLabel_->setText(QStringLiteral("Spielstart"));
+        startButton_->setText(QStringLiteral("Spiel starten"));
+        abortButton_->setEnabled(false);
+    } else {
+        startButton_->setText(QStringLiteral("Zurück zum Spiel"));
+        abortButton_->setEnabled(true);
+        stateLabel_->setText(QStringLiteral("Spielpause"));
+    }
+}
+
+void OptionsMenuWindow::closeMenu()
+{
+    closingHandled_ = true;
+    close();
+}
+
+void OptionsMenuWindow::resumeGame(bool closeSelf)
+{
+    program_.startClock();
+    MainWindow* main = program_.mainWindow();
+    if (main)
+        main->setEnabled(true);
+    if (closeSelf)
+        closeMenu();
+    if (main) {
+        main->show();
+        main->raise();
+        main->activateWindow();
+    }
+}
+
+void OptionsMenuWindow::startClicked()
+{
+    if (program_.playing()) {
+        resumeGame(true);
+    } else {
+        closeMenu();
+        program_.showNewGame();
+    }
+}
+
+void OptionsMenuWindow::abortClicked()
+{
+    MainWindow* main = program_.mainWindow();
+    lastRestartAnswer_ = program_.dialogs.question(
+        this, QStringLiteral("Wollen sie diese 'Mission' neu starten ?"), QStringLiteral("Stratagon !"));
+    if (lastRestartAnswer_) {
+        // A fresh game on the same window and the same side.
+        program_.world.playing = false;
+        closeMenu();
+        if (main) {
+            main->setEnabled(true);
+            main->Startat();
+            main->show();
+            main->raise();
+            main->activateWindow();
+        }
+    } else {
+        // The game is given up; `playing` goes first so the main window does
+        // not take its closing for the end of a running game.
+        program_.world.playing = false;
+        if (main)
+            main->close();
+        reload();
+    }
+}
+
+void OptionsMenuWindow::quitClicked()
+{
+    closeMenu();
+    program_.quit();
+}
+
+void OptionsMenuWindow::closeEvent(QCloseEvent* event)
+{
+    // Closed by the frame: a paused game goes on, before a game the program ends.
+    if (!closingHandled_) {
+        closingHandled_ = true;
+        if (program_.playing())
+            resumeGame(false);
+        else
+            program_.quit();
+    }
+    event->accept();
 }
 
 }  // namespace stratagon

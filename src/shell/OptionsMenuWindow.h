@@ -2,17 +2,49 @@
 
 #include <QWidget>
 
+class QLabel;
+class QPushButton;
+class QTimer;
+
 namespace stratagon {
 
 class Program;
 
+// "Optionsmenü ": the hub before a game and the pause screen during one.
 class OptionsMenuWindow : public QWidget {
     Q_OBJECT
 public:
     explicit OptionsMenuWindow(Program& program);
 
+    // Reads `playing` and sets the labels and buttons to the matching form.
+    void reload();
+
+    // Whether the last restart question was answered Yes.
+    bool lastRestartAnswer() const { return lastRestartAnswer_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void startClicked();
+    void abortClicked();
+    void quitClicked();
+    // Clock on, main window enabled and in front; the menu closes unless it
+    // is already closing.
+    void resumeGame(bool closeMenu);
+    void closeMenu();
+
     Program& program_;
+    QLabel* titleLabel_ = nullptr;
+    QLabel* stateLabel_ = nullptr;
+    QPushButton* startButton_ = nullptr;
+    QPushButton* settingsButton_ = nullptr;
+    QPushButton* abortButton_ = nullptr;
+    QPushButton* creditsButton_ = nullptr;
+    QPushButton* quitButton_ = nullptr;
+    QTimer* focusTimer_ = nullptr;
+    bool lastRestartAnswer_ = false;
+    bool closingHandled_ = false;
 };
 
 }  // namespace stratagon

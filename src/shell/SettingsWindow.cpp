@@ -1,13 +1,168 @@
 #include "shell/SettingsWindow.h"
 
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
+#include "shell/OptionsMenuWindow.h"
 #include "shell/Program.h"
+#include "world/Settings.h"
+#include "world/WorldState.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <algorithm>
+#include <array>
 
 namespace stratagon {
+
+namespace {
+
+struct Position {
+    const char* label;
+    int value;
+    int x;
+};
+
+// Labels as they stand, leading blanks included.
+constexpr std::array<Position, 9> yearPositions{{
+    {"5s", 416, 24},
+    {"  10s", 833, 48},
+    {"15s", 1250, 88},
+    {"  20s", 1667, 112},
+    {"30s", 2500, 152},
+    {"45s", 3750, 184},
+    {" 60s", 5000, 208},
+    {"120s", 10000, 240},
+    {"240s", 20000, 272},
+}};
+
+constexpr std::array<Position, 5> opponentPositions{{
+    {"Sehr Leicht", 256, 0},
+    {"Leicht", 64, 72},
+    {"Mittel", 16, 128},
+    {"Schwer", 4, 200},
+    {"Irrsinnig", 1, 256},
+}};
+
+// Where the sliders stand when a stored value is in neither table.
+constexpr int yearStart = 4;
+constexpr int opponentStart = 2;
+
+template <std::size_t N>
+int positionOf(const std::array<Position, N>& table, int value)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (table[i].value == value)
+            return static_cast<int>(i);
+    return -1;
+}
+
+QSlider* slider(QWidget* parent, int maximum, const QRect& place)
+{
+    auto* s = new QSlider(Qt::Horizontal, parent);
+    s->setGeometry(place);
+    s->setRange(0, maximum);
+    s->setSingleStep(1);
+    s->setPageStep(1);
+    s->setTickPosition(QSlider::TicksBelow);
+    s->setTickInterval(1);
+    return s;
+}
+
+}  // namespace
+
+int SettingsWindow::monthIntervalAt(int position)
+{
+    return yearPositions.at(static_cast<std::size_t>(std::clamp(position, 0, 8))).value;
+}
+
+int SettingsWindow::aiDivisorAt(int position)
+{
+    return opponentPositions.at(static_cast<std::size_t>(std::clamp(position, 0, 4))).value;
+}
 
 SettingsWindow::SettingsWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Spiel bedingte Einstellungen"));
+    // The controls have fixed pixel boxes; a small font keeps their texts whole.
+    QFont small = font();
+    small.setPointSize(8);
+    small.setStretch(QFont::SemiCondensed);
+    setFont(small);
+    setFixedSize(312, 245);
+
+    auto* yearHeading = new QLabel(QStringLiteral("Ein Jahr vergeht in"), this);
+    yearHeading->setGeometry(104, 16, 137, 17);
+    yearSlider_ = slider(this, 8, QRect(16, 40, 281, 33));
+    for (const Position& p : yearPositions) {
+        auto* l = new QLabel(QString::fromUtf8(p.label), this);
+        l->setGeometry(p.x, 80, 32, 17);
+    }
+
+    auto* opponentHeading = new QLabel(QStringLiteral("KI - Einstellungen"), this);
+    opponentHeading->setGeometry(104, 112, 105, 25);
+    opponentHeading->setAlignment(Qt::AlignCenter);
+    opponentSlider_ = slider(this, 4, QRect(16, 136, 281, 41));
+    for (std::size_t i = 0; i < opponentPositions.size(); ++i) {
+        const Position& p = opponentPositions[i];
+        // Each label may take the room up to the next one.
+        const int right = i + 1 < opponentPositions.size() ? opponentPositions[i + 1].x : width();
+        auto* l = new QLabel(QString::fromUtf8(p.label), this);
+        l->setGeometry(p.x, 176, right - p.x, 17);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(40, 208, 105, 25);
+    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cancel->setGeometry(160, 208, 113, 25);
+    connect(ok, &QPushButton::clicked, this, &SettingsWindow::okClicked);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    // Opening: the menu waits hidden, the sliders show the current settings.
+    if (OptionsMenuWindow* menu = program_.optionsMenu())
+        menu->hide();
+    const int year = positionOf(yearPositions, program_.world.monthInterval);
+    yearSlider_->setValue(year >= 0 ? year : yearStart);
+    const int opponent = positionOf(opponentPositions, program_.world.aiDivisor);
+    opponentSlider_->setValue(opponent >= 0 ? opponent : opponentStart);
+}
+
+void SettingsWindow::okClicked()
+{
+    const int monthInterval = monthIntervalAt(yearSlider_->value());
+    const int aiDivisor = aiDivisorAt(opponentSlider_->value());
+    const QString file = program_.path(QStringLiteral("game.dat"));
+    // The old file is taken away first; without it nothing is saved or taken over.
+    const bool existed = QFileInfo::exists(file);
+    const FileResult written = writeSettings(ss(file), monthInterval, aiDivisor);
+    if (existed) {
+        program_.world.monthInterval = monthInterval;
+        program_.world.aiDivisor = aiDivisor;
+    }
+    if (!written.ok) {
+        program_.dialogs.message(
+            this, QStringLiteral("Ein Fehler ist aufgetreten : ") + qs(written.description),
+            QStringLiteral("Fehler : ") + QString::number(written.errorNumber));
+        program_.showOptionsMenu();
+        return;
+    }
+    close();
+}
+
+void SettingsWindow::closeEvent(QCloseEvent* event)
+{
+    // Every way out, the frame included, brings the menu back.
+    program_.showOptionsMenu();
+    event->accept();
 }
 
 }  // namespace stratagon

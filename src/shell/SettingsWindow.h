@@ -2,17 +2,35 @@
 
 #include <QWidget>
 
+class QSlider;
+
 namespace stratagon {
 
 class Program;
 
+// "Spiel bedingte Einstellungen": year length and opponent strength on two
+// sliders, saved to game.dat. The options menu is hidden meanwhile.
 class SettingsWindow : public QWidget {
     Q_OBJECT
 public:
     explicit SettingsWindow(Program& program);
 
+    QSlider* yearSlider() const { return yearSlider_; }
+    QSlider* opponentSlider() const { return opponentSlider_; }
+
+    // The stored values of each slider position.
+    static int monthIntervalAt(int position);
+    static int aiDivisorAt(int position);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void okClicked();
+
     Program& program_;
+    QSlider* yearSlider_ = nullptr;
+    QSlider* opponentSlider_ = nullptr;
 };
 
 }  // namespace stratagon
