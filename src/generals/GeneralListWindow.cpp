@@ -1,14 +1,178 @@
 #include "generals/GeneralListWindow.h"
 
+#include "generals/TaskWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
 #include "shell/Program.h"
+#include "simulation/PlayerActions.h"
+#include "world/Ranks.h"
+#include "world/WorldState.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace stratagon {
+
+void useDarkGreenBackground(QWidget& window)
+{
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, QColor(0, 128, 0));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+}
+
+namespace {
+
+QString fromView(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
 
 GeneralListWindow::GeneralListWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Generalliste"));
+    useDarkGreenBackground(*this);
+
+    list_ = new QTreeWidget(this);
+    list_->setColumnCount(4);
+    list_->setHeaderLabels({QStringLiteral("Genräle"), QStringLiteral("Rang"),
+                            QStringLiteral("Erfahrungspunkte"), QStringLiteral("Aufgabe")});
+    list_->setRootIsDecorated(false);
+    list_->setItemsExpandable(false);
+    list_->setUniformRowHeights(true);
+    list_->setAllColumnsShowFocus(true);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setSortingEnabled(false);  // row i must stay slot i
+    list_->header()->setSectionsMovable(false);
+    list_->setColumnWidth(0, 150);
+    list_->setColumnWidth(1, 140);
+    list_->setColumnWidth(2, 120);
+    list_->setColumnWidth(3, 180);
+    list_->setMinimumWidth(600);
+
+    buttons_ = new QVBoxLayout;
+    connect(addButton(QStringLiteral("Neuer Unteroffizier")), &QPushButton::clicked, this,
+            &GeneralListWindow::recruitGeneral);
+    connect(addButton(QStringLiteral("General  löschen")), &QPushButton::clicked, this,
+            &GeneralListWindow::dismissGeneral);
+    connect(addButton(QStringLiteral("Aufgabe")), &QPushButton::clicked, this,
+            &GeneralListWindow::openTask);
+    connect(addButton(QStringLiteral("Dienstgrade")), &QPushButton::clicked, this,
+            [this] { program_.showRanks(); });
+    connect(addButton(QStringLiteral("Ende")), &QPushButton::clicked, this, &QWidget::close);
+    buttons_->addStretch();
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addLayout(buttons_);
+    resize(800, 360);
+
+    load();
 }
 
-void GeneralListWindow::form2_start() {}
+QPushButton* GeneralListWindow::addButton(const QString& caption)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setMinimumWidth(150);
+    buttons_->addWidget(button);
+    return button;
+}
+
+void GeneralListWindow::load()
+{
+    program_.stopClock();  // the main window itself stays usable
+    defaultNameCursor_ = -1;
+    suggestedNames_ = {QStringLiteral("Hapufo"), QStringLiteral("Kaliana"), QStringLiteral("Siwon"),
+                       QStringLiteral("Zipfo"),  QStringLiteral("Ukamba"),  QStringLiteral("Selanta")};
+
+    const WorldState& world = program_.world;
+    const int p = world.side[0];
+    if (!validSideIndex(p))
+        return;
+    for (int s = 1; s <= world.generalCount[p] && s <= MaxGenerals; ++s) {
+        const int32_t status = world.generalStatus[p][s];
+        const QString statusText =
+            status >= 0 && status <= 10 ? qs(world.statusText[status]) : QString();
+        new QTreeWidgetItem(list_, {qs(world.generalName[p][s]), fromView(rankName(world.generalEP[p][s])),
+                                    QString::number(world.generalEP[p][s]), statusText});
+    }
+}
+
+void GeneralListWindow::form2_start()
+{
+    list_->clear();
+    load();
+}
+
+void GeneralListWindow::closeEvent(QCloseEvent* event)
+{
+    program_.startClock();
+    QWidget::closeEvent(event);
+}
+
+int GeneralListWindow::selectedRow() const
+{
+    const QList<QTreeWidgetItem*> selected = list_->selectedItems();
+    if (selected.isEmpty())
+        return -1;
+    return list_->indexOfTopLevelItem(selected.front());
+}
+
+void GeneralListWindow::recruitGeneral()
+{
+    WorldState& world = program_.world;
+    const int p = world.side[0];
+    if (!validSideIndex(p) || world.generalCount[p] >= MaxGenerals) {
+        program_.dialogs.message(this, QStringLiteral("Ne mehr Generäle gibt es nicht :)"),
+                                 QStringLiteral("Generäle"));
+        return;
+    }
+    if (++defaultNameCursor_ > 5)
+        defaultNameCursor_ = 0;
+    const QString name = program_.dialogs.input(
+        this, QStringLiteral("Geben sie den Namen des Unteroffiziers ein :"),
+        QStringLiteral("Neuer Unteroffizier"), suggestedNames_.at(defaultNameCursor_));
+    if (stratagon::recruitGeneral(world, ss(name)) != RecruitOutcome::Recruited)
+        return;
+    new QTreeWidgetItem(list_, {name, QStringLiteral("Unteroffizier"), QStringLiteral("1"),
+                                qs(world.statusText[Training])});
+}
+
+void GeneralListWindow::dismissGeneral()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const int slot = row + 1;
+    if (!stratagon::dismissGeneral(program_.world, slot))
+        return;
+    delete list_->takeTopLevelItem(row);
+    // No selection moves onto the next general: a second press must not
+    // dismiss him unasked.
+    list_->clearSelection();
+    if (TaskWindow* task = program_.taskWindow())
+        task->generalDismissed(slot);
+}
+
+void GeneralListWindow::openTask()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const QTreeWidgetItem* item = list_->topLevelItem(row);
+    bool wasOpen = false;
+    TaskWindow* task = program_.taskWindowForOpening(&wasOpen);
+    task->openFor(row + 1, item->text(2), item->text(0), wasOpen);
+}
+
 }  // namespace stratagon

@@ -2,18 +2,39 @@
 
 #include <QWidget>
 
+class QListWidget;
+
 namespace stratagon {
 
 class Program;
 
+// "Aufgabe für ...": holds a general of the player ready or trains him.
 class TaskWindow : public QWidget {
     Q_OBJECT
 public:
     explicit TaskWindow(Program& program);
 
+    // The slot of side(0) whose task is being set.
     int General = 0;
+
+    // The roster's "Aufgabe" for row `slot`, with the EP and name texts of
+    // that row. A general in battle is refused and the window closes; else it
+    // is filled (unless it was open already) and shown. False when refused.
+    bool openFor(int slot, const QString& epText, const QString& name, bool wasOpen);
+
+    // The roster dismissed `slot`: keep pointing at the same general, or
+    // close when he was the one dismissed.
+    void generalDismissed(int slot);
+
+    QListWidget* taskList() const { return tasks_; }
+
+    void giveTask();  // "Aufgabe geben"
+
 private:
+    void refuse();
+
     Program& program_;
+    QListWidget* tasks_ = nullptr;
 };
 
 }  // namespace stratagon
