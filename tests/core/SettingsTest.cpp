@@ -103,6 +103,20 @@ TEST_F(SettingsFile, FewerThanTwoNumbersOrNoFileFailsAndChangesNothing)
     EXPECT_EQ(world->aiDivisor, 8);
 }
 
+TEST_F(SettingsFile, AnEntryThatIsNoWholeNumberIsRefused)
+{
+    for (const char* text : {"abc 16", "416 x", "4l6,16", "1e3,4", "416,2147483648", "416.5 4"}) {
+        SCOPED_TRACE(text);
+        write(text);
+        const FileResult result = readSettings(*world, path);
+        EXPECT_FALSE(result.ok);
+        EXPECT_NE(result.errorNumber, 0);
+        EXPECT_FALSE(result.description.empty());
+    }
+    EXPECT_EQ(world->monthInterval, 7);
+    EXPECT_EQ(world->aiDivisor, 8);
+}
+
 TEST_F(SettingsFile, WritingReplacesTheFileWithExactlyTwoLines)
 {
     write(" 416 \r\n 256 \r\n and a longer tail that must go\r\n");
