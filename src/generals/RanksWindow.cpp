@@ -127,6 +127,8 @@ RanksWindow::RanksWindow(Program& program) : program_(program)
     list_->addItems(entries);
     list_->setItemDelegate(new TabStopDelegate(entries, list_->font(), list_));
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setSelectionMode(QAbstractItemView::NoSelection);  // a reference to read, nothing to pick
+    list_->setFocusPolicy(Qt::NoFocus);
     list_->setMinimumHeight(list_->sizeHintForRow(0) * 20 + 2 * list_->frameWidth());
     list_->setMinimumWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + 24);
 
