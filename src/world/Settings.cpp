@@ -83,8 +83,12 @@ FileResult parseSettings(WorldState& world, std::string_view text)
         while (pos < text.size() && !isSpace(text[pos]) && text[pos] != ',')
             ++pos;
         const std::string field(text.substr(start, pos - start));
-        if (pos < text.size() && text[pos] == ',')
-            ++pos;
+        // "833 , 64": blanks may stand between a number and its comma.
+        std::size_t after = pos;
+        while (after < text.size() && (text[after] == ' ' || text[after] == '\t'))
+            ++after;
+        if (after < text.size() && text[after] == ',')
+            pos = after + 1;
         // Something that is not a whole number is no setting: the game would
         // run with a clock or an opponent nobody chose.
         std::string_view digits = field;

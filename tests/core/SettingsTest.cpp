@@ -63,6 +63,7 @@ TEST_F(SettingsFile, ReadsTheFirstTwoNumbersInTheirUsualAndLooserForms)
     const std::pair<const char*, std::pair<int, int>> cases[] = {
         {" 2500 \r\n 16 \r\n", {2500, 16}},                 // as written
         {"833,64", {833, 64}},                               // one line, comma
+        {" 833 , 64 ", {833, 64}},                           // blanks around the comma
         {"416\n256\n", {416, 256}},                          // LF only
         {"\r\n\r\n  1667 \r\n\r\n 4 ", {1667, 4}},           // blank lines before
         {" 5000 \r\n 1 \r\n 99 \r\nirgendwas\r\n", {5000, 1}},  // extra lines ignored
