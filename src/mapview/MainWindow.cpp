@@ -582,7 +582,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         // The frame's close box ends the game; the menu comes back in its
         // form before a game, also when it was open for the paused game.
         world_.playing = false;
-        delete program_.optionsMenu();
+        if (OptionsMenuWindow* menu = program_.optionsMenu())
+            menu->reload();
         program_.showOptionsMenu();
     }
     QWidget::closeEvent(event);
