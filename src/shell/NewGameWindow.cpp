@@ -111,6 +111,7 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
     statusLabel_->setPalette(red);
 
     progressBox_ = new ProgressBox(this);
+    progressBox_->setObjectName(QStringLiteral("progressBox"));
     progressBox_->setGeometry(8, 192, 297, 17);
 
     connect(sideChangeButton_, &QPushButton::clicked, this, &NewGameWindow::changeSideClicked);
