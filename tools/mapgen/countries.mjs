@@ -78,7 +78,7 @@ const CODE_CHARS = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz#$&';
 
 export const COUNTRIES = LIST.map((c, i) => ({ ...c, code: CODE_CHARS[i] }));
 
-// Starting generals. Filled in by generalsFor below.
+// Starting generals: invented names, EP by tier (README.md explains the numbers).
 const SYLLABLES = ['ka', 'mo', 'tu', 'ba', 'ri', 'do', 'se', 'lu', 'na', 'we', 'zi', 'po', 'ha', 'ne', 'ku', 'fa', 'bo', 'li', 'ma', 'to'];
 
 function inventedName(n) {
@@ -93,10 +93,11 @@ function inventedName(n) {
   return s[0].toUpperCase() + s.slice(1);
 }
 
-// Generals by tier: [EP, ...] of the starting generals.
+// EP of the starting generals by tier. Tier 0: small states; 1: most
+// countries; 2: regional powers; 3: the strongest passive states.
 export const TIERS = {
-  player: [6, 4, 3],
-  opponent: [12, 9, 7, 5, 3],
+  player: [8, 5, 3],
+  opponent: [10, 6, 4],
   0: [2],
   1: [4, 2],
   2: [6, 3],

@@ -321,13 +321,15 @@ function maxDepth(id) {
 }
 
 // ---------------------------------------------------------------- small countries
-// Countries too narrow for a line on each side (Gambia, Eswatini, ...) grow one
-// pixel at a time into neighbouring land, as small-scale atlases exaggerate them.
+// Countries too narrow to keep an area between their border lines (Gambia)
+// grow one pixel at a time into neighbouring land, as small-scale atlases
+// exaggerate them.
 markBorders();
 for (let round = 0; round < 8; round++) {
   const small = [];
   for (let id = 1; id <= N; id++) if (!islandIds.has(id) && maxDepth(id) < MIN_INNER_DEPTH) small.push(id);
   if (small.length === 0) break;
+  console.log(`grown by one pixel: ${small.map((id) => COUNTRIES[id - 1].name).join(', ')}`);
   for (const id of small) {
     const grow = [];
     for (let y = 0; y < H; y++) {
@@ -354,7 +356,6 @@ for (let id = 1; id <= N; id++) {
   const comps = components(id, isArea);
   if (comps.length === 0) throw new Error(`country ${COUNTRIES[id - 1].name} vanished`);
   for (const comp of comps.slice(1)) for (const i of comp) label[i] = FOREIGN_BASE + 5000 + id;
-  // Line pixels of the country that only ever touched the removed parts stay lines.
 }
 markBorders();
 for (let id = 1; id <= N; id++) {
@@ -380,9 +381,6 @@ for (const [a, b2] of COUNTRIES.flatMap((c) => (c.notNeighbours ?? []).map((n) =
   neighbourSets[idOf.get(a)].delete(idOf.get(b2));
   neighbourSets[idOf.get(b2)].delete(idOf.get(a));
 }
-// Morocco in the data touches the Western Sahara fragment only along the wall;
-// after the split both have their real borders.
-for (let id = 1; id <= N; id++) neighbourSets[id].delete(id);
 
 // Island states: a sea link to the nearest country already reachable from the
 // mainland, nearest islands first, so the whole map is one connected graph.
