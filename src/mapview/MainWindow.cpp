@@ -246,16 +246,16 @@ void MainWindow::layoutAroundMap()
     const auto place = [&](QLabel* label, int from, int to, int y) {
         label->setGeometry(column(from), y, column(to) - column(from), labelH);
     };
-    place(battleHeadingLabel_, 0, 20, b0);
-    place(battleCountryLabel_, 20, 40, b0);
-    place(attackerSideLabel_, 40, 61, b0);
-    place(attackerScoreLabel_, 61, 68, b0);
-    place(attackerGeneralLabel_, 70, 91, b0);
-    place(attackerEPLabel_, 91, 100, b0);
-    place(defenderSideLabel_, 40, 61, b0 + rowH);
-    place(defenderScoreLabel_, 61, 68, b0 + rowH);
-    place(defenderGeneralLabel_, 70, 91, b0 + rowH);
-    place(defenderEPLabel_, 91, 100, b0 + rowH);
+    place(battleHeadingLabel_, 0, 12, b0);
+    place(battleCountryLabel_, 12, 36, b0);
+    place(attackerSideLabel_, 36, 58, b0);
+    place(attackerScoreLabel_, 58, 64, b0);
+    place(attackerGeneralLabel_, 67, 90, b0);
+    place(attackerEPLabel_, 90, 96, b0);
+    place(defenderSideLabel_, 36, 58, b0 + rowH);
+    place(defenderScoreLabel_, 58, 64, b0 + rowH);
+    place(defenderGeneralLabel_, 67, 90, b0 + rowH);
+    place(defenderEPLabel_, 90, 96, b0 + rowH);
     battleScroll_->setGeometry(mapLeft, b0 + 2 * rowH, mapW, px(ScrollHeight));
 }
 

@@ -104,12 +104,18 @@ TEST_F(MainWindowTest, MapIsShownPixelForPixel)
     MainWindow& w = *window;
     const QImage shown = child(w, "mapPicture")->grab().toImage();
     const QImage& surface = w.mapSurface().surface();
-    ASSERT_EQ(shown.size() / shown.devicePixelRatio(), surface.size());
-    const QPoint player = countryCentre(1);
-    const QPoint opponent = countryCentre(9);
-    EXPECT_EQ(QColor(shown.pixel(player)), QColor(Qt::red));
-    EXPECT_EQ(QColor(shown.pixel(opponent)), QColor(Qt::green));
-    EXPECT_EQ(shown.pixel(countryCentre(5)), surface.pixel(countryCentre(5)));
+    const qreal ratio = shown.devicePixelRatio();
+    ASSERT_EQ(shown.size(), surface.size() * ratio);
+    // Every picture pixel is a block of whole device pixels of its own colour
+    // (a scaled screen shows blocks, never a blend).
+    for (const QPoint p : {countryCentre(1), countryCentre(9), countryCentre(5), QPoint(101, 30), QPoint(102, 30)}) {
+        const int n = static_cast<int>(ratio);
+        for (int dy = 0; dy < n; ++dy)
+            for (int dx = 0; dx < n; ++dx)
+                EXPECT_EQ(shown.pixel(p.x() * n + dx, p.y() * n + dy), surface.pixel(p)) << p.x() << "," << p.y();
+    }
+    EXPECT_EQ(QColor(surface.pixel(countryCentre(1))), QColor(Qt::red));
+    EXPECT_EQ(QColor(surface.pixel(countryCentre(9))), QColor(Qt::green));
 }
 
 TEST_F(MainWindowTest, ClicksInBattleModeOpenTheDeploymentOnlyForAttackableNeighbours)
