@@ -66,37 +66,54 @@ void MapSurface::fillCountry(int x, int y, Rgb colour)
     if (target == paint)
         return;
 
-    // Scanline fill: each popped seed fills its whole run on its row, then
-    // leaves one seed per run of the target colour on the rows above and below.
+    // Span fill: a stack entry is a run [left, right] of row y that has been
+    // painted, and the direction dy of the row still to be scanned beside it.
+    // Each scanned row is painted run by run; runs that stick out past the
+    // parent run are also scanned back in the other direction.
+    const auto push = [this, h](int yy, int left, int right, int dy) {
+        if (yy + dy >= 0 && yy + dy < h)
+            stack_.push_back({yy, left, right, dy});
+    };
     stack_.clear();
-    stack_.push_back({x, y});
+    push(y, x, x, 1);
+    push(y + 1, x, x, -1);
     while (!stack_.empty()) {
-        const Seed seed = stack_.back();
+        const Span span = stack_.back();
         stack_.pop_back();
-        QRgb* const line = row(seed.y);
-        if (line[seed.x] != target)
-            continue;
-        int left = seed.x;
-        while (left > 0 && line[left - 1] == target)
-            --left;
-        int right = seed.x;
-        while (right < w - 1 && line[right + 1] == target)
-            ++right;
-        std::fill(line + left, line + right + 1, paint);
-        for (const int ny : {seed.y - 1, seed.y + 1}) {
-            if (ny < 0 || ny >= h)
-                continue;
-            const QRgb* const next = row(ny);
-            bool inRun = false;
-            for (int i = left; i <= right; ++i) {
-                if (next[i] == target) {
-                    if (!inRun)
-                        stack_.push_back({i, ny});
-                    inRun = true;
-                } else {
-                    inRun = false;
-                }
+        const int yy = span.y + span.dy;
+        const int dy = span.dy;
+        const int x1 = span.left;
+        const int x2 = span.right;
+        QRgb* const line = row(yy);
+
+        int xx = x1;
+        while (xx >= 0 && line[xx] == target)
+            line[xx--] = paint;
+        int left;
+        // A run that starts at or left of x1 goes on to the right of it,
+        // even past x2.
+        bool runAtX1 = xx < x1;
+        if (runAtX1) {
+            left = xx + 1;
+            if (left < x1)
+                push(yy, left, x1 - 1, -dy);
+            xx = x1 + 1;
+        } else {
+            // x1 itself is not of the colour: find the first run inside.
+            for (++xx; xx <= x2 && line[xx] != target; ++xx) {
             }
+            left = xx;
+        }
+        while (runAtX1 || xx <= x2) {
+            runAtX1 = false;
+            while (xx < w && line[xx] == target)
+                line[xx++] = paint;
+            push(yy, left, xx - 1, dy);
+            if (xx > x2 + 1)
+                push(yy, x2 + 1, xx - 1, -dy);
+            for (++xx; xx <= x2 && line[xx] != target; ++xx) {
+            }
+            left = xx;
         }
     }
 }

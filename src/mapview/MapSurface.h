@@ -42,14 +42,16 @@ public:
     static Rgb fromQRgb(QRgb colour);
 
 private:
-    struct Seed {
-        int x;
+    struct Span {
         int y;
+        int left;
+        int right;
+        int dy;
     };
 
     QImage bitmap_;
     QImage surface_;
-    std::vector<Seed> stack_;  // kept between fills so that a fill allocates nothing
+    std::vector<Span> stack_;  // kept between fills so that a fill allocates nothing
 };
 
 }  // namespace stratagon

@@ -197,13 +197,15 @@ TEST(MapFill, DrawTextLeavesItsMarkAtTheTopLeft)
 TEST(MapFill, MatchesAPlainFourNeighbourFillOnNoisyPictures)
 {
     std::mt19937 engine(5);
-    for (int round = 0; round < 40; ++round) {
-        const int w = 37;
-        const int h = 23;
+    for (int round = 0; round < 300; ++round) {
+        const int w = 1 + static_cast<int>(engine() % 60);
+        const int h = 1 + static_cast<int>(engine() % 40);
+        // Sparse borders give large winding areas, dense ones many small ones.
+        const unsigned borderShare = 2 + engine() % 6;
         QImage image(w, h, QImage::Format_RGB32);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
-                image.setPixel(x, y, Palette[engine() % (round % 2 ? 2 : 3)]);
+                image.setPixel(x, y, Palette[engine() % borderShare == 0 ? 1 : round % 2 && engine() % 2 ? 2 : 0]);
         const int sx = static_cast<int>(engine() % w);
         const int sy = static_cast<int>(engine() % h);
 

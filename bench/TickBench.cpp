@@ -1,0 +1,210 @@
+// One clock tick in the worst case, painted onto a real map surface; the
+// repaint alone; and the bitmap copy that every repaint starts from.
+
+#include "mapview/MapSurface.h"
+#include "simulation/Clock.h"
+#include "world/MapLoader.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <memory>
+
+using namespace stratagon;
+
+namespace {
+
+void ensureGuiApplication()
+{
+    // Text drawing needs the font database of a GUI application.
+    static int argc = 1;
+    static char name[] = "stratagon_bench";
+    static char* argv[] = {name, nullptr};
+    if (!QGuiApplication::instance()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static QGuiApplication app(argc, argv);
+    }
+}
+
+class SurfaceView final : public GameView {
+public:
+    explicit SurfaceView(MapSurface& surface) : surface_(surface) {}
+    void clearMap() override { surface_.clear(); }
+    void fillCountry(int x, int y, Rgb colour) override { surface_.fillCountry(x, y, colour); }
+    void drawDate(const std::string& text) override
+    {
+        surface_.drawText(1, 1, QString::fromStdString(text), 18, White);
+    }
+
+private:
+    MapSurface& surface_;
+};
+
+// A stand-in when the shipped map is missing: 100 countries in a 10 x 10
+// block of rectangles with one-pixel borders, every one the next's neighbour.
+void syntheticMap(WorldState& w, MapSurface& surface)
+{
+    QImage image(870, 790, QImage::Format_RGB32);
+    image.fill(qRgb(0, 0, 0));
+    QPainter painter(&image);
+    w.countryCount = 100;
+    for (int i = 1; i <= 100; ++i) {
+        const int col = (i - 1) % 10;
+        const int row = (i - 1) / 10;
+        painter.fillRect(col * 87 + 1, row * 79 + 1, 85, 77, QColor(40 + i, 200 - i, 90));
+        w.countryName[i] = "Land " + std::to_string(i);
+        w.fillX[i] = col * 87 + 40;
+        w.fillY[i] = row * 79 + 40;
+        int k = 0;
+        if (col > 0)
+            w.neighbourName[i][++k] = "Land " + std::to_string(i - 1);
+        if (col < 9)
+            w.neighbourName[i][++k] = "Land " + std::to_string(i + 1);
+        if (row > 0)
+            w.neighbourName[i][++k] = "Land " + std::to_string(i - 10);
+        if (row < 9)
+            w.neighbourName[i][++k] = "Land " + std::to_string(i + 10);
+        w.neighbourCount[i] = k;
+    }
+    painter.end();
+    surface.setBitmap(image);
+}
+
+struct WorstCase {
+    std::unique_ptr<WorldState> world = std::make_unique<WorldState>();
+    MapSurface surface;
+    std::string source;
+};
+
+// Every country held by the player or the opponent, so that every one is
+// filled; the opponent takes a turn every tick over all it holds but can
+// never attack (the player keeps an unbeatable general back); 30 battles run
+// that never end (both generals without EP), 25 of them listed for the player.
+std::unique_ptr<WorstCase> makeWorstCase()
+{
+    ensureGuiApplication();
+    auto c = std::make_unique<WorstCase>();
+    WorldState& w = *c->world;
+    const std::string map = std::string(STRATAGON_ASSETS) + "/cards/Afrika.mgi";
+    const std::string bmp = std::string(STRATAGON_ASSETS) + "/cards/Afrika.bmp";
+    if (std::filesystem::exists(map) && loadMap(w, map).ok && c->surface.load(QString::fromStdString(bmp))) {
+        c->source = "shipped map";
+    } else {
+        w = WorldState{};
+        syntheticMap(w, c->surface);
+        c->source = "synthetic map";
+    }
+    w.aiDivisor = 1;
+    w.monthInterval = 416;
+    w.playing = true;
+    const int player = 1;
+    const int opponent = 9;
+    w.side[0] = player;
+    w.side[1] = opponent;
+    w.sideMax = 1;
+    w.shownCountry = 2;
+    w.year = 2000;
+    w.month = 1;
+    w.monthName = "Januar";
+    for (int i = 1; i <= w.countryCount; ++i) {
+        w.countryKind[i] = KindPassive;
+        for (int slot = 1; slot <= 5; ++slot)
+            w.generalStatus[i][slot] = Training;
+        w.generalCount[i] = std::max(w.generalCount[i], 5);
+    }
+    w.countryKind[player] = KindPlayer;
+    w.countryKind[opponent] = KindOpponent;
+    w.generalCount[player] = 40;
+    w.generalCount[opponent] = 40;
+    w.generalEP[player][40] = 1000000;
+    w.generalStatus[player][40] = Ready;
+
+    // The player holds the first 30 countries other than the opponent's home,
+    // the opponent the rest; the opponent attacks each of the player's.
+    int battles = 0;
+    for (int i = 1; i <= w.countryCount; ++i) {
+        const bool players = i != opponent && battles < 30;
+        w.countryOwner[i] = players ? player : opponent;
+        if (!players)
+            continue;
+        ++battles;
+        w.battleCountry[battles] = i;
+        w.battleAttacker[battles] = opponent;
+        w.battleDefender[battles] = player;
+        w.battleAttackerGeneral[battles] = 5 + battles;
+        w.battleDefenderGeneral[battles] = 5 + battles;
+        w.battleAttackerScore[battles] = 20;
+        w.battleDefenderScore[battles] = 80;
+        w.generalStatus[opponent][5 + battles] = InBattle;
+        w.generalStatus[player][5 + battles] = InBattle;
+        w.generalEP[opponent][5 + battles] = 0;
+        w.generalEP[player][5 + battles] = 0;
+    }
+    w.battleCount = battles;
+    return c;
+}
+
+void BM_ClockTickWorstCase(benchmark::State& state)
+{
+    auto c = makeWorstCase();
+    SurfaceView view(c->surface);
+    SeededRandom random(1);
+    for (auto _ : state) {
+        clockTick(*c->world, random, view);
+        benchmark::DoNotOptimize(c->surface.surface().constBits());
+    }
+    if (c->world->battleCount != 30 || c->world->playerBattleCount != 25 || !c->world->playing)
+        state.SkipWithError("the worst case did not hold");
+    state.SetLabel(c->source + ", " + std::to_string(c->world->countryCount) + " countries");
+}
+BENCHMARK(BM_ClockTickWorstCase)->Unit(benchmark::kMicrosecond);
+
+void BM_ClockTickRulesOnly(benchmark::State& state)
+{
+    auto c = makeWorstCase();
+    GameView view;
+    SeededRandom random(1);
+    for (auto _ : state)
+        clockTick(*c->world, random, view);
+    state.SetLabel(c->source);
+}
+BENCHMARK(BM_ClockTickRulesOnly)->Unit(benchmark::kMicrosecond);
+
+// A repaint needs a cleared surface: filling a country in the colour it
+// already has stops at once. So this is clear plus every fill.
+void BM_ClearAndRecolourMap(benchmark::State& state)
+{
+    auto c = makeWorstCase();
+    SurfaceView view(c->surface);
+    for (auto _ : state) {
+        c->surface.clear();
+        recolourMap(*c->world, view);
+        benchmark::DoNotOptimize(c->surface.surface().constBits());
+    }
+    state.SetLabel(c->source);
+}
+BENCHMARK(BM_ClearAndRecolourMap)->Unit(benchmark::kMicrosecond);
+
+void BM_BitmapCopy(benchmark::State& state)
+{
+    auto c = makeWorstCase();
+    for (auto _ : state) {
+        c->surface.clear();
+        benchmark::DoNotOptimize(c->surface.surface().constBits());
+    }
+    state.SetBytesProcessed(state.iterations() * c->surface.bitmap().sizeInBytes());
+    state.SetLabel(c->source);
+}
+BENCHMARK(BM_BitmapCopy)->Unit(benchmark::kMicrosecond);
+
+void BM_DrawDate(benchmark::State& state)
+{
+    auto c = makeWorstCase();
+    for (auto _ : state)
+        c->surface.drawText(1, 1, QStringLiteral("September 2000"), 18, White);
+    state.SetLabel(c->source);
+}
+BENCHMARK(BM_DrawDate)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
