@@ -32,14 +32,15 @@ void setCountry(WorldState& w, int i, const char* name, const char* code)
     w.countryCode[i] = code;
 }
 
-// Counts the paints of one widget.
-class PaintCounter : public QObject {
+// Counts the paints of one widget and looks around at the first one.
+class PaintWatch : public QObject {
 public:
     int paints = 0;
+    std::function<void()> atFirstPaint;
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint)
-            ++paints;
+        if (event->type() == QEvent::Paint && ++paints == 1 && atFirstPaint)
+            atFirstPaint();
         return false;
     }
 };
@@ -69,29 +70,18 @@ TEST(NewGame, OpensOnTheShippedMapWithItsCountryPreselected)
     EXPECT_FALSE(worldOption->isEnabled());
     EXPECT_FALSE(worldOption->isChecked());
     EXPECT_TRUE(simpleOption->isChecked());
-    EXPECT_EQ(worldOption->geometry(), QRect(8, 8, 145, 25));
-    EXPECT_EQ(simpleOption->geometry(), QRect(168, 8, 137, 25));
 
-    const QList<QAbstractButton*> change = buttons(w, QStringLiteral("Ändern"));
-    ASSERT_EQ(change.size(), 3);
+    // Of the three "Ändern" only the side's works.
     int enabledChange = 0;
-    for (QAbstractButton* b : change) {
-        if (b->isEnabled()) {
-            ++enabledChange;
-            EXPECT_EQ(b->geometry(), QRect(248, 88, 57, 25));
-        }
-    }
+    for (QAbstractButton* b : buttons(w, QStringLiteral("Ändern")))
+        enabledChange += b->isEnabled() ? 1 : 0;
     EXPECT_EQ(enabledChange, 1);
+    EXPECT_NE(sideChangeButton(w), nullptr);
     auto* box = w->findChild<QGroupBox*>();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->geometry(), QRect(80, 40, 225, 41));
     EXPECT_TRUE(hasLabel(box, QStringLiteral("Afrika")));
     EXPECT_TRUE(hasLabel(box, QStringLiteral(".mgi")));
-    EXPECT_EQ(button(w, QStringLiteral("Starten"))->geometry(), QRect(8, 160, 97, 25));
-    EXPECT_EQ(button(w, QStringLiteral("Abbrechen"))->geometry(), QRect(112, 160, 97, 25));
-    ASSERT_NE(labelAt(w, {136, 96}), nullptr);
-    EXPECT_TRUE(labelAt(w, {136, 96})->alignment() & Qt::AlignRight);
-    EXPECT_EQ(labelAt(w, {176, 128})->text(), QStringLiteral("1"));
+    ASSERT_NE(labelAt(w, {224, 160}), nullptr);
     EXPECT_EQ(labelAt(w, {224, 160})->text(), QString());
     EXPECT_EQ(w->progress(), 0);
 }
@@ -154,44 +144,32 @@ TEST(NewGame, StartenRunsTheBarPaintedStepByStepThenTheMainWindow)
     auto* progressBox = w->findChild<QWidget*>(QStringLiteral("progressBox"));
     ASSERT_NE(progressBox, nullptr);
     EXPECT_EQ(progressBox->geometry(), QRect(8, 192, 297, 17));
-    PaintCounter counter;
-    progressBox->installEventFilter(&counter);
     QLabel* status = labelAt(w, {224, 160});
     ASSERT_NE(status, nullptr);
     QString statusSeen;
     bool controlsOffDuringBar = false;
-    // Look at the window from inside the bar's run, at its first paint.
-    class Spy : public QObject {
-    public:
-        std::function<void()> onPaint;
-        bool eventFilter(QObject*, QEvent* e) override
-        {
-            if (e->type() == QEvent::Paint && onPaint) {
-                onPaint();
-                onPaint = nullptr;
-            }
-            return false;
-        }
-    } spy;
-    spy.onPaint = [&] {
+    PaintWatch watch;
+    watch.atFirstPaint = [&] {
         statusSeen = status->text();
         controlsOffDuringBar = !button(w, QStringLiteral("Starten"))->isEnabled() &&
                                !button(w, QStringLiteral("Abbrechen"))->isEnabled() &&
-                               !button(w, QStringLiteral("einfaches Spiel"))->isEnabled();
+                               !button(w, QStringLiteral("einfaches Spiel"))->isEnabled() &&
+                               !sideChangeButton(w);
     };
-    progressBox->installEventFilter(&spy);
+    progressBox->installEventFilter(&watch);
 
-    const QElapsedTimer clock = [] { QElapsedTimer c; c.start(); return c; }();
+    settle();
+    QElapsedTimer clock;
+    clock.start();
     button(w, QStringLiteral("Starten"))->click();
     EXPECT_GE(clock.elapsed(), 200);
-    EXPECT_GE(counter.paints, 100);
+    EXPECT_GE(watch.paints, 100);
     EXPECT_EQ(statusSeen, QStringLiteral("Lade..."));
     EXPECT_TRUE(controlsOffDuringBar);
     EXPECT_EQ(w->progress(), 100);
     EXPECT_EQ(status->font().pointSize(), 12);
     EXPECT_TRUE(status->font().bold());
-    progressBox->removeEventFilter(&counter);
-    progressBox->removeEventFilter(&spy);
+    progressBox->removeEventFilter(&watch);
     settle();
 
     EXPECT_EQ(t.program->newGameWindow(), nullptr);
