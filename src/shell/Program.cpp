@@ -64,10 +64,22 @@ bool Program::start()
     return true;
 }
 
+namespace {
+
+// A window that has been closed waits for its deferred delete; Qt takes back
+// its delete-on-close mark when it closes it, and such a window counts as gone.
+template <typename W>
+W* openWindow(const QPointer<W>& slot)
+{
+    return slot && slot->testAttribute(Qt::WA_DeleteOnClose) ? slot.data() : nullptr;
+}
+
+}  // namespace
+
 template <typename W, typename... Args>
 W* Program::show(QPointer<W>& slot, Args&&... args)
 {
-    if (!slot)
+    if (!openWindow(slot))
         slot = new W(*this, std::forward<Args>(args)...);
     slot->show();
     slot->raise();
@@ -75,16 +87,16 @@ W* Program::show(QPointer<W>& slot, Args&&... args)
     return slot;
 }
 
-MainWindow* Program::mainWindow() const { return mainWindow_; }
-OptionsMenuWindow* Program::optionsMenu() const { return optionsMenu_; }
-NewGameWindow* Program::newGameWindow() const { return newGame_; }
-SettingsWindow* Program::settingsWindow() const { return settings_; }
-CreditsWindow* Program::creditsWindow() const { return credits_; }
-CountryPickWindow* Program::countryPickWindow() const { return countryPick_; }
-GeneralListWindow* Program::generalListWindow() const { return generalList_; }
-TaskWindow* Program::taskWindow() const { return task_; }
-RanksWindow* Program::ranksWindow() const { return ranks_; }
-DeployWindow* Program::deployWindow() const { return deploy_; }
+MainWindow* Program::mainWindow() const { return openWindow(mainWindow_); }
+OptionsMenuWindow* Program::optionsMenu() const { return openWindow(optionsMenu_); }
+NewGameWindow* Program::newGameWindow() const { return openWindow(newGame_); }
+SettingsWindow* Program::settingsWindow() const { return openWindow(settings_); }
+CreditsWindow* Program::creditsWindow() const { return openWindow(credits_); }
+CountryPickWindow* Program::countryPickWindow() const { return openWindow(countryPick_); }
+GeneralListWindow* Program::generalListWindow() const { return openWindow(generalList_); }
+TaskWindow* Program::taskWindow() const { return openWindow(task_); }
+RanksWindow* Program::ranksWindow() const { return openWindow(ranks_); }
+DeployWindow* Program::deployWindow() const { return openWindow(deploy_); }
 
 MainWindow* Program::showMainWindow() { return show(mainWindow_); }
 OptionsMenuWindow* Program::showOptionsMenu() { return show(optionsMenu_); }
@@ -99,27 +111,27 @@ DeployWindow* Program::showDeploy() { return show(deploy_); }
 TaskWindow* Program::taskWindowForOpening(bool* wasOpen)
 {
     if (wasOpen)
-        *wasOpen = !task_.isNull();
-    if (!task_)
+        *wasOpen = openWindow(task_) != nullptr;
+    if (!openWindow(task_))
         task_ = new TaskWindow(*this);
     return task_;
 }
 
 bool Program::playing() const
 {
-    return mainWindow_ && world.playing;
+    return openWindow(mainWindow_) && world.playing;
 }
 
 void Program::stopClock()
 {
-    if (mainWindow_)
-        mainWindow_->clockTimer()->stop();
+    if (MainWindow* w = openWindow(mainWindow_))
+        w->clockTimer()->stop();
 }
 
 void Program::startClock()
 {
-    if (mainWindow_)
-        mainWindow_->clockTimer()->start();
+    if (MainWindow* w = openWindow(mainWindow_))
+        w->clockTimer()->start();
 }
 
 ImageStore& Program::imageStore()
