@@ -3,6 +3,7 @@
 #include "generals/TaskWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
+#include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "simulation/PlayerActions.h"
 #include "world/Ranks.h"
@@ -16,15 +17,6 @@
 #include <QVBoxLayout>
 
 namespace stratagon {
-
-void useDarkGreenBackground(QWidget& window)
-{
-    QPalette palette = window.palette();
-    palette.setColor(QPalette::Window, QColor(0, 128, 0));
-    palette.setColor(QPalette::WindowText, Qt::white);
-    window.setPalette(palette);
-    window.setAutoFillBackground(true);
-}
 
 namespace {
 

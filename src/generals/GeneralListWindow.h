@@ -11,9 +11,6 @@ namespace stratagon {
 
 class Program;
 
-// The dark green of the generals' windows, with light text on it.
-void useDarkGreenBackground(QWidget& window);
-
 // "Generalliste": the player's generals, row i showing slot i. The clock
 // stands still while it is open.
 class GeneralListWindow : public QWidget {

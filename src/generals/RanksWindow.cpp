@@ -1,6 +1,7 @@
 #include "generals/RanksWindow.h"
 
 #include "generals/GeneralListWindow.h"
+#include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "world/Ranks.h"
 

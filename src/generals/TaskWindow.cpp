@@ -2,6 +2,7 @@
 
 #include "generals/GeneralListWindow.h"
 #include "platform/Dialogs.h"
+#include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "simulation/PlayerActions.h"
 #include "world/Ranks.h"

@@ -2,15 +2,14 @@
 
 #include "platform/Paths.h"
 #include "shell/NewGameWindow.h"
+#include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "world/WorldState.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 
 namespace stratagon {
 
@@ -18,17 +17,9 @@ CountryPickWindow::CountryPickWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Welches Land ?"));
-    // The controls have fixed pixel boxes; a small font keeps their texts whole.
-    QFont small = font();
-    small.setPointSize(8);
-    small.setStretch(QFont::SemiCondensed);
-    setFont(small);
+    useCompactFont(*this);
     setFixedSize(240, 300);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0, 128, 0));
-    pal.setColor(QPalette::WindowText, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    useDarkGreenBackground(*this);
 
     auto* caption = new QLabel(QStringLiteral("Aktuell gewählt :"), this);
     caption->setGeometry(8, 8, 100, 17);
@@ -63,8 +54,7 @@ CountryPickWindow::CountryPickWindow(Program& program) : program_(program)
     connect(list_, &QListWidget::itemActivated, this, &CountryPickWindow::accept);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 }
 
 QString CountryPickWindow::currentText() const { return currentLabel_->text(); }

@@ -1,13 +1,12 @@
 #include "shell/CreditsWindow.h"
 
 #include "shell/ImageStore.h"
+#include "platform/WindowStyle.h"
 #include "shell/Program.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 #include <array>
 #include <cmath>
@@ -72,8 +71,7 @@ CreditsWindow::CreditsWindow(Program& program)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QString(52, QLatin1Char(' ')) + QStringLiteral("Credits"));
     setFixedSize(clientWidth, clientHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 
     frame_.fill(Qt::black);
     scrollY_ = clientHeight;

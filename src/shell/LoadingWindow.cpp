@@ -1,8 +1,8 @@
 #include "shell/LoadingWindow.h"
 
-#include <QGuiApplication>
+#include "platform/WindowStyle.h"
+
 #include <QPainter>
-#include <QScreen>
 
 namespace stratagon {
 
@@ -11,8 +11,7 @@ LoadingWindow::LoadingWindow(const QString& picturePath)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(344, 217);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 }
 
 void LoadingWindow::paintEvent(QPaintEvent*)

@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "shell/CountryPickWindow.h"
+#include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "world/MapLoader.h"
 #include "world/WorldState.h"
@@ -10,12 +11,10 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QThread>
 #include <algorithm>
 
@@ -66,11 +65,7 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Neues Spiel"));
-    // The controls have fixed pixel boxes; a small font keeps their texts whole.
-    QFont small = font();
-    small.setPointSize(8);
-    small.setStretch(QFont::SemiCondensed);
-    setFont(small);
+    useCompactFont(*this);
     setFixedSize(312, 215);
 
     worldOption_ = new QRadioButton(QStringLiteral("Weltherrschaft"), this);
@@ -121,8 +116,7 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
         program_.showOptionsMenu();
     });
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 
     // Opening: load the map only to find the country it names for the player.
     WorldState& world = program_.world;

@@ -2,22 +2,19 @@
 
 #include "mapview/MainWindow.h"
 #include "platform/Dialogs.h"
+#include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "world/WorldState.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace stratagon {
 
 namespace {
-
-const QColor darkGreen(0, 128, 0);
 
 QPushButton* menuButton(QWidget* parent, const QString& text, int y)
 {
@@ -43,17 +40,9 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Optionsmenü "));
-    // The controls have fixed pixel boxes; a small font keeps their texts whole.
-    QFont small = font();
-    small.setPointSize(8);
-    small.setStretch(QFont::SemiCondensed);
-    setFont(small);
+    useCompactFont(*this);
     setFixedSize(312, 217);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, darkGreen);
-    pal.setColor(QPalette::WindowText, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    useDarkGreenBackground(*this);
 
     titleLabel_ = new QLabel(QStringLiteral("Stratagon Optionsmenü"), this);
     titleLabel_->setGeometry(8, 8, 137, 17);
@@ -89,8 +78,7 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
     connect(focusTimer_, &QTimer::timeout, this, [this] { startButton_->setFocus(Qt::OtherFocusReason); });
     focusTimer_->start();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 
     reload();
 }

@@ -3,16 +3,15 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "shell/OptionsMenuWindow.h"
+#include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "world/Settings.h"
 #include "world/WorldState.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSlider>
 #include <algorithm>
 #include <array>
@@ -89,11 +88,7 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Spiel bedingte Einstellungen"));
-    // The controls have fixed pixel boxes; a small font keeps their texts whole.
-    QFont small = font();
-    small.setPointSize(8);
-    small.setStretch(QFont::SemiCondensed);
-    setFont(small);
+    useCompactFont(*this);
     setFixedSize(312, 245);
 
     auto* yearHeading = new QLabel(QStringLiteral("Ein Jahr vergeht in"), this);
@@ -124,8 +119,7 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     connect(ok, &QPushButton::clicked, this, &SettingsWindow::okClicked);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 
     // Opening: the menu waits hidden, the sliders show the current settings.
     if (OptionsMenuWindow* menu = program_.optionsMenu())
