@@ -2,39 +2,34 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdio>
+
 using namespace stratagon;
 
-TEST(Ranks, NamesChangeExactlyAtTheLadderBoundaries)
+TEST(Ranks, LadderTextsAndRankNameAtEveryBoundary)
 {
-    const std::pair<int, const char*> boundaries[] = {
-        {-35, "Unteroffizier"},     {-1, "Unteroffizier"},      {0, "Unteroffizier"},
-        {4, "Unteroffizier"},       {5, "Stabsunteroffizier"},  {9, "Stabsunteroffizier"},
-        {10, "Feldwebel"},          {15, "Oberfeldwebel"},      {20, "Stabsfeldwebel"},
-        {25, "Oberstabsfeldwebel"}, {30, "Leutnamt"},           {34, "Leutnamt"},
-        {35, "Oberleutnamt"},       {40, "Hauptmann"},          {45, "Major"},
-        {50, "Oberstleutnamt"},     {54, "Oberstleutnamt"},     {55, "Oberst"},
-        {64, "Oberst"},             {65, "Brigadegeneral"},     {74, "Brigadegeneral"},
-        {75, "Generalmajor"},       {85, "Generalleutnamt"},    {94, "Generalleutnamt"},
-        {95, "General"},            {100, "General"},           {101, "General"},
-        {1000, "General"},          {INT32_MIN, "Unteroffizier"}, {INT32_MAX, "General"},
+    const std::pair<const char*, const char*> ladder[] = {
+        {"Panzergrenadier", "(-40)-(-31)"}, {"Gefreiter", "(-30)-(-21)"}, {"Obergefreiter", "(-20)-(-11)"},
+        {"Stabsgefreiter", "(-10)-(-1)"}, {"Unteroffizier", "0 - 4"}, {"Stabsunteroffizier", "5 - 9"},
+        {"Feldwebel", "10 - 14"}, {"Oberfeldwebel", "15 - 19"}, {"Stabsfeldwebel", "20 - 24"},
+        {"Oberstabsfeldwebel", "25 - 29"}, {"Leutnamt", "30 - 34"}, {"Oberleutnamt", "35 - 39"},
+        {"Hauptmann", "40 - 44"}, {"Major", "45 - 49"}, {"Oberstleutnamt", "50 - 54"}, {"Oberst", "55 - 64"},
+        {"Brigadegeneral", "65 - 74"}, {"Generalmajor", "75 - 84"}, {"Generalleutnamt", "85 - 94"},
+        {"General", "95 - 100"},
     };
-    for (const auto& [ep, name] : boundaries)
-        EXPECT_EQ(rankName(ep), name) << "EP " << ep;
-}
-
-TEST(Ranks, LadderListsTwentyRanksFromPanzergrenadierToGeneral)
-{
-    ASSERT_EQ(RankLadder.size(), 20u);
-    EXPECT_EQ(RankLadder.front().name, "Panzergrenadier");
-    EXPECT_EQ(RankLadder.front().range, "(-40)-(-31)");
-    EXPECT_EQ(RankLadder[4].range, "0 - 4");
-    EXPECT_EQ(RankLadder.back().name, "General");
-    EXPECT_EQ(RankLadder.back().range, "95 - 100");
-    // Every name rankName can give stands on the ladder from row 5 on.
-    for (int ep = -5; ep <= 120; ++ep) {
-        bool found = false;
-        for (std::size_t i = 4; i < RankLadder.size(); ++i)
-            found = found || RankLadder[i].name == rankName(ep);
-        EXPECT_TRUE(found) << ep;
+    ASSERT_EQ(RankLadder.size(), std::size(ladder));
+    for (std::size_t i = 0; i < RankLadder.size(); ++i) {
+        EXPECT_EQ(RankLadder[i].name, ladder[i].first) << i;
+        EXPECT_EQ(RankLadder[i].range, ladder[i].second) << i;
+        int low = 0, high = 0;  // rankName knows no rank below 0
+        if (i >= 4 && std::sscanf(ladder[i].second, "%d - %d", &low, &high) == 2) {
+            EXPECT_EQ(rankName(low), ladder[i].first) << low;
+            EXPECT_EQ(rankName(high), ladder[i].first) << high;
+        }
     }
+    for (const int ep : {-1, -35, INT_MIN})
+        EXPECT_EQ(rankName(ep), "Unteroffizier") << ep;
+    for (const int ep : {101, 1000, INT_MAX})
+        EXPECT_EQ(rankName(ep), "General") << ep;
 }

@@ -22,130 +22,61 @@ protected:
         std::string pattern = (fs::temp_directory_path() / "stratagon-settings-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         folder = pattern;
-        path = (folder / "game.dat").string();
-        world = std::make_unique<WorldState>();
-        world->monthInterval = 7;
-        world->aiDivisor = 8;
+        world->monthInterval = 7, world->aiDivisor = 8;
     }
-    void TearDown() override
-    {
-        std::error_code ec;
-        fs::remove_all(folder, ec);
-    }
-
-    void write(const std::string& bytes) const
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out << bytes;
-    }
-    std::string contents() const
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    std::vector<std::string> filesInFolder() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder))
-            names.push_back(entry.path().filename().string());
-        return names;
-    }
+    void TearDown() override { fs::remove_all(folder); }
+    void write(const std::string& bytes) const { std::ofstream(path(), std::ios::binary) << bytes; }
+    std::string path() const { return (folder / "game.dat").string(); }
+    std::size_t files() const { return std::distance(fs::directory_iterator(folder), fs::directory_iterator()); }
 
     fs::path folder;
-    std::string path;
-    std::unique_ptr<WorldState> world;
+    std::unique_ptr<WorldState> world = std::make_unique<WorldState>();
 };
 
 }  // namespace
 
-TEST_F(SettingsFile, ReadsTheFirstTwoNumbersInTheirUsualAndLooserForms)
+TEST_F(SettingsFile, ReadsTheFirstTwoWholeNumbersAndRefusesEverythingElseUnchanged)
 {
-    const std::pair<const char*, std::pair<int, int>> cases[] = {
-        {" 2500 \r\n 16 \r\n", {2500, 16}},                 // as written
-        {"833,64", {833, 64}},                               // one line, comma
-        {" 833 , 64 ", {833, 64}},                           // blanks around the comma
-        {"416\n256\n", {416, 256}},                          // LF only
-        {"\r\n\r\n  1667 \r\n\r\n 4 ", {1667, 4}},           // blank lines before
-        {" 5000 \r\n 1 \r\n 99 \r\nirgendwas\r\n", {5000, 1}},  // extra lines ignored
-        {"1000 3", {1000, 3}},                               // values off the lists kept
-        {"-5,0", {-5, 0}},
+    const std::pair<const char*, std::pair<int, int>> good[] = {
+        {" 2500 \r\n 16 \r\n", {2500, 16}}, {"833,64", {833, 64}}, {" 833 , 64 ", {833, 64}},
+        {"416\n256\n", {416, 256}}, {"\r\n\r\n  1667 \r\n\r\n 4 ", {1667, 4}},
+        {" 5000 \r\n 1 \r\n 99 \r\nirgendwas\r\n", {5000, 1}}, {"1000 3", {1000, 3}}, {"-5,0", {-5, 0}},
     };
-    for (const auto& [text, values] : cases) {
-        SCOPED_TRACE(testing::PrintToString(std::string(text)));
+    for (const auto& [text, values] : good) {
         write(text);
-        const FileResult result = readSettings(*world, path);
-        ASSERT_TRUE(result.ok) << result.description;
-        EXPECT_EQ(world->monthInterval, values.first);
-        EXPECT_EQ(world->aiDivisor, values.second);
+        const FileResult result = readSettings(*world, path());
+        EXPECT_TRUE(result.ok) << testing::PrintToString(std::string(text)) << result.description;
+        EXPECT_EQ(std::pair(world->monthInterval, world->aiDivisor), values) << testing::PrintToString(std::string(text));
     }
+    world->monthInterval = 7, world->aiDivisor = 8;
+    for (const char* text : {" 20000 \r\n", "", " \r\n \r\n", "20000,", "abc 16", "416 x", "4l6,16", "1e3,4",
+                             "416,2147483648", "416.5 4"}) {
+        write(text);
+        const FileResult result = readSettings(*world, path());
+        EXPECT_FALSE(result.ok) << testing::PrintToString(std::string(text));
+        EXPECT_NE(result.errorNumber, 0) << text;
+        EXPECT_FALSE(result.description.empty()) << text;
+    }
+    EXPECT_FALSE(readSettings(*world, folder.string()).ok);
+    fs::remove(path());
+    const FileResult missing = readSettings(*world, path());
+    EXPECT_EQ(std::pair(missing.errorNumber, missing.description), std::pair(ENOENT, std::string("Datei nicht gefunden.")));
+    EXPECT_EQ(std::pair(world->monthInterval, world->aiDivisor), std::pair(7, 8));
 }
 
-TEST_F(SettingsFile, FewerThanTwoNumbersOrNoFileFailsAndChangesNothing)
+TEST_F(SettingsFile, WritingReplacesAnExistingFileWithExactlyTwoLinesAndNeverCreatesOne)
 {
-    const FileResult missing = readSettings(*world, path);
-    EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.errorNumber, ENOENT);
-    EXPECT_EQ(missing.description, "Datei nicht gefunden.");
+    const FileResult gone = writeSettings(path(), 2500, 16);
+    EXPECT_EQ(std::pair(gone.errorNumber, gone.description), std::pair(ENOENT, std::string("Datei nicht gefunden.")));
+    EXPECT_FALSE(writeSettings((folder / "fehlt" / "game.dat").string(), 2500, 16).ok);
+    EXPECT_EQ(files(), 0u);
 
-    for (const char* text : {" 20000 \r\n", "", " \r\n \r\n", "20000,"}) {
-        SCOPED_TRACE(testing::PrintToString(std::string(text)));
-        write(text);
-        const FileResult result = readSettings(*world, path);
-        EXPECT_FALSE(result.ok);
-        EXPECT_NE(result.errorNumber, 0);
-        EXPECT_FALSE(result.description.empty());
-    }
-
-    const FileResult folderInstead = readSettings(*world, folder.string());
-    EXPECT_FALSE(folderInstead.ok);
-    EXPECT_NE(folderInstead.errorNumber, 0);
-
-    EXPECT_EQ(world->monthInterval, 7);
-    EXPECT_EQ(world->aiDivisor, 8);
-}
-
-TEST_F(SettingsFile, AnEntryThatIsNoWholeNumberIsRefused)
-{
-    for (const char* text : {"abc 16", "416 x", "4l6,16", "1e3,4", "416,2147483648", "416.5 4"}) {
-        SCOPED_TRACE(text);
-        write(text);
-        const FileResult result = readSettings(*world, path);
-        EXPECT_FALSE(result.ok);
-        EXPECT_NE(result.errorNumber, 0);
-        EXPECT_FALSE(result.description.empty());
-    }
-    EXPECT_EQ(world->monthInterval, 7);
-    EXPECT_EQ(world->aiDivisor, 8);
-}
-
-TEST_F(SettingsFile, WritingReplacesTheFileWithExactlyTwoLines)
-{
     write(" 416 \r\n 256 \r\n and a longer tail that must go\r\n");
-    const FileResult result = writeSettings(path, 20000, 1);
-    ASSERT_TRUE(result.ok) << result.description;
-    EXPECT_EQ(contents(), " 20000 \r\n 1 \r\n");
-    EXPECT_EQ(filesInFolder(), std::vector<std::string>{"game.dat"});  // no temporary left
-
-    ASSERT_TRUE(readSettings(*world, path).ok);
-    EXPECT_EQ(world->monthInterval, 20000);
-    EXPECT_EQ(world->aiDivisor, 1);
+    ASSERT_TRUE(writeSettings(path(), 20000, 1).ok);
+    std::ifstream in(path(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), " 20000 \r\n 1 \r\n");
+    EXPECT_EQ(files(), 1u);  // no temporary left beside it
     EXPECT_EQ(settingsFileText(416, 16), " 416 \r\n 16 \r\n");
-}
-
-TEST_F(SettingsFile, WritingFailsWhenTheFileIsGoneAndCreatesNothing)
-{
-    const FileResult result = writeSettings(path, 2500, 16);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.errorNumber, ENOENT);
-    EXPECT_EQ(result.description, "Datei nicht gefunden.");
-    EXPECT_TRUE(filesInFolder().empty());
-}
-
-TEST_F(SettingsFile, WritingIntoAMissingFolderFailsCleanly)
-{
-    const FileResult result = writeSettings((folder / "fehlt" / "game.dat").string(), 2500, 16);
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(filesInFolder().empty());
 }
 
 TEST(Settings, StatusTextsZeroToTwoAndTheRestEmpty)

@@ -1,5 +1,4 @@
 #include "simulation/Battle.h"
-#include "simulation/Clock.h"
 #include "simulation/Setup.h"
 #include "world/MapLoader.h"
 
@@ -7,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -16,116 +14,62 @@ using namespace stratagon::test;
 
 namespace {
 
-const std::string SmallMap = std::string(STRATAGON_FIXTURES) + "/small.mgi";
-
 // The small fixture: 12 countries, "Südafrika" first, "Malawi" ninth.
 struct NewGame {
-    NewGame()
-    {
-        w->monthInterval = 833;
-        w->aiDivisor = 16;
-        w->side[0] = 1;
-    }
-    bool start(const std::string& path = SmallMap) { return startGame(*w, random, view, path); }
+    explicit NewGame(int side = 1) { w->monthInterval = 833, w->aiDivisor = 16, w->side[0] = side; }
+    bool start(const std::string& path = STRATAGON_FIXTURES "/small.mgi") { return startGame(*w, random, view, path); }
     std::unique_ptr<WorldState> w = std::make_unique<WorldState>();
     SeededRandom random{11};
     RecordingView view{w.get()};
 };
 
-long countOf(const std::vector<std::string>& calls, const std::string& name)
-{
-    return std::count(calls.begin(), calls.end(), name);
-}
-
 }  // namespace
 
-TEST(GameSetUp, WindowStepsTickAndPaintInOrder)
+TEST(GameSetUp, WindowStepsTickAndPaintInOrderAndLeaveAFreshGame)
 {
     NewGame s;
     ASSERT_TRUE(s.start());
-    const std::vector<std::string> expected = {
-        "status", "sideMenu", "picture", "startClock",
-        // the tick: before the sides are placed only the player's home is painted
-        "clear", "fill", "battlePanel", "infoPanel", "date",
-        "surface", "fill", "fill"};
-    EXPECT_EQ(s.view.calls, expected);
-    EXPECT_EQ(s.view.clockPeriod, 208);
-    EXPECT_EQ(s.view.dates, std::vector<std::string>{"Januar 2000"});
-    // The tick's paint, then the set-up's own on top of it.
-    const std::vector<Fill> painted = {
-        {120, 340, PlayerColour}, {120, 340, PlayerColour}, {210, 40, OpponentColour}};
-    EXPECT_EQ(s.view.fills, painted);
-}
-
-TEST(GameSetUp, LeavesAFreshGame)
-{
-    NewGame s;
-    ASSERT_TRUE(s.start());
+    EXPECT_EQ(s.view.calls, (std::vector<std::string>{"status", "sideMenu", "picture", "startClock|208",
+                                                      // the tick paints only the player's home so far
+                                                      "clear", "fill|120|340|red", "battlePanel", "infoPanel",
+                                                      "date|Januar 2000", "surface", "fill|120|340|red",
+                                                      "fill|210|40|green"}));
     const WorldState& w = *s.w;
-    EXPECT_TRUE(w.playing);
-    EXPECT_EQ(w.r, 1);
-    EXPECT_TRUE(w.battleMode);
-    EXPECT_FALSE(w.sideMenuClosed);
-    EXPECT_EQ(w.battleCount, 0);
-    EXPECT_EQ(w.shownCountry, 1);
-    EXPECT_EQ(w.year, 2000);
-    EXPECT_EQ(w.month, 1);
-    EXPECT_EQ(w.tickCount, 0);
-    EXPECT_EQ(w.land, "Südafrika, Kolonie : Südafrika");
-    EXPECT_EQ(w.side[1], 9);
-    EXPECT_EQ(w.sideMax, 1);
+    EXPECT_EQ(row(w.playing, w.battleMode, w.sideMenuClosed, w.r, w.battleCount, w.shownCountry, w.year, w.month,
+                  w.tickCount, w.side[1], w.sideMax, w.land),
+              "1|1|0|1|0|1|2000|1|0|9|1|Südafrika, Kolonie : Südafrika");
     ASSERT_EQ(w.countryCount, 12);
-    for (int i = 1; i <= 12; ++i) {
-        EXPECT_EQ(w.countryOwner[i], i);
-        EXPECT_EQ(w.countryKind[i], i == 1 ? KindPlayer : i == 9 ? KindOpponent : KindPassive) << i;
-    }
+    for (int i = 1; i <= 12; ++i)
+        EXPECT_EQ(row(w.countryOwner[i], w.countryKind[i]), row(i, i == 1 ? KindPlayer : i == 9 ? KindOpponent : KindPassive));
     for (int side = 0; side <= 12; ++side)
         for (int slot = 1; slot <= 5; ++slot)
-            EXPECT_EQ(w.generalStatus[side][slot], Training);
+            EXPECT_EQ(w.generalStatus[side][slot], Training) << side << "," << slot;
     EXPECT_EQ(w.generalStatus[1][6], Ready);
-}
+    EXPECT_EQ(w.generalCount[9], 1);  // the set-up's tick saw no opponent yet: no recruit
 
-TEST(GameSetUp, PlayerOnCountryNineIsAlsoTheOpponentAndPaintedRed)
-{
-    NewGame s;
-    s.w->side[0] = 9;
-    ASSERT_TRUE(s.start());
-    EXPECT_EQ(s.w->countryKind[9], KindOpponent);
-    EXPECT_EQ(s.view.fills.back(), (Fill{210, 40, PlayerColour}));
-}
-
-TEST(GameSetUp, RestartDiscardsBattlesAndConquests)
-{
-    NewGame s;
-    ASSERT_TRUE(s.start());
-    s.w->countryOwner[2] = 9;
-    s.w->generalCount[1] = 7;
+    // A restart discards battles and conquests.
+    s.w->countryOwner[2] = 9, s.w->generalCount[1] = 7;
     openBattle(*s.w, 3, 1, 1, 3, 1);
-    s.w->battleMode = false;
-    s.w->playing = false;
+    s.w->battleMode = s.w->playing = false;
     ASSERT_TRUE(s.start());
-    EXPECT_EQ(s.w->battleCount, 0);
-    EXPECT_EQ(s.w->countryOwner[2], 2);
-    EXPECT_EQ(s.w->generalCount[1], 2);
-    EXPECT_TRUE(s.w->battleMode);
-    EXPECT_TRUE(s.w->playing);
+    EXPECT_EQ(row(w.battleCount, w.countryOwner[2], w.generalCount[1], w.battleMode, w.playing), "0|2|2|1|1");
+
+    NewGame nine(9);  // the player on the opponent's country is painted red
+    ASSERT_TRUE(nine.start());
+    EXPECT_EQ(row(nine.w->countryKind[9], nine.view.calls.back()), row(KindOpponent, "fill|210|40|red"));
 }
 
-TEST(GameSetUp, MissingPictureStopsWithAMessage)
+TEST(GameSetUp, MissingPictureOrMapOrPlayerIsReported)
 {
     NewGame s;
     s.view.pictureLoads = false;
     EXPECT_FALSE(s.start());
-    EXPECT_FALSE(s.w->playing);
-    ASSERT_EQ(s.view.messages.size(), 1u);
-    EXPECT_EQ(s.view.messages[0].text, MissingMapPictureMessage);
-    EXPECT_EQ(s.w->countryCount, 0);  // nothing loaded
-    EXPECT_EQ(countOf(s.view.calls, "startClock"), 0);
-}
+    EXPECT_EQ(row(s.view.calls.size(), s.view.calls.back().substr(0, 16)), "4|message|Fehler !");  // no clock
+    EXPECT_EQ(s.view.messages, std::vector<std::string>{MissingMapPictureMessage});
+    EXPECT_EQ(row(s.w->playing, s.w->countryCount), "0|0");
 
-TEST(GameSetUp, RejectedMapIsReportedAndPlayedOnTheOldTables)
-{
-    NewGame s;
+    // A rejected map is reported, and the game goes on with the old tables.
+    s.view.pictureLoads = true;
     ASSERT_TRUE(s.start());
     s.w->countryOwner[4] = 1;
     const std::string bad = ::testing::TempDir() + "setup_bad_version.mgi";
@@ -133,34 +77,12 @@ TEST(GameSetUp, RejectedMapIsReportedAndPlayedOnTheOldTables)
     s.view.messages.clear();
     EXPECT_TRUE(s.start(bad));
     std::remove(bad.c_str());
-    ASSERT_EQ(s.view.messages.size(), 1u);
-    EXPECT_EQ(s.view.messages[0].text, WrongMapVersionMessage);
-    EXPECT_EQ(s.view.messages[0].title, "Fehler !");
-    EXPECT_EQ(s.w->countryCount, 12);
-    EXPECT_EQ(s.w->countryOwner[4], 4);  // the set-up still hands every country back
-    EXPECT_TRUE(s.w->playing);
-}
+    EXPECT_EQ(s.view.messages, std::vector<std::string>{WrongMapVersionMessage});
+    EXPECT_EQ(row(s.w->countryCount, s.w->countryOwner[4], s.w->playing), "12|4|1");
 
-TEST(GameSetUp, PlayerNotOnTheMapLosesAtOnceAfterTheSidesArePlaced)
-{
-    NewGame s;
-    s.w->side[0] = 40;
-    EXPECT_FALSE(s.start());
-    ASSERT_EQ(s.view.messages.size(), 1u);
-    EXPECT_EQ(s.view.messages[0].title, "Verloren!");
-    EXPECT_FALSE(s.w->playing);
-    EXPECT_EQ(s.view.closed, 1);
-    // Judged once, after the last paint of the set-up.
-    EXPECT_EQ(s.view.calls.back(), "close");
-    EXPECT_EQ(countOf(s.view.calls, "surface"), 1);
-}
-
-TEST(GameSetUp, FirstTickTreatsEveryCountryAsThePlayersKind)
-{
-    // Before any game every kind is 0: the set-up's tick only trains.
-    NewGame s;
-    s.w->aiDivisor = 1;
-    ASSERT_TRUE(s.start());
-    EXPECT_EQ(s.w->battleCount, 0);
-    EXPECT_EQ(s.w->generalCount[9], 1);  // no recruit for Malawi yet
+    NewGame lost(40);  // not on the map: lost, judged once after the last paint
+    EXPECT_FALSE(lost.start());
+    const std::vector<std::string> end(lost.view.calls.end() - 4, lost.view.calls.end());
+    EXPECT_EQ(end, (std::vector<std::string>{"surface", "fill|210|40|green", "message|Verloren!|1", "close|0"}));
+    EXPECT_FALSE(lost.w->playing);
 }

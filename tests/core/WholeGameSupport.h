@@ -7,93 +7,56 @@
 #include "world/Random.h"
 #include "world/WorldState.h"
 
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace stratagon::test {
 
-struct Fill {
-    int x;
-    int y;
-    Rgb colour;
-    bool operator==(const Fill&) const = default;
-};
+// The values joined by '|', to compare a whole record at once.
+template <typename... T>
+std::string row(const T&... values)
+{
+    std::ostringstream out;
+    const char* separator = "";
+    ((out << separator << values, separator = "|"), ...);
+    return out.str();
+}
 
-struct Message {
-    std::string text;
-    std::string title;
-    bool playingWhenShown;
-};
-
+// Records every call as one line, e.g. "fill|10|5|red" or "message|Verloren!|1"
+// (the last field: whether the game counted as running at that moment).
 class RecordingView : public GameView {
 public:
     explicit RecordingView(const WorldState* world = nullptr) : world_(world) {}
-
     void showStatusRunning() override { calls.push_back("status"); }
     void enableSideMenuButton() override { calls.push_back("sideMenu"); }
-    bool loadMapPicture() override
-    {
-        calls.push_back("picture");
-        return pictureLoads;
-    }
-    void startClock(int periodMs) override
-    {
-        calls.push_back("startClock");
-        clockPeriod = periodMs;
-    }
+    bool loadMapPicture() override { return calls.push_back("picture"), pictureLoads; }
+    void startClock(int periodMs) override { calls.push_back(row("startClock", periodMs)); }
     void recreateSurface() override { calls.push_back("surface"); }
-    void clearMap() override
+    void clearMap() override { calls.push_back("clear"); }
+    void fillCountry(int x, int y, Rgb c) override
     {
-        calls.push_back("clear");
-        fills.clear();
-    }
-    void fillCountry(int x, int y, Rgb colour) override
-    {
-        calls.push_back("fill");
-        fills.push_back({x, y, colour});
+        calls.push_back(row("fill", x, y, c == PlayerColour ? "red" : c == OpponentColour ? "green" : "other"));
     }
     void showBattlePanel() override { calls.push_back("battlePanel"); }
     void showInfoPanel() override { calls.push_back("infoPanel"); }
-    void drawDate(const std::string& text) override
-    {
-        calls.push_back("date");
-        dates.push_back(text);
-    }
+    void drawDate(const std::string& text) override { calls.push_back(row("date", text)); }
     void showMessage(const std::string& text, const std::string& title) override
     {
-        calls.push_back("message");
-        messages.push_back({text, title, world_ ? world_->playing : false});
+        calls.push_back(row("message", title, world_ && world_->playing));
+        messages.push_back(text);
         if (onMessage)
             onMessage();
     }
-    void closeGame() override
-    {
-        calls.push_back("close");
-        playingWhenClosed = world_ ? world_->playing : false;
-        ++closed;
-    }
+    void closeGame() override { calls.push_back(row("close", world_ && world_->playing)); }
 
-    // The calls of the last tick, from its "clear" on.
-    std::vector<std::string> lastTickCalls() const
-    {
-        for (std::size_t i = calls.size(); i-- > 0;)
-            if (calls[i] == "clear")
-                return {calls.begin() + static_cast<std::ptrdiff_t>(i), calls.end()};
-        return {};
-    }
-
-    std::vector<std::string> calls;
-    std::vector<Fill> fills;
-    std::vector<std::string> dates;
-    std::vector<Message> messages;
+    std::vector<std::string> calls, messages;
     std::function<void()> onMessage;
     bool pictureLoads = true;
-    int clockPeriod = -1;
-    int closed = 0;
-    bool playingWhenClosed = true;
 
 private:
     const WorldState* world_;
@@ -105,44 +68,50 @@ inline void pushDraws(ScriptedRandom& random, std::initializer_list<int> values,
         random.pushDraw(v, n);
 }
 
-// A world of `count` countries "C1".."Cn" in a row, each the neighbour of the
-// next, every one passive and its own owner; seeds at (10 * i, 5).
+// `count` countries "C1".."Cn" in a row, each the neighbour of the next, every
+// one passive and its own owner, seeds at (10 * i, 5). The grid has one
+// column per country (codes 'A', 'B', ...) over a row of sea ('~').
+// The player is C1, the opponent C2.
 inline std::unique_ptr<WorldState> chainWorld(int count)
 {
     auto w = std::make_unique<WorldState>();
-    w->countryCount = count;
+    w->countryCount = w->gridColumns = count;
+    w->gridRows = 2;
     w->continentName = "Testland";
     w->aiDivisor = 1;
-    w->monthInterval = 416;
     for (int i = 1; i <= count; ++i) {
         w->countryName[i] = "C" + std::to_string(i);
         w->countryCode[i] = std::string(1, static_cast<char>('A' + i - 1));
+        w->gridCell[i][1] = w->countryCode[i][0];
+        w->gridCell[i][2] = '~';
         w->countryOwner[i] = i;
         w->countryKind[i] = KindPassive;
-        w->fillX[i] = 10 * i;
-        w->fillY[i] = 5;
-        int k = 0;
+        w->fillX[i] = 10 * i, w->fillY[i] = 5;
         if (i > 1)
-            w->neighbourName[i][++k] = "C" + std::to_string(i - 1);
+            w->neighbourName[i][++w->neighbourCount[i]] = "C" + std::to_string(i - 1);
         if (i < count)
-            w->neighbourName[i][++k] = "C" + std::to_string(i + 1);
-        w->neighbourCount[i] = k;
+            w->neighbourName[i][++w->neighbourCount[i]] = "C" + std::to_string(i + 1);
     }
-    w->side[0] = 1;
+    w->side[0] = w->sideMax = 1;
     w->side[1] = count >= 2 ? 2 : 1;
-    w->sideMax = 1;
     w->countryKind[1] = KindPlayer;
     w->playing = true;
     return w;
 }
 
-inline void addGeneral(WorldState& w, int side, const std::string& name, int ep,
-                       GeneralStatus status = Ready)
+inline void addGeneral(WorldState& w, int side, const std::string& name, int ep, GeneralStatus status = Ready)
 {
     const int slot = ++w.generalCount[side];
-    w.generalName[side][slot] = name;
-    w.generalEP[side][slot] = ep;
-    w.generalStatus[side][slot] = status;
+    w.generalName[side][slot] = name, w.generalEP[side][slot] = ep, w.generalStatus[side][slot] = status;
+}
+
+// Battle k as {country, attacker, its general, defender, its general,
+// attacker's score, defender's score}.
+using BattleRow = std::array<int, 7>;
+inline BattleRow battle(const WorldState& w, int k)
+{
+    return {w.battleCountry[k], w.battleAttacker[k], w.battleAttackerGeneral[k], w.battleDefender[k],
+            w.battleDefenderGeneral[k], w.battleAttackerScore[k], w.battleDefenderScore[k]};
 }
 
 }  // namespace stratagon::test
