@@ -1,40 +1,45 @@
 #include "ShellTestSupport.h"
-#include "TestSupport.h"
 
-#include "mapview/MainWindow.h"
-#include "shell/CreditsWindow.h"
-#include "shell/NewGameWindow.h"
-#include "shell/OptionsMenuWindow.h"
-#include "shell/SettingsWindow.h"
-
-#include <gtest/gtest.h>
-
-#include <QPushButton>
-#include <QSlider>
-#include <QTimer>
+#include <QElapsedTimer>
 
 using namespace stratagon;
 using namespace stratagon::test;
 
 namespace {
 
-OptionsMenuWindow* pauseFromMainWindow(TestProgram& t, MainWindow* main)
-{
-    auto* optionsButton = main->findChild<QPushButton*>(QStringLiteral("optionsMenuButton"));
-    EXPECT_NE(optionsButton, nullptr);
-    if (!optionsButton)
-        return nullptr;
-    press(optionsButton);
-    EXPECT_FALSE(main->clockTimer()->isActive());
-    EXPECT_FALSE(main->isEnabled());
-    EXPECT_TRUE(main->isVisible());
-    OptionsMenuWindow* menu = t.program->optionsMenu();
-    EXPECT_NE(menu, nullptr);
-    if (menu) {
-        EXPECT_TRUE(hasLabel(menu, QStringLiteral("Spielpause")));
-        EXPECT_NE(button(menu, QStringLiteral("Zurück zum Spiel")), nullptr);
+// Counts the paints of the progress bar.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
     }
+};
+
+// The main window's options button: clock stopped, window disabled, the
+// menu in its pause form.
+OptionsMenuWindow* pause(TestProgram& t, MainWindow* main)
+{
+    press(main->findChild<QPushButton*>("optionsMenuButton"));
+    EXPECT_TRUE(main->isVisible() && !main->isEnabled() && !main->clockTimer()->isActive());
+    OptionsMenuWindow* menu = t.program->optionsMenu();
+    EXPECT_TRUE(menu && hasLabel(menu, "Spielpause") && button(menu, "Zurück zum Spiel") &&
+                button(menu, "Spiel abbrechen")->isEnabled());
     return menu;
+}
+
+// A game in January 2000 with every country its own owner, on the given side.
+void expectFreshGameRunning(TestProgram& t, MainWindow* main, int side)
+{
+    EXPECT_EQ(t.program->optionsMenu(), nullptr);
+    ASSERT_TRUE(main && t.program->mainWindow() == main && t.program->playing());
+    EXPECT_TRUE(main->isVisible() && main->isEnabled() && main->clockTimer()->isActive());
+    EXPECT_EQ(t.world->side[0], side);
+    EXPECT_EQ(t.world->monthName, "Januar");
+    EXPECT_EQ(t.world->year, 2000);
+    for (int i = 1; i <= t.world->countryCount; ++i)
+        EXPECT_EQ(t.world->countryOwner[i], i) << i;
 }
 
 }  // namespace
@@ -44,112 +49,63 @@ TEST(EndToEnd, StartPlayPauseResumeRestartAbandonQuit)
 {
     TestProgram t;
     ASSERT_TRUE(t.program->start());
-    OptionsMenuWindow* menu = t.program->optionsMenu();
-    ASSERT_NE(menu, nullptr);
-    EXPECT_TRUE(hasLabel(menu, QStringLiteral("Spielstart")));
-
-    press(button(menu, QStringLiteral("Spiel starten")));
-    EXPECT_EQ(t.program->optionsMenu(), nullptr);
+    press(t.program->optionsMenu(), "Spiel starten");
     NewGameWindow* newGame = t.program->newGameWindow();
     ASSERT_NE(newGame, nullptr);
-    EXPECT_EQ(newGame->sideText(), QStringLiteral("Südafrika"));
+    EXPECT_EQ(newGame->sideText(), "Südafrika");
     const int side = t.world->side[0];
 
-    press(button(newGame, QStringLiteral("Starten")));
+    // "Starten": "Lade...", nothing to press, the dark blue bar painted step by step, about 2 ms a step.
+    PaintCounter counter;
+    QWidget* bar = newGame->findChild<QWidget*>("progressBox");
+    bar->installEventFilter(&counter);
+    QElapsedTimer clock;
+    clock.start();
+    button(newGame, "Starten")->click();
+    EXPECT_GE(clock.elapsed(), 200);
+    EXPECT_GE(counter.paints, 100);
+    EXPECT_TRUE(hasLabel(newGame, "Lade...") && !sideChange(newGame)->isEnabled());
+    for (const char* text : {"Starten", "Abbrechen", "einfaches Spiel"})
+        EXPECT_FALSE(button(newGame, text)->isEnabled()) << text;
+    EXPECT_EQ(bar->grab().toImage().pixelColor(280, 8), QColor(0, 0, 128));
+    bar->removeEventFilter(&counter);
+    settle();
     EXPECT_EQ(t.program->newGameWindow(), nullptr);
     MainWindow* main = t.program->mainWindow();
-    ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_TRUE(main->isEnabled());
-    EXPECT_TRUE(main->clockTimer()->isActive());
-    EXPECT_EQ(t.world->monthName, "Januar");
-    EXPECT_EQ(t.world->year, 2000);
-    EXPECT_EQ(t.world->countryOwner[side], side);
-    EXPECT_EQ(t.world->countryKind[side], KindPlayer);
+    expectFreshGameRunning(t, main, side);
 
-    // Pause, look at the settings and the credits, resume.
-    menu = pauseFromMainWindow(t, main);
-    ASSERT_NE(menu, nullptr);
+    // Pause, change the speed, resume: the old speed until a new game.
     const int period = main->clockTimer()->interval();
-    press(button(menu, QStringLiteral("Optionen")));
-    SettingsWindow* settings = t.program->settingsWindow();
-    ASSERT_NE(settings, nullptr);
-    settings->yearSlider()->setValue(0);
-    settings->opponentSlider()->setValue(3);
-    press(button(settings, QStringLiteral("OK")));
-    EXPECT_EQ(t.world->monthInterval, 416);
-    EXPECT_EQ(t.world->aiDivisor, 4);
-    ASSERT_EQ(t.program->optionsMenu(), menu);
-    EXPECT_TRUE(menu->isVisible());
-    EXPECT_TRUE(hasLabel(menu, QStringLiteral("Spielpause")));
-    press(button(menu, QStringLiteral("Credits")));
-    ASSERT_NE(t.program->creditsWindow(), nullptr);
-    clickAt(t.program->creditsWindow(), {10, 10});
-    settle();
-    EXPECT_EQ(t.program->creditsWindow(), nullptr);
-    EXPECT_FALSE(main->clockTimer()->isActive());
+    press(pause(t, main), "Optionen");
+    t.program->settingsWindow()->yearSlider()->setValue(0);
+    t.program->settingsWindow()->opponentSlider()->setValue(3);
+    press(t.program->settingsWindow(), "OK");
+    press(t.program->optionsMenu(), "Zurück zum Spiel");
+    expectFreshGameRunning(t, main, side);
+    EXPECT_EQ(main->clockTimer()->interval(), period);
 
-    press(button(menu, QStringLiteral("Zurück zum Spiel")));
-    EXPECT_EQ(t.program->optionsMenu(), nullptr);
-    EXPECT_TRUE(main->isEnabled());
-    EXPECT_TRUE(main->clockTimer()->isActive());
-    EXPECT_EQ(main->clockTimer()->interval(), period);  // the old speed until a new game
-
-    // Pause again and restart the mission: a fresh game at the new speed.
+    // Restart the mission: a fresh game on the same side at the new speed.
     main->runClockTick();
-    main->runClockTick();
-    menu = pauseFromMainWindow(t, main);
-    ASSERT_NE(menu, nullptr);
+    t.world->countryOwner[side == 1 ? 2 : 1] = side;
     t.dialogs.answers = {true};
-    press(button(menu, QStringLiteral("Spiel abbrechen")));
-    EXPECT_EQ(t.dialogs.shown.back().kind, "question");
-    EXPECT_EQ(t.program->optionsMenu(), nullptr);
-    ASSERT_EQ(t.program->mainWindow(), main);
-    EXPECT_TRUE(main->isEnabled());
-    EXPECT_TRUE(main->clockTimer()->isActive());
+    press(pause(t, main), "Spiel abbrechen");
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_EQ(t.dialogs.shown[0].kind, "question");
+    EXPECT_EQ(t.dialogs.shown[0].text, "Wollen sie diese 'Mission' neu starten ?");
+    EXPECT_EQ(t.dialogs.shown[0].title, "Stratagon !");
+    expectFreshGameRunning(t, main, side);
     EXPECT_EQ(main->clockTimer()->interval(), 416 / 4);
-    EXPECT_TRUE(t.program->playing());
-    EXPECT_EQ(t.world->side[0], side);
-    EXPECT_EQ(t.world->monthName, "Januar");
-    EXPECT_EQ(t.world->year, 2000);
-    for (int i = 1; i <= t.world->countryCount; ++i)
-        EXPECT_EQ(t.world->countryOwner[i], i) << i;
 
-    // Pause once more and give the game up.
-    menu = pauseFromMainWindow(t, main);
-    ASSERT_NE(menu, nullptr);
-    t.dialogs.answers = {false};
-    press(button(menu, QStringLiteral("Spiel abbrechen")));
-    EXPECT_EQ(t.program->mainWindow(), nullptr);
-    EXPECT_FALSE(t.program->playing());
-    ASSERT_EQ(t.program->optionsMenu(), menu);
-    EXPECT_TRUE(hasLabel(menu, QStringLiteral("Spielstart")));
-    EXPECT_NE(button(menu, QStringLiteral("Spiel starten")), nullptr);
-    EXPECT_FALSE(button(menu, QStringLiteral("Spiel abbrechen"))->isEnabled());
-
-    press(button(menu, QStringLiteral("Beenden")));
+    // Give the game up; a second game starts as the first did, and is given up too.
+    for (int round = 0; round < 2; ++round) {
+        t.dialogs.answers = {false};
+        press(pause(t, main), "Spiel abbrechen");
+        expectMenuBeforeGame(t);
+        if (round == 0)
+            expectFreshGameRunning(t, main = startGame(t), side);
+    }
+    press(t.program->optionsMenu(), "Beenden");
     EXPECT_TRUE(t.program->quitRequested());
     EXPECT_EQ(t.program->optionsMenu(), nullptr);
-}
-
-// A second game after an abandoned one starts as the first did.
-TEST(EndToEnd, ANewGameAfterGivingUpStartsFresh)
-{
-    TestProgram t;
-    ASSERT_TRUE(t.program->start());
-    for (int round = 0; round < 2; ++round) {
-        SCOPED_TRACE(round);
-        press(button(t.program->optionsMenu(), QStringLiteral("Spiel starten")));
-        ASSERT_NE(t.program->newGameWindow(), nullptr);
-        press(button(t.program->newGameWindow(), QStringLiteral("Starten")));
-        MainWindow* main = t.program->mainWindow();
-        ASSERT_NE(main, nullptr);
-        EXPECT_EQ(t.world->year, 2000);
-        EXPECT_TRUE(main->clockTimer()->isActive());
-        OptionsMenuWindow* menu = pauseFromMainWindow(t, main);
-        ASSERT_NE(menu, nullptr);
-        t.dialogs.answers = {false};
-        press(button(menu, QStringLiteral("Spiel abbrechen")));
-        EXPECT_EQ(t.program->mainWindow(), nullptr);
-    }
+    EXPECT_EQ(t.dialogs.shown.size(), 3u);  // "Beenden" asks nothing
 }

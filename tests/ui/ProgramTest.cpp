@@ -1,8 +1,4 @@
-#include "TestSupport.h"
-
-#include "shell/OptionsMenuWindow.h"
-
-#include <gtest/gtest.h>
+#include "ShellTestSupport.h"
 
 using namespace stratagon;
 
@@ -16,8 +12,6 @@ TEST(Program, ShowingAWindowRightAfterClosingItOpensAFreshOne)
     EXPECT_EQ(t.program->optionsMenu(), nullptr);
     OptionsMenuWindow* second = t.program->showOptionsMenu();
     EXPECT_NE(second, first);
-    QApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_EQ(t.program->optionsMenu(), second);
-    EXPECT_TRUE(second->isVisible());
+    test::settle();
+    EXPECT_TRUE(t.program->optionsMenu() == second && second->isVisible());
 }

@@ -1,17 +1,27 @@
 #pragma once
 
-// Small helpers for the shell window tests: find controls by their text and
-// let closed windows go.
+// Small helpers for the shell window tests: find controls by their text, press
+// them, close windows by their frame and let closed windows go.
 
-#include <QAbstractButton>
-#include <QApplication>
+#include "TestSupport.h"
+
+#include "mapview/MainWindow.h"
+#include "shell/CountryPickWindow.h"
+#include "shell/CreditsWindow.h"
+#include "shell/NewGameWindow.h"
+#include "shell/OptionsMenuWindow.h"
+#include "shell/SettingsWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
 #include <QElapsedTimer>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QThread>
-#include <QFile>
 #include <QLabel>
-#include <QWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <QWindow>
+#include <string>
 
 namespace stratagon::test {
 
@@ -23,45 +33,27 @@ inline void settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// The one button with this caption; nullptr when there is none or several.
-inline QAbstractButton* button(const QWidget* window, const QString& text)
+// Runs the events for a while, so timers fire (a nested event loop would
+// return at once once a test's program has quit).
+inline void waitFor(int milliseconds)
 {
-    QAbstractButton* found = nullptr;
-    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
-        if (b->text() != text)
-            continue;
-        if (found)
-            return nullptr;
-        found = b;
-    }
-    return found;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
-inline QList<QAbstractButton*> buttons(const QWidget* window, const QString& text)
+// The button with this caption; with `at`, the one whose top left corner is there.
+inline QAbstractButton* button(const QWidget* window, const QString& text, QPoint at = {-1, -1})
 {
-    QList<QAbstractButton*> found;
     for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
-        if (b->text() == text)
-            found.push_back(b);
-    return found;
-}
-
-// The side "Ändern" of the new-game window: the only one of its three that works.
-inline QAbstractButton* sideChangeButton(const QWidget* newGame)
-{
-    for (QAbstractButton* b : buttons(newGame, QString::fromUtf8("Ändern")))
-        if (b->isEnabled() && b->geometry().topLeft() == QPoint(248, 88))
+        if (b->text() == text && (at.x() < 0 || b->pos() == at))
             return b;
     return nullptr;
 }
 
-inline QLabel* labelAt(const QWidget* window, const QPoint& topLeft)
-{
-    for (QLabel* l : window->findChildren<QLabel*>())
-        if (l->geometry().topLeft() == topLeft && l->parentWidget() == window)
-            return l;
-    return nullptr;
-}
+// The side "Ändern" of the new-game window, the only one of its three that works.
+inline QAbstractButton* sideChange(const QWidget* newGame) { return button(newGame, "Ändern", {248, 88}); }
 
 inline bool hasLabel(const QWidget* window, const QString& text)
 {
@@ -71,49 +63,58 @@ inline bool hasLabel(const QWidget* window, const QString& text)
     return false;
 }
 
-inline QByteArray fileBytes(const QString& path)
+inline void press(QAbstractButton* b)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    ASSERT_NE(b, nullptr);
+    b->click();
+    settle();
 }
 
-// Runs the event loop for a while, so timers fire.
-inline void waitFor(int milliseconds)
+inline void press(const QWidget* window, const QString& text) { press(window ? button(window, text) : nullptr); }
+
+// The close box of the frame, delivered the way the window system does it.
+inline void closeByFrame(QWidget* window)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds) {
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
+    ASSERT_TRUE(window && window->isVisible() && window->windowHandle());
+    QCloseEvent close;
+    QApplication::sendEvent(window->windowHandle(), &close);
+    settle();
+}
+
+inline void writeGameDat(const TestProgram& t, const QByteArray& bytes)
+{
+    QFile file(t.path("game.dat"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// Countries "Land 1", "Land 2", ... with one-letter codes from `codes`. The map
+// file goes, so the loader reports its failure and leaves these tables.
+inline void handMadeMap(TestProgram& t, const std::string& codes)
+{
+    QFile::remove(t.path("cards/Afrika.mgi"));
+    t.world->countryCount = static_cast<int>(codes.size());
+    for (int i = 1; i <= t.world->countryCount; ++i) {
+        t.world->countryName[i] = "Land " + std::to_string(i);
+        t.world->countryCode[i] = codes.substr(i - 1, 1);
     }
 }
 
-inline void pressKey(QWidget* target, Qt::Key key)
+// From the menu before a game, "Spiel starten", "Starten": the main window.
+inline MainWindow* startGame(TestProgram& t)
 {
-    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
-    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
-    QApplication::sendEvent(target, &down);
-    QApplication::sendEvent(target, &up);
+    press(t.program->optionsMenu(), "Spiel starten");
+    press(t.program->newGameWindow(), "Starten");
+    return t.program->mainWindow();
 }
 
-inline void clickAt(QWidget* target, const QPoint& at)
+// The menu alone, in its form before a game.
+inline void expectMenuBeforeGame(const TestProgram& t)
 {
-    const QPointF local(at);
-    const QPointF global(target->mapToGlobal(at));
-    QMouseEvent down(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent up(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &down);
-    QApplication::sendEvent(target, &up);
-}
-
-// Clicks a button and lets closed windows go.
-inline void press(QAbstractButton* b)
-{
-    if (b)
-        b->click();
-    settle();
+    const OptionsMenuWindow* menu = t.program->optionsMenu();
+    ASSERT_TRUE(menu && menu->isVisible() && !t.program->mainWindow() && !t.program->playing());
+    EXPECT_TRUE(hasLabel(menu, "Spielstart") && button(menu, "Spiel starten"));
+    EXPECT_FALSE(button(menu, "Spiel abbrechen")->isEnabled());
 }
 
 }  // namespace stratagon::test
