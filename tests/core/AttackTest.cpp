@@ -1,6 +1,7 @@
-// The map click's country, the attack check and opening a battle from
-// "Land angreifen".
+// The player's operations: the map click's country, the attack check,
+// opening a battle from "Land angreifen", and the roster.
 
+#include "simulation/Battle.h"
 #include "simulation/PlayerActions.h"
 
 #include "WholeGameSupport.h"
@@ -14,103 +15,154 @@ namespace {
 
 // Nine countries in a row, codes "A".."I", sea below. The player (C1) has
 // Anna (training), Bert (ready), Carl (in battle); C3 has Dora and Emil; the
-// opponent C9 has Otto.
-std::unique_ptr<WorldState> rowWorld()
+// opponent C9 has Otto. The clicked cell (bb, hh) is C2's.
+std::unique_ptr<WorldState> rowWorld(int battles = 0)
 {
     auto w = chainWorld(9);
-    w->side[1] = 9;
-    w->countryKind[9] = KindOpponent;
-    addGeneral(*w, 1, "Anna", 10, Training);
-    addGeneral(*w, 1, "Bert", 20, Ready);
-    addGeneral(*w, 1, "Carl", 30, InBattle);
-    addGeneral(*w, 3, "Dora", 5);
-    addGeneral(*w, 3, "Emil", 40);
-    addGeneral(*w, 9, "Otto", 7);
-    w->bb = 2, w->hh = 1;  // the chosen target: C2, found from C1
+    w->side[1] = 9, w->countryKind[9] = KindOpponent, w->bb = 2, w->hh = 1;
+    addGeneral(*w, 1, "Anna", 10, Training), addGeneral(*w, 1, "Bert", 20, Ready), addGeneral(*w, 1, "Carl", 30, InBattle);
+    addGeneral(*w, 3, "Dora", 5), addGeneral(*w, 3, "Emil", 40), addGeneral(*w, 9, "Otto", 7);
+    for (int k = 1; k <= battles; ++k)  // between two other sides
+        w->battleCountry[k] = 50 + k, w->battleAttacker[k] = 7, w->battleDefender[k] = 8, w->battleCount = k;
     return w;
-}
-
-void addBattle(WorldState& w, int country, int attacker, int defender)
-{
-    const int k = ++w.battleCount;
-    w.battleCountry[k] = country, w.battleAttacker[k] = attacker, w.battleDefender[k] = defender;
-    w.battleAttackerScore[k] = w.battleDefenderScore[k] = 50;
 }
 
 }  // namespace
 
-TEST(MapClick, CellsGiveTheirCountryAndNothingBeyondTheGrid)
+TEST(Attack, ClickedCellGivesItsCountryAndTheCheckAcceptsForeignNeighboursOutsideThePlayersBattles)
 {
     auto w = rowWorld();
-    const std::array<int, 3> cells[] = {{1, 1, 1}, {9, 1, 9}, {3, 2, 0}, {20, 1, 0}, {100, 1, 0}, {1, 100, 0}, {0, 1, 0}};
-    for (const auto& [column, row, country] : cells)
-        EXPECT_EQ(countryAtCell(*w, column, row), country) << column << "," << row;
+    std::string cells;
+    for (const auto& [column, row] : {std::pair{1, 1}, {9, 1}, {3, 2}, {20, 1}, {100, 1}, {1, 100}, {0, 1}})
+        cells += std::to_string(countryAtCell(*w, column, row));
+    EXPECT_EQ(cells, "1900000");  // sea, an empty cell and beyond the grid: none
     w->countryCode[7] = "B";  // two countries with one code: the higher index wins
     EXPECT_EQ(countryAtCell(*w, 2, 1), 7);
-}
-
-TEST(AttackCheck, OnlyForeignNeighboursOfThePlayersLandsOutsideHisBattles)
-{
-    auto w = rowWorld();
-    for (const auto& [code, expected] : std::initializer_list<std::pair<const char*, bool>>{
-             {"B", true}, {"A", false}, {"C", false}, {"~", false}, {"", false}})
-        EXPECT_EQ(attackableCode(*w, code), expected) << code;
+    w = rowWorld();
+    EXPECT_EQ(row(attackableCode(*w, "B"), attackableCode(*w, "A"), attackableCode(*w, "C"), attackableCode(*w, "~"),
+                  attackableCode(*w, "")),
+              "1|0|0|0|0");
     w->countryOwner[2] = 1;  // a colony is his own; its neighbours come in reach
-    EXPECT_FALSE(attackableCode(*w, "B"));
-    EXPECT_TRUE(attackableCode(*w, "C"));
+    EXPECT_EQ(row(attackableCode(*w, "B"), attackableCode(*w, "C")), "0|1");
     w->neighbourName[1][1] = w->neighbourName[2][1] = w->neighbourName[2][2] = "Atlantis";
-    EXPECT_FALSE(attackableCode(*w, "C"));
-    EXPECT_FALSE(attackableCode(*w, ""));  // not even an empty cell
+    EXPECT_EQ(row(attackableCode(*w, "C"), attackableCode(*w, "")), "0|0");  // not even an empty cell
 
-    auto v = rowWorld();
-    v->countryOwner[2] = 9;
-    addBattle(*v, 5, 9, 1);
-    addBattle(*v, 7, 3, 8);  // two other sides
-    EXPECT_TRUE(attackableCode(*v, "B")) << "the colony's own index is in no battle";
-    v->countryOwner[2] = 2;
-    addBattle(*v, 6, 1, 2);
-    EXPECT_FALSE(attackableCode(*v, "B")) << "side 2 fights the player";
+    w = rowWorld(1);
+    w->countryOwner[2] = 9, w->battleCountry[2] = 5, w->battleAttacker[2] = 9, w->battleDefender[2] = 1, w->battleCount = 2;
+    EXPECT_TRUE(attackableCode(*w, "B")) << "the colony's own index is in no battle";
+    w->countryOwner[2] = 2, w->battleAttacker[2] = 2;
+    EXPECT_FALSE(attackableCode(*w, "B")) << "side 2 fights the player";
 }
 
-TEST(LaunchAttack, RefusalsChangeNothing)
+TEST(Attack, RefusalsChangeNothingAndALaunchFightsTheHoldersBestOrSlotZero)
 {
-    struct Case { int slot, battles; bool contested; AttackOutcome outcome; };
-    const Case cases[] = {
+    // {general, battles already running, C2 contested, outcome}
+    const std::tuple<int, int, bool, AttackOutcome> refusals[] = {
         {0, 0, false, AttackOutcome::NotReady}, {3, 0, false, AttackOutcome::NotReady},
         {4, 0, false, AttackOutcome::NotReady}, {3, 0, true, AttackOutcome::NotReady},  // readiness first
         {1, 0, true, AttackOutcome::CountryContested}, {1, 25, false, AttackOutcome::TooManyBattles},
     };
-    for (const Case& c : cases) {
-        auto w = rowWorld();
-        for (int i = 0; i < c.battles; ++i)
-            addBattle(*w, 50 + i, 7, 8);
-        if (c.contested)
-            addBattle(*w, 2, 8, 2);
+    for (const auto& [slot, battles, contested, outcome] : refusals) {
+        auto w = rowWorld(battles);
+        if (contested)
+            w->battleCountry[++w->battleCount] = 2;
         const auto before = std::make_unique<WorldState>(*w);
-        EXPECT_EQ(launchAttack(*w, c.slot), c.outcome) << c.slot;
-        EXPECT_TRUE(*w == *before) << c.slot;
+        EXPECT_EQ(launchAttack(*w, slot), outcome) << slot;
+        EXPECT_TRUE(*w == *before) << slot;
     }
-    auto sea = rowWorld();
-    sea->bb = 3, sea->hh = 2;
-    EXPECT_EQ(launchAttack(*sea, 1), AttackOutcome::NoTarget);
-    EXPECT_EQ(sea->battleCount, 0);
-}
-
-TEST(LaunchAttack, OpensTheBattleAgainstTheHoldersBestOrSlotZero)
-{
-    auto w = rowWorld();
-    for (int i = 0; i < 24; ++i)
-        addBattle(*w, 50 + i, 7, 8);
-    w->countryOwner[2] = 3;  // a colony of C3: Emil (40 EP) defends it
+    auto w = rowWorld(24);
+    EXPECT_EQ((w->hh = 2, launchAttack(*w, 1)), AttackOutcome::NoTarget);  // a click on the sea
+    w->hh = 1, w->countryOwner[2] = 3;  // a colony of C3: Emil (40 EP) defends it
     ASSERT_EQ(launchAttack(*w, 1), AttackOutcome::Launched) << "a general in training is ready";
     EXPECT_EQ(battle(*w, 25), (BattleRow{2, 1, 1, 3, 2, 20, 80}));
-    EXPECT_EQ(row(w->generalStatus[1][1], w->generalStatus[3][2], w->generalStatus[2][1]),
-              row(InBattle, InBattle, Ready));
+    EXPECT_EQ(row(w->generalStatus[1][1], w->generalStatus[3][2], w->generalStatus[2][1]), row(InBattle, InBattle, Ready));
     EXPECT_EQ(launchAttackOn(*w, 4, 2), AttackOutcome::TooManyBattles);  // the 26th
 
-    auto v = rowWorld();
-    ASSERT_EQ(launchAttackOn(*v, 2, 2), AttackOutcome::Launched);
-    EXPECT_EQ(battle(*v, 1), (BattleRow{2, 1, 2, 2, 0, 20, 80}));
-    EXPECT_EQ(v->generalStatus[2][0], InBattle);
-    EXPECT_FALSE(generalReady(*v, 1, 2));
+    w = rowWorld();
+    ASSERT_EQ(launchAttackOn(*w, 2, 2), AttackOutcome::Launched);  // C2 has no general: slot 0 defends
+    EXPECT_EQ(battle(*w, 1), (BattleRow{2, 1, 2, 2, 0, 20, 80}));
+    EXPECT_EQ(row(w->generalStatus[2][0], generalReady(*w, 1, 2)), row(InBattle, false));
+}
+
+namespace {
+
+constexpr int Player = 7, Enemy = 3;
+
+std::unique_ptr<WorldState> rosterWorld()
+{
+    auto w = chainWorld(12);
+    w->side[0] = Player, w->side[1] = Enemy;
+    return w;
+}
+
+// The player's slots from 1 to one past the count, as "name|EP|status;".
+std::string roster(const WorldState& w)
+{
+    std::string out;
+    for (int s = 1; s <= w.generalCount[Player] + 1; ++s)
+        out += row(w.generalName[Player][s], w.generalEP[Player][s], w.generalStatus[Player][s]) + ";";
+    return out;
+}
+
+}  // namespace
+
+TEST(Roster, RecruitTakesTheNextSlotAsTypedWithOneEPInTrainingUpToNinetyNine)
+{
+    auto w = rosterWorld();
+    EXPECT_EQ(recruitGeneral(*w, ""), RecruitOutcome::NoName);
+    addGeneral(*w, Player, "Alt", 30);
+    for (int i = 0; i < 2; ++i)  // the same name twice is allowed
+        EXPECT_EQ(recruitGeneral(*w, "  Neu "), RecruitOutcome::Recruited);
+    EXPECT_EQ(roster(*w) + row(w->generalCount[Enemy]), row("Alt", 30, Ready) + ";  Neu |1|1;  Neu |1|1;|0|0;0");
+    while (w->generalCount[Player] < 98)
+        addGeneral(*w, Player, "G", 1);
+    EXPECT_EQ(row(recruitGeneral(*w, "Letzter"), w->generalName[Player][99]), row(RecruitOutcome::Recruited, "Letzter"));
+    const auto before = std::make_unique<WorldState>(*w);
+    for (const char* name : {"Zuviel", ""})  // a full roster is checked before the name
+        EXPECT_EQ(recruitGeneral(*w, name), RecruitOutcome::RosterFull) << name;
+    EXPECT_TRUE(*w == *before);
+}
+
+TEST(Roster, DismissMovesLaterSlotsDownAndKeepsEveryBattleOnItsGeneral)
+{
+    auto w = rosterWorld();
+    for (int i = 1; i <= 4; ++i)
+        addGeneral(*w, Player, "G" + std::to_string(i), i, i == 3 ? InBattle : i == 2 ? Training : Ready);
+    const std::string g2 = "G2|2|1;", g3 = "G3|3|2;", g4 = "G4|4|0;", empty = "|0|0;";
+    EXPECT_TRUE(dismissGeneral(*w, 1));  // the first
+    EXPECT_EQ(roster(*w), g2 + g3 + g4 + empty);
+    EXPECT_TRUE(dismissGeneral(*w, 2));  // a middle one, in battle all the same
+    EXPECT_EQ(roster(*w), g2 + g4 + empty);
+    EXPECT_TRUE(dismissGeneral(*w, 2));  // the last
+    EXPECT_EQ(roster(*w), g2 + empty);
+    for (const auto& [slot, done] : {std::pair{0, false}, {2, false}, {1, true}, {1, false}})
+        EXPECT_EQ(dismissGeneral(*w, slot), done) << slot;
+
+    for (int i = 1; i <= 5; ++i)
+        addGeneral(*w, Player, "P" + std::to_string(i), i, Training), addGeneral(*w, Enemy, "E", i, Training);
+    // The player's battles with slots 4, 2, 3 and 5; one of two other sides.
+    for (const auto& [c, a, ag, d, dg] : std::initializer_list<std::array<int, 5>>{
+             {20, Player, 4, Enemy, 5}, {21, Enemy, 5, Player, 2}, {22, Enemy, 1, Player, 3}, {23, Enemy, 4, 11, 4},
+             {24, Player, 5, Enemy, 0}})
+        openBattle(*w, c, a, ag, d, dg);
+    ASSERT_TRUE(dismissGeneral(*w, 3));
+    // Below the gap one down, above it unchanged; the dismissed one's battle
+    // goes on with slot 0.
+    std::string generals;  // attacker's|defender's, battle by battle
+    for (int k = 1; k <= 5; ++k)
+        generals += row(w->battleAttackerGeneral[k], w->battleDefenderGeneral[k]) + " ";
+    EXPECT_EQ(generals, "3|5 5|2 1|0 4|4 4|0 ");
+    EXPECT_EQ(row(w->generalName[Player][3], w->generalName[Player][4]), "P4|P5");
+}
+
+TEST(Roster, TaskSetsReadyOrTrainingButNotForAGeneralInBattle)
+{
+    auto w = rosterWorld();
+    addGeneral(*w, Player, "A", 1, Training), addGeneral(*w, Player, "B", 1, InBattle);
+    for (GeneralStatus task : {Ready, Ready, Training})
+        EXPECT_EQ(row(setGeneralTask(*w, 1, task), w->generalStatus[Player][1]), row(TaskOutcome::Set, task));
+    EXPECT_EQ(row(setGeneralTask(*w, 2, Ready), setGeneralTask(*w, 1, InBattle), setGeneralTask(*w, 0, Ready),
+                  setGeneralTask(*w, 3, Ready)),
+              row(TaskOutcome::InBattle, TaskOutcome::NoGeneral, TaskOutcome::NoGeneral, TaskOutcome::NoGeneral));
+    EXPECT_EQ(row(w->generalStatus[Player][1], w->generalStatus[Player][2]), row(Training, InBattle));
 }

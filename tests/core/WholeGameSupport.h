@@ -1,7 +1,7 @@
 #pragma once
 
 // Shared by the rule tests: a view that records what the rules show, worlds
-// built in code, and scripted draws.
+// built in code, and a way to compare whole records in one line.
 
 #include "simulation/GameView.h"
 #include "world/Random.h"
@@ -13,17 +13,25 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace stratagon::test {
 
-// The values joined by '|', to compare a whole record at once.
+// The values joined by '|' (enumerators as numbers).
 template <typename... T>
 std::string row(const T&... values)
 {
     std::ostringstream out;
     const char* separator = "";
-    ((out << separator << values, separator = "|"), ...);
+    const auto put = [&](const auto& v) {
+        if constexpr (std::is_enum_v<std::decay_t<decltype(v)>>)
+            out << separator << static_cast<int>(v);
+        else
+            out << separator << v;
+        separator = "|";
+    };
+    (put(values), ...);
     return out.str();
 }
 
@@ -47,8 +55,7 @@ public:
     void drawDate(const std::string& text) override { calls.push_back(row("date", text)); }
     void showMessage(const std::string& text, const std::string& title) override
     {
-        calls.push_back(row("message", title, world_ && world_->playing));
-        messages.push_back(text);
+        calls.push_back(row("message", title, world_ && world_->playing)), messages.push_back(text);
         if (onMessage)
             onMessage();
     }
@@ -75,27 +82,16 @@ inline void pushDraws(ScriptedRandom& random, std::initializer_list<int> values,
 inline std::unique_ptr<WorldState> chainWorld(int count)
 {
     auto w = std::make_unique<WorldState>();
-    w->countryCount = w->gridColumns = count;
-    w->gridRows = 2;
-    w->continentName = "Testland";
-    w->aiDivisor = 1;
+    w->countryCount = w->gridColumns = count, w->gridRows = 2, w->continentName = "Testland", w->aiDivisor = 1;
     for (int i = 1; i <= count; ++i) {
-        w->countryName[i] = "C" + std::to_string(i);
-        w->countryCode[i] = std::string(1, static_cast<char>('A' + i - 1));
-        w->gridCell[i][1] = w->countryCode[i][0];
-        w->gridCell[i][2] = '~';
-        w->countryOwner[i] = i;
-        w->countryKind[i] = KindPassive;
-        w->fillX[i] = 10 * i, w->fillY[i] = 5;
-        if (i > 1)
-            w->neighbourName[i][++w->neighbourCount[i]] = "C" + std::to_string(i - 1);
-        if (i < count)
-            w->neighbourName[i][++w->neighbourCount[i]] = "C" + std::to_string(i + 1);
+        w->countryName[i] = "C" + std::to_string(i), w->countryCode[i] = std::string(1, char('A' + i - 1));
+        w->gridCell[i][1] = w->countryCode[i][0], w->gridCell[i][2] = '~';
+        w->countryOwner[i] = i, w->countryKind[i] = KindPassive, w->fillX[i] = 10 * i, w->fillY[i] = 5;
+        for (const int n : {i - 1, i + 1})
+            if (n >= 1 && n <= count)
+                w->neighbourName[i][++w->neighbourCount[i]] = "C" + std::to_string(n);
     }
-    w->side[0] = w->sideMax = 1;
-    w->side[1] = count >= 2 ? 2 : 1;
-    w->countryKind[1] = KindPlayer;
-    w->playing = true;
+    w->side[0] = w->sideMax = 1, w->side[1] = count >= 2 ? 2 : 1, w->countryKind[1] = KindPlayer, w->playing = true;
     return w;
 }
 
