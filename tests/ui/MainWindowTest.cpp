@@ -1,475 +1,245 @@
-// The main window on a map of its own: the set-up's placements, map clicks
-// in both modes, the panels, the clock controls and the ways a game ends.
+// The main window and the deployment window on a map of their own: the
+// set-up's placements, map clicks in both modes, the panels, the clock
+// controls, "Land angreifen" and the game's end.
 
-#include "MainWindowFixture.h"
-
+#include "TestSupport.h"
 #include "generals/DeployWindow.h"
+#include "mapview/MainWindow.h"
 #include "shell/OptionsMenuWindow.h"
 #include "simulation/EndOfGame.h"
 #include "simulation/PlayerActions.h"
 #include "simulation/Setup.h"
-#include "world/Ranks.h"
+#include "world/Settings.h"
 
-#include <QtTest/qtestspontaneevent.h>
-
-#include <QCloseEvent>
-#include <QHelpEvent>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTimer>
-#include <QToolButton>
-#include <QToolTip>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 
 namespace stratagon::test {
 namespace {
 
-QString textOf(MainWindow& w, const char* name)
+// Nine countries in three rows of three blocks of 6 × 4 grid cells (102 × 68
+// pixels) with black borders, sea right and below; neighbours are the blocks
+// left, right, above and below. The player holds Nordwest.
+const char* const Countries[9][2] = {
+    {"Nordwest", "Anna 10 Bert 20 Carl 30"}, {"Nord", ""}, {"Nordost", "Dora 5 Emil 40"}, {"West", "Fritz 12"},
+    {"Mitte", "Gerd 3 Hans 4"}, {"Ost", "Ines 6"}, {"S\xFC" "dwest", "Jan 2"}, {"S\xFC" "d", "Karl 8"},
+    {"S\xFC" "dost", "Otto 7 Paul 9"}};
+
+QPoint centre(int i) { return {(i - 1) % 3 * 102 + 51, (i - 1) / 3 * 68 + 34}; }
+
+std::unique_ptr<TestProgram> fixtureProgram()
 {
-    auto* label = w.findChild<QLabel*>(QString::fromLatin1(name));
-    return label ? label->text() : QStringLiteral("<missing %1>").arg(QString::fromLatin1(name));
+    auto t = std::make_unique<TestProgram>();
+    QImage picture(19 * 17, 13 * 17, QImage::Format_RGB32);
+    picture.fill(QColor(90, 150, 220));
+    QPainter painter(&picture);
+    QByteArray text = "1\r\n\"Testkarte\"\r\n\"Test\"\r\n9,19,13\r\n\"Testkontinent\"\r\n\"A\"\r\n0,0\r\n", grid;
+    for (int i = 1; i <= 9; ++i) {
+        painter.fillRect((i - 1) % 3 * 102, (i - 1) / 3 * 68, 102, 68, QColor::fromHsv(i * 40 - 40, 90, 230));
+        painter.drawRect((i - 1) % 3 * 102, (i - 1) / 3 * 68, 101, 67);
+        QByteArrayList next, generals = QByteArray(Countries[i - 1][1]).split(' ');
+        for (const int j : {i - 1, i + 1, i - 3, i + 3})
+            if (j >= 1 && j <= 9 && ((j - 1) / 3 == (i - 1) / 3 || (j - 1) % 3 == (i - 1) % 3))
+                next << "\"" + QByteArray(Countries[j - 1][0]) + "\"";
+        generals.removeAll("");
+        text += QStringLiteral("\"%1\",\"%2\",%3,0,0,0,0\r\n%4,%5,%6,0\r\n").arg(QString::fromLatin1(Countries[i - 1][0]))
+                    .arg(QChar('A' + i - 1)).arg(generals.size() / 2).arg(centre(i).x()).arg(centre(i).y())
+                    .arg(next.size()).toLatin1() + next.join(',') + "\r\n0\r\n";
+        for (qsizetype g = 0; g < generals.size(); g += 2)
+            text += "\"" + generals[g] + "\"," + generals[g + 1] + ",0\r\n";
+    }
+    for (int cell = 0; cell < 12 * 18; ++cell)  // the grid, 18 columns of countries and one of sea
+        grid += QByteArray(cell % 18 ? "" : "\"") + char('A' + cell / 72 * 3 + cell % 18 / 6) + (cell % 18 == 17 ? "~\"\r\n" : "");
+    painter.end();
+    QDir().mkpath(t->path("cards"));
+    picture.save(t->path("cards/Afrika.bmp"), "BMP");
+    QFile file(t->path("cards/Afrika.mgi"));
+    file.open(QIODevice::WriteOnly);
+    file.write(text + "0\r\n" + grid + "\"~\"\r\n");
+    fillStatusTexts(*t->world);
+    std::tie(t->world->monthInterval, t->world->aiDivisor, t->world->side[0]) = std::tuple(1667, 256, 1);
+    return t;
 }
 
-template <typename T = QWidget>
-T* child(MainWindow& w, const char* name)
+void flushDeletes()
 {
-    return w.findChild<T*>(QString::fromLatin1(name));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
 }
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        t = fixtureProgram();
-        window = t->program->showMainWindow();
-        ASSERT_NE(window, nullptr);
-    }
+    void SetUp() override { ASSERT_NE(window = t->program->showMainWindow(), nullptr); }
     void TearDown() override { flushDeletes(); }
-
     WorldState& world() { return *t->world; }
-
-    std::unique_ptr<TestProgram> t;
+    template <typename T = QWidget>
+    T* child(const char* name, QWidget* in = nullptr)
+    {
+        return (in ? in : window)->findChild<T*>(QString::fromLatin1(name));
+    }
+    // Texts of controls, joined by '|'.
+    QString texts(std::initializer_list<const char*> names, QWidget* in = nullptr)
+    {
+        QStringList shown;
+        for (const char* name : names)
+            shown << child<QObject>(name, in)->property("text").toString();
+        return shown.join('|');
+    }
+    void release(QPointF at, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QMouseEvent event(QEvent::MouseButtonRelease, at, at, button, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(child("mapPicture"), &event);
+    }
+    DeployWindow* deploy() { return t->program->deployWindow(); }
+    void launch(int row, bool press = true)  // "Land angreifen" with a row of the list chosen
+    {
+        child<QListWidget>("generalList", deploy())->setCurrentRow(row);
+        press ? child<QPushButton>("launchAttack", deploy())->click() : void();
+    }
+    QString lastMessage() { return t->dialogs.shown.back().text + "|" + t->dialogs.shown.back().title; }
+    // Either the deployment window stands over a stopped game, or it is gone and the game goes on.
+    void expectDeployOpen(bool open)
+    {
+        EXPECT_EQ(std::pair(window->clockTimer()->isActive(), window->isEnabled()), std::pair(!open, !open));
+        flushDeletes();
+        EXPECT_EQ(deploy() != nullptr, open);
+    }
+    std::unique_ptr<TestProgram> t = fixtureProgram();
     MainWindow* window = nullptr;
 };
 
-TEST_F(MainWindowTest, SetUpPlacesTheControlsAndStartsTheClock)
+TEST_F(MainWindowTest, SetUpPlacesTheControlsShowsTheirTextsAndStartsTheClock)
 {
-    MainWindow& w = *window;
-    EXPECT_DOUBLE_EQ(w.twipsPerPixel(), 1440.0 / w.logicalDpiX());
-    EXPECT_EQ(w.windowTitle(), "Stratagon !");
-
-    QWidget* map = child(w, "mapPicture");
-    EXPECT_EQ(map->size(), QSize(19 * 17, 13 * 17)) << "the picture at its own size";
-    EXPECT_EQ(w.height(), map->height() + w.px(3200));
-
-    auto* status = child<QLabel>(w, "statusLabel");
-    EXPECT_EQ(status->text(), "Spiel läuft");
-    EXPECT_EQ(status->x(), w.px(7080));
-
-    auto* side = child<QPushButton>(w, "sideMenuButton");
-    EXPECT_EQ(side->text(), "Seitenmenü >");
-    EXPECT_TRUE(side->isEnabled());
-    EXPECT_EQ(side->geometry().right(), map->geometry().right());
-    auto* options = child<QPushButton>(w, "optionsMenuButton");
-    EXPECT_EQ(options->text(), "Optionsmenü");
-    EXPECT_EQ(options->size(), side->size());
-    EXPECT_LT(options->geometry().bottom(), map->y()) << "above the map";
-
-    EXPECT_EQ(child<QPushButton>(w, "generalsButton")->text(), "Generäle");
-    EXPECT_EQ(child<QToolButton>(w, "modeButton")->text(), "Modus : Schlacht");
-    EXPECT_TRUE(child<QToolButton>(w, "pauseButton")->text().isEmpty());
-    const char* captions[][2] = {{"landCaption", "Land :"},           {"continentCaption", "Kontienent :"},
-                                 {"generalCountCaption", "Generäle :"}, {"generalNameCaption", "Name :"},
-                                 {"generalEPCaption", "EP :"},          {"generalRankCaption", "Rang :"}};
-    for (const auto& [name, caption] : captions)
-        EXPECT_EQ(textOf(w, name), QString::fromUtf8(caption));
-
-    EXPECT_TRUE(w.clockTimer()->isActive());
-    EXPECT_EQ(w.clockTimer()->interval(), 416) << "1667 / 4, truncated";
-    EXPECT_TRUE(w.playing());
-    EXPECT_EQ(w.r(), 1);
-
-    // The first month is on the map and the player's country in the panel.
-    EXPECT_EQ(world().monthName, "Januar");
-    EXPECT_EQ(textOf(w, "landLabel"), "Nordwest, Kolonie : Nordwest");
-    EXPECT_EQ(textOf(w, "continentLabel"), "Testkontinent");
-    EXPECT_EQ(textOf(w, "generalCountLabel"), "3");
-    EXPECT_EQ(textOf(w, "battleHeadingLabel"), "Keine Kämpfe");
+    QWidget* map = child("mapPicture");
+    const QImage& surface = window->mapSurface().surface();
+    EXPECT_EQ(map->grab().toImage().convertToFormat(QImage::Format_RGB32), surface);
+    EXPECT_EQ(std::pair(surface.pixel(centre(1)), surface.pixel(centre(9))), std::pair(qRgb(255, 0, 0), qRgb(0, 255, 0)));
+    EXPECT_EQ(window->height(), map->height() + window->px(3200));
+    EXPECT_EQ(child("statusLabel")->x(), window->px(7080));
+    EXPECT_EQ(child("sideMenuButton")->geometry().right(), map->geometry().right());
+    EXPECT_EQ(window->clockTimer()->interval(), 416) << "1667 / 4, truncated";
+    EXPECT_TRUE(window->clockTimer()->isActive() && window->playing() && window->r() == 1);
+    EXPECT_EQ(window->windowTitle() + "|" + texts({"statusLabel", "sideMenuButton", "optionsMenuButton",
+        "generalsButton", "modeButton", "pauseButton", "landCaption", "continentCaption", "generalCountCaption",
+        "generalNameCaption", "generalEPCaption", "generalRankCaption", "landLabel", "continentLabel",
+        "generalCountLabel", "battleHeadingLabel"}),
+        "Stratagon !|Spiel läuft|Seitenmenü >|Optionsmenü|Generäle|Modus : Schlacht||Land :|Kontienent :|Generäle :|"
+        "Name :|EP :|Rang :|Nordwest, Kolonie : Nordwest|Testkontinent|3|Keine Kämpfe");
 }
 
-TEST_F(MainWindowTest, MapIsShownPixelForPixel)
+TEST_F(MainWindowTest, ClicksShowTheCountryAndOpenTheDeploymentOnlyOnAttackableNeighbours)
 {
-    MainWindow& w = *window;
-    const QImage shown = child(w, "mapPicture")->grab().toImage();
-    const QImage& surface = w.mapSurface().surface();
-    const qreal ratio = shown.devicePixelRatio();
-    ASSERT_EQ(shown.size(), surface.size() * ratio);
-    // Every picture pixel is a block of whole device pixels of its own colour
-    // (a scaled screen shows blocks, never a blend).
-    for (const QPoint p : {countryCentre(1), countryCentre(9), countryCentre(5), QPoint(101, 30), QPoint(102, 30)}) {
-        const int n = static_cast<int>(ratio);
-        for (int dy = 0; dy < n; ++dy)
-            for (int dx = 0; dx < n; ++dx)
-                EXPECT_EQ(shown.pixel(p.x() * n + dx, p.y() * n + dy), surface.pixel(p)) << p.x() << "," << p.y();
+    struct Click { bool colony; QPointF at; int shown; const char* land; bool attackable; };
+    const Click clicks[] = {
+        {false, centre(1), 1, "Nordwest, Kolonie : Nordwest", false},  // his own
+        {false, centre(5), 5, "Mitte", false},                         // no neighbour
+        {false, {19 * 17 - 3, 20}, 5, "Mitte", false},                 // sea
+        {false, {17 * 100 + 3, 20}, 5, "Mitte", false},                // beyond column 99
+        {false, centre(2), 2, "Nord", true},
+        {true, centre(2), 2, "Nordwest, Kolonie : Nord", false},       // his colony ...
+        {true, centre(3), 3, "Nordost", true}};                        // ... and its neighbour
+    for (const bool battleMode : {true, false}) {
+        if (!battleMode)
+            child<QToolButton>("modeButton")->click();
+        for (const Click& c : clicks) {
+            SCOPED_TRACE(testing::Message() << battleMode << " " << c.land << " " << c.at.x());
+            world().countryOwner[2] = c.colony ? 1 : 2;
+            release(c.at, Qt::RightButton);
+            EXPECT_EQ(std::pair(world().shownCountry, texts({"landLabel"})), std::pair(c.shown, QString(c.land)));
+            EXPECT_EQ(deploy() && deploy()->isVisible(), battleMode && c.attackable);
+            expectDeployOpen(battleMode && c.attackable);
+            if (deploy())  // "Abbrechen": the game goes on
+                child<QPushButton>("cancelButton", deploy())->click();
+        }
     }
-    EXPECT_EQ(QColor(surface.pixel(countryCentre(1))), QColor(Qt::red));
-    EXPECT_EQ(QColor(surface.pixel(countryCentre(9))), QColor(Qt::green));
+    EXPECT_EQ(std::pair(world().battleCount, texts({"modeButton"})), std::pair(0, QString("Modus : Info")));
+
+    // Hovering names the country and its holder.
+    world().countryOwner[5] = 9;
+    QHelpEvent help(QEvent::ToolTip, centre(5), child("mapPicture")->mapToGlobal(centre(5)));
+    QApplication::sendEvent(child("mapPicture"), &help);
+    EXPECT_EQ(QToolTip::text(), "Mitte\nBesitzer : Südost");
+    QToolTip::hideText();
 }
 
-TEST_F(MainWindowTest, ClicksInBattleModeOpenTheDeploymentOnlyForAttackableNeighbours)
+TEST_F(MainWindowTest, ARestartKeepsTheModeCaptionAndTheWidthButReopensTheSideMenu)
 {
-    MainWindow& w = *window;
-
-    // His own country: the panel, nothing else.
-    clickCountry(w, 1);
-    EXPECT_EQ(world().shownCountry, 1);
-    EXPECT_EQ(t->program->deployWindow(), nullptr);
-    EXPECT_TRUE(w.isEnabled());
-
-    // Not a neighbour.
-    clickCountry(w, 5);
-    EXPECT_EQ(world().shownCountry, 5);
-    EXPECT_EQ(textOf(w, "landLabel"), "Mitte");
-    EXPECT_EQ(t->program->deployWindow(), nullptr);
-
-    // Sea and beyond the grid: nothing changes, the cell is remembered.
-    releaseOnMap(w, QPointF(19 * 17 - 3, 20));
-    EXPECT_EQ(world().shownCountry, 5);
-    EXPECT_EQ(world().bb, 19);
-    releaseOnMap(w, QPointF(1700, 20));
-    EXPECT_EQ(world().bb, 101);
-    EXPECT_EQ(world().shownCountry, 5);
-    EXPECT_EQ(textOf(w, "landLabel"), "Mitte");
-    EXPECT_EQ(t->program->deployWindow(), nullptr);
-
-    // A neighbour, with any button: clock stopped, window disabled, deployment shown.
-    clickCountry(w, 2, Qt::RightButton);
-    EXPECT_EQ(world().shownCountry, 2);
-    EXPECT_EQ(world().bb, 10);
-    EXPECT_EQ(world().hh, 3);
-    ASSERT_NE(t->program->deployWindow(), nullptr);
-    EXPECT_TRUE(t->program->deployWindow()->isVisible());
-    EXPECT_FALSE(w.isEnabled());
-    EXPECT_FALSE(w.clockTimer()->isActive());
-    EXPECT_EQ(textOf(w, "statusLabel"), "Spiel läuft") << "status and r are left alone";
-    EXPECT_EQ(w.r(), 1);
-}
-
-TEST_F(MainWindowTest, ColonyOfThePlayerShowsItsHolderAndOpensNothing)
-{
-    MainWindow& w = *window;
-    world().countryOwner[2] = 1;
-    clickCountry(w, 2);
-    EXPECT_EQ(textOf(w, "landLabel"), "Nordwest, Kolonie : Nord");
-    EXPECT_EQ(textOf(w, "generalCountLabel"), "3");
-    EXPECT_EQ(t->program->deployWindow(), nullptr);
-
-    // Its neighbour is now within reach.
-    clickCountry(w, 3);
-    EXPECT_NE(t->program->deployWindow(), nullptr);
-}
-
-TEST_F(MainWindowTest, InfoModeOnlyShowsTheCountry)
-{
-    MainWindow& w = *window;
-    auto* mode = child<QToolButton>(w, "modeButton");
-    mode->click();
-    EXPECT_EQ(mode->text(), "Modus : Info");
-    EXPECT_FALSE(world().battleMode);
-
-    for (int country : {1, 2, 5}) {
-        clickCountry(w, country);
-        EXPECT_EQ(world().shownCountry, country);
-    }
-    world().countryOwner[4] = 1;
-    clickCountry(w, 4);
-    releaseOnMap(w, QPointF(1700, 1700));
-    EXPECT_EQ(world().shownCountry, 4);
-    EXPECT_EQ(t->program->deployWindow(), nullptr);
-    EXPECT_TRUE(w.isEnabled());
-    EXPECT_TRUE(w.clockTimer()->isActive());
-
-    mode->click();
-    EXPECT_EQ(mode->text(), "Modus : Schlacht");
-    EXPECT_TRUE(world().battleMode);
-}
-
-TEST_F(MainWindowTest, RestartLeavesTheModeCaptionWhileClicksAttackAgain)
-{
-    MainWindow& w = *window;
-    auto* mode = child<QToolButton>(w, "modeButton");
-    mode->click();
+    auto* side = child<QPushButton>("sideMenuButton");
+    const int open = window->width();
+    child<QToolButton>("modeButton")->click();
+    side->click();
     world().playing = false;
-    w.Startat();
+    window->Startat();
     EXPECT_TRUE(world().battleMode);
-    EXPECT_TRUE(w.playing());
-    EXPECT_EQ(mode->text(), "Modus : Info");
-
-    clickCountry(w, 2);
-    EXPECT_NE(t->program->deployWindow(), nullptr) << "clicks act as in battle mode";
-
-    t->program->deployWindow()->close();
-    mode->click();
-    EXPECT_EQ(mode->text(), "Modus : Info") << "the next click switches to info";
-    EXPECT_FALSE(world().battleMode);
+    EXPECT_EQ(texts({"modeButton"}), "Modus : Info");
+    for (const auto& [narrower, hidden] : {std::pair(1, true), std::pair(2, true), std::pair(1, false)}) {
+        EXPECT_EQ(std::pair(window->width(), child("generalsButton")->isHidden()),
+                  std::pair(open - narrower * side->width(), hidden));
+        side->click();
+    }
 }
 
-TEST_F(MainWindowTest, PanelShowsGeneralOneAfterAClickAndTheScrollBarAfterwards)
+TEST_F(MainWindowTest, GeneralPanelShowsGeneralOneAfterAClickAndTheScrollBarsGeneralOnTicks)
 {
-    MainWindow& w = *window;
-    auto* scroll = child<QScrollBar>(w, "generalScroll");
-    child<QToolButton>(w, "modeButton")->click();  // clicks only show
-
-    clickCountry(w, 1);
-    EXPECT_TRUE(scroll->isEnabled());
-    EXPECT_EQ(scroll->minimum(), 1);
-    EXPECT_EQ(scroll->maximum(), 3);
-    EXPECT_EQ(scroll->pageStep(), 3);
-    EXPECT_EQ(textOf(w, "generalNameLabel"), "Anna");
-
+    auto* scroll = child<QScrollBar>("generalScroll");
+    const auto labels = {"generalCountLabel", "generalNameLabel", "generalEPLabel", "generalRankLabel"};
+    child<QToolButton>("modeButton")->click();
+    release(centre(1));
+    EXPECT_EQ(std::tuple(scroll->isEnabled(), scroll->maximum(), scroll->pageStep()), std::tuple(true, 3, 3));
     scroll->setValue(3);
-    EXPECT_EQ(textOf(w, "generalNameLabel"), "Carl");
-    EXPECT_EQ(textOf(w, "generalEPLabel"), QString::number(world().generalEP[1][3]));
-    EXPECT_EQ(textOf(w, "generalRankLabel"), QString::fromUtf8(std::string(rankName(world().generalEP[1][3])).c_str()));
-
-    // The tick keeps the scroll bar's general and its growing EP.
     world().generalEP[1][3] = 77;
-    w.runClockTick();
-    EXPECT_EQ(scroll->value(), 3);
-    EXPECT_EQ(textOf(w, "generalNameLabel"), "Carl");
-    EXPECT_EQ(textOf(w, "generalEPLabel"), QString::number(world().generalEP[1][3]));
-
-    // A click resets it to the first general.
-    clickCountry(w, 1);
-    EXPECT_EQ(scroll->value(), 1);
-    EXPECT_EQ(textOf(w, "generalNameLabel"), "Anna");
-
-    // One general: disabled, general 1.
-    clickCountry(w, 4);
-    EXPECT_FALSE(scroll->isEnabled());
-    EXPECT_EQ(textOf(w, "generalNameLabel"), "Fritz");
-    EXPECT_EQ(textOf(w, "landLabel"), "West") << "a passive country, without Kolonie";
-
-    // No generals: dashes, not the general of the country before.
-    clickCountry(w, 2);
-    EXPECT_EQ(textOf(w, "generalCountLabel"), "0");
-    EXPECT_FALSE(scroll->isEnabled());
-    for (const char* name : {"generalNameLabel", "generalEPLabel", "generalRankLabel"})
-        EXPECT_EQ(textOf(w, name), "-") << name;
-    w.runClockTick();
-    EXPECT_EQ(textOf(w, "generalNameLabel"), "-");
-}
-
-TEST_F(MainWindowTest, TickShrinkingTheListKeepsShowingThisCountrysGeneral)
-{
-    MainWindow& w = *window;
-    auto* scroll = child<QScrollBar>(w, "generalScroll");
-    clickCountry(w, 1);
+    window->runClockTick();
+    EXPECT_EQ(texts(labels), "3|Carl|77|Generalmajor");
+    release(centre(1));
+    EXPECT_EQ(texts(labels), "3|Anna|10|Feldwebel");
     scroll->setValue(3);
-    // The player's roster shrinks to one while Carl is shown.
-    world().generalCount[1] = 1;
-    w.runClockTick();
-    EXPECT_FALSE(scroll->isEnabled());
-    EXPECT_EQ(textOf(w, "generalNameLabel"), "Anna");
+    world().generalCount[1] = 1;  // the roster shrinks under the scroll bar
+    window->runClockTick();
+    EXPECT_EQ(std::pair(scroll->isEnabled(), texts(labels)), std::pair(false, QString("1|Anna|10|Feldwebel")));
+    release(centre(2));  // no generals: dashes, not the general shown before
+    window->runClockTick();
+    EXPECT_EQ(texts(labels), "0|-|-|-");
 }
 
-TEST_F(MainWindowTest, BattlePanelFollowsThePlayersBattles)
+TEST_F(MainWindowTest, PauseButtonSpaceKeyAndTheOptionsButtonWithoutAGame)
 {
-    MainWindow& w = *window;
-    auto* scroll = child<QScrollBar>(w, "battleScroll");
-    EXPECT_EQ(textOf(w, "battleHeadingLabel"), "Keine Kämpfe");
-    EXPECT_FALSE(scroll->isEnabled());
-
-    ASSERT_EQ(launchAttackOn(world(), 2, 1), AttackOutcome::Launched);
-    w.runClockTick();
-    EXPECT_EQ(textOf(w, "battleHeadingLabel"), "Kampf um");
-    EXPECT_EQ(textOf(w, "battleCountryLabel"), "Nord");
-    EXPECT_EQ(textOf(w, "attackerSideLabel"), "Nordwest");
-    EXPECT_EQ(textOf(w, "attackerGeneralLabel"), "Anna");
-    EXPECT_EQ(textOf(w, "defenderSideLabel"), "Nord");
-    EXPECT_EQ(textOf(w, "attackerScoreLabel").toInt() + textOf(w, "defenderScoreLabel").toInt(), 100);
-    EXPECT_FALSE(scroll->isEnabled());
-
-    ASSERT_EQ(launchAttackOn(world(), 4, 2), AttackOutcome::Launched);
-    w.runClockTick();
-    ASSERT_EQ(world().playerBattleCount, 2);
-    EXPECT_TRUE(scroll->isEnabled());
-    EXPECT_EQ(scroll->maximum(), 2);
-    EXPECT_EQ(scroll->pageStep(), 2);
-    scroll->setValue(2);
-    EXPECT_EQ(textOf(w, "battleCountryLabel"), "Nord") << "the scroll bar acts at the next tick";
-    w.runClockTick();
-    EXPECT_EQ(textOf(w, "battleCountryLabel"), "West");
-    EXPECT_EQ(textOf(w, "defenderGeneralLabel"), "Fritz");
-
-    // All over: the labels are emptied.
-    world().battleCount = 0;
-    w.runClockTick();
-    EXPECT_EQ(textOf(w, "battleHeadingLabel"), "Keine Kämpfe");
-    EXPECT_TRUE(textOf(w, "battleCountryLabel").isEmpty());
-    EXPECT_TRUE(textOf(w, "defenderEPLabel").isEmpty());
-    EXPECT_FALSE(scroll->isEnabled());
-}
-
-TEST_F(MainWindowTest, PauseTwiceReturnsTheLabelAndSpacePausesToo)
-{
-    MainWindow& w = *window;
-    auto* status = child<QLabel>(w, "statusLabel");
-    auto* pause = child<QToolButton>(w, "pauseButton");
-    const int home = status->x();
-
-    pause->click();
-    EXPECT_EQ(status->text(), "Spiel pausiert");
-    EXPECT_EQ(status->x(), w.px(7080 - 100));
-    EXPECT_EQ(w.r(), 0);
-    EXPECT_FALSE(w.clockTimer()->isActive());
-
-    pause->click();
-    EXPECT_EQ(status->text(), "Spiel läuft");
-    EXPECT_EQ(status->x(), home);
-    EXPECT_EQ(w.r(), 1);
-    EXPECT_TRUE(w.clockTimer()->isActive());
-
-    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-    QApplication::sendEvent(&w, &space);
-    EXPECT_EQ(w.r(), 0);
-    EXPECT_FALSE(w.clockTimer()->isActive());
-    QKeyEvent again(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-    QApplication::sendEvent(&w, &again);
-    EXPECT_EQ(w.r(), 1);
-    EXPECT_EQ(status->x(), home);
-}
-
-TEST_F(MainWindowTest, SideMenuToggleAndANarrowingAfterARestart)
-{
-    MainWindow& w = *window;
-    auto* side = child<QPushButton>(w, "sideMenuButton");
-    auto* generals = child<QPushButton>(w, "generalsButton");
-    const int open = w.width();
-    EXPECT_FALSE(world().sideMenuClosed);
-
-    side->click();
-    EXPECT_TRUE(world().sideMenuClosed);
-    EXPECT_EQ(w.width(), open - side->width());
-    EXPECT_TRUE(generals->isHidden());
-    EXPECT_EQ(side->text(), "Seitenmenü >");
-
+    const int home = child("statusLabel")->x();
+    for (const bool byKey : {false, true})
+        for (const bool paused : {true, false}) {
+            QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+            byKey ? void(QApplication::sendEvent(window, &space)) : child<QToolButton>("pauseButton")->click();
+            EXPECT_EQ(texts({"statusLabel"}), paused ? "Spiel pausiert" : "Spiel läuft");
+            EXPECT_EQ(std::tuple(child("statusLabel")->x(), window->r(), window->clockTimer()->isActive()),
+                      std::tuple(paused ? window->px(7080 - 100) : home, paused ? 0 : 1, !paused));
+        }
     world().playing = false;
-    w.Startat();
-    EXPECT_FALSE(world().sideMenuClosed);
-    EXPECT_EQ(w.width(), open - side->width()) << "a restart keeps the width";
-    EXPECT_TRUE(generals->isHidden());
-
-    side->click();
-    EXPECT_EQ(w.width(), open - 2 * side->width());
-    side->click();
-    EXPECT_EQ(w.width(), open - side->width());
-    EXPECT_FALSE(generals->isHidden());
-}
-
-TEST_F(MainWindowTest, OptionsMenuButtonPausesAGameWithoutTouchingThePauseState)
-{
-    MainWindow& w = *window;
-    child<QToolButton>(w, "pauseButton")->click();
-    child<QPushButton>(w, "optionsMenuButton")->click();
-    EXPECT_FALSE(w.isEnabled());
-    EXPECT_FALSE(w.clockTimer()->isActive());
-    EXPECT_EQ(w.r(), 0);
-    EXPECT_EQ(textOf(w, "statusLabel"), "Spiel pausiert");
-    ASSERT_NE(t->program->optionsMenu(), nullptr);
-    EXPECT_TRUE(t->program->optionsMenu()->isVisible());
-    EXPECT_TRUE(w.isVisible()) << "the paused game stays behind the menu";
-}
-
-TEST_F(MainWindowTest, OptionsMenuButtonClosesAWindowWithoutAGame)
-{
-    MainWindow& w = *window;
-    world().playing = false;
-    child<QPushButton>(w, "optionsMenuButton")->click();
-    EXPECT_FALSE(w.isVisible());
-    ASSERT_NE(t->program->optionsMenu(), nullptr);
+    child<QPushButton>("optionsMenuButton")->click();
     flushDeletes();
-    EXPECT_EQ(t->program->mainWindow(), nullptr);
-}
-
-TEST_F(MainWindowTest, ClosingByTheFrameEndsTheGame)
-{
-    MainWindow& w = *window;
-    QCloseEvent close;
-    // As the window system delivers it: sendEvent would clear the flag.
-    QSpontaneKeyEvent::setSpontaneous(&close);
-    qApp->notify(&w, &close);
-    EXPECT_FALSE(world().playing);
-    EXPECT_FALSE(w.clockTimer()->isActive());
-    ASSERT_NE(t->program->optionsMenu(), nullptr);
-    EXPECT_TRUE(t->program->optionsMenu()->isVisible());
-    EXPECT_FALSE(t->program->playing());
+    EXPECT_TRUE(t->program->mainWindow() == nullptr && t->program->optionsMenu()->isVisible());
 }
 
 TEST_F(MainWindowTest, GameWonByTicksShowsTheMessageOnceAndReturnsToTheMenu)
 {
-    MainWindow& w = *window;
-    // The player holds all but Mitte and is about to take it with a general
-    // far above its defender.
     for (int i = 1; i <= 9; ++i)
-        world().countryOwner[i] = 1;
-    world().countryOwner[5] = 5;
+        world().countryOwner[i] = i == 5 ? 5 : 1;
     world().generalEP[1][1] = 3000;
-    world().generalEP[5][1] = 0;
-    world().generalEP[5][2] = 0;
+    world().generalEP[5][1] = world().generalEP[5][2] = 0;
     ASSERT_EQ(launchAttackOn(world(), 5, 1), AttackOutcome::Launched);
-
-    int ticks = 0;
-    while (!w.isHidden() && ticks < 400) {
-        w.runClockTick();
-        ++ticks;
-    }
-    ASSERT_TRUE(w.isHidden()) << "no end after " << ticks << " ticks";
-    // Ticks that still reach the closing window do nothing.
-    w.runClockTick();
-    w.runClockTick();
-    int endMessages = 0;
-    for (const ShownMessage& m : t->dialogs.shown)
-        if (m.title == "Gewonnen!" || m.title == "Verloren!")
-            ++endMessages;
-    EXPECT_EQ(endMessages, 1);
-    EXPECT_EQ(t->dialogs.shown.back().title, "Gewonnen!");
-    EXPECT_EQ(t->dialogs.shown.back().text, QString::fromUtf8(WonText));
-    EXPECT_FALSE(world().playing);
-    ASSERT_NE(t->program->optionsMenu(), nullptr);
-    EXPECT_TRUE(t->program->optionsMenu()->isVisible());
+    for (int ticks = 0; !window->isHidden() && ticks < 400; ++ticks)
+        window->runClockTick();
+    window->runClockTick();  // a tick still reaching the closing window does nothing
+    ASSERT_EQ(t->dialogs.shown.size(), 1u);
+    EXPECT_EQ(lastMessage(), QString::fromUtf8(WonText) + "|Gewonnen!");
     flushDeletes();
-    EXPECT_EQ(t->program->mainWindow(), nullptr);
+    EXPECT_TRUE(!world().playing && t->program->mainWindow() == nullptr && t->program->optionsMenu()->isVisible());
 }
 
-TEST_F(MainWindowTest, HoverNamesTheCountryAndItsHolder)
-{
-    MainWindow& w = *window;
-    world().countryOwner[5] = 9;
-    QWidget* map = child(w, "mapPicture");
-    const QPoint at = countryCentre(5);
-    QHelpEvent help(QEvent::ToolTip, at, map->mapToGlobal(at));
-    QApplication::sendEvent(map, &help);
-    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Mitte\nBesitzer : Südost"));
-    QToolTip::hideText();
-}
-
-// Dialogs that try to run a tick while the end message is open, as a timer
-// firing inside the message box's own event loop would.
-class ReentrantDialogs final : public Dialogs {
-public:
-    void message(QWidget*, const QString& text, const QString& title) override
-    {
-        shown.push_back({"message", text, title, {}});
-        if (window)
-            window->runClockTick();
-    }
+// Runs a tick while the end message is open, as a timer firing in the message box's event loop would.
+struct ReentrantDialogs final : Dialogs {
+    void message(QWidget*, const QString&, const QString&) override { ++shown, window ? window->runClockTick() : void(); }
     bool question(QWidget*, const QString&, const QString&) override { return false; }
     QString input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-
-    std::vector<ShownMessage> shown;
+    int shown = 0;
     MainWindow* window = nullptr;
 };
 
@@ -478,18 +248,13 @@ TEST(MainWindowClock, NoTickStartsWhileAnotherRuns)
     auto t = fixtureProgram();
     ReentrantDialogs dialogs;
     t->program = std::make_unique<Program>(*t->world, t->random, dialogs, t->folder.path());
-    MainWindow* w = t->program->showMainWindow();
-    ASSERT_NE(w, nullptr);
-    dialogs.window = w;
+    dialogs.window = t->program->showMainWindow();
     for (int i = 1; i <= 9; ++i)
         t->world->countryOwner[i] = 1;
-    const int tickCount = t->world->tickCount;
-    const int month = t->world->month;
-    w->runClockTick();
-    ASSERT_EQ(dialogs.shown.size(), 1u) << "the nested tick showed nothing";
-    EXPECT_EQ(dialogs.shown[0].title, "Gewonnen!");
-    // One tick's worth of calendar, not two.
-    EXPECT_EQ((t->world->month * 4 + t->world->tickCount) - (month * 4 + tickCount), 1);
+    const int before = t->world->month * 4 + t->world->tickCount;
+    dialogs.window->runClockTick();
+    EXPECT_EQ(dialogs.shown, 1);
+    EXPECT_EQ(t->world->month * 4 + t->world->tickCount - before, 1) << "one tick's calendar, not two";
     flushDeletes();
 }
 
@@ -497,39 +262,66 @@ TEST(MainWindowSetUp, MissingPictureSaysSoAndReturnsToTheMenu)
 {
     auto t = fixtureProgram();
     QFile::remove(t->path("cards/Afrika.bmp"));
-    MainWindow* w = t->program->showMainWindow();
-    ASSERT_EQ(t->dialogs.shown.size(), 1u);
-    EXPECT_EQ(t->dialogs.shown[0].text, QString::fromUtf8(MissingMapPictureMessage));
-    EXPECT_EQ(t->dialogs.shown[0].title, "Fehler !");
-    EXPECT_FALSE(w->isVisible()) << "no game on an empty picture";
-    EXPECT_FALSE(w->clockTimer()->isActive());
-    EXPECT_FALSE(t->world->playing);
-    ASSERT_NE(t->program->optionsMenu(), nullptr);
-    EXPECT_TRUE(t->program->optionsMenu()->isVisible());
-    EXPECT_FALSE(t->program->playing());
+    t->program->showMainWindow();
     flushDeletes();
-    EXPECT_EQ(t->program->mainWindow(), nullptr);
+    ASSERT_EQ(t->dialogs.shown.size(), 1u);
+    EXPECT_EQ(t->dialogs.shown[0].text + t->dialogs.shown[0].title, QString(MissingMapPictureMessage) + "Fehler !");
+    EXPECT_TRUE(!t->world->playing && t->program->mainWindow() == nullptr && t->program->optionsMenu()->isVisible());
 }
 
-TEST(MainWindowSetUp, ShippedMapStartsAGame)
+// ---- "General für den Kampf einsetzen" ----
+
+TEST_F(MainWindowTest, DeploymentShowsEveryGeneralsReadinessAndRefusesWithTheReason)
 {
-    TestProgram t;
-    if (!QFile::exists(t.path("cards/Afrika.bmp")))
-        GTEST_SKIP() << "no shipped map";
-    fillStatusTexts(*t.world);
-    t.world->monthInterval = 20000;
-    t.world->aiDivisor = 256;
-    t.world->side[0] = 1;
-    MainWindow* w = t.program->showMainWindow();
-    EXPECT_TRUE(t.dialogs.shown.empty());
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(w->clockTimer()->interval(), 5000);
-    QWidget* map = w->findChild<QWidget*>(QStringLiteral("mapPicture"));
-    EXPECT_EQ(map->size(), w->mapSurface().surface().size());
-    EXPECT_EQ(w->height(), map->height() + w->px(3200));
-    for (int i = 0; i < 8; ++i)
-        w->runClockTick();
-    EXPECT_EQ(t.world->month, 3);
+    world().generalStatus[1][2] = InBattle;
+    release(centre(2));
+    ASSERT_NE(deploy(), nullptr);
+    EXPECT_EQ(deploy()->windowTitle(), "General für den Kampf einsetzen");
+    ASSERT_EQ(child<QListWidget>("generalList", deploy())->count(), 3);
+    const auto labels = {"epLabel", "rankLabel", "taskLabel", "readinessLabel"};
+    struct Shown { int row; const char* values; QColor colour; };
+    for (const Shown& s : {Shown{-1, "-|-|-|N.A.", Qt::red}, Shown{1, "20|Stabsfeldwebel|Wird im Kampf eingesetzt|N. Bereit",
+                           Qt::red}, Shown{0, "10|Feldwebel|Wird Ausgebildet|Bereit", Qt::green}}) {
+        launch(s.row, s.row != 0);  // no choice, or a general in battle: not ready
+        EXPECT_EQ(texts(labels, deploy()) + (s.row ? "|" + lastMessage() : ""),
+                  s.values + QString(s.row ? "|Der angewählte General ist nicht bereit !!!|Nicht bereit" : ""));
+        EXPECT_EQ(child<QLabel>("readinessLabel", deploy())->palette().color(QPalette::WindowText), s.colour);
+    }
+    EXPECT_EQ(t->dialogs.shown.size(), 2u);
+    expectDeployOpen(true);
+
+    // A country already fought over, and the 25th battle: refused, and the game goes on.
+    for (const int battles : {1, 25}) {
+        for (world().battleCount = 1; world().battleCount <= battles; ++world().battleCount)
+            std::tie(world().battleCountry[world().battleCount], world().battleAttacker[world().battleCount],
+                     world().battleDefender[world().battleCount]) = std::tuple(battles == 1 ? 2 : 50, 5, 6);
+        world().battleCount = battles;
+        if (!deploy())
+            release(centre(2));
+        launch(0);
+        EXPECT_EQ(lastMessage(), battles == 1 ? "Es tobt eine Schlacht in dem Land! Deine Truppen wollen die Schlacht "
+            "erst führen, wenn die jetzige Schlacht beendet ist.|Schlacht!" : "Sie können in dieser Version nur bis zu "
+            "25 Kämpfe gleichzeitig durchführen !|Zuviele Kämpfe !");
+        EXPECT_EQ(std::pair(world().battleCount, world().generalStatus[1][1]), std::pair(battles, int(Training)));
+        expectDeployOpen(false);
+    }
+}
+
+TEST_F(MainWindowTest, DeploymentAgainstAColonyFightsItsHolderAndShowsTheBattle)
+{
+    world().countryOwner[2] = 3;  // Nordost's Emil (slot 2) defends Nord
+    release(centre(2));
+    launch(2);
+    EXPECT_TRUE(t->dialogs.shown.empty());
+    const WorldState& w = world();
+    EXPECT_EQ(std::vector<int>({w.battleCount, w.battleCountry[1], w.battleAttacker[1], w.battleAttackerGeneral[1],
+                                w.battleDefender[1], w.battleDefenderGeneral[1], w.battleAttackerScore[1],
+                                w.battleDefenderScore[1], w.generalStatus[1][3], w.generalStatus[3][2]}),
+              std::vector<int>({1, 2, 1, 3, 3, 2, 20, 80, InBattle, InBattle}));
+    expectDeployOpen(false);
+    window->runClockTick();
+    EXPECT_EQ(texts({"battleHeadingLabel", "battleCountryLabel", "attackerSideLabel", "attackerGeneralLabel",
+                     "defenderSideLabel", "defenderGeneralLabel"}), "Kampf um|Nord|Nordwest|Carl|Nordost|Emil");
 }
 
 }  // namespace
