@@ -1,15 +1,26 @@
-#include "world/MapLoader.h"
+// The world's files and tables: the map loader, the settings file, the ranks.
 
-#include "WholeGameSupport.h"
+#include "world/MapLoader.h"
+#include "world/Ranks.h"
+#include "world/Settings.h"
+
+#include "CoreTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <unistd.h>
 
 using namespace stratagon;
-using stratagon::test::row;
+using namespace stratagon::test;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -79,8 +90,6 @@ TEST(MapLoader, FieldsAreQuotedOrTrimmedAndEndAtCommasOrLineBreaks)
             bytes.replace(at, 2, separator);
         EXPECT_TRUE(*loaded(bytes) == *reference) << testing::PrintToString(separator);
     }
-    for (const char* version : {" 1 ", "\" 1\""})
-        loaded(replaced("\"1\",\"Stratagon", version + std::string(",\"Stratagon")));
     const std::pair<const char*, const char*> names[] = {
         {" \t Mosambik \t", "Mosambik"},      // unquoted: trimmed
         {"\" Mo, sambik \"", " Mo, sambik "},  // quoted: commas and blanks kept
@@ -104,7 +113,7 @@ TEST(MapLoader, SmallerMapAfterTheLargestKeepsTheHigherEntriesAndResetsStatuses)
     const auto before = std::make_unique<WorldState>(*w);
     ASSERT_TRUE(loadMapFromBytes(*w, Bytes, "m").ok);
     for (int c = 1; c <= 100; ++c)  // every slot but slot 0, also of countries beyond the new count
-        EXPECT_TRUE(std::all_of(&w->generalStatus[c][1], &w->generalStatus[c][99] + 1, [](int s) { return s == Ready; })) << c;
+        EXPECT_EQ(std::count(w->generalStatus[c].begin() + 1, w->generalStatus[c].end(), int(Ready)), 99) << c;
     EXPECT_EQ(row(w->generalStatus[0][4], w->generalStatus[5][0], w->countryOwner[4], w->battleCount, w->side[0],
                   w->aiDivisor, w->playing, w->neighbourName[1][5], w->neighbourName[1][10]),
               row(Training, InBattle, 4, 1, 3, 16, 1, "Swasiland", "Land 11"));
@@ -135,11 +144,8 @@ TEST(MapLoader, EveryClassOfFaultIsNamedAndLeavesTheWorldAlone)
         {Bytes.substr(0, lastRow) + "\"~~SS", "Anführungszeichen"},
         {replaced("\" 12 \"", "\"zwölf\""), "Anzahl der Länder"},
         {replaced("\" 12 \"", "101"), "Anzahl der Länder ist 101, erlaubt ist 1 bis 100"},
-        {replaced("\" 12 \"", "0"), "Anzahl der Länder ist 0"},
         {replaced(",20,8,", ",100,8,"), "Spalten des Rasters ist 100"},
-        {replaced(",20,8,", ",20,-8,"), "Zeilen des Rasters"},
         {replaced("\"S\",2,0,1500", "\"S\",100,0,1500"), "Land 1, Anzahl der Generäle ist 100"},
-        {replaced("1500,-3", "1500,- 3"), "Land 1, Wert B"},
         {replaced("120,340", "12O,340"), "Land 1, Startpunkt x"},
         {replaced("340,5,0", "340,11,0"), "Land 1, Anzahl der Nachbarn ist 11"},
         {replaced("\"Nyerere\",65", "\"Nyerere\",2147483648"), "Land 10, EP des Generals 1"},
@@ -153,7 +159,8 @@ TEST(MapLoader, EveryClassOfFaultIsNamedAndLeavesTheWorldAlone)
     for (std::size_t length = 0; length <= lastRow; ++length)
         expectRefused(std::string_view(Bytes).substr(0, length), "");
     const MapLoadResult missing = loadMap(*world, STRATAGON_FIXTURES "/fehlt.mgi");
-    EXPECT_TRUE(!missing.ok && missing.title == "Fehler !" && missing.message.find("Datei nicht gefunden") != std::string::npos);
+    EXPECT_EQ(row(missing.ok, missing.title, missing.message.find("Datei nicht gefunden") != missing.message.npos),
+              "0|Fehler !|1");
     EXPECT_TRUE(!loadMap(*world, STRATAGON_FIXTURES).ok && *world == *before);
 }
 
@@ -161,7 +168,78 @@ TEST(MapLoader, Windows1252DecodesEveryByteAndEncodesWhatItCan)
 {
     for (int b = 0; b < 256; ++b)
         EXPECT_EQ(utf8ToWindows1252(windows1252ToUtf8(std::string(1, char(b)))), std::string(1, char(b))) << b;
-    EXPECT_EQ(windows1252ToUtf8("\x80\x8A\x9F\x84\x93\x96\x81|S\xFC" "dafrika \xC4\xDF"), "€ŠŸ„“–\xC2\x81|Südafrika Äß");
+    EXPECT_EQ(windows1252ToUtf8("\x80\x8A\x9F\x84\x93\x96\x81|S\xFC" "dafrika \xC4\xDF"),
+              "€ŠŸ„“–\xC2\x81|Südafrika Äß");  // 0x81 has no character: the C1 control
     // What the code page cannot hold, or is no UTF-8, becomes '?'.
     EXPECT_EQ(utf8ToWindows1252("日|\xC2\x80|a\xC3|\xC0\xAF|\xED\xA0\x80|\xF0\x9F\x98\x80"), "?|?|a?|??|???|?");
+}
+
+TEST(Settings, ReadsTheFirstTwoWholeNumbersRefusesTheRestAndWritesByReplacingAtomically)
+{
+    const fs::path folder = fs::path(testing::TempDir()) / ("stratagon-settings-" + std::to_string(getpid()));
+    fs::remove_all(folder), fs::create_directories(folder);
+    const std::string path = (folder / "game.dat").string();
+    const auto write = [&](const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; };
+    auto world = std::make_unique<WorldState>();
+    const std::pair<const char*, std::pair<int, int>> good[] = {
+        {" 2500 \r\n 16 \r\n", {2500, 16}}, {"833,64", {833, 64}}, {" 833 , 64 ", {833, 64}},
+        {"416\n256\n", {416, 256}}, {"\r\n\r\n  1667 \r\n\r\n 4 ", {1667, 4}},
+        {" 5000 \r\n 1 \r\n 99 \r\nirgendwas\r\n", {5000, 1}}, {"1000 3", {1000, 3}}, {"-5,0", {-5, 0}},
+    };
+    for (const auto& [text, values] : good) {
+        write(text);
+        EXPECT_TRUE(readSettings(*world, path).ok && std::pair(world->monthInterval, world->aiDivisor) == values)
+            << testing::PrintToString(std::string(text));
+    }
+    for (const char* text : {" 20000 \r\n", "", " \r\n \r\n", "20000,", "abc 16", "416 x", "4l6,16", "1e3,4",
+                             "416,2147483648", "416.5 4"}) {
+        write(text);
+        const FileResult result = readSettings(*world, path);
+        EXPECT_TRUE(!result.ok && result.errorNumber != 0 && !result.description.empty()) << text;
+    }
+    EXPECT_FALSE(readSettings(*world, folder.string()).ok);
+    EXPECT_EQ(std::pair(world->monthInterval, world->aiDivisor), std::pair(-5, 0));  // refusals change nothing
+
+    write(" 416 \r\n 256 \r\n and a longer tail that must go\r\n");
+    ASSERT_TRUE(writeSettings(path, 20000, 1).ok);
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), " 20000 \r\n 1 \r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 1);  // no temporary left beside it
+    EXPECT_EQ(settingsFileText(416, 16), " 416 \r\n 16 \r\n");
+
+    // A missing game.dat is never created, neither read.
+    fs::remove(path);
+    for (const FileResult& result : {readSettings(*world, path), writeSettings(path, 2500, 16)})
+        EXPECT_EQ(row(result.errorNumber, result.description), row(ENOENT, "Datei nicht gefunden."));
+    EXPECT_TRUE(!writeSettings((folder / "fehlt" / "game.dat").string(), 2500, 16).ok && fs::is_empty(folder));
+    fs::remove_all(folder);
+
+    fillStatusTexts(*world);
+    std::string texts;
+    for (const std::string& text : world->statusText)
+        texts += text + "|";
+    EXPECT_EQ(texts, "Bereit für den Einsatz|Wird Ausgebildet|Wird im Kampf eingesetzt|||||||||");
+}
+
+TEST(Ranks, LadderTextsAndRankNameAtEveryBoundary)
+{
+    std::string ladder;
+    for (const RankRow& rank : RankLadder)
+        ladder += row(rank.name, rank.range) + ";";
+    EXPECT_EQ(ladder, "Panzergrenadier|(-40)-(-31);Gefreiter|(-30)-(-21);Obergefreiter|(-20)-(-11);"
+                      "Stabsgefreiter|(-10)-(-1);Unteroffizier|0 - 4;Stabsunteroffizier|5 - 9;Feldwebel|10 - 14;"
+                      "Oberfeldwebel|15 - 19;"
+                      "Stabsfeldwebel|20 - 24;Oberstabsfeldwebel|25 - 29;Leutnamt|30 - 34;Oberleutnamt|35 - 39;"
+                      "Hauptmann|40 - 44;Major|45 - 49;Oberstleutnamt|50 - 54;Oberst|55 - 64;Brigadegeneral|65 - 74;"
+                      "Generalmajor|75 - 84;Generalleutnamt|85 - 94;General|95 - 100;");
+    // From "Unteroffizier" on, rankName gives each name at both ends of its range.
+    for (std::size_t i = 4; i < RankLadder.size(); ++i) {
+        int low = 0, high = 0;
+        ASSERT_EQ(std::sscanf(std::string(RankLadder[i].range).c_str(), "%d - %d", &low, &high), 2);
+        EXPECT_EQ(row(rankName(low), rankName(high)), row(RankLadder[i].name, RankLadder[i].name));
+    }
+    for (const int ep : {-1, -35, INT_MIN})
+        EXPECT_EQ(rankName(ep), "Unteroffizier") << ep;
+    for (const int ep : {101, 1000, INT_MAX})
+        EXPECT_EQ(rankName(ep), "General") << ep;
 }

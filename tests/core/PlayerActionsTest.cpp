@@ -4,7 +4,7 @@
 #include "simulation/Battle.h"
 #include "simulation/PlayerActions.h"
 
-#include "WholeGameSupport.h"
+#include "CoreTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ std::unique_ptr<WorldState> rowWorld(int battles = 0)
 {
     auto w = chainWorld(9);
     w->side[1] = 9, w->countryKind[9] = KindOpponent, w->bb = 2, w->hh = 1;
-    addGeneral(*w, 1, "Anna", 10, Training), addGeneral(*w, 1, "Bert", 20, Ready), addGeneral(*w, 1, "Carl", 30, InBattle);
+    addGeneral(*w, 1, "Anna", 10, Training), addGeneral(*w, 1, "Bert", 20), addGeneral(*w, 1, "Carl", 30, InBattle);
     addGeneral(*w, 3, "Dora", 5), addGeneral(*w, 3, "Emil", 40), addGeneral(*w, 9, "Otto", 7);
     for (int k = 1; k <= battles; ++k)  // between two other sides
         w->battleCountry[k] = 50 + k, w->battleAttacker[k] = 7, w->battleDefender[k] = 8, w->battleCount = k;
@@ -47,10 +47,11 @@ TEST(Attack, ClickedCellGivesItsCountryAndTheCheckAcceptsForeignNeighboursOutsid
     w->neighbourName[1][1] = w->neighbourName[2][1] = w->neighbourName[2][2] = "Atlantis";
     EXPECT_EQ(row(attackableCode(*w, "C"), attackableCode(*w, "")), "0|0");  // not even an empty cell
 
-    w = rowWorld(1);
-    w->countryOwner[2] = 9, w->battleCountry[2] = 5, w->battleAttacker[2] = 9, w->battleDefender[2] = 1, w->battleCount = 2;
+    w = rowWorld(1);  // a battle of two other sides, and the opponent's against the player
+    w->battleCountry[2] = 5, w->battleAttacker[2] = 9, w->battleDefender[2] = 1, w->battleCount = 2;
+    w->countryOwner[2] = 9;
     EXPECT_TRUE(attackableCode(*w, "B")) << "the colony's own index is in no battle";
-    w->countryOwner[2] = 2, w->battleAttacker[2] = 2;
+    w->battleAttacker[2] = 2;
     EXPECT_FALSE(attackableCode(*w, "B")) << "side 2 fights the player";
 }
 
@@ -75,7 +76,7 @@ TEST(Attack, RefusalsChangeNothingAndALaunchFightsTheHoldersBestOrSlotZero)
     w->hh = 1, w->countryOwner[2] = 3;  // a colony of C3: Emil (40 EP) defends it
     ASSERT_EQ(launchAttack(*w, 1), AttackOutcome::Launched) << "a general in training is ready";
     EXPECT_EQ(battle(*w, 25), (BattleRow{2, 1, 1, 3, 2, 20, 80}));
-    EXPECT_EQ(row(w->generalStatus[1][1], w->generalStatus[3][2], w->generalStatus[2][1]), row(InBattle, InBattle, Ready));
+    EXPECT_EQ(row(w->generalStatus[1][1], w->generalStatus[3][2], w->generalStatus[2][1]), "2|2|0");  // C2's stay out
     EXPECT_EQ(launchAttackOn(*w, 4, 2), AttackOutcome::TooManyBattles);  // the 26th
 
     w = rowWorld();
@@ -116,7 +117,8 @@ TEST(Roster, RecruitTakesTheNextSlotAsTypedWithOneEPInTrainingUpToNinetyNine)
     EXPECT_EQ(roster(*w) + row(w->generalCount[Enemy]), row("Alt", 30, Ready) + ";  Neu |1|1;  Neu |1|1;|0|0;0");
     while (w->generalCount[Player] < 98)
         addGeneral(*w, Player, "G", 1);
-    EXPECT_EQ(row(recruitGeneral(*w, "Letzter"), w->generalName[Player][99]), row(RecruitOutcome::Recruited, "Letzter"));
+    EXPECT_EQ(recruitGeneral(*w, "Letzter"), RecruitOutcome::Recruited);
+    EXPECT_EQ(w->generalName[Player][99], "Letzter");
     const auto before = std::make_unique<WorldState>(*w);
     for (const char* name : {"Zuviel", ""})  // a full roster is checked before the name
         EXPECT_EQ(recruitGeneral(*w, name), RecruitOutcome::RosterFull) << name;
@@ -160,9 +162,9 @@ TEST(Roster, TaskSetsReadyOrTrainingButNotForAGeneralInBattle)
     auto w = rosterWorld();
     addGeneral(*w, Player, "A", 1, Training), addGeneral(*w, Player, "B", 1, InBattle);
     for (GeneralStatus task : {Ready, Ready, Training})
-        EXPECT_EQ(row(setGeneralTask(*w, 1, task), w->generalStatus[Player][1]), row(TaskOutcome::Set, task));
-    EXPECT_EQ(row(setGeneralTask(*w, 2, Ready), setGeneralTask(*w, 1, InBattle), setGeneralTask(*w, 0, Ready),
-                  setGeneralTask(*w, 3, Ready)),
-              row(TaskOutcome::InBattle, TaskOutcome::NoGeneral, TaskOutcome::NoGeneral, TaskOutcome::NoGeneral));
+        EXPECT_TRUE(setGeneralTask(*w, 1, task) == TaskOutcome::Set && w->generalStatus[Player][1] == task) << task;
+    EXPECT_EQ(setGeneralTask(*w, 2, Ready), TaskOutcome::InBattle);
+    for (const auto& [slot, task] : {std::pair{1, InBattle}, {0, Ready}, {3, Ready}})
+        EXPECT_EQ(setGeneralTask(*w, slot, task), TaskOutcome::NoGeneral) << slot;
     EXPECT_EQ(row(w->generalStatus[Player][1], w->generalStatus[Player][2]), row(Training, InBattle));
 }

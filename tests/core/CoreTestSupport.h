@@ -13,32 +13,23 @@
 #include <memory>
 #include <sstream>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 namespace stratagon::test {
 
-// The values joined by '|' (enumerators as numbers).
+// The values joined by '|'.
 template <typename... T>
 std::string row(const T&... values)
 {
     std::ostringstream out;
     const char* separator = "";
-    const auto put = [&](const auto& v) {
-        if constexpr (std::is_enum_v<std::decay_t<decltype(v)>>)
-            out << separator << static_cast<int>(v);
-        else
-            out << separator << v;
-        separator = "|";
-    };
-    (put(values), ...);
+    ((out << separator << values, separator = "|"), ...);
     return out.str();
 }
 
 // Records every call as one line, e.g. "fill|10|5|red" or "message|Verloren!|1"
 // (the last field: whether the game counted as running at that moment).
-class RecordingView : public GameView {
-public:
+struct RecordingView : GameView {
     explicit RecordingView(const WorldState* world = nullptr) : world_(world) {}
     void showStatusRunning() override { calls.push_back("status"); }
     void enableSideMenuButton() override { calls.push_back("sideMenu"); }
@@ -64,8 +55,6 @@ public:
     std::vector<std::string> calls, messages;
     std::function<void()> onMessage;
     bool pictureLoads = true;
-
-private:
     const WorldState* world_;
 };
 

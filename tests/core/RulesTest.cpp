@@ -1,0 +1,253 @@
+// The rules of a tick: battles, the computer opponent, the clock and calendar.
+
+#include "simulation/Battle.h"
+#include "simulation/Clock.h"
+#include "simulation/Opponent.h"
+
+#include "CoreTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace stratagon;
+using namespace stratagon::test;
+
+TEST(Battle, ScoreMovesByTheTruncatedTenthOfTheDifferenceAndBeyondTheEndsTheBattleIsDecided)
+{
+    // C3, held by the player (side 1, general 1 defends), attacked by side 2
+    // (general 1); the draws r1 and r2 in 0..4 (d = 40, -15, 9, -9, 26, 0 in
+    // the first six cases). Owner 0: the battle goes on.
+    struct Case { int aEP, dEP, dSlot, score, r1, r2, listed, owner, aEPAfter, dEPAfter; };
+    const Case cases[] = {
+        {10, 10, 1, 80, 4, 0, 76, 0, 0, 0}, {0, 5, 1, 80, 4, 3, 81, 0, 0, 0}, {3, 0, 1, 80, 3, 4, 80, 0, 0, 0},
+        {0, 3, 1, 80, 4, 3, 80, 0, 0, 0}, {7, 2, 1, 80, 4, 1, 78, 0, 0, 0}, {0, 0, 1, 80, 4, 0, 80, 0, 0, 0},
+        {0, 10, 0, 80, 0, 4, 80, 0, 0, 0},   // slot 0 stands in with no EP
+        {0, 10, 1, 96, 0, 4, 100, 0, 0, 0},  // exactly 100 goes on
+        {0, 10, 1, 97, 0, 4, 101, 1, 0, 15}, {30, 10, 1, 5, 4, 1, -6, 2, 35, 10},
+        // d beyond 16 bits saturates instead of wrapping round to the other side's win
+        {10000, 0, 1, 80, 4, 0, 80 - 3276, 2, 10005, 0}, {0, 10000, 1, 80, 0, 4, 80 + 3276, 1, 0, 10005},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(row(c.aEP, c.dEP, c.r1, c.r2));
+        auto w = chainWorld(4);
+        addGeneral(*w, 2, "Angreifer", c.aEP), addGeneral(*w, 1, "Verteidiger", c.dEP);
+        w->countryOwner[3] = 1, openBattle(*w, 3, 2, 1, 1, c.dSlot);
+        w->battleDefenderScore[1] = c.score, w->battleAttackerScore[1] = 100 - c.score;
+        ScriptedRandom random;
+        pushDraws(random, {c.r1, c.r2}, 5), battleStep(*w, random);
+        EXPECT_EQ(row(random.remaining(), int(w->playerBattleCount), w->playerBattleList[1].attackerScore,
+                      w->playerBattleList[1].defenderScore), row(0, 1, 100 - c.listed, c.listed));
+        if (c.owner == 0) {
+            EXPECT_EQ(battle(*w, 1), (BattleRow{3, 2, 1, 1, c.dSlot, 100 - c.listed, c.listed}));
+            continue;
+        }
+        EXPECT_EQ(row(w->battleCount, w->battleCountry[1], w->countryOwner[3]), row(0, 0, c.owner));
+        EXPECT_EQ(row(w->generalEP[2][1], w->generalEP[1][1], w->generalStatus[2][1], w->generalStatus[1][1]),
+                  row(c.aEPAfter, c.dEPAfter, Training, Training));
+    }
+}
+
+TEST(Battle, TwoEndingInOneTickLeaveTheMovedEntriesUnstepped)
+{
+    auto w = chainWorld(8);
+    for (int s = 1; s <= 8; ++s)
+        addGeneral(*w, s, "G", 10);
+    for (const auto& [country, attacker] : {std::pair{5, 2}, {6, 3}, {7, 4}, {8, 1}})
+        openBattle(*w, country, attacker, 1, country, 1);
+    w->battleDefenderScore[1] = 97, w->battleAttackerScore[1] = 3;
+    w->battleDefenderScore[3] = 3, w->battleAttackerScore[3] = 97;
+    ScriptedRandom random;
+    pushDraws(random, {0, 4, 4, 0}, 5), battleStep(*w, random);  // C5: defender 101; C7, moved to 2: defender -1
+    EXPECT_EQ(row(random.draws, w->battleCount), "4|2");
+    EXPECT_EQ(battle(*w, 1), (BattleRow{6, 3, 1, 6, 1, 20, 80}));
+    EXPECT_EQ(battle(*w, 2), (BattleRow{8, 1, 1, 8, 1, 20, 80}));
+    // The player's battle moved down before its turn: not listed.
+    EXPECT_EQ(row(w->battleCountry[3], w->countryOwner[5], w->countryOwner[7], int(w->playerBattleCount)), "0|5|4|0");
+}
+
+TEST(Battle, PlayersListHoldsOnlyHisBattlesAndAtMostTwentyFive)
+{
+    auto w = chainWorld(40);
+    addGeneral(*w, 1, "Eigener", 12), addGeneral(*w, 2, "Gegner", 7);
+    openBattle(*w, 5, 4, 0, 3, 0), openBattle(*w, 2, 1, 1, 2, 1);  // the first of two other sides
+    ScriptedRandom random;
+    pushDraws(random, {1, 1, 2, 1}, 5), battleStep(*w, random);  // d = 24 - 7 = 17
+    ASSERT_EQ(w->playerBattleCount, 1);
+    EXPECT_EQ(w->playerBattleList[1], (PlayerBattleEntry{"C2", "C1", 21, "Eigener", 12, "C2", 79, "Gegner", 7}));
+    // The opponent attacks 30 of the player's countries: all step, 25 are listed.
+    auto many = chainWorld(40);
+    for (int c = 3; c <= 32; ++c, pushDraws(random, {0, 0}, 5)) {
+        addGeneral(*many, 2, "G" + std::to_string(c - 2), 1);
+        many->countryOwner[c] = 1, openBattle(*many, c, 2, c - 2, 1, 0);
+    }
+    battleStep(*many, random);
+    EXPECT_EQ(row(random.remaining(), int(many->playerBattleCount), many->playerBattleList[25].country,
+                  many->playerBattleList[25].attackerGeneral), "0|25|C27|G25");
+}
+
+TEST(Battle, BestGeneralAndOpeningABattle)
+{
+    auto w = chainWorld(3);
+    addGeneral(*w, 1, "a", 5), addGeneral(*w, 1, "b", 9, Training);
+    addGeneral(*w, 1, "c", 9), addGeneral(*w, 1, "d", 20, InBattle);
+    w->generalEP[1][0] = 50;  // slot 0 is never chosen
+    EXPECT_EQ(bestGeneral(*w, 1), 2);  // the most EP not in battle, the lower slot on ties
+    w->generalStatus[1][2] = InBattle;
+    EXPECT_EQ(bestGeneral(*w, 1), 3);
+    w->generalEP[1][1] = 0, w->generalEP[1][3] = -3;
+    EXPECT_EQ(row(bestGeneral(*w, 1), bestGeneral(*w, 2), bestGeneral(*w, -1), bestGeneral(*w, 101)), "0|0|0|0");
+
+    addGeneral(*w, 2, "e", 5);
+    EXPECT_TRUE(!countryContested(*w, 2) && openBattle(*w, 2, 1, 3, 2, 1) == 1);
+    EXPECT_EQ(battle(*w, 1), (BattleRow{2, 1, 3, 2, 1, 20, 80}));
+    EXPECT_EQ(row(w->generalStatus[1][3], w->generalStatus[2][1], countryContested(*w, 2), countryContested(*w, 3)),
+              row(InBattle, InBattle, true, false));
+    w->battleCount = MaxBattles;
+    EXPECT_EQ(row(openBattle(*w, 3, 1, 0, 3, 0), w->battleCount), row(0, MaxBattles));
+}
+
+TEST(Opponent, RecruitsFromTheNameTableAfterAReseedWithOneEPUpToNinetyNine)
+{
+    ScriptedRandom random;
+    std::string names;
+    for (int i = 0; i < 10; ++i)
+        random.pushDraw(i, 10), names += std::string(pickOpponentName(random)) + " ";
+    EXPECT_EQ(names + row(random.reseeds),
+              "Zurwabwe Erwin Stormf Bepluppo Tellig Hammonde Tinkay Ibsyd Pouwo Labamba 10");
+    auto w = chainWorld(3);
+    addGeneral(*w, 2, "Alt", 30), w->generalStatus[2][2] = Training;  // a status left in the next slot stays
+    random.pushDraw(4, 10), recruitOpponentGeneral(*w, random, 2);
+    EXPECT_EQ(row(w->generalCount[2], w->generalName[2][2], w->generalEP[2][2], w->generalStatus[2][2]),
+              row(2, "Tellig", 1, Training));
+    w->generalCount[2] = MaxGenerals, recruitOpponentGeneral(*w, random, 2);
+    EXPECT_EQ(row(w->generalCount[2], random.draws), row(MaxGenerals, 11));  // no name asked for
+}
+
+TEST(Opponent, TurnAttacksWeakerUncontestedNeighboursWithItsBestGenerals)
+{
+    // The opponent holds C2 of a chain C1..C5 (C1 the player's); each case
+    // prepares the world and lists every battle afterwards as
+    // country|attacker's general|defender.
+    using Prepare = std::function<void(WorldState&)>;
+    const std::tuple<std::vector<int>, Prepare, const char*> cases[] = {
+        {{10}, [](WorldState& w) { addGeneral(w, 1, "P", 10), addGeneral(w, 3, "Q", 9); }, "3|1|3 "},  // strictly
+        {{6, 8}, [](WorldState& w) { addGeneral(w, 1, "P", 5), addGeneral(w, 3, "Q", 5); }, "1|2|1 3|1|3 "},
+        {{8, 7}, [](WorldState& w) { w.countryOwner[3] = 2; }, "1|1|1 4|2|4 "},  // from every country held
+        {{50}, [](WorldState& w) { w.generalStatus[2][1] = InBattle, w.generalEP[2][0] = 3; }, "1|0|1 3|0|3 "},
+        {{0}, [](WorldState&) {}, ""},                                              // slot 0 without EP
+        {{10}, [](WorldState& w) { openBattle(w, 3, 4, 0, 3, 0); }, "3|0|3 1|1|1 "},  // C3 contested
+        {{10}, [](WorldState& w) { w.neighbourName[2][1] = "Atlantis"; }, "3|1|3 "},
+        // Fighting the player over C4 spares his home by its own index, not his colony C3.
+        {{9, 9, 9}, [](WorldState& w) { w.countryOwner[3] = w.countryOwner[4] = 1, openBattle(w, 4, 2, 3, 1, 0); },
+         "4|3|1 3|1|1 "},
+        {{10, 10}, [](WorldState& w) {  // 98 battles over countries off the map: room for one more
+             for (int k = 1; k < MaxBattles; ++k)
+                 w.battleCountry[k] = 50 + k % 40, w.battleCount = k;
+         }, nullptr},
+    };
+    for (const auto& [opponentEPs, prepare, expected] : cases) {
+        auto w = chainWorld(5);
+        for (w->countryKind[2] = KindOpponent; int ep : opponentEPs)
+            addGeneral(*w, 2, "O", ep);
+        prepare(*w);
+        opponentTurn(*w, 2);
+        std::string battles;
+        for (int k = 1; k <= w->battleCount; ++k)
+            battles += row(w->battleCountry[k], w->battleAttackerGeneral[k], w->battleDefender[k]) + " ";
+        if (expected)
+            EXPECT_EQ(battles, expected);
+        else  // the 99th battle is the last of the turn
+            EXPECT_EQ(row(w->battleCount, w->battleCountry[MaxBattles], w->generalStatus[2][2]), row(MaxBattles, 1, 0));
+    }
+}
+
+TEST(Clock, CalendarTurnsEveryFourthTickFromJanuary2000)
+{
+    auto w = chainWorld(2);
+    w->year = 2000, w->month = 0, w->tickCount = 3;  // as the set-up leaves them
+    ScriptedRandom random;
+    std::string months;
+    for (int tick = 0; tick < 49; ++tick, months += w->tickCount ? "" : w->monthName + " ")
+        advanceCalendar(*w, random);
+    EXPECT_EQ(months + dateText(*w), "Januar Februar März April Mai Juni Juli August September Oktober November "
+                                     "Dezember Januar Januar 2001");
+    EXPECT_EQ(random.reseeds, 13);  // once per month only
+}
+
+TEST(Clock, TickDrawsRecruitThenDifficultyThenTrainingUpToFiveGenerals)
+{
+    // C1 the player with a general in training; C2 the opponent with three;
+    // C3 passive with a ready general and slot 0 in training.
+    auto w = chainWorld(3);
+    w->aiDivisor = 4, w->countryKind[2] = KindOpponent, w->shownCountry = 1, w->year = 2001, w->month = 5;
+    addGeneral(*w, 1, "Spieler", 2, Training), addGeneral(*w, 3, "Passiv", 7, Ready);
+    for (int j = 1; j <= 5; ++j)  // O1..O3 in training with 1 EP; slots 4 and 5 left in training
+        w->generalStatus[2][j] = Training, w->generalEP[2][j] = j <= 3 ? 1 : 0;
+    w->generalCount[2] = 3, w->generalStatus[3][0] = Training;
+    ScriptedRandom random;
+    GameView view;
+    // Each tick: C1's training; C2's name when it recruits, its difficulty
+    // draw (aiDivisor 0 acts as 1) and its trainees'; C3's slot 0 (its ready
+    // general draws nothing).
+    const auto tick = [&](int name, int difficulty, int divisor, std::initializer_list<int> training) {
+        random.pushDraw(0, 16);
+        if (name >= 0)
+            random.pushDraw(name, 10);
+        random.pushDraw(difficulty, divisor), pushDraws(random, training, 16), random.pushDraw(0, 16);
+        clockTick(*w, random, view);
+        EXPECT_EQ(random.remaining(), 0u);
+    };
+    tick(6, 1, 4, {3, 3, 3, 0});  // recruits "Tinkay", who trains at once
+    EXPECT_EQ(random.reseeds, 2);  // the tick and the name pick
+    EXPECT_EQ(row(w->generalEP[1][1], w->generalName[2][4], w->generalEP[2][4], w->generalEP[3][0], w->generalEP[3][1]),
+              "3|Tinkay|2|1|7");
+    tick(1, 1, 4, {1, 1, 1, 1, 1});
+    EXPECT_EQ(w->generalName[2][5], "Erwin");
+    tick(-1, 1, 4, {1, 1, 1, 1, 1});
+    EXPECT_EQ(row(w->generalCount[2], w->battleCount), "5|0");
+    w->aiDivisor = 0, w->generalEP[2][1] = 9;
+    tick(-1, 0, 1, {1, 1, 1, 1});  // O1 (9 EP) attacks the player's 6 EP and trains no more
+    // The new battle steps from the next tick on.
+    EXPECT_EQ(row(w->battleCount, w->battleDefenderScore[1], int(w->playerBattleCount)), "1|80|0");
+}
+
+TEST(Clock, TickShowsInOrderAndGeneralsOfAFinishedBattleTrainAtOnce)
+{
+    auto w = chainWorld(3);
+    w->countryOwner[3] = 1, w->tickCount = 3, w->month = 5, w->year = 2001;
+    addGeneral(*w, 3, "A", 10), addGeneral(*w, 2, "D", 10), openBattle(*w, 2, 3, 1, 2, 1);
+    w->battleDefenderScore[1] = 97, w->battleAttackerScore[1] = 3;
+    ScriptedRandom random;
+    pushDraws(random, {0, 4}, 5), pushDraws(random, {0, 0}, 16);  // both generals are back in training
+    RecordingView view(w.get());
+    clockTick(*w, random, view);
+    EXPECT_EQ(row(random.remaining(), w->generalEP[2][1], w->generalEP[3][1]), "0|16|11");
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"clear", "fill|10|5|red", "fill|20|5|green", "fill|30|5|red",
+                                                    "battlePanel", "infoPanel", "date|Juni 2001"}));
+}
+
+TEST(Clock, NoTickStartsWhileAnotherWaitsForTheEndMessage)
+{
+    auto w = chainWorld(2);
+    w->countryOwner[2] = 1;  // won
+    SeededRandom random(1);
+    RecordingView view(w.get());
+    view.onMessage = [&] {
+        EXPECT_TRUE(clockTickRunning());
+        clockTick(*w, random, view);
+    };
+    clockTick(*w, random, view);
+    EXPECT_EQ(view.calls.size(), 8u);  // clear, 2 fills, 2 panels, date, message, close: once
+    EXPECT_FALSE(clockTickRunning());
+}
+
+TEST(Clock, InfoPanelShowsHeldCountriesUnderTheHoldersName)
+{
+    auto w = chainWorld(5);
+    addGeneral(*w, 1, "Erster", 12), addGeneral(*w, 1, "Zweiter", 3), addGeneral(*w, 3, "Dritter", 5);
+    w->countryOwner[3] = 1, w->countryOwner[4] = 2;
+    std::string shown;  // country, continent, generals shown (the holder's)
+    for (const int country : {3, 1, 5, 4, 250})
+        fillPanelValues(*w, country), shown += row(w->land, w->Kontinent, w->Genralmenge, w->panelGeneralName[2]) + ";";
+    EXPECT_EQ(shown, "C1, Kolonie : C3|Testland|2|Zweiter;C1, Kolonie : C1|Testland|2|Zweiter;C5|Testland|0|Zweiter;"
+                     "C2, Kolonie : C4|Testland|0|Zweiter;|Testland|0|Zweiter;");
+}
