@@ -21,14 +21,12 @@
 #include <QSlider>
 #include <QTimer>
 #include <QWindow>
-#include <string>
 
 namespace stratagon::test {
 
 // Deletes windows that were closed and runs what is pending.
 inline void settle()
 {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -108,13 +106,26 @@ inline MainWindow* startGame(TestProgram& t)
     return t.program->mainWindow();
 }
 
+// Exactly the expected window is left to work with: no path may leave every
+// window disabled, or two open to input.
+inline void expectOnlyUsable(const QWidget* expected)
+{
+    settle();
+    QStringList usable;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->windowType() == Qt::Window && w->isVisible() && w->isEnabled())
+            usable << QString(w->metaObject()->className()) + (w == expected ? "*" : "");
+    EXPECT_TRUE(usable.size() == 1 && usable[0].endsWith('*')) << usable.join(", ").toStdString();
+}
+
 // The menu alone, in its form before a game.
 inline void expectMenuBeforeGame(const TestProgram& t)
 {
     const OptionsMenuWindow* menu = t.program->optionsMenu();
+    expectOnlyUsable(menu);
     ASSERT_TRUE(menu && menu->isVisible() && !t.program->mainWindow() && !t.program->playing());
-    EXPECT_TRUE(hasLabel(menu, "Spielstart") && button(menu, "Spiel starten"));
-    EXPECT_FALSE(button(menu, "Spiel abbrechen")->isEnabled());
+    EXPECT_TRUE(hasLabel(menu, "Spielstart") && button(menu, "Spiel starten") &&
+                !button(menu, "Spiel abbrechen")->isEnabled());
 }
 
 }  // namespace stratagon::test
