@@ -9,7 +9,6 @@
 
 #include <array>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <sstream>
 #include <string>

@@ -68,8 +68,7 @@ TEST(Attack, RefusalsChangeNothingAndALaunchFightsTheHoldersBestOrSlotZero)
         if (contested)
             w->battleCountry[++w->battleCount] = 2;
         const auto before = std::make_unique<WorldState>(*w);
-        EXPECT_EQ(launchAttack(*w, slot), outcome) << slot;
-        EXPECT_TRUE(*w == *before) << slot;
+        EXPECT_TRUE(launchAttack(*w, slot) == outcome && *w == *before) << slot;
     }
     auto w = rowWorld(24);
     EXPECT_EQ((w->hh = 2, launchAttack(*w, 1)), AttackOutcome::NoTarget);  // a click on the sea
@@ -89,13 +88,6 @@ namespace {
 
 constexpr int Player = 7, Enemy = 3;
 
-std::unique_ptr<WorldState> rosterWorld()
-{
-    auto w = chainWorld(12);
-    w->side[0] = Player, w->side[1] = Enemy;
-    return w;
-}
-
 // The player's slots from 1 to one past the count, as "name|EP|status;".
 std::string roster(const WorldState& w)
 {
@@ -107,18 +99,28 @@ std::string roster(const WorldState& w)
 
 }  // namespace
 
-TEST(Roster, RecruitTakesTheNextSlotAsTypedWithOneEPInTrainingUpToNinetyNine)
+TEST(Roster, RecruitsAsTypedUpToNinetyNineAndSetsTasksButNotForAGeneralInBattle)
 {
-    auto w = rosterWorld();
+    auto w = chainWorld(12);
+    w->side[0] = Player, w->side[1] = Enemy;
     EXPECT_EQ(recruitGeneral(*w, ""), RecruitOutcome::NoName);
     addGeneral(*w, Player, "Alt", 30);
     for (int i = 0; i < 2; ++i)  // the same name twice is allowed
         EXPECT_EQ(recruitGeneral(*w, "  Neu "), RecruitOutcome::Recruited);
     EXPECT_EQ(roster(*w) + row(w->generalCount[Enemy]), row("Alt", 30, Ready) + ";  Neu |1|1;  Neu |1|1;|0|0;0");
+
+    // A task is ready or training, and none for a general in battle.
+    w->generalStatus[Player][3] = InBattle;
+    for (GeneralStatus task : {Ready, Ready, Training})
+        EXPECT_TRUE(setGeneralTask(*w, 2, task) == TaskOutcome::Set && w->generalStatus[Player][2] == task) << task;
+    EXPECT_EQ(setGeneralTask(*w, 3, Ready), TaskOutcome::InBattle);
+    for (const auto& [slot, task] : {std::pair{2, InBattle}, {0, Ready}, {4, Ready}})
+        EXPECT_EQ(setGeneralTask(*w, slot, task), TaskOutcome::NoGeneral) << slot;
+    EXPECT_EQ(row(w->generalStatus[Player][2], w->generalStatus[Player][3]), row(Training, InBattle));
+
     while (w->generalCount[Player] < 98)
         addGeneral(*w, Player, "G", 1);
-    EXPECT_EQ(recruitGeneral(*w, "Letzter"), RecruitOutcome::Recruited);
-    EXPECT_EQ(w->generalName[Player][99], "Letzter");
+    EXPECT_TRUE(recruitGeneral(*w, "Letzter") == RecruitOutcome::Recruited && w->generalName[Player][99] == "Letzter");
     const auto before = std::make_unique<WorldState>(*w);
     for (const char* name : {"Zuviel", ""})  // a full roster is checked before the name
         EXPECT_EQ(recruitGeneral(*w, name), RecruitOutcome::RosterFull) << name;
@@ -127,16 +129,16 @@ TEST(Roster, RecruitTakesTheNextSlotAsTypedWithOneEPInTrainingUpToNinetyNine)
 
 TEST(Roster, DismissMovesLaterSlotsDownAndKeepsEveryBattleOnItsGeneral)
 {
-    auto w = rosterWorld();
+    auto w = chainWorld(12);
+    w->side[0] = Player, w->side[1] = Enemy;
     for (int i = 1; i <= 4; ++i)
         addGeneral(*w, Player, "G" + std::to_string(i), i, i == 3 ? InBattle : i == 2 ? Training : Ready);
-    const std::string g2 = "G2|2|1;", g3 = "G3|3|2;", g4 = "G4|4|0;", empty = "|0|0;";
-    EXPECT_TRUE(dismissGeneral(*w, 1));  // the first
-    EXPECT_EQ(roster(*w), g2 + g3 + g4 + empty);
-    EXPECT_TRUE(dismissGeneral(*w, 2));  // a middle one, in battle all the same
-    EXPECT_EQ(roster(*w), g2 + g4 + empty);
-    EXPECT_TRUE(dismissGeneral(*w, 2));  // the last
-    EXPECT_EQ(roster(*w), g2 + empty);
+    // The first, a middle one (in battle all the same), the last.
+    for (const auto& [slot, left] : {std::pair{1, "G2|2|1;G3|3|2;G4|4|0;|0|0;"}, {2, "G2|2|1;G4|4|0;|0|0;"},
+                                     {2, "G2|2|1;|0|0;"}}) {
+        EXPECT_TRUE(dismissGeneral(*w, slot));
+        EXPECT_EQ(roster(*w), left);
+    }
     for (const auto& [slot, done] : {std::pair{0, false}, {2, false}, {1, true}, {1, false}})
         EXPECT_EQ(dismissGeneral(*w, slot), done) << slot;
 
@@ -155,16 +157,4 @@ TEST(Roster, DismissMovesLaterSlotsDownAndKeepsEveryBattleOnItsGeneral)
         generals += row(w->battleAttackerGeneral[k], w->battleDefenderGeneral[k]) + " ";
     EXPECT_EQ(generals, "3|5 5|2 1|0 4|4 4|0 ");
     EXPECT_EQ(row(w->generalName[Player][3], w->generalName[Player][4]), "P4|P5");
-}
-
-TEST(Roster, TaskSetsReadyOrTrainingButNotForAGeneralInBattle)
-{
-    auto w = rosterWorld();
-    addGeneral(*w, Player, "A", 1, Training), addGeneral(*w, Player, "B", 1, InBattle);
-    for (GeneralStatus task : {Ready, Ready, Training})
-        EXPECT_TRUE(setGeneralTask(*w, 1, task) == TaskOutcome::Set && w->generalStatus[Player][1] == task) << task;
-    EXPECT_EQ(setGeneralTask(*w, 2, Ready), TaskOutcome::InBattle);
-    for (const auto& [slot, task] : {std::pair{1, InBattle}, {0, Ready}, {3, Ready}})
-        EXPECT_EQ(setGeneralTask(*w, slot, task), TaskOutcome::NoGeneral) << slot;
-    EXPECT_EQ(row(w->generalStatus[Player][1], w->generalStatus[Player][2]), row(Training, InBattle));
 }

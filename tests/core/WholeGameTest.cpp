@@ -114,7 +114,7 @@ struct NewGame {
 
 }  // namespace
 
-TEST(GameSetUp, WindowStepsTickAndPaintInOrderAndLeaveAFreshGame)
+TEST(GameSetUp, StepsInOrderLeaveAFreshGameAndReportWhatIsMissing)
 {
     NewGame s;
     ASSERT_TRUE(s.start());
@@ -125,9 +125,8 @@ TEST(GameSetUp, WindowStepsTickAndPaintInOrderAndLeaveAFreshGame)
                                                       "fill|210|40|green"}));
     const WorldState& w = *s.w;  // the set-up's tick saw no opponent yet: no recruit for Malawi
     EXPECT_EQ(row(w.playing, w.battleMode, w.sideMenuClosed, w.r, w.battleCount, w.shownCountry, w.year, w.month,
-                  w.tickCount, w.side[1], w.sideMax, w.land, w.generalStatus[1][6], w.generalCount[9]),
-              "1|1|0|1|0|1|2000|1|0|9|1|Südafrika, Kolonie : Südafrika|0|1");
-    ASSERT_EQ(w.countryCount, 12);
+                  w.tickCount, w.side[1], w.sideMax, w.land, w.generalStatus[1][6], w.generalCount[9], w.countryCount),
+              "1|1|0|1|0|1|2000|1|0|9|1|Südafrika, Kolonie : Südafrika|0|1|12");
     for (int i = 1; i <= 12; ++i)  // slots 1 to 5 in training
         EXPECT_EQ(row(w.countryOwner[i], w.countryKind[i],
                       std::count(&w.generalStatus[i][1], &w.generalStatus[i][6], 1)),
@@ -142,19 +141,14 @@ TEST(GameSetUp, WindowStepsTickAndPaintInOrderAndLeaveAFreshGame)
     NewGame nine(9);  // the player on the opponent's country is painted red
     ASSERT_TRUE(nine.start());
     EXPECT_EQ(row(nine.w->countryKind[9], nine.view.calls.back()), row(KindOpponent, "fill|210|40|red"));
-}
 
-TEST(GameSetUp, MissingPictureOrMapOrPlayerIsReported)
-{
-    NewGame s;
-    s.view.pictureLoads = false;
-    EXPECT_FALSE(s.start());
-    EXPECT_EQ(row(s.view.calls.size(), s.view.calls.back().substr(0, 16), s.view.messages.at(0), s.w->playing,
-                  s.w->countryCount), row(4, "message|Fehler !", MissingMapPictureMessage, 0, 0));  // no clock
+    NewGame bare;  // without its picture nothing is loaded, no clock started
+    bare.view.pictureLoads = false;
+    EXPECT_FALSE(bare.start());
+    EXPECT_EQ(row(bare.view.calls.size(), bare.view.calls.back().substr(0, 16), bare.view.messages.at(0),
+                  bare.w->playing, bare.w->countryCount), row(4, "message|Fehler !", MissingMapPictureMessage, 0, 0));
 
     // A rejected map is reported, and the game goes on with the old tables.
-    s.view.pictureLoads = true;
-    ASSERT_TRUE(s.start());
     s.w->countryOwner[4] = 1;
     s.view.calls.clear();
     EXPECT_TRUE(s.start(STRATAGON_FIXTURES "/fehlt.mgi"));
