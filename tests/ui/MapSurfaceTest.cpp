@@ -1,17 +1,23 @@
-// The map fill on pictures drawn as text, one character a pixel, rows split
-// by '/': '.' white, '#' black border, 'b' blue, 'y' yellow; 'R' and 'G' are
-// the player's red and the opponent's green, '?' any other colour.
+// The map fill: on pictures drawn as text, and on the shipped map of Africa,
+// read with the game's own loader, where every country must be paintable,
+// clickable and reachable.
 
 #include "mapview/MapSurface.h"
+#include "world/MapLoader.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <map>
+#include <memory>
+#include <set>
 #include <tuple>
 #include <vector>
 
 namespace stratagon {
 namespace {
 
+// Pictures as text, one character a pixel, rows split by '/': '.' white, '#' black border, 'b' blue,
+// 'y' yellow; 'R' and 'G' are the player's red and the opponent's green, '?' any other colour.
 const QString Key = QStringLiteral(".#byRG?");
 const QRgb Colours[] = {qRgb(255, 255, 255), qRgb(0, 0, 0),   qRgb(0, 0, 200),
                         qRgb(200, 180, 20),  MapSurface::toQRgb(PlayerColour), MapSurface::toQRgb(OpponentColour)};
@@ -21,7 +27,8 @@ QString textOf(const MapSurface& surface)
     QString text;
     for (int y = 0; y < surface.height(); ++y)
         for (int x = 0; x <= surface.width(); ++x)
-            text += x == surface.width() ? QChar('/') : Key[static_cast<int>(std::find(std::begin(Colours), std::end(Colours), MapSurface::toQRgb(surface.pixel(x, y))) - Colours)];
+            text += x == surface.width() ? QChar('/') : Key[static_cast<int>(
+                std::find(std::begin(Colours), std::end(Colours), MapSurface::toQRgb(surface.pixel(x, y))) - Colours)];
     return text.chopped(1);
 }
 
@@ -43,7 +50,8 @@ TEST(MapFill, PaintsExactlyTheAreaOfTheSeedsColourAndClearRestoresTheBitmap)
         const QStringList rows = cases[i].before.split('/');
         QImage image(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), QImage::Format_RGB32);
         for (int p = 0; p < image.width() * image.height(); ++p)
-            image.setPixel(p % image.width(), p / image.width(), Colours[Key.indexOf(rows[p / image.width()][p % image.width()])]);
+            image.setPixel(p % image.width(), p / image.width(),
+                           Colours[Key.indexOf(rows[p / image.width()][p % image.width()])]);
         MapSurface surface;
         surface.setBitmap(i % 2 ? image.convertToFormat(QImage::Format_Indexed8) : image);  // any format will do
         for (const auto& [x, y, colour] : cases[i].fills)
@@ -52,8 +60,68 @@ TEST(MapFill, PaintsExactlyTheAreaOfTheSeedsColourAndClearRestoresTheBitmap)
         surface.drawText(0, 0, "Januar 2000", 18, White);
         surface.clear();
         EXPECT_EQ(textOf(surface), cases[i].before) << i;
-        EXPECT_EQ(surface.surface().format(), QImage::Format_RGB32);
     }
+}
+
+TEST(ShippedMap, EveryCountryCanBePaintedClickedAndReached)
+{
+    const auto world = std::make_unique<WorldState>();
+    const WorldState& w = *world;
+    ASSERT_TRUE(loadMap(*world, STRATAGON_ASSETS "/cards/Afrika.mgi").ok);
+    MapSurface map;
+    ASSERT_TRUE(map.load(QStringLiteral(STRATAGON_ASSETS "/cards/Afrika.bmp")));
+    EXPECT_NE(codeToCountry(w, w.defaultSideCode), 9) << "country 9 is the opponent";
+    EXPECT_LE(map.height(), 800) << "the main window must fit a 1080-pixel screen";
+    const auto pixels = [&](Rgb colour) {
+        int n = 0;
+        for (int y = 0; y < map.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(map.surface().constScanLine(y));
+            n += static_cast<int>(std::count(line, line + map.width(), MapSurface::toQRgb(colour)));
+        }
+        return n;
+    };
+    std::map<Rgb, int> countryOf;
+    std::map<int, std::set<int>> links;
+    for (int i = 1; i <= w.countryCount; ++i) {
+        SCOPED_TRACE(w.countryName[i]);
+        // The seed's fill covers every pixel of its colour, and no other country has that colour.
+        const Rgb colour = map.pixel(w.fillX[i], w.fillY[i]), sea = map.pixel(map.width() - 1, map.height() - 1);
+        EXPECT_TRUE(colour != PlayerColour && colour != OpponentColour && colour != sea);
+        ASSERT_TRUE(countryOf.emplace(colour, i).second) << "colour of " << w.countryName[countryOf[colour]];
+        const int area = pixels(colour);
+        map.fillCountry(w.fillX[i], w.fillY[i], PlayerColour);
+        EXPECT_EQ(pixels(PlayerColour), area);
+        map.clear();
+        for (int k = 1; k <= w.neighbourCount[i]; ++k)
+            links[i].insert(countryIndexByName(w, w.neighbourName[i][k]));
+        EXPECT_TRUE(links[i].size() == std::size_t(w.neighbourCount[i]) && !links[i].count(0) && !links[i].count(i));
+    }
+
+    // Every country owns a grid cell, and each of its cells shows some of it.
+    std::set<int> clickable;
+    for (int cell = 0; cell < w.gridColumns * w.gridRows; ++cell) {
+        const int x = cell % w.gridColumns * GridCellPixels, y = cell / w.gridColumns * GridCellPixels;
+        const int i = codeToCountry(w, cellCode(w, x / GridCellPixels + 1, y / GridCellPixels + 1));
+        bool shown = i == 0;
+        for (int p = 0; !shown && p < GridCellPixels * GridCellPixels; ++p)
+            shown = map.pixel(x + p % GridCellPixels, y + p / GridCellPixels) == map.pixel(w.fillX[i], w.fillY[i]);
+        EXPECT_TRUE(shown) << w.countryName[i] << " at " << x << "," << y;
+        clickable.insert(i);
+    }
+    EXPECT_EQ(static_cast<int>(clickable.size()), w.countryCount + 1) << "a country without a cell, or no sea";
+
+    // The neighbours are mutual and connect every country.
+    std::set<int> reached{1};
+    for (std::vector<int> todo{1}; !todo.empty();) {
+        const int i = todo.back();
+        todo.pop_back();
+        for (const int j : links[i]) {
+            EXPECT_TRUE(links[j].count(i)) << w.countryName[i] << " lists " << w.countryName[j];
+            if (reached.insert(j).second)
+                todo.push_back(j);
+        }
+    }
+    EXPECT_EQ(static_cast<int>(reached.size()), w.countryCount);
 }
 
 }  // namespace
