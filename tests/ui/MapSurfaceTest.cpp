@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <random>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -60,6 +61,33 @@ TEST(MapFill, PaintsExactlyTheAreaOfTheSeedsColourAndClearRestoresTheBitmap)
         surface.drawText(0, 0, "Januar 2000", 18, White);
         surface.clear();
         EXPECT_EQ(textOf(surface), cases[i].before) << i;
+    }
+}
+
+// The span fill against the plainest 4-connected fill, on random pictures of
+// three colours where areas wind and touch only at corners.
+TEST(MapFill, AgreesWithAPlainFillOnRandomPictures)
+{
+    std::mt19937 random(7);
+    for (int round = 0; round < 200; ++round) {
+        QImage image(23, 17, QImage::Format_RGB32);
+        for (int p = 0; p < 23 * 17; ++p)
+            image.setPixel(p % 23, p / 23, Colours[random() % 3]);
+        MapSurface surface;
+        surface.setBitmap(image);
+        const int sx = static_cast<int>(random() % 23), sy = static_cast<int>(random() % 17);
+        surface.fillCountry(sx, sy, PlayerColour);
+        const QRgb seed = image.pixel(sx, sy);
+        std::vector<QPoint> todo{{sx, sy}};
+        while (!todo.empty()) {
+            const QPoint q = todo.back();
+            todo.pop_back();
+            if (!image.rect().contains(q) || image.pixel(q) != seed)
+                continue;
+            image.setPixel(q, MapSurface::toQRgb(PlayerColour));
+            todo.insert(todo.end(), {q + QPoint(1, 0), q - QPoint(1, 0), q + QPoint(0, 1), q - QPoint(0, 1)});
+        }
+        ASSERT_EQ(surface.surface().convertToFormat(QImage::Format_RGB32), image) << round;
     }
 }
 
