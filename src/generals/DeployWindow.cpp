@@ -113,14 +113,11 @@ void DeployWindow::chooseGeneral(int row)
     const auto s = static_cast<std::size_t>(player);
     const auto j = static_cast<std::size_t>(slot);
     const int32_t ep = world.generalEP[s][j];
-    const int status = world.generalStatus[s][j];
     epLabel_->setText(QString::number(ep));
-    rankLabel_->setText(qs(std::string(rankName(ep))));
-    taskLabel_->setText(status >= 0 && status <= 10 ? qs(world.statusText[static_cast<std::size_t>(status)])
-                                                    : QString());
+    rankLabel_->setText(qs(rankName(ep)));
+    taskLabel_->setText(qs(statusTextOf(world, world.generalStatus[s][j])));
     // In training counts as ready: only a general in battle is not.
-    chosenReady_ = generalReady(world, player, slot);
-    if (chosenReady_)
+    if (generalReady(world, player, slot))
         setReadiness(readinessLabel_, QStringLiteral("Bereit"), Qt::green);
     else
         setReadiness(readinessLabel_, QStringLiteral("N. Bereit"), Qt::red);
@@ -129,11 +126,7 @@ void DeployWindow::chooseGeneral(int row)
 void DeployWindow::attack()
 {
     Dialogs& dialogs = program_.dialogs;
-    if (!chosenReady_) {
-        dialogs.message(this, QStringLiteral("Der angewählte General ist nicht bereit !!!"),
-                        QStringLiteral("Nicht bereit"));
-        return;
-    }
+    // No choice yet counts as slot 0, which is never ready.
     switch (launchAttack(program_.world, chosenSlot_)) {
     case AttackOutcome::NotReady:
         dialogs.message(this, QStringLiteral("Der angewählte General ist nicht bereit !!!"),

@@ -27,7 +27,6 @@ private:
 
     Program& program_;
     int chosenSlot_ = 0;
-    bool chosenReady_ = false;
 
     QListWidget* generalList_ = nullptr;
     QLabel* epLabel_ = nullptr;

@@ -1,6 +1,7 @@
 #include "generals/GeneralListWindow.h"
 
 #include "generals/TaskWindow.h"
+#include "mapview/MainWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/WindowStyle.h"
@@ -17,15 +18,6 @@
 #include <QVBoxLayout>
 
 namespace stratagon {
-
-namespace {
-
-QString fromView(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
 
 GeneralListWindow::GeneralListWindow(Program& program) : program_(program)
 {
@@ -92,11 +84,9 @@ void GeneralListWindow::load()
     if (!validSideIndex(p))
         return;
     for (int s = 1; s <= world.generalCount[p] && s <= MaxGenerals; ++s) {
-        const int32_t status = world.generalStatus[p][s];
-        const QString statusText =
-            status >= 0 && status <= 10 ? qs(world.statusText[status]) : QString();
-        new QTreeWidgetItem(list_, {qs(world.generalName[p][s]), fromView(rankName(world.generalEP[p][s])),
-                                    QString::number(world.generalEP[p][s]), statusText});
+        new QTreeWidgetItem(list_, {qs(world.generalName[p][s]), qs(rankName(world.generalEP[p][s])),
+                                    QString::number(world.generalEP[p][s]),
+                                    qs(statusTextOf(world, world.generalStatus[p][s]))});
     }
 }
 
@@ -108,7 +98,12 @@ void GeneralListWindow::form2_start()
 
 void GeneralListWindow::closeEvent(QCloseEvent* event)
 {
-    program_.startClock();
+    // The clock goes on unless another window has paused the game meanwhile
+    // (the options menu or the deployment disable the main window); it would
+    // run behind them otherwise.
+    MainWindow* main = program_.mainWindow();
+    if (main && main->isEnabled())
+        program_.startClock();
     QWidget::closeEvent(event);
 }
 

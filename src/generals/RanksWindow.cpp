@@ -1,6 +1,7 @@
 #include "generals/RanksWindow.h"
 
 #include "generals/GeneralListWindow.h"
+#include "platform/Paths.h"
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "world/Ranks.h"
@@ -19,11 +20,6 @@
 namespace stratagon {
 
 namespace {
-
-QString fromView(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Draws "name<tabs>range" entries with tab stops placed so that every range
 // starts in the same column: the short names carry one tab more than the
@@ -122,7 +118,7 @@ RanksWindow::RanksWindow(Program& program) : program_(program)
 
     QStringList entries;
     for (const RankRow& row : RankLadder)
-        entries << fromView(row.name) + QString(tabsAfter(row.name), QLatin1Char('\t')) + fromView(row.range);
+        entries << qs(row.name) + QString(tabsAfter(row.name), QLatin1Char('\t')) + qs(row.range);
 
     list_ = new QListWidget(this);
     list_->addItems(entries);

@@ -2,6 +2,7 @@
 
 #include "generals/GeneralListWindow.h"
 #include "platform/Dialogs.h"
+#include "platform/Paths.h"
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "simulation/PlayerActions.h"
@@ -41,10 +42,7 @@ TaskWindow::TaskWindow(Program& program) : program_(program)
 bool TaskWindow::openFor(int slot, const QString& epText, const QString& name, bool wasOpen)
 {
     General = slot;
-    const std::string_view rank = rankName(epText.toInt());
-    setWindowTitle(QStringLiteral("Aufgabe für ") +
-                   QString::fromUtf8(rank.data(), static_cast<qsizetype>(rank.size())) +
-                   QLatin1Char(' ') + name);
+    setWindowTitle(QStringLiteral("Aufgabe für ") + qs(rankName(epText.toInt())) + QLatin1Char(' ') + name);
 
     const WorldState& world = program_.world;
     const int p = world.side[0];

@@ -47,6 +47,14 @@ constexpr int ScrollHeight = 255;
 
 const QString Dash = QStringLiteral("-");
 
+// Grid column or row (from 1) of a picture coordinate; picture pixels are
+// device-independent pixels here, cells 17 × 17. Outside the picture gives 0
+// or a number past the grid, both cells of no country.
+int gridIndex(double pixel)
+{
+    return 1 + static_cast<int>(std::clamp(std::floor(pixel / GridCellPixels), -1.0, 1000.0));
+}
+
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text = {})
 {
     auto* label = new QLabel(text, parent);
@@ -263,8 +271,12 @@ void MainWindow::mainWindowLoad()
 {
     world_.sideMenuClosed = true;
     closedByGame_ = false;
+    // A message box of the set-up (a rejected map) runs an event loop while
+    // the clock already runs: no tick may start before the set-up is done.
+    settingUp_ = true;
     const bool started =
         startGame(world_, program_.random, *this, ss(program_.path(QStringLiteral("cards/Afrika.mgi"))));
+    settingUp_ = false;
     if (!started && !closedByGame_) {
         // No picture: the player has been told; back to the options menu
         // instead of a game on an empty map.
@@ -280,11 +292,10 @@ void MainWindow::Startat()
 
 void MainWindow::runClockTick()
 {
-    if (inTick_ || closing_)
+    // clockTick itself refuses to start inside another tick.
+    if (settingUp_ || closing_)
         return;
-    inTick_ = true;
     clockTick(world_, program_.random, *this);
-    inTick_ = false;
 }
 
 // ---- GameView ----
@@ -313,7 +324,6 @@ bool MainWindow::loadMapPicture()
     if (!widthSet_) {
         setFixedWidth(px(Margin) + surface_.width() + px(Margin) + px(StripWidth) + px(Margin));
         widthSet_ = true;
-        setFixedHeight(surface_.height() + px(BelowMap));
         if (const QScreen* shown = screen()) {
             const QRect free = shown->availableGeometry();
             move(std::max(free.left(), free.center().x() - width() / 2),
@@ -344,7 +354,6 @@ void MainWindow::clearMap()
 void MainWindow::fillCountry(int x, int y, Rgb colour)
 {
     surface_.fillCountry(x, y, colour);
-    mapPicture_->update();
 }
 
 void MainWindow::drawDate(const std::string& text)
@@ -390,11 +399,7 @@ void MainWindow::showBattlePanel()
 
 void MainWindow::showInfoPanel()
 {
-    landLabel_->setText(qs(world_.land));
-    continentLabel_->setText(qs(world_.Kontinent));
-    generalCountLabel_->setText(QString::number(world_.Genralmenge));
-    showGeneralScroll(false);
-    showGeneral(generalScroll_->value());
+    showPanel(false);
 }
 
 void MainWindow::showMessage(const std::string& text, const std::string& title)
@@ -407,7 +412,9 @@ void MainWindow::closeGame()
     closedByGame_ = true;
     clockTimer_->stop();
     close();
-    program_.showOptionsMenu();
+    // The menu may already be open for a paused game: it must show its form
+    // for the time before a game.
+    program_.showOptionsMenu()->reload();
 }
 
 // ---- Information panel ----
@@ -415,11 +422,18 @@ void MainWindow::closeGame()
 void MainWindow::showCountryInfo(int country)
 {
     fillPanelValues(world_, country);
+    showPanel(true);
+}
+
+void MainWindow::showPanel(bool fromClick)
+{
     landLabel_->setText(qs(world_.land));
     continentLabel_->setText(qs(world_.Kontinent));
     generalCountLabel_->setText(QString::number(world_.Genralmenge));
-    showGeneralScroll(true);
-    showGeneral(1);
+    // After a click the panel starts at general 1; the clock's refresh keeps
+    // the general the scroll bar points at.
+    showGeneralScroll(fromClick);
+    showGeneral(fromClick ? 1 : generalScroll_->value());
 }
 
 void MainWindow::showGeneralScroll(bool resetToFirst)
@@ -454,19 +468,15 @@ void MainWindow::showGeneral(int n)
     const int32_t ep = world_.panelGeneralEP[j];
     generalNameLabel_->setText(qs(world_.panelGeneralName[j]));
     generalEPLabel_->setText(QString::number(ep));
-    generalRankLabel_->setText(qs(std::string(rankName(ep))));
+    generalRankLabel_->setText(qs(rankName(ep)));
 }
 
 // ---- Map ----
 
 void MainWindow::mapReleased(QPointF position)
 {
-    // Picture pixels are device-independent pixels here; cells are 17 × 17.
-    const auto cell = [](double pixel) {
-        return 1 + static_cast<int>(std::clamp(std::floor(pixel / GridCellPixels), -1.0, 1000.0));
-    };
-    world_.bb = cell(position.x());
-    world_.hh = cell(position.y());
+    world_.bb = gridIndex(position.x());
+    world_.hh = gridIndex(position.y());
     const std::string code = cellCode(world_, world_.bb, world_.hh);
 
     const int count = std::clamp(world_.countryCount, 0, MaxCountries);
@@ -486,9 +496,7 @@ void MainWindow::mapReleased(QPointF position)
 
 QString MainWindow::mapToolTip(QPointF position) const
 {
-    const int column = 1 + static_cast<int>(std::clamp(std::floor(position.x() / GridCellPixels), -1.0, 1000.0));
-    const int row = 1 + static_cast<int>(std::clamp(std::floor(position.y() / GridCellPixels), -1.0, 1000.0));
-    const int country = countryAtCell(world_, column, row);
+    const int country = countryAtCell(world_, gridIndex(position.x()), gridIndex(position.y()));
     if (country == 0)
         return {};
     const int holder = world_.countryOwner[static_cast<std::size_t>(country)];

@@ -85,6 +85,7 @@ private:
     void mapReleased(QPointF position);
     QString mapToolTip(QPointF position) const;
     void showCountryInfo(int country);
+    void showPanel(bool fromClick);
     void showGeneral(int n);
     void showGeneralScroll(bool resetToFirst);
 
@@ -98,7 +99,7 @@ private:
     MapSurface surface_;
     double twipsPerPixel_ = 15.0;
     int statusLeftTwips_ = 0;
-    bool inTick_ = false;
+    bool settingUp_ = false;
     bool closing_ = false;
     bool closedByGame_ = false;
     bool loadFailed_ = false;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <string>
+#include <string_view>
 
 namespace stratagon {
 
@@ -13,7 +15,7 @@ QString programFolder();
 QString resolvePath(const QString& folder, const QString& relative);
 
 // Conversions between the rules' UTF-8 strings and Qt's.
-inline QString qs(const std::string& s) { return QString::fromStdString(s); }
+inline QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 inline std::string ss(const QString& s) { return s.toStdString(); }
 
 }  // namespace stratagon

@@ -133,20 +133,19 @@ void OptionsMenuWindow::abortClicked()
     MainWindow* main = program_.mainWindow();
     lastRestartAnswer_ = program_.dialogs.question(
         this, QStringLiteral("Wollen sie diese 'Mission' neu starten ?"), QStringLiteral("Stratagon !"));
-    if (lastRestartAnswer_) {
+    if (lastRestartAnswer_ && main) {
         // A fresh game on the same window and the same side.
         program_.world.playing = false;
         closeMenu();
-        if (main) {
-            main->setEnabled(true);
-            main->Startat();
-            main->show();
-            main->raise();
-            main->activateWindow();
-        }
+        main->setEnabled(true);
+        main->Startat();
+        main->show();
+        main->raise();
+        main->activateWindow();
     } else {
-        // The game is given up; `playing` goes first so the main window does
-        // not take its closing for the end of a running game.
+        // The game is given up (or is already over, so nothing is left to
+        // restart); `playing` goes first so the main window does not take
+        // its closing for the end of a running game.
         program_.world.playing = false;
         if (main)
             main->close();

@@ -68,10 +68,7 @@ bool generalReady(const WorldState& world, int side, int slot)
 
 AttackOutcome launchAttack(WorldState& world, int generalSlot)
 {
-    const int target = countryAtCell(world, world.bb, world.hh);
-    if (!generalReady(world, world.side[0], generalSlot))
-        return AttackOutcome::NotReady;
-    return launchAttackOn(world, target, generalSlot);
+    return launchAttackOn(world, countryAtCell(world, world.bb, world.hh), generalSlot);
 }
 
 AttackOutcome launchAttackOn(WorldState& world, int target, int generalSlot)

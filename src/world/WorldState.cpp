@@ -29,6 +29,12 @@ int countryIndexByName(const WorldState& w, const std::string& name)
     return found;
 }
 
+const std::string& statusTextOf(const WorldState& w, int status)
+{
+    static const std::string none;
+    return status >= 0 && status < static_cast<int>(w.statusText.size()) ? w.statusText[status] : none;
+}
+
 std::string cellCode(const WorldState& w, int column, int row)
 {
     if (column < 1 || column > MaxGridSize || row < 1 || row > MaxGridSize)

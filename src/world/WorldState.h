@@ -129,6 +129,9 @@ int codeToCountry(const WorldState& w, const std::string& code);
 std::string nameToCode(const WorldState& w, const std::string& name);
 int countryIndexByName(const WorldState& w, const std::string& name);
 
+// The text of a general status; "" for a value outside the table.
+const std::string& statusTextOf(const WorldState& w, int status);
+
 // The cell code under grid column/row; "" outside 1..99 or the loaded grid.
 std::string cellCode(const WorldState& w, int column, int row);
 
