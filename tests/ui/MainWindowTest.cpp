@@ -210,6 +210,23 @@ TEST_F(MainWindowTest, AWinningTickShowsTheMessageOnceAndReturnsToTheMenu)
     EXPECT_TRUE(!world().playing && t->program->mainWindow() == nullptr && t->program->optionsMenu()->isVisible());
 }
 
+// The roster closed under the pause menu leaves the game paused; should the
+// game end all the same, the open menu turns to its form before a game.
+TEST_F(MainWindowTest, RosterClosedUnderThePauseMenuKeepsTheClockStopped)
+{
+    GeneralListWindow* roster = t->program->showGeneralList();
+    child<QPushButton>("optionsMenuButton")->click();
+    roster->close();
+    EXPECT_FALSE(window->clockTimer()->isActive());
+    std::fill_n(&world().countryOwner[1], 9, 1);
+    window->runClockTick();
+    flushDeletes();
+    QStringList buttons;
+    for (const QPushButton* b : t->program->optionsMenu()->findChildren<QPushButton*>())
+        buttons << b->text() + (b->isEnabled() ? "" : " (aus)");
+    EXPECT_TRUE(buttons.contains("Spiel starten") && buttons.contains("Spiel abbrechen (aus)")) << buttons.join('|').toStdString();
+}
+
 // Runs a tick while the end message is open, as a timer firing in the message box's event loop would.
 struct ReentrantDialogs final : Dialogs {
     void message(QWidget*, const QString&, const QString&) override { ++shown, window->runClockTick(); }
