@@ -319,8 +319,9 @@ bool MainWindow::loadMapPicture()
     mapPicture_->fitToSurface();
     layoutAroundMap();
     sideMenuButton_->setText(QStringLiteral("Seitenmenü >"));
+    setFixedHeight(surface_.height() + px(BelowMap));
     // The width is the design's, side menu open, set once: a restart keeps
-    // whatever the side menu made of it.
+    // whatever the side menu made of it. Centred once its size is known.
     if (!widthSet_) {
         setFixedWidth(px(Margin) + surface_.width() + px(Margin) + px(StripWidth) + px(Margin));
         widthSet_ = true;
@@ -330,7 +331,6 @@ bool MainWindow::loadMapPicture()
                  std::max(free.top(), free.center().y() - height() / 2));
         }
     }
-    setFixedHeight(surface_.height() + px(BelowMap));
     return true;
 }
 
