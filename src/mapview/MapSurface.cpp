@@ -123,11 +123,16 @@ void MapSurface::drawText(int x, int y, const QString& text, int pointSize, Rgb 
     if (surface_.isNull())
         return;
     QPainter painter(&surface_);
-    QFont font = painter.font();
-    font.setPointSize(pointSize);
-    painter.setFont(font);
+    // The date is drawn every tick in the same size: its font is made once.
+    if (pointSize != textPointSize_) {
+        textFont_ = painter.font();
+        textFont_.setPointSize(pointSize);
+        textAscent_ = QFontMetrics(textFont_, &surface_).ascent();
+        textPointSize_ = pointSize;
+    }
+    painter.setFont(textFont_);
     painter.setPen(QColor(toQRgb(colour)));
-    painter.drawText(QPoint(x, y + QFontMetrics(font, &surface_).ascent()), text);
+    painter.drawText(QPoint(x, y + textAscent_), text);
 }
 
 Rgb MapSurface::pixel(int x, int y) const

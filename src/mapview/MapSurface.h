@@ -6,6 +6,7 @@
 
 #include "world/WorldState.h"
 
+#include <QFont>
 #include <QImage>
 #include <QString>
 #include <vector>
@@ -52,6 +53,9 @@ private:
     QImage bitmap_;
     QImage surface_;
     std::vector<Span> stack_;  // kept between fills so that a fill allocates nothing
+    QFont textFont_;
+    int textPointSize_ = 0;
+    int textAscent_ = 0;
 };
 
 }  // namespace stratagon

@@ -101,10 +101,16 @@ void CreditsWindow::tick()
 
     lineY_ = static_cast<int>(scrollY_) + logo.height();
     painter.setPen(QColor(0, 128, 0));
-    for (const CreditLine& line : creditLines) {
-        if (line.size > 0)
-            pointSize_ = line.size;
-        printCentred(painter, QString::fromUtf8(line.text));
+    static const std::array<QString, creditLines.size()> texts = [] {
+        std::array<QString, creditLines.size()> t;
+        for (std::size_t i = 0; i < creditLines.size(); ++i)
+            t[i] = QString::fromUtf8(creditLines[i].text);
+        return t;
+    }();
+    for (std::size_t i = 0; i < creditLines.size(); ++i) {
+        if (creditLines[i].size > 0)
+            pointSize_ = creditLines[i].size;
+        printCentred(painter, texts[i]);
     }
     painter.end();
 
@@ -115,14 +121,25 @@ void CreditsWindow::tick()
 
 void CreditsWindow::printCentred(QPainter& painter, const QString& text)
 {
-    const QFont font = creditsFont(pointSize_);
-    const QFontMetrics metrics(font, &frame_);
+    const SizedFont& sized = fontFor(pointSize_);
+    const QFontMetrics& metrics = sized.metrics;
     if (!text.isEmpty()) {
-        painter.setFont(font);
+        painter.setFont(sized.font);
         const int x = (clientWidth - metrics.horizontalAdvance(text)) / 2;
         painter.drawText(x, lineY_ + metrics.ascent(), text);
     }
     lineY_ += metrics.height();
+}
+
+const CreditsWindow::SizedFont& CreditsWindow::fontFor(double pointSize)
+{
+    // A handful of sizes, each built once rather than 26 times a frame.
+    for (const auto& [size, sized] : fonts_)
+        if (size == pointSize)
+            return sized;
+    const QFont font = creditsFont(pointSize);
+    fonts_.emplace_back(pointSize, SizedFont{font, QFontMetrics(font, &frame_)});
+    return fonts_.back().second;
 }
 
 void CreditsWindow::paintEvent(QPaintEvent*)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 class QTimer;
 
@@ -28,6 +31,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    struct SizedFont {
+        QFont font;
+        QFontMetrics metrics;
+    };
+    const SizedFont& fontFor(double pointSize);
     void printCentred(QPainter& painter, const QString& text);
 
     Program& program_;
@@ -36,6 +44,7 @@ private:
     float scrollY_ = 0;
     double pointSize_ = 14.25;  // stays in force from one tick to the next
     int lineY_ = 0;
+    std::vector<std::pair<double, SizedFont>> fonts_;
 };
 
 }  // namespace stratagon
