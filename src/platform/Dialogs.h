@@ -9,6 +9,8 @@ class QWidget;
 
 namespace stratagon {
 
+enum class Answer { Yes, No, Cancel };
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -16,6 +18,12 @@ public:
     virtual void message(QWidget* parent, const QString& text, const QString& title) = 0;
     // Yes/No with the question icon; true for Yes.
     virtual bool question(QWidget* parent, const QString& text, const QString& title) = 0;
+    // Yes/No/Cancel with the question icon; Escape and the close box give Cancel.
+    // Fakes that only script Yes/No get Yes/No here.
+    virtual Answer questionWithCancel(QWidget* parent, const QString& text, const QString& title)
+    {
+        return question(parent, text, title) ? Answer::Yes : Answer::No;
+    }
     // Text input with prompt, title and preset text; "" when cancelled.
     virtual QString input(QWidget* parent, const QString& prompt, const QString& title,
                           const QString& preset) = 0;
@@ -25,6 +33,7 @@ class QtDialogs final : public Dialogs {
 public:
     void message(QWidget* parent, const QString& text, const QString& title) override;
     bool question(QWidget* parent, const QString& text, const QString& title) override;
+    Answer questionWithCancel(QWidget* parent, const QString& text, const QString& title) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& preset) override;
 };

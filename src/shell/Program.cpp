@@ -23,7 +23,7 @@
 namespace stratagon {
 
 Program::Program(WorldState& w, RandomSource& r, Dialogs& d, QString folder)
-    : world(w), random(r), dialogs(d), folder_(std::move(folder))
+    : world(w), random(r), dialogs(d), paths_(std::move(folder)), preferences_(paths_.preferencesFile())
 {
 }
 
@@ -39,7 +39,7 @@ Program::~Program()
 
 QString Program::path(const QString& relative) const
 {
-    return resolvePath(folder_, relative);
+    return paths_.resource(relative);
 }
 
 bool Program::start()
@@ -49,7 +49,7 @@ bool Program::start()
     loading->repaint();  // painted before the blocking read below
     QApplication::processEvents();
 
-    const FileResult read = readSettings(world, ss(path(QStringLiteral("game.dat"))));
+    const FileResult read = readSettings(world, ss(paths_.settingsFile()));
     if (!read.ok) {
         dialogs.message(loading,
                         QStringLiteral("Ein Fehler ist aufgetreten : ") + qs(read.description) +

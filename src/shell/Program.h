@@ -5,6 +5,9 @@
 // routine) and shows and raises it; the accessors give the open window or
 // nullptr. Closing a window destroys it.
 
+#include "platform/AppPaths.h"
+#include "storage/Preferences.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -36,9 +39,14 @@ public:
     RandomSource& random;
     Dialogs& dialogs;
 
-    // The program folder, and a file below it ("cards/Afrika.mgi", "Data/Info.ico").
-    QString folder() const { return folder_; }
+    // The program folder, and a read-only file of the program
+    // ("cards/Afrika.mgi", "Data/Info.ico").
+    QString folder() const { return paths_.programFolder(); }
     QString path(const QString& relative) const;
+    // Where every file lives.
+    const AppPaths& paths() const { return paths_; }
+    // The preferences beside the game.dat in use.
+    Preferences& preferences() { return preferences_; }
 
     // The loading window's sequence: read game.dat, fill the status texts,
     // show the options menu. False after the error box: the program ends.
@@ -87,7 +95,8 @@ private:
     template <typename W, typename... Args>
     W* show(QPointer<W>& slot, Args&&... args);
 
-    QString folder_;
+    AppPaths paths_;
+    Preferences preferences_;
     bool quitRequested_ = false;
     ImageStore* imageStore_ = nullptr;
     QPointer<MainWindow> mainWindow_;

@@ -134,7 +134,7 @@ void SettingsWindow::okClicked()
 {
     const int monthInterval = monthIntervalAt(yearSlider_->value());
     const int aiDivisor = aiDivisorAt(opponentSlider_->value());
-    const QString file = program_.path(QStringLiteral("game.dat"));
+    const QString file = program_.paths().settingsFile();
     // The old file is taken away first; without it nothing is saved or taken over.
     const bool existed = QFileInfo::exists(file);
     const FileResult written = writeSettings(ss(file), monthInterval, aiDivisor);

@@ -20,7 +20,7 @@
 namespace stratagon::test {
 
 struct ShownMessage {
-    QString kind;  // "message", "question" or "input"
+    QString kind;  // "message", "question", "question3" or "input"
     QString text;
     QString title;
     QString preset;
@@ -41,6 +41,15 @@ public:
         answers.pop_front();
         return yes;
     }
+    Answer questionWithCancel(QWidget*, const QString& text, const QString& title) override
+    {
+        shown.push_back({"question3", text, title, {}});
+        if (threeWay.empty())
+            return Answer::Cancel;
+        const Answer a = threeWay.front();
+        threeWay.pop_front();
+        return a;
+    }
     QString input(QWidget*, const QString& prompt, const QString& title, const QString& preset) override
     {
         shown.push_back({"input", prompt, title, preset});
@@ -53,6 +62,7 @@ public:
 
     std::vector<ShownMessage> shown;
     std::deque<bool> answers;   // Yes/No answers, No when empty
+    std::deque<Answer> threeWay; // Yes/No/Cancel answers, Cancel when empty
     std::deque<QString> inputs; // texts the input box returns, "" (cancel) when empty
 };
 

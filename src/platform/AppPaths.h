@@ -1,0 +1,57 @@
+#pragma once
+
+// The one place that decides where every file of the program lives. Nothing
+// else builds a path by hand.
+//
+// In place (a build folder: cards/ lies beside the program) everything is
+// beside the program, game.dat included. Installed, the read-only files are in
+// ../share/stratagon/ relative to the program, the player's game.dat and
+// preferences in $XDG_CONFIG_HOME/stratagon/, his saves and own maps in
+// $XDG_DATA_HOME/stratagon/.
+
+#include <QString>
+#include <QStringList>
+
+namespace stratagon {
+
+class AppPaths {
+public:
+    // Decides the mode from the program's folder.
+    explicit AppPaths(QString programFolder);
+
+    bool installed() const { return installed_; }
+    QString programFolder() const { return programFolder_; }
+
+    // The folder of the read-only files (cards/, data/, the default game.dat).
+    QString dataFolder() const { return dataFolder_; }
+    // A read-only file below dataFolder() given as "cards/Afrika.mgi" or
+    // "Data/Info.ico"; each part is matched without regard to case when the
+    // exact name is absent.
+    QString resource(const QString& relative) const;
+
+    // The game.dat in use, and the one shipped with the program.
+    QString settingsFile() const;
+    QString defaultSettingsFile() const;
+    // The INI file of the preferences that are not part of game.dat, beside
+    // the game.dat in use.
+    QString preferencesFile() const;
+    // Where saved games go.
+    QString savesFolder() const;
+    // Where maps are looked for: the shipped cards/ first, then (installed)
+    // the player's own.
+    QStringList mapFolders() const;
+
+    // Creates the per-user folders and copies the default game.dat when the
+    // player has none yet. Returns the German messages for folders that could
+    // not be created or written (each names the folder); empty when all is well.
+    QStringList prepare() const;
+
+private:
+    QString programFolder_;
+    QString dataFolder_;
+    QString configFolder_;
+    QString userDataFolder_;
+    bool installed_ = false;
+};
+
+}  // namespace stratagon
