@@ -6,21 +6,66 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
+#include <cstring>
 #include <memory>
+
+namespace {
+
+// For the installation check: every box goes to stderr instead of waiting
+// for a click that never comes.
+class PrintedDialogs final : public stratagon::Dialogs {
+public:
+    void message(QWidget*, const QString& text, const QString& title) override
+    {
+        std::fprintf(stderr, "[%s] %s\n", qPrintable(title), qPrintable(text));
+    }
+    bool question(QWidget* parent, const QString& text, const QString& title) override
+    {
+        message(parent, text, title);
+        return false;
+    }
+    QString input(QWidget* parent, const QString& prompt, const QString& title, const QString&) override
+    {
+        message(parent, prompt, title);
+        return {};
+    }
+};
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
+    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("stratagon %s\n", STRATAGON_VERSION);
+        return 0;
+    }
     QApplication app(argc, argv);
     // Windows close and open one another; the program ends only by "Beenden".
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Stratagon"));
+    QApplication::setApplicationVersion(QStringLiteral(STRATAGON_VERSION));
+    // Lets the window system match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(STRATAGON_APP_ID));
+
+    // STRATAGON_CHECK_START: start, open the new-game window (it reads the
+    // map), print the side found and end; used by the installation tests.
+    const bool check = qEnvironmentVariableIsSet("STRATAGON_CHECK_START");
 
     auto world = std::make_unique<stratagon::WorldState>();
     stratagon::TimeSeededRandom random;
-    stratagon::QtDialogs dialogs;
+    stratagon::QtDialogs shownDialogs;
+    PrintedDialogs printedDialogs;
+    stratagon::Dialogs& dialogs = check ? static_cast<stratagon::Dialogs&>(printedDialogs) : shownDialogs;
     stratagon::Program program(*world, random, dialogs, stratagon::programFolder());
     QApplication::setWindowIcon(QIcon(program.path(QStringLiteral("data/Stratagon.png"))));
     if (!program.start())
         return 1;
+    if (check) {
+        program.showNewGame();
+        std::printf("%d %s\n", world->countryCount,
+                    world->countryCount > 0 ? world->countryName[world->side[0]].c_str() : "");
+        return 0;
+    }
     return app.exec();
 }

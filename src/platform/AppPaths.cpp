@@ -3,18 +3,50 @@
 #include "platform/Paths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#ifndef STRATAGON_DATA_FROM_PROGRAM
+#define STRATAGON_DATA_FROM_PROGRAM "../share/stratagon"
+#endif
 
 namespace stratagon {
+
+namespace {
+
+// The per-user base folder ($XDG_CONFIG_HOME or ~/.config and the like),
+// with the program's own folder below it.
+QString userFolder(QStandardPaths::StandardLocation base)
+{
+    return QDir(QStandardPaths::writableLocation(base)).filePath(QStringLiteral("stratagon"));
+}
+
+// A folder is writable when a file can really be made in it: permission bits
+// say nothing about a read-only mount or a full disk.
+bool canWriteIn(const QString& folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".stratagon-XXXXXX")));
+    return probe.open();
+}
+
+}  // namespace
 
 AppPaths::AppPaths(QString programFolder) : programFolder_(std::move(programFolder))
 {
     // Running in place is recognised by the maps beside the program.
     installed_ = !QFileInfo(resolvePath(programFolder_, QStringLiteral("cards"))).isDir();
-    dataFolder_ = programFolder_;
-    configFolder_ = programFolder_;
-    userDataFolder_ = programFolder_;
-    // TODO(desktop): installed mode.
+    if (!installed_) {
+        dataFolder_ = programFolder_;
+        configFolder_ = programFolder_;
+        userDataFolder_ = programFolder_;
+        return;
+    }
+    // Relative to the program, so any prefix and a staged DESTDIR copy work.
+    dataFolder_ = QDir::cleanPath(QDir(programFolder_).filePath(QStringLiteral(STRATAGON_DATA_FROM_PROGRAM)));
+    configFolder_ = userFolder(QStandardPaths::GenericConfigLocation);
+    userDataFolder_ = userFolder(QStandardPaths::GenericDataLocation);
 }
 
 QString AppPaths::resource(const QString& relative) const
@@ -24,7 +56,12 @@ QString AppPaths::resource(const QString& relative) const
 
 QString AppPaths::settingsFile() const
 {
-    return resolvePath(configFolder_, QStringLiteral("game.dat"));
+    const QString own = resolvePath(configFolder_, QStringLiteral("game.dat"));
+    // Installed, a player whose own copy could not be made plays with the
+    // shipped settings rather than not at all.
+    if (installed_ && !QFileInfo::exists(own) && QFileInfo::exists(defaultSettingsFile()))
+        return defaultSettingsFile();
+    return own;
 }
 
 QString AppPaths::defaultSettingsFile() const
@@ -44,12 +81,49 @@ QString AppPaths::savesFolder() const
 
 QStringList AppPaths::mapFolders() const
 {
-    return {resource(QStringLiteral("cards"))};
+    QStringList folders{resource(QStringLiteral("cards"))};
+    if (installed_)
+        folders << QDir(userDataFolder_).filePath(QStringLiteral("cards"));
+    return folders;
 }
 
 QStringList AppPaths::prepare() const
 {
-    return {};
+    // In place everything lies beside the program, as it always has.
+    if (!installed_)
+        return {};
+    QStringList problems;
+    auto ready = [&problems](const QString& folder, const QString& consequence) {
+        if (!QDir().mkpath(folder)) {
+            problems << QStringLiteral("Der Ordner „%1“ lässt sich nicht anlegen. %2")
+                            .arg(QDir::toNativeSeparators(folder), consequence);
+            return false;
+        }
+        if (!canWriteIn(folder)) {
+            problems << QStringLiteral("In den Ordner „%1“ kann nicht geschrieben werden. %2")
+                            .arg(QDir::toNativeSeparators(folder), consequence);
+            return false;
+        }
+        return true;
+    };
+    const QString settingsLost = QStringLiteral(
+        "Das Spiel startet mit den mitgelieferten Einstellungen, deine Änderungen werden aber nicht gespeichert.");
+    if (ready(configFolder_, settingsLost)) {
+        const QString own = QDir(configFolder_).filePath(QStringLiteral("game.dat"));
+        const QString shipped = defaultSettingsFile();
+        if (!QFileInfo::exists(own) && QFileInfo::exists(shipped)) {
+            // The shipped copy is read-only; the player's must not be.
+            if (QFile::copy(shipped, own))
+                QFile::setPermissions(own, QFile::permissions(own) | QFile::WriteOwner | QFile::ReadOwner);
+            else
+                problems << QStringLiteral("Die Datei „%1“ lässt sich nicht anlegen. %2")
+                                .arg(QDir::toNativeSeparators(own), settingsLost);
+        }
+    }
+    ready(savesFolder(), QStringLiteral("Spielstände können nicht gespeichert werden."));
+    // Only a place to put maps into; without it nothing is lost.
+    QDir().mkpath(QDir(userDataFolder_).filePath(QStringLiteral("cards")));
+    return problems;
 }
 
 }  // namespace stratagon

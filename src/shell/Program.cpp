@@ -49,6 +49,11 @@ bool Program::start()
     loading->repaint();  // painted before the blocking read below
     QApplication::processEvents();
 
+    // Per-user folders that cannot be made are told, but the game goes on.
+    const QStringList problems = paths_.prepare();
+    if (!problems.isEmpty())
+        dialogs.message(loading, problems.join(QStringLiteral("\n\n")), QStringLiteral("Stratagon !"));
+
     const FileResult read = readSettings(world, ss(paths_.settingsFile()));
     if (!read.ok) {
         dialogs.message(loading,
