@@ -388,12 +388,15 @@ QImage loading()
     return img;
 }
 
-QImage appIcon()
+// Drawn on a 256 px grid and scaled, so every size of the desktop's icon
+// theme shows the same picture; below 32 px the swords would only be a smudge.
+QImage appIcon(int size = 256)
 {
     const int s = 256;
-    QImage img = canvas(s, s);
+    QImage img = canvas(size, size);
     QPainter p(&img);
     antialias(p);
+    p.scale(size / double(s), size / double(s));
     p.setBrush(kGold);
     p.drawRoundedRect(QRectF(8, 8, s - 16, s - 16), 44, 44);
     p.setBrush(kDeep);
@@ -406,7 +409,8 @@ QImage appIcon()
     p.setBrush(QColor(255, 0, 0));
     p.drawEllipse(africaPoint(map, 25, -29), 11, 11);
     p.setPen(Qt::NoPen);
-    crossedSwords(p, QPointF(68, 188), 100);
+    if (size >= 32)
+        crossedSwords(p, QPointF(68, 188), 100);
     return img;
 }
 
@@ -495,6 +499,11 @@ int main(int argc, char** argv)
     ok = writePng(menuAfrica(), dir.filePath("MenuIcon2.png")) && ok;
     ok = writePng(pauseIcon(32), dir.filePath("Pause.png")) && ok;
     ok = writePng(appIcon(), dir.filePath("Stratagon.png")) && ok;
+    // The desktop's icons, one per size of the hicolor theme.
+    const QString icons = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(PICTURES_ICONS_OUT);
+    ok = QDir().mkpath(icons) && ok;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        ok = writePng(appIcon(size), QDir(icons).filePath(QStringLiteral("%1.png").arg(size))) && ok;
     if (!ok) {
         std::fprintf(stderr, "writing the pictures into %s failed\n", qPrintable(out));
         return 1;
