@@ -56,9 +56,14 @@ QString AppPaths::resource(const QString& relative) const
 
 QString AppPaths::settingsFile() const
 {
-    const QString own = resolvePath(configFolder_, QStringLiteral("game.dat"));
+    return resolvePath(configFolder_, QStringLiteral("game.dat"));
+}
+
+QString AppPaths::settingsFileToRead() const
+{
+    const QString own = settingsFile();
     // Installed, a player whose own copy could not be made plays with the
-    // shipped settings rather than not at all.
+    // shipped settings rather than not at all; they are never written.
     if (installed_ && !QFileInfo::exists(own) && QFileInfo::exists(defaultSettingsFile()))
         return defaultSettingsFile();
     return own;

@@ -31,6 +31,9 @@ public:
 
     // The game.dat in use, and the one shipped with the program.
     QString settingsFile() const;
+    // The game.dat read at the start: settingsFile(), or, installed, the
+    // shipped one when the player's copy could not be made.
+    QString settingsFileToRead() const;
     QString defaultSettingsFile() const;
     // The INI file of the preferences that are not part of game.dat, beside
     // the game.dat in use.

@@ -54,7 +54,7 @@ bool Program::start()
     if (!problems.isEmpty())
         dialogs.message(loading, problems.join(QStringLiteral("\n\n")), QStringLiteral("Stratagon !"));
 
-    const FileResult read = readSettings(world, ss(paths_.settingsFile()));
+    const FileResult read = readSettings(world, ss(paths_.settingsFileToRead()));
     if (!read.ok) {
         dialogs.message(loading,
                         QStringLiteral("Ein Fehler ist aufgetreten : ") + qs(read.description) +
