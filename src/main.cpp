@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -45,6 +47,11 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Stratagon"));
     QApplication::setApplicationVersion(QStringLiteral(STRATAGON_VERSION));
+    // Qt's own texts (a text field's context menu and the like) in German too,
+    // when Qt's translations are installed; the dialogs set theirs anyway.
+    QTranslator qtGerman;
+    if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtGerman);
     // Lets the window system match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(STRATAGON_APP_ID));
 
