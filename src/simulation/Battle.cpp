@@ -1,5 +1,7 @@
 #include "simulation/Battle.h"
 
+#include "simulation/Records.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -156,6 +158,7 @@ void battleStep(WorldState& world, RandomSource& random)
         setStatus(w, defender, defenderGeneral, Training);
         const int country = w.battleCountry[k];
         const int winner = defenderWins ? defender : attacker;
+        recordBattleEnded(w, country, attacker, defender, winner);
         if (validSideIndex(country))
             w.countryOwner[country] = winner;
         if (defenderWins)
@@ -185,6 +188,7 @@ int openBattle(WorldState& world, int country, int attacker, int attackerGeneral
     w.battleDefenderScore[k] = 80;
     w.generalStatus[attacker][attackerGeneral] = InBattle;
     w.generalStatus[defender][defenderGeneral] = InBattle;
+    recordBattleOpened(w, attacker, defender);
     return k;
 }
 

@@ -3,6 +3,7 @@
 #include "simulation/Battle.h"
 #include "simulation/EndOfGame.h"
 #include "simulation/Opponent.h"
+#include "simulation/Records.h"
 
 #include <algorithm>
 #include <limits>
@@ -76,6 +77,7 @@ void tickSteps(WorldState& world, RandomSource& random, GameView& view)
     view.showInfoPanel();
     // 8
     view.drawDate(dateText(world));
+    recordTick(world);
 }
 
 }  // namespace

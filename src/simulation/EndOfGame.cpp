@@ -42,6 +42,7 @@ GameOutcome endOfGameCheck(WorldState& world, GameView& view)
     // must see a finished game.
     world.playing = false;
     view.closeGame();
+    view.showReport();
     return outcome;
 }
 

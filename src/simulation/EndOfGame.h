@@ -10,7 +10,8 @@ extern const char* const LostText;
 
 enum class GameOutcome { Running, Won, Lost };
 
-// Shows the message, closes the game through the view, playing = false.
+// Shows the message, playing = false, closes the game through the view and
+// shows the summary.
 GameOutcome endOfGameCheck(WorldState& world, GameView& view);
 
 }  // namespace stratagon

@@ -32,6 +32,8 @@ public:
     virtual void showMessage(const std::string& /*text*/, const std::string& /*title*/) {}
     // Close the main window (stopping the clock) and show the options menu.
     virtual void closeGame() {}
+    // Then the game's summary, over the options menu.
+    virtual void showReport() {}
 };
 
 }  // namespace stratagon

@@ -38,6 +38,7 @@ RecruitOutcome recruitGeneral(WorldState& world, const std::string& name)
     world.generalName[p][n] = name;  // kept as typed, blanks and all
     world.generalEP[p][n] = 1;
     world.generalStatus[p][n] = Training;
+    ++world.records.generalsRecruited;
     return RecruitOutcome::Recruited;
 }
 
@@ -59,6 +60,7 @@ bool dismissGeneral(WorldState& world, int slot)
     world.generalEP[p][n] = 0;
     world.generalStatus[p][n] = Ready;
     world.generalCount[p] = n - 1;
+    ++world.records.generalsDismissed;
 
     // The attacker's slot belongs to the attacker's tables and the defender's
     // to the defender's, so each is renumbered only when that side is p.

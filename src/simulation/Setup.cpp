@@ -2,6 +2,7 @@
 
 #include "simulation/Clock.h"
 #include "simulation/EndOfGame.h"
+#include "simulation/Records.h"
 #include "world/MapLoader.h"
 
 #include <algorithm>
@@ -58,6 +59,7 @@ bool startGame(WorldState& world, RandomSource& random, GameView& view, const st
         for (int slot = 1; slot <= 5; ++slot)
             w.generalStatus[s][slot] = Training;
     recolourMap(w, view);
+    startRecords(w);
 
     // Only a degenerate map decides the game at once: a single country, or a
     // player's country that is not on the map.

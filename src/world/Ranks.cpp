@@ -25,16 +25,21 @@ const std::array<RankRow, 20> RankLadder = {{
     {"General", "95 - 100"},
 }};
 
-std::string_view rankName(int32_t ep)
+int rankLevel(int32_t ep)
 {
     // Below 0 the ladder lists four more ranks, but a general never holds them.
     if (ep <= 4)
-        return "Unteroffizier";
+        return 4;
     if (ep <= 54)
-        return RankLadder[4 + ep / 5].name;  // 5-wide steps from "Stabsunteroffizier"
+        return 4 + ep / 5;  // 5-wide steps from "Stabsunteroffizier"
     if (ep <= 94)
-        return RankLadder[15 + (ep - 55) / 10].name;  // 10-wide steps from "Oberst"
-    return "General";
+        return 15 + (ep - 55) / 10;  // 10-wide steps from "Oberst"
+    return 19;
+}
+
+std::string_view rankName(int32_t ep)
+{
+    return RankLadder[static_cast<std::size_t>(rankLevel(ep))].name;
 }
 
 }  // namespace stratagon

@@ -16,5 +16,7 @@ extern const std::array<RankRow, 20> RankLadder;
 
 // The rank shown for an EP value: one of the 16 names from "Unteroffizier" up.
 std::string_view rankName(int32_t ep);
+// Its place in RankLadder: 4 ("Unteroffizier") to 19.
+int rankLevel(int32_t ep);
 
 }  // namespace stratagon

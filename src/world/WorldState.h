@@ -4,6 +4,8 @@
 // entries start at 1; the counts bound every loop. No Qt here: the rules and
 // their tests run without a window.
 
+#include "world/GameRecords.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -119,6 +121,9 @@ struct WorldState {
     int32_t tickCount = 0;
     uint8_t playerBattleCount = 0;
     Table<PlayerBattleEntry, MaxPlayerBattles + 1> playerBattleList{};
+
+    // The game's story for its summary.
+    GameRecords records;
 
     bool operator==(const WorldState&) const = default;
 };

@@ -50,6 +50,7 @@ struct RecordingView : GameView {
             onMessage();
     }
     void closeGame() override { calls.push_back(row("close", world_ && world_->playing)); }
+    void showReport() override { calls.push_back("report"); }
 
     std::vector<std::string> calls, messages;
     std::function<void()> onMessage;

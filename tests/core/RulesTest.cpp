@@ -235,7 +235,7 @@ TEST(Clock, NoTickStartsWhileAnotherWaitsForTheEndMessage)
         clockTick(*w, random, view);
     };
     clockTick(*w, random, view);
-    EXPECT_EQ(view.calls.size(), 8u);  // clear, 2 fills, 2 panels, date, message, close: once
+    EXPECT_EQ(view.calls.size(), 9u);  // clear, 2 fills, 2 panels, date, message, close, report: once
     EXPECT_FALSE(clockTickRunning());
 }
 

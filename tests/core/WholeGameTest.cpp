@@ -38,8 +38,8 @@ TEST(EndOfGame, AllOrNothingEndsWithTheExactTextThenCloses)
     w->battleCount = 1, w->battleCountry[1] = 3, w->battleAttacker[1] = 2, w->battleDefender[1] = 1;
     EXPECT_EQ(endOfGameCheck(*w, view), GameOutcome::Won);
     // Confirmed while the game still runs; closed once playing went false.
-    EXPECT_EQ(row(view.calls.at(0), view.calls.at(1), view.messages.at(0), w->playing),
-              row("message|Gewonnen!|1", "close|0", WonText, 0));
+    EXPECT_EQ(row(view.calls.at(0), view.calls.at(1), view.calls.at(2), view.messages.at(0), w->playing),
+              row("message|Gewonnen!|1", "close|0", "report", WonText, 0));
 }
 
 namespace {
@@ -64,9 +64,9 @@ bool expectEnded(const WorldState& w, const RecordingView& view)
     const bool won = held == w.countryCount;
     EXPECT_TRUE(won || held == 0) << held;
     // The message comes once, after the tick has drawn its map, panels and date.
-    EXPECT_EQ(row(w.playing, view.calls[view.calls.size() - 3].substr(0, 5), view.calls[view.calls.size() - 2],
-                  view.calls.back(), view.messages.size(), view.messages.at(0)),
-              row(0, "date|", won ? "message|Gewonnen!|1" : "message|Verloren!|1", "close|0", 1,
+    EXPECT_EQ(row(w.playing, view.calls[view.calls.size() - 4].substr(0, 5), view.calls[view.calls.size() - 3],
+                  view.calls[view.calls.size() - 2], view.calls.back(), view.messages.size(), view.messages.at(0)),
+              row(0, "date|", won ? "message|Gewonnen!|1" : "message|Verloren!|1", "close|0", "report", 1,
                   won ? WonText : LostText));
     return won;
 }
@@ -157,6 +157,6 @@ TEST(GameSetUp, StepsInOrderLeaveAFreshGameAndReportWhatIsMissing)
 
     NewGame lost(40);  // not on the map: lost, judged once after the last paint
     EXPECT_FALSE(lost.start() || lost.w->playing);
-    EXPECT_EQ(std::vector<std::string>(lost.view.calls.end() - 4, lost.view.calls.end()),
-              (std::vector<std::string>{"surface", "fill|210|40|green", "message|Verloren!|1", "close|0"}));
+    EXPECT_EQ(std::vector<std::string>(lost.view.calls.end() - 5, lost.view.calls.end()),
+              (std::vector<std::string>{"surface", "fill|210|40|green", "message|Verloren!|1", "close|0", "report"}));
 }

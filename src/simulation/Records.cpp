@@ -1,0 +1,113 @@
+#include "simulation/Records.h"
+
+#include "world/Ranks.h"
+
+#include <algorithm>
+
+namespace stratagon {
+
+namespace {
+
+GameDate today(const WorldState& w)
+{
+    return {w.year, w.month};
+}
+
+int sideCount(const WorldState& w)
+{
+    return std::clamp(w.sideMax, 0, RecordedSides - 1);
+}
+
+void countHolders(const WorldState& w, MonthSample& sample)
+{
+    sample.held.fill(0);
+    sample.passive = 0;
+    for (int i = 1; i <= std::clamp(w.countryCount, 0, MaxCountries); ++i) {
+        const int owner = w.countryOwner[i];
+        int holder = -1;
+        for (int s = 0; s <= sideCount(w) && holder < 0; ++s)
+            if (w.side[s] == owner)
+                holder = s;
+        ++(holder >= 0 ? sample.held[static_cast<std::size_t>(holder)] : sample.passive);
+    }
+}
+
+void notePeaks(WorldState& w, const MonthSample& sample)
+{
+    GameRecords& r = w.records;
+    if (sample.held[0] > r.largestEmpire) {
+        r.largestEmpire = sample.held[0];
+        r.largestEmpireDate = today(w);
+    }
+    const int p = w.side[0];
+    if (!validSideIndex(p))
+        return;
+    for (int j = 1; j <= std::clamp(w.generalCount[p], 0, MaxGenerals); ++j) {
+        const int level = rankLevel(w.generalEP[p][j]);
+        if (level > r.highestRank) {
+            r.highestRank = level;
+            r.highestRankDate = today(w);
+        }
+    }
+}
+
+}  // namespace
+
+void startRecords(WorldState& world)
+{
+    world.records = GameRecords{};
+    // A month's worth of room; the vector grows by doubling from there.
+    world.records.months.reserve(12);
+    recordTick(world);
+    world.records.playedMs = 0;
+}
+
+void recordTick(WorldState& world)
+{
+    GameRecords& r = world.records;
+    r.playedMs += std::max(world.monthInterval / 4, 1);
+    const auto month = static_cast<uint8_t>(std::clamp(world.month, 0, 255));
+    if (r.months.empty() || r.months.back().year != world.year || r.months.back().month != month)
+        r.months.push_back({world.year, month, 0, {}});
+    countHolders(world, r.months.back());
+    notePeaks(world, r.months.back());
+}
+
+void recordBattleOpened(WorldState& world, int attacker, int defender)
+{
+    const int p = world.side[0];
+    if (attacker == p)
+        ++world.records.battlesOpened;
+    else if (defender == p)
+        ++world.records.attacksSuffered;
+}
+
+void recordBattleEnded(WorldState& world, int country, int attacker, int defender, int winner)
+{
+    GameRecords& r = world.records;
+    const int p = world.side[0];
+    if (attacker != p && defender != p)
+        return;
+    ++(winner == p ? r.battlesWon : r.battlesLost);
+    const int previous = validSideIndex(country) ? world.countryOwner[country] : winner;
+    if (winner == p && previous != p)
+        ++r.countriesTaken;
+    else if (previous == p && winner != p)
+        ++r.countriesLost;
+}
+
+int recordedMonths(const GameRecords& records)
+{
+    if (records.months.empty())
+        return 0;
+    const MonthSample& first = records.months.front();
+    const MonthSample& last = records.months.back();
+    return (last.year - first.year) * 12 + (last.month - first.month);
+}
+
+std::size_t recordsBytes(const GameRecords& records)
+{
+    return sizeof(GameRecords) + records.months.capacity() * sizeof(MonthSample);
+}
+
+}  // namespace stratagon

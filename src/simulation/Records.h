@@ -1,0 +1,32 @@
+#pragma once
+
+// Keeping the game's story (WorldState::records): the rules call these at the
+// moments that count; the summary window reads the result.
+
+#include "world/WorldState.h"
+
+#include <cstddef>
+
+namespace stratagon {
+
+// A fresh story for the game just set up, its first month sampled.
+void startRecords(WorldState& world);
+
+// End of every clock tick: the played time, this month's counts (a new
+// sample when the month has changed) and the player's peaks.
+void recordTick(WorldState& world);
+
+// A battle has been opened.
+void recordBattleOpened(WorldState& world, int attacker, int defender);
+
+// Battle over `country` ends with `winner`; called before the country
+// changes hands.
+void recordBattleEnded(WorldState& world, int country, int attacker, int defender, int winner);
+
+// Game months from the first sample to the last.
+int recordedMonths(const GameRecords& records);
+
+// What the records occupy in memory, with the samples' reserved room.
+std::size_t recordsBytes(const GameRecords& records);
+
+}  // namespace stratagon
