@@ -120,6 +120,9 @@ void MainWindow::buildControls()
     generalsButton_ = new QPushButton(QStringLiteral("Generäle"), this);
     generalsButton_->setObjectName(QStringLiteral("generalsButton"));
     connect(generalsButton_, &QPushButton::clicked, this, [this] { program_.showGeneralList(); });
+    reportButton_ = new QPushButton(QStringLiteral("Bilanz"), this);
+    reportButton_->setObjectName(QStringLiteral("reportButton"));
+    connect(reportButton_, &QPushButton::clicked, this, [this] { program_.showReport(); });
 
     modeButton_ = new QToolButton(this);
     modeButton_->setObjectName(QStringLiteral("modeButton"));
@@ -139,7 +142,7 @@ void MainWindow::buildControls()
 
     // Space belongs to the pause toggle, not to whichever button has focus.
     for (QWidget* w : std::initializer_list<QWidget*>{optionsMenuButton_, sideMenuButton_, generalsButton_,
-                                                     modeButton_, pauseButton_})
+                                                     reportButton_, modeButton_, pauseButton_})
         w->setFocusPolicy(Qt::NoFocus);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -225,6 +228,7 @@ void MainWindow::layoutAroundMap()
     modeButton_->setGeometry(stripX, mapTop + px(480), px(StripWidth), px(900));
     pauseButton_->setGeometry(stripX + px(240), mapTop + px(1500), px(StripWidth - 480), px(900));
     decoration_->setGeometry(stripX, mapTop + px(2520), px(StripWidth), px(1200));
+    reportButton_->setGeometry(stripX, mapTop + px(3840), px(StripWidth), px(ButtonHeight));
 
     // Information panel: the country on the left, its generals on the right.
     const int y0 = mapTop + mapH + px(Margin);
@@ -417,6 +421,11 @@ void MainWindow::closeGame()
     program_.showOptionsMenu()->reload();
 }
 
+void MainWindow::showReport()
+{
+    program_.showReport();
+}
+
 // ---- Information panel ----
 
 void MainWindow::showCountryInfo(int country)
@@ -514,10 +523,12 @@ void MainWindow::toggleSideMenu()
     if (world_.sideMenuClosed) {
         world_.sideMenuClosed = false;
         generalsButton_->setVisible(true);
+        reportButton_->setVisible(true);
         setFixedWidth(width() + step);
     } else {
         world_.sideMenuClosed = true;
         generalsButton_->setVisible(false);
+        reportButton_->setVisible(false);
         // Never narrower than the button itself, however often it narrows.
         setFixedWidth(std::max(width() - step, step));
     }

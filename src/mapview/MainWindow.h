@@ -69,6 +69,7 @@ public:
     void drawDate(const std::string& text) override;
     void showMessage(const std::string& text, const std::string& title) override;
     void closeGame() override;
+    void showReport() override;
 
     void setVisible(bool visible) override;
 
@@ -110,6 +111,7 @@ private:
     QLabel* statusLabel_ = nullptr;
     QPushButton* sideMenuButton_ = nullptr;
     QPushButton* generalsButton_ = nullptr;
+    QPushButton* reportButton_ = nullptr;
     QToolButton* modeButton_ = nullptr;
     QToolButton* pauseButton_ = nullptr;
     QPushButton* optionsMenuButton_ = nullptr;

@@ -92,6 +92,12 @@ QStringList AppPaths::mapFolders() const
     return folders;
 }
 
+QString AppPaths::pictureFile(const QString& name) const
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QDir(QDir(pictures).exists() ? pictures : QDir::homePath()).filePath(name);
+}
+
 QStringList AppPaths::prepare() const
 {
     // In place everything lies beside the program, as it always has.

@@ -43,6 +43,9 @@ public:
     // Where maps are looked for: the shipped cards/ first, then (installed)
     // the player's own.
     QStringList mapFolders() const;
+    // Where a picture the player saves is offered first: his pictures
+    // folder, else his home.
+    QString pictureFile(const QString& name) const;
 
     // Creates the per-user folders and copies the default game.dat when the
     // player has none yet. Returns the German messages for folders that could

@@ -1,5 +1,7 @@
 #include "platform/Dialogs.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -61,6 +63,24 @@ QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& 
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                const QString& filter)
+{
+    QFileDialog dialog(parent, title, suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+    dialog.selectFile(suggested);
+    // Qt's own dialog, so that its texts can be German whatever the system offers.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Ordner :"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname :"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp :"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Speichern"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().front()
+                                                                                  : QString();
 }
 
 }  // namespace stratagon

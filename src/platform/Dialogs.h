@@ -27,6 +27,13 @@ public:
     // Text input with prompt, title and preset text; "" when cancelled.
     virtual QString input(QWidget* parent, const QString& prompt, const QString& title,
                           const QString& preset) = 0;
+    // A file to write, offered as `suggested`; "" when cancelled. Fakes that
+    // script no file choice cancel.
+    virtual QString saveFileName(QWidget* /*parent*/, const QString& /*title*/, const QString& /*suggested*/,
+                                 const QString& /*filter*/)
+    {
+        return {};
+    }
 };
 
 class QtDialogs final : public Dialogs {
@@ -36,6 +43,8 @@ public:
     Answer questionWithCancel(QWidget* parent, const QString& text, const QString& title) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& preset) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                         const QString& filter) override;
 };
 
 }  // namespace stratagon

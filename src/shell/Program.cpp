@@ -13,6 +13,7 @@
 #include "shell/LoadingWindow.h"
 #include "shell/NewGameWindow.h"
 #include "shell/OptionsMenuWindow.h"
+#include "shell/ReportWindow.h"
 #include "shell/SettingsWindow.h"
 #include "world/Settings.h"
 #include "world/WorldState.h"
@@ -31,7 +32,7 @@ Program::~Program()
 {
     // Windows are top-level widgets of their own; close what is still open.
     const QList<QWidget*> open = {mainWindow_, optionsMenu_, newGame_,  settings_, credits_,
-                                  countryPick_, generalList_, task_,    ranks_,    deploy_};
+                                  countryPick_, generalList_, task_,    ranks_,    deploy_, report_};
     for (QWidget* w : open)
         delete w;
     delete imageStore_;
@@ -102,6 +103,7 @@ GeneralListWindow* Program::generalListWindow() const { return openWindow(genera
 TaskWindow* Program::taskWindow() const { return openWindow(task_); }
 RanksWindow* Program::ranksWindow() const { return openWindow(ranks_); }
 DeployWindow* Program::deployWindow() const { return openWindow(deploy_); }
+ReportWindow* Program::reportWindow() const { return openWindow(report_); }
 
 MainWindow* Program::showMainWindow() { return show(mainWindow_); }
 OptionsMenuWindow* Program::showOptionsMenu() { return show(optionsMenu_); }
@@ -112,6 +114,7 @@ CountryPickWindow* Program::showCountryPick() { return show(countryPick_); }
 GeneralListWindow* Program::showGeneralList() { return show(generalList_); }
 RanksWindow* Program::showRanks() { return show(ranks_); }
 DeployWindow* Program::showDeploy() { return show(deploy_); }
+ReportWindow* Program::showReport() { return show(report_); }
 
 TaskWindow* Program::taskWindowForOpening(bool* wasOpen)
 {

@@ -28,6 +28,7 @@ class GeneralListWindow;
 class TaskWindow;
 class RanksWindow;
 class DeployWindow;
+class ReportWindow;
 
 class Program : public QObject {
     Q_OBJECT
@@ -62,6 +63,7 @@ public:
     TaskWindow* taskWindow() const;
     RanksWindow* ranksWindow() const;
     DeployWindow* deployWindow() const;
+    ReportWindow* reportWindow() const;
 
     MainWindow* showMainWindow();
     OptionsMenuWindow* showOptionsMenu();
@@ -75,6 +77,7 @@ public:
     TaskWindow* taskWindowForOpening(bool* wasOpen);
     RanksWindow* showRanks();
     DeployWindow* showDeploy();
+    ReportWindow* showReport();
 
     // `playing` of the main window; false when there is none.
     bool playing() const;
@@ -109,6 +112,7 @@ private:
     QPointer<TaskWindow> task_;
     QPointer<RanksWindow> ranks_;
     QPointer<DeployWindow> deploy_;
+    QPointer<ReportWindow> report_;
 };
 
 }  // namespace stratagon

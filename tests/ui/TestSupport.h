@@ -20,7 +20,7 @@
 namespace stratagon::test {
 
 struct ShownMessage {
-    QString kind;  // "message", "question", "question3" or "input"
+    QString kind;  // "message", "question", "question3", "input" or "save"
     QString text;
     QString title;
     QString preset;
@@ -60,10 +60,21 @@ public:
         return text;
     }
 
+    QString saveFileName(QWidget*, const QString& title, const QString& suggested, const QString&) override
+    {
+        shown.push_back({"save", {}, title, suggested});
+        if (saveNames.empty())
+            return {};
+        QString name = saveNames.front();
+        saveNames.pop_front();
+        return name;
+    }
+
     std::vector<ShownMessage> shown;
     std::deque<bool> answers;   // Yes/No answers, No when empty
     std::deque<Answer> threeWay; // Yes/No/Cancel answers, Cancel when empty
     std::deque<QString> inputs; // texts the input box returns, "" (cancel) when empty
+    std::deque<QString> saveNames; // files the save dialog returns, "" (cancel) when empty
 };
 
 inline bool copyTree(const QString& from, const QString& to)

@@ -1,0 +1,200 @@
+#include "shell/ReportWindow.h"
+
+#include "mapview/MainWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
+#include "platform/WindowStyle.h"
+#include "shell/OptionsMenuWindow.h"
+#include "shell/Program.h"
+#include "shell/RecordsChart.h"
+#include "simulation/Clock.h"
+#include "simulation/Records.h"
+#include "world/Ranks.h"
+#include "world/WorldState.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace stratagon {
+
+namespace {
+
+QString dateOf(int year, int month)
+{
+    return qs(MonthNames[static_cast<std::size_t>(std::clamp(month, 0, 12))]) + QLatin1Char(' ') +
+           QString::number(year);
+}
+
+QString counted(long long n, const char* one, const char* many)
+{
+    return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(n == 1 ? one : many);
+}
+
+QString lengthText(const GameRecords& r)
+{
+    const int months = recordedMonths(r);
+    QString text = months >= 12 ? counted(months / 12, "Jahr", "Jahre") + QStringLiteral(", ") : QString();
+    text += counted(months % 12, "Monat", "Monate");
+    if (!r.months.empty())
+        text += QStringLiteral(" (%1 bis %2)")
+                    .arg(dateOf(r.months.front().year, r.months.front().month),
+                         dateOf(r.months.back().year, r.months.back().month));
+    return text;
+}
+
+QString playedText(int64_t ms)
+{
+    const long long seconds = ms / 1000;
+    if (seconds >= 3600)
+        return QStringLiteral("%1 Std. %2 Min.").arg(seconds / 3600).arg(seconds / 60 % 60);
+    return QStringLiteral("%1 Min. %2 Sek.").arg(seconds / 60).arg(seconds % 60);
+}
+
+QString pair(int a, int b)
+{
+    return QStringLiteral("%1 / %2").arg(a).arg(b);
+}
+
+// Won or lost after the end, else how things stand.
+QString headingText(const WorldState& w)
+{
+    const GameRecords& r = w.records;
+    if (!w.playing && !r.months.empty()) {
+        const int held = r.months.back().held[0];
+        if (held == w.countryCount)
+            return QStringLiteral("Du hast gewonnen!");
+        if (held == 0)
+            return QStringLiteral("Du hast verloren!");
+    }
+    return QStringLiteral("Stand : ") + qs(dateText(w));
+}
+
+}  // namespace
+
+QList<QPair<QString, QString>> reportFigures(const WorldState& w)
+{
+    const GameRecords& r = w.records;
+    const QString rank = r.highestRank < 0 ? QStringLiteral("-")
+                                           : qs(RankLadder[static_cast<std::size_t>(std::clamp(r.highestRank, 0, 19))].name) +
+                                                 QStringLiteral(" (%1)").arg(dateOf(r.highestRankDate.year,
+                                                                                    r.highestRankDate.month));
+    return {
+        {QStringLiteral("Spieldauer"), lengthText(r)},
+        {QStringLiteral("Gespielte Zeit"), playedText(r.playedMs)},
+        {QStringLiteral("Angriffe gestartet"), QString::number(r.battlesOpened)},
+        {QStringLiteral("Angriffe auf dich"), QString::number(r.attacksSuffered)},
+        {QStringLiteral("Schlachten gewonnen / verloren"), pair(r.battlesWon, r.battlesLost)},
+        {QStringLiteral("Länder erobert / verloren"), pair(r.countriesTaken, r.countriesLost)},
+        {QStringLiteral("Generäle angeworben / entlassen"), pair(r.generalsRecruited, r.generalsDismissed)},
+        {QStringLiteral("Höchster Rang"), rank},
+        {QStringLiteral("Größtes Reich"),
+         counted(r.largestEmpire, "Land", "Länder") +
+             QStringLiteral(" (%1)").arg(dateOf(r.largestEmpireDate.year, r.largestEmpireDate.month))},
+    };
+}
+
+ReportWindow::ReportWindow(Program& program) : program_(program)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Spielbilanz"));
+    useDarkGreenBackground(*this);
+
+    // A game still running waits while the player looks back.
+    if (program_.playing()) {
+        pausedGame_ = true;
+        program_.stopClock();
+    }
+
+    const WorldState& world = program_.world;
+    content_ = new QWidget(this);
+    content_->setAutoFillBackground(true);
+    auto* heading = new QLabel(headingText(world), content_);
+    heading->setObjectName(QStringLiteral("reportHeading"));
+    QFont big = heading->font();
+    big.setPointSize(big.pointSize() + 4);
+    big.setBold(true);
+    heading->setFont(big);
+
+    auto* figures = new QGridLayout;
+    figures->setHorizontalSpacing(16);
+    const auto rows = reportFigures(world);
+    const int perColumn = (static_cast<int>(rows.size()) + 1) / 2;
+    for (int i = 0; i < rows.size(); ++i) {
+        auto* label = new QLabel(rows[i].first + QStringLiteral(" :"), content_);
+        auto* value = new QLabel(rows[i].second, content_);
+        value->setObjectName(QStringLiteral("figure%1").arg(i));
+        QFont bold = value->font();
+        bold.setBold(true);
+        value->setFont(bold);
+        figures->addWidget(label, i % perColumn, i / perColumn * 2);
+        figures->addWidget(value, i % perColumn, i / perColumn * 2 + 1);
+    }
+    figures->setColumnStretch(1, 1);
+    figures->setColumnStretch(3, 1);
+
+    auto* contentLayout = new QVBoxLayout(content_);
+    contentLayout->addWidget(heading);
+    contentLayout->addWidget(new RecordsChart(world, content_), 1);
+    contentLayout->addLayout(figures);
+
+    auto* save = new QPushButton(QStringLiteral("Bild speichern"), this);
+    save->setObjectName(QStringLiteral("savePictureButton"));
+    connect(save, &QPushButton::clicked, this, &ReportWindow::savePicture);
+    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(content_, 1);
+    layout->addLayout(buttons);
+    // Fits a 1366 × 768 screen with its panel.
+    resize(900, 620);
+    centreOnScreen(*this);
+}
+
+QImage ReportWindow::picture() const
+{
+    return content_->grab().toImage();
+}
+
+bool ReportWindow::savePicture()
+{
+    const QString name = program_.dialogs.saveFileName(
+        this, QStringLiteral("Bild speichern"), program_.paths().pictureFile(QStringLiteral("Spielbilanz.png")),
+        QStringLiteral("PNG-Bilder (*.png)"));
+    if (name.isEmpty())
+        return false;
+    if (!picture().save(name, "PNG")) {
+        program_.dialogs.message(this, QStringLiteral("Das Bild konnte nicht gespeichert werden : ") + name,
+                                 QStringLiteral("Fehler !"));
+        return false;
+    }
+    return true;
+}
+
+void ReportWindow::closeEvent(QCloseEvent* event)
+{
+    // As the roster: the clock goes on unless another window or the player's
+    // own pause holds the game meanwhile.
+    MainWindow* main = program_.mainWindow();
+    if (pausedGame_ && main && main->isEnabled() && program_.world.playing && program_.world.r == 1)
+        program_.startClock();
+    if (!program_.playing())
+        if (OptionsMenuWindow* menu = program_.optionsMenu()) {
+            menu->raise();
+            menu->activateWindow();
+        }
+    QWidget::closeEvent(event);
+}
+
+}  // namespace stratagon

@@ -1,0 +1,168 @@
+// "Spielbilanz": its chart, its figures, when it opens with the clock handled,
+// and the picture it saves.
+
+#include "TestSupport.h"
+#include "mapview/MainWindow.h"
+#include "shell/OptionsMenuWindow.h"
+#include "shell/RecordsChart.h"
+#include "shell/ReportWindow.h"
+#include "world/Settings.h"
+
+#include <QtWidgets>
+#include <gtest/gtest.h>
+
+namespace stratagon::test {
+namespace {
+
+void flush()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// Over two years of 12 countries the player goes from 1 to 4, the opponent from 2 to 3.
+void twoYears(WorldState& w)
+{
+    w.countryCount = 12, w.side[0] = 4, w.side[1] = 9, w.sideMax = 1;
+    w.countryName[4] = "Südafrika", w.countryName[9] = "Ägypten";
+    for (int i = 0; i < 24; ++i) {
+        MonthSample m{2000 + i / 12, uint8_t(i % 12 + 1), 0, {}};
+        m.held[0] = uint8_t(1 + i / 6), m.held[1] = uint8_t(2 + i / 12), m.passive = uint8_t(12 - m.held[0] - m.held[1]);
+        w.records.months.push_back(m);
+    }
+}
+
+struct Line {
+    int left = -1, right = -1;  // the topmost row of the colour near the left and the right edge
+};
+
+Line lineOf(const QImage& image, QColor colour)
+{
+    Line line;
+    for (int y = image.height() - 1; y >= 0; --y)
+        for (const auto& [x, top] : {std::pair(image.width() / 8, &line.left), std::pair(image.width() * 7 / 8, &line.right)})
+            for (int dx = -3; dx <= 3; ++dx)
+                if (image.pixelColor(x + dx, y) == colour)
+                    *top = y;
+    return line;
+}
+
+}  // namespace
+
+TEST(RecordsChart, OneLineAPieceInTheSidesMapColoursRisingWithTheirCountries)
+{
+    auto w = std::make_unique<WorldState>();
+    twoYears(*w);
+    RecordsChart chart(*w);
+    chart.resize(600, 300);
+    const QImage image = chart.grab().toImage();
+    const Line player = lineOf(image, QColor(255, 0, 0)), opponent = lineOf(image, QColor(0, 255, 0)),
+               free = lineOf(image, RecordsChart::lineColour(-1));
+    // Higher on the right (a smaller row) when more countries are held; the unheld ones fall.
+    EXPECT_TRUE(player.left > 0 && player.right > 0 && player.right < player.left) << player.left << " " << player.right;
+    EXPECT_TRUE(opponent.left > 0 && opponent.right < opponent.left) << opponent.left << " " << opponent.right;
+    EXPECT_TRUE(free.left > 0 && free.right > free.left) << free.left << " " << free.right;
+    EXPECT_NE(RecordsChart::lineColour(2), RecordsChart::lineColour(3));
+}
+
+TEST(ReportWindow, FiguresInGerman)
+{
+    auto w = std::make_unique<WorldState>();
+    twoYears(*w);
+    GameRecords& r = w->records;
+    r.battlesOpened = 7, r.attacksSuffered = 3, r.battlesWon = 5, r.battlesLost = 2, r.countriesTaken = 4;
+    r.countriesLost = 1, r.generalsRecruited = 1, r.generalsDismissed = 0, r.highestRank = 13;
+    r.highestRankDate = {2001, 3}, r.largestEmpire = 5, r.largestEmpireDate = {2001, 7}, r.playedMs = 3723000;
+    QStringList shown;
+    for (const auto& [label, value] : reportFigures(*w))
+        shown << label + ": " + value;
+    EXPECT_EQ(shown, QStringList({"Spieldauer: 1 Jahr, 11 Monate (Januar 2000 bis Dezember 2001)",
+                                  "Gespielte Zeit: 1 Std. 2 Min.", "Angriffe gestartet: 7", "Angriffe auf dich: 3",
+                                  "Schlachten gewonnen / verloren: 5 / 2", "Länder erobert / verloren: 4 / 1",
+                                  "Generäle angeworben / entlassen: 1 / 0", "Höchster Rang: Major (März 2001)",
+                                  "Größtes Reich: 5 Länder (Juli 2001)"}));
+    r = GameRecords{};
+    r.months.push_back({2000, 1, 0, {}}), r.playedMs = 61999, r.largestEmpire = 1, r.largestEmpireDate = {2000, 1};
+    EXPECT_EQ(reportFigures(*w)[0].second + "|" + reportFigures(*w)[1].second + "|" + reportFigures(*w)[7].second + "|" +
+                  reportFigures(*w)[8].second,
+              "0 Monate (Januar 2000 bis Januar 2000)|1 Min. 1 Sek.|-|1 Land (Januar 2000)");
+}
+
+class ReportInGame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fillStatusTexts(*t.world);
+        std::tie(t.world->monthInterval, t.world->aiDivisor, t.world->side[0]) = std::tuple(1667, 256, 4);
+        main = t.program->showMainWindow();
+        ASSERT_TRUE(main && t.world->playing);
+    }
+    void TearDown() override { flush(); }
+    QString heading() { return t.program->reportWindow()->findChild<QLabel*>("reportHeading")->text(); }
+    void press(QWidget* in, const char* name) { in->findChild<QPushButton*>(name)->click(), flush(); }
+    TestProgram t;
+    MainWindow* main = nullptr;
+};
+
+TEST_F(ReportInGame, OpensAfterEitherEndMessageOverTheOptionsMenuAndClosesBackToIt)
+{
+    for (const bool won : {true, false}) {
+        SCOPED_TRACE(won);
+        if (!main)
+            main = t.program->showMainWindow();
+        t.dialogs.shown.clear();
+        for (int i = 1; i <= t.world->countryCount; ++i)
+            t.world->countryOwner[i] = won ? t.world->side[0] : t.world->side[1];
+        main->runClockTick();
+        flush();
+        main = nullptr;
+        ASSERT_EQ(t.dialogs.shown.size(), 1u);
+        EXPECT_EQ(t.dialogs.shown[0].title, won ? "Gewonnen!" : "Verloren!");
+        ASSERT_NE(t.program->reportWindow(), nullptr);
+        EXPECT_TRUE(t.program->mainWindow() == nullptr && t.program->optionsMenu()->isVisible() &&
+                    t.program->reportWindow()->isVisible());
+        EXPECT_EQ(heading(), won ? "Du hast gewonnen!" : "Du hast verloren!");
+        press(t.program->reportWindow(), "closeButton");
+        EXPECT_TRUE(t.program->reportWindow() == nullptr && t.program->optionsMenu()->isVisible());
+    }
+}
+
+TEST_F(ReportInGame, SideMenuOpensItWithTheClockStoppedAndRestartsItUnlessThePlayerPaused)
+{
+    for (const bool paused : {false, true}) {
+        SCOPED_TRACE(paused);
+        if (paused)
+            main->findChild<QToolButton*>("pauseButton")->click();
+        press(main, "reportButton");
+        ASSERT_NE(t.program->reportWindow(), nullptr);
+        EXPECT_FALSE(main->clockTimer()->isActive());
+        EXPECT_EQ(heading(), "Stand : Januar 2000");
+        press(t.program->reportWindow(), "closeButton");
+        EXPECT_EQ(std::pair(t.program->reportWindow() == nullptr, main->clockTimer()->isActive()),
+                  std::pair(true, !paused));
+    }
+    // The side menu closed hides the button with the roster's.
+    main->findChild<QPushButton*>("sideMenuButton")->click();
+    EXPECT_TRUE(main->findChild<QPushButton*>("reportButton")->isHidden());
+}
+
+TEST_F(ReportInGame, SavesChartAndFiguresAsThePngThePlayerChoosesAndSaysSoWhenItCannot)
+{
+    ReportWindow* report = t.program->showReport();
+    const QString file = t.path("bilanz.png");
+    t.dialogs.saveNames = {file, t.path("fehlt/bilanz.png")};
+    press(report, "savePictureButton");
+    ASSERT_TRUE(QFileInfo::exists(file));
+    EXPECT_EQ(t.dialogs.shown.back().preset, t.program->paths().pictureFile("Spielbilanz.png"));
+    const QImage saved(file, "PNG");
+    EXPECT_EQ(saved.size(), report->picture().size());
+    EXPECT_GT(saved.width(), 400);
+    EXPECT_FALSE(report->savePicture());  // a folder that does not exist
+    EXPECT_EQ(t.dialogs.shown.back().title + "|" + t.dialogs.shown.back().text,
+              "Fehler !|Das Bild konnte nicht gespeichert werden : " + t.path("fehlt/bilanz.png"));
+    t.dialogs.shown.clear();
+    EXPECT_FALSE(report->savePicture());  // cancelled: nothing more
+    EXPECT_EQ(t.dialogs.shown.size(), 1u);
+}
+
+}  // namespace stratagon::test
