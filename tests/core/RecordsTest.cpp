@@ -78,7 +78,7 @@ TEST(Records, KnownConquestsGiveKnownLinesAndFigures)
               row(3, 2, 2, 1, 2, 1, 2, 1, 6, 4, 2, 2, 4 * 100, 3));
 }
 
-TEST(Records, WholeGamesAddUpAndStaySmall)
+TEST(Records, WholeGamesAddUpMonthByMonthAndToTheEnd)
 {
     // Scripted players on the shipped map until the game is decided: every
     // country counted once a month, the months consecutive, the conquests
