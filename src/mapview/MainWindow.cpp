@@ -13,12 +13,17 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <QWindow>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
@@ -29,21 +34,14 @@ namespace stratagon {
 
 namespace {
 
-// Layout in twips.
+// Layout in twips; the boxes themselves come from MainLayout.
 constexpr int Margin = 120;
-constexpr int TopRowY = 120;
-constexpr int ButtonWidth = 1800;  // optionsMenuButton and sideMenuButton
-constexpr int ButtonHeight = 360;
-constexpr int MapTop = 600;
-constexpr int StripWidth = 1860;   // the side menu right of the map
 constexpr int StatusLeft = 7080;
 constexpr int StatusWidth = 1500;
 constexpr int StatusStep = 100;    // the pause toggle moves the status label
-constexpr int BelowMap = 3200;     // window height = map + this
 constexpr int RowHeight = 300;
 constexpr int LabelHeight = 285;
 constexpr int CaptionWidth = 1320;
-constexpr int ScrollHeight = 255;
 
 const QString Dash = QStringLiteral("-");
 
@@ -72,6 +70,7 @@ MainWindow::MainWindow(Program& program)
     setWindowTitle(QStringLiteral("Stratagon !"));
     clockTimer_->setObjectName(QStringLiteral("clockTimer"));
     twipsPerPixel_ = 1440.0 / std::max(logicalDpiX(), 1);
+    scheme_ = program_.preferences().colourScheme();
     buildControls();
     connect(clockTimer_, &QTimer::timeout, this, &MainWindow::runClockTick);
     mainWindowLoad();
@@ -123,6 +122,7 @@ void MainWindow::buildControls()
     reportButton_ = new QPushButton(QStringLiteral("Bilanz"), this);
     reportButton_->setObjectName(QStringLiteral("reportButton"));
     connect(reportButton_, &QPushButton::clicked, this, [this] { program_.showReport(); });
+    sideButtons_.push_back(reportButton_);  // placed, shown and hidden with the side menu
 
     modeButton_ = new QToolButton(this);
     modeButton_->setObjectName(QStringLiteral("modeButton"));
@@ -200,75 +200,268 @@ void MainWindow::buildControls()
         decoration_->setPixmap(logo.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     decoration_->setVisible(!logo.isNull());
 
+    panelArea_ = new QWidget(this);
+    panelArea_->setObjectName(QStringLiteral("panelArea"));
+    panelLayout_ = new QVBoxLayout(panelArea_);
+    panelLayout_->setContentsMargins(0, 0, 0, 0);
+    panelArea_->hide();
+
+    const auto shortcut = [this](const QKeySequence& keys, int steps) {
+        auto* s = new QShortcut(keys, this);
+        connect(s, &QShortcut::activated, this, [this, steps] { steps ? zoomBy(steps) : zoomTo(1.0); });
+    };
+    shortcut(QKeySequence::ZoomIn, 1);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), 1);
+    shortcut(QKeySequence::ZoomOut, -1);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), 0);
+
     statusLeftTwips_ = StatusLeft;
-    placeStatusLabel();
-    layoutAroundMap();
+    placeControls();
 }
 
 void MainWindow::placeStatusLabel()
 {
-    statusLabel_->setGeometry(px(statusLeftTwips_), px(TopRowY), px(StatusWidth), px(ButtonHeight));
+    // Where the map is shown smaller than designed and leaves no room for it
+    // beside "Seitenmenü >", the label moves right of the map, keeping the
+    // pause toggle's step.
+    int x = px(statusLeftTwips_);
+    if (scale_ < 1.0 && x + px(StatusWidth) > statusLimit_)
+        x = statusFallbackX_ + x - px(StatusLeft);
+    statusLabel_->setGeometry(x, statusTopY_, px(StatusWidth), statusHeight_);
 }
 
-// Everything but the status label hangs off the map picture.
-void MainWindow::layoutAroundMap()
+MainLayoutMetrics MainWindow::metrics() const
 {
-    const int mapLeft = px(Margin);
-    const int mapTop = px(MapTop);
-    const int mapW = std::max(surface_.width(), 0);
-    const int mapH = std::max(surface_.height(), 0);
-    const int mapRight = mapLeft + mapW;
-    mapPicture_->move(mapLeft, mapTop);
+    return {QSize(std::max(surface_.width(), 0), std::max(surface_.height(), 0)), twipsPerPixel_,
+            panelLayout_ && panelLayout_->count() > 0, static_cast<int>(sideButtons_.size())};
+}
 
-    optionsMenuButton_->setGeometry(px(Margin), px(TopRowY), px(ButtonWidth), px(ButtonHeight));
-    sideMenuButton_->setGeometry(mapRight - px(ButtonWidth), px(TopRowY), px(ButtonWidth), px(ButtonHeight));
+void MainWindow::placeControls()
+{
+    const MainBoxes b = mainBoxes(metrics(), scale_, arrangement_);
+    mapPicture_->setScale(scale_);
+    mapPicture_->move(b.map.topLeft());
+    optionsMenuButton_->setGeometry(b.optionsButton);
+    sideMenuButton_->setGeometry(b.sideMenuButton);
+    generalsButton_->setGeometry(b.generalsButton);
+    for (std::size_t i = 0; i < sideButtons_.size() && i < b.sideButtons.size(); ++i)
+        sideButtons_[i]->setGeometry(b.sideButtons[i]);
+    modeButton_->setGeometry(b.modeButton);
+    pauseButton_->setGeometry(b.pauseButton);
+    decoration_->setGeometry(b.decoration);
 
-    const int stripX = mapRight + px(Margin);
-    generalsButton_->setGeometry(stripX, mapTop, px(StripWidth), px(ButtonHeight));
-    modeButton_->setGeometry(stripX, mapTop + px(480), px(StripWidth), px(900));
-    pauseButton_->setGeometry(stripX + px(240), mapTop + px(1500), px(StripWidth - 480), px(900));
-    decoration_->setGeometry(stripX, mapTop + px(2520), px(StripWidth), px(1200));
-    reportButton_->setGeometry(stripX, mapTop + px(3840), px(StripWidth), px(ButtonHeight));
-
-    // Information panel: the country on the left, its generals on the right.
-    const int y0 = mapTop + mapH + px(Margin);
     const int rowH = px(RowHeight);
     const int labelH = px(LabelHeight);
     const int captionW = px(CaptionWidth);
-    const int leftW = mapW * 11 / 20;
-    const int rightX = mapLeft + leftW + px(Margin);
-    const int rightW = std::max(mapRight - rightX, 0);
-    QLabel* const leftValues[3] = {landLabel_, continentLabel_, generalCountLabel_};
-    QLabel* const rightValues[3] = {generalNameLabel_, generalEPLabel_, generalRankLabel_};
-    for (int i = 0; i < 3; ++i) {
-        const int y = y0 + i * rowH;
-        panelCaptions_[static_cast<std::size_t>(i)]->setGeometry(mapLeft, y, captionW, labelH);
-        leftValues[i]->setGeometry(mapLeft + captionW, y, std::max(leftW - captionW, 0), labelH);
-        panelCaptions_[static_cast<std::size_t>(i + 3)]->setGeometry(rightX, y, captionW * 2 / 3, labelH);
-        rightValues[i]->setGeometry(rightX + captionW * 2 / 3, y, std::max(rightW - captionW * 2 / 3, 0),
-                                    labelH);
+    const QRect info = b.infoPanel;
+    QLabel* const values[6] = {landLabel_,        continentLabel_, generalCountLabel_,
+                               generalNameLabel_, generalEPLabel_, generalRankLabel_};
+    const auto row = [&](int i, int x, int y, int width, int captionWidth) {
+        panelCaptions_[static_cast<std::size_t>(i)]->setGeometry(x, y, captionWidth, labelH);
+        values[i]->setGeometry(x + captionWidth, y, std::max(width - captionWidth, 0), labelH);
+    };
+    if (arrangement_ == Arrangement::Below) {
+        // The country on the left, its generals on the right.
+        const int leftW = info.width() * 11 / 20;
+        const int rightX = info.left() + leftW + px(Margin);
+        const int rightW = std::max(info.left() + info.width() - rightX, 0);
+        for (int i = 0; i < 3; ++i) {
+            row(i, info.left(), info.top() + i * rowH, leftW, captionW);
+            row(i + 3, rightX, info.top() + i * rowH, rightW, captionW * 2 / 3);
+        }
+    } else {
+        for (int i = 0; i < 6; ++i)
+            row(i, info.left(), info.top() + i * rowH, info.width(), captionW);
     }
-    generalScroll_->setGeometry(rightX, y0 + 3 * rowH, rightW, px(ScrollHeight));
+    generalScroll_->setGeometry(b.generalScroll);
+    line_->setGeometry(b.line);
 
-    line_->setGeometry(mapLeft, y0 + 3 * rowH + px(ScrollHeight) + px(60), mapW, px(60));
-
-    // Battle panel: two lines and the scroll bar, columns as shares of the map's width.
-    const int b0 = y0 + 3 * rowH + px(ScrollHeight) + px(180);
-    const auto column = [&](int percent) { return mapLeft + mapW * percent / 100; };
+    // Battle panel: columns as shares of its width.
+    const QRect battle = b.battlePanel;
+    const auto column = [&](int percent) { return battle.left() + battle.width() * percent / 100; };
     const auto place = [&](QLabel* label, int from, int to, int y) {
         label->setGeometry(column(from), y, column(to) - column(from), labelH);
     };
-    place(battleHeadingLabel_, 0, 12, b0);
-    place(battleCountryLabel_, 12, 36, b0);
-    place(attackerSideLabel_, 36, 58, b0);
-    place(attackerScoreLabel_, 58, 64, b0);
-    place(attackerGeneralLabel_, 67, 90, b0);
-    place(attackerEPLabel_, 90, 96, b0);
-    place(defenderSideLabel_, 36, 58, b0 + rowH);
-    place(defenderScoreLabel_, 58, 64, b0 + rowH);
-    place(defenderGeneralLabel_, 67, 90, b0 + rowH);
-    place(defenderEPLabel_, 90, 96, b0 + rowH);
-    battleScroll_->setGeometry(mapLeft, b0 + 2 * rowH, mapW, px(ScrollHeight));
+    const int b0 = battle.top();
+    if (arrangement_ == Arrangement::Below) {
+        place(battleHeadingLabel_, 0, 12, b0);
+        place(battleCountryLabel_, 12, 36, b0);
+        place(attackerSideLabel_, 36, 58, b0);
+        place(attackerScoreLabel_, 58, 64, b0);
+        place(attackerGeneralLabel_, 67, 90, b0);
+        place(attackerEPLabel_, 90, 96, b0);
+        place(defenderSideLabel_, 36, 58, b0 + rowH);
+        place(defenderScoreLabel_, 58, 64, b0 + rowH);
+        place(defenderGeneralLabel_, 67, 90, b0 + rowH);
+        place(defenderEPLabel_, 90, 96, b0 + rowH);
+    } else {
+        place(battleHeadingLabel_, 0, 30, b0);
+        place(battleCountryLabel_, 30, 100, b0);
+        for (int k = 0; k < 2; ++k) {
+            const int y = b0 + (k + 1) * rowH;
+            place(k ? defenderSideLabel_ : attackerSideLabel_, 0, 40, y);
+            place(k ? defenderScoreLabel_ : attackerScoreLabel_, 40, 50, y);
+            place(k ? defenderGeneralLabel_ : attackerGeneralLabel_, 53, 88, y);
+            place(k ? defenderEPLabel_ : attackerEPLabel_, 88, 100, y);
+        }
+    }
+    battleScroll_->setGeometry(b.battleScroll);
+
+    panelArea_->setGeometry(b.extraPanels);
+    panelArea_->setVisible(!b.extraPanels.isEmpty());
+
+    statusTopY_ = b.statusTop;
+    statusHeight_ = b.statusHeight;
+    statusLimit_ = b.statusLimit;
+    statusFallbackX_ = b.map.right() + 1 + px(Margin);
+    placeStatusLabel();
+}
+
+QSize MainWindow::windowSizeFor(double scale, Arrangement arrangement) const
+{
+    const QSize content = mainContentSize(metrics(), scale, arrangement);
+    return {std::max(content.width() - sideCut_, sideMenuButton_->width()), content.height()};
+}
+
+void MainWindow::applyFit(const MainFit& fit)
+{
+    scale_ = fit.scale;
+    arrangement_ = fit.arrangement;
+    placeControls();
+    resize(windowSizeFor(scale_, arrangement_));
+}
+
+QRect MainWindow::availableArea() const
+{
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    return shown ? shown->availableGeometry() : QRect(0, 0, 1920, 1080);
+}
+
+QMargins MainWindow::frameMargins() const
+{
+    // Known once the window is shown; before, a usual title bar and border.
+    if (const QWindow* handle = windowHandle(); handle && isVisible())
+        return handle->frameMargins();
+    if (QGuiApplication::platformName() == QStringLiteral("offscreen"))
+        return {};
+    return {4, 30, 4, 4};
+}
+
+void MainWindow::fitToScreen()
+{
+    const QRect free = availableArea();
+    const QMargins frame = frameMargins();
+    const MainLayoutMetrics m = metrics();
+    const int zoom = program_.preferences().zoomPercent();
+    if (zoom > 0)
+        applyFit({zoom / 100.0, arrangementFor(m, free.size(), frame, zoom / 100.0)});
+    else
+        applyFit(fitMainWindow(m, free.size(), frame, 1.0));
+    // Centred, never with its title bar off the screen.
+    const QSize outer = size().grownBy(frame);
+    move(std::max(free.left(), free.center().x() - outer.width() / 2) + frame.left(),
+         std::max(free.top(), free.center().y() - outer.height() / 2) + frame.top());
+    // The last geometry where it still fits this screen: the window follows its size.
+    const QByteArray kept = program_.preferences().mainWindowGeometry();
+    if (!kept.isEmpty()) {
+        const QRect before = geometry();
+        if (!restoreGeometry(kept) || !free.contains(geometry().marginsAdded(frame)))
+            setGeometry(before);
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (surface_.isNull())
+        return;
+    // A size the layout asked for needs nothing; any other (the frame, the
+    // window system) gets the largest map that fits it.
+    const QSize content = size() + QSize(sideCut_, 0);
+    if (content == mainContentSize(metrics(), scale_, arrangement_))
+        return;
+    const MainFit fit = fitMainWindow(metrics(), content, {}, MaxMapScale);
+    if (fit.scale != scale_ || fit.arrangement != arrangement_) {
+        scale_ = fit.scale;
+        arrangement_ = fit.arrangement;
+        placeControls();
+    }
+}
+
+void MainWindow::zoomBy(int steps)
+{
+    zoomTo(std::round(scale_ * 10.0) / 10.0 + steps * MapScaleStep);
+}
+
+void MainWindow::zoomTo(double scale)
+{
+    if (surface_.isNull())
+        return;
+    const double s = std::clamp(std::round(scale * 10.0) / 10.0, MinMapScale, MaxMapScale);
+    applyFit({s, arrangementFor(metrics(), availableArea().size(), frameMargins(), s)});
+    // Keep the title bar on the screen.
+    const QRect free = availableArea();
+    move(std::clamp(x(), free.left(), std::max(free.left(), free.right() - width())),
+         std::clamp(y(), free.top(), std::max(free.top(), free.bottom() - height())));
+    keepPreferences();
+}
+
+void MainWindow::keepPreferences()
+{
+    Preferences& preferences = program_.preferences();
+    preferences.setZoomPercent(static_cast<int>(std::lround(scale_ * 100)));
+    preferences.setMainWindowGeometry(saveGeometry());
+}
+
+void MainWindow::addPanel(QWidget* panel, int stretch)
+{
+    panelLayout_->addWidget(panel, stretch);
+    panel->show();
+    if (!surface_.isNull())
+        applyFit({scale_, arrangementFor(metrics(), availableArea().size(), frameMargins(), scale_)});
+    else
+        placeControls();
+}
+
+QPushButton* MainWindow::addSideMenuButton(const QString& text, const QString& objectName)
+{
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(objectName);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setVisible(generalsButton_->isVisible() || !isVisible());
+    sideButtons_.push_back(button);
+    placeControls();
+    if (!surface_.isNull())
+        resize(windowSizeFor(scale_, arrangement_).width(), std::max(height(), windowSizeFor(scale_, arrangement_).height()));
+    return button;
+}
+
+void MainWindow::setColourScheme(ColourScheme scheme)
+{
+    scheme_ = scheme;
+    // Painted again at once, also in a paused game.
+    if (surface_.isNull() || !world_.playing)
+        return;
+    surface_.clear();
+    ensureAreas();
+    recolourMap(world_, *this);
+    if (!world_.monthName.empty())
+        drawDate(dateText(world_));
+    mapPicture_->update();
+}
+
+void MainWindow::ensureAreas()
+{
+    // Built once per map, from the seeds of the loaded map data.
+    if (surface_.isNull())
+        return;
+    std::vector<QPoint> seeds;
+    for (int i = 1; i <= std::clamp(world_.countryCount, 0, MaxCountries); ++i)
+        seeds.emplace_back(world_.fillX[static_cast<std::size_t>(i)], world_.fillY[static_cast<std::size_t>(i)]);
+    if (surface_.hasAreas() && seeds == areaSeeds_)
+        return;
+    areaSeeds_ = std::move(seeds);
+    surface_.buildAreas(areaSeeds_);
 }
 
 void MainWindow::mainWindowLoad()
@@ -320,20 +513,15 @@ bool MainWindow::loadMapPicture()
 {
     if (!surface_.load(program_.path(QStringLiteral("cards/Afrika.bmp"))))
         return false;
-    mapPicture_->fitToSurface();
-    layoutAroundMap();
     sideMenuButton_->setText(QStringLiteral("Seitenmenü >"));
-    setFixedHeight(surface_.height() + px(BelowMap));
-    // The width is the design's, side menu open, set once: a restart keeps
-    // whatever the side menu made of it. Centred once its size is known.
+    // Sized and centred once: the design's layout where the screen holds
+    // it, else the largest map that fits. A restart keeps the window's size
+    // and whatever the side menu made of its width.
     if (!widthSet_) {
-        setFixedWidth(px(Margin) + surface_.width() + px(Margin) + px(StripWidth) + px(Margin));
         widthSet_ = true;
-        if (const QScreen* shown = screen()) {
-            const QRect free = shown->availableGeometry();
-            move(std::max(free.left(), free.center().x() - width() / 2),
-                 std::max(free.top(), free.center().y() - height() / 2));
-        }
+        fitToScreen();
+    } else {
+        placeControls();
     }
     return true;
 }
@@ -352,12 +540,18 @@ void MainWindow::recreateSurface()
 void MainWindow::clearMap()
 {
     surface_.clear();
+    ensureAreas();
     mapPicture_->update();
 }
 
 void MainWindow::fillCountry(int x, int y, Rgb colour)
 {
     surface_.fillCountry(x, y, colour);
+}
+
+void MainWindow::paintCountry(int x, int y, const SideStyle& style)
+{
+    surface_.paintCountry(x, y, style);
 }
 
 void MainWindow::drawDate(const std::string& text)
@@ -482,10 +676,26 @@ void MainWindow::showGeneral(int n)
 
 // ---- Map ----
 
+int MainWindow::countryUnder(QPointF position) const
+{
+    const int drawn =
+        surface_.countryAt(static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y())));
+    return drawn != 0 ? drawn : countryAtCell(world_, gridIndex(position.x()), gridIndex(position.y()));
+}
+
 void MainWindow::mapReleased(QPointF position)
 {
     world_.bb = gridIndex(position.x());
     world_.hh = gridIndex(position.y());
+    // The country drawn under the pointer, not the grid cell's, wherever
+    // the pointer is on a country's area: the code under the pointer is
+    // then that of the country's own cell nearest to it.
+    ensureAreas();
+    const int drawn =
+        surface_.countryAt(static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y())));
+    if (drawn != 0)
+        nearestCellOf(world_, drawn, position.x() / GridCellPixels, position.y() / GridCellPixels, world_.bb,
+                      world_.hh);
     const std::string code = cellCode(world_, world_.bb, world_.hh);
 
     const int count = std::clamp(world_.countryCount, 0, MaxCountries);
@@ -505,7 +715,7 @@ void MainWindow::mapReleased(QPointF position)
 
 QString MainWindow::mapToolTip(QPointF position) const
 {
-    const int country = countryAtCell(world_, gridIndex(position.x()), gridIndex(position.y()));
+    const int country = countryUnder(position);
     if (country == 0)
         return {};
     const int holder = world_.countryOwner[static_cast<std::size_t>(country)];
@@ -523,15 +733,20 @@ void MainWindow::toggleSideMenu()
     if (world_.sideMenuClosed) {
         world_.sideMenuClosed = false;
         generalsButton_->setVisible(true);
-        reportButton_->setVisible(true);
-        setFixedWidth(width() + step);
+        for (QPushButton* button : sideButtons_)
+            button->setVisible(true);
+        sideCut_ -= step;
     } else {
         world_.sideMenuClosed = true;
         generalsButton_->setVisible(false);
-        reportButton_->setVisible(false);
-        // Never narrower than the button itself, however often it narrows.
-        setFixedWidth(std::max(width() - step, step));
+        for (QPushButton* button : sideButtons_)
+            button->setVisible(false);
+        sideCut_ += step;
     }
+    // Never narrower than the button itself, however often it narrows.
+    const int content = mainContentSize(metrics(), scale_, arrangement_).width();
+    sideCut_ = std::min(sideCut_, content - step);
+    resize(content - sideCut_, height());
 }
 
 void MainWindow::toggleMode()
@@ -595,6 +810,8 @@ void MainWindow::setVisible(bool visible)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!surface_.isNull() && !closing_)
+        keepPreferences();
     closing_ = true;
     clockTimer_->stop();
     if (event->spontaneous() && !closedByGame_) {

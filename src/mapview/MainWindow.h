@@ -1,17 +1,20 @@
 #pragma once
 
+#include "mapview/MainLayout.h"
 #include "mapview/MapSurface.h"
 #include "simulation/GameView.h"
 
 #include <QPointF>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 class QLabel;
 class QPushButton;
 class QScrollBar;
 class QTimer;
 class QToolButton;
+class QVBoxLayout;
 
 namespace stratagon {
 
@@ -22,6 +25,18 @@ struct WorldState;
 // "Stratagon !": the map, the clock, the panels and the buttons of a game.
 // Its opening routine sets up a new game. Controls carry their names as
 // object names ("statusLabel", "mapPicture", ...).
+//
+// The window fits its screen: at scale 1 it is the design's layout; where
+// that does not fit, the map is shown smaller and the panels may move beside
+// it (MainLayout.h). It can be resized and zoomed (Ctrl + Plus / Minus / 0);
+// scale and geometry are kept in the preferences.
+//
+// Other features plug in without touching the layout:
+// - addPanel(widget, stretch): a panel of their own (a list of battles,
+//   messages); all such panels share one column beside the map, top to
+//   bottom in the order added, and the window makes room for it.
+// - addSideMenuButton(text, name): a button in the side menu under
+//   "Generäle", shown and hidden with it.
 class MainWindow : public QWidget, public GameView {
     Q_OBJECT
 public:
@@ -55,6 +70,27 @@ public:
     int px(int twips) const;
 
     const MapSurface& mapSurface() const { return surface_; }
+    MapView* mapView() const { return mapPicture_; }
+
+    // A further panel in the column beside the map (see above).
+    void addPanel(QWidget* panel, int stretch = 1);
+    // The column that holds the added panels.
+    QWidget* panelArea() const { return panelArea_; }
+    // A further button of the side menu, under "Generäle".
+    QPushButton* addSideMenuButton(const QString& text, const QString& objectName);
+
+    // The map's display scale and the arrangement in force.
+    double mapScale() const { return scale_; }
+    Arrangement arrangement() const { return arrangement_; }
+    // Ctrl + Plus / Minus: one step of 10 %, within 50..200 %; Ctrl + 0: 100 %.
+    void zoomBy(int steps);
+    void zoomTo(double scale);
+
+    // The map's colours; the map is painted again at once.
+    void setColourScheme(ColourScheme scheme);
+
+    // The country drawn under a picture pixel (its area, else its grid cell); 0 for none.
+    int countryUnder(QPointF picturePosition) const;
 
     // GameView
     void showStatusRunning() override;
@@ -64,6 +100,8 @@ public:
     void recreateSurface() override;
     void clearMap() override;
     void fillCountry(int x, int y, Rgb colour) override;
+    void paintCountry(int x, int y, const SideStyle& style) override;
+    ColourScheme colourScheme() const override { return scheme_; }
     void showBattlePanel() override;
     void showInfoPanel() override;
     void drawDate(const std::string& text) override;
@@ -76,12 +114,21 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildControls();
     void mainWindowLoad();
     void placeStatusLabel();
-    void layoutAroundMap();
+    void placeControls();
+    MainLayoutMetrics metrics() const;
+    QSize windowSizeFor(double scale, Arrangement arrangement) const;
+    void applyFit(const MainFit& fit);
+    void fitToScreen();
+    QRect availableArea() const;
+    QMargins frameMargins() const;
+    void keepPreferences();
+    void ensureAreas();
 
     void mapReleased(QPointF position);
     QString mapToolTip(QPointF position) const;
@@ -105,6 +152,15 @@ private:
     bool closedByGame_ = false;
     bool loadFailed_ = false;
     bool widthSet_ = false;
+    double scale_ = 1.0;
+    Arrangement arrangement_ = Arrangement::Below;
+    int sideCut_ = 0;        // how much narrower the window is than its content (side menu)
+    int statusLimit_ = 0;
+    int statusTopY_ = 0;
+    int statusHeight_ = 0;
+    int statusFallbackX_ = 0;
+    ColourScheme scheme_ = ColourScheme::Standard;
+    std::vector<QPoint> areaSeeds_;
 
     QTimer* clockTimer_ = nullptr;
     MapView* mapPicture_ = nullptr;
@@ -119,6 +175,9 @@ private:
     QScrollBar* battleScroll_ = nullptr;
     QLabel* decoration_ = nullptr;
     QWidget* line_ = nullptr;
+    QWidget* panelArea_ = nullptr;
+    QVBoxLayout* panelLayout_ = nullptr;
+    std::vector<QPushButton*> sideButtons_;
 
     // Information panel: captions and values.
     std::array<QLabel*, 6> panelCaptions_{};

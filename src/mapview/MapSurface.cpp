@@ -35,6 +35,9 @@ void MapSurface::setBitmap(const QImage& image)
     // clear is a plain copy.
     bitmap_ = image.convertToFormat(QImage::Format_RGB32);
     surface_ = bitmap_.copy();
+    labels_.clear();
+    areas_.clear();
+    runs_.clear();
 }
 
 void MapSurface::clear()
@@ -48,10 +51,145 @@ void MapSurface::clear()
     // Copy into the surface's own memory: no new image per tick.
     const qsizetype bytes = std::min(bitmap_.sizeInBytes(), surface_.sizeInBytes());
     std::memcpy(surface_.bits(), bitmap_.constBits(), static_cast<std::size_t>(bytes));
+    for (Area& area : areas_) {
+        area.solid = area.bitmapColour;
+        area.known = true;
+    }
 }
 
 void MapSurface::fillCountry(int x, int y, Rgb colour)
 {
+    if (!paintArea(x, y, SideStyle{colour, 0, false, 6}))
+        floodFill(x, y, colour);
+}
+
+void MapSurface::paintCountry(int x, int y, const SideStyle& style)
+{
+    if (!paintArea(x, y, style))
+        floodFill(x, y, style.colour);
+}
+
+int MapSurface::areaAt(int x, int y) const
+{
+    if (labels_.empty() || x < 0 || y < 0 || x >= bitmap_.width() || y >= bitmap_.height())
+        return -1;
+    return static_cast<int>(labels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(bitmap_.width()) +
+                                    static_cast<std::size_t>(x)]) - 1;
+}
+
+int MapSurface::countryAt(int x, int y) const
+{
+    const int a = areaAt(x, y);
+    return a < 0 ? 0 : areas_[static_cast<std::size_t>(a)].country;
+}
+
+bool MapSurface::paintArea(int x, int y, const SideStyle& style)
+{
+    const int a = areaAt(x, y);
+    if (a < 0 || surface_.size() != bitmap_.size())
+        return false;
+    Area& area = areas_[static_cast<std::size_t>(a)];
+    // The fill would cover exactly the area only while it shows one colour
+    // that the flood would follow: its bitmap colour or a solid paint.
+    if (!area.known || area.solid == Striped || surface_.pixel(x, y) != area.solid)
+        return false;
+    const QRgb paint = toQRgb(style.colour);
+    if (!style.striped && paint == area.solid)
+        return true;
+    const QRgb stripes = toQRgb(style.stripes);
+    const int step = std::max(style.stripeStep, 2);
+    uchar* const base = surface_.bits();
+    const qsizetype stride = surface_.bytesPerLine();
+    const Run* const first = runs_.data() + area.firstRun;
+    for (const Run* run = first; run != first + area.runCount; ++run) {
+        QRgb* const line = reinterpret_cast<QRgb*>(base + static_cast<qsizetype>(run->y) * stride);
+        if (!style.striped) {
+            std::fill(line + run->left, line + run->right + 1, paint);
+            continue;
+        }
+        // Diagonal stripes, a third of the period wide.
+        for (int xx = run->left; xx <= run->right; ++xx)
+            line[xx] = (xx + run->y) % step < step / 3 ? stripes : paint;
+    }
+    area.solid = style.striped ? Striped : paint;
+    return true;
+}
+
+void MapSurface::buildAreas(const std::vector<QPoint>& seeds)
+{
+    const int w = bitmap_.width();
+    const int h = bitmap_.height();
+    labels_.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
+    areas_.clear();
+    runs_.clear();
+    if (w == 0 || h == 0)
+        return;
+    const auto label = [&](int xx, int yy) -> uint8_t& {
+        return labels_[static_cast<std::size_t>(yy) * static_cast<std::size_t>(w) + static_cast<std::size_t>(xx)];
+    };
+    const auto line = [&](int yy) { return reinterpret_cast<const QRgb*>(bitmap_.constScanLine(yy)); };
+    std::vector<QPoint> todo;
+    for (std::size_t k = 0; k < seeds.size(); ++k) {
+        const int country = static_cast<int>(k) + 1;
+        const QPoint seed = seeds[k];
+        if (seed.x() < 0 || seed.y() < 0 || seed.x() >= w || seed.y() >= h)
+            continue;
+        if (const uint8_t shared = label(seed.x(), seed.y())) {
+            areas_[shared - 1u].country = 0;  // two seeds in one area: the grid decides
+            continue;
+        }
+        if (areas_.size() >= 254)
+            break;
+        const auto number = static_cast<uint8_t>(areas_.size() + 1);
+        Area area;
+        area.firstRun = static_cast<int>(runs_.size());
+        area.country = country;
+        area.bitmapColour = line(seed.y())[seed.x()];
+        area.solid = area.bitmapColour;
+        const QRgb target = area.bitmapColour;
+        // Scanline fill, 4-connected as the flood fill: each popped point
+        // grows to its whole run, which then seeds the rows above and below.
+        todo.assign(1, seed);
+        while (!todo.empty()) {
+            const QPoint p = todo.back();
+            todo.pop_back();
+            const int yy = p.y();
+            if (label(p.x(), yy) || line(yy)[p.x()] != target)
+                continue;
+            int left = p.x();
+            int right = p.x();
+            while (left > 0 && !label(left - 1, yy) && line(yy)[left - 1] == target)
+                --left;
+            while (right + 1 < w && !label(right + 1, yy) && line(yy)[right + 1] == target)
+                ++right;
+            for (int xx = left; xx <= right; ++xx)
+                label(xx, yy) = number;
+            runs_.push_back({yy, left, right});
+            for (const int ny : {yy - 1, yy + 1}) {
+                if (ny < 0 || ny >= h)
+                    continue;
+                for (int xx = left; xx <= right; ++xx)
+                    if (!label(xx, ny) && line(ny)[xx] == target && (xx == left || label(xx - 1, ny) ||
+                                                                      line(ny)[xx - 1] != target))
+                        todo.emplace_back(xx, ny);
+            }
+        }
+        // Rows in order: the paint then walks the picture top to bottom.
+        std::sort(runs_.begin() + area.firstRun, runs_.end(),
+                  [](const Run& a, const Run& b) { return a.y != b.y ? a.y < b.y : a.left < b.left; });
+        area.runCount = static_cast<int>(runs_.size()) - area.firstRun;
+        areas_.push_back(area);
+    }
+    // What the surface shows now may not be the bitmap.
+    for (Area& area : areas_)
+        area.known = false;
+}
+
+void MapSurface::floodFill(int x, int y, Rgb colour)
+{
+    // A flood may cross into any area: none is known any more until a clear.
+    for (Area& area : areas_)
+        area.known = false;
     const int w = surface_.width();
     const int h = surface_.height();
     if (x < 0 || y < 0 || x >= w || y >= h)

@@ -1,9 +1,12 @@
 #pragma once
 
 // The map picture as the game paints it: the loaded bitmap and one drawing
-// surface over it. Countries are painted by flood fill; a clear copies the
-// bitmap back. Qt GUI only, no widgets: the main window shows surface().
+// surface over it. A clear copies the bitmap back. Countries are painted by
+// flood fill, or, once the areas are known, by writing the area's rows that
+// the same fill found in the plain bitmap. Qt GUI only, no widgets: the main
+// window shows surface().
 
+#include "world/Palette.h"
 #include "world/WorldState.h"
 
 #include <QFont>
@@ -39,6 +42,18 @@ public:
     // Colour of a surface pixel as 0x00BBGGRR; 0 outside the picture.
     Rgb pixel(int x, int y) const;
 
+    // The countries' areas: the region that a fill from each seed covers in
+    // the plain bitmap (seeds[k] is the seed of country k + 1). Made once
+    // per map; afterwards a fill from inside an area that still shows its
+    // bitmap colour, or one solid colour, writes the area's spans.
+    void buildAreas(const std::vector<QPoint>& seeds);
+    bool hasAreas() const { return !labels_.empty(); }
+    // The country whose area holds the pixel; 0 for a border, the sea, a
+    // pixel outside the picture or an area that two seeds share.
+    int countryAt(int x, int y) const;
+    // As fillCountry, with stripes when the style asks for them.
+    void paintCountry(int x, int y, const SideStyle& style);
+
     static QRgb toQRgb(Rgb colour);
     static Rgb fromQRgb(QRgb colour);
 
@@ -50,8 +65,30 @@ private:
         int dy;
     };
 
+    struct Run {
+        int y;
+        int left;
+        int right;
+    };
+    struct Area {
+        int firstRun = 0;
+        int runCount = 0;
+        int country = 0;   // 0 when two seeds share it
+        QRgb bitmapColour = 0;
+        QRgb solid = 0;    // the one colour it shows now
+        bool known = true; // false once a flood fill has run through it
+    };
+    static constexpr QRgb Striped = 0xFFFFFFFFu;  // not a colour of an RGB32 picture
+
+    int areaAt(int x, int y) const;
+    bool paintArea(int x, int y, const SideStyle& style);
+    void floodFill(int x, int y, Rgb colour);
+
     QImage bitmap_;
     QImage surface_;
+    std::vector<uint8_t> labels_;  // area number + 1 per pixel, 0 for none
+    std::vector<Area> areas_;
+    std::vector<Run> runs_;
     std::vector<Span> stack_;  // kept between fills so that a fill allocates nothing
     QFont textFont_;
     int textPointSize_ = 0;

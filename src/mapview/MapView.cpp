@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
+#include <cmath>
 
 namespace stratagon {
 
@@ -15,22 +16,43 @@ MapView::MapView(const MapSurface& surface, QWidget* parent) : QWidget(parent), 
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QSize MapView::scaledSize() const
+{
+    return {std::max(static_cast<int>(std::lround(surface_.width() * scale_)), 1),
+            std::max(static_cast<int>(std::lround(surface_.height() * scale_)), 1)};
+}
+
+void MapView::setScale(double scale)
+{
+    scale_ = scale > 0 ? scale : 1.0;
+    fitToSurface();
+}
+
 void MapView::fitToSurface()
 {
-    setFixedSize(std::max(surface_.width(), 1), std::max(surface_.height(), 1));
+    setFixedSize(scaledSize());
     update();
+}
+
+QPointF MapView::toPicture(QPointF viewPosition) const
+{
+    // Through the view's real size, so that the far edge maps to the far edge.
+    const double sx = width() > 0 && surface_.width() > 0 ? static_cast<double>(surface_.width()) / width() : 1.0;
+    const double sy =
+        height() > 0 && surface_.height() > 0 ? static_cast<double>(surface_.height()) / height() : 1.0;
+    return {viewPosition.x() * sx, viewPosition.y() * sy};
 }
 
 QSize MapView::sizeHint() const
 {
-    return {surface_.width(), surface_.height()};
+    return scaledSize();
 }
 
 bool MapView::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const QString text = toolTipSource_ ? toolTipSource_(QPointF(help->pos())) : QString();
+        const QString text = toolTipSource_ ? toolTipSource_(toPicture(QPointF(help->pos()))) : QString();
         if (text.isEmpty()) {
             QToolTip::hideText();
             event->ignore();
@@ -42,26 +64,34 @@ bool MapView::event(QEvent* event)
     return QWidget::event(event);
 }
 
+const QImage& MapView::displayedPicture(qreal devicePixelRatio)
+{
+    const QImage& picture = surface_.surface();
+    const QSize device(static_cast<int>(std::lround(width() * devicePixelRatio)),
+                       static_cast<int>(std::lround(height() * devicePixelRatio)));
+    if (picture.isNull() || (device.width() >= picture.width() && device.height() >= picture.height()))
+        return picture;
+    return scaler_.scaled(picture, device);
+}
+
 void MapView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QImage& picture = surface_.surface();
-    if (picture.isNull()) {
+    const QImage& shown = displayedPicture(devicePixelRatioF());
+    if (shown.isNull()) {
         painter.fillRect(event->rect(), palette().window());
         return;
     }
-    // The target rectangle is the picture's pixel size in device-independent
-    // pixels, whatever ratio the image carries: on a HiDPI screen every
-    // picture pixel becomes a block of whole device pixels, never a blur.
-    if (picture.size() != size())
-        painter.fillRect(rect(), palette().window());
+    // Larger than the picture: every picture pixel becomes a block of
+    // device pixels, never a blur. Smaller: the averaged copy, one of its
+    // pixels to one device pixel.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(0, 0, picture.width(), picture.height()), picture);
+    painter.drawImage(rect(), shown);
 }
 
 void MapView::mouseReleaseEvent(QMouseEvent* event)
 {
-    emit released(event->position());
+    emit released(toPicture(event->position()));
     event->accept();
 }
 

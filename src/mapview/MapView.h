@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mapview/AreaScaler.h"
+
 #include <QPointF>
 #include <QString>
 #include <QWidget>
@@ -9,17 +11,30 @@ namespace stratagon {
 
 class MapSurface;
 
-// Shows the map surface at its own pixel size, one picture pixel to one
-// device-independent pixel, and reports where the pointer was released.
+// Shows the map surface at a display scale and reports where the pointer
+// was released, in picture pixels. The game paints the surface at its own
+// pixel size; only the display scales: smaller by area averaging, so that
+// border lines stay visible, larger by whole picture pixels, so that it
+// stays sharp at whole-number device pixel ratios.
 class MapView : public QWidget {
     Q_OBJECT
 public:
     explicit MapView(const MapSurface& surface, QWidget* parent = nullptr);
 
-    // Sizes the view to the picture.
+    // Sizes the view to the picture at the given display scale (1 = one
+    // picture pixel to one device-independent pixel).
+    void setScale(double scale);
+    double scale() const { return scale_; }
+    // Sizes the view to the picture at the current scale.
     void fitToSurface();
+    // A position on the view in picture pixels.
+    QPointF toPicture(QPointF viewPosition) const;
     // The tooltip text for a position on the picture; empty for none.
     void setToolTipSource(std::function<QString(QPointF)> source) { toolTipSource_ = std::move(source); }
+
+    // The picture as the view shows it on a screen with the given device
+    // pixel ratio: averaged down when it is shown smaller, else the surface.
+    const QImage& displayedPicture(qreal devicePixelRatio);
 
     QSize sizeHint() const override;
 
@@ -33,7 +48,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QSize scaledSize() const;
+
     const MapSurface& surface_;
+    double scale_ = 1.0;
+    AreaScaler scaler_;
     std::function<QString(QPointF)> toolTipSource_;
 };
 

@@ -179,14 +179,22 @@ std::string dateText(const WorldState& world)
 
 void recolourMap(const WorldState& world, GameView& view)
 {
+    const ColourScheme scheme = view.colourScheme();
+    const int opponents = std::clamp(world.sideMax, 1, static_cast<int>(world.side.size()) - 1);
     for (int i = 1; i <= countryLimit(world); ++i) {
         const int o = world.countryOwner[i];
         if (o == 0)
             continue;
+        // The player first: when he is also side 1, his countries are his colour.
+        int sideNumber = -1;
         if (o == world.side[0])
-            view.fillCountry(world.fillX[i], world.fillY[i], PlayerColour);
-        else if (o == world.side[1])
-            view.fillCountry(world.fillX[i], world.fillY[i], OpponentColour);
+            sideNumber = 0;
+        else
+            for (int s = 1; s <= opponents && sideNumber < 0; ++s)
+                if (o == world.side[static_cast<std::size_t>(s)])
+                    sideNumber = s;
+        if (sideNumber >= 0)
+            view.paintCountry(world.fillX[i], world.fillY[i], sideStyle(scheme, sideNumber));
     }
 }
 

@@ -38,7 +38,8 @@ void fillPanelValues(WorldState& world, int h);
 // "Januar 2000"
 std::string dateText(const WorldState& world);
 
-// Paints every country of side(0) red and of side(1) green through the view.
+// Paints every country of side(0) in the player's colour and of side(1..sideMax)
+// in its opponent's colour, in the view's colour scheme.
 void recolourMap(const WorldState& world, GameView& view);
 
 }  // namespace stratagon

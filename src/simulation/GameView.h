@@ -4,6 +4,7 @@
 // where the game shows something; the window implements it, tests and
 // benchmarks use the do-nothing defaults or record the calls.
 
+#include "world/Palette.h"
 #include "world/WorldState.h"
 
 #include <string>
@@ -24,6 +25,10 @@ public:
     // Clock tick
     virtual void clearMap() {}                         // back to the plain bitmap
     virtual void fillCountry(int /*x*/, int /*y*/, Rgb /*colour*/) {}
+    // A side's country in its style; a plain fill unless the view draws stripes.
+    virtual void paintCountry(int x, int y, const SideStyle& style) { fillCountry(x, y, style.colour); }
+    // The colour scheme the player chose for the map.
+    virtual ColourScheme colourScheme() const { return ColourScheme::Standard; }
     virtual void showBattlePanel() {}
     virtual void showInfoPanel() {}                    // the tick's refresh: general at the scroll bar
     virtual void drawDate(const std::string& /*text*/) {}

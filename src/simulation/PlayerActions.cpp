@@ -18,6 +18,29 @@ int countryAtCell(const WorldState& world, int column, int row)
     return codeToCountry(world, code);
 }
 
+bool nearestCellOf(const WorldState& world, int country, double cellX, double cellY, int& column, int& row)
+{
+    if (!validCountry(world, country) || world.countryCode[country].size() != 1)
+        return false;
+    const char code = world.countryCode[country][0];
+    double best = -1;
+    const int columns = std::clamp(world.gridColumns, 0, MaxGridSize);
+    const int rows = std::clamp(world.gridRows, 0, MaxGridSize);
+    for (int c = 1; c <= columns; ++c)
+        for (int r = 1; r <= rows; ++r) {
+            if (world.gridCell[c][r] != code)
+                continue;
+            const double dx = c - 0.5 - cellX;
+            const double dy = r - 0.5 - cellY;
+            if (best < 0 || dx * dx + dy * dy < best) {
+                best = dx * dx + dy * dy;
+                column = c;
+                row = r;
+            }
+        }
+    return best >= 0;
+}
+
 bool attackableCode(const WorldState& world, const std::string& code)
 {
     // An empty code is no country; it would otherwise match every neighbour

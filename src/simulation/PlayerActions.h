@@ -12,6 +12,11 @@ namespace stratagon {
 // A click on grid cell (column, row): the country under it, 0 for none.
 int countryAtCell(const WorldState& world, int column, int row);
 
+// The grid cell of country k nearest to a point given in cells (column and
+// row from 0, fractional); false, and column and row unchanged, when the
+// country has no cell.
+bool nearestCellOf(const WorldState& world, int country, double cellX, double cellY, int& column, int& row);
+
 // The attack check of a map click in battle mode, on the code under the
 // pointer: a neighbour of a country the player holds, not his own, not a
 // country whose index is a side in a battle with the player.

@@ -4,12 +4,12 @@
 // window size, the chosen map), in one INI file whose path AppPaths gives.
 // Read on every call and written at once, so every window sees one state.
 
+#include "world/Palette.h"
+
 #include <QByteArray>
 #include <QString>
 
 namespace stratagon {
-
-enum class ColourScheme { Standard, ColourBlind };
 
 class Preferences {
 public:

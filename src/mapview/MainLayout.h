@@ -1,0 +1,76 @@
+#pragma once
+
+// Where the main window's controls go, as plain geometry so that the fit to
+// a screen can be checked without one. Lengths of the design are in twips;
+// the map is its picture's pixel size times the display scale.
+//
+// Two arrangements:
+// - Below: the design's own layout, information and battle panels under the
+//   map, the side menu right of it. At scale 1 this is the window as designed.
+// - Beside: for screens too low for that: the panels in a column right of the
+//   map (left of the side menu), so the map can be as high as the screen.
+// Panels added by other features (addPanel) get a column of their own beside
+// the map in Below, and the rest of the panel column in Beside.
+
+#include <QMargins>
+#include <QRect>
+#include <QSize>
+#include <vector>
+
+namespace stratagon {
+
+enum class Arrangement { Below, Beside };
+
+constexpr double MinMapScale = 0.5;
+constexpr double MaxMapScale = 2.0;
+constexpr double MapScaleStep = 0.1;
+
+struct MainLayoutMetrics {
+    QSize map;                  // the picture's pixel size
+    double twipsPerPixel = 15.0;
+    bool extraPanels = false;   // panels added with addPanel
+    int sideButtons = 0;        // side-menu buttons added under "Generäle"
+};
+
+struct MainFit {
+    double scale = 1.0;
+    Arrangement arrangement = Arrangement::Below;
+
+    bool operator==(const MainFit&) const = default;
+};
+
+// The window's inner size with the side menu open.
+QSize mainContentSize(const MainLayoutMetrics& metrics, double scale, Arrangement arrangement);
+
+// The largest scale up to maxScale at which the window fits `available` (a
+// screen's available area, frame included: pass the frame's margins); the
+// design's arrangement wherever it reaches that scale, else the one that
+// shows the larger map. Never below MinMapScale.
+MainFit fitMainWindow(const MainLayoutMetrics& metrics, QSize available, QMargins frame, double maxScale);
+
+// For a scale the player chose: Below where it fits, else Beside.
+Arrangement arrangementFor(const MainLayoutMetrics& metrics, QSize available, QMargins frame, double scale);
+
+// Every box of the layout, in window pixels.
+struct MainBoxes {
+    QRect map;
+    QRect optionsButton;
+    QRect sideMenuButton;
+    QRect generalsButton;
+    std::vector<QRect> sideButtons;
+    QRect modeButton;
+    QRect pauseButton;
+    QRect decoration;
+    QRect infoPanel;     // the six rows of captions and values
+    QRect generalScroll;
+    QRect line;
+    QRect battlePanel;   // its rows; the scroll bar below
+    QRect battleScroll;
+    QRect extraPanels;   // empty when there are none
+    int statusTop = 0;
+    int statusHeight = 0;
+    int statusLimit = 0; // the status label must end left of this
+};
+MainBoxes mainBoxes(const MainLayoutMetrics& metrics, double scale, Arrangement arrangement);
+
+}  // namespace stratagon
