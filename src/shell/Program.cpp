@@ -105,7 +105,14 @@ RanksWindow* Program::ranksWindow() const { return openWindow(ranks_); }
 DeployWindow* Program::deployWindow() const { return openWindow(deploy_); }
 ReportWindow* Program::reportWindow() const { return openWindow(report_); }
 
-MainWindow* Program::showMainWindow() { return show(mainWindow_); }
+MainWindow* Program::showMainWindow()
+{
+    // The last game's summary does not stand over the next game.
+    if (!openWindow(mainWindow_))
+        if (ReportWindow* report = openWindow(report_))
+            report->close();
+    return show(mainWindow_);
+}
 OptionsMenuWindow* Program::showOptionsMenu() { return show(optionsMenu_); }
 NewGameWindow* Program::showNewGame() { return show(newGame_); }
 SettingsWindow* Program::showSettings() { return show(settings_); }
