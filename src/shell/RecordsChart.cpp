@@ -16,12 +16,10 @@ QColor fromRgb(Rgb c)
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 
-// Opponents past the first are not painted on the map; their lines still
-// need colours apart from the others.
-const QColor MoreOpponents[] = {QColor(90, 170, 255), QColor(255, 170, 0), QColor(235, 100, 235),
-                                QColor(0, 220, 220)};
-// Dark, so that the map's pure red and green both stand out.
-const QColor Background(28, 34, 30);
+bool light(ColourScheme scheme)
+{
+    return scheme == ColourScheme::ColourBlind;
+}
 
 // The smallest of 1, 2, 5, 10, 20, 50, ... that leaves at most `most` steps over `range`.
 int roundStep(int range, int most)
@@ -35,57 +33,66 @@ int roundStep(int range, int most)
 
 struct Series {
     QString name;
-    QColor colour;
     int side;  // place in the side table, -1 for the unheld countries
 };
 
 }  // namespace
 
-RecordsChart::RecordsChart(const WorldState& world, QWidget* parent) : QWidget(parent), world_(world)
+RecordsChart::RecordsChart(const WorldState& world, ColourScheme scheme, QWidget* parent)
+    : QWidget(parent), world_(world), scheme_(scheme)
 {
     setObjectName(QStringLiteral("recordsChart"));
 }
 
-QColor RecordsChart::lineColour(int side)
+QColor RecordsChart::background(ColourScheme scheme)
+{
+    // Dark under the standard scheme's pure red and green, light under the
+    // other's dark colours.
+    return light(scheme) ? QColor(246, 246, 240) : QColor(28, 34, 30);
+}
+
+QPen RecordsChart::linePen(ColourScheme scheme, int side)
 {
     if (side < 0)
-        return QColor(175, 175, 175);
-    if (side == 0)
-        return fromRgb(PlayerColour);
-    if (side == 1)
-        return fromRgb(OpponentColour);
-    return MoreOpponents[(side - 2) % std::size(MoreOpponents)];
+        return QPen(light(scheme) ? QColor(140, 140, 140) : QColor(175, 175, 175), 2.0, Qt::DotLine);
+    QPen pen(fromRgb(sideColour(scheme, side)), side == 0 ? 3.0 : 2.0, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+    // As the map's stripes, dashes tell the opponents from the player
+    // without any colour.
+    if (light(scheme) && side > 0)
+        pen.setDashPattern({4.0 + side, 2.0 + side % 3});
+    return pen;
 }
 
 void RecordsChart::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), Background);
+    p.fillRect(rect(), background(scheme_));
+    const QColor ink = light(scheme_) ? Qt::black : Qt::white;
     const QFontMetrics fm = p.fontMetrics();
     const GameRecords& r = world_.records;
 
-    std::vector<Series> series{{QStringLiteral("Unabhängige Länder"), lineColour(-1), -1}};
+    std::vector<Series> series{{QStringLiteral("Unabhängige Länder"), -1}};
     const int sides = std::clamp(world_.sideMax, 0, RecordedSides - 1);
     for (int s = sides; s >= 0; --s) {
         const int country = world_.side[s];
         const QString name = validSideIndex(country) ? qs(world_.countryName[country]) : QString();
-        series.push_back({s == 0 ? QStringLiteral("Du (%1)").arg(name) : name, lineColour(s), s});
+        series.push_back({s == 0 ? QStringLiteral("Du (%1)").arg(name) : name, s});
     }
 
     // Legend, the player first.
     const int pad = 10;
     int x = pad;
-    p.setPen(Qt::white);
+    p.setPen(ink);
     p.drawText(x, pad + fm.ascent(), QStringLiteral("Länder"));
     x += fm.horizontalAdvance(QStringLiteral("Länder")) + 3 * pad;
     for (auto it = series.rbegin(); it != series.rend(); ++it) {
-        p.setPen(QPen(it->colour, 3));
+        p.setPen(linePen(scheme_, it->side));
         const int mid = pad + fm.height() / 2;
-        p.drawLine(x, mid, x + 18, mid);
-        p.setPen(Qt::white);
-        p.drawText(x + 24, pad + fm.ascent(), it->name);
-        x += 24 + fm.horizontalAdvance(it->name) + 2 * pad;
+        p.drawLine(x, mid, x + 26, mid);
+        p.setPen(ink);
+        p.drawText(x + 32, pad + fm.ascent(), it->name);
+        x += 32 + fm.horizontalAdvance(it->name) + 2 * pad;
     }
 
     const int most = std::max(std::clamp(world_.countryCount, 0, MaxCountries), 1);
@@ -96,12 +103,13 @@ void RecordsChart::paintEvent(QPaintEvent*)
     const auto yOf = [&](int count) { return plot.bottom() - double(count) * plot.height() / most; };
 
     // Country counts up the side.
-    const QColor grid(255, 255, 255, 45);
+    QColor grid = ink;
+    grid.setAlpha(45);
     const int yStep = roundStep(most, plot.height() / (2 * fm.height()));
     for (int v = 0; v <= most; v += yStep) {
         p.setPen(grid);
         p.drawLine(QPointF(plot.left(), yOf(v)), QPointF(plot.right(), yOf(v)));
-        p.setPen(Qt::white);
+        p.setPen(ink);
         p.drawText(QRectF(0, yOf(v) - fm.height() / 2.0, plot.left() - pad / 2.0, fm.height()),
                    Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
     }
@@ -120,7 +128,7 @@ void RecordsChart::paintEvent(QPaintEvent*)
             continue;
         p.setPen(grid);
         p.drawLine(QPointF(xOf(i), plot.top()), QPointF(xOf(i), plot.bottom()));
-        p.setPen(Qt::white);
+        p.setPen(ink);
         const QString year = QString::number(m.year);
         const double w = fm.horizontalAdvance(year);
         p.drawText(QPointF(std::clamp(xOf(i) - w / 2, 0.0, width() - w), plot.bottom() + pad / 2.0 + fm.ascent()),
@@ -135,7 +143,7 @@ void RecordsChart::paintEvent(QPaintEvent*)
             const QPointF at(xOf(i), yOf(s.side < 0 ? m.passive : m.held[static_cast<std::size_t>(s.side)]));
             i == 0 ? path.moveTo(at) : path.lineTo(at);
         }
-        p.setPen(QPen(s.colour, s.side == 0 ? 3.0 : 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(linePen(scheme_, s.side));
         if (n == 1)
             p.drawPoint(path.currentPosition());
         else

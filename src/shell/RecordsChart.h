@@ -1,6 +1,9 @@
 #pragma once
 
+#include "world/Palette.h"
+
 #include <QColor>
+#include <QPen>
 #include <QWidget>
 
 namespace stratagon {
@@ -8,15 +11,17 @@ namespace stratagon {
 struct WorldState;
 
 // Countries held over the game: one line per side in play, in its map
-// colour, and one for the countries no side holds; game years along the
-// bottom. Painted from the world's records each time it is shown.
+// colour of the scheme the player chose, and one for the countries no side
+// holds; game years along the bottom. Painted from the world's records each
+// time it is shown.
 class RecordsChart : public QWidget {
     Q_OBJECT
 public:
-    explicit RecordsChart(const WorldState& world, QWidget* parent = nullptr);
+    RecordsChart(const WorldState& world, ColourScheme scheme, QWidget* parent = nullptr);
 
     // The line of side place s (0 the player), or of the unheld countries (-1).
-    static QColor lineColour(int side);
+    static QPen linePen(ColourScheme scheme, int side);
+    static QColor background(ColourScheme scheme);
 
     QSize sizeHint() const override { return {760, 330}; }
     QSize minimumSizeHint() const override { return {420, 220}; }
@@ -26,6 +31,7 @@ protected:
 
 private:
     const WorldState& world_;
+    ColourScheme scheme_;
 };
 
 }  // namespace stratagon

@@ -139,7 +139,7 @@ ReportWindow::ReportWindow(Program& program) : program_(program)
 
     auto* contentLayout = new QVBoxLayout(content_);
     contentLayout->addWidget(heading);
-    contentLayout->addWidget(new RecordsChart(world, content_), 1);
+    contentLayout->addWidget(new RecordsChart(world, program_.preferences().colourScheme(), content_), 1);
     contentLayout->addLayout(figures);
 
     auto* save = new QPushButton(QStringLiteral("Bild speichern"), this);

@@ -39,30 +39,36 @@ struct Line {
 Line lineOf(const QImage& image, QColor colour)
 {
     Line line;
+    const auto near = [&](QColor c) {
+        return std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) + std::abs(c.blue() - colour.blue()) < 30;
+    };
     for (int y = image.height() - 1; y >= 0; --y)
         for (const auto& [x, top] : {std::pair(image.width() / 8, &line.left), std::pair(image.width() * 7 / 8, &line.right)})
-            for (int dx = -3; dx <= 3; ++dx)
-                if (image.pixelColor(x + dx, y) == colour)
+            for (int dx = -6; dx <= 6; ++dx)
+                if (near(image.pixelColor(x + dx, y)))
                     *top = y;
     return line;
 }
 
 }  // namespace
 
-TEST(RecordsChart, OneLineAPieceInTheSidesMapColoursRisingWithTheirCountries)
+TEST(RecordsChart, OneLineAPieceInTheSidesMapColoursOfEitherSchemeRisingWithTheirCountries)
 {
     auto w = std::make_unique<WorldState>();
     twoYears(*w);
-    RecordsChart chart(*w);
-    chart.resize(600, 300);
-    const QImage image = chart.grab().toImage();
-    const Line player = lineOf(image, QColor(255, 0, 0)), opponent = lineOf(image, QColor(0, 255, 0)),
-               free = lineOf(image, RecordsChart::lineColour(-1));
-    // Higher on the right (a smaller row) when more countries are held; the unheld ones fall.
-    EXPECT_TRUE(player.left > 0 && player.right > 0 && player.right < player.left) << player.left << " " << player.right;
-    EXPECT_TRUE(opponent.left > 0 && opponent.right < opponent.left) << opponent.left << " " << opponent.right;
-    EXPECT_TRUE(free.left > 0 && free.right > free.left) << free.left << " " << free.right;
-    EXPECT_NE(RecordsChart::lineColour(2), RecordsChart::lineColour(3));
+    for (const ColourScheme scheme : {ColourScheme::Standard, ColourScheme::ColourBlind}) {
+        SCOPED_TRACE(int(scheme));
+        RecordsChart chart(*w, scheme);
+        chart.resize(600, 300);
+        const QImage image = chart.grab().toImage();
+        EXPECT_EQ(image.pixelColor(2, image.height() - 2), RecordsChart::background(scheme));
+        const auto line = [&](int side) { return lineOf(image, RecordsChart::linePen(scheme, side).color()); };
+        const Line player = line(0), opponent = line(1), free = line(-1);
+        // Higher on the right (a smaller row) when more countries are held; the unheld ones fall.
+        EXPECT_TRUE(player.left > 0 && player.right > 0 && player.right < player.left) << player.left << " " << player.right;
+        EXPECT_TRUE(opponent.left > 0 && opponent.right < opponent.left) << opponent.left << " " << opponent.right;
+        EXPECT_TRUE(free.left > 0 && free.right > free.left) << free.left << " " << free.right;
+    }
 }
 
 TEST(ReportWindow, FiguresInGerman)
