@@ -1,6 +1,7 @@
 #include "simulation/Battle.h"
 
 #include "simulation/Records.h"
+#include "simulation/Events.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -44,9 +45,11 @@ void addEP(WorldState& w, int side, int slot, int32_t amount)
 {
     if (!validGeneral(side, slot))
         return;
-    const int64_t sum = int64_t{w.generalEP[side][slot]} + amount;
+    const int32_t before = w.generalEP[side][slot];
+    const int64_t sum = int64_t{before} + amount;
     w.generalEP[side][slot] =
         static_cast<int32_t>(std::min<int64_t>(sum, std::numeric_limits<int32_t>::max()));
+    notePromotion(w, side, slot, before);
 }
 
 int16_t saturate16(int64_t value)
@@ -161,6 +164,7 @@ void battleStep(WorldState& world, RandomSource& random)
         recordBattleEnded(w, country, attacker, defender, winner);
         if (validSideIndex(country))
             w.countryOwner[country] = winner;
+        noteBattleEnded(w, k, winner);
         if (defenderWins)
             addEP(w, defender, defenderGeneral, 5);
         else
@@ -189,6 +193,7 @@ int openBattle(WorldState& world, int country, int attacker, int attackerGeneral
     w.generalStatus[attacker][attackerGeneral] = InBattle;
     w.generalStatus[defender][defenderGeneral] = InBattle;
     recordBattleOpened(w, attacker, defender);
+    noteBattleOpened(w, k);
     return k;
 }
 

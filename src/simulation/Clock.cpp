@@ -2,6 +2,7 @@
 
 #include "simulation/Battle.h"
 #include "simulation/EndOfGame.h"
+#include "simulation/Events.h"
 #include "simulation/Opponent.h"
 #include "simulation/Records.h"
 
@@ -131,8 +132,10 @@ void trainGenerals(WorldState& world, RandomSource& random, int country)
         if (world.generalStatus[country][j] != Training)
             continue;
         int32_t& ep = world.generalEP[country][j];
-        if (random.draw(16) == 0 && ep < std::numeric_limits<int32_t>::max())
+        if (random.draw(16) == 0 && ep < std::numeric_limits<int32_t>::max()) {
             ++ep;
+            notePromotion(world, country, j, ep - 1);
+        }
     }
 }
 

@@ -3,6 +3,8 @@
 #include "simulation/Clock.h"
 #include "simulation/EndOfGame.h"
 #include "simulation/Records.h"
+#include "simulation/Opponents.h"
+#include "simulation/Pace.h"
 #include "world/MapLoader.h"
 
 #include <algorithm>
@@ -16,6 +18,7 @@ bool startGame(WorldState& world, RandomSource& random, GameView& view, const st
 {
     WorldState& w = world;
     w.r = 1;
+    w.events.clear();
     view.showStatusRunning();
     w.playing = true;
     w.shownCountry = w.side[0];
@@ -27,7 +30,7 @@ bool startGame(WorldState& world, RandomSource& random, GameView& view, const st
         return false;
     }
     // A damaged setting must not give a timer that never waits.
-    view.startClock(std::max(w.monthInterval / 4, 1));
+    view.startClock(tickPeriodMs(w));
     w.year = 2000;
     w.month = 0;
     w.tickCount = 3;
@@ -52,9 +55,13 @@ bool startGame(WorldState& world, RandomSource& random, GameView& view, const st
     }
     if (validSideIndex(w.side[0]))
         w.countryKind[w.side[0]] = KindPlayer;
-    w.countryKind[9] = KindOpponent;
-    w.side[1] = 9;
-    w.sideMax = 1;
+    // The computer never plays the player's own country.
+    w.side[1] = 0;
+    w.sideMax = 0;
+    for (const int opponent : chooseOpponents(w, w.side[0], 1)) {
+        w.countryKind[opponent] = KindOpponent;
+        w.side[++w.sideMax] = opponent;
+    }
     for (int s = 0; s <= countries; ++s)
         for (int slot = 1; slot <= 5; ++slot)
             w.generalStatus[s][slot] = Training;

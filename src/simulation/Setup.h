@@ -11,7 +11,8 @@ namespace stratagon {
 extern const char* const MissingMapPictureMessage;
 
 // The game set-up: a fresh game on the map at mapPath, the player on side(0),
-// the opponent on country 9; the window's steps go through the view, and a
+// the opponent chosen by chooseOpponents
+// (country 9 unless that is the player's); the window's steps go through the view, and a
 // rejected map file is reported through view.showMessage and played on.
 // Returns false, with playing false and after telling the player, when the
 // map picture cannot be loaded, and also when the position just set up is

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 
 namespace stratagon {
@@ -49,6 +50,27 @@ struct PlayerBattleEntry {
 
     bool operator==(const PlayerBattleEntry&) const = default;
 };
+
+// What the messages panel reports. The rules record them as they happen.
+enum class EventKind : int16_t {
+    BattleOpened,   // the player attacks
+    BattleWon,      // a battle of the player's ends in his favour
+    BattleLost,     // ... or against him
+    Threat,         // the opponent attacks one of the player's countries
+    CountryTaken,   // a country changes hands in a battle without the player
+    Promotion,      // one of the player's generals reaches a new rank
+};
+
+struct GameEvent {
+    EventKind kind = EventKind::BattleOpened;
+    int32_t year = 0;
+    int32_t month = 0;
+    std::string text;
+
+    bool operator==(const GameEvent&) const = default;
+};
+
+constexpr int MaxEvents = 200;  // the log keeps the latest lines of a game
 
 struct WorldState {
     // Settings (game.dat)
@@ -124,6 +146,10 @@ struct WorldState {
 
     // The game's story for its summary.
     GameRecords records;
+    // Messages of this game, oldest first, at most MaxEvents.
+    std::deque<GameEvent> events;
+    // The pace as a step of PaceSteps (simulation/Pace.h); not part of game.dat.
+    int32_t paceStep = 1;
 
     bool operator==(const WorldState&) const = default;
 };

@@ -7,6 +7,7 @@
 #include "simulation/Battle.h"
 #include "simulation/Clock.h"
 #include "simulation/EndOfGame.h"
+#include "simulation/Opponents.h"
 #include "simulation/Setup.h"
 #include "world/MapLoader.h"
 
@@ -138,9 +139,11 @@ TEST(GameSetUp, StepsInOrderLeaveAFreshGameAndReportWhatIsMissing)
     ASSERT_TRUE(s.start());
     EXPECT_EQ(row(w.battleCount, w.countryOwner[2], w.generalCount[1], w.battleMode, w.playing), "0|2|2|1|1");
 
-    NewGame nine(9);  // the player on the opponent's country is painted red
+    NewGame nine(9);  // the player on country 9 is played by him, against another country
     ASSERT_TRUE(nine.start());
-    EXPECT_EQ(row(nine.w->countryKind[9], nine.view.calls.back()), row(KindOpponent, "fill|210|40|red"));
+    const int other = chooseOpponents(*nine.w, 9, 1).at(0);
+    EXPECT_EQ(row(nine.w->countryKind[9], nine.w->side[1], nine.w->countryKind[other], nine.w->sideMax),
+              row(KindPlayer, other, KindOpponent, 1));
 
     NewGame bare;  // without its picture nothing is loaded, no clock started
     bare.view.pictureLoads = false;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+
+namespace stratagon {
+
+// The chance (0..1) that an attacker whose general has attackerEP wins a
+// battle opened at 20 : 80 against a general with defenderEP, under the
+// battle step's own rules (both draws in 0..4, the 16-bit difference, its
+// tenth off the defender's score, a side past 100 wins).
+//
+// The defender's score is the whole state of a battle, and it has only 101
+// values before one side wins; so rather than playing the battle out many
+// times, the chance is solved exactly over those values: the same number a
+// countless number of plays would give, in well under a millisecond. A
+// battle that can never end (both generals too weak to move the score)
+// counts as not won.
+double attackChance(int32_t attackerEP, int32_t defenderEP);
+
+}  // namespace stratagon
