@@ -4,6 +4,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "shell/Program.h"
+#include "simulation/Battle.h"
+#include "simulation/Odds.h"
 #include "simulation/PlayerActions.h"
 #include "world/Ranks.h"
 #include "world/WorldState.h"
@@ -11,6 +13,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -29,6 +32,37 @@ void setReadiness(QLabel* label, const QString& text, Qt::GlobalColor colour)
     label->setPalette(palette);
 }
 
+QString targetText(const WorldState& world, int target)
+{
+    if (!validCountry(world, target))
+        return QStringLiteral("Ziel : -");
+    const int holder = world.countryOwner[target];
+    QString text = QStringLiteral("Ziel : ") + qs(world.countryName[target]);
+    if (validSideIndex(holder) && holder != target)
+        text += QStringLiteral(", gehalten von ") + qs(world.countryName[holder]);
+    return text;
+}
+
+// The general who would defend: the holder's best one not in battle, as the
+// attack will pick him; none leaves the country to the stand-in slot 0.
+int defendingGeneral(const WorldState& world, int target)
+{
+    if (!validCountry(world, target) || !validSideIndex(world.countryOwner[target]))
+        return 0;
+    return bestGeneral(world, world.countryOwner[target]);
+}
+
+QString defenderText(const WorldState& world, int target)
+{
+    const int slot = defendingGeneral(world, target);
+    if (slot == 0)
+        return QStringLiteral("Verteidiger : kein General bereit");
+    const int holder = world.countryOwner[target];
+    const int32_t ep = world.generalEP[holder][slot];
+    return QStringLiteral("Verteidiger : %1, %2, %3 EP")
+        .arg(qs(world.generalName[holder][slot]), qs(rankName(ep)), QString::number(ep));
+}
+
 }  // namespace
 
 DeployWindow::DeployWindow(Program& program) : program_(program)
@@ -40,9 +74,18 @@ DeployWindow::DeployWindow(Program& program) : program_(program)
         QStringLiteral("Wählen sie aus welcher General für das Ziel eingesetzt werden soll :"), this);
     prompt->setWordWrap(true);
 
+    const WorldState& world = program_.world;
+    target_ = countryAtCell(world, world.bb, world.hh);
+    auto* targetLabel = new QLabel(targetText(world, target_), this);
+    targetLabel->setObjectName(QStringLiteral("targetLabel"));
+    QFont targetFont = targetLabel->font();
+    targetFont.setBold(true);
+    targetLabel->setFont(targetFont);
+    auto* defenderLabel = new QLabel(defenderText(world, target_), this);
+    defenderLabel->setObjectName(QStringLiteral("defenderLabel"));
+
     generalList_ = new QListWidget(this);
     generalList_->setObjectName(QStringLiteral("generalList"));
-    const WorldState& world = program_.world;
     const int player = world.side[0];
     if (validSideIndex(player)) {
         const int count = std::clamp(world.generalCount[static_cast<std::size_t>(player)], 0, MaxGenerals);
@@ -54,6 +97,10 @@ DeployWindow::DeployWindow(Program& program) : program_(program)
         const QList<QListWidgetItem*> selected = generalList_->selectedItems();
         if (!selected.isEmpty())
             chooseGeneral(generalList_->row(selected.first()));
+    });
+    connect(generalList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        chooseGeneral(generalList_->row(item));
+        attack();
     });
 
     epLabel_ = new QLabel(QStringLiteral("-"), this);
@@ -68,6 +115,9 @@ DeployWindow::DeployWindow(Program& program) : program_(program)
     setReadiness(readinessLabel_, QStringLiteral("N.A."), Qt::red);
     taskLabel_ = new QLabel(QStringLiteral("-"), this);
     taskLabel_->setObjectName(QStringLiteral("taskLabel"));
+    chanceLabel_ = new QLabel(QStringLiteral("-"), this);
+    chanceLabel_->setObjectName(QStringLiteral("chanceLabel"));
+    chanceLabel_->setFont(bold);
 
     auto* values = new QGridLayout;
     values->addWidget(new QLabel(QStringLiteral("Erfahrungspunkte : "), this), 0, 0);
@@ -78,6 +128,8 @@ DeployWindow::DeployWindow(Program& program) : program_(program)
     values->addWidget(readinessLabel_, 2, 1);
     values->addWidget(new QLabel(QStringLiteral("Aufgabe :"), this), 3, 0);
     values->addWidget(taskLabel_, 3, 1);
+    values->addWidget(new QLabel(QStringLiteral("Siegchance :"), this), 4, 0);
+    values->addWidget(chanceLabel_, 4, 1);
     values->setColumnStretch(1, 1);
 
     attackButton_ = new QPushButton(QStringLiteral("Land angreifen"), this);
@@ -93,11 +145,13 @@ DeployWindow::DeployWindow(Program& program) : program_(program)
     buttons->addWidget(cancelButton_);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(targetLabel);
+    layout->addWidget(defenderLabel);
     layout->addWidget(prompt);
     layout->addWidget(generalList_, 1);
     layout->addLayout(values);
     layout->addLayout(buttons);
-    resize(360, 380);
+    resize(380, 440);
     if (MainWindow* main = program_.mainWindow())
         move(main->geometry().center() - rect().center());
 }
@@ -121,12 +175,23 @@ void DeployWindow::chooseGeneral(int row)
         setReadiness(readinessLabel_, QStringLiteral("Bereit"), Qt::green);
     else
         setReadiness(readinessLabel_, QStringLiteral("N. Bereit"), Qt::red);
+    if (validCountry(world, target_) && validSideIndex(world.countryOwner[target_])) {
+        const int holder = world.countryOwner[target_];
+        const double chance = attackChance(ep, world.generalEP[holder][defendingGeneral(world, target_)]);
+        chanceLabel_->setText(QStringLiteral("%1 %").arg(qRound(chance * 100)));
+    }
 }
 
 void DeployWindow::attack()
 {
+    if (attacked_)
+        return;
     Dialogs& dialogs = program_.dialogs;
-    // No choice yet counts as slot 0, which is never ready.
+    if (chosenSlot_ == 0) {
+        dialogs.message(this, QStringLiteral("Wähle zuerst einen General aus der Liste."),
+                        QStringLiteral("Kein General"));
+        return;
+    }
     switch (launchAttack(program_.world, chosenSlot_)) {
     case AttackOutcome::NotReady:
         dialogs.message(this, QStringLiteral("Der angewählte General ist nicht bereit !!!"),
@@ -148,7 +213,23 @@ void DeployWindow::attack()
     case AttackOutcome::Launched:
         break;
     }
+    attacked_ = true;
     close();
+}
+
+void DeployWindow::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        close();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        attack();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void DeployWindow::closeEvent(QCloseEvent* event)

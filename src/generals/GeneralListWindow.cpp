@@ -19,6 +19,27 @@
 
 namespace stratagon {
 
+namespace {
+
+// The question before a dismissal names the general, and the battle he
+// would leave behind.
+QString dismissQuestion(const WorldState& world, int slot)
+{
+    const int p = world.side[0];
+    const QString name = validSideIndex(p) && validSlot(slot) ? qs(world.generalName[p][slot]) : QString();
+    for (int b = 1; b <= world.battleCount && b <= MaxBattles; ++b) {
+        const bool his = (world.battleAttacker[b] == p && world.battleAttackerGeneral[b] == slot) ||
+                         (world.battleDefender[b] == p && world.battleDefenderGeneral[b] == slot);
+        if (his && validSideIndex(world.battleCountry[b]))
+            return QStringLiteral("%1 führt gerade die Schlacht um %2. Entlässt du ihn, geht diese "
+                                  "Schlacht verloren.\n\nWillst du %1 trotzdem entlassen?")
+                .arg(name, qs(world.countryName[world.battleCountry[b]]));
+    }
+    return QStringLiteral("Willst du %1 wirklich entlassen?").arg(name);
+}
+
+}  // namespace
+
 GeneralListWindow::GeneralListWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -141,6 +162,9 @@ void GeneralListWindow::dismissGeneral()
     if (row < 0)
         return;
     const int slot = row + 1;
+    if (!program_.dialogs.question(this, dismissQuestion(program_.world, slot),
+                                   QStringLiteral("General  löschen")))
+        return;
     if (!stratagon::dismissGeneral(program_.world, slot))
         return;
     delete list_->takeTopLevelItem(row);

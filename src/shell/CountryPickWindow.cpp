@@ -10,8 +10,25 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
+#include <vector>
 
 namespace stratagon {
+
+namespace {
+
+// German dictionary order: umlauts and other accented letters sort with
+// their base letter (Ä with A), ß as ss, case aside.
+QString sortKey(const QString& name)
+{
+    QString key;
+    for (const QChar c : name.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing)
+            key += c;
+    return key.replace(QStringLiteral("ß"), QStringLiteral("ss")).toCaseFolded();
+}
+
+}  // namespace
 
 CountryPickWindow::CountryPickWindow(Program& program) : program_(program)
 {
@@ -38,12 +55,21 @@ CountryPickWindow::CountryPickWindow(Program& program) : program_(program)
 
     list_ = new QListWidget(this);
     list_->setGeometry(8, 32, 224, 224);
+    std::vector<std::pair<QString, int>> countries;
     for (int i = 1; i <= world.countryCount && i <= MaxCountries; ++i)
-        list_->addItem(qs(world.countryName[i]));
-    // The current side stands selected, so "OK" alone keeps it.
-    if (validCountry(world, world.side[0]) && world.side[0] <= list_->count()) {
-        list_->setCurrentRow(world.side[0] - 1);
-        list_->scrollToItem(list_->currentItem(), QAbstractItemView::PositionAtCenter);
+        countries.emplace_back(qs(world.countryName[i]), i);
+    std::stable_sort(countries.begin(), countries.end(), [](const auto& a, const auto& b) {
+        const QString ka = sortKey(a.first), kb = sortKey(b.first);
+        return ka != kb ? ka < kb : a.first < b.first;
+    });
+    for (const auto& [name, index] : countries) {
+        auto* item = new QListWidgetItem(name, list_);
+        item->setData(Qt::UserRole, index);
+        // The current side stands selected, so "OK" alone keeps it.
+        if (index == world.side[0]) {
+            list_->setCurrentItem(item);
+            list_->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+        }
     }
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -61,12 +87,12 @@ QString CountryPickWindow::currentText() const { return currentLabel_->text(); }
 
 void CountryPickWindow::accept()
 {
-    const int row = list_->currentRow();
-    if (row >= 0 && list_->currentItem() && list_->currentItem()->isSelected()) {
+    if (list_->currentItem() && list_->currentItem()->isSelected()) {
         WorldState& world = program_.world;
-        const int country = row + 1;
+        const int country = list_->currentItem()->data(Qt::UserRole).toInt();
         if (validCountry(world, country)) {
             world.side[0] = country;
+            program_.setChosenSideCode(world.countryCode[country]);
             if (NewGameWindow* newGame = program_.newGameWindow())
                 newGame->setSideText(qs(world.countryName[country]));
         }

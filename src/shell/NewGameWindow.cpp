@@ -140,6 +140,11 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
             }
         }
     }
+    const std::string& chosen = program_.chosenSideCode();
+    if (const int country = chosen.empty() ? 0 : codeToCountry(world, chosen)) {
+        sideLabel_->setText(qs(world.countryName[country]));
+        world.side[0] = country;
+    }
 }
 
 QString NewGameWindow::sideText() const { return sideLabel_->text(); }

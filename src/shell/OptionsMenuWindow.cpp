@@ -131,8 +131,12 @@ void OptionsMenuWindow::startClicked()
 void OptionsMenuWindow::abortClicked()
 {
     MainWindow* main = program_.mainWindow();
-    lastRestartAnswer_ = program_.dialogs.question(
+    const Answer answer = program_.dialogs.questionWithCancel(
         this, QStringLiteral("Wollen sie diese 'Mission' neu starten ?"), QStringLiteral("Stratagon !"));
+    // Escape or "Abbrechen" is a way back to the paused game; only "Nein" gives it up.
+    if (answer == Answer::Cancel && program_.playing())
+        return;
+    lastRestartAnswer_ = answer == Answer::Yes;
     if (lastRestartAnswer_ && main) {
         // A fresh game on the same window and the same side.
         program_.world.playing = false;

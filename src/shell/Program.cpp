@@ -145,6 +145,10 @@ void Program::stopClock()
 
 void Program::startClock()
 {
+    // A game the player has paused stays paused behind every window that
+    // hands the game back; only the pause button resumes it.
+    if (world.r == 0)
+        return;
     if (MainWindow* w = openWindow(mainWindow_))
         w->clockTimer()->start();
 }

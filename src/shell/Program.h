@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <string>
 
 namespace stratagon {
 
@@ -81,11 +82,17 @@ public:
 
     // `playing` of the main window; false when there is none.
     bool playing() const;
-    // Stops or starts the main window's clock when there is one.
+    // Stops or starts the main window's clock when there is one; a game the
+    // player has paused is not started.
     void stopClock();
     void startClock();
 
     ImageStore& imageStore();
+
+    // The side the player chose in this session (a country code); the next
+    // new game starts on it when its map has that country.
+    const std::string& chosenSideCode() const { return chosenSideCode_; }
+    void setChosenSideCode(std::string code) { chosenSideCode_ = std::move(code); }
 
     // "Beenden": the program ends at once.
     void quit();
@@ -101,6 +108,7 @@ private:
     AppPaths paths_;
     Preferences preferences_;
     bool quitRequested_ = false;
+    std::string chosenSideCode_;
     ImageStore* imageStore_ = nullptr;
     QPointer<MainWindow> mainWindow_;
     QPointer<OptionsMenuWindow> optionsMenu_;

@@ -79,16 +79,16 @@ TEST(EndToEnd, StartPlayPauseResumeRestartAbandonQuit)
     // Restart the mission: a fresh game on the same side.
     main->runClockTick();
     t.world->countryOwner[side == 1 ? 2 : 1] = side;
-    t.dialogs.answers = {true};
+    t.dialogs.threeWay = {Answer::Yes};
     press(pause(t, main), "Spiel abbrechen");
     ASSERT_EQ(t.dialogs.shown.size(), 1u);
-    EXPECT_TRUE(t.dialogs.shown[0].kind == "question" && t.dialogs.shown[0].title == "Stratagon !" &&
+    EXPECT_TRUE(t.dialogs.shown[0].kind == "question3" && t.dialogs.shown[0].title == "Stratagon !" &&
                 t.dialogs.shown[0].text == "Wollen sie diese 'Mission' neu starten ?");
     expectFreshGameRunning(t, main, side);
 
     // Give the game up; a second game starts as the first did, and is given up too.
     for (int round = 0; round < 2; ++round) {
-        t.dialogs.answers = {false};
+        t.dialogs.threeWay = {Answer::No};
         press(pause(t, main), "Spiel abbrechen");
         expectMenuBeforeGame(t);
         if (round == 0)

@@ -433,6 +433,8 @@ TEST_F(GeneralWindows, DismissingKeepsRowsOnSlotsAndTheTaskWindowAndBattlesOnThe
     std::tie(w.battleCount, w.battleAttacker[1], w.battleAttackerGeneral[1]) =
         std::tuple(1, Player, 4);
     press(roster(), "General  löschen");  // nothing chosen: nothing happens
+    EXPECT_TRUE(tp.dialogs.shown.empty());
+    tp.dialogs.answers = {true, true, true, true, true};
     press(roster(), "Aufgabe", 4);
     for (const int row : {0, 1, 3})  // the first, a middle and the last
         press(roster(), "General  löschen", row);
