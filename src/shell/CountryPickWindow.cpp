@@ -28,6 +28,33 @@ QString sortKey(const QString& name)
     return key.replace(QStringLiteral("ß"), QStringLiteral("ss")).toCaseFolded();
 }
 
+// Numbers in names compare by value ("Land 2" before "Land 10").
+bool germanLess(const QString& a, const QString& b)
+{
+    const QString ka = sortKey(a), kb = sortKey(b);
+    qsizetype i = 0, j = 0;
+    while (i < ka.size() && j < kb.size()) {
+        if (ka[i].isDigit() && kb[j].isDigit()) {
+            qsizetype ei = i, ej = j;
+            while (ei < ka.size() && ka[ei].isDigit())
+                ++ei;
+            while (ej < kb.size() && kb[ej].isDigit())
+                ++ej;
+            const qulonglong na = ka.mid(i, ei - i).toULongLong(), nb = kb.mid(j, ej - j).toULongLong();
+            if (na != nb)
+                return na < nb;
+            i = ei, j = ej;
+        } else if (ka[i] != kb[j]) {
+            return ka[i] < kb[j];
+        } else {
+            ++i, ++j;
+        }
+    }
+    if ((ka.size() - i) != (kb.size() - j))
+        return ka.size() - i < kb.size() - j;
+    return a < b;  // same letters: a fixed order all the same
+}
+
 }  // namespace
 
 CountryPickWindow::CountryPickWindow(Program& program) : program_(program)
@@ -58,10 +85,8 @@ CountryPickWindow::CountryPickWindow(Program& program) : program_(program)
     std::vector<std::pair<QString, int>> countries;
     for (int i = 1; i <= world.countryCount && i <= MaxCountries; ++i)
         countries.emplace_back(qs(world.countryName[i]), i);
-    std::stable_sort(countries.begin(), countries.end(), [](const auto& a, const auto& b) {
-        const QString ka = sortKey(a.first), kb = sortKey(b.first);
-        return ka != kb ? ka < kb : a.first < b.first;
-    });
+    std::stable_sort(countries.begin(), countries.end(),
+                     [](const auto& a, const auto& b) { return germanLess(a.first, b.first); });
     for (const auto& [name, index] : countries) {
         auto* item = new QListWidgetItem(name, list_);
         item->setData(Qt::UserRole, index);

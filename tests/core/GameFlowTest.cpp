@@ -170,8 +170,9 @@ TEST(Opponents, CountryNineUnlessItIsThePlayersThenTheStrongestApartFromHim)
     // For player 9: the strongest country not bordering him.
     const int first = chooseOpponents(*afrika, 9, 1).at(0);
     for (int c = 1; c <= afrika->countryCount; ++c) {
-        if (c != 9 && !borders(c, 9))
+        if (c != 9 && !borders(c, 9)) {
             EXPECT_LE(generalStrength(*afrika, c), generalStrength(*afrika, first)) << c;
+        }
     }
 
     // A chain of five has no country 9: C5 lies farthest from C1 (all equally

@@ -275,9 +275,10 @@ TEST_F(MainWindowTest, DeploymentShowsReadinessRefusesWithTheReasonOrFightsTheHo
     for (const Shown& s : {Shown{-1, "-|-|-|N.A.", Qt::red},
                            Shown{1, "20|Stabsfeldwebel|Wird im Kampf eingesetzt|N. Bereit", Qt::red},
                            Shown{0, "10|Feldwebel|Wird Ausgebildet|Bereit", Qt::green}}) {
-        launch(s.row, s.row != 0);  // no choice, or a general in battle: not ready
+        launch(s.row, s.row != 0);  // no choice: said so; a general in battle: not ready
         EXPECT_EQ(texts(labels, deploy()) + (s.row ? "|" + lastMessage() : ""),
-                  s.values + QString(s.row ? "|Der angewählte General ist nicht bereit !!!|Nicht bereit" : ""));
+                  s.values + QString(s.row < 0 ? "|Wähle zuerst einen General aus der Liste.|Kein General"
+                                     : s.row ? "|Der angewählte General ist nicht bereit !!!|Nicht bereit" : ""));
         EXPECT_EQ(child<QLabel>("readinessLabel", deploy())->palette().color(QPalette::WindowText), s.colour);
     }
     EXPECT_EQ(t->dialogs.shown.size(), 2u);

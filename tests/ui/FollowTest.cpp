@@ -1,0 +1,216 @@
+// Following and steering a game on the shipped map: a pause that holds behind
+// every window, the facts in the deployment window, the questions that
+// guard against a slip, and the country choice's order and memory.
+
+#include "ShellTestSupport.h"
+
+#include "generals/DeployWindow.h"
+#include "generals/GeneralListWindow.h"
+#include "generals/TaskWindow.h"
+#include "platform/Paths.h"
+#include "simulation/Battle.h"
+#include "simulation/Odds.h"
+#include "world/Ranks.h"
+#include "world/Settings.h"
+
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <functional>
+#include <sstream>
+
+using namespace stratagon;
+using namespace stratagon::test;
+
+namespace {
+
+template <typename... T>
+std::string row(const T&... values)
+{
+    std::ostringstream out;
+    const char* separator = "";
+    ((out << separator << values, separator = "|"), ...);
+    return out.str();
+}
+
+// A game on the shipped Afrika map, the player on Algerien (1).
+struct Game {
+    Game()
+    {
+        fillStatusTexts(*t.world);
+        std::tie(t.world->monthInterval, t.world->aiDivisor, t.world->side[0]) = std::tuple(1667, 256, 1);
+        main = t.program->showMainWindow();
+    }
+    ~Game() { settle(); }
+    WorldState& w() { return *t.world; }
+    // The map click's result on country `target`: the clock stopped, the window disabled.
+    DeployWindow* openDeploy(int target)
+    {
+        for (int column = 1; column <= MaxGridSize; ++column)
+            for (int row = 1; row <= MaxGridSize; ++row)
+                if (w().gridCell[column][row] && cellCode(w(), column, row) == w().countryCode[target])
+                    w().bb = column, w().hh = row;
+        main->clockTimer()->stop();
+        main->setEnabled(false);
+        return t.program->showDeploy();
+    }
+    int neighbour() { return countryIndexByName(w(), w().neighbourName[1][1]); }
+    QString status() { return main->findChild<QLabel*>("statusLabel")->text(); }
+    void pause() { main->findChild<QToolButton*>("pauseButton")->click(); }
+    void key(QWidget* to, int k)
+    {
+        QKeyEvent event(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(to, &event);
+        settle();
+    }
+    TestProgram t;
+    MainWindow* main = nullptr;
+};
+
+QString labelText(QWidget* in, const char* name) { return in->findChild<QLabel*>(name)->text(); }
+
+}  // namespace
+
+// Every window that hands the game back leaves a paused game paused; the
+// pause button alone resumes it.
+TEST(Pause, HoldsThroughEveryWindowThatUsedToRestartTheClock)
+{
+    const std::vector<std::pair<const char*, std::function<void(Game&)>>> ways = {
+        {"deployment: Abbrechen", [](Game& g) { press(g.openDeploy(g.neighbour()), "Abbrechen"); }},
+        {"deployment: attack", [](Game& g) {
+             DeployWindow* d = g.openDeploy(g.neighbour());
+             d->findChild<QListWidget*>("generalList")->setCurrentRow(0);
+             press(d, "Land angreifen");
+         }},
+        {"deployment: Escape", [](Game& g) { g.key(g.openDeploy(g.neighbour()), Qt::Key_Escape); }},
+        {"deployment: frame", [](Game& g) { closeByFrame(g.openDeploy(g.neighbour())); }},
+        {"roster: Ende", [](Game& g) { press(g.t.program->showGeneralList(), "Ende"); }},
+        {"task: Aufgabe geben, then the roster's Ende", [](Game& g) {
+             GeneralListWindow* roster = g.t.program->showGeneralList();
+             roster->list()->topLevelItem(0)->setSelected(true);
+             press(roster, "Aufgabe");
+             press(g.t.program->taskWindow(), "Aufgabe geben");
+             press(roster, "Ende");
+         }},
+        {"menu: Zurück zum Spiel", [](Game& g) {
+             press(g.main->findChild<QPushButton*>("optionsMenuButton"));
+             press(g.t.program->optionsMenu(), "Zurück zum Spiel");
+         }},
+        {"menu: frame", [](Game& g) {
+             press(g.main->findChild<QPushButton*>("optionsMenuButton"));
+             closeByFrame(g.t.program->optionsMenu());
+         }},
+    };
+    for (const auto& [name, way] : ways) {
+        SCOPED_TRACE(name);
+        Game g;
+        g.pause();
+        way(g);
+        EXPECT_EQ(row(g.main->clockTimer()->isActive(), g.w().r, g.status().toStdString()), "0|0|Spiel pausiert");
+        g.pause();
+        EXPECT_EQ(row(g.main->clockTimer()->isActive(), g.w().r, g.status().toStdString()), "1|1|Spiel läuft");
+    }
+}
+
+TEST(Deployment, NamesTargetHolderDefenderAndTheChanceAndTakesKeys)
+{
+    Game g;
+    const int target = g.neighbour();
+    const int holder = 9;  // the target held by another side: both names shown
+    g.w().countryOwner[target] = holder;
+    const int defender = bestGeneral(g.w(), holder);
+    ASSERT_GT(defender, 0);
+    DeployWindow* d = g.openDeploy(target);
+    const int32_t ep = g.w().generalEP[holder][defender];
+    EXPECT_EQ(labelText(d, "targetLabel"),
+              QString("Ziel : %1, gehalten von %2").arg(qs(g.w().countryName[target]), qs(g.w().countryName[holder])));
+    EXPECT_EQ(labelText(d, "defenderLabel"), QString("Verteidiger : %1, %2, %3 EP")
+                  .arg(qs(g.w().generalName[holder][defender]), qs(rankName(ep))).arg(ep));
+    EXPECT_EQ(labelText(d, "chanceLabel"), "-");
+
+    // No general chosen: said so, and the window stays.
+    g.key(d, Qt::Key_Return);
+    EXPECT_EQ(g.t.dialogs.shown.back().text + "|" + g.t.dialogs.shown.back().title,
+              "Wähle zuerst einen General aus der Liste.|Kein General");
+    ASSERT_EQ(g.t.program->deployWindow(), d);
+
+    auto* list = d->findChild<QListWidget*>("generalList");
+    list->setCurrentRow(1);
+    EXPECT_EQ(labelText(d, "chanceLabel"),
+              QString("%1 %").arg(qRound(100 * attackChance(g.w().generalEP[1][2], ep))));
+    g.key(d, Qt::Key_Enter);  // attacks with the chosen general
+    EXPECT_EQ(row(g.w().battleCount, g.w().battleAttackerGeneral[1], g.w().battleDefenderGeneral[1],
+                  g.t.program->deployWindow() == nullptr), row(1, 2, defender, 1));
+
+    // A double-click attacks at once, with the general clicked.
+    g.w().battleCount = 0, g.w().generalStatus[1][1] = Ready;
+    g.w().countryOwner[target] = target;
+    d = g.openDeploy(target);
+    list = d->findChild<QListWidget*>("generalList");
+    emit list->itemDoubleClicked(list->item(0));
+    settle();
+    EXPECT_EQ(row(g.w().battleCount, g.w().battleAttackerGeneral[1], g.t.program->deployWindow() == nullptr),
+              "1|1|1");
+}
+
+TEST(Confirmation, DismissalAsksNamingTheGeneralAndHisBattle)
+{
+    Game g;
+    const int battleCountry = g.neighbour();
+    openBattle(g.w(), battleCountry, 1, 2, battleCountry, 0);
+    const std::string first = g.w().generalName[1][1], second = g.w().generalName[1][2];
+    const int before = g.w().generalCount[1];
+    GeneralListWindow* roster = g.t.program->showGeneralList();
+    struct Case { int row; bool yes; QString text; int count; };
+    const Case cases[] = {
+        {0, false, "Willst du " + qs(first) + " wirklich entlassen?", before},
+        {1, false, qs(second) + " führt gerade die Schlacht um " + qs(g.w().countryName[battleCountry]) +
+                       ". Entlässt du ihn, geht diese Schlacht verloren.\n\nWillst du " + qs(second) +
+                       " trotzdem entlassen?", before},
+        {0, true, "Willst du " + qs(first) + " wirklich entlassen?", before - 1},
+    };
+    for (const Case& c : cases) {
+        g.t.dialogs.answers = {c.yes};
+        roster->list()->setCurrentItem(roster->list()->topLevelItem(c.row));
+        press(roster, "General  löschen");
+        EXPECT_EQ(g.t.dialogs.shown.back().kind + "|" + g.t.dialogs.shown.back().title + "|" +
+                      g.t.dialogs.shown.back().text, "question|General  löschen|" + c.text);
+        EXPECT_EQ(row(g.w().generalCount[1], roster->list()->topLevelItemCount()), row(c.count, c.count));
+    }
+}
+
+TEST(Confirmation, RestartQuestionCancelledReturnsToThePausedMenu)
+{
+    Game g;
+    press(g.main->findChild<QPushButton*>("optionsMenuButton"));
+    g.t.dialogs.threeWay = {Answer::Cancel};
+    press(g.t.program->optionsMenu(), "Spiel abbrechen");
+    EXPECT_EQ(g.t.dialogs.shown.back().kind, "question3");
+    OptionsMenuWindow* menu = g.t.program->optionsMenu();
+    ASSERT_TRUE(menu && menu->isVisible() && g.t.program->mainWindow() == g.main);
+    EXPECT_TRUE(g.w().playing && !g.main->clockTimer()->isActive() && button(menu, "Zurück zum Spiel"));
+    press(menu, "Zurück zum Spiel");
+    EXPECT_TRUE(g.main->clockTimer()->isActive());
+}
+
+// German order puts Ä with A; the side chosen is kept for the next game.
+TEST(CountryPick, GermanOrderAndTheChosenSideKeptForTheNextGame)
+{
+    TestProgram t;
+    ASSERT_TRUE(t.program->start());
+    press(t.program->optionsMenu(), "Spiel starten");
+    press(sideChange(t.program->newGameWindow()));
+    QListWidget* list = t.program->countryPickWindow()->countryList();
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names << list->item(i)->text();
+    ASSERT_EQ(names.size(), t.world->countryCount);
+    EXPECT_EQ(names.mid(0, 6).join('|'), "Ägypten|Algerien|Angola|Äquatorialguinea|Äthiopien|Benin");
+    list->setCurrentRow(0);
+    press(t.program->countryPickWindow(), "OK");
+    EXPECT_EQ(t.world->countryName[t.world->side[0]], "Ägypten");
+    press(t.program->newGameWindow(), "Abbrechen");
+    press(t.program->optionsMenu(), "Spiel starten");
+    EXPECT_EQ(t.program->newGameWindow()->sideText(), "Ägypten");
+}
