@@ -9,6 +9,7 @@
 #include "platform/Paths.h"
 #include "shell/CountryPickWindow.h"
 #include "shell/CreditsWindow.h"
+#include "shell/HelpWindow.h"
 #include "shell/ImageStore.h"
 #include "shell/LoadingWindow.h"
 #include "shell/NewGameWindow.h"
@@ -32,7 +33,7 @@ Program::~Program()
 {
     // Windows are top-level widgets of their own; close what is still open.
     const QList<QWidget*> open = {mainWindow_, optionsMenu_, newGame_,  settings_, credits_,
-                                  countryPick_, generalList_, task_,    ranks_,    deploy_, report_};
+                                  countryPick_, generalList_, task_,    ranks_,    deploy_, report_, help_};
     for (QWidget* w : open)
         delete w;
     delete imageStore_;
@@ -104,6 +105,7 @@ TaskWindow* Program::taskWindow() const { return openWindow(task_); }
 RanksWindow* Program::ranksWindow() const { return openWindow(ranks_); }
 DeployWindow* Program::deployWindow() const { return openWindow(deploy_); }
 ReportWindow* Program::reportWindow() const { return openWindow(report_); }
+HelpWindow* Program::helpWindow() const { return openWindow(help_); }
 
 MainWindow* Program::showMainWindow()
 {
@@ -122,6 +124,7 @@ GeneralListWindow* Program::showGeneralList() { return show(generalList_); }
 RanksWindow* Program::showRanks() { return show(ranks_); }
 DeployWindow* Program::showDeploy() { return show(deploy_); }
 ReportWindow* Program::showReport() { return show(report_); }
+HelpWindow* Program::showHelp() { return show(help_); }
 
 TaskWindow* Program::taskWindowForOpening(bool* wasOpen)
 {

@@ -30,6 +30,7 @@ class TaskWindow;
 class RanksWindow;
 class DeployWindow;
 class ReportWindow;
+class HelpWindow;
 
 class Program : public QObject {
     Q_OBJECT
@@ -65,6 +66,7 @@ public:
     RanksWindow* ranksWindow() const;
     DeployWindow* deployWindow() const;
     ReportWindow* reportWindow() const;
+    HelpWindow* helpWindow() const;
 
     MainWindow* showMainWindow();
     OptionsMenuWindow* showOptionsMenu();
@@ -79,6 +81,7 @@ public:
     RanksWindow* showRanks();
     DeployWindow* showDeploy();
     ReportWindow* showReport();
+    HelpWindow* showHelp();
 
     // `playing` of the main window; false when there is none.
     bool playing() const;
@@ -121,6 +124,7 @@ private:
     QPointer<RanksWindow> ranks_;
     QPointer<DeployWindow> deploy_;
     QPointer<ReportWindow> report_;
+    QPointer<HelpWindow> help_;
 };
 
 }  // namespace stratagon

@@ -71,7 +71,14 @@ void listForPlayer(WorldState& w, int k)
     // the list as earlier battles end.
     if (w.playerBattleCount >= MaxPlayerBattles)
         return;
-    PlayerBattleEntry& entry = w.playerBattleList[++w.playerBattleCount];
+    w.playerBattleList[++w.playerBattleCount] = battleEntry(w, k);
+}
+
+}  // namespace
+
+PlayerBattleEntry battleEntry(const WorldState& w, int k)
+{
+    PlayerBattleEntry entry;
     const int attacker = w.battleAttacker[k];
     const int defender = w.battleDefender[k];
     const int attackerGeneral = w.battleAttackerGeneral[k];
@@ -85,7 +92,21 @@ void listForPlayer(WorldState& w, int k)
     entry.defenderScore = saturate16(w.battleDefenderScore[k]);
     entry.defenderGeneral = nameOf(w, defender, defenderGeneral);
     entry.defenderEP = saturate16(epOf(w, defender, defenderGeneral));
+    return entry;
 }
+
+std::vector<BattleOverviewRow> battleOverview(const WorldState& world)
+{
+    std::vector<BattleOverviewRow> rows;
+    const int count = std::clamp(world.battleCount, 0, MaxBattles);
+    for (const bool own : {true, false})
+        for (int k = 1; k <= count; ++k)
+            if ((world.battleAttacker[k] == world.side[0] || world.battleDefender[k] == world.side[0]) == own)
+                rows.push_back({battleEntry(world, k), own, world.battleCountry[k]});
+    return rows;
+}
+
+namespace {
 
 void removeBattle(WorldState& w, int k)
 {

@@ -3,6 +3,8 @@
 #include "world/Random.h"
 #include "world/WorldState.h"
 
+#include <vector>
+
 namespace stratagon {
 
 // The side's general with the highest EP above 0 among those not in battle;
@@ -17,6 +19,17 @@ void battleStep(WorldState& world, RandomSource& random);
 // Returns its index, or 0 when the table is full.
 int openBattle(WorldState& world, int country, int attacker, int attackerGeneral, int defender,
                int defenderGeneral);
+
+// Battle k as the panels show it: names, scores, generals and their EP.
+PlayerBattleEntry battleEntry(const WorldState& world, int k);
+
+// Every running battle, the player's own first, each group in table order.
+struct BattleOverviewRow {
+    PlayerBattleEntry entry;
+    bool own = false;
+    int country = 0;
+};
+std::vector<BattleOverviewRow> battleOverview(const WorldState& world);
 
 // True when any running battle is fought over `country`.
 bool countryContested(const WorldState& world, int country);

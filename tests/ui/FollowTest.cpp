@@ -8,6 +8,7 @@
 #include "generals/GeneralListWindow.h"
 #include "generals/TaskWindow.h"
 #include "platform/Paths.h"
+#include "shell/HelpWindow.h"
 #include "simulation/Battle.h"
 #include "simulation/Odds.h"
 #include "world/Ranks.h"
@@ -16,6 +17,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QToolButton>
+#include <QTextDocumentFragment>
 #include <QTreeWidget>
 #include <functional>
 #include <sstream>
@@ -213,4 +215,19 @@ TEST(CountryPick, GermanOrderAndTheChosenSideKeptForTheNextGame)
     press(t.program->newGameWindow(), "Abbrechen");
     press(t.program->optionsMenu(), "Spiel starten");
     EXPECT_EQ(t.program->newGameWindow()->sideText(), "Ägypten");
+}
+
+TEST(Help, TheGuideCoversEveryTopicAndEscapeClosesIt)
+{
+    TestProgram t;
+    HelpWindow* help = t.program->showHelp();
+    EXPECT_EQ(help->windowTitle(), "Spielanleitung");
+    const QString guide = QTextDocumentFragment::fromHtml(HelpWindow::guideText()).toPlainText();
+    for (const char* topic : {"Das Ziel", "Die Karte", "Rot", "grün", "Die zwei Modi", "Angreifen", "Bereitschaft",
+                              "Aufgaben und Ausbildung", "Ränge", "Pause und Tempo", "Leertaste", "F1"})
+        EXPECT_TRUE(guide.contains(QString::fromUtf8(topic))) << topic;
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(help, &escape);
+    settle();
+    EXPECT_EQ(t.program->helpWindow(), nullptr);
 }

@@ -1,0 +1,71 @@
+#include "mapview/BattleListPanel.h"
+
+#include "platform/Paths.h"
+#include "simulation/Battle.h"
+#include "world/WorldState.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace stratagon {
+
+BattleListPanel::BattleListPanel(const WorldState& world, QWidget* parent) : QWidget(parent), world_(world)
+{
+    setObjectName(QStringLiteral("battleListPanel"));
+    heading_ = new QLabel(QStringLiteral("Keine Kämpfe"), this);
+    heading_->setObjectName(QStringLiteral("battleListHeading"));
+    QFont bold = heading_->font();
+    bold.setBold(true);
+    heading_->setFont(bold);
+
+    table_ = new QTreeWidget(this);
+    table_->setObjectName(QStringLiteral("battleTable"));
+    table_->setHeaderLabels({QStringLiteral("Kampf um"), QStringLiteral("Angreifer"), QStringLiteral("Punkte"),
+                             QStringLiteral("General"), QStringLiteral("EP"), QStringLiteral("Verteidiger"),
+                             QStringLiteral("Punkte"), QStringLiteral("General"), QStringLiteral("EP")});
+    table_->setRootIsDecorated(false);
+    table_->setUniformRowHeights(true);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setFocusPolicy(Qt::NoFocus);
+    table_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->header()->setStretchLastSection(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(heading_);
+    layout->addWidget(table_, 1);
+    refresh();
+}
+
+void BattleListPanel::refresh()
+{
+    const std::vector<BattleOverviewRow> rows = battleOverview(world_);
+    heading_->setText(rows.empty() ? QStringLiteral("Keine Kämpfe")
+                                   : QStringLiteral("Kämpfe : %1").arg(rows.size()));
+    // Rows are reused: a tick only changes their texts.
+    while (table_->topLevelItemCount() > static_cast<int>(rows.size()))
+        delete table_->takeTopLevelItem(table_->topLevelItemCount() - 1);
+    while (table_->topLevelItemCount() < static_cast<int>(rows.size()))
+        new QTreeWidgetItem(table_);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const PlayerBattleEntry& e = rows[i].entry;
+        QTreeWidgetItem* item = table_->topLevelItem(static_cast<int>(i));
+        const QStringList texts = {qs(e.country),         qs(e.attackerSide),           QString::number(e.attackerScore),
+                                   qs(e.attackerGeneral), QString::number(e.attackerEP), qs(e.defenderSide),
+                                   QString::number(e.defenderScore), qs(e.defenderGeneral),
+                                   QString::number(e.defenderEP)};
+        for (int c = 0; c < texts.size(); ++c) {
+            item->setText(c, texts[c]);
+            QFont font = item->font(c);
+            font.setBold(rows[i].own);
+            item->setFont(c, font);
+            if (c == 2 || c == 4 || c == 6 || c == 8)
+                item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+}
+
+}  // namespace stratagon

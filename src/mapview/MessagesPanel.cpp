@@ -1,0 +1,56 @@
+#include "mapview/MessagesPanel.h"
+
+#include "platform/Paths.h"
+#include "simulation/Events.h"
+#include "world/WorldState.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace stratagon {
+
+MessagesPanel::MessagesPanel(const WorldState& world, QWidget* parent) : QWidget(parent), world_(world)
+{
+    setObjectName(QStringLiteral("messagesPanel"));
+    auto* heading = new QLabel(QStringLiteral("Meldungen"), this);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("messageList"));
+    list_->setSelectionMode(QAbstractItemView::NoSelection);
+    list_->setFocusPolicy(Qt::NoFocus);
+    list_->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(heading);
+    layout->addWidget(list_, 1);
+    refresh();
+}
+
+void MessagesPanel::refresh()
+{
+    const std::string last = world_.events.empty() ? std::string() : world_.events.back().text;
+    if (world_.events.size() == shownCount_ && last == shownLast_ && list_->count() == int(shownCount_))
+        return;
+    shownCount_ = world_.events.size();
+    shownLast_ = last;
+    list_->clear();
+    for (auto e = world_.events.rbegin(); e != world_.events.rend(); ++e) {
+        const bool threat = e->kind == EventKind::Threat;
+        auto* item = new QListWidgetItem((threat ? QStringLiteral("⚠ ") : QString()) + qs(eventDate(*e)) +
+                                             QStringLiteral(": ") + qs(e->text),
+                                         list_);
+        if (eventStandsOut(*e)) {
+            QFont font = item->font();
+            font.setBold(true);
+            item->setFont(font);
+        }
+        if (threat)
+            item->setForeground(QColor(160, 0, 0));
+    }
+}
+
+}  // namespace stratagon

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+
+namespace stratagon {
+
+struct WorldState;
+
+// "Meldungen": the game's messages, newest first, each with its date. The
+// player's own events are bold, threats also carry a warning sign, so they
+// stand out without relying on colour.
+class MessagesPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit MessagesPanel(const WorldState& world, QWidget* parent = nullptr);
+
+    // Shows the world's messages; cheap when nothing new happened.
+    void refresh();
+
+    QListWidget* list() const { return list_; }
+
+private:
+    const WorldState& world_;
+    QListWidget* list_ = nullptr;
+    std::size_t shownCount_ = 0;
+    std::string shownLast_;
+};
+
+}  // namespace stratagon

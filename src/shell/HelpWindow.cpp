@@ -1,0 +1,91 @@
+#include "shell/HelpWindow.h"
+
+#include "platform/WindowStyle.h"
+#include "shell/Program.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace stratagon {
+
+QString HelpWindow::guideText()
+{
+    return QStringLiteral(
+        "<h2>Stratagon – Spielanleitung</h2>"
+        "<h3>Das Ziel</h3>"
+        "<p>Du führst ein Land des Kontinents. Erobere mit deinen Generälen alle Länder, dann hast du "
+        "gewonnen. Hältst du kein einziges Land mehr, hast du verloren.</p>"
+        "<h3>Die Karte</h3>"
+        "<p><b>Rot</b> sind deine Länder, <b>grün</b> die deines Gegners. Alle anderen Länder behalten die "
+        "Farben der Karte: Sie greifen niemanden an und verteidigen sich nur. Länder, um die gerade "
+        "gekämpft wird, sind schraffiert; ihre Farbe bleibt darunter sichtbar.</p>"
+        "<h3>Die zwei Modi</h3>"
+        "<p>Der Knopf <b>Modus</b> wechselt zwischen <b>Schlacht</b> und <b>Info</b>. Im Modus Schlacht "
+        "greift ein Klick auf ein Nachbarland an; im Modus Info zeigt ein Klick nur, wem das Land gehört "
+        "und welche Generäle es hat.</p>"
+        "<h3>Angreifen</h3>"
+        "<p>Klicke im Modus Schlacht auf ein Land, das an eines deiner Länder grenzt. Im Fenster siehst du "
+        "das Ziel, seinen Besitzer, den General, der es verteidigen wird, und für den General, den du "
+        "wählst, deine Siegchance. <b>Enter</b> oder ein Doppelklick schickt ihn los, <b>Escape</b> bricht "
+        "ab. Jede Schlacht beginnt 20 : 80 gegen dich; wer über 100 Punkte kommt, gewinnt das Land. "
+        "Je mehr Erfahrungspunkte (EP) dein General gegenüber dem Verteidiger hat, desto besser stehen "
+        "deine Chancen. Du kannst bis zu 25 Schlachten zugleich führen.</p>"
+        "<h3>Bereitschaft</h3>"
+        "<p>Ein General, der gerade kämpft, ist <b>nicht bereit</b>. Jeder andere – ob er sich bereithält "
+        "oder ausgebildet wird – kann sofort in eine Schlacht ziehen.</p>"
+        "<h3>Aufgaben und Ausbildung</h3>"
+        "<p>Unter <b>Generäle</b> findest du deine Generalliste. Dort stellst du neue Unteroffiziere ein, "
+        "entlässt Generäle und gibst ihnen eine <b>Aufgabe</b>: sich bereithalten oder ausgebildet "
+        "werden. Wer ausgebildet wird, gewinnt von Zeit zu Zeit einen EP dazu; ein Sieg bringt 5 EP.</p>"
+        "<h3>Ränge</h3>"
+        "<p>Der Rang folgt den EP: vom Unteroffizier (0 bis 4 EP) bis zum General (ab 95 EP). "
+        "<b>Dienstgrade</b> in der Generalliste zeigt die ganze Leiter. Steigt einer deiner Generäle auf, "
+        "steht es in den Meldungen.</p>"
+        "<h3>Pause und Tempo</h3>"
+        "<p>Die <b>Leertaste</b> oder der Pause-Knopf hält das Spiel an und lässt es weiterlaufen. Solange "
+        "du pausiert hast, bleibt die Zeit stehen, auch wenn du andere Fenster öffnest und schließt; "
+        "Angriffe kannst du trotzdem befehlen, sie beginnen, sobald es weitergeht. Mit <b>-</b> und "
+        "<b>+</b> (oder den Tempo-Knöpfen) spielst du mit halbem, einfachem, doppeltem oder vierfachem "
+        "Tempo.</p>"
+        "<h3>Meldungen und Kämpfe</h3>"
+        "<p>Die Meldungen nennen die neuesten Ereignisse zuerst, jede mit ihrem Datum. Was dich betrifft, "
+        "ist fett gedruckt; ein Angriff auf dich ist zusätzlich mit ⚠ markiert. Die Kampfliste zeigt "
+        "alle laufenden Schlachten, deine zuerst.</p>"
+        "<p><b>F1</b> öffnet diese Anleitung jederzeit.</p>");
+}
+
+HelpWindow::HelpWindow(Program& program)
+{
+    Q_UNUSED(program);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Spielanleitung"));
+
+    auto* text = new QTextBrowser(this);
+    text->setObjectName(QStringLiteral("guide"));
+    text->setHtml(guideText());
+    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text, 1);
+    layout->addLayout(buttons);
+    resize(560, 620);
+    centreOnScreen(*this);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace stratagon

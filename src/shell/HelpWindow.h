@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QWidget>
+
+namespace stratagon {
+
+class Program;
+
+// "Spielanleitung": a short guide to the game, opened by F1 or the help
+// button of the main window. The game itself goes on or stays paused.
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpWindow(Program& program);
+
+    // The guide as shown (HTML).
+    static QString guideText();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace stratagon

@@ -1,0 +1,88 @@
+// The messages panel and the battle list, on worlds made in code.
+
+#include "TestSupport.h"
+
+#include "mapview/BattleListPanel.h"
+#include "mapview/MessagesPanel.h"
+#include "simulation/Battle.h"
+#include "simulation/Events.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using namespace stratagon;
+
+namespace {
+
+std::unique_ptr<WorldState> fourCountries()
+{
+    auto w = std::make_unique<WorldState>();
+    w->countryCount = 4, w->side[0] = 1, w->side[1] = 2;
+    const char* names[] = {"", "Eigen", "Feind", "Drittland", "Viertland"};
+    for (int i = 1; i <= 4; ++i) {
+        w->countryName[i] = names[i], w->countryOwner[i] = i;
+        w->generalCount[i] = 1, w->generalName[i][1] = std::string("G") + names[i], w->generalEP[i][1] = 10 * i;
+    }
+    return w;
+}
+
+}  // namespace
+
+TEST(BattleListPanel, EveryBattleOneRowTheOwnFirstAndBold)
+{
+    auto w = fourCountries();
+    BattleListPanel panel(*w);
+    EXPECT_EQ(panel.heading()->text().toStdString() + "|" + std::to_string(panel.table()->topLevelItemCount()),
+              "Keine Kämpfe|0");
+    EXPECT_EQ(panel.table()->headerItem()->text(0), "Kampf um");
+    openBattle(*w, 3, 2, 1, 3, 1);  // not the player's: listed after his
+    openBattle(*w, 2, 1, 1, 2, 1);  // his attack
+    openBattle(*w, 4, 2, 0, 4, 1);  // the opponent's, with the stand-in slot 0
+    openBattle(*w, 1, 3, 1, 1, 1);  // an attack on him
+    w->battleAttackerScore[2] = 35, w->battleDefenderScore[2] = 65;
+    panel.refresh();
+    QStringList shown;
+    for (int i = 0; i < panel.table()->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = panel.table()->topLevelItem(i);
+        QStringList cells;
+        for (int c = 0; c < 9; ++c)
+            cells << item->text(c);
+        shown << cells.join(' ') + (item->font(0).bold() ? " (fett)" : "");
+    }
+    EXPECT_EQ(shown.join(", ").toStdString(),
+              "Feind Eigen 35 GEigen 10 Feind 65 GFeind 20 (fett), Eigen Drittland 20 GDrittland 30 Eigen 80 GEigen "
+              "10 (fett), Drittland Feind 20 GFeind 20 Drittland 80 GDrittland 30, Viertland Feind 20  0 Viertland "
+              "80 GViertland 40");
+    EXPECT_EQ(panel.heading()->text().toStdString(), "Kämpfe : 4");
+    w->battleCount = 1;  // rows follow the table down
+    panel.refresh();
+    EXPECT_EQ(panel.table()->topLevelItemCount(), 1);
+}
+
+TEST(MessagesPanel, NewestFirstWithDateOwnBoldAndThreatsMarked)
+{
+    auto w = fourCountries();
+    MessagesPanel panel(*w);
+    EXPECT_EQ(panel.list()->count(), 0);
+    w->year = 2001, w->month = 2;
+    recordEvent(*w, EventKind::CountryTaken, "Feind erobert Drittland.");
+    recordEvent(*w, EventKind::Threat, "Feind greift Eigen an!");
+    w->month = 3;
+    recordEvent(*w, EventKind::BattleWon, "Abgewehrt.");
+    panel.refresh();
+    QStringList shown;
+    for (int i = 0; i < panel.list()->count(); ++i)
+        shown << panel.list()->item(i)->text() + (panel.list()->item(i)->font().bold() ? " (fett)" : "");
+    EXPECT_EQ(shown.join(" / ").toStdString(), "März 2001: Abgewehrt. (fett) / ⚠ Februar 2001: Feind greift Eigen an! "
+                                               "(fett) / Februar 2001: Feind erobert Drittland.");
+    // A full log that moves on by one line is shown anew.
+    for (int i = 0; i < MaxEvents; ++i)
+        recordEvent(*w, EventKind::CountryTaken, std::to_string(i));
+    panel.refresh();
+    recordEvent(*w, EventKind::CountryTaken, "neu");
+    panel.refresh();
+    EXPECT_EQ(panel.list()->count(), MaxEvents);
+    EXPECT_EQ(panel.list()->item(0)->text().toStdString(), "März 2001: neu");
+}
