@@ -1,6 +1,9 @@
 // Map files come from anyone: any bytes must load within the tables or be
-// refused with the world exactly as it was.
+// refused with the world exactly as it was. What loads keeps its texts byte
+// for byte and within their bounds, and the playability check judges it as a
+// plain recount of its rules does.
 #include "world/MapLoader.h"
+#include "world/Playability.h"
 
 #include <cstdlib>
 #include <memory>
@@ -27,6 +30,96 @@ bool withinTables(const WorldState& w)
     return true;
 }
 
+// A text of the world came from the file: back in Windows-1252 it is bytes of
+// the file, no longer than allowed, and decodes to itself again.
+bool keptAsInTheFile(const std::string& text, std::string_view file, std::size_t longest)
+{
+    const std::string bytes = utf8ToWindows1252(text);
+    return bytes.size() <= longest && windows1252ToUtf8(bytes) == text && file.find(bytes) != std::string_view::npos;
+}
+
+bool textsKept(const WorldState& w, std::string_view file)
+{
+    bool ok = keptAsInTheFile(w.continentName, file, MaxMapTextLength) &&
+              keptAsInTheFile(w.defaultSideCode, file, MaxMapTextLength);
+    for (int i = 1; i <= w.countryCount; ++i) {
+        ok = ok && keptAsInTheFile(w.countryName[i], file, MaxMapTextLength);
+        for (int k = 1; k <= w.neighbourCount[i]; ++k)
+            ok = ok && keptAsInTheFile(w.neighbourName[i][k], file, MaxMapTextLength);
+        for (int j = 1; j <= w.generalCount[i]; ++j)
+            ok = ok && keptAsInTheFile(w.generalName[i][j], file, MaxMapTextLength);
+    }
+    for (int row = 1; row <= w.gridRows; ++row)
+        ok = ok && keptAsInTheFile(w.gridRowText[row], file, std::size_t(w.gridColumns));
+    return ok;
+}
+
+// A picture of the grid's size whose every cell shows its code as colour.
+struct CodePicture : MapPicture {
+    const WorldState& w;
+    explicit CodePicture(const WorldState& world) : w(world) {}
+    int width() const override { return w.gridColumns * GridCellPixels; }
+    int height() const override { return w.gridRows * GridCellPixels; }
+    Rgb colourAt(int x, int y) const override
+    {
+        return 0x100 + static_cast<unsigned char>(w.gridCell[x / GridCellPixels + 1][y / GridCellPixels + 1]);
+    }
+};
+
+// The faults the check must find, counted straight from the rules.
+std::size_t expectedFaults(const WorldState& w)
+{
+    const int n = w.countryCount;
+    std::size_t faults = 0;
+    const auto byCode = [&](char code) {
+        int found = 0;
+        for (int i = 1; i <= n; ++i)
+            if (w.countryCode[i][0] == code)
+                found = i;
+        return found;
+    };
+    bool sideFound = false;
+    for (int i = 1; i <= n; ++i)
+        sideFound = sideFound || w.countryCode[i] == w.defaultSideCode;
+    faults += !sideFound;
+    for (int i = 2; i <= n; ++i) {
+        bool twice = false;
+        for (int j = 1; j < i; ++j)
+            twice = twice || w.countryCode[j] == w.countryCode[i];
+        faults += twice;
+    }
+    for (int i = 1; i <= n; ++i)
+        for (int k = 1; k <= w.neighbourCount[i]; ++k) {
+            bool named = false;
+            for (int j = 1; j <= n; ++j)
+                named = named || w.countryName[j] == w.neighbourName[i][k];
+            faults += !named;
+        }
+    for (int i = 1; i <= n; ++i) {
+        if (byCode(w.countryCode[i][0]) != i)
+            continue;  // an earlier country of a shared code: the grid never names it
+        bool hasCell = false;
+        for (int row = 1; row <= w.gridRows; ++row)
+            for (int col = 1; col <= w.gridColumns; ++col)
+                hasCell = hasCell || w.gridCell[col][row] == w.countryCode[i][0];
+        faults += !hasCell;
+        const int x = w.fillX[i], y = w.fillY[i];
+        if (x < 0 || y < 0 || x >= w.gridColumns * GridCellPixels || y >= w.gridRows * GridCellPixels)
+            ++faults;
+        else if (hasCell && w.gridCell[x / GridCellPixels + 1][y / GridCellPixels + 1] != w.countryCode[i][0])
+            ++faults;
+    }
+    // Seeds of the earlier countries of a shared code are checked for being
+    // inside the picture only.
+    for (int i = 1; i <= n; ++i) {
+        const int x = w.fillX[i], y = w.fillY[i];
+        if (byCode(w.countryCode[i][0]) != i &&
+            (x < 0 || y < 0 || x >= w.gridColumns * GridCellPixels || y >= w.gridRows * GridCellPixels))
+            ++faults;
+    }
+    return faults;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -36,13 +129,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static auto world = std::make_unique<WorldState>();
     static auto before = std::make_unique<WorldState>();
     *before = *world;
-    const MapLoadResult result =
-        loadMapFromBytes(*world, std::string_view(reinterpret_cast<const char*>(data), size), "fuzz.mgi");
-    if (result.ok) {
-        if (!withinTables(*world))
+    const std::string_view file(reinterpret_cast<const char*>(data), size);
+    const MapLoadResult result = loadMapFromBytes(*world, file, "fuzz.mgi");
+    if (!result.ok) {
+        if (!(*world == *before) || result.message.empty())
             std::abort();
-    } else if (!(*world == *before) || result.message.empty()) {
-        std::abort();
+        return 0;
     }
+    if (!withinTables(*world) || !textsKept(*world, file))
+        std::abort();
+    const CodePicture picture(*world);
+    const std::vector<std::string> findings = checkPlayability(*world, &picture);
+    if (findings.size() != expectedFaults(*world))
+        std::abort();
+    for (const std::string& finding : findings)
+        if (finding.empty())
+            std::abort();
     return 0;
 }

@@ -96,6 +96,7 @@ public:
     void showStatusRunning() override;
     void enableSideMenuButton() override;
     bool loadMapPicture() override;
+    const MapPicture* mapPicture() const override { return &surface_; }
     void startClock(int periodMs) override;
     void recreateSurface() override;
     void clearMap() override;

@@ -1,9 +1,13 @@
 #include "mapview/MapSurface.h"
 
+#include "world/Settings.h"
+
+#include <QFile>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace stratagon {
@@ -20,13 +24,50 @@ Rgb MapSurface::fromQRgb(QRgb colour)
            static_cast<Rgb>(qBlue(colour)) << 16;
 }
 
+namespace {
+
+// The largest grid in 32-bit pixels is 11 MB; no map picture is larger.
+constexpr std::size_t MaxPictureBytes = std::size_t(64) * 1024 * 1024;
+
+}  // namespace
+
 bool MapSurface::load(const QString& path)
 {
+    problem_.clear();
+    std::string bytes;
+    const FileResult read = readRegularFile(QFile::encodeName(path).toStdString(), MaxPictureBytes, bytes);
+    if (!read.ok) {
+        // A missing picture has its own message; anything else is named.
+        if (read.errorNumber != ENOENT)
+            problem_ = "Das Kartenbild kann nicht gelesen werden: " + read.description;
+        return false;
+    }
+    if (bytes.size() > MaxPictureBytes) {
+        problem_ = "Das Kartenbild ist größer als " + std::to_string(MaxPictureBytes / (1024 * 1024)) +
+                   " MB; so groß ist kein Kartenbild.";
+        return false;
+    }
+    return loadFromData(bytes);
+}
+
+bool MapSurface::loadFromData(std::string_view bytes)
+{
+    // Qt draws the missing rows of a cut bitmap black and says nothing.
+    problem_ = bitmapFileProblem(bytes);
+    if (!problem_.empty())
+        return false;
     QImage image;
-    if (!image.load(path))
+    if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), qsizetype(bytes.size())))
         return false;
     setBitmap(image);
     return true;
+}
+
+Rgb MapSurface::colourAt(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= bitmap_.width() || y >= bitmap_.height())
+        return 0;
+    return fromQRgb(bitmap_.pixel(x, y));
 }
 
 void MapSurface::setBitmap(const QImage& image)

@@ -7,27 +7,36 @@
 // window shows surface().
 
 #include "world/Palette.h"
+#include "world/Playability.h"
 #include "world/WorldState.h"
 
 #include <QFont>
 #include <QImage>
 #include <QString>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace stratagon {
 
-class MapSurface {
+class MapSurface : public MapPicture {
 public:
     MapSurface() = default;
 
-    // Loads the bitmap file; false (and nothing changed) when it cannot be read.
+    // Loads the bitmap file; false (and nothing changed) when it cannot be
+    // read, is no picture, or is cut short (problem() then says how).
     bool load(const QString& path);
+    // The same from the file's bytes.
+    bool loadFromData(std::string_view bytes);
     // Takes the picture as the bitmap; the surface starts as a copy of it.
     void setBitmap(const QImage& image);
 
     bool isNull() const { return bitmap_.isNull(); }
-    int width() const { return bitmap_.width(); }
-    int height() const { return bitmap_.height(); }
+    int width() const override { return bitmap_.width(); }
+    int height() const override { return bitmap_.height(); }
+    // The bitmap's colour, whatever is painted over it.
+    Rgb colourAt(int x, int y) const override;
+    std::string problem() const override { return problem_; }
     const QImage& bitmap() const { return bitmap_; }
     const QImage& surface() const { return surface_; }
 
@@ -89,6 +98,7 @@ private:
     std::vector<uint8_t> labels_;  // area number + 1 per pixel, 0 for none
     std::vector<Area> areas_;
     std::vector<Run> runs_;
+    std::string problem_;
     std::vector<Span> stack_;  // kept between fills so that a fill allocates nothing
     QFont textFont_;
     int textPointSize_ = 0;

@@ -66,6 +66,9 @@ bool Program::start()
         return false;
     }
     fillStatusTexts(world);
+    // A value moved into the window's range is said once, before the menu.
+    if (!read.notice.empty())
+        dialogs.message(loading, qs(read.notice), QStringLiteral("Einstellungen"));
     loading->close();
     showOptionsMenu();
     return true;

@@ -9,7 +9,6 @@
 #include "world/WorldState.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -135,13 +134,9 @@ void SettingsWindow::okClicked()
     const int monthInterval = monthIntervalAt(yearSlider_->value());
     const int aiDivisor = aiDivisorAt(opponentSlider_->value());
     const QString file = program_.paths().settingsFile();
-    // The old file is taken away first; without it nothing is saved or taken over.
-    const bool existed = QFileInfo::exists(file);
     const FileResult written = writeSettings(ss(file), monthInterval, aiDivisor);
-    if (existed) {
-        program_.world.monthInterval = monthInterval;
-        program_.world.aiDivisor = aiDivisor;
-    }
+    // What could not be saved is not played either: the game keeps the
+    // values that are still in the file.
     if (!written.ok) {
         program_.dialogs.message(
             this, QStringLiteral("Ein Fehler ist aufgetreten : ") + qs(written.description),
@@ -149,6 +144,8 @@ void SettingsWindow::okClicked()
         program_.showOptionsMenu();
         return;
     }
+    program_.world.monthInterval = monthInterval;
+    program_.world.aiDivisor = aiDivisor;
     close();
 }
 

@@ -5,6 +5,7 @@
 // benchmarks use the do-nothing defaults or record the calls.
 
 #include "world/Palette.h"
+#include "world/Playability.h"
 #include "world/WorldState.h"
 
 #include <string>
@@ -19,6 +20,9 @@ public:
     virtual void showStatusRunning() {}                // "Spiel läuft" at 7080 twips
     virtual void enableSideMenuButton() {}
     virtual bool loadMapPicture() { return true; }     // load the bitmap, size window; false: missing
+    // The picture just loaded, for the check that it fits the map; nullptr:
+    // none to check.
+    virtual const MapPicture* mapPicture() const { return nullptr; }
     virtual void startClock(int /*periodMs*/) {}
     virtual void recreateSurface() {}
 

@@ -6,6 +6,7 @@
 #include "simulation/Opponents.h"
 #include "simulation/Pace.h"
 #include "world/MapLoader.h"
+#include "world/Playability.h"
 
 #include <algorithm>
 
@@ -25,7 +26,11 @@ bool startGame(WorldState& world, RandomSource& random, GameView& view, const st
     view.enableSideMenuButton();
     if (!view.loadMapPicture()) {
         // Without the picture there is no map to play on.
-        view.showMessage(MissingMapPictureMessage, "Fehler !");
+        const MapPicture* picture = view.mapPicture();
+        const std::string problem = picture ? picture->problem() : std::string();
+        view.showMessage(problem.empty() ? std::string(MissingMapPictureMessage)
+                                         : problem + " Das Spiel kann nicht beginnen.",
+                         "Fehler !");
         w.playing = false;
         return false;
     }
@@ -39,6 +44,13 @@ bool startGame(WorldState& world, RandomSource& random, GameView& view, const st
     const MapLoadResult loaded = loadMap(w, mapPath);
     if (!loaded.ok)
         view.showMessage(loaded.message, loaded.title);
+    // A map that cannot be played, or a picture that does not fit it, makes
+    // no game: back to the menu as without a picture.
+    if (const std::vector<std::string> findings = checkPlayability(w, view.mapPicture()); !findings.empty()) {
+        view.showMessage(playabilityMessage(findings), "Fehler !");
+        w.playing = false;
+        return false;
+    }
 
     // The first tick runs before the sides are placed; whether the game is
     // already decided is judged below, on the position actually set up.

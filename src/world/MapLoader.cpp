@@ -4,10 +4,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
-#include <cstdio>
-#include <memory>
 #include <vector>
 
 namespace stratagon {
@@ -220,8 +217,8 @@ public:
         if (!number({"Anzahl der Länder"}, 1, MaxCountries, map.countryCount) ||
             !number({"Spalten des Rasters"}, 1, MaxGridSize, map.gridColumns) ||
             !number({"Zeilen des Rasters"}, 1, MaxGridSize, map.gridRows) ||
-            !field({"Name des Kontinents"}, map.continentName) ||
-            !field({"Kürzel des Startlandes"}, map.defaultSideCode) ||
+            !text({"Name des Kontinents"}, MaxMapTextLength, map.continentName) ||
+            !text({"Kürzel des Startlandes"}, MaxMapTextLength, map.defaultSideCode) ||
             !skip({"Kopfzeile, Feld 9"}) || !skip({"Kopfzeile, Feld 10"}))
             return false;
 
@@ -232,8 +229,9 @@ public:
 
         if (!skip({"Kennung des Rasters"}))
             return false;
+        // A row longer than the grid is wide is no row of this map.
         for (int row = 1; row <= map.gridRows; ++row)
-            if (!field({"Rasterzeile", 0, row}, map.rows[std::size_t(row)]))
+            if (!text({"Rasterzeile", 0, row}, std::size_t(map.gridColumns), map.rows[std::size_t(row)]))
                 return false;
         return true;
     }
@@ -241,7 +239,7 @@ public:
 private:
     bool country(int i, StagedCountry& c, std::vector<StagedGeneral>& generals)
     {
-        if (!field({"Name", i}, c.name) || !field({"Kürzel", i}, c.codeText))
+        if (!text({"Name", i}, MaxMapTextLength, c.name) || !field({"Kürzel", i}, c.codeText))
             return false;
         if (c.codeText.size() != 1 || static_cast<unsigned char>(c.codeText[0]) < 0x20 ||
             static_cast<unsigned char>(c.codeText[0]) > 0x7E) {
@@ -261,14 +259,14 @@ private:
             !skip({"Feld 11", i}))
             return false;
         for (int k = 1; k <= c.neighbourCount; ++k)
-            if (!field({"Nachbar", i, k}, c.neighbour[std::size_t(k)]))
+            if (!text({"Nachbar", i, k}, MaxMapTextLength, c.neighbour[std::size_t(k)]))
                 return false;
         if (!skip({"Feld 13", i}))
             return false;
         c.firstGeneral = generals.size();
         for (int j = 1; j <= c.generalCount; ++j) {
             StagedGeneral g;
-            if (!field({"Name des Generals", i, j}, g.name) ||
+            if (!text({"Name des Generals", i, j}, MaxMapTextLength, g.name) ||
                 !number({"EP des Generals", i, j}, INT32_MIN, INT32_MAX, g.ep) ||
                 !skip({"Feld nach den EP des Generals", i, j}))
                 return false;
@@ -291,6 +289,19 @@ private:
             return false;
         }
         return false;
+    }
+
+    // A text kept in the world: one byte of the file is one character.
+    bool text(const Where& where, std::size_t longest, std::string_view& out)
+    {
+        if (!field(where, out))
+            return false;
+        if (out.size() > longest) {
+            error = "Die Karte ist fehlerhaft: " + describe(where) + " ist " + std::to_string(out.size()) +
+                    " Zeichen lang, erlaubt sind höchstens " + std::to_string(longest) + ".";
+            return false;
+        }
+        return true;
     }
 
     bool skip(const Where& where)
@@ -392,22 +403,15 @@ MapLoadResult loadMapFromBytes(WorldState& world, std::string_view bytes, const 
 
 MapLoadResult loadMap(WorldState& world, const std::string& path)
 {
-    errno = 0;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file)
-        return failed("Die Kartendatei \"" + path + "\" kann nicht geöffnet werden: " +
-                      describeError(errno ? errno : ENOENT));
+    // At most one byte more than a map may have: a huge file costs no more
+    // than that, and a pipe or a device is refused before it is opened.
     std::string bytes;
-    char buffer[1 << 16];
-    for (;;) {
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
-        bytes.append(buffer, got);
-        if (got < sizeof buffer)
-            break;
-    }
-    if (std::ferror(file.get()))
-        return failed("Die Kartendatei \"" + path + "\" kann nicht gelesen werden: " +
-                      describeError(errno ? errno : EIO));
+    const FileResult read = readRegularFile(path, MaxMapFileBytes, bytes);
+    if (!read.ok)
+        return failed("Die Kartendatei \"" + path + "\" kann nicht gelesen werden: " + read.description);
+    if (bytes.size() > MaxMapFileBytes)
+        return failed("Die Kartendatei \"" + path + "\" ist größer als " +
+                      std::to_string(MaxMapFileBytes / (1024 * 1024)) + " MB; so groß ist keine Karte.");
     return loadMapFromBytes(world, bytes, path);
 }
 

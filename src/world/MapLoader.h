@@ -2,6 +2,7 @@
 
 #include "world/WorldState.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,13 @@ struct MapLoadResult {
     std::string message;  // German, for the message box; empty when ok
     std::string title;    // "Fehler !"
 };
+
+// Longest name or text of a map (continent, default side, country, neighbour,
+// general): far more than any real name, short enough for every window.
+constexpr std::size_t MaxMapTextLength = 100;
+// A map of 100 countries with 99 generals each and every text at its longest
+// stays below 2 MB; a larger file is refused before it is parsed.
+constexpr std::size_t MaxMapFileBytes = std::size_t(4) * 1024 * 1024;
 
 // The text of the wrong-version message.
 extern const char* const WrongMapVersionMessage;

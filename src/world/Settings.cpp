@@ -1,13 +1,14 @@
 #include "world/Settings.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace stratagon {
 
@@ -15,7 +16,7 @@ namespace {
 
 FileResult failure(int number)
 {
-    return {false, number, describeError(number)};
+    return {false, number, describeError(number), {}};
 }
 
 // The reader's own failure: the file holds fewer than two numbers.
@@ -39,6 +40,8 @@ std::string describeError(int errorNumber)
         return "Der Pfad ist ein Ordner, keine Datei.";
     case ENOSPC:
         return "Kein Platz mehr auf dem Datenträger.";
+    case EDQUOT:
+        return "Dein Speicherkontingent auf dem Datenträger ist erschöpft.";
     case EROFS:
         return "Der Datenträger ist schreibgeschützt.";
     case EIO:
@@ -52,20 +55,93 @@ std::string describeError(int errorNumber)
     }
 }
 
+namespace {
+
+// Refuses what is not a regular file: reading a pipe would wait for a writer
+// for ever, a device like /dev/zero never ends.
+FileResult notRegularFile(mode_t mode)
+{
+    if (S_ISFIFO(mode))
+        return {false, ESPIPE, "Die Datei ist eine Pipe, keine gewöhnliche Datei.", {}};
+    if (S_ISSOCK(mode))
+        return {false, ESPIPE, "Die Datei ist ein Socket, keine gewöhnliche Datei.", {}};
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return {false, ENODEV, "Die Datei ist ein Gerät, keine gewöhnliche Datei.", {}};
+    return {false, ENODEV, "Die Datei ist keine gewöhnliche Datei.", {}};
+}
+
+bool isDelimiter(char c) { return isSpace(c) || c == ','; }
+
+struct Descriptor {
+    int fd = -1;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+}  // namespace
+
+FileResult readRegularFile(const std::string& path, std::size_t limit, std::string& bytes)
+{
+    // Look before opening: opening a pipe or a device may already block or
+    // act; a link is followed to what it names.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return failure(errno);
+    if (S_ISDIR(st.st_mode))
+        return failure(EISDIR);
+    if (!S_ISREG(st.st_mode))
+        return notRegularFile(st.st_mode);
+    Descriptor file;
+    file.fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (file.fd < 0)
+        return failure(errno);
+    // The name may have been swapped for something else since the look.
+    if (::fstat(file.fd, &st) != 0)
+        return failure(errno);
+    if (!S_ISREG(st.st_mode))
+        return notRegularFile(st.st_mode);
+
+    const std::size_t wanted = limit + 1;
+    bytes.assign(std::min<std::size_t>(wanted, std::size_t(std::max<off_t>(st.st_size, 0)) + 1), '\0');
+    std::size_t got = 0;
+    while (got < wanted) {
+        if (got == bytes.size())
+            bytes.resize(std::min(wanted, bytes.size() * 2));
+        const ssize_t n = ::read(file.fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return failure(errno);
+        if (n == 0)
+            break;
+        got += std::size_t(n);
+    }
+    bytes.resize(got);
+    return {};
+}
+
 FileResult readSettings(WorldState& world, const std::string& path)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return failure(EISDIR);
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return failure(errno ? errno : ENOENT);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return failure(EIO);
-
-    return parseSettings(world, text);
+    std::string bytes;
+    if (FileResult read = readRegularFile(path, SettingsReadLimit, bytes); !read.ok)
+        return read;
+    std::string_view text(bytes.data(), std::min(bytes.size(), SettingsReadLimit));
+    const bool cut = bytes.size() > SettingsReadLimit;
+    if (cut) {
+        // A number standing across the limit must not be read in part.
+        const std::size_t last = text.find_last_of(" \t\r\n,");
+        text = text.substr(0, last == std::string_view::npos ? 0 : last + 1);
+    }
+    FileResult result = parseSettings(world, text);
+    if (cut && !result.ok && result.errorNumber == ReadPastEndNumber)
+        return {false, EFBIG,
+                "Die Datei ist zu groß: in ihren ersten " + std::to_string(SettingsReadLimit) +
+                    " Bytes stehen keine zwei Zahlen.",
+                {}};
+    return result;
 }
 
 FileResult parseSettings(WorldState& world, std::string_view text)
@@ -80,9 +156,9 @@ FileResult parseSettings(WorldState& world, std::string_view text)
         if (pos >= text.size())
             return failure(ReadPastEndNumber);
         const std::size_t start = pos;
-        while (pos < text.size() && !isSpace(text[pos]) && text[pos] != ',')
+        while (pos < text.size() && !isDelimiter(text[pos]))
             ++pos;
-        const std::string field(text.substr(start, pos - start));
+        const std::string_view field = text.substr(start, pos - start);
         // "833 , 64": blanks may stand between a number and its comma.
         std::size_t after = pos;
         while (after < text.size() && (text[after] == ' ' || text[after] == '\t'))
@@ -100,9 +176,28 @@ FileResult parseSettings(WorldState& world, std::string_view text)
             return failure(NotANumber);
         values[n] = value;
     }
-    world.monthInterval = values[0];
-    world.aiDivisor = values[1];
-    return {};
+
+    // A value the settings window cannot give makes no game (a clock of 1 ms,
+    // one that never ticks); the nearest one it offers does. Values inside the
+    // ranges stay as they are, also those between the window's steps.
+    FileResult result;
+    const int32_t month = std::clamp(values[0], ShortestMonth, LongestMonth);
+    const int32_t divisor = std::clamp(values[1], MostActiveOpponent, LeastActiveOpponent);
+    if (month != values[0])
+        result.notice += "Ein Spielmonat dauert laut game.dat " + std::to_string(values[0]) +
+                         " ms; möglich sind " + std::to_string(ShortestMonth) + " bis " +
+                         std::to_string(LongestMonth) + " ms. Es gilt jetzt " + std::to_string(month) +
+                         " ms.\n";
+    if (divisor != values[1])
+        result.notice += "Die KI-Einstellung ist laut game.dat " + std::to_string(values[1]) +
+                         "; möglich sind " + std::to_string(MostActiveOpponent) + " bis " +
+                         std::to_string(LeastActiveOpponent) + ". Es gilt jetzt " + std::to_string(divisor) +
+                         ".\n";
+    if (!result.notice.empty())
+        result.notice += "Unter \"Optionen\" kannst du die Einstellungen neu wählen und speichern.";
+    world.monthInterval = month;
+    world.aiDivisor = divisor;
+    return result;
 }
 
 std::string settingsFileText(int monthInterval, int aiDivisor)
@@ -110,35 +205,107 @@ std::string settingsFileText(int monthInterval, int aiDivisor)
     return " " + std::to_string(monthInterval) + " \r\n " + std::to_string(aiDivisor) + " \r\n";
 }
 
+int SettingsFileOps::create(const std::string& path, unsigned mode, int& fd)
+{
+    // A leftover of an earlier failed save is taken away; O_EXCL never opens
+    // something another program put there instead.
+    ::unlink(path.c_str());
+    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    // The umask must not change the mode the player gave the file.
+    if (::fchmod(fd, mode_t(mode)) != 0) {
+        const int number = errno;
+        ::close(fd);
+        ::unlink(path.c_str());
+        fd = -1;
+        return number;
+    }
+    return 0;
+}
+
+int SettingsFileOps::write(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO;
+        bytes.remove_prefix(std::size_t(n));
+    }
+    return 0;
+}
+
+int SettingsFileOps::sync(int fd) { return ::fsync(fd) == 0 ? 0 : errno; }
+
+int SettingsFileOps::close(int fd)
+{
+    // After a failed close the descriptor is gone on Linux; it is not retried.
+    return ::close(fd) == 0 ? 0 : errno;
+}
+
+int SettingsFileOps::rename(const std::string& from, const std::string& to)
+{
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
 FileResult writeSettings(const std::string& path, int monthInterval, int aiDivisor)
 {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (!fs::exists(path, ec))
-        return failure(ec ? ec.value() : ENOENT);
-    if (fs::is_directory(path, ec))
-        return failure(EISDIR);
+    SettingsFileOps system;
+    return writeSettings(path, monthInterval, aiDivisor, system);
+}
 
-    const std::string temporary = path + ".neu";
-    {
-        errno = 0;
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return failure(errno ? errno : EACCES);
-        out << settingsFileText(monthInterval, aiDivisor);
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temporary, ec);
-            return failure(EIO);
-        }
+FileResult writeSettings(const std::string& path, int monthInterval, int aiDivisor, SettingsFileOps& ops)
+{
+    namespace fs = std::filesystem;
+    // A link is followed to the file it names: that file gets the values, the
+    // link stays. A missing file (or a link to nothing) is not made anew.
+    std::error_code ec;
+    const fs::path target = fs::canonical(path, ec);
+    if (ec)
+        return failure(ec.value());
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0)
+        return failure(errno);
+    if (S_ISDIR(st.st_mode))
+        return failure(EISDIR);
+    if (!S_ISREG(st.st_mode))
+        return notRegularFile(st.st_mode);
+    // Renaming over a file needs only the folder's permission: a read-only
+    // game.dat is refused here. The mode bits are looked at too, because the
+    // superuser passes every access check.
+    if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
+        return failure(EACCES);
+
+    const std::string temporary = target.string() + ".neu";
+    int fd = -1;
+    if (const int number = ops.create(temporary, unsigned(st.st_mode & 07777), fd))
+        return failure(number);
+    int number = ops.write(fd, settingsFileText(monthInterval, aiDivisor));
+    if (number == 0)
+        number = ops.sync(fd);
+    // Closed in any case; its failure counts when nothing failed before.
+    const int closed = ops.close(fd);
+    if (number == 0)
+        number = closed;
+    if (number == 0) {
+        // The player keeps owning the file when the superuser saves it; a
+        // user who may not give it away keeps it as it comes.
+        [[maybe_unused]] const int ignored = ::chown(temporary.c_str(), st.st_uid, st.st_gid);
+        number = ops.rename(temporary, target.string());
     }
-    fs::rename(temporary, path, ec);
-    if (ec) {
-        const int number = ec.value();
-        fs::remove(temporary, ec);
+    if (number != 0) {
+        ::unlink(temporary.c_str());
         return failure(number);
     }
+    // The rename itself reaches the disk with the folder.
+    Descriptor folder;
+    folder.fd = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder.fd >= 0)
+        ::fsync(folder.fd);
     return {};
 }
 

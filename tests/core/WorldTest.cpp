@@ -68,7 +68,7 @@ TEST(MapLoader, EveryFieldLandsInItsTableHoweverItIsQuotedOrSeparated)
                   w->countryName[6], w->generalName[6][1], w->countryName[12], w->neighbourCount[12],
                   w->generalCount[12], w->fillX[12], w->countryOwner[12], codeToCountry(*w, "D")),
               "0|4|Mosambik|55|Nuñez|Kongo, Republik|Léon|Madagaskar|0|0|300|12|12");
-    // A short row repeats its last code, an empty one stays empty, a long one is cut.
+    // A short row repeats its last code, an empty one stays empty.
     const std::string rows[] = {"AAAAKKKK~~~~~~~~~~~~", "NNAAAYYYYYTTTTT~~~~~", "NNBBBYYYWWWTTTTTTTTT", "", "",
                                 "NNBBBZZZMMMM~~~~~~DD"};
     for (int r = 1; r <= 6; ++r) {
@@ -77,7 +77,7 @@ TEST(MapLoader, EveryFieldLandsInItsTableHoweverItIsQuotedOrSeparated)
             cells += cellCode(*w, c, r);
         EXPECT_EQ(cells, rows[r - 1]) << r;
     }
-    EXPECT_EQ(w->gridRowText[6], "NNBBBZZZMMMM~~~~~~DD~~~~XXXX");
+    EXPECT_EQ(w->gridRowText[3], "NNBBBYYYWWWTT");
 
     // Fields end at commas and at line breaks of any kind; quotes keep what they hold.
     for (const std::string separator : {"\n", "\r"}) {
@@ -147,9 +147,18 @@ TEST(MapLoader, EveryClassOfFaultIsNamedAndLeavesTheWorldAlone)
         {replaced("\"Nyerere\",65", "\"Nyerere\",2147483648"), "Land 10, EP des Generals 1"},
         {replaced("\"Südafrika\",\"S\"", "\"Südafrika\",\"SA\""), "Land 1, Kürzel"},
         {replaced("\"Madagaskar\",\"D\"", "\"Madagaskar\",\"Ü\""), "Land 12, Kürzel"},
+        // Texts beyond any real name, rows beyond the grid's width.
+        {replaced("~~SSSSSS~~~~~~~~~~~~", "~~SSSSSS~~~~~~~~~~~~~"), "Rasterzeile 8 ist 21 Zeichen lang, erlaubt sind höchstens 20"},
+        {replaced("\"Südliches Afrika\"", std::string(101, 'x')), "Name des Kontinents ist 101 Zeichen lang"},
+        {replaced("\"Sambia\",\"Y\"", std::string(101, 'y') + ",\"Y\""), "Land 7, Name ist 101 Zeichen lang"},
+        {replaced("\"Kämpfer\"", std::string(101, 'k')), "Land 2, Name des Generals 1 ist 101 Zeichen lang"},
+        {replaced("\"Angola\"\r\n0\r\n\"Léon\"", std::string(101, 'a') + "\r\n0\r\n\"Léon\""),
+         "Land 6, Nachbar 1 ist 101 Zeichen lang"},
+        {replaced(",\"S\",0,0\r\n", "," + std::string(101, 's') + ",0,0\r\n"), "Kürzel des Startlandes ist 101 Zeichen lang"},
     };
     for (const auto& [input, expected] : cases)
         expectRefused(input, expected);
+    EXPECT_EQ(loaded(replaced("\"Südliches Afrika\"", std::string(100, 'x')))->continentName, std::string(100, 'x'));
     // Any cut before the last row starts lacks a field (a cut inside it only
     // shortens the row).
     for (std::size_t length = 0; length <= lastRow; ++length)
@@ -178,7 +187,7 @@ TEST(Settings, ReadsTheFirstTwoWholeNumbersRefusesTheRestAndWritesByReplacingAto
     const std::pair<const char*, std::pair<int, int>> good[] = {
         {" 2500 \r\n 16 \r\n", {2500, 16}}, {"833,64", {833, 64}}, {" 833 , 64 ", {833, 64}},
         {"416\n256\n", {416, 256}}, {"\r\n\r\n  1667 \r\n\r\n 4 ", {1667, 4}},
-        {" 5000 \r\n 1 \r\n 99 \r\nirgendwas\r\n", {5000, 1}}, {"1000 3", {1000, 3}}, {"-5,0", {-5, 0}},
+        {" 5000 \r\n 1 \r\n 99 \r\nirgendwas\r\n", {5000, 1}}, {"1000 3", {1000, 3}}, {"-5,0", {416, 1}},
     };
     for (const auto& [text, values] : good)
         EXPECT_TRUE(readSettings(*world, write(text)).ok && std::pair(world->monthInterval, world->aiDivisor) == values)
@@ -188,7 +197,7 @@ TEST(Settings, ReadsTheFirstTwoWholeNumbersRefusesTheRestAndWritesByReplacingAto
         const FileResult result = readSettings(*world, write(text));
         EXPECT_TRUE(!result.ok && result.errorNumber != 0 && !result.description.empty()) << text;
     }
-    EXPECT_EQ(std::pair(world->monthInterval, world->aiDivisor), std::pair(-5, 0));  // refusals change nothing
+    EXPECT_EQ(std::pair(world->monthInterval, world->aiDivisor), std::pair(416, 1));  // refusals change nothing
 
     write(" 416 \r\n 256 \r\n and a longer tail that must go\r\n");
     ASSERT_TRUE(writeSettings(path, 20000, 1).ok);
