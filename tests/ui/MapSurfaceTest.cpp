@@ -4,6 +4,10 @@
 
 #include "mapview/MapSurface.h"
 #include "world/MapLoader.h"
+#include "world/Playability.h"
+
+#include <QBuffer>
+#include <QFile>
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -88,6 +92,46 @@ TEST(MapFill, AgreesWithAPlainFillOnRandomPictures)
             todo.insert(todo.end(), {q + QPoint(1, 0), q - QPoint(1, 0), q + QPoint(0, 1), q - QPoint(0, 1)});
         }
         ASSERT_EQ(surface.surface().convertToFormat(QImage::Format_RGB32), image) << round;
+    }
+}
+
+// The shipped picture fits its map; the same picture at half or double size,
+// or cut short, does not, and the check says how.
+TEST(ShippedMap, OnlyAPictureOfTheGridsSizeAndWholeFitsTheMap)
+{
+    const auto world = std::make_unique<WorldState>();
+    ASSERT_TRUE(loadMap(*world, STRATAGON_ASSETS "/cards/Afrika.mgi").ok);
+    QFile shipped(QStringLiteral(STRATAGON_ASSETS "/cards/Afrika.bmp"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray whole = shipped.readAll();
+    const QImage image = QImage::fromData(whole);
+    const auto bmp = [](const QImage& picture) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "BMP");
+        return bytes;
+    };
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool loads;
+        std::string first;  // the first finding, or the load's problem
+    } cases[] = {
+        {"shipped", whole, true, ""},
+        {"half", bmp(image.scaled(image.size() / 2)), true, "Das Kartenbild ist 434 × 395 Bildpunkte groß"},
+        {"double", bmp(image.scaled(image.size() * 2)), true, "Das Kartenbild ist 1734 × 1580 Bildpunkte groß"},
+        {"cut in half", whole.left(whole.size() / 2), false,
+         "Das Kartenbild ist unvollständig: die Datei hat " + std::to_string(whole.size() / 2) + " Bytes"},
+    };
+    for (const auto& c : cases) {
+        MapSurface map;
+        const bool loaded = map.loadFromData(std::string_view(c.bytes.constData(), std::size_t(c.bytes.size())));
+        const std::vector<std::string> findings = checkPlayability(*world, &map);
+        EXPECT_EQ(loaded, c.loads) << c.name;
+        const std::string first = loaded ? (findings.empty() ? "" : findings[0]) : map.problem();
+        EXPECT_EQ(first.substr(0, c.first.size()), c.first) << c.name;
+        EXPECT_EQ(first.empty(), c.first.empty()) << c.name << ": " << first;
     }
 }
 

@@ -6,8 +6,9 @@ using namespace stratagon::test;
 // Opening shows the stored values, or the sliders' start for values in neither
 // table. "OK" at "240s" and "Irrsinnig" writes the file and takes the values
 // over; "Abbrechen" and the frame leave the file byte for byte. Saving needs the
-// old file: without it the error box, no file, no new values, and the settings
-// window stays open. Every way ends with the menu shown.
+// old file, writable: without it, or with a read-only one, the error box, the
+// file as it was, no new values, and the settings window stays open. Every way
+// ends with the menu shown.
 TEST(SettingsWindow, EveryWayOutTreatsFileAndValuesAsItShould)
 {
     const QByteArray inTables(" 416 \r\n 256 \r\n"), outside("1000,3\r\nextra\r\n");
@@ -22,6 +23,7 @@ TEST(SettingsWindow, EveryWayOutTreatsFileAndValuesAsItShould)
         {"Abbrechen", outside, 4, 2, outside, 1000, 3},
         {"frame", inTables, 0, 0, inTables, 416, 256},
         {"OK without game.dat", outside, 4, 2, {}, 1000, 3},
+        {"OK read-only game.dat", inTables, 0, 0, inTables, 416, 256},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.way.toStdString());
@@ -35,7 +37,9 @@ TEST(SettingsWindow, EveryWayOutTreatsFileAndValuesAsItShould)
         w->yearSlider()->setValue(8);
         w->opponentSlider()->setValue(4);
         const bool missing = c.way.endsWith("game.dat");
-        ASSERT_TRUE(!missing || QFile::remove(t.path("game.dat")));
+        const bool readOnly = c.way.contains("read-only");
+        ASSERT_TRUE(!missing || readOnly || QFile::remove(t.path("game.dat")));
+        ASSERT_TRUE(!readOnly || QFile::setPermissions(t.path("game.dat"), QFile::ReadOwner | QFile::ReadGroup));
         if (c.way == "frame")
             closeByFrame(w);
         else
@@ -51,6 +55,7 @@ TEST(SettingsWindow, EveryWayOutTreatsFileAndValuesAsItShould)
             const ShownMessage& box = t.dialogs.shown[0];
             EXPECT_TRUE(box.text.startsWith(prefix) && box.text.size() > prefix.size());
             EXPECT_TRUE(box.title.startsWith("Fehler : ") && box.title.mid(9).toInt() > 0);
+            EXPECT_TRUE(!readOnly || box.text.endsWith("Zugriff verweigert."));
         }
     }
 }

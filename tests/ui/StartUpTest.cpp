@@ -35,3 +35,17 @@ TEST(StartUp, ABadGameDatShowsTheErrorBoxAndEndsTheProgram)
             EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
     }
 }
+
+// Values the settings window cannot give are moved into its ranges, said once
+// before the menu opens.
+TEST(StartUp, SettingsOutsideTheWindowsRangesAreMovedAndSaidOnce)
+{
+    TestProgram t;
+    writeGameDat(t, "0,2147483647\r\n");
+    ASSERT_TRUE(t.program->start());
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_EQ(t.dialogs.shown[0].title, "Einstellungen");
+    EXPECT_TRUE(t.dialogs.shown[0].text.startsWith("Ein Spielmonat dauert laut game.dat 0 ms"));
+    EXPECT_TRUE(t.world->monthInterval == ShortestMonth && t.world->aiDivisor == LeastActiveOpponent);
+    EXPECT_TRUE(t.program->optionsMenu() && t.program->optionsMenu()->isVisible());
+}
