@@ -236,8 +236,10 @@ void DeployWindow::closeEvent(QCloseEvent* event)
 {
     // Every way out, the frame's close box included, gives the game back.
     program_.startClock();
-    if (MainWindow* main = program_.mainWindow())
+    if (MainWindow* main = program_.mainWindow()) {
         main->setEnabled(true);
+        main->refreshPanels();  // an attack ordered in a paused game shows at once
+    }
     QWidget::closeEvent(event);
 }
 

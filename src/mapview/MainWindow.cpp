@@ -1,10 +1,12 @@
 #include "mapview/MainWindow.h"
 
+#include "mapview/GamePanels.h"
 #include "mapview/MapView.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "shell/OptionsMenuWindow.h"
 #include "shell/Program.h"
+#include "simulation/Battle.h"
 #include "simulation/Clock.h"
 #include "simulation/PlayerActions.h"
 #include "simulation/Setup.h"
@@ -22,6 +24,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <QScrollBar>
@@ -72,6 +75,7 @@ MainWindow::MainWindow(Program& program)
     twipsPerPixel_ = 1440.0 / std::max(logicalDpiX(), 1);
     scheme_ = program_.preferences().colourScheme();
     buildControls();
+    panels_ = new GamePanels(*this, program_);
     connect(clockTimer_, &QTimer::timeout, this, &MainWindow::runClockTick);
     mainWindowLoad();
 }
@@ -110,17 +114,23 @@ void MainWindow::buildControls()
 
     optionsMenuButton_ = new QPushButton(QStringLiteral("Optionsmenü"), this);
     optionsMenuButton_->setObjectName(QStringLiteral("optionsMenuButton"));
+    optionsMenuButton_->setToolTip(QStringLiteral("Das Spiel anhalten und das Optionsmenü öffnen: weiterspielen, "
+                                                  "neu starten oder aufhören"));
     connect(optionsMenuButton_, &QPushButton::clicked, this, &MainWindow::openOptionsMenu);
 
     sideMenuButton_ = new QPushButton(QStringLiteral("Seitenmenü >"), this);
     sideMenuButton_->setObjectName(QStringLiteral("sideMenuButton"));
+    sideMenuButton_->setToolTip(QStringLiteral("Das Seitenmenü mit den Generälen und der Bilanz ein- und ausblenden"));
     connect(sideMenuButton_, &QPushButton::clicked, this, &MainWindow::toggleSideMenu);
 
     generalsButton_ = new QPushButton(QStringLiteral("Generäle"), this);
     generalsButton_->setObjectName(QStringLiteral("generalsButton"));
+    generalsButton_->setToolTip(QStringLiteral("Die Generalliste: Generäle einstellen, entlassen und ihnen Aufgaben "
+                                               "geben"));
     connect(generalsButton_, &QPushButton::clicked, this, [this] { program_.showGeneralList(); });
     reportButton_ = new QPushButton(QStringLiteral("Bilanz"), this);
     reportButton_->setObjectName(QStringLiteral("reportButton"));
+    reportButton_->setToolTip(QStringLiteral("Die Bilanz des Spiels bis jetzt"));
     connect(reportButton_, &QPushButton::clicked, this, [this] { program_.showReport(); });
     sideButtons_.push_back(reportButton_);  // placed, shown and hidden with the side menu
 
@@ -130,14 +140,15 @@ void MainWindow::buildControls()
     modeButton_->setIconSize(QSize(32, 32));
     modeButton_->setText(QStringLiteral("Modus : Schlacht"));
     modeButton_->setIcon(QIcon(program_.path(QStringLiteral("data/Kampf.ico"))));
+    modeButton_->setToolTip(QStringLiteral("Modus wechseln: in der Schlacht greift ein Klick auf ein Nachbarland an, "
+                                           "im Info-Modus zeigt er nur das Land"));
     connect(modeButton_, &QToolButton::clicked, this, &MainWindow::toggleMode);
 
     pauseButton_ = new QToolButton(this);
     pauseButton_->setObjectName(QStringLiteral("pauseButton"));
     pauseButton_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     pauseButton_->setIconSize(QSize(40, 40));
-    pauseButton_->setIcon(QIcon(program_.path(QStringLiteral("data/Pause.png"))));
-    pauseButton_->setToolTip(QStringLiteral("Pause (Leertaste)"));
+    showPauseState();
     connect(pauseButton_, &QToolButton::clicked, this, &MainWindow::togglePause);
 
     // Space belongs to the pause toggle, not to whichever button has focus.
@@ -502,6 +513,7 @@ void MainWindow::showStatusRunning()
     statusLabel_->setText(QStringLiteral("Spiel läuft"));
     statusLeftTwips_ = StatusLeft;
     placeStatusLabel();
+    showPauseState();
 }
 
 void MainWindow::enableSideMenuButton()
@@ -562,6 +574,7 @@ void MainWindow::drawDate(const std::string& text)
 
 void MainWindow::showBattlePanel()
 {
+    refreshPanels();
     const int m = std::min<int>(world_.playerBattleCount, MaxPlayerBattles);
     QLabel* const values[9] = {battleCountryLabel_,  attackerSideLabel_,    attackerScoreLabel_,
                                attackerGeneralLabel_, attackerEPLabel_,     defenderSideLabel_,
@@ -762,6 +775,30 @@ void MainWindow::toggleMode()
     }
 }
 
+void MainWindow::refreshPanels()
+{
+    if (panels_)
+        panels_->refresh();
+    if (surface_.isNull())
+        return;
+    for (int k = 1; k <= std::clamp(world_.battleCount, 0, MaxBattles); ++k) {
+        const int country = world_.battleCountry[static_cast<std::size_t>(k)];
+        if (validCountry(world_, country))
+            surface_.drawBattleMark(world_.fillX[static_cast<std::size_t>(country)],
+                                    world_.fillY[static_cast<std::size_t>(country)]);
+    }
+    mapPicture_->update();
+}
+
+void MainWindow::showPauseState()
+{
+    // The button shows what a press will do: play while paused, pause while running.
+    const bool paused = world_.r == 0 && world_.playing;
+    pauseButton_->setIcon(paused ? style()->standardIcon(QStyle::SP_MediaPlay)
+                                 : QIcon(program_.path(QStringLiteral("data/Pause.png"))));
+    pauseButton_->setToolTip(paused ? QStringLiteral("Weiterspielen (Leertaste)") : QStringLiteral("Pause (Leertaste)"));
+}
+
 void MainWindow::togglePause()
 {
     if (world_.r == 1) {
@@ -776,6 +813,7 @@ void MainWindow::togglePause()
         world_.r = 1;
     }
     placeStatusLabel();
+    showPauseState();
 }
 
 void MainWindow::openOptionsMenu()
@@ -795,6 +833,16 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         pauseButton_->click();
         return;
     }
+    // - and + set the pace (Ctrl with them zooms); F1 opens the guide.
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && (event->key() == Qt::Key_Minus || event->key() == Qt::Key_Plus) && world_.playing) {
+        panels_->changePace(event->key() == Qt::Key_Minus ? -1 : +1);
+        return;
+    }
+    if (event->key() == Qt::Key_F1) {
+        panels_->showHelp();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 
@@ -808,8 +856,25 @@ void MainWindow::setVisible(bool visible)
     QWidget::setVisible(visible);
 }
 
+bool MainWindow::confirmClose()
+{
+    // The war waits while the player answers.
+    const bool wasRunning = clockTimer_->isActive();
+    clockTimer_->stop();
+    const bool yes = program_.dialogs.question(
+        this, QStringLiteral("Willst du das laufende Spiel wirklich beenden?"), QStringLiteral("Stratagon !"));
+    if (!yes && wasRunning)
+        clockTimer_->start();
+    return yes;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // The close box in a running game is no way to lose it by a slip.
+    if (event->spontaneous() && !closedByGame_ && !closing_ && world_.playing && !confirmClose()) {
+        event->ignore();
+        return;
+    }
     if (!surface_.isNull() && !closing_)
         keepPreferences();
     closing_ = true;

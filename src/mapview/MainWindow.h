@@ -18,6 +18,7 @@ class QVBoxLayout;
 
 namespace stratagon {
 
+class GamePanels;
 class MapView;
 class Program;
 struct WorldState;
@@ -71,6 +72,11 @@ public:
 
     const MapSurface& mapSurface() const { return surface_; }
     MapView* mapView() const { return mapPicture_; }
+
+    // The messages, the battle list and the pace after an order given
+    // between ticks; countries fought over are marked on the map.
+    void refreshPanels();
+    GamePanels* gamePanels() const { return panels_; }
 
     // A further panel in the column beside the map (see above).
     void addPanel(QWidget* panel, int stretch = 1);
@@ -141,7 +147,9 @@ private:
     void toggleSideMenu();
     void toggleMode();
     void togglePause();
+    void showPauseState();
     void openOptionsMenu();
+    bool confirmClose();
 
     Program& program_;
     WorldState& world_;
@@ -179,6 +187,7 @@ private:
     QWidget* panelArea_ = nullptr;
     QVBoxLayout* panelLayout_ = nullptr;
     std::vector<QPushButton*> sideButtons_;
+    GamePanels* panels_ = nullptr;
 
     // Information panel: captions and values.
     std::array<QLabel*, 6> panelCaptions_{};

@@ -314,6 +314,22 @@ void MapSurface::drawText(int x, int y, const QString& text, int pointSize, Rgb 
     painter.drawText(QPoint(x, y + textAscent_), text);
 }
 
+void MapSurface::drawBattleMark(int x, int y)
+{
+    if (surface_.isNull())
+        return;
+    // Small, ringed in black and white so it shows on every colour, and
+    // leaving the country's own colour around it.
+    QPainter painter(&surface_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(x, y), 6.5, 6.5);
+    painter.setPen(QPen(Qt::black, 2.0, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(x - 3, y - 3), QPointF(x + 3, y + 3));
+    painter.drawLine(QPointF(x - 3, y + 3), QPointF(x + 3, y - 3));
+}
+
 Rgb MapSurface::pixel(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= surface_.width() || y >= surface_.height())

@@ -48,6 +48,9 @@ public:
     // Text with its top-left corner at (x, y).
     void drawText(int x, int y, const QString& text, int pointSize, Rgb colour);
 
+    // The mark of a country fought over, centred on (x, y).
+    void drawBattleMark(int x, int y);
+
     // Colour of a surface pixel as 0x00BBGGRR; 0 outside the picture.
     Rgb pixel(int x, int y) const;
 

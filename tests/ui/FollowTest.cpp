@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QToolButton>
 #include <QTextDocumentFragment>
+#include <QTimer>
 #include <QTreeWidget>
 #include <functional>
 #include <sstream>
@@ -230,4 +231,64 @@ TEST(Help, TheGuideCoversEveryTopicAndEscapeClosesIt)
     QApplication::sendEvent(help, &escape);
     settle();
     EXPECT_EQ(t.program->helpWindow(), nullptr);
+}
+
+TEST(MainWindowControls, PaceByKeysAndButtonsThePauseSymbolAndHelp)
+{
+    Game g;
+    QTimer* clock = g.main->clockTimer();
+    auto pace = [&] { return row(clock->interval(), labelText(g.main, "paceLabel").toStdString()); };
+    EXPECT_EQ(pace(), "416|Tempo : 1×");
+    const std::vector<std::pair<std::function<void()>, std::string>> steps = {
+        {[&] { g.key(g.main, Qt::Key_Plus); }, "208|Tempo : 2×"},
+        {[&] { press(g.main->findChild<QPushButton*>("fasterButton")); }, "104|Tempo : 4×"},
+        {[&] { g.key(g.main, Qt::Key_Plus); }, "104|Tempo : 4×"},  // the fastest stays
+        {[&] { g.key(g.main, Qt::Key_Minus); }, "208|Tempo : 2×"},
+        {[&] { press(g.main->findChild<QPushButton*>("slowerButton")); }, "416|Tempo : 1×"},
+        {[&] { g.key(g.main, Qt::Key_Minus); }, "832|Tempo : ½×"},
+    };
+    for (const auto& [step, expected] : steps) {
+        step();
+        EXPECT_EQ(pace(), expected);
+    }
+    EXPECT_FALSE(g.main->findChild<QPushButton*>("slowerButton")->isEnabled());
+    EXPECT_TRUE(clock->isActive());
+    EXPECT_EQ(g.w().monthInterval, 1667);
+
+    // Paused, the button shows play; a pace change leaves the clock stopped.
+    auto* pause = g.main->findChild<QToolButton*>("pauseButton");
+    const qint64 running = pause->icon().cacheKey();
+    g.pause();
+    EXPECT_EQ(pause->toolTip(), "Weiterspielen (Leertaste)");
+    EXPECT_NE(pause->icon().cacheKey(), running);
+    g.key(g.main, Qt::Key_Plus);
+    EXPECT_FALSE(clock->isActive());
+    g.pause();
+    EXPECT_EQ(pause->toolTip(), "Pause (Leertaste)");
+    EXPECT_EQ(row(clock->isActive(), clock->interval()), "1|416");
+
+    g.key(g.main, Qt::Key_F1);
+    ASSERT_NE(g.t.program->helpWindow(), nullptr);
+    g.t.program->helpWindow()->close();
+    settle();
+    press(g.main->findChild<QPushButton*>("helpButton"));
+    EXPECT_NE(g.t.program->helpWindow(), nullptr);
+}
+
+TEST(MainWindowControls, PanelsFollowTheTicksAndAnOrderGivenWhilePaused)
+{
+    Game g;
+    auto* table = g.main->findChild<QTreeWidget*>("battleTable");
+    auto* messages = g.main->findChild<QListWidget*>("messageList");
+    ASSERT_TRUE(table && messages);
+    g.pause();
+    DeployWindow* d = g.openDeploy(g.neighbour());
+    d->findChild<QListWidget*>("generalList")->setCurrentRow(0);
+    press(d, "Land angreifen");
+    EXPECT_EQ(row(table->topLevelItemCount(), table->topLevelItem(0)->text(0).toStdString(), messages->count()),
+              row(1, g.w().countryName[g.neighbour()], 1));
+    EXPECT_TRUE(messages->item(0)->text().contains("Angriff auf"));
+    // The country fought over carries the mark at its seed.
+    const QImage& surface = g.main->mapSurface().surface();
+    EXPECT_EQ(surface.pixel(g.w().fillX[g.neighbour()] - 5, g.w().fillY[g.neighbour()]), qRgb(255, 255, 255));
 }

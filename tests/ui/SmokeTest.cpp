@@ -67,11 +67,18 @@ TEST(Smoke, EveryWindowClosedByItsFrameLeavesOneUsableWindow)
     closeLeaving(menu, main);
     EXPECT_TRUE(main->clockTimer()->isActive() && t.program->playing());
 
-    // The main window itself, running and paused: the game ends, the menu
-    // comes back in its first form and the program goes on; its frame then ends it.
+    // The main window itself, running and paused: it asks first; "Nein" keeps
+    // the game as it was; "Ja" ends it, the menu comes back in its first form
+    // and the program goes on; its frame then ends it.
     for (const bool paused : {false, true}) {
         if (paused && (main = startGame(t)))
             press(main->findChild<QPushButton*>("optionsMenuButton"));
+        t.dialogs.answers = {false};
+        closeByFrame(main);
+        EXPECT_EQ(t.dialogs.shown.back().text, "Willst du das laufende Spiel wirklich beenden?");
+        EXPECT_TRUE(t.program->mainWindow() == main && t.program->playing());
+        EXPECT_EQ(main->clockTimer()->isActive(), !paused);
+        t.dialogs.answers = {true};
         closeLeaving(main, nullptr);
         expectMenuBeforeGame(t);
         EXPECT_FALSE(t.program->quitRequested());

@@ -1,0 +1,94 @@
+#include "mapview/GamePanels.h"
+
+#include "mapview/BattleListPanel.h"
+#include "mapview/MainWindow.h"
+#include "mapview/MessagesPanel.h"
+#include "shell/Program.h"
+#include "simulation/Pace.h"
+#include "world/WorldState.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace stratagon {
+
+namespace {
+
+QPushButton* smallButton(QWidget* parent, const QString& text, const char* name, const QString& tip)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(tip);
+    // Keys belong to the main window (Space, -, +), not to a focused button.
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+}  // namespace
+
+GamePanels::GamePanels(MainWindow& window, Program& program)
+    : QObject(&window), window_(window), program_(program)
+{
+    auto* bar = new QWidget;
+    bar->setObjectName(QStringLiteral("paceBar"));
+    slower_ = smallButton(bar, QStringLiteral("Langsamer"), "slowerButton",
+                          QStringLiteral("Das Spiel langsamer laufen lassen (Taste -)"));
+    faster_ = smallButton(bar, QStringLiteral("Schneller"), "fasterButton",
+                          QStringLiteral("Das Spiel schneller laufen lassen (Taste +)"));
+    pace_ = new QLabel(bar);
+    pace_->setObjectName(QStringLiteral("paceLabel"));
+    pace_->setToolTip(QStringLiteral("Das Tempo im Verhältnis zur Einstellung in den Optionen"));
+    auto* help = smallButton(bar, QStringLiteral("Hilfe"), "helpButton",
+                             QStringLiteral("Die Spielanleitung öffnen (F1)"));
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(slower_);
+    row->addWidget(pace_);
+    row->addWidget(faster_);
+    row->addStretch(1);
+    row->addWidget(help);
+    connect(slower_, &QPushButton::clicked, this, [this] { changePace(-1); });
+    connect(faster_, &QPushButton::clicked, this, [this] { changePace(+1); });
+    connect(help, &QPushButton::clicked, this, &GamePanels::showHelp);
+
+    messages_ = new MessagesPanel(program_.world);
+    battles_ = new BattleListPanel(program_.world);
+    window_.addPanel(bar, 0);
+    window_.addPanel(messages_, 2);
+    window_.addPanel(battles_, 3);
+    showPace();
+}
+
+void GamePanels::refresh()
+{
+    messages_->refresh();
+    battles_->refresh();
+    showPace();
+}
+
+void GamePanels::changePace(int direction)
+{
+    WorldState& world = program_.world;
+    if (!(direction < 0 ? slowerPace(world) : fasterPace(world)))
+        return;
+    // A running clock keeps running at the new pace; a stopped one takes it when it starts.
+    window_.clockTimer()->setInterval(tickPeriodMs(world));
+    showPace();
+}
+
+void GamePanels::showHelp()
+{
+    program_.showHelp();
+}
+
+void GamePanels::showPace()
+{
+    const WorldState& world = program_.world;
+    pace_->setText(QStringLiteral("Tempo : ") + QString::fromUtf8(currentPace(world).text));
+    slower_->setEnabled(world.paceStep > 0);
+    faster_->setEnabled(world.paceStep < static_cast<int>(PaceSteps.size()) - 1);
+}
+
+}  // namespace stratagon

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+
+class QLabel;
+class QPushButton;
+
+namespace stratagon {
+
+class BattleListPanel;
+class MainWindow;
+class MessagesPanel;
+class Program;
+
+// What lets the player follow and steer the war, in the main window's panel
+// column: the pace (slower, the pace, faster) and the help button on top,
+// then the messages and the list of every running battle.
+class GamePanels : public QObject {
+    Q_OBJECT
+public:
+    GamePanels(MainWindow& window, Program& program);
+
+    // After a tick, or an order given while paused.
+    void refresh();
+    // One step slower (-1) or faster (+1); the running clock takes it at once.
+    void changePace(int direction);
+    void showHelp();
+
+    MessagesPanel* messages() const { return messages_; }
+    BattleListPanel* battles() const { return battles_; }
+
+private:
+    void showPace();
+
+    MainWindow& window_;
+    Program& program_;
+    QPushButton* slower_ = nullptr;
+    QPushButton* faster_ = nullptr;
+    QLabel* pace_ = nullptr;
+    MessagesPanel* messages_ = nullptr;
+    BattleListPanel* battles_ = nullptr;
+};
+
+}  // namespace stratagon
