@@ -22,15 +22,16 @@ BattleListPanel::BattleListPanel(const WorldState& world, QWidget* parent) : QWi
 
     table_ = new QTreeWidget(this);
     table_->setObjectName(QStringLiteral("battleTable"));
-    table_->setHeaderLabels({QStringLiteral("Kampf um"), QStringLiteral("Angreifer"), QStringLiteral("Punkte"),
-                             QStringLiteral("General"), QStringLiteral("EP"), QStringLiteral("Verteidiger"),
-                             QStringLiteral("Punkte"), QStringLiteral("General"), QStringLiteral("EP")});
+    // Three columns fit the narrow panel column: each side's cell holds its
+    // score on the first line, its general and his EP on the second.
+    table_->setHeaderLabels({QStringLiteral("Kampf um"), QStringLiteral("Angreifer"), QStringLiteral("Verteidiger")});
     table_->setRootIsDecorated(false);
     table_->setUniformRowHeights(true);
+    table_->setWordWrap(false);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
     table_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->header()->setStretchLastSection(false);
+    table_->header()->setStretchLastSection(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -53,17 +54,16 @@ void BattleListPanel::refresh()
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const PlayerBattleEntry& e = rows[i].entry;
         QTreeWidgetItem* item = table_->topLevelItem(static_cast<int>(i));
-        const QStringList texts = {qs(e.country),         qs(e.attackerSide),           QString::number(e.attackerScore),
-                                   qs(e.attackerGeneral), QString::number(e.attackerEP), qs(e.defenderSide),
-                                   QString::number(e.defenderScore), qs(e.defenderGeneral),
-                                   QString::number(e.defenderEP)};
+        const auto side = [](const std::string& name, int score, const std::string& general, int ep) {
+            return QStringLiteral("%1  %2\n%3, %4 EP").arg(qs(name)).arg(score).arg(general.empty() ? QStringLiteral("-") : qs(general)).arg(ep);
+        };
+        const QStringList texts = {qs(e.country), side(e.attackerSide, e.attackerScore, e.attackerGeneral, e.attackerEP),
+                                   side(e.defenderSide, e.defenderScore, e.defenderGeneral, e.defenderEP)};
         for (int c = 0; c < texts.size(); ++c) {
             item->setText(c, texts[c]);
             QFont font = item->font(c);
             font.setBold(rows[i].own);
             item->setFont(c, font);
-            if (c == 2 || c == 4 || c == 6 || c == 8)
-                item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         }
     }
 }

@@ -47,14 +47,15 @@ TEST(BattleListPanel, EveryBattleOneRowTheOwnFirstAndBold)
     for (int i = 0; i < panel.table()->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = panel.table()->topLevelItem(i);
         QStringList cells;
-        for (int c = 0; c < 9; ++c)
-            cells << item->text(c);
-        shown << cells.join(' ') + (item->font(0).bold() ? " (fett)" : "");
+        for (int c = 0; c < 3; ++c)
+            cells << item->text(c).replace('\n', " / ");
+        shown << cells.join(" | ") + (item->font(0).bold() ? " (fett)" : "");
     }
-    EXPECT_EQ(shown.join(", ").toStdString(),
-              "Feind Eigen 35 GEigen 10 Feind 65 GFeind 20 (fett), Eigen Drittland 20 GDrittland 30 Eigen 80 GEigen "
-              "10 (fett), Drittland Feind 20 GFeind 20 Drittland 80 GDrittland 30, Viertland Feind 20  0 Viertland "
-              "80 GViertland 40");
+    EXPECT_EQ(shown.join("\n").toStdString(),
+              "Feind | Eigen  35 / GEigen, 10 EP | Feind  65 / GFeind, 20 EP (fett)\n"
+              "Eigen | Drittland  20 / GDrittland, 30 EP | Eigen  80 / GEigen, 10 EP (fett)\n"
+              "Drittland | Feind  20 / GFeind, 20 EP | Drittland  80 / GDrittland, 30 EP\n"
+              "Viertland | Feind  20 / -, 0 EP | Viertland  80 / GViertland, 40 EP");
     EXPECT_EQ(panel.heading()->text().toStdString(), "Kämpfe : 4");
     w->battleCount = 1;  // rows follow the table down
     panel.refresh();
