@@ -56,7 +56,8 @@ void noteBattleEnded(WorldState& world, int k, int winner)
         if (winner == player)
             recordEvent(world, EventKind::BattleWon,
                         "Sieg: " + nameOfGeneral(w, attacker, w.battleAttackerGeneral[k]) + " erobert " +
-                            country + " von " + nameOfSide(w, defender) + ".");
+                            country + (nameOfSide(w, defender) == country ? "" : " von " + nameOfSide(w, defender)) +
+                            ".");
         else
             recordEvent(world, EventKind::BattleLost,
                         "Niederlage: der Angriff auf " + country + " ist gescheitert.");

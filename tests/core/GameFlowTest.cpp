@@ -36,8 +36,10 @@ TEST(Events, EachKindFromScriptedBattles)
     struct Case { const char* name; int country, attacker, defender; bool attackerWins; int heldEP; const char* expected; };
     const Case cases[] = {
         {"own attack won, with a promotion", 2, 1, 2, true, 4,
-         "0|März 2001|Angriff auf C2: Held gegen Feind (C2).|1\n1|März 2001|Sieg: Held erobert C2 von C2.|1\n"
+         "0|März 2001|Angriff auf C2: Held gegen Feind (C2).|1\n1|März 2001|Sieg: Held erobert C2.|1\n"
          "5|März 2001|Held ist jetzt Stabsunteroffizier.|1\n"},
+        {"own attack on the opponent's colony", 3, 1, 2, true, 56,
+         "0|März 2001|Angriff auf C3: Held gegen Feind (C2).|1\n1|März 2001|Sieg: Held erobert C3 von C2.|1\n"},
         {"own attack lost", 2, 1, 2, false, 56,
          "0|März 2001|Angriff auf C2: Held gegen Feind (C2).|1\n2|März 2001|Niederlage: der Angriff auf C2 ist "
          "gescheitert.|1\n"},
