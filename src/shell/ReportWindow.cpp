@@ -184,10 +184,10 @@ bool ReportWindow::savePicture()
 
 void ReportWindow::closeEvent(QCloseEvent* event)
 {
-    // As the roster: the clock goes on unless another window or the player's
-    // own pause holds the game meanwhile.
+    // As the roster: the clock goes on unless another window holds the game
+    // meanwhile (the player's own pause the program keeps).
     MainWindow* main = program_.mainWindow();
-    if (pausedGame_ && main && main->isEnabled() && program_.world.playing && program_.world.r == 1)
+    if (pausedGame_ && main && main->isEnabled() && program_.world.playing)
         program_.startClock();
     if (!program_.playing())
         if (OptionsMenuWindow* menu = program_.optionsMenu()) {

@@ -1,5 +1,6 @@
 #include "simulation/Records.h"
 
+#include "simulation/Pace.h"
 #include "world/Ranks.h"
 
 #include <algorithm>
@@ -65,7 +66,7 @@ void startRecords(WorldState& world)
 void recordTick(WorldState& world)
 {
     GameRecords& r = world.records;
-    r.playedMs += std::max(world.monthInterval / 4, 1);
+    r.playedMs += tickPeriodMs(world);
     const auto month = static_cast<uint8_t>(std::clamp(world.month, 0, 255));
     if (r.months.empty() || r.months.back().year != world.year || r.months.back().month != month)
         r.months.push_back({world.year, month, 0, {}});

@@ -43,7 +43,7 @@ struct GameRecords {
     GameDate highestRankDate;
     int32_t largestEmpire = 0;
     GameDate largestEmpireDate;
-    int64_t playedMs = 0;             // ticks run, each one clock period
+    int64_t playedMs = 0;             // ticks run, each one clock period at its pace
 
     bool operator==(const GameRecords&) const = default;
 };

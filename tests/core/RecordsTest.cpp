@@ -65,6 +65,7 @@ TEST(Records, KnownConquestsGiveKnownLinesAndFigures)
     decide(*w, 1, true);
     openBattle(*w, 4, 2, 1, 4, 0), decide(*w, 1, true);
     tickIn(*w, 4);
+    w->paceStep = 3, tickIn(*w, 4);  // at four times the pace a tick is a quarter as long
 
     const GameRecords& r = w->records;
     std::vector<std::string> lines;
@@ -75,7 +76,7 @@ TEST(Records, KnownConquestsGiveKnownLinesAndFigures)
     EXPECT_EQ(row(r.battlesOpened, r.battlesWon, r.battlesLost, r.attacksSuffered, r.countriesTaken, r.countriesLost,
                   r.generalsRecruited, r.generalsDismissed, r.highestRank, r.highestRankDate.month, r.largestEmpire,
                   r.largestEmpireDate.month, r.playedMs, recordedMonths(r)),
-              row(3, 2, 2, 1, 2, 1, 2, 1, 6, 4, 2, 2, 4 * 100, 3));
+              row(3, 2, 2, 1, 2, 1, 2, 1, 6, 4, 2, 2, 4 * 100 + 25, 3));
 }
 
 TEST(Records, WholeGamesAddUpMonthByMonthAndToTheEnd)
