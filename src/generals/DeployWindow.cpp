@@ -29,7 +29,13 @@ void setReadiness(QLabel* label, const QString& text, Qt::GlobalColor colour)
     label->setText(text);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
+    // Pure green and red on a near-black box: readable (contrast 14 : 1 and
+    // 5 : 1), where green on the light window is not.
+    palette.setColor(QPalette::Window, QColor(24, 24, 24));
     label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    label->setContentsMargins(4, 1, 4, 1);
+    label->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
 }
 
 QString targetText(const WorldState& world, int target)

@@ -81,6 +81,7 @@ GeneralListWindow::GeneralListWindow(Program& program) : program_(program)
     layout->addWidget(list_, 1);
     layout->addLayout(buttons_);
     resize(800, 360);
+    centreOver(*this, program_.mainWindow());
 
     load();
 }

@@ -144,6 +144,7 @@ RanksWindow::RanksWindow(Program& program) : program_(program)
     layout->addWidget(note_);
     layout->addWidget(close);
     setMinimumWidth(300);
+    centreOver(*this, program_.generalListWindow());
 }
 
 }  // namespace stratagon

@@ -37,6 +37,7 @@ TaskWindow::TaskWindow(Program& program) : program_(program)
     layout->addWidget(tasks_);
     layout->addLayout(buttons);
     resize(360, 170);
+    centreOver(*this, program_.generalListWindow());
 }
 
 bool TaskWindow::openFor(int slot, const QString& epText, const QString& name, bool wasOpen)

@@ -16,4 +16,8 @@ void useCompactFont(QWidget& window);
 // Centres the window on the primary screen.
 void centreOnScreen(QWidget& window);
 
+// Centres the window over the window that opened it, kept on that window's
+// screen; on the screen when there is no opener.
+void centreOver(QWidget& window, const QWidget* opener);
+
 }  // namespace stratagon

@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
+#include "mapview/MainWindow.h"
 #include "shell/OptionsMenuWindow.h"
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
@@ -9,6 +10,7 @@
 #include "world/WorldState.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -88,7 +90,7 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Spiel bedingte Einstellungen"));
     useCompactFont(*this);
-    setFixedSize(312, 245);
+    setFixedSize(312, 277);
 
     auto* yearHeading = new QLabel(QStringLiteral("Ein Jahr vergeht in"), this);
     yearHeading->setGeometry(104, 16, 137, 17);
@@ -111,10 +113,19 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
 
+    // The map's colours: a preference of this player, not part of game.dat.
+    auto* colourHeading = new QLabel(QStringLiteral("Farben :"), this);
+    colourHeading->setGeometry(16, 208, 80, 22);
+    colourChoice_ = new QComboBox(this);
+    colourChoice_->setObjectName(QStringLiteral("colourChoice"));
+    colourChoice_->addItems({QStringLiteral("Standard"), QStringLiteral("Farbenblind")});
+    colourChoice_->setGeometry(104, 208, 137, 22);
+    colourChoice_->setCurrentIndex(program_.preferences().colourScheme() == ColourScheme::ColourBlind ? 1 : 0);
+
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(40, 208, 105, 25);
+    ok->setGeometry(40, 240, 105, 25);
     auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancel->setGeometry(160, 208, 113, 25);
+    cancel->setGeometry(160, 240, 113, 25);
     connect(ok, &QPushButton::clicked, this, &SettingsWindow::okClicked);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
@@ -131,6 +142,11 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
 
 void SettingsWindow::okClicked()
 {
+    // The colours live in their own file: taken over whatever becomes of game.dat.
+    const ColourScheme scheme = colourChoice_->currentIndex() == 1 ? ColourScheme::ColourBlind : ColourScheme::Standard;
+    program_.preferences().setColourScheme(scheme);
+    if (MainWindow* main = program_.mainWindow())
+        main->setColourScheme(scheme);
     const int monthInterval = monthIntervalAt(yearSlider_->value());
     const int aiDivisor = aiDivisorAt(opponentSlider_->value());
     const QString file = program_.paths().settingsFile();

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QComboBox;
 class QSlider;
 
 namespace stratagon {
@@ -17,6 +18,8 @@ public:
 
     QSlider* yearSlider() const { return yearSlider_; }
     QSlider* opponentSlider() const { return opponentSlider_; }
+    // "Farben :": "Standard" or "Farbenblind", kept in the preferences.
+    QComboBox* colourChoice() const { return colourChoice_; }
 
     // The stored values of each slider position.
     static int monthIntervalAt(int position);
@@ -31,6 +34,7 @@ private:
     Program& program_;
     QSlider* yearSlider_ = nullptr;
     QSlider* opponentSlider_ = nullptr;
+    QComboBox* colourChoice_ = nullptr;
 };
 
 }  // namespace stratagon

@@ -3,10 +3,15 @@
 // the display scale on the country drawn there.
 
 #include "TestSupport.h"
+#include "generals/DeployWindow.h"
 #include "mapview/MainLayout.h"
 #include "mapview/MainWindow.h"
 #include "mapview/MapView.h"
+#include "shell/SettingsWindow.h"
 #include "world/MapLoader.h"
+#include "platform/Paths.h"
+#include "simulation/PlayerActions.h"
+#include "world/Settings.h"
 
 #include <QtWidgets>
 #include <gtest/gtest.h>
@@ -54,6 +59,114 @@ TEST(ScreenFit, TheDesignWhereItFitsElseTheLargestMapWithEverythingOnTheScreen)
     }
     // The design's size: map plus 3200 twips high.
     EXPECT_EQ(mainContentSize({ShippedMap, 15.0, false, 0}, 1.0, Arrangement::Below).height(), 790 + 213);
+}
+
+// A game on the shipped map, the player in Südafrika.
+struct ShippedGame {
+    ShippedGame()
+    {
+        fillStatusTexts(*t.world);
+        WorldState probe;
+        EXPECT_TRUE(loadMap(probe, ss(t.path("cards/Afrika.mgi"))).ok);
+        home = countryIndexByName(probe, "Südafrika");
+        EXPECT_GT(home, 0);
+        std::tie(t.world->monthInterval, t.world->aiDivisor, t.world->side[0]) = std::tuple(1667, 256, home);
+        window = t.program->showMainWindow();
+    }
+    // The middle of a country's area: the pixel of its area nearest to its centre of mass.
+    QPointF middle(int country) const
+    {
+        const MapSurface& map = window->mapSurface();
+        double sx = 0, sy = 0, n = 0;
+        for (int y = 0; y < map.height(); ++y)
+            for (int x = 0; x < map.width(); ++x)
+                if (map.countryAt(x, y) == country)
+                    sx += x, sy += y, ++n;
+        QPointF best;
+        double bestD = 1e18;
+        for (int y = 0; y < map.height(); ++y)
+            for (int x = 0; x < map.width(); ++x)
+                if (map.countryAt(x, y) == country && std::hypot(x - sx / n, y - sy / n) < bestD)
+                    bestD = std::hypot(x - sx / n, y - sy / n), best = QPointF(x + 0.5, y + 0.5);
+        return best;
+    }
+    void release(QPointF picture)  // through the display scale
+    {
+        const QPointF at(picture.x() * window->mapView()->width() / window->mapSurface().width(),
+                         picture.y() * window->mapView()->height() / window->mapSurface().height());
+        QMouseEvent event(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(window->mapView(), &event);
+    }
+    TestProgram t;
+    int home = 0;
+    MainWindow* window = nullptr;
+};
+
+TEST(ScreenFit, ClicksThroughTheScaleHitTheCountryDrawnThereAndItIsTheOneAttacked)
+{
+    ShippedGame g;
+    ASSERT_TRUE(g.window && g.window->mapSurface().hasAreas());
+    WorldState& w = *g.t.world;
+    const int eswatini = countryIndexByName(w, "Eswatini");
+    std::vector<QPointF> middles(static_cast<std::size_t>(w.countryCount) + 1);
+    for (int i = 1; i <= w.countryCount; ++i)
+        middles[static_cast<std::size_t>(i)] = g.middle(i);
+    const QPointF e = middles[static_cast<std::size_t>(eswatini)];
+    int gridMisses = 0;
+    for (int i = 1; i <= w.countryCount; ++i) {
+        const QPointF p = middles[static_cast<std::size_t>(i)];
+        gridMisses += countryAtCell(w, int(p.x()) / GridCellPixels + 1, int(p.y()) / GridCellPixels + 1) != i;
+    }
+    EXPECT_GT(gridMisses, 0) << "the grid alone sends some middles (Dschibuti's, Somalia's) elsewhere";
+    g.window->findChild<QToolButton*>("modeButton")->click();  // information only
+    for (const double scale : {0.7, 1.0, 1.5}) {
+        g.window->zoomTo(scale);
+        ASSERT_DOUBLE_EQ(g.window->mapScale(), scale);
+        for (int i = 1; i <= w.countryCount; ++i) {
+            g.release(middles[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(w.shownCountry, i) << w.countryName[i] << " at " << scale;
+        }
+    }
+    // Every pixel of Eswatini, whichever country's grid cell it lies in.
+    g.window->zoomTo(1.0);
+    const MapSurface& map = g.window->mapSurface();
+    for (int y = 0; y < map.height(); ++y)
+        for (int x = 0; x < map.width(); ++x)
+            if (map.countryAt(x, y) == eswatini) {
+                w.shownCountry = 0;
+                g.release(QPointF(x + 0.5, y + 0.5));
+                ASSERT_EQ(w.shownCountry, eswatini) << x << "," << y;
+            }
+    // In battle mode the middle of Eswatini, beside the player's Südafrika, opens the deployment against it.
+    g.window->findChild<QToolButton*>("modeButton")->click();
+    g.window->zoomTo(0.8);
+    g.release(e);
+    DeployWindow* deploy = g.t.program->deployWindow();
+    ASSERT_TRUE(deploy);
+    deploy->findChild<QListWidget*>("generalList")->setCurrentRow(0);
+    deploy->findChild<QPushButton*>("launchAttack")->click();
+    EXPECT_EQ(std::pair(w.battleCount, w.battleCountry[1]), std::pair(1, eswatini));
+}
+
+TEST(ScreenFit, TheColourChoiceIsKeptAndTakesEffectInTheRunningGame)
+{
+    ShippedGame g;
+    const auto homeColour = [&] {
+        const WorldState& w = *g.t.world;
+        return g.window->mapSurface().pixel(w.fillX[g.home], w.fillY[g.home]);
+    };
+    EXPECT_EQ(homeColour(), PlayerColour);
+    for (const int choice : {1, 0, 1}) {
+        SettingsWindow* settings = g.t.program->showSettings();
+        EXPECT_EQ(settings->colourChoice()->currentIndex(), choice == 1 ? 0 : 1) << "the choice kept before";
+        settings->colourChoice()->setCurrentIndex(choice);
+        for (QPushButton* b : settings->findChildren<QPushButton*>())
+            if (b->text() == "OK")
+                b->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(homeColour(), sideColour(choice ? ColourScheme::ColourBlind : ColourScheme::Standard, 0));
+        EXPECT_EQ(g.t.program->preferences().colourScheme() == ColourScheme::ColourBlind, choice == 1);
+    }
 }
 
 }  // namespace
