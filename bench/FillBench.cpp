@@ -85,6 +85,50 @@ void BM_OurFillAllCountries(benchmark::State& state)
 }
 BENCHMARK(BM_OurFillAllCountries);
 
+// The same fills once the areas are known: each writes its area's spans.
+void BM_SpanFillAllCountries(benchmark::State& state)
+{
+    ShippedMap& m = shipped();
+    if (!m.ok) {
+        state.SkipWithError("shipped map missing");
+        return;
+    }
+    MapSurface surface;
+    surface.setBitmap(m.surface.bitmap());
+    std::vector<QPoint> seeds;
+    for (const auto& [x, y] : m.seeds)
+        seeds.emplace_back(x, y);
+    surface.buildAreas(seeds);
+    for (auto _ : state) {
+        surface.clear();
+        for (const auto& [x, y] : m.seeds)
+            surface.fillCountry(x, y, PlayerColour);
+        benchmark::ClobberMemory();
+    }
+    state.counters["countries"] = static_cast<double>(m.seeds.size());
+}
+BENCHMARK(BM_SpanFillAllCountries);
+
+// The look-up of the countries' areas, once per map.
+void BM_BuildAreas(benchmark::State& state)
+{
+    ShippedMap& m = shipped();
+    if (!m.ok) {
+        state.SkipWithError("shipped map missing");
+        return;
+    }
+    MapSurface surface;
+    surface.setBitmap(m.surface.bitmap());
+    std::vector<QPoint> seeds;
+    for (const auto& [x, y] : m.seeds)
+        seeds.emplace_back(x, y);
+    for (auto _ : state) {
+        surface.buildAreas(seeds);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_BuildAreas)->Unit(benchmark::kMillisecond);
+
 #ifdef STRATAGON_HAVE_OPENCV
 void BM_OpenCvFillAllCountries(benchmark::State& state)
 {

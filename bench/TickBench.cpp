@@ -1,6 +1,7 @@
 // One clock tick in the worst case, painted onto a real map surface; the
 // repaint alone; and the bitmap copy that every repaint starts from.
 
+#include "mapview/AreaScaler.h"
 #include "mapview/MapSurface.h"
 #include "simulation/Clock.h"
 #include "world/MapLoader.h"
@@ -8,6 +9,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
+#include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -29,9 +32,14 @@ void ensureGuiApplication()
 
 class SurfaceView final : public GameView {
 public:
-    explicit SurfaceView(MapSurface& surface) : surface_(surface) {}
+    explicit SurfaceView(MapSurface& surface, ColourScheme scheme = ColourScheme::Standard)
+        : surface_(surface), scheme_(scheme)
+    {
+    }
     void clearMap() override { surface_.clear(); }
     void fillCountry(int x, int y, Rgb colour) override { surface_.fillCountry(x, y, colour); }
+    void paintCountry(int x, int y, const SideStyle& style) override { surface_.paintCountry(x, y, style); }
+    ColourScheme colourScheme() const override { return scheme_; }
     void drawDate(const std::string& text) override
     {
         surface_.drawText(1, 1, QString::fromStdString(text), 18, White);
@@ -39,6 +47,7 @@ public:
 
 private:
     MapSurface& surface_;
+    ColourScheme scheme_;
 };
 
 // A stand-in when the shipped map is missing: 100 countries in a 10 x 10
@@ -142,6 +151,11 @@ std::unique_ptr<WorstCase> makeWorstCase()
         w.generalEP[player][5 + battles] = 0;
     }
     w.battleCount = battles;
+    // As the main window does once per map: the countries' areas.
+    std::vector<QPoint> seeds;
+    for (int i = 1; i <= w.countryCount; ++i)
+        seeds.emplace_back(w.fillX[i], w.fillY[i]);
+    c->surface.buildAreas(seeds);
     return c;
 }
 
@@ -159,6 +173,65 @@ void BM_ClockTickWorstCase(benchmark::State& state)
     state.SetLabel(c->source + ", " + std::to_string(c->world->countryCount) + " countries");
 }
 BENCHMARK(BM_ClockTickWorstCase)->Unit(benchmark::kMicrosecond);
+
+// The tick and what the screen then shows at a display scale in per cent, as
+// the map view does it: find the rows that changed, below 100 average them
+// down, and blit those rows of the shown picture to their place in whole
+// pixels.
+void BM_ClockTickShownAtScale(benchmark::State& state)
+{
+    auto c = makeWorstCase();
+    SurfaceView view(c->surface, state.range(1) ? ColourScheme::ColourBlind : ColourScheme::Standard);
+    SeededRandom random(1);
+    AreaScaler scaler;
+    const double scale = static_cast<double>(state.range(0)) / 100.0;
+    const QSize shown(static_cast<int>(std::lround(c->surface.width() * scale)),
+                      static_cast<int>(std::lround(c->surface.height() * scale)));
+    QImage screen(shown, QImage::Format_RGB32);
+    QImage before = c->surface.surface().copy();
+    std::vector<uint8_t> changed(static_cast<std::size_t>(before.height()), 1);
+    const auto bytes = static_cast<std::size_t>(before.width()) * 4;
+    for (auto _ : state) {
+        clockTick(*c->world, random, view);
+        const QImage& now = c->surface.surface();
+        int first = now.height();
+        int last = -1;
+        for (int y = 0; y < now.height(); ++y) {
+            changed[static_cast<std::size_t>(y)] = std::memcmp(now.constScanLine(y), before.constScanLine(y), bytes) != 0;
+            if (changed[static_cast<std::size_t>(y)]) {
+                std::memcpy(before.scanLine(y), now.constScanLine(y), bytes);
+                first = std::min(first, y);
+                last = y;
+            }
+        }
+        const QImage& picture = scale < 1 ? scaler.scaled(now, shown, changed) : now;
+        if (last >= 0) {
+            QPainter painter(&screen);
+            painter.setClipRect(QRect(0, static_cast<int>(first * scale) - 1, shown.width(),
+                                      static_cast<int>((last - first + 1) * scale) + 3));
+            painter.drawImage(QRect(QPoint(), shown), picture);
+        }
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+    state.SetLabel(c->source + (state.range(1) ? ", Farbenblind" : ""));
+}
+BENCHMARK(BM_ClockTickShownAtScale)
+    ->ArgsProduct({{75, 100, 150, 200}, {0}})
+    ->Args({75, 1})
+    ->Unit(benchmark::kMicrosecond);
+
+// The averaged copy when every row changed (a new map, a new scale).
+void BM_AreaScaleWholeMapTo75(benchmark::State& state)
+{
+    auto c = makeWorstCase();
+    AreaScaler scaler;
+    const QSize shown(std::lround(c->surface.width() * 0.75), std::lround(c->surface.height() * 0.75));
+    for (auto _ : state) {
+        scaler.invalidate();
+        benchmark::DoNotOptimize(scaler.scaled(c->surface.surface(), shown).constBits());
+    }
+}
+BENCHMARK(BM_AreaScaleWholeMapTo75)->Unit(benchmark::kMicrosecond);
 
 void BM_ClockTickRulesOnly(benchmark::State& state)
 {

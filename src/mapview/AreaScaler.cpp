@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace stratagon {
 
@@ -84,42 +83,36 @@ void AreaScaler::verticalRow(int targetRow)
     }
 }
 
-const QImage& AreaScaler::scaled(const QImage& source, QSize size)
+const QImage& AreaScaler::scaled(const QImage& source, QSize size, const std::vector<uint8_t>& changedRows)
 {
     if (source.isNull() || size.isEmpty() || size.width() >= source.width() || size.height() >= source.height() ||
         source.format() != QImage::Format_RGB32) {
-        result_ = source;
-        previous_ = QImage();
-        return result_;
+        fresh_ = true;
+        return source;
     }
-    const bool fresh = previous_.isNull() || from_ != source.size() || to_ != size;
-    if (fresh) {
+    const bool all = fresh_ || from_ != source.size() || to_ != size ||
+                     changedRows.size() != static_cast<std::size_t>(source.height());
+    if (fresh_ || from_ != source.size() || to_ != size) {
         from_ = source.size();
         to_ = size;
         xTaps_ = makeTaps(from_.width(), to_.width());
         yTaps_ = makeTaps(from_.height(), to_.height());
         rows_.assign(static_cast<std::size_t>(from_.height()) * static_cast<std::size_t>(to_.width()), 0);
         result_ = QImage(to_, QImage::Format_RGB32);
-        previous_ = QImage(from_, QImage::Format_RGB32);
+        fresh_ = false;
     }
-    // Source rows that changed, scaled across; then every target row that
-    // covers one of them.
-    const auto bytes = static_cast<std::size_t>(from_.width()) * sizeof(QRgb);
-    changed_.assign(static_cast<std::size_t>(from_.height()), 0);
-    for (int y = 0; y < from_.height(); ++y) {
-        const uchar* now = source.constScanLine(y);
-        uchar* before = previous_.scanLine(y);
-        if (!fresh && std::memcmp(now, before, bytes) == 0)
-            continue;
-        std::memcpy(before, now, bytes);
-        horizontalRow(reinterpret_cast<const QRgb*>(now),
-                      rows_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(to_.width()));
-        changed_[static_cast<std::size_t>(y)] = 1;
-    }
+    // Source rows scaled across; then every target row that covers one of them.
+    const auto changed = [&](int y) { return all || changedRows[static_cast<std::size_t>(y)] != 0; };
+    for (int y = 0; y < from_.height(); ++y)
+        if (changed(y))
+            horizontalRow(reinterpret_cast<const QRgb*>(source.constScanLine(y)),
+                          rows_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(to_.width()));
     for (int t = 0; t < to_.height(); ++t) {
         const auto row = static_cast<std::size_t>(t);
-        const auto first = changed_.begin() + yTaps_.first[row];
-        if (std::find(first, first + yTaps_.count[row], 1) != first + yTaps_.count[row])
+        bool any = false;
+        for (int y = yTaps_.first[row]; !any && y < yTaps_.first[row] + yTaps_.count[row]; ++y)
+            any = changed(y);
+        if (any)
             verticalRow(t);
     }
     return result_;

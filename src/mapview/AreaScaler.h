@@ -2,9 +2,8 @@
 
 // Makes a smaller copy of the map picture by averaging the area every target
 // pixel covers, so that one-pixel border lines stay visible (a nearest-pixel
-// copy would drop whole rows). Keeps the last source: only rows that changed
-// since the previous call are worked out again, which on a tick is little
-// more than the date.
+// copy would drop whole rows). Only the source rows the caller names as
+// changed are worked out again, which on a tick is little more than the date.
 
 #include <QImage>
 #include <QSize>
@@ -16,10 +15,12 @@ namespace stratagon {
 class AreaScaler {
 public:
     // The source (Format_RGB32) scaled down to `size`; a size not smaller
-    // than the source in both directions gives a plain copy.
-    const QImage& scaled(const QImage& source, QSize size);
-    // Forget the last source: the next call works out every row.
-    void invalidate() { previous_ = QImage(); }
+    // than the source in both directions gives the source. changedRows flags
+    // the source rows that changed since the last call (all of them when
+    // empty, on the first call or after a change of size).
+    const QImage& scaled(const QImage& source, QSize size, const std::vector<uint8_t>& changedRows = {});
+    // The next call works out every row.
+    void invalidate() { fresh_ = true; }
 
 private:
     struct Taps {
@@ -36,8 +37,7 @@ private:
     Taps yTaps_;
     QSize from_;
     QSize to_;
-    QImage previous_;
-    std::vector<uint8_t> changed_;  // per source row, this call
+    bool fresh_ = true;
     std::vector<QRgb> rows_;   // the source rows scaled across, target width each
     QImage result_;
 };

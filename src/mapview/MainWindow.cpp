@@ -451,14 +451,20 @@ void MainWindow::setColourScheme(ColourScheme scheme)
 {
     scheme_ = scheme;
     // Painted again at once, also in a paused game.
-    if (surface_.isNull() || !world_.playing)
+    if (world_.playing)
+        repaintMap();
+}
+
+void MainWindow::repaintMap()
+{
+    if (surface_.isNull())
         return;
     surface_.clear();
     ensureAreas();
     recolourMap(world_, *this);
     if (!world_.monthName.empty())
         drawDate(dateText(world_));
-    mapPicture_->update();
+    mapPicture_->pictureChanged();
 }
 
 void MainWindow::ensureAreas()
@@ -485,6 +491,8 @@ void MainWindow::mainWindowLoad()
     const bool started =
         startGame(world_, program_.random, *this, ss(program_.path(QStringLiteral("cards/Afrika.mgi"))));
     settingUp_ = false;
+    // The set-up paints the sides after its tick: show that too.
+    mapPicture_->pictureChanged();
     if (!started && !closedByGame_) {
         // No picture: the player has been told; back to the options menu
         // instead of a game on an empty map.
@@ -546,14 +554,14 @@ void MainWindow::startClock(int periodMs)
 void MainWindow::recreateSurface()
 {
     // The surface is the window's own image and survives covering by itself.
-    mapPicture_->update();
+    mapPicture_->pictureChanged();
 }
 
 void MainWindow::clearMap()
 {
+    // Shown once the tick has painted it again, with the date.
     surface_.clear();
     ensureAreas();
-    mapPicture_->update();
 }
 
 void MainWindow::fillCountry(int x, int y, Rgb colour)
@@ -569,7 +577,7 @@ void MainWindow::paintCountry(int x, int y, const SideStyle& style)
 void MainWindow::drawDate(const std::string& text)
 {
     surface_.drawText(1, 1, qs(text), 18, White);
-    mapPicture_->update();
+    mapPicture_->pictureChanged();
 }
 
 void MainWindow::showBattlePanel()

@@ -94,6 +94,9 @@ public:
 
     // The map's colours; the map is painted again at once.
     void setColourScheme(ColourScheme scheme);
+    // Paints the map afresh from the world state (ownership, date) and shows
+    // it, as a tick does, without running one: after loading a game.
+    void repaintMap();
 
     // The country drawn under a picture pixel (its area, else its grid cell); 0 for none.
     int countryUnder(QPointF picturePosition) const;

@@ -8,6 +8,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace stratagon {
 
@@ -31,7 +32,40 @@ void MapView::setScale(double scale)
 void MapView::fitToSurface()
 {
     setFixedSize(scaledSize());
+    scaler_.invalidate();
     update();
+}
+
+void MapView::pictureChanged()
+{
+    const QImage& picture = surface_.surface();
+    if (picture.isNull())
+        return;
+    if (shownBefore_.size() != picture.size() || shownBefore_.format() != picture.format()) {
+        shownBefore_ = picture.copy();
+        scaler_.invalidate();
+        update();
+        return;
+    }
+    changedRows_.resize(static_cast<std::size_t>(picture.height()), 0);
+    const auto bytes = static_cast<std::size_t>(picture.width()) * 4;
+    int first = picture.height();
+    int last = -1;
+    for (int y = 0; y < picture.height(); ++y) {
+        if (std::memcmp(picture.constScanLine(y), shownBefore_.constScanLine(y), bytes) == 0)
+            continue;
+        std::memcpy(shownBefore_.scanLine(y), picture.constScanLine(y), bytes);
+        changedRows_[static_cast<std::size_t>(y)] = 1;
+        first = std::min(first, y);
+        last = y;
+    }
+    if (last < 0)
+        return;
+    // The view's rows that show them, one more each side for the averaging.
+    const double s = static_cast<double>(height()) / picture.height();
+    const int top = static_cast<int>(std::floor(first * s)) - 1;
+    const int bottom = static_cast<int>(std::ceil((last + 1) * s)) + 1;
+    update(QRect(0, top, width(), bottom - top));
 }
 
 QPointF MapView::toPicture(QPointF viewPosition) const
@@ -71,7 +105,9 @@ const QImage& MapView::displayedPicture(qreal devicePixelRatio)
                        static_cast<int>(std::lround(height() * devicePixelRatio)));
     if (picture.isNull() || (device.width() >= picture.width() && device.height() >= picture.height()))
         return picture;
-    return scaler_.scaled(picture, device);
+    const QImage& scaled = scaler_.scaled(picture, device, changedRows_);
+    std::fill(changedRows_.begin(), changedRows_.end(), 0);
+    return scaled;
 }
 
 void MapView::paintEvent(QPaintEvent* event)
@@ -86,6 +122,7 @@ void MapView::paintEvent(QPaintEvent* event)
     // device pixels, never a blur. Smaller: the averaged copy, one of its
     // pixels to one device pixel.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setClipRect(event->rect());
     painter.drawImage(rect(), shown);
 }
 

@@ -32,6 +32,10 @@ public:
     // The tooltip text for a position on the picture; empty for none.
     void setToolTipSource(std::function<QString(QPointF)> source) { toolTipSource_ = std::move(source); }
 
+    // The game has drawn on the surface: only the rows that changed since
+    // the last call are shown again (on a tick, mostly the date).
+    void pictureChanged();
+
     // The picture as the view shows it on a screen with the given device
     // pixel ratio: averaged down when it is shown smaller, else the surface.
     const QImage& displayedPicture(qreal devicePixelRatio);
@@ -53,6 +57,8 @@ private:
     const MapSurface& surface_;
     double scale_ = 1.0;
     AreaScaler scaler_;
+    QImage shownBefore_;                 // the surface as last shown
+    std::vector<uint8_t> changedRows_;   // since the scaled copy was last made
     std::function<QString(QPointF)> toolTipSource_;
 };
 
