@@ -363,11 +363,9 @@ void MainWindow::fitToScreen()
     const QRect free = availableArea();
     const QMargins frame = frameMargins();
     const MainLayoutMetrics m = metrics();
+    // The kept zoom (else 100 %), or less where this screen cannot hold it.
     const int zoom = program_.preferences().zoomPercent();
-    if (zoom > 0)
-        applyFit({zoom / 100.0, arrangementFor(m, free.size(), frame, zoom / 100.0)});
-    else
-        applyFit(fitMainWindow(m, free.size(), frame, 1.0));
+    applyFit(fitMainWindow(m, free.size(), frame, zoom > 0 ? zoom / 100.0 : 1.0));
     // Centred, never with its title bar off the screen.
     const QSize outer = size().grownBy(frame);
     move(std::max(free.left(), free.center().x() - outer.width() / 2) + frame.left(),
