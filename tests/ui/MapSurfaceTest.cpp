@@ -1,5 +1,5 @@
-// The map fill: on pictures drawn as text, and on the shipped map of Africa,
-// read with the game's own loader, where every country must be paintable,
+// The map fill: on pictures drawn as text, and on every shipped map, read
+// with the game's own loader, where every country must be paintable,
 // clickable and reachable.
 
 #include "mapview/MapSurface.h"
@@ -9,6 +9,8 @@
 #include <QBuffer>
 #include <QFile>
 
+#include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <map>
@@ -135,15 +137,33 @@ TEST(ShippedMap, OnlyAPictureOfTheGridsSizeAndWholeFitsTheMap)
     }
 }
 
-TEST(ShippedMap, EveryCountryCanBePaintedClickedAndReached)
+QStringList shippedMaps()
+{
+    return QDir(QStringLiteral(STRATAGON_ASSETS "/cards")).entryList({QStringLiteral("*.mgi")}, QDir::Files, QDir::Name);
+}
+
+TEST(ShippedMaps, TheFourContinentsAreShipped)
+{
+    EXPECT_EQ(shippedMaps().join(' '), QStringLiteral("Afrika.mgi Amerika.mgi Asien.mgi Europa.mgi"));
+}
+
+class EveryShippedMap : public testing::TestWithParam<QString> {};
+
+TEST_P(EveryShippedMap, EveryCountryCanBePaintedClickedAndReached)
 {
     const auto world = std::make_unique<WorldState>();
     const WorldState& w = *world;
-    ASSERT_TRUE(loadMap(*world, STRATAGON_ASSETS "/cards/Afrika.mgi").ok);
+    const QString base = QStringLiteral(STRATAGON_ASSETS "/cards/") + QFileInfo(GetParam()).completeBaseName();
+    ASSERT_TRUE(loadMap(*world, (base + QStringLiteral(".mgi")).toStdString()).ok);
     MapSurface map;
-    ASSERT_TRUE(map.load(QStringLiteral(STRATAGON_ASSETS "/cards/Afrika.bmp")));
+    ASSERT_TRUE(map.load(base + QStringLiteral(".bmp")));
+    EXPECT_EQ(w.continentName, QFileInfo(GetParam()).completeBaseName().toStdString());
     EXPECT_NE(codeToCountry(w, w.defaultSideCode), 9) << "country 9 is the opponent";
+    EXPECT_NE(codeToCountry(w, w.defaultSideCode), 0) << "the default side is a country";
+    EXPECT_LE(w.countryCount, 100);
+    // The main window is the map plus about 213 pixels high and 40 wide; it must fit 1920 x 1080.
     EXPECT_LE(map.height(), 800) << "the main window must fit a 1080-pixel screen";
+    EXPECT_LE(map.width(), 1600) << "the main window must fit a 1920-pixel screen";
     const auto pixels = [&](Rgb colour) {
         int n = 0;
         for (int y = 0; y < map.height(); ++y) {
@@ -195,6 +215,9 @@ TEST(ShippedMap, EveryCountryCanBePaintedClickedAndReached)
     }
     EXPECT_EQ(static_cast<int>(reached.size()), w.countryCount);
 }
+
+INSTANTIATE_TEST_SUITE_P(Cards, EveryShippedMap, testing::ValuesIn(shippedMaps()),
+                         [](const auto& info) { return QFileInfo(info.param).completeBaseName().toStdString(); });
 
 }  // namespace
 }  // namespace stratagon

@@ -74,7 +74,7 @@ const LIST = [
 
 // One character per country for the click grid: letters, then a few signs
 // that the map file reader keeps as they are (no comma, quote or blank).
-const CODE_CHARS = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz#$&';
+export const CODE_CHARS = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz#$&';
 
 export const COUNTRIES = LIST.map((c, i) => ({ ...c, code: CODE_CHARS[i] }));
 
@@ -104,7 +104,20 @@ export const TIERS = {
   3: [8, 5, 3],
 };
 
-export function generalsFor(country, index) {
-  const eps = TIERS[country.tier];
-  return eps.map((ep, k) => ({ name: inventedName(index * 5 + k), ep }));
+export function generalsWith(tiers) {
+  return (country, index) => tiers[country.tier].map((ep, k) => ({ name: inventedName(index * 5 + k), ep }));
 }
+
+export const generalsFor = generalsWith(TIERS);
+
+// The map as the generator reads it (maps.mjs lists every map).
+export const AFRIKA = {
+  name: 'Afrika',
+  continent: 'Afrika',
+  rotate: [-17, -3],
+  countries: COUNTRIES,
+  opponent: OPPONENT_KEY,
+  player: PLAYER_DEFAULT_KEY,
+  split: { north: 'MAR', south: 'ESH', latitude: SPLIT_LATITUDE },
+  generalsFor,
+};

@@ -1,23 +1,24 @@
-// Builds the shipped map of Africa: assets/cards/Afrika.mgi (the country file)
-// and assets/cards/Afrika.bmp (the picture the game flood-fills), from the
-// Natural Earth 1:50m borders in the world-atlas package.
+// Builds the shipped maps (Afrika, Europa, Asien, Amerika): assets/cards/<Name>.mgi
+// (the country file) and <Name>.bmp (the picture the game flood-fills), from
+// the Natural Earth 1:50m borders in the world-atlas package.
 //
 // Everything is deterministic: no randomness, no time stamps, fixed iteration
 // order, so a rerun writes the same bytes.
 //
-// Usage: node mapgen.mjs [outputDir]   (default: ../../assets/cards)
+// Usage: node mapgen.mjs [outputDir] [Name ...]   (default: ../../assets/cards, every map)
 
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import * as topojson from 'topojson-client';
-import { geoArea, geoAzimuthalEqualArea, geoPath } from 'd3-geo';
-import { COUNTRIES, OPPONENT_KEY, PLAYER_DEFAULT_KEY, SPLIT_LATITUDE, generalsFor } from './countries.mjs';
+import { geoArea, geoAzimuthalEqualArea, geoContains, geoPath } from 'd3-geo';
+import { MAPS } from './maps.mjs';
 import { writeBmp } from './bmp.mjs';
 import { rasterizeRings } from './raster.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const outDir = path.resolve(process.argv[2] ?? path.join(here, '../../assets/cards'));
+const only = process.argv.slice(3);
 
 // ---------------------------------------------------------------- settings
 const MAP_HEIGHT = 790;      // main window = map + ~213 px, fits 1080 px screens
@@ -54,6 +55,8 @@ const atlas = JSON.parse(fs.readFileSync(path.join(here, 'node_modules/world-atl
 const geometries = atlas.objects.countries.geometries;
 const features = topojson.feature(atlas, atlas.objects.countries).features;
 
+function generate(MAP) {
+const { countries: COUNTRIES, opponent: OPPONENT_KEY, player: PLAYER_DEFAULT_KEY, generalsFor } = MAP;
 const byDataName = new Map();
 features.forEach((f, i) => byDataName.set(f.properties.name, i));
 for (const c of COUNTRIES) {
@@ -73,18 +76,35 @@ for (const c of COUNTRIES) for (const n of c.data) featureToCountry.set(byDataNa
 // islands of mainland countries (South Africa's Prince Edward Islands) stay out.
 const islandKeys = new Set(COUNTRIES.filter((c) => c.island).map((c) => c.key));
 const framePolygons = [];
+const framePoints = [];
+// The part of a country that is kept: the polygon around c.mainAt (a capital
+// that does not lie on the largest part), else the largest one.
+function mainPolygon(c, polys) {
+  if (c.mainAt) {
+    const hit = polys.find((p) => geoContains({ type: 'Polygon', coordinates: p }, c.mainAt));
+    if (hit) return hit;
+  }
+  const areas = polys.map((p) => geoArea({ type: 'Polygon', coordinates: p }));
+  return polys[areas.indexOf(Math.max(...areas))];
+}
 for (const c of COUNTRIES) {
   for (const n of c.data) {
     const polys = polygonsOf(features[byDataName.get(n)]);
     if (islandKeys.has(c.key)) { framePolygons.push(...polys); continue; }
-    const areas = polys.map((p) => geoArea({ type: 'Polygon', coordinates: p }));
-    framePolygons.push(polys[areas.indexOf(Math.max(...areas))]);
+    const main = mainPolygon(c, polys);
+    if (main === undefined) continue;
+    // A country reaching far beyond the map (Russland) frames only its part
+    // west of c.frameWestOf; the picture's edge cuts the rest.
+    if (c.frameWestOf !== undefined) framePoints.push(...main[0].filter(([lon]) => lon >= 0 && lon <= c.frameWestOf));
+    else framePolygons.push(main);
   }
 }
-const africa = { type: 'MultiPolygon', coordinates: framePolygons };
-const projection = geoAzimuthalEqualArea().rotate([-17, -3]).clipAngle(90);
-projection.fitHeight(MAP_HEIGHT - 2 * MARGIN, africa);
-const b = geoPath(projection).bounds(africa);
+const frame = framePoints.length
+  ? { type: 'GeometryCollection', geometries: [{ type: 'MultiPolygon', coordinates: framePolygons }, { type: 'MultiPoint', coordinates: framePoints }] }
+  : { type: 'MultiPolygon', coordinates: framePolygons };
+const projection = geoAzimuthalEqualArea().rotate(MAP.rotate).clipAngle(90);
+projection.fitHeight(MAP_HEIGHT - 2 * MARGIN, frame);
+const b = geoPath(projection).bounds(frame);
 const [tx, ty] = projection.translate();
 projection.translate([tx - b[0][0] + MARGIN, ty - b[0][1] + MARGIN]);
 const W = Math.ceil(b[1][0] - b[0][0] + 2 * MARGIN);
@@ -137,17 +157,18 @@ for (const [fi, id] of featureToCountry) {
   for (const poly of polygonsOf(features[fi])) paint(projectRings({ type: 'Polygon', coordinates: poly }), id);
 }
 
-// The data cuts Western Sahara along the wall; the border is the parallel
-// 27°40'N, so split the joint area of both countries there.
-{
-  const north = idOf.get('MAR');
-  const south = idOf.get('ESH');
+// A border the data does not have (Morocco / Western Sahara: the data cuts
+// along the wall, the border is the parallel 27°40'N): split the joint area
+// of both countries along a parallel.
+if (MAP.split) {
+  const north = idOf.get(MAP.split.north);
+  const south = idOf.get(MAP.split.south);
   for (let y = 0; y < H; y++) {
     for (let x = 0; x < W; x++) {
       const l = label[at(x, y)];
       if (l !== north && l !== south) continue;
       const [, lat] = projection.invert([x + 0.5, y + 0.5]);
-      label[at(x, y)] = lat < SPLIT_LATITUDE ? south : north;
+      label[at(x, y)] = lat < MAP.split.latitude ? south : north;
     }
   }
 }
@@ -352,10 +373,17 @@ for (let round = 0; round < 8; round++) {
 
 // Each country keeps its largest area; the rest (Cabinda, Bioko, Zanzibar,
 // small offshore islands, slivers cut off by a line) becomes neutral land.
+const mainPixel = (id) => {
+  const c = COUNTRIES[id - 1];
+  if (!c.mainAt) return -1;
+  const [x, y] = projection(c.mainAt).map(Math.floor);
+  return at(x, y);
+};
 for (let id = 1; id <= N; id++) {
   const comps = components(id, isArea);
   if (comps.length === 0) throw new Error(`country ${COUNTRIES[id - 1].name} vanished`);
-  for (const comp of comps.slice(1)) for (const i of comp) label[i] = FOREIGN_BASE + 5000 + id;
+  const keep = comps.find((comp) => comp.includes(mainPixel(id))) ?? comps[0];
+  for (const comp of comps) if (comp !== keep) for (const i of comp) label[i] = FOREIGN_BASE + 5000 + id;
 }
 markBorders();
 for (let id = 1; id <= N; id++) {
@@ -409,6 +437,8 @@ for (const [a, b2] of COUNTRIES.flatMap((c) => (c.notNeighbours ?? []).map((n) =
     let bestIsland = -1, bestTo = -1, bestD = Infinity;
     for (const s of pending) {
       for (const t of connected) {
+        // The game allows ten neighbours; a full country takes no sea link.
+        if (neighbourSets[t].size >= 10) continue;
         const d = dist(s, t);
         if (d < bestD || (d === bestD && (s < bestIsland || (s === bestIsland && t < bestTo)))) { bestD = d; bestIsland = s; bestTo = t; }
       }
@@ -418,6 +448,13 @@ for (const [a, b2] of COUNTRIES.flatMap((c) => (c.notNeighbours ?? []).map((n) =
     pending.splice(pending.indexOf(bestIsland), 1);
     console.log(`sea link: ${COUNTRIES[bestIsland - 1].name} - ${COUNTRIES[bestTo - 1].name} (${bestD.toFixed(0)} px)`);
   }
+}
+{
+  // One connected graph: every country can be reached from every other.
+  const reached = new Set([1]);
+  const queue = [1];
+  while (queue.length) for (const m of neighbourSets[queue.shift()]) if (!reached.has(m)) { reached.add(m); queue.push(m); }
+  if (reached.size !== N) throw new Error(`not reachable: ${COUNTRIES.filter((c, i) => !reached.has(i + 1)).map((c) => c.name).join(', ')}`);
 }
 for (let id = 1; id <= N; id++) {
   if (neighbourSets[id].size > 10) throw new Error(`${COUNTRIES[id - 1].name} has more than 10 neighbours`);
@@ -537,7 +574,7 @@ for (let i = 0; i < W * H; i++) {
   pixels.set(c, i * 3);
 }
 fs.mkdirSync(outDir, { recursive: true });
-fs.writeFileSync(path.join(outDir, 'Afrika.bmp'), writeBmp(W, H, pixels));
+fs.writeFileSync(path.join(outDir, `${MAP.name}.bmp`), writeBmp(W, H, pixels));
 
 // ---------------------------------------------------------------- map file
 function cp1252(text) {
@@ -555,10 +592,10 @@ const q = (s) => {
 };
 const lines = [];
 lines.push('1');
-lines.push(q('Afrika'));                       // placeholder: map title
+lines.push(q(MAP.name));                       // placeholder: map title
 lines.push(q('Natural Earth 1:50m'));          // placeholder: source of the borders
 lines.push([N, cols, rows].join(','));
-lines.push(q('Afrika'));
+lines.push(q(MAP.continent));
 lines.push(q(COUNTRIES.find((c) => c.key === PLAYER_DEFAULT_KEY).code));
 lines.push('0,0');                             // placeholders
 const nameOf = (id) => COUNTRIES[id - 1].name;
@@ -582,12 +619,16 @@ for (let r = 0; r < rows; r++) {
   }
   lines.push(q(s));
 }
-fs.writeFileSync(path.join(outDir, 'Afrika.mgi'), cp1252(lines.join('\r\n') + '\r\n'));
+fs.writeFileSync(path.join(outDir, `${MAP.name}.mgi`), cp1252(lines.join('\r\n') + '\r\n'));
 
 // ---------------------------------------------------------------- report
-console.log(`picture ${W} x ${H}, grid ${cols} x ${rows}, ${N} countries`);
+console.log(`${MAP.name}: picture ${W} x ${H}, grid ${cols} x ${rows}, ${N} countries`);
 for (let id = 1; id <= N; id++) {
   const c = COUNTRIES[id - 1];
   console.log(`${String(id).padStart(2)} ${c.code} ${c.name.padEnd(30)} area ${String(areaOf[id]).padStart(6)} depth ${seeds[id][2]} cells ${cellCountry.filter((v) => v === id).length} rgb ${colourOf[id].join(',')} nb ${[...neighbourSets[id]].map(nameOf).join(', ')}`);
 }
 if (COUNTRIES[8].key !== OPPONENT_KEY) throw new Error('country 9 must be the opponent');
+
+}
+
+for (const m of MAPS) if (only.length === 0 || only.includes(m.name)) generate(m);

@@ -1,0 +1,7 @@
+// Every map the generator writes, in the order it writes them.
+import { AFRIKA } from './countries.mjs';
+import { EUROPA } from './europa.mjs';
+import { ASIEN } from './asien.mjs';
+import { AMERIKA } from './amerika.mjs';
+
+export const MAPS = [AFRIKA, EUROPA, ASIEN, AMERIKA];
