@@ -20,10 +20,10 @@ const LIST = [
   { key: 'HTI', name: 'Haiti', data: ['Haiti'], tier: 0, seaLinked: true },
   { key: 'HND', name: 'Honduras', data: ['Honduras'], tier: 1 },
   { key: 'JAM', name: 'Jamaika', data: ['Jamaica'], tier: 0, island: true, groupRadius: 8 },
-  { key: 'CAN', name: 'Kanada', data: ['Canada'], tier: 3 },
+  { key: 'CAN', name: 'Kanada', data: ['Canada'], tier: 2 },
   { key: 'COL', name: 'Kolumbien', data: ['Colombia'], tier: 2 },
   { key: 'CUB', name: 'Kuba', data: ['Cuba'], tier: 1, seaLinked: true },
-  { key: 'MEX', name: 'Mexiko', data: ['Mexico'], tier: 3 },
+  { key: 'MEX', name: 'Mexiko', data: ['Mexico'], tier: 2 },
   { key: 'NIC', name: 'Nicaragua', data: ['Nicaragua'], tier: 1 },
   { key: 'PAN', name: 'Panama', data: ['Panama'], tier: 0 },
   { key: 'PRY', name: 'Paraguay', data: ['Paraguay'], tier: 1 },
@@ -36,8 +36,8 @@ const LIST = [
 ];
 
 export const TIERS = {
-  player: [8, 5, 3],
-  opponent: [10, 6, 4],
+  player: [10, 6, 4],
+  opponent: [14, 8, 5],
   0: [2],
   1: [4, 2],
   2: [6, 3],

@@ -60,7 +60,7 @@ const LIST = [
 
 export const TIERS = {
   player: [8, 5, 3],
-  opponent: [10, 6, 4],
+  opponent: [16, 10, 6],
   0: [2],
   1: [4, 2],
   2: [6, 3],

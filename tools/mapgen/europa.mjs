@@ -52,7 +52,7 @@ const LIST = [
 
 export const TIERS = {
   player: [8, 5, 3],
-  opponent: [10, 6, 4],
+  opponent: [12, 7, 4],
   0: [2],
   1: [4, 2],
   2: [6, 3],
