@@ -1,4 +1,5 @@
 #include "mapview/MainWindow.h"
+#include "shell/MapCatalog.h"
 
 #include "mapview/GamePanels.h"
 #include "mapview/MapView.h"
@@ -487,7 +488,8 @@ void MainWindow::mainWindowLoad()
     // the clock already runs: no tick may start before the set-up is done.
     settingUp_ = true;
     const bool started =
-        startGame(world_, program_.random, *this, ss(program_.path(QStringLiteral("cards/Afrika.mgi"))));
+        startGame(world_, program_.random, *this,
+                  ss(mapForGame(program_.paths(), program_.preferences().mapName()).mapFile));
     settingUp_ = false;
     // The set-up paints the sides after its tick: show that too.
     mapPicture_->pictureChanged();
@@ -529,7 +531,7 @@ void MainWindow::enableSideMenuButton()
 
 bool MainWindow::loadMapPicture()
 {
-    if (!surface_.load(program_.path(QStringLiteral("cards/Afrika.bmp"))))
+    if (!surface_.load(mapForGame(program_.paths(), program_.preferences().mapName()).pictureFile))
         return false;
     sideMenuButton_->setText(QStringLiteral("Seitenmenü >"));
     // Sized and centred once: the design's layout where the screen holds

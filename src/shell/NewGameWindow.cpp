@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "shell/CountryPickWindow.h"
+#include "shell/MapCatalog.h"
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "world/MapLoader.h"
@@ -83,7 +84,9 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
     mapBox->setGeometry(80, 40, 225, 41);
     mapNameLabel_ = label(mapBox, QStringLiteral("Afrika"), QRect(8, 16, 113, 17));
     label(mapBox, QStringLiteral(".mgi"), QRect(128, 16, 25, 17));
-    button(mapBox, QStringLiteral("Ändern"), QRect(160, 16, 57, 17), false);
+    auto* mapChangeButton = button(mapBox, QStringLiteral("Ändern"), QRect(160, 16, 57, 17));
+    mapChangeButton->setObjectName(QStringLiteral("mapChangeButton"));
+    connect(mapChangeButton, &QPushButton::clicked, this, &NewGameWindow::changeMapClicked);
 
     label(this, QStringLiteral("Deine Seite :"), QRect(8, 96, 65, 17));
     sideLabel_ = label(this, QStringLiteral("Südafrika"), QRect(136, 96, 105, 17),
@@ -119,16 +122,21 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
     centreOnScreen(*this);
 
     // Opening: load the map only to find the country it names for the player.
-    WorldState& world = program_.world;
-    const QString mapPath =
-        program_.path(QStringLiteral("cards/") + mapNameLabel_->text() + QStringLiteral(".mgi"));
-    const MapLoadResult loaded = loadMap(world, ss(mapPath));
-    if (!loaded.ok)
-        program_.dialogs.message(this, qs(loaded.message), qs(loaded.title));
+    openMap(mapForGame(program_.paths(), program_.preferences().mapName()).name);
 
     cancelButton_->setEnabled(true);
     simpleOption_->setEnabled(true);
     startButton_->setEnabled(true);
+}
+
+void NewGameWindow::openMap(const QString& name)
+{
+    WorldState& world = program_.world;
+    const MapEntry map = mapForGame(program_.paths(), name);
+    mapNameLabel_->setText(map.name);
+    const MapLoadResult loaded = loadMap(world, ss(map.mapFile));
+    if (!loaded.ok)
+        program_.dialogs.message(this, qs(loaded.message), qs(loaded.title));
 
     // Scan without stopping: the last match wins. An empty code names no
     // country, so it must not match the empty codes of unused entries.
@@ -145,6 +153,22 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
         sideLabel_->setText(qs(world.countryName[country]));
         world.side[0] = country;
     }
+}
+
+QString NewGameWindow::mapName() const { return mapNameLabel_->text(); }
+
+void NewGameWindow::useMap(const QString& name)
+{
+    // Another map: the side chosen on the old one means nothing there.
+    program_.world.side[0] = 0;
+    sideLabel_->clear();
+    openMap(name);
+}
+
+void NewGameWindow::changeMapClicked()
+{
+    setEnabled(false);
+    program_.showMapPick();
 }
 
 QString NewGameWindow::sideText() const { return sideLabel_->text(); }

@@ -22,6 +22,11 @@ public:
     QString sideText() const;
     void setSideText(const QString& name);
 
+    // The chosen map's name, without the file's extension.
+    QString mapName() const;
+    // Makes `name` the map of the new game and preselects its default side.
+    void useMap(const QString& name);
+
     // Fills the progress box to p percent (1..100) and paints it at once.
     void drawProgress(int p);
     int progress() const;
@@ -30,6 +35,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void openMap(const QString& name);
+    void changeMapClicked();
     void changeSideClicked();
     void startClicked();
     void closeWindow();

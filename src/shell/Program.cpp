@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "shell/CountryPickWindow.h"
+#include "shell/MapPickWindow.h"
 #include "shell/CreditsWindow.h"
 #include "shell/HelpWindow.h"
 #include "shell/ImageStore.h"
@@ -103,6 +104,7 @@ NewGameWindow* Program::newGameWindow() const { return openWindow(newGame_); }
 SettingsWindow* Program::settingsWindow() const { return openWindow(settings_); }
 CreditsWindow* Program::creditsWindow() const { return openWindow(credits_); }
 CountryPickWindow* Program::countryPickWindow() const { return openWindow(countryPick_); }
+MapPickWindow* Program::mapPickWindow() const { return openWindow(mapPick_); }
 GeneralListWindow* Program::generalListWindow() const { return openWindow(generalList_); }
 TaskWindow* Program::taskWindow() const { return openWindow(task_); }
 RanksWindow* Program::ranksWindow() const { return openWindow(ranks_); }
@@ -123,6 +125,7 @@ NewGameWindow* Program::showNewGame() { return show(newGame_); }
 SettingsWindow* Program::showSettings() { return show(settings_); }
 CreditsWindow* Program::showCredits() { return show(credits_); }
 CountryPickWindow* Program::showCountryPick() { return show(countryPick_); }
+MapPickWindow* Program::showMapPick() { return show(mapPick_); }
 GeneralListWindow* Program::showGeneralList() { return show(generalList_); }
 RanksWindow* Program::showRanks() { return show(ranks_); }
 DeployWindow* Program::showDeploy() { return show(deploy_); }

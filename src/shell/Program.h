@@ -25,6 +25,7 @@ class NewGameWindow;
 class SettingsWindow;
 class CreditsWindow;
 class CountryPickWindow;
+class MapPickWindow;
 class GeneralListWindow;
 class TaskWindow;
 class RanksWindow;
@@ -61,6 +62,7 @@ public:
     SettingsWindow* settingsWindow() const;
     CreditsWindow* creditsWindow() const;
     CountryPickWindow* countryPickWindow() const;
+    MapPickWindow* mapPickWindow() const;
     GeneralListWindow* generalListWindow() const;
     TaskWindow* taskWindow() const;
     RanksWindow* ranksWindow() const;
@@ -74,6 +76,7 @@ public:
     SettingsWindow* showSettings();
     CreditsWindow* showCredits();
     CountryPickWindow* showCountryPick();
+    MapPickWindow* showMapPick();
     GeneralListWindow* showGeneralList();
     // Creates the task window without showing it (the roster fills it first);
     // wasOpen tells whether it existed before.
@@ -119,6 +122,7 @@ private:
     QPointer<SettingsWindow> settings_;
     QPointer<CreditsWindow> credits_;
     QPointer<CountryPickWindow> countryPick_;
+    QPointer<MapPickWindow> mapPick_;
     QPointer<GeneralListWindow> generalList_;
     QPointer<TaskWindow> task_;
     QPointer<RanksWindow> ranks_;

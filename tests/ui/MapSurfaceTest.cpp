@@ -157,6 +157,7 @@ TEST_P(EveryShippedMap, EveryCountryCanBePaintedClickedAndReached)
     ASSERT_TRUE(loadMap(*world, (base + QStringLiteral(".mgi")).toStdString()).ok);
     MapSurface map;
     ASSERT_TRUE(map.load(base + QStringLiteral(".bmp")));
+    EXPECT_TRUE(checkPlayability(w, &map).empty());
     EXPECT_EQ(w.continentName, QFileInfo(GetParam()).completeBaseName().toStdString());
     EXPECT_NE(codeToCountry(w, w.defaultSideCode), 9) << "country 9 is the opponent";
     EXPECT_NE(codeToCountry(w, w.defaultSideCode), 0) << "the default side is a country";
