@@ -48,6 +48,16 @@ constexpr std::array<Position, 5> opponentPositions{{
     {"Irrsinnig", 1, 256},
 }};
 
+// What each strength changes, shown under the slider: how often the
+// opponent takes his turn (a chance of 1 in 256, 64, 16, 4, 1 each month).
+constexpr std::array<const char*, 5> opponentNotes{{
+    "Der Gegner greift etwa alle 21 Jahre an.",
+    "Der Gegner greift etwa alle 5 Jahre an.",
+    "Der Gegner greift etwa alle 16 Monate an.",
+    "Der Gegner greift etwa alle 4 Monate an.",
+    "Der Gegner greift jeden Monat an.",
+}};
+
 // Where the sliders stand when a stored value is in neither table.
 constexpr int yearStart = 4;
 constexpr int opponentStart = 2;
@@ -112,6 +122,16 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
         l->setGeometry(p.x, 176, right - p.x, 17);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
+
+    auto* note = new QLabel(this);
+    note->setObjectName(QStringLiteral("strengthNote"));
+    note->setGeometry(8, 193, 296, 14);
+    note->setAlignment(Qt::AlignCenter);
+    const auto showNote = [note](int position) {
+        note->setText(QString::fromUtf8(opponentNotes.at(static_cast<std::size_t>(std::clamp(position, 0, 4)))));
+    };
+    showNote(opponentSlider_->value());
+    connect(opponentSlider_, &QSlider::valueChanged, note, showNote);
 
     // The map's colours: a preference of this player, not part of game.dat.
     auto* colourHeading = new QLabel(QStringLiteral("Farben :"), this);

@@ -34,8 +34,13 @@ TEST(SettingsWindow, EveryWayOutTreatsFileAndValuesAsItShould)
         SettingsWindow* w = t.program->settingsWindow();
         ASSERT_TRUE(w && !t.program->optionsMenu()->isVisible());
         EXPECT_TRUE(w->yearSlider()->value() == c.yearAt && w->opponentSlider()->value() == c.opponentAt);
+        const QLabel* note = w->findChild<QLabel*>("strengthNote");
+        ASSERT_NE(note, nullptr);
+        EXPECT_EQ(note->text(), c.opponentAt == 0 ? "Der Gegner greift etwa alle 21 Jahre an."
+                                                  : "Der Gegner greift etwa alle 16 Monate an.");
         w->yearSlider()->setValue(8);
         w->opponentSlider()->setValue(4);
+        EXPECT_EQ(note->text(), "Der Gegner greift jeden Monat an.");
         const bool missing = c.way.endsWith("game.dat");
         const bool readOnly = c.way.contains("read-only");
         ASSERT_TRUE(!missing || readOnly || QFile::remove(t.path("game.dat")));
