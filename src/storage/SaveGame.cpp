@@ -1,0 +1,604 @@
+#include "storage/SaveGame.h"
+
+#include "world/MapLoader.h"
+#include "world/Settings.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace stratagon {
+
+const char* const SaveFormatName = "stratagon-save";
+const char* const AutosaveName = "Automatisch gespeichert";
+
+namespace {
+
+#ifndef STRATAGON_VERSION
+#define STRATAGON_VERSION "1.0"
+#endif
+
+const QString Damaged = QStringLiteral("Der Spielstand ist beschädigt: ");
+
+// ---------------------------------------------------------------------------
+// Where a value sits in the document, formatted only for a message.
+
+class Context {
+public:
+    struct Step {
+        const char* key = nullptr;
+        int index = 0;
+    };
+
+    void push(const char* key) { steps_.push_back({key, 0}); }
+    void push(int index) { steps_.push_back({nullptr, index}); }
+    void pop() { steps_.pop_back(); }
+
+    bool fail(const QString& what)
+    {
+        if (error.isEmpty())
+            error = QStringLiteral("„%1“ %2").arg(where(), what);
+        return false;
+    }
+
+    QString where() const
+    {
+        QString text;
+        for (const Step& s : steps_) {
+            if (s.key)
+                text += (text.isEmpty() ? QString() : QStringLiteral(".")) + QString::fromUtf8(s.key);
+            else
+                text += QStringLiteral("[%1]").arg(s.index);
+        }
+        return text;
+    }
+
+    QString error;
+
+private:
+    std::vector<Step> steps_;
+};
+
+// The allowed values of a field's whole numbers.
+struct Range {
+    int64_t low = std::numeric_limits<int64_t>::min();
+    int64_t high = std::numeric_limits<int64_t>::max();
+};
+constexpr Range Any{};
+
+enum Presence { Required, Optional };  // Optional: a field added after version 1
+
+// ---------------------------------------------------------------------------
+// Encoding and decoding, one overload per kind of value. Tables are written
+// up to their last entry that is not the default; reading pads with defaults.
+
+template <typename S>
+struct Members {};  // the fields of a record type: Members<S>::list
+
+template <typename S>
+concept Record = requires { Members<S>::list; };
+
+template <typename I>
+concept Integer = std::is_integral_v<I> && !std::is_same_v<I, bool> && !std::is_same_v<I, char>;
+
+// Declared first: table and record overloads call each other.
+template <std::size_t N>
+QJsonValue encode(const std::array<char, N>& cells);
+template <typename T, std::size_t N>
+QJsonValue encode(const std::array<T, N>& table);
+template <Record S>
+QJsonValue encode(const S& record);
+template <std::size_t N>
+bool decode(const QJsonValue& v, std::array<char, N>& cells, const Range&, Context& c);
+template <typename T, std::size_t N>
+bool decode(const QJsonValue& v, std::array<T, N>& table, const Range& range, Context& c);
+template <Record S>
+bool decode(const QJsonValue& v, S& record, const Range&, Context& c);
+
+template <Integer I>
+QJsonValue encode(I value)
+{
+    return QJsonValue(static_cast<qint64>(value));
+}
+inline QJsonValue encode(bool value) { return QJsonValue(value); }
+inline QJsonValue encode(const std::string& value) { return QJsonValue(QString::fromStdString(value)); }
+
+// Grid cells: bytes of the map file, written as their Windows-1252 text.
+template <std::size_t N>
+QJsonValue encode(const std::array<char, N>& cells)
+{
+    std::size_t used = N;
+    while (used > 0 && cells[used - 1] == 0)
+        --used;
+    return QJsonValue(QString::fromStdString(windows1252ToUtf8(std::string_view(cells.data(), used))));
+}
+
+template <typename T, std::size_t N>
+QJsonValue encode(const std::array<T, N>& table)
+{
+    std::size_t used = N;
+    while (used > 0 && table[used - 1] == T{})
+        --used;
+    QJsonArray array;
+    for (std::size_t i = 0; i < used; ++i)
+        array.append(encode(table[i]));
+    return array;
+}
+
+template <Record S>
+QJsonValue encode(const S& record)
+{
+    QJsonObject object;
+    for (const auto& m : Members<S>::list)
+        object.insert(QLatin1String(m.key), m.write(record));
+    return object;
+}
+
+template <Integer I>
+bool decode(const QJsonValue& v, I& out, const Range& range, Context& c)
+{
+    if (!v.isDouble())
+        return c.fail(QStringLiteral("ist keine Zahl."));
+    const double d = v.toDouble();
+    const auto low = std::max<double>(double(range.low), double(std::numeric_limits<I>::min()));
+    const auto high = std::min<double>(double(range.high), double(std::numeric_limits<I>::max()));
+    if (d != std::trunc(d))
+        return c.fail(QStringLiteral("ist %1, erwartet wird eine ganze Zahl.").arg(d));
+    if (d < low || d > high)
+        return c.fail(QStringLiteral("ist %1, erlaubt ist %2 bis %3.")
+                          .arg(QString::number(d, 'g', 20), QString::number(qint64(low)), QString::number(qint64(high))));
+    out = static_cast<I>(d);
+    return true;
+}
+
+inline bool decode(const QJsonValue& v, bool& out, const Range&, Context& c)
+{
+    if (!v.isBool())
+        return c.fail(QStringLiteral("ist kein Wahrheitswert."));
+    out = v.toBool();
+    return true;
+}
+
+bool decodeText(const QJsonValue& v, QString& out, Context& c)
+{
+    if (!v.isString())
+        return c.fail(QStringLiteral("ist kein Text."));
+    out = v.toString();
+    // A lone surrogate from a \u escape is no character of any text.
+    if (!out.isValidUtf16())
+        return c.fail(QStringLiteral("ist kein gültiger Text."));
+    return true;
+}
+
+inline bool decode(const QJsonValue& v, std::string& out, const Range&, Context& c)
+{
+    QString text;
+    if (!decodeText(v, text, c))
+        return false;
+    out = text.toStdString();
+    return true;
+}
+
+template <std::size_t N>
+bool decode(const QJsonValue& v, std::array<char, N>& cells, const Range&, Context& c)
+{
+    QString text;
+    if (!decodeText(v, text, c))
+        return false;
+    const std::string utf8 = text.toStdString();
+    const std::string bytes = utf8ToWindows1252(utf8);
+    if (windows1252ToUtf8(bytes) != utf8)
+        return c.fail(QStringLiteral("enthält Zeichen, die kein Rasterfeld sein können."));
+    if (bytes.size() > N)
+        return c.fail(QStringLiteral("hat %1 Felder, erlaubt sind höchstens %2.").arg(bytes.size()).arg(N));
+    cells.fill(0);
+    std::copy(bytes.begin(), bytes.end(), cells.begin());
+    return true;
+}
+
+template <typename T, std::size_t N>
+bool decode(const QJsonValue& v, std::array<T, N>& table, const Range& range, Context& c)
+{
+    if (!v.isArray())
+        return c.fail(QStringLiteral("ist keine Liste."));
+    const QJsonArray array = v.toArray();
+    if (array.size() > qsizetype(N))
+        return c.fail(QStringLiteral("hat %1 Einträge, erlaubt sind höchstens %2.").arg(array.size()).arg(N));
+    std::fill(table.begin(), table.end(), T{});
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        c.push(int(i));
+        if (!decode(array.at(i), table[std::size_t(i)], range, c))
+            return false;
+        c.pop();
+    }
+    return true;
+}
+
+template <Record S>
+bool decode(const QJsonValue& v, S& record, const Range&, Context& c)
+{
+    if (!v.isObject())
+        return c.fail(QStringLiteral("ist kein Objekt."));
+    const QJsonObject object = v.toObject();
+    for (const auto& m : Members<S>::list) {
+        const auto found = object.constFind(QLatin1String(m.key));
+        c.push(m.key);
+        if (found == object.constEnd()) {
+            if (m.presence == Required)
+                return c.fail(QStringLiteral("fehlt."));
+        } else if (!m.read(*found, record, m.range, c)) {
+            return false;
+        }
+        c.pop();
+    }
+    return true;
+}
+
+// One field of a record: its key, the range of its numbers, and whether a
+// file of version 1 may lack it.
+template <typename S>
+struct Member {
+    const char* key;
+    Range range;
+    Presence presence;
+    QJsonValue (*write)(const S&);
+    bool (*read)(const QJsonValue&, S&, const Range&, Context&);
+};
+
+template <auto Field, typename S>
+constexpr Member<S> member(const char* key, Range range = Any, Presence presence = Required)
+{
+    return {key, range, presence, [](const S& s) { return encode(s.*Field); },
+            [](const QJsonValue& v, S& s, const Range& r, Context& c) { return decode(v, s.*Field, r, c); }};
+}
+
+#define FIELD(Type, name, ...) member<&Type::name, Type>(#name __VA_OPT__(, ) __VA_ARGS__)
+
+template <>
+struct Members<PlayerBattleEntry> {
+    static constexpr std::array list = {
+        FIELD(PlayerBattleEntry, country),       FIELD(PlayerBattleEntry, attackerSide),
+        FIELD(PlayerBattleEntry, attackerScore), FIELD(PlayerBattleEntry, attackerGeneral),
+        FIELD(PlayerBattleEntry, attackerEP),    FIELD(PlayerBattleEntry, defenderSide),
+        FIELD(PlayerBattleEntry, defenderScore), FIELD(PlayerBattleEntry, defenderGeneral),
+        FIELD(PlayerBattleEntry, defenderEP),
+    };
+};
+
+// Every field of the world a running game uses, one line each, with the
+// range of its numbers. A field added later is one more line here, marked
+// Optional (older files lack it and read as its default), plus its relation
+// to other fields in inconsistency() below when it has one. mapFileName is
+// not saved: it is where the map lies when the save is read.
+#define W(name, ...) FIELD(WorldState, name __VA_OPT__(, ) __VA_ARGS__)
+template <>
+struct Members<WorldState> {
+    static constexpr std::array list = {
+        W(monthInterval),
+        W(aiDivisor),
+        W(countryCount, Range{1, MaxCountries}),
+        W(gridColumns, Range{1, MaxGridSize}),
+        W(gridRows, Range{1, MaxGridSize}),
+        W(continentName),
+        W(defaultSideCode),
+        W(countryName),
+        W(countryCode),
+        W(countryOwner, Range{0, MaxCountries}),
+        W(countryKind, Range{KindPlayer, KindOpponent}),
+        W(fillX),
+        W(fillY),
+        W(countryValueA),
+        W(countryValueB),
+        W(neighbourCount, Range{0, MaxNeighbours}),
+        W(neighbourName),
+        W(generalCount, Range{0, MaxGenerals}),
+        W(generalName),
+        W(generalEP),
+        W(generalStatus, Range{Ready, InBattle}),
+        W(statusText),
+        W(side, Range{0, MaxCountries}),
+        W(sideMax, Range{0, 9}),
+        W(battleCount, Range{0, MaxBattles}),
+        W(battleCountry, Range{0, MaxCountries}),
+        W(battleAttacker, Range{0, MaxCountries}),
+        W(battleDefender, Range{0, MaxCountries}),
+        W(battleAttackerGeneral, Range{0, MaxGenerals}),
+        W(battleDefenderGeneral, Range{0, MaxGenerals}),
+        W(battleAttackerScore, Range{0, 100}),
+        W(battleDefenderScore, Range{0, 100}),
+        W(gridRowText),
+        W(gridCell),
+        W(playing),
+        W(r, Range{0, 1}),
+        W(kl),
+        W(jk),
+        W(hh),
+        W(bb),
+        W(Kontinent),
+        W(Genralmenge, Range{0, MaxGenerals}),
+        W(land),
+        W(sideMenuClosed),
+        W(battleMode),
+        W(shownCountry, Range{0, MaxCountries}),
+        W(panelGeneralName),
+        W(panelGeneralEP),
+        W(month, Range{0, 12}),
+        W(year),
+        W(monthName),
+        W(tickCount),
+        W(playerBattleCount, Range{0, MaxPlayerBattles}),
+        W(playerBattleList),
+    };
+};
+#undef W
+
+// What the ranges alone cannot say: indices that must name countries and
+// generals that exist, and battles whose scores add up to 100.
+QString inconsistency(const WorldState& w)
+{
+    const int n = w.countryCount;
+    const auto country = [n](int i) { return i >= 1 && i <= n; };
+    if (!w.playing)
+        return QStringLiteral("er enthält kein laufendes Spiel.");
+    for (int i = 1; i <= n; ++i)
+        if (!country(w.countryOwner[i]))
+            return QStringLiteral("Land %1 gehört dem Land %2, die Karte hat %3 Länder.")
+                .arg(i).arg(w.countryOwner[i]).arg(n);
+    if (!country(w.side[0]))
+        return QStringLiteral("das Land des Spielers (%1) gibt es nicht.").arg(w.side[0]);
+    if (w.gridColumns > MaxGridSize || w.gridRows > MaxGridSize)
+        return QStringLiteral("das Raster ist zu groß.");
+    for (int k = 1; k <= w.battleCount; ++k) {
+        const int attacker = w.battleAttacker[k];
+        const int defender = w.battleDefender[k];
+        if (!country(w.battleCountry[k]) || !country(attacker) || !country(defender))
+            return QStringLiteral("Schlacht %1 nennt ein Land, das es nicht gibt.").arg(k);
+        // Slot 0 is the stand-in for a general dismissed during the battle.
+        if (w.battleAttackerGeneral[k] > w.generalCount[attacker] ||
+            w.battleDefenderGeneral[k] > w.generalCount[defender])
+            return QStringLiteral("Schlacht %1 nennt einen General, den es nicht gibt.").arg(k);
+        if (w.battleAttackerScore[k] + w.battleDefenderScore[k] != 100)
+            return QStringLiteral("in Schlacht %1 ergeben die Punkte %2 und %3 nicht 100.")
+                .arg(k).arg(w.battleAttackerScore[k]).arg(w.battleDefenderScore[k]);
+    }
+    if (w.shownCountry > n)
+        return QStringLiteral("das angezeigte Land %1 gibt es nicht.").arg(w.shownCountry);
+    return {};
+}
+
+QByteArray compact(const QJsonValue& value)
+{
+    // QJsonDocument writes only arrays and objects: one element, brackets off.
+    const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return wrapped.mid(1, wrapped.size() - 2);
+}
+
+QString mapBaseName(const WorldState& world)
+{
+    return QFileInfo(QString::fromStdString(world.mapFileName)).completeBaseName();
+}
+
+QString savedAtText(const QDateTime& at)
+{
+    return at.toUTC().toString(Qt::ISODate);
+}
+
+SaveReadResult refused(const QString& message)
+{
+    SaveReadResult r;
+    r.message = message;
+    return r;
+}
+
+}  // namespace
+
+QByteArray saveDocument(const WorldState& world, const QString& name, const QDateTime& savedAt,
+                        const QByteArray& bitmapSha256)
+{
+    QJsonObject game = encode(world).toObject();
+    const QString mapName = mapBaseName(world);
+    game.insert(QStringLiteral("map"),
+                QJsonObject{{QStringLiteral("file"), QFileInfo(QString::fromStdString(world.mapFileName)).fileName()},
+                            {QStringLiteral("bitmap"), mapName + QStringLiteral(".bmp")},
+                            {QStringLiteral("bitmapSha256"), QString::fromLatin1(bitmapSha256.toHex())}});
+    // The header in reading order; the game's own keys come sorted.
+    QByteArray out = "{\"format\":" + compact(QString::fromLatin1(SaveFormatName));
+    out += ",\"version\":" + compact(SaveFormatVersion);
+    out += ",\"program\":" + compact(QStringLiteral(STRATAGON_VERSION));
+    out += ",\"name\":" + compact(name);
+    out += ",\"savedAt\":" + compact(savedAtText(savedAt));
+    out += ",\"game\":" + QJsonDocument(game).toJson(QJsonDocument::Compact);
+    out += "}\n";
+    return out;
+}
+
+SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, const BitmapLocator& locate)
+{
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
+    if (doc.isNull())
+        return refused(Damaged + QStringLiteral("kein gültiges JSON (%1 bei Byte %2).")
+                                     .arg(parseError.errorString())
+                                     .arg(parseError.offset));
+    const QJsonObject top = doc.object();
+    if (!doc.isObject() || top.value(QStringLiteral("format")).toString() != QLatin1String(SaveFormatName))
+        return refused(Damaged + QStringLiteral("die Datei ist kein Spielstand von Stratagon."));
+    const QJsonValue version = top.value(QStringLiteral("version"));
+    if (!version.isDouble() || version.toDouble() != std::trunc(version.toDouble()) || version.toDouble() < 1)
+        return refused(Damaged + QStringLiteral("die Formatversion fehlt oder ist ungültig."));
+    if (version.toDouble() > SaveFormatVersion)
+        return refused(QStringLiteral("Dieser Spielstand stammt aus einer neueren Version von Stratagon "
+                                      "(Format %1, diese Version kennt Format %2) und kann nicht geladen werden.")
+                           .arg(version.toDouble())
+                           .arg(SaveFormatVersion));
+
+    SaveReadResult result;
+    const QJsonValue name = top.value(QStringLiteral("name"));
+    const QJsonValue savedAt = top.value(QStringLiteral("savedAt"));
+    if (!name.isString() || !savedAt.isString())
+        return refused(Damaged + QStringLiteral("Name oder Zeitpunkt des Spielstands fehlen."));
+    result.name = name.toString();
+    result.savedAt = QDateTime::fromString(savedAt.toString(), Qt::ISODate).toLocalTime();
+
+    const QJsonObject game = top.value(QStringLiteral("game")).toObject();
+    const QJsonObject map = game.value(QStringLiteral("map")).toObject();
+    const QString mapFile = map.value(QStringLiteral("file")).toString();
+    const QString bitmap = map.value(QStringLiteral("bitmap")).toString();
+    const QByteArray sha = QByteArray::fromHex(map.value(QStringLiteral("bitmapSha256")).toString().toLatin1());
+    if (mapFile.isEmpty() || bitmap.isEmpty() || sha.size() != 32 || bitmap.contains(QLatin1Char('/')) ||
+        mapFile.contains(QLatin1Char('/')))
+        return refused(Damaged + QStringLiteral("die Angaben zur Karte fehlen oder sind ungültig."));
+
+    // Staged in a fresh world: nothing of the running game is touched
+    // before every check has passed.
+    auto staged = std::make_unique<WorldState>();
+    Context context;
+    context.push("game");
+    if (!decode(QJsonValue(game), *staged, Any, context))
+        return refused(Damaged + context.error);
+    if (const QString wrong = inconsistency(*staged); !wrong.isEmpty())
+        return refused(Damaged + wrong);
+
+    const QString bitmapPath = locate ? locate(bitmap) : QString();
+    if (bitmapPath.isEmpty())
+        return refused(QStringLiteral("Das Kartenbild „%1“ dieses Spielstands fehlt. Der Spielstand kann "
+                                      "nicht geladen werden.")
+                           .arg(bitmap));
+    if (fileSha256(bitmapPath) != sha)
+        return refused(QStringLiteral("Das Kartenbild „%1“ hat sich geändert, seit das Spiel gespeichert "
+                                      "wurde. Der Spielstand passt nicht mehr dazu und kann nicht geladen werden.")
+                           .arg(bitmap));
+    staged->mapFileName = QDir(QFileInfo(bitmapPath).absolutePath()).filePath(mapFile).toStdString();
+
+    world = std::move(*staged);
+    result.ok = true;
+    return result;
+}
+
+SaveReadResult readSaveFile(const QString& path, WorldState& world, const BitmapLocator& locate)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refused(QStringLiteral("Der Spielstand „%1“ kann nicht gelesen werden: %2")
+                           .arg(QDir::toNativeSeparators(path), file.errorString()));
+    // Far more than any save needs; a huge file is not read into memory.
+    constexpr qint64 Largest = 64 * 1024 * 1024;
+    if (file.size() > Largest)
+        return refused(Damaged + QStringLiteral("die Datei ist zu groß."));
+    return readSaveDocument(file.readAll(), world, locate);
+}
+
+QByteArray fileSha256(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file))
+        return {};
+    return hash.result();
+}
+
+SaveWriteResult writeSaveFile(const QString& path, const QByteArray& document)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    const auto failed = [&](const QString& reason) {
+        return SaveWriteResult{false, QStringLiteral("Der Spielstand konnte nicht in die Datei „%1“ geschrieben "
+                                                     "werden: %2\nEin früherer Spielstand unter diesem Namen "
+                                                     "bleibt unverändert.")
+                                          .arg(shown, reason)};
+    };
+    const QFileInfo info(path);
+    if (!QDir().mkpath(info.absolutePath()))
+        return failed(QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.")
+                          .arg(QDir::toNativeSeparators(info.absolutePath())));
+    errno = 0;
+    QSaveFile file(path);
+    const auto reason = [&] {
+        return errno ? QString::fromStdString(describeError(errno)) : file.errorString();
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(reason());
+    if (file.write(document) != document.size()) {
+        const QString why = reason();
+        file.cancelWriting();
+        return failed(why);
+    }
+    if (!file.commit())
+        return failed(reason());
+    return {true, {}};
+}
+
+QString saveFilePath(const QString& folder, const QString& name)
+{
+    QString file;
+    const QByteArray keep = " ,.-_()!+";
+    for (const QChar ch : name) {
+        const bool plain = ch.isLetterOrNumber() || (ch.unicode() < 128 && keep.contains(char(ch.unicode())));
+        if (plain && !(file.isEmpty() && ch == QLatin1Char('.')))
+            file += ch;
+        else
+            for (const char byte : QString(ch).toUtf8())
+                file += QStringLiteral("%%1").arg(uchar(byte), 2, 16, QLatin1Char('0')).toUpper();
+    }
+    return QDir(folder).filePath(file + QStringLiteral(".json"));
+}
+
+QList<SaveSummary> listSaves(const QString& folder)
+{
+    QList<SaveSummary> saves;
+    const QFileInfoList files =
+        QDir(folder).entryInfoList({QStringLiteral("*.json")}, QDir::Files | QDir::Readable, QDir::Name);
+    for (const QFileInfo& info : files) {
+        SaveSummary s;
+        s.file = info.absoluteFilePath();
+        s.name = info.completeBaseName();
+        s.savedAt = info.lastModified();
+        QFile file(s.file);
+        if (info.size() <= 64 * 1024 * 1024 && file.open(QIODevice::ReadOnly)) {
+            const QJsonObject top = QJsonDocument::fromJson(file.readAll()).object();
+            const QJsonObject game = top.value(QStringLiteral("game")).toObject();
+            if (top.value(QStringLiteral("format")).toString() == QLatin1String(SaveFormatName) &&
+                top.value(QStringLiteral("name")).isString()) {
+                s.readable = true;
+                s.name = top.value(QStringLiteral("name")).toString();
+                const QDateTime at =
+                    QDateTime::fromString(top.value(QStringLiteral("savedAt")).toString(), Qt::ISODate);
+                if (at.isValid())
+                    s.savedAt = at.toLocalTime();
+                const int player = game.value(QStringLiteral("side")).toArray().at(0).toInt();
+                s.country = game.value(QStringLiteral("countryName")).toArray().at(player).toString();
+                s.gameDate = game.value(QStringLiteral("monthName")).toString() + QLatin1Char(' ') +
+                             QString::number(game.value(QStringLiteral("year")).toInt());
+                s.map = QFileInfo(game.value(QStringLiteral("map")).toObject().value(QStringLiteral("file")).toString())
+                            .completeBaseName();
+            }
+        }
+        saves.append(s);
+    }
+    std::stable_sort(saves.begin(), saves.end(), [](const SaveSummary& a, const SaveSummary& b) {
+        const bool autoA = a.name == QLatin1String(AutosaveName);
+        const bool autoB = b.name == QLatin1String(AutosaveName);
+        if (autoA != autoB)
+            return autoA;
+        if (a.readable != b.readable)
+            return a.readable;
+        return a.savedAt > b.savedAt;
+    });
+    return saves;
+}
+
+}  // namespace stratagon

@@ -1,0 +1,75 @@
+#pragma once
+
+// Saved games: one JSON document (UTF-8) per save. The top level holds
+// "format", "version", "program", "name" and "savedAt"; "game" holds the map's
+// identity and every field of the world state a running game uses. Reading
+// checks everything and stages into a fresh world, so a refused file leaves
+// the running game exactly as it was.
+
+#include "world/WorldState.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace stratagon {
+
+extern const char* const SaveFormatName;  // "stratagon-save"
+constexpr int SaveFormatVersion = 1;
+extern const char* const AutosaveName;    // "Automatisch gespeichert"
+
+// What the load window lists about a save, read without the full check.
+struct SaveSummary {
+    QString file;      // full path
+    QString name;      // the save's own name; the file's name when unreadable
+    QString country;   // the player's country
+    QString gameDate;  // "März 2003"
+    QString map;       // "Afrika"
+    QDateTime savedAt; // local time; invalid when unreadable
+    bool readable = false;
+};
+
+// The document for `world`; the bitmap's SHA-256 (raw bytes) ties the save to
+// the picture the game was played on.
+QByteArray saveDocument(const WorldState& world, const QString& name, const QDateTime& savedAt,
+                        const QByteArray& bitmapSha256);
+
+struct SaveReadResult {
+    bool ok = false;
+    QString message;  // German, for the message box; empty when ok
+    QString name;
+    QDateTime savedAt;
+};
+
+// Finds a map's bitmap by its file name ("Afrika.bmp"); empty when missing.
+using BitmapLocator = std::function<QString(const QString& bitmapFile)>;
+
+// Reads a save into `world`: on any failure (damaged, newer version, bitmap
+// missing or changed) the world is left exactly as it was. mapFileName
+// becomes the map file beside the bitmap found.
+SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, const BitmapLocator& locate);
+
+// The same from a file.
+SaveReadResult readSaveFile(const QString& path, WorldState& world, const BitmapLocator& locate);
+
+// SHA-256 of a file's bytes; empty when it cannot be read.
+QByteArray fileSha256(const QString& path);
+
+// Writes atomically: on failure the previous file is left as it was and the
+// result's message (German) names the file.
+struct SaveWriteResult {
+    bool ok = false;
+    QString message;
+};
+SaveWriteResult writeSaveFile(const QString& path, const QByteArray& document);
+
+// The file of a save name inside `folder`: the name with anything a file name
+// cannot hold (and '%') percent-encoded, ".json" appended.
+QString saveFilePath(const QString& folder, const QString& name);
+
+// The saves in `folder`: the autosave first, then newest first.
+QList<SaveSummary> listSaves(const QString& folder);
+
+}  // namespace stratagon

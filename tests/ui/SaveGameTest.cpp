@@ -1,0 +1,265 @@
+// The save file: round trip, the golden version-1 file, refusals that leave
+// the world alone, atomic writes and the listing.
+
+#include "ScriptedPlayer.h"
+#include "simulation/Battle.h"
+#include "simulation/Clock.h"
+#include "simulation/Setup.h"
+#include "storage/SaveGame.h"
+#include "world/MapLoader.h"
+#include "world/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+using namespace stratagon;
+
+namespace {
+
+const QString Cards = QStringLiteral(STRATAGON_ASSETS "/cards/");
+const QDateTime When = QDateTime(QDate(2026, 3, 1), QTime(12, 30), Qt::UTC);
+
+QString shippedBitmap(const QString& name) { return QFile::exists(Cards + name) ? Cards + name : QString(); }
+
+// A game on the shipped map played by the scripted player for `ticks` ticks,
+// stopped while battles run.
+std::unique_ptr<WorldState> midGame(SeededRandom& random, int ticks = 400)
+{
+    auto w = std::make_unique<WorldState>();
+    const std::string map = std::string(STRATAGON_ASSETS) + "/cards/Afrika.mgi";
+    loadMap(*w, map);
+    w->side[0] = defaultSide(*w);
+    w->monthInterval = 416, w->aiDivisor = 16;
+    fillStatusTexts(*w);
+    GameView view;
+    startGame(*w, random, view, map);
+    ScriptedPlayer player;
+    for (int t = 0; (t < ticks || w->battleCount == 0) && w->playing && t < 20 * ticks; ++t) {
+        player.act(*w);
+        clockTick(*w, random, view);
+    }
+    return w;
+}
+
+QByteArray save(const WorldState& w, const QString& name = QStringLiteral("Test"))
+{
+    return saveDocument(w, name, When, fileSha256(Cards + "Afrika.bmp"));
+}
+
+}  // namespace
+
+TEST(SaveGame, RoundTripKeepsEveryFieldAndSavesAgainTheSame)
+{
+    SeededRandom random(7);
+    const auto original = midGame(random);
+    ASSERT_TRUE(original->playing);
+    ASSERT_GT(original->battleCount, 0);
+    const QByteArray doc = save(*original);
+
+    auto loaded = std::make_unique<WorldState>();
+    const SaveReadResult read = readSaveDocument(doc, *loaded, shippedBitmap);
+    ASSERT_TRUE(read.ok) << read.message.toStdString();
+    EXPECT_TRUE(*loaded == *original);
+    EXPECT_EQ(read.name, "Test");
+    EXPECT_EQ(read.savedAt, When);
+    EXPECT_EQ(save(*loaded), doc);
+    EXPECT_TRUE(doc.startsWith(R"({"format":"stratagon-save","version":1,"program":")"));
+}
+
+// The battles running when the game was saved go on and end as they would
+// have: both copies draw the same numbers from here on.
+TEST(SaveGame, BattlesRunningAtSavingEndCorrectlyAfterLoading)
+{
+    SeededRandom random(11);
+    const auto original = midGame(random);
+    ASSERT_GT(original->battleCount, 0);
+    auto loaded = std::make_unique<WorldState>();
+    ASSERT_TRUE(readSaveDocument(save(*original), *loaded, shippedBitmap).ok);
+
+    const int country = original->battleCountry[1];
+    const int attacker = original->battleAttacker[1], defender = original->battleDefender[1];
+    SeededRandom a(99), b(99);
+    GameView view;
+    bool ended = false;
+    for (int t = 0; t < 2000 && !ended && loaded->playing; ++t) {
+        clockTick(*original, a, view);
+        clockTick(*loaded, b, view);
+        ASSERT_TRUE(*loaded == *original) << "tick " << t;
+        ended = !countryContested(*loaded, country);
+    }
+    ASSERT_TRUE(ended);
+    const int owner = loaded->countryOwner[country];
+    EXPECT_TRUE(owner == attacker || owner == defender);
+}
+
+// A file of the first version, kept as written: it must load forever.
+TEST(SaveGame, GoldenVersionOneFileLoads)
+{
+    QFile file(QStringLiteral(STRATAGON_FIXTURES "/save-v1.json"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const auto bitmap = [](const QString&) { return QStringLiteral(STRATAGON_FIXTURES "/save-v1-bitmap.bin"); };
+    auto w = std::make_unique<WorldState>();
+    const SaveReadResult read = readSaveDocument(bytes, *w, bitmap);
+    ASSERT_TRUE(read.ok) << read.message.toStdString();
+    EXPECT_EQ(read.name, "Südafrika, März 2003");
+    EXPECT_EQ(w->countryName[w->side[0]], "Südafrika");
+    EXPECT_EQ(dateText(*w), "März 2003");
+    EXPECT_GT(w->battleCount, 0);
+    EXPECT_EQ(w->mapFileName, STRATAGON_FIXTURES "/Afrika.mgi");
+    // Written again, the game part is the same.
+    const QByteArray again = saveDocument(*w, read.name, read.savedAt, fileSha256(bitmap({})));
+    EXPECT_EQ(QJsonDocument::fromJson(again).object().value("game"),
+              QJsonDocument::fromJson(bytes).object().value("game"));
+}
+
+TEST(SaveGame, DamagedNewerOrUnmatchedFilesAreRefusedWithTheWorldUnchanged)
+{
+    SeededRandom random(3);
+    const auto game = midGame(random, 200);
+    const QByteArray good = save(*game);
+    using Edit = std::function<void(QJsonObject& top, QJsonObject& g)>;
+    const auto set = [](const char* key, int index, QJsonValue value) {
+        return Edit([=](QJsonObject&, QJsonObject& g) {
+            QJsonArray a = g[key].toArray();
+            while (a.size() <= index)
+                a.append(0);
+            a[index] = value;
+            g[key] = a;
+        });
+    };
+    struct Case {
+        const char* what;
+        Edit edit;
+        QByteArray raw;  // used instead of the edited document when set
+        const char* message;
+    };
+    const int b = 1;
+    const int attacker = game->battleAttacker[b];
+    const Case cases[] = {
+        {"truncated", {}, good.left(good.size() / 2), "Der Spielstand ist beschädigt: kein gültiges JSON"},
+        {"not a save", {}, "[1,2]", "Der Spielstand ist beschädigt: die Datei ist kein Spielstand"},
+        {"other format", [](QJsonObject& t, QJsonObject&) { t["format"] = "x"; }, {}, "kein Spielstand von"},
+        {"newer", [](QJsonObject& t, QJsonObject&) { t["version"] = 2; }, {},
+         "Dieser Spielstand stammt aus einer neueren Version von Stratagon (Format 2"},
+        {"version text", [](QJsonObject& t, QJsonObject&) { t["version"] = "1"; }, {}, "Formatversion"},
+        {"no name", [](QJsonObject& t, QJsonObject&) { t.remove("name"); }, {}, "Name oder Zeitpunkt"},
+        {"missing field", [](QJsonObject&, QJsonObject& g) { g.remove("countryOwner"); }, {},
+         "„game.countryOwner“ fehlt."},
+        {"kind out of range", set("countryKind", 3, 7), {}, "„game.countryKind[3]“ ist 7, erlaubt ist 0 bis 2."},
+        {"count out of range", [](QJsonObject&, QJsonObject& g) { g["countryCount"] = 101; }, {},
+         "„game.countryCount“ ist 101, erlaubt ist 1 bis 100."},
+        {"fraction", [](QJsonObject&, QJsonObject& g) { g["year"] = 2000.5; }, {}, "ganze Zahl"},
+        {"text for number", [](QJsonObject&, QJsonObject& g) { g["year"] = "x"; }, {}, "„game.year“ ist keine Zahl."},
+        {"number for text", set("countryName", 2, 5), {}, "„game.countryName[2]“ ist kein Text."},
+        {"too long", set("generalCount", 101, 0), {}, "hat 102 Einträge, erlaubt sind höchstens 101."},
+        {"lone surrogate", {}, QByteArray(good).replace("\"Südafrika\"", "\"\\ud800\""), "kein gültiger Text"},
+        {"grid character", [](QJsonObject&, QJsonObject& g) {
+             QJsonArray a = g["gridCell"].toArray();
+             a[3] = QString::fromUtf8("Aā");
+             g["gridCell"] = a;
+         }, {}, "kein Rasterfeld"},
+        {"owner off the map", set("countryOwner", 4, game->countryCount + 1), {}, "Land 4 gehört dem Land"},
+        {"battle country", set("battleCountry", b, 0), {}, "Schlacht 1 nennt ein Land"},
+        {"battle general", set("battleAttackerGeneral", b, game->generalCount[attacker] + 1), {},
+         "Schlacht 1 nennt einen General"},
+        {"scores", [&](QJsonObject& t, QJsonObject& g) {
+             set("battleAttackerScore", b, 49)(t, g);
+             set("battleDefenderScore", b, 50)(t, g);
+         }, {}, "in Schlacht 1 ergeben die Punkte 49 und 50 nicht 100."},
+        {"not playing", [](QJsonObject&, QJsonObject& g) { g["playing"] = false; }, {}, "kein laufendes Spiel"},
+        {"map missing", [](QJsonObject&, QJsonObject& g) { g.remove("map"); }, {}, "Angaben zur Karte"},
+        {"bitmap changed", [](QJsonObject&, QJsonObject& g) {
+             QJsonObject m = g["map"].toObject();
+             m["bitmapSha256"] = QString(64, '0');
+             g["map"] = m;
+         }, {}, "Das Kartenbild „Afrika.bmp“ hat sich geändert"},
+        {"bitmap missing", [](QJsonObject&, QJsonObject& g) {
+             QJsonObject m = g["map"].toObject();
+             m["bitmap"] = "Fehlt.bmp";
+             g["map"] = m;
+         }, {}, "Das Kartenbild „Fehlt.bmp“ dieses Spielstands fehlt."},
+    };
+    for (const Case& c : cases) {
+        QByteArray bytes = c.raw;
+        if (bytes.isEmpty()) {
+            QJsonObject top = QJsonDocument::fromJson(good).object();
+            QJsonObject g = top["game"].toObject();
+            c.edit(top, g);
+            top["game"] = g;
+            bytes = QJsonDocument(top).toJson();
+        }
+        SeededRandom otherRandom(5);
+        auto world = midGame(otherRandom, 50);
+        const WorldState before = *world;
+        const SaveReadResult read = readSaveDocument(bytes, *world, shippedBitmap);
+        EXPECT_FALSE(read.ok) << c.what;
+        EXPECT_TRUE(read.message.contains(QString::fromUtf8(c.message))) << c.what << ": " << read.message.toStdString();
+        EXPECT_TRUE(*world == before) << c.what;
+    }
+}
+
+TEST(SaveGame, FailedWriteNamesTheFileAndKeepsThePreviousOne)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("a.json");
+    ASSERT_TRUE(writeSaveFile(target, "first").ok);
+    // A folder where the save should be: nothing can replace it.
+    QDir(dir.path()).mkdir("b.json");
+    QFile blocker(dir.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    for (const QString& path : {dir.filePath("b.json"), dir.filePath("file/c.json")}) {
+        const SaveWriteResult r = writeSaveFile(path, "second");
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(r.message.contains(QDir::toNativeSeparators(path))) << r.message.toStdString();
+    }
+    QFile kept(target);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "first");
+}
+
+TEST(SaveGame, FileNamesStayInTheFolderAndDistinct)
+{
+    const QString folder = QStringLiteral("/saves");
+    const std::pair<QString, QString> cases[] = {
+        {"Südafrika, März 2003", "/saves/Südafrika, März 2003.json"},
+        {"../../etc/passwd", "/saves/%2E.%2F..%2Fetc%2Fpasswd.json"},
+        {"a/b", "/saves/a%2Fb.json"},
+        {"a%2Fb", "/saves/a%252Fb.json"},
+        {".hidden", "/saves/%2Ehidden.json"},
+    };
+    for (const auto& [name, file] : cases)
+        EXPECT_EQ(saveFilePath(folder, name), file) << name.toStdString();
+}
+
+TEST(SaveGame, ListingPutsTheAutosaveFirstThenTheNewest)
+{
+    SeededRandom random(2);
+    const auto game = midGame(random, 50);
+    QTemporaryDir dir;
+    const std::pair<QString, QDateTime> saves[] = {
+        {"alt", When}, {AutosaveName, When.addDays(-5)}, {"neu", When.addDays(1)}};
+    for (const auto& [name, at] : saves)
+        ASSERT_TRUE(writeSaveFile(saveFilePath(dir.path(), name),
+                                  saveDocument(*game, name, at, fileSha256(Cards + "Afrika.bmp")))
+                        .ok);
+    writeSaveFile(dir.filePath("kaputt.json"), "{");
+    const QList<SaveSummary> list = listSaves(dir.path());
+    QStringList names;
+    for (const SaveSummary& s : list)
+        names << s.name + "|" + s.country + "|" + s.map + "|" + (s.readable ? "ok" : "-");
+    const QString country = QString::fromStdString(game->countryName[game->side[0]]);
+    EXPECT_EQ(names, QStringList({QString(AutosaveName) + "|" + country + "|Afrika|ok",
+                                  "neu|" + country + "|Afrika|ok", "alt|" + country + "|Afrika|ok",
+                                  "kaputt|||-"}));
+    EXPECT_EQ(list[1].gameDate, QString::fromStdString(dateText(*game)));
+}
