@@ -8,6 +8,7 @@
 #include "shell/OptionsMenuWindow.h"
 #include "shell/Program.h"
 #include "simulation/Battle.h"
+#include "shell/SaveGames.h"
 #include "simulation/Clock.h"
 #include "simulation/PlayerActions.h"
 #include "simulation/Setup.h"
@@ -67,7 +68,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text = {})
 
 }  // namespace
 
-MainWindow::MainWindow(Program& program)
+MainWindow::MainWindow(Program& program, Opening opening)
     : program_(program), world_(program.world), clockTimer_(new QTimer(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -78,7 +79,10 @@ MainWindow::MainWindow(Program& program)
     buildControls();
     panels_ = new GamePanels(*this, program_);
     connect(clockTimer_, &QTimer::timeout, this, &MainWindow::runClockTick);
-    mainWindowLoad();
+    if (opening == Opening::LoadedGame)
+        openLoadedGame();
+    else
+        mainWindowLoad();
 }
 
 MainWindow::~MainWindow() = default;
@@ -511,7 +515,43 @@ void MainWindow::runClockTick()
     // clockTick itself refuses to start inside another tick.
     if (settingUp_ || closing_)
         return;
+    const int year = world_.year;
     clockTick(world_, program_.random, *this);
+    // A new game year replaces the autosave.
+    if (world_.year != year && world_.playing && !closing_)
+        saveAutomatically(program_, this);
+}
+
+void MainWindow::openLoadedGame()
+{
+    closedByGame_ = false;
+    clockTimer_->stop();
+    if (!loadMapPicture()) {
+        showMessage(MissingMapPictureMessage, "Fehler !");
+        world_.playing = false;
+        loadFailed_ = true;
+        closeGame();
+        return;
+    }
+    clockTimer_->setInterval(std::max(world_.monthInterval / 4, 1));
+    world_.r = 0;
+    statusLabel_->setText(QStringLiteral("Spiel pausiert"));
+    statusLeftTwips_ = StatusLeft - StatusStep;
+    placeStatusLabel();
+    enableSideMenuButton();
+    // The width of the side menu's state; the design's width is the open one.
+    const int step = sideMenuButton_->width();
+    generalsButton_->setVisible(!world_.sideMenuClosed);
+    setFixedWidth(px(Margin) + surface_.width() + px(Margin) + px(StripWidth) + px(Margin) -
+                  (world_.sideMenuClosed ? step : 0));
+    world_.battleMode = !world_.battleMode;
+    toggleMode();
+    clearMap();
+    recolourMap(world_, *this);
+    drawDate(dateText(world_));
+    showPanel(true);
+    showBattlePanel();
+    setEnabled(true);
 }
 
 // ---- GameView ----
@@ -890,6 +930,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (event->spontaneous() && !closedByGame_) {
         // The frame's close box ends the game; the menu comes back in its
         // form before a game, also when it was open for the paused game.
+        // The game is kept in the autosave first.
+        saveAutomatically(program_, this);
         world_.playing = false;
         if (OptionsMenuWindow* menu = program_.optionsMenu())
             menu->reload();

@@ -41,7 +41,9 @@ struct WorldState;
 class MainWindow : public QWidget, public GameView {
     Q_OBJECT
 public:
-    explicit MainWindow(Program& program);
+    // A new game runs the set-up; a loaded one shows the world as it is.
+    enum class Opening { NewGame, LoadedGame };
+    explicit MainWindow(Program& program, Opening opening = Opening::NewGame);
     ~MainWindow() override;
 
     // Public members for the other windows (held in the world state).
@@ -58,6 +60,9 @@ public:
 
     // Runs the window's opening routine again: a fresh game, same side.
     void Startat();
+
+    // Shows the game just loaded into the world, paused.
+    void openLoadedGame();
 
     QTimer* clockTimer() const { return clockTimer_; }
 

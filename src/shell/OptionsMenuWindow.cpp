@@ -3,10 +3,13 @@
 #include "mapview/MainWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/WindowStyle.h"
+#include "shell/LoadGameWindow.h"
 #include "shell/Program.h"
+#include "shell/SaveGames.h"
 #include "world/WorldState.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -41,7 +44,7 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Optionsmenü "));
     useCompactFont(*this);
-    setFixedSize(312, 217);
+    setFixedSize(312, 265);
     useDarkGreenBackground(*this);
 
     titleLabel_ = new QLabel(QStringLiteral("Stratagon Optionsmenü"), this);
@@ -57,12 +60,16 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
     abortButton_ = menuButton(this, QStringLiteral("Spiel abbrechen"), 104);
     creditsButton_ = menuButton(this, QStringLiteral("Credits"), 128);
     quitButton_ = menuButton(this, QStringLiteral("Beenden"), 152);
+    saveButton_ = menuButton(this, QStringLiteral("Spiel speichern"), 176);
+    saveButton_->setObjectName(QStringLiteral("saveButton"));
+    loadButton_ = menuButton(this, QStringLiteral("Spiel laden"), 200);
+    loadButton_->setObjectName(QStringLiteral("loadButton"));
 
     icon(this, program_.path(QStringLiteral("data/MenuIcon1.png")), 16, 40);
     icon(this, program_.path(QStringLiteral("data/MenuIcon2.png")), 248, 120);
 
     auto* footer = new QLabel(QStringLiteral("Ein Kontinent, ein Feldherr: Viel Erfolg !"), this);
-    footer->setGeometry(8, 192, 297, 17);
+    footer->setGeometry(8, 240, 297, 17);
     footer->setAlignment(Qt::AlignCenter);
 
     connect(startButton_, &QPushButton::clicked, this, &OptionsMenuWindow::startClicked);
@@ -70,6 +77,8 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
     connect(abortButton_, &QPushButton::clicked, this, &OptionsMenuWindow::abortClicked);
     connect(creditsButton_, &QPushButton::clicked, this, [this] { program_.showCredits(); });
     connect(quitButton_, &QPushButton::clicked, this, &OptionsMenuWindow::quitClicked);
+    connect(saveButton_, &QPushButton::clicked, this, &OptionsMenuWindow::saveClicked);
+    connect(loadButton_, &QPushButton::clicked, this, &OptionsMenuWindow::loadClicked);
 
     // Once per creation: a little later the start button takes the focus.
     focusTimer_ = new QTimer(this);
@@ -85,6 +94,7 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
 
 void OptionsMenuWindow::reload()
 {
+    saveButton_->setEnabled(program_.playing());
     if (!program_.playing()) {
         titleLabel_->setText(QStringLiteral("Stratagon Optionsmenü"));
         stateLabel_->setText(QStringLiteral("Spielstart"));
@@ -130,6 +140,7 @@ void OptionsMenuWindow::startClicked()
 
 void OptionsMenuWindow::abortClicked()
 {
+    saveAutomatically(program_, this);
     MainWindow* main = program_.mainWindow();
     const Answer answer = program_.dialogs.questionWithCancel(
         this, QStringLiteral("Wollen sie diese 'Mission' neu starten ?"), QStringLiteral("Stratagon !"));
@@ -161,6 +172,32 @@ void OptionsMenuWindow::quitClicked()
 {
     closeMenu();
     program_.quit();
+}
+
+void OptionsMenuWindow::saveClicked()
+{
+    if (!program_.playing())
+        return;
+    const QString title = QStringLiteral("Spiel speichern");
+    const QString name = program_.dialogs
+                             .input(this, QStringLiteral("Unter welchem Namen willst du das Spiel speichern?"), title,
+                                    suggestedSaveName(program_.world))
+                             .trimmed()
+                             .left(80);
+    if (name.isEmpty())
+        return;
+    if (QFile::exists(saveFileFor(program_, name)) &&
+        !program_.dialogs.question(
+            this, QStringLiteral("Es gibt schon einen Spielstand „%1“. Willst du ihn ersetzen?").arg(name), title))
+        return;
+    saveGame(program_, this, name);
+}
+
+void OptionsMenuWindow::loadClicked()
+{
+    LoadGameWindow* window = program_.showLoadGame();
+    // A game loaded from here opens in the main window; the menu goes.
+    connect(window, &LoadGameWindow::gameLoaded, this, &OptionsMenuWindow::closeMenu, Qt::UniqueConnection);
 }
 
 void OptionsMenuWindow::closeEvent(QCloseEvent* event)

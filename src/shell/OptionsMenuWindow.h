@@ -29,6 +29,8 @@ private:
     void startClicked();
     void abortClicked();
     void quitClicked();
+    void saveClicked();
+    void loadClicked();
     // Clock on, main window enabled and in front; the menu closes unless it
     // is already closing.
     void resumeGame(bool closeMenu);
@@ -42,6 +44,8 @@ private:
     QPushButton* abortButton_ = nullptr;
     QPushButton* creditsButton_ = nullptr;
     QPushButton* quitButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* loadButton_ = nullptr;
     QTimer* focusTimer_ = nullptr;
     bool lastRestartAnswer_ = false;
     bool closingHandled_ = false;

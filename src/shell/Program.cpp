@@ -12,10 +12,12 @@
 #include "shell/CreditsWindow.h"
 #include "shell/HelpWindow.h"
 #include "shell/ImageStore.h"
+#include "shell/LoadGameWindow.h"
 #include "shell/LoadingWindow.h"
 #include "shell/NewGameWindow.h"
 #include "shell/OptionsMenuWindow.h"
 #include "shell/ReportWindow.h"
+#include "shell/SaveGames.h"
 #include "shell/SettingsWindow.h"
 #include "world/Settings.h"
 #include "world/WorldState.h"
@@ -34,7 +36,8 @@ Program::~Program()
 {
     // Windows are top-level widgets of their own; close what is still open.
     const QList<QWidget*> open = {mainWindow_, optionsMenu_, newGame_,  settings_, credits_,
-                                  countryPick_, generalList_, task_,    ranks_,    deploy_, report_, help_};
+                                  countryPick_, generalList_, task_,    ranks_,    deploy_, report_, help_,
+                                  loadGame_};
     for (QWidget* w : open)
         delete w;
     delete imageStore_;
@@ -111,6 +114,7 @@ RanksWindow* Program::ranksWindow() const { return openWindow(ranks_); }
 DeployWindow* Program::deployWindow() const { return openWindow(deploy_); }
 ReportWindow* Program::reportWindow() const { return openWindow(report_); }
 HelpWindow* Program::helpWindow() const { return openWindow(help_); }
+LoadGameWindow* Program::loadGameWindow() const { return openWindow(loadGame_); }
 
 MainWindow* Program::showMainWindow()
 {
@@ -131,6 +135,16 @@ RanksWindow* Program::showRanks() { return show(ranks_); }
 DeployWindow* Program::showDeploy() { return show(deploy_); }
 ReportWindow* Program::showReport() { return show(report_); }
 HelpWindow* Program::showHelp() { return show(help_); }
+LoadGameWindow* Program::showLoadGame() { return show(loadGame_); }
+
+MainWindow* Program::showLoadedGame()
+{
+    if (MainWindow* open = mainWindow()) {
+        open->openLoadedGame();
+        return show(mainWindow_);
+    }
+    return show(mainWindow_, MainWindow::Opening::LoadedGame);
+}
 
 TaskWindow* Program::taskWindowForOpening(bool* wasOpen)
 {
@@ -171,6 +185,7 @@ ImageStore& Program::imageStore()
 
 void Program::quit()
 {
+    saveAutomatically(*this, nullptr);
     quitRequested_ = true;
     emit quitting();
     QCoreApplication::exit(0);

@@ -32,6 +32,7 @@ class RanksWindow;
 class DeployWindow;
 class ReportWindow;
 class HelpWindow;
+class LoadGameWindow;
 
 class Program : public QObject {
     Q_OBJECT
@@ -69,6 +70,7 @@ public:
     DeployWindow* deployWindow() const;
     ReportWindow* reportWindow() const;
     HelpWindow* helpWindow() const;
+    LoadGameWindow* loadGameWindow() const;
 
     MainWindow* showMainWindow();
     OptionsMenuWindow* showOptionsMenu();
@@ -85,6 +87,9 @@ public:
     DeployWindow* showDeploy();
     ReportWindow* showReport();
     HelpWindow* showHelp();
+    LoadGameWindow* showLoadGame();
+    // The main window on the game just loaded into the world, paused.
+    MainWindow* showLoadedGame();
 
     // `playing` of the main window; false when there is none.
     bool playing() const;
@@ -101,6 +106,7 @@ public:
     void setChosenSideCode(std::string code) { chosenSideCode_ = std::move(code); }
 
     // "Beenden": the program ends at once.
+    // "Beenden": the program ends at once, a running game autosaved.
     void quit();
     bool quitRequested() const { return quitRequested_; }
 
@@ -129,6 +135,7 @@ private:
     QPointer<DeployWindow> deploy_;
     QPointer<ReportWindow> report_;
     QPointer<HelpWindow> help_;
+    QPointer<LoadGameWindow> loadGame_;
 };
 
 }  // namespace stratagon

@@ -1,0 +1,153 @@
+#include "shell/LoadGameWindow.h"
+
+#include "platform/Dialogs.h"
+#include "platform/WindowStyle.h"
+#include "shell/Program.h"
+#include "shell/SaveGames.h"
+#include "storage/SaveGame.h"
+
+#include <QFile>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace stratagon {
+
+namespace {
+
+const QString Title = QStringLiteral("Spiel laden");
+
+}  // namespace
+
+LoadGameWindow::LoadGameWindow(Program& program) : program_(program)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(Title);
+    // The menu behind waits until a save is chosen or the window closed.
+    setWindowModality(Qt::ApplicationModal);
+    useCompactFont(*this);
+    setFixedSize(600, 300);
+    useDarkGreenBackground(*this);
+
+    list_ = new QTreeWidget(this);
+    list_->setObjectName(QStringLiteral("saveList"));
+    list_->setGeometry(8, 8, 584, 248);
+    list_->setRootIsDecorated(false);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Land"), QStringLiteral("Spieldatum"),
+                            QStringLiteral("Karte"), QStringLiteral("Gespeichert am")});
+    list_->setColumnWidth(0, 170);
+    list_->setColumnWidth(1, 110);
+    list_->setColumnWidth(2, 95);
+    list_->setColumnWidth(3, 70);
+
+    loadButton_ = new QPushButton(QStringLiteral("Laden"), this);
+    loadButton_->setObjectName(QStringLiteral("loadButton"));
+    loadButton_->setGeometry(8, 266, 105, 25);
+    deleteButton_ = new QPushButton(QStringLiteral("Löschen"), this);
+    deleteButton_->setObjectName(QStringLiteral("deleteButton"));
+    deleteButton_->setGeometry(121, 266, 105, 25);
+    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    cancel->setGeometry(487, 266, 105, 25);
+
+    // Enter presses the focused button; elsewhere it loads.
+    for (QPushButton* button : {loadButton_, deleteButton_, cancel})
+        button->setAutoDefault(true);
+    connect(loadButton_, &QPushButton::clicked, this, &LoadGameWindow::loadSelected);
+    connect(deleteButton_, &QPushButton::clicked, this, &LoadGameWindow::deleteSelected);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, &LoadGameWindow::loadSelected);
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const bool chosen = !selectedFile().isEmpty();
+        loadButton_->setEnabled(chosen);
+        deleteButton_->setEnabled(chosen);
+    });
+
+    reload();
+    centreOnScreen(*this);
+}
+
+void LoadGameWindow::reload()
+{
+    list_->clear();
+    const QLocale german(QLocale::German, QLocale::Germany);
+    for (const SaveSummary& save : listSaves(program_.paths().savesFolder())) {
+        auto* item = new QTreeWidgetItem(list_);
+        item->setText(0, save.name);
+        item->setText(1, save.readable ? save.country : QStringLiteral("(beschädigt)"));
+        item->setText(2, save.gameDate);
+        item->setText(3, save.map);
+        item->setText(4, save.savedAt.isValid() ? german.toString(save.savedAt, QStringLiteral("dd.MM.yyyy HH:mm"))
+                                                : QString());
+        item->setData(0, Qt::UserRole, save.file);
+    }
+    if (list_->topLevelItemCount() > 0)
+        list_->setCurrentItem(list_->topLevelItem(0));
+    const bool chosen = !selectedFile().isEmpty();
+    loadButton_->setEnabled(chosen);
+    deleteButton_->setEnabled(chosen);
+    list_->setFocus(Qt::OtherFocusReason);
+}
+
+QString LoadGameWindow::selectedFile() const
+{
+    const QTreeWidgetItem* item = list_->currentItem();
+    return item && item->isSelected() ? item->data(0, Qt::UserRole).toString() : QString();
+}
+
+QString LoadGameWindow::selectedName() const
+{
+    const QTreeWidgetItem* item = list_->currentItem();
+    return item ? item->text(0) : QString();
+}
+
+void LoadGameWindow::loadSelected()
+{
+    const QString file = selectedFile();
+    if (file.isEmpty())
+        return;
+    if (program_.playing() &&
+        !program_.dialogs.question(
+            this,
+            QStringLiteral("Willst du das laufende Spiel aufgeben und den Spielstand „%1“ laden?").arg(selectedName()),
+            Title))
+        return;
+    if (!loadGame(program_, this, file))
+        return;
+    emit gameLoaded();
+    close();
+}
+
+void LoadGameWindow::deleteSelected()
+{
+    const QString file = selectedFile();
+    if (file.isEmpty() ||
+        !program_.dialogs.question(
+            this, QStringLiteral("Willst du den Spielstand „%1“ wirklich löschen?").arg(selectedName()), Title))
+        return;
+    if (!QFile::remove(file))
+        program_.dialogs.message(
+            this, QStringLiteral("Der Spielstand „%1“ konnte nicht gelöscht werden.").arg(selectedName()),
+            QStringLiteral("Fehler !"));
+    reload();
+}
+
+void LoadGameWindow::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        loadSelected();
+        return;
+    case Qt::Key_Escape:
+        close();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+}  // namespace stratagon

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+class QTreeWidget;
+
+namespace stratagon {
+
+class Program;
+
+// "Spiel laden": the saves, the autosave first and then the newest, with
+// the player's country, the game date, the map and when each was saved.
+class LoadGameWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit LoadGameWindow(Program& program);
+
+    // Fills the list from the saves folder again.
+    void reload();
+
+signals:
+    // A save has been loaded and opened in the main window.
+    void gameLoaded();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QString selectedFile() const;
+    QString selectedName() const;
+    void loadSelected();
+    void deleteSelected();
+
+    Program& program_;
+    QTreeWidget* list_ = nullptr;
+    QPushButton* loadButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+};
+
+}  // namespace stratagon

@@ -1,0 +1,87 @@
+#include "shell/SaveGames.h"
+
+#include "generals/DeployWindow.h"
+#include "generals/GeneralListWindow.h"
+#include "generals/RanksWindow.h"
+#include "generals/TaskWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
+#include "shell/Program.h"
+#include "simulation/Clock.h"
+#include "storage/SaveGame.h"
+#include "world/WorldState.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <memory>
+
+namespace stratagon {
+
+namespace {
+
+const QString ErrorTitle = QStringLiteral("Fehler !");
+
+// The map's bitmap by its file name, in the first map folder that has it.
+QString locateBitmap(const Program& program, const QString& name)
+{
+    for (const QString& folder : program.paths().mapFolders()) {
+        const QString path = resolvePath(folder, name);
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
+
+}  // namespace
+
+QString suggestedSaveName(const WorldState& world)
+{
+    const QString country = validCountry(world, world.side[0]) ? qs(world.countryName[world.side[0]]) : QString();
+    return country + QStringLiteral(", ") + qs(dateText(world));
+}
+
+QString saveFileFor(const Program& program, const QString& name)
+{
+    return saveFilePath(program.paths().savesFolder(), name);
+}
+
+bool saveGame(Program& program, QWidget* parent, const QString& name)
+{
+    // Loaded again, the game opens paused.
+    auto paused = std::make_unique<WorldState>(program.world);
+    paused->r = 0;
+    const QString bitmap =
+        locateBitmap(program, QFileInfo(qs(paused->mapFileName)).completeBaseName() + QStringLiteral(".bmp"));
+    const QByteArray document =
+        saveDocument(*paused, name, QDateTime::currentDateTime(), fileSha256(bitmap));
+    const SaveWriteResult written = writeSaveFile(saveFileFor(program, name), document);
+    if (!written.ok)
+        program.dialogs.message(parent, written.message, ErrorTitle);
+    return written.ok;
+}
+
+void saveAutomatically(Program& program, QWidget* parent)
+{
+    if (program.playing())
+        saveGame(program, parent, QString::fromUtf8(AutosaveName));
+}
+
+bool loadGame(Program& program, QWidget* parent, const QString& file)
+{
+    const SaveReadResult read = readSaveFile(
+        file, program.world, [&program](const QString& name) { return locateBitmap(program, name); });
+    if (!read.ok) {
+        program.dialogs.message(parent, read.message, ErrorTitle);
+        return false;
+    }
+    // The generals' windows showed the game given up.
+    const QList<QWidget*> stale = {program.generalListWindow(), program.taskWindow(), program.ranksWindow(),
+                                   program.deployWindow()};
+    for (QWidget* w : stale)
+        if (w)
+            w->close();
+    program.showLoadedGame();
+    return true;
+}
+
+}  // namespace stratagon
