@@ -1,0 +1,167 @@
+// Saving from the options menu, the load window, and the autosave.
+
+#include "ShellTestSupport.h"
+#include "platform/Paths.h"
+#include "shell/LoadGameWindow.h"
+#include "shell/SaveGames.h"
+#include "simulation/Clock.h"
+#include "storage/SaveGame.h"
+
+#include <QTreeWidget>
+
+using namespace stratagon;
+using namespace stratagon::test;
+
+namespace {
+
+QString saveFile(const TestProgram& t, const QString& name) { return saveFilePath(t.path("saves"), name); }
+
+std::unique_ptr<WorldState> readBack(const TestProgram& t, const QString& name)
+{
+    auto w = std::make_unique<WorldState>();
+    const SaveReadResult r = readSaveFile(saveFile(t, name), *w, [&t](const QString& bitmap) {
+        return t.path("cards/" + bitmap);
+    });
+    return r.ok ? std::move(w) : nullptr;
+}
+
+// From a running game to the options menu in its paused form.
+OptionsMenuWindow* pause(TestProgram& t)
+{
+    press(t.program->mainWindow(), "Optionsmenü");
+    return t.program->optionsMenu();
+}
+
+// Chooses the save of this name in the open load window and presses "Laden".
+void loadFromWindow(TestProgram& t, const QString& name)
+{
+    LoadGameWindow* window = t.program->loadGameWindow();
+    ASSERT_NE(window, nullptr);
+    auto* list = window->findChild<QTreeWidget*>("saveList");
+    const QList<QTreeWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << name.toStdString();
+    list->setCurrentItem(found[0]);
+    press(window, "Laden");
+}
+
+}  // namespace
+
+TEST(SaveLoad, MenuSavesUnderTheGivenNameAndAsksBeforeReplacing)
+{
+    TestProgram t;
+    OptionsMenuWindow* menu = t.program->showOptionsMenu();
+    // Below "Beenden", in its size and spacing; the footer moves down.
+    const std::tuple<QString, QPoint, bool> column[] = {
+        {"Beenden", {88, 152}, true}, {"Spiel speichern", {88, 176}, false}, {"Spiel laden", {88, 200}, true}};
+    for (const auto& [text, at, enabled] : column) {
+        QAbstractButton* b = button(menu, text);
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(b->geometry(), QRect(at, QSize(129, 17))) << text.toStdString();
+        EXPECT_EQ(b->isEnabled(), enabled) << text.toStdString();
+    }
+    EXPECT_EQ(menu->height(), 265);
+
+    MainWindow* main = startGame(t);
+    for (int i = 0; i < 30; ++i)
+        main->runClockTick();
+    menu = pause(t);
+    ASSERT_TRUE(button(menu, "Spiel speichern")->isEnabled());
+    t.dialogs.inputs = {"  Erster  "};
+    press(menu, "Spiel speichern");
+    const ShownMessage& asked = t.dialogs.shown.back();
+    EXPECT_EQ(asked.kind, "input");
+    EXPECT_EQ(asked.preset, QString("Südafrika, ") + qs(dateText(*t.world)));
+    ASSERT_NE(readBack(t, "Erster"), nullptr);
+    const int firstYear = readBack(t, "Erster")->year;
+    // The menu stays in its paused form over the stopped game.
+    EXPECT_TRUE(menu->isVisible() && hasLabel(menu, "Spielpause") && !main->clockTimer()->isActive());
+
+    // The same name again: replaced only on "Ja".
+    for (const bool replace : {false, true}) {
+        t.world->year = replace ? 2077 : 2066;
+        t.dialogs.inputs = {"Erster"};
+        t.dialogs.answers = {replace};
+        press(menu, "Spiel speichern");
+        EXPECT_TRUE(t.dialogs.shown.back().text.startsWith("Es gibt schon einen Spielstand „Erster“."));
+        EXPECT_EQ(readBack(t, "Erster")->year, replace ? 2077 : firstYear) << replace;
+    }
+}
+
+TEST(SaveLoad, LoadOpensTheGamePausedAsItWasAndARefusedOneChangesNothing)
+{
+    TestProgram t;
+    t.program->showOptionsMenu();
+    MainWindow* main = startGame(t);
+    for (int i = 0; i < 200; ++i)
+        main->runClockTick();
+    t.dialogs.inputs = {"Stand"};
+    press(pause(t), "Spiel speichern");
+    WorldState saved = *t.world;
+    saved.r = 0;
+
+    // Before a game: no question, the main window opens on the save.
+    closeByFrame(main);
+    press(t.program->optionsMenu(), "Spiel laden");
+    const std::size_t asked = t.dialogs.shown.size();
+    loadFromWindow(t, "Stand");
+    EXPECT_EQ(t.dialogs.shown.size(), asked);
+    main = t.program->mainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(*t.world == saved);
+    EXPECT_TRUE(hasLabel(main, "Spiel pausiert") && !main->clockTimer()->isActive());
+    EXPECT_EQ(t.program->optionsMenu(), nullptr);
+    expectOnlyUsable(main);
+
+    // During a paused game: a damaged save is refused and the game stays.
+    for (int i = 0; i < 50; ++i)
+        main->runClockTick();
+    QFile damaged(saveFile(t, "Kaputt"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("{\"format\":\"stratagon-save\",\"version\":1}");
+    damaged.close();
+    press(pause(t), "Spiel laden");
+    const WorldState before = *t.world;
+    t.dialogs.answers = {true};
+    loadFromWindow(t, "Kaputt");
+    EXPECT_TRUE(t.dialogs.shown.back().text.startsWith("Der Spielstand ist beschädigt"));
+    EXPECT_TRUE(*t.world == before);
+    ASSERT_NE(t.program->loadGameWindow(), nullptr);
+
+    // Giving the paused game up for the good save.
+    t.dialogs.answers = {true};
+    loadFromWindow(t, "Stand");
+    EXPECT_TRUE(t.dialogs.shown.back().text.startsWith("Willst du das laufende Spiel aufgeben"));
+    EXPECT_TRUE(*t.world == saved);
+    EXPECT_TRUE(t.program->mainWindow() == main && main->isEnabled() && hasLabel(main, "Spiel pausiert"));
+    expectOnlyUsable(main);
+}
+
+// The autosave: on the close box during a game and at each new game year.
+TEST(SaveLoad, AutosaveOnClosingTheGameAndEveryYear)
+{
+    const QString autosave = QString::fromUtf8(AutosaveName);
+    {
+        TestProgram t;
+        t.program->showOptionsMenu();
+        MainWindow* main = startGame(t);
+        main->runClockTick();
+        const int year = t.world->year;
+        closeByFrame(main);
+        const auto kept = readBack(t, autosave);
+        ASSERT_NE(kept, nullptr);
+        EXPECT_EQ(kept->year, year);
+    }
+    {
+        TestProgram t;
+        t.program->showOptionsMenu();
+        MainWindow* main = startGame(t);
+        while (t.world->month != 12)
+            main->runClockTick();
+        EXPECT_FALSE(QFile::exists(saveFile(t, autosave)));
+        while (t.world->month == 12)
+            main->runClockTick();
+        const auto kept = readBack(t, autosave);
+        ASSERT_NE(kept, nullptr);
+        EXPECT_EQ(kept->year, t.world->year);
+    }
+}
