@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "shell/Program.h"
+#include "shell/ReportWindow.h"
 #include "simulation/Clock.h"
 #include "storage/SaveGame.h"
 #include "world/WorldState.h"
@@ -74,9 +75,9 @@ bool loadGame(Program& program, QWidget* parent, const QString& file)
         program.dialogs.message(parent, read.message, ErrorTitle);
         return false;
     }
-    // The generals' windows showed the game given up.
+    // These windows showed the game given up.
     const QList<QWidget*> stale = {program.generalListWindow(), program.taskWindow(), program.ranksWindow(),
-                                   program.deployWindow()};
+                                   program.deployWindow(), program.reportWindow()};
     for (QWidget* w : stale)
         if (w)
             w->close();

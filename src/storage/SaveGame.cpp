@@ -99,12 +99,16 @@ template <std::size_t N>
 QJsonValue encode(const std::array<char, N>& cells);
 template <typename T, std::size_t N>
 QJsonValue encode(const std::array<T, N>& table);
+template <typename T>
+QJsonValue encode(const std::vector<T>& list);
 template <Record S>
 QJsonValue encode(const S& record);
 template <std::size_t N>
 bool decode(const QJsonValue& v, std::array<char, N>& cells, const Range&, Context& c);
 template <typename T, std::size_t N>
 bool decode(const QJsonValue& v, std::array<T, N>& table, const Range& range, Context& c);
+template <typename T>
+bool decode(const QJsonValue& v, std::vector<T>& list, const Range& range, Context& c);
 template <Record S>
 bool decode(const QJsonValue& v, S& record, const Range&, Context& c);
 
@@ -135,6 +139,15 @@ QJsonValue encode(const std::array<T, N>& table)
     QJsonArray array;
     for (std::size_t i = 0; i < used; ++i)
         array.append(encode(table[i]));
+    return array;
+}
+
+template <typename T>
+QJsonValue encode(const std::vector<T>& list)
+{
+    QJsonArray array;
+    for (const T& item : list)
+        array.append(encode(item));
     return array;
 }
 
@@ -227,6 +240,27 @@ bool decode(const QJsonValue& v, std::array<T, N>& table, const Range& range, Co
     return true;
 }
 
+// Lists grow with the game; far beyond any game, a list is damage.
+constexpr qsizetype LongestList = 1'000'000;
+
+template <typename T>
+bool decode(const QJsonValue& v, std::vector<T>& list, const Range& range, Context& c)
+{
+    if (!v.isArray())
+        return c.fail(QStringLiteral("ist keine Liste."));
+    const QJsonArray array = v.toArray();
+    if (array.size() > LongestList)
+        return c.fail(QStringLiteral("hat %1 Einträge, erlaubt sind höchstens %2.").arg(array.size()).arg(LongestList));
+    list.assign(std::size_t(array.size()), T{});
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        c.push(int(i));
+        if (!decode(array.at(i), list[std::size_t(i)], range, c))
+            return false;
+        c.pop();
+    }
+    return true;
+}
+
 template <Record S>
 bool decode(const QJsonValue& v, S& record, const Range&, Context& c)
 {
@@ -275,6 +309,44 @@ struct Members<PlayerBattleEntry> {
         FIELD(PlayerBattleEntry, attackerEP),    FIELD(PlayerBattleEntry, defenderSide),
         FIELD(PlayerBattleEntry, defenderScore), FIELD(PlayerBattleEntry, defenderGeneral),
         FIELD(PlayerBattleEntry, defenderEP),
+    };
+};
+
+template <>
+struct Members<GameDate> {
+    static constexpr std::array list = {FIELD(GameDate, year), FIELD(GameDate, month, Range{0, 12})};
+};
+
+template <>
+struct Members<MonthSample> {
+    static constexpr std::array list = {
+        FIELD(MonthSample, year),
+        FIELD(MonthSample, month, Range{1, 12}),
+        FIELD(MonthSample, passive, Range{0, MaxCountries}),
+        FIELD(MonthSample, held, Range{0, MaxCountries}),
+    };
+};
+
+constexpr Range Counter{0, std::numeric_limits<int32_t>::max()};
+
+template <>
+struct Members<GameRecords> {
+    static constexpr std::array list = {
+        FIELD(GameRecords, months),
+        FIELD(GameRecords, battlesOpened, Counter),
+        FIELD(GameRecords, battlesWon, Counter),
+        FIELD(GameRecords, battlesLost, Counter),
+        FIELD(GameRecords, attacksSuffered, Counter),
+        FIELD(GameRecords, countriesTaken, Counter),
+        FIELD(GameRecords, countriesLost, Counter),
+        FIELD(GameRecords, generalsRecruited, Counter),
+        FIELD(GameRecords, generalsDismissed, Counter),
+        FIELD(GameRecords, highestRank, Range{-1, 19}),
+        FIELD(GameRecords, highestRankDate),
+        FIELD(GameRecords, largestEmpire, Range{0, MaxCountries}),
+        FIELD(GameRecords, largestEmpireDate),
+        // Whole milliseconds stay exact in a JSON number up to 2^53.
+        FIELD(GameRecords, playedMs, Range{0, int64_t{1} << 53}),
     };
 };
 
@@ -341,6 +413,7 @@ struct Members<WorldState> {
         W(tickCount),
         W(playerBattleCount, Range{0, MaxPlayerBattles}),
         W(playerBattleList),
+        W(records, Any, Optional),
     };
 };
 #undef W
@@ -374,6 +447,10 @@ QString inconsistency(const WorldState& w)
             return QStringLiteral("in Schlacht %1 ergeben die Punkte %2 und %3 nicht 100.")
                 .arg(k).arg(w.battleAttackerScore[k]).arg(w.battleDefenderScore[k]);
     }
+    const std::vector<MonthSample>& months = w.records.months;
+    for (std::size_t i = 1; i < months.size(); ++i)
+        if (int64_t{months[i].year} * 12 + months[i].month != int64_t{months[i - 1].year} * 12 + months[i - 1].month + 1)
+            return QStringLiteral("die Monate der Spielbilanz folgen nicht aufeinander (Eintrag %1).").arg(i);
     if (w.shownCountry > n)
         return QStringLiteral("das angezeigte Land %1 gibt es nicht.").arg(w.shownCountry);
     return {};
