@@ -539,11 +539,12 @@ void MainWindow::openLoadedGame()
     statusLeftTwips_ = StatusLeft - StatusStep;
     placeStatusLabel();
     enableSideMenuButton();
-    // The width of the side menu's state; the design's width is the open one.
-    const int step = sideMenuButton_->width();
-    generalsButton_->setVisible(!world_.sideMenuClosed);
-    setFixedWidth(px(Margin) + surface_.width() + px(Margin) + px(StripWidth) + px(Margin) -
-                  (world_.sideMenuClosed ? step : 0));
+    // The side menu and the mode as saved, through their own toggles from
+    // what the window shows now.
+    const bool closed = world_.sideMenuClosed;
+    world_.sideMenuClosed = generalsButton_->isHidden();
+    if (world_.sideMenuClosed != closed)
+        toggleSideMenu();
     world_.battleMode = !world_.battleMode;
     toggleMode();
     clearMap();

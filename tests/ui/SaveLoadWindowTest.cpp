@@ -94,6 +94,9 @@ TEST(SaveLoad, LoadOpensTheGamePausedAsItWasAndARefusedOneChangesNothing)
     MainWindow* main = startGame(t);
     for (int i = 0; i < 200; ++i)
         main->runClockTick();
+    // Side menu closed and the mode on "Info": so they come back.
+    press(main, "Seitenmenü >");
+    press(main, "Modus : Schlacht");
     t.dialogs.inputs = {"Stand"};
     press(pause(t), "Spiel speichern");
     WorldState saved = *t.world;
@@ -109,6 +112,7 @@ TEST(SaveLoad, LoadOpensTheGamePausedAsItWasAndARefusedOneChangesNothing)
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(*t.world == saved);
     EXPECT_TRUE(hasLabel(main, "Spiel pausiert") && !main->clockTimer()->isActive());
+    EXPECT_TRUE(button(main, "Generäle")->isHidden() && button(main, "Modus : Info"));
     EXPECT_EQ(t.program->optionsMenu(), nullptr);
     expectOnlyUsable(main);
 
