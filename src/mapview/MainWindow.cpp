@@ -10,6 +10,7 @@
 #include "simulation/Battle.h"
 #include "shell/SaveGames.h"
 #include "simulation/Clock.h"
+#include "simulation/Pace.h"
 #include "simulation/PlayerActions.h"
 #include "simulation/Setup.h"
 #include "world/Ranks.h"
@@ -533,7 +534,7 @@ void MainWindow::openLoadedGame()
         closeGame();
         return;
     }
-    clockTimer_->setInterval(std::max(world_.monthInterval / 4, 1));
+    clockTimer_->setInterval(tickPeriodMs(world_));
     world_.r = 0;
     statusLabel_->setText(QStringLiteral("Spiel pausiert"));
     statusLeftTwips_ = StatusLeft - StatusStep;

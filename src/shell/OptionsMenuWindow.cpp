@@ -140,13 +140,14 @@ void OptionsMenuWindow::startClicked()
 
 void OptionsMenuWindow::abortClicked()
 {
-    saveAutomatically(program_, this);
     MainWindow* main = program_.mainWindow();
     const Answer answer = program_.dialogs.questionWithCancel(
         this, QStringLiteral("Wollen sie diese 'Mission' neu starten ?"), QStringLiteral("Stratagon !"));
     // Escape or "Abbrechen" is a way back to the paused game; only "Nein" gives it up.
     if (answer == Answer::Cancel && program_.playing())
         return;
+    // Restarted or given up, the game is kept in the autosave.
+    saveAutomatically(program_, this);
     lastRestartAnswer_ = answer == Answer::Yes;
     if (lastRestartAnswer_ && main) {
         // A fresh game on the same window and the same side.

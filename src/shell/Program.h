@@ -105,7 +105,6 @@ public:
     const std::string& chosenSideCode() const { return chosenSideCode_; }
     void setChosenSideCode(std::string code) { chosenSideCode_ = std::move(code); }
 
-    // "Beenden": the program ends at once.
     // "Beenden": the program ends at once, a running game autosaved.
     void quit();
     bool quitRequested() const { return quitRequested_; }

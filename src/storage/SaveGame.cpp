@@ -1,5 +1,6 @@
 #include "storage/SaveGame.h"
 
+#include "simulation/Pace.h"
 #include "world/MapLoader.h"
 #include "world/Settings.h"
 
@@ -94,21 +95,31 @@ concept Record = requires { Members<S>::list; };
 template <typename I>
 concept Integer = std::is_integral_v<I> && !std::is_same_v<I, bool> && !std::is_same_v<I, char>;
 
+template <typename E>
+concept Enum = std::is_enum_v<E>;
+
+// Lists that grow with the game (std::vector, std::deque).
+template <typename L>
+concept Sequence = requires(L list, typename L::value_type item) {
+    list.push_back(item);
+    list.assign(std::size_t{1}, item);
+} && !std::is_same_v<L, std::string>;
+
 // Declared first: table and record overloads call each other.
 template <std::size_t N>
 QJsonValue encode(const std::array<char, N>& cells);
 template <typename T, std::size_t N>
 QJsonValue encode(const std::array<T, N>& table);
-template <typename T>
-QJsonValue encode(const std::vector<T>& list);
+template <Sequence L>
+QJsonValue encode(const L& list);
 template <Record S>
 QJsonValue encode(const S& record);
 template <std::size_t N>
 bool decode(const QJsonValue& v, std::array<char, N>& cells, const Range&, Context& c);
 template <typename T, std::size_t N>
 bool decode(const QJsonValue& v, std::array<T, N>& table, const Range& range, Context& c);
-template <typename T>
-bool decode(const QJsonValue& v, std::vector<T>& list, const Range& range, Context& c);
+template <Sequence L>
+bool decode(const QJsonValue& v, L& list, const Range& range, Context& c);
 template <Record S>
 bool decode(const QJsonValue& v, S& record, const Range&, Context& c);
 
@@ -118,6 +129,11 @@ QJsonValue encode(I value)
     return QJsonValue(static_cast<qint64>(value));
 }
 inline QJsonValue encode(bool value) { return QJsonValue(value); }
+template <Enum E>
+QJsonValue encode(E value)
+{
+    return encode(static_cast<std::underlying_type_t<E>>(value));
+}
 inline QJsonValue encode(const std::string& value) { return QJsonValue(QString::fromStdString(value)); }
 
 // Grid cells: bytes of the map file, written as their Windows-1252 text.
@@ -142,11 +158,11 @@ QJsonValue encode(const std::array<T, N>& table)
     return array;
 }
 
-template <typename T>
-QJsonValue encode(const std::vector<T>& list)
+template <Sequence L>
+QJsonValue encode(const L& list)
 {
     QJsonArray array;
-    for (const T& item : list)
+    for (const auto& item : list)
         array.append(encode(item));
     return array;
 }
@@ -174,6 +190,16 @@ bool decode(const QJsonValue& v, I& out, const Range& range, Context& c)
         return c.fail(QStringLiteral("ist %1, erlaubt ist %2 bis %3.")
                           .arg(QString::number(d, 'g', 20), QString::number(qint64(low)), QString::number(qint64(high))));
     out = static_cast<I>(d);
+    return true;
+}
+
+template <Enum E>
+bool decode(const QJsonValue& v, E& out, const Range& range, Context& c)
+{
+    std::underlying_type_t<E> value{};
+    if (!decode(v, value, range, c))
+        return false;
+    out = static_cast<E>(value);
     return true;
 }
 
@@ -243,15 +269,15 @@ bool decode(const QJsonValue& v, std::array<T, N>& table, const Range& range, Co
 // Lists grow with the game; far beyond any game, a list is damage.
 constexpr qsizetype LongestList = 1'000'000;
 
-template <typename T>
-bool decode(const QJsonValue& v, std::vector<T>& list, const Range& range, Context& c)
+template <Sequence L>
+bool decode(const QJsonValue& v, L& list, const Range& range, Context& c)
 {
     if (!v.isArray())
         return c.fail(QStringLiteral("ist keine Liste."));
     const QJsonArray array = v.toArray();
     if (array.size() > LongestList)
         return c.fail(QStringLiteral("hat %1 Einträge, erlaubt sind höchstens %2.").arg(array.size()).arg(LongestList));
-    list.assign(std::size_t(array.size()), T{});
+    list.assign(std::size_t(array.size()), typename L::value_type{});
     for (qsizetype i = 0; i < array.size(); ++i) {
         c.push(int(i));
         if (!decode(array.at(i), list[std::size_t(i)], range, c))
@@ -309,6 +335,16 @@ struct Members<PlayerBattleEntry> {
         FIELD(PlayerBattleEntry, attackerEP),    FIELD(PlayerBattleEntry, defenderSide),
         FIELD(PlayerBattleEntry, defenderScore), FIELD(PlayerBattleEntry, defenderGeneral),
         FIELD(PlayerBattleEntry, defenderEP),
+    };
+};
+
+template <>
+struct Members<GameEvent> {
+    static constexpr std::array list = {
+        FIELD(GameEvent, kind, Range{0, int(EventKind::Promotion)}),
+        FIELD(GameEvent, year),
+        FIELD(GameEvent, month, Range{0, 12}),
+        FIELD(GameEvent, text),
     };
 };
 
@@ -414,6 +450,8 @@ struct Members<WorldState> {
         W(playerBattleCount, Range{0, MaxPlayerBattles}),
         W(playerBattleList),
         W(records, Any, Optional),
+        W(events, Any, Optional),
+        W(paceStep, Range{0, int(PaceSteps.size()) - 1}, Optional),
     };
 };
 #undef W
@@ -447,6 +485,8 @@ QString inconsistency(const WorldState& w)
             return QStringLiteral("in Schlacht %1 ergeben die Punkte %2 und %3 nicht 100.")
                 .arg(k).arg(w.battleAttackerScore[k]).arg(w.battleDefenderScore[k]);
     }
+    if (w.events.size() > MaxEvents)
+        return QStringLiteral("es sind %1 Meldungen, höchstens %2 werden aufbewahrt.").arg(w.events.size()).arg(MaxEvents);
     const std::vector<MonthSample>& months = w.records.months;
     for (std::size_t i = 1; i < months.size(); ++i)
         if (int64_t{months[i].year} * 12 + months[i].month != int64_t{months[i - 1].year} * 12 + months[i - 1].month + 1)

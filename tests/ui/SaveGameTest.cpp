@@ -187,6 +187,14 @@ TEST(SaveGame, DamagedNewerOrUnmatchedFilesAreRefusedWithTheWorldUnchanged)
              records["months"] = months;
              g["records"] = records;
          }, {}, "die Monate der Spielbilanz folgen nicht aufeinander (Eintrag 1)."},
+        {"event kind", [](QJsonObject&, QJsonObject& g) {
+             QJsonArray events = g["events"].toArray();
+             QJsonObject first = events[0].toObject();
+             first["kind"] = 9;
+             events[0] = first;
+             g["events"] = events;
+         }, {}, "„game.events[0].kind“ ist 9, erlaubt ist 0 bis 5."},
+        {"pace", [](QJsonObject&, QJsonObject& g) { g["paceStep"] = 7; }, {}, "„game.paceStep“ ist 7"},
         {"not playing", [](QJsonObject&, QJsonObject& g) { g["playing"] = false; }, {}, "kein laufendes Spiel"},
         {"map missing", [](QJsonObject&, QJsonObject& g) { g.remove("map"); }, {}, "Angaben zur Karte"},
         {"bitmap changed", [](QJsonObject&, QJsonObject& g) {
