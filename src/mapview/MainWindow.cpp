@@ -7,8 +7,8 @@
 #include "platform/Paths.h"
 #include "shell/OptionsMenuWindow.h"
 #include "shell/Program.h"
-#include "simulation/Battle.h"
 #include "shell/SaveGames.h"
+#include "simulation/Battle.h"
 #include "simulation/Clock.h"
 #include "simulation/Pace.h"
 #include "simulation/PlayerActions.h"
@@ -539,6 +539,7 @@ void MainWindow::openLoadedGame()
     statusLabel_->setText(QStringLiteral("Spiel pausiert"));
     statusLeftTwips_ = StatusLeft - StatusStep;
     placeStatusLabel();
+    showPauseState();
     enableSideMenuButton();
     // The side menu and the mode as saved, through their own toggles from
     // what the window shows now.
@@ -553,6 +554,7 @@ void MainWindow::openLoadedGame()
     drawDate(dateText(world_));
     showPanel(true);
     showBattlePanel();
+    refreshPanels();
     setEnabled(true);
 }
 

@@ -103,6 +103,7 @@ TEST(SaveLoad, LoadOpensTheGamePausedAsItWasAndARefusedOneChangesNothing)
     saved.r = 0;
 
     // Before a game: no question, the main window opens on the save.
+    t.dialogs.answers = {true};  // "Willst du das laufende Spiel wirklich beenden?"
     closeByFrame(main);
     press(t.program->optionsMenu(), "Spiel laden");
     const std::size_t asked = t.dialogs.shown.size();
@@ -150,6 +151,7 @@ TEST(SaveLoad, AutosaveOnClosingTheGameAndEveryYear)
         MainWindow* main = startGame(t);
         main->runClockTick();
         const int year = t.world->year;
+        t.dialogs.answers = {true};  // "Willst du das laufende Spiel wirklich beenden?"
         closeByFrame(main);
         const auto kept = readBack(t, autosave);
         ASSERT_NE(kept, nullptr);
