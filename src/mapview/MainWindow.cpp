@@ -17,6 +17,7 @@
 #include "world/WorldState.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -487,6 +488,7 @@ void MainWindow::ensureAreas()
 
 void MainWindow::mainWindowLoad()
 {
+    loadedPicture_.clear();
     world_.sideMenuClosed = true;
     closedByGame_ = false;
     // A message box of the set-up (a rejected map) runs an event loop while
@@ -527,6 +529,9 @@ void MainWindow::openLoadedGame()
 {
     closedByGame_ = false;
     clockTimer_->stop();
+    // The picture beside the saved game's map, whichever map is chosen for new games.
+    const QFileInfo map(qs(world_.mapFileName));
+    loadedPicture_ = resolvePath(map.absolutePath(), map.completeBaseName() + QStringLiteral(".bmp"));
     if (!loadMapPicture()) {
         showMessage(MissingMapPictureMessage, "Fehler !");
         world_.playing = false;
@@ -575,7 +580,10 @@ void MainWindow::enableSideMenuButton()
 
 bool MainWindow::loadMapPicture()
 {
-    if (!surface_.load(mapForGame(program_.paths(), program_.preferences().mapName()).pictureFile))
+    const QString picture = !loadedPicture_.isEmpty()
+                                ? loadedPicture_
+                                : mapForGame(program_.paths(), program_.preferences().mapName()).pictureFile;
+    if (!surface_.load(picture))
         return false;
     sideMenuButton_->setText(QStringLiteral("Seitenmenü >"));
     // Sized and centred once: the design's layout where the screen holds

@@ -169,6 +169,7 @@ private:
     bool closedByGame_ = false;
     bool loadFailed_ = false;
     bool widthSet_ = false;
+    QString loadedPicture_;  // a loaded game's map picture; empty for a new game
     double scale_ = 1.0;
     Arrangement arrangement_ = Arrangement::Below;
     int sideCut_ = 0;        // how much narrower the window is than its content (side menu)

@@ -51,8 +51,9 @@ bool saveGame(Program& program, QWidget* parent, const QString& name)
     // Loaded again, the game opens paused.
     auto paused = std::make_unique<WorldState>(program.world);
     paused->r = 0;
-    const QString bitmap =
-        locateBitmap(program, QFileInfo(qs(paused->mapFileName)).completeBaseName() + QStringLiteral(".bmp"));
+    // The picture beside the game's map, the one it is played on.
+    const QFileInfo map(qs(paused->mapFileName));
+    const QString bitmap = resolvePath(map.absolutePath(), map.completeBaseName() + QStringLiteral(".bmp"));
     const QByteArray document =
         saveDocument(*paused, name, QDateTime::currentDateTime(), fileSha256(bitmap));
     const SaveWriteResult written = writeSaveFile(saveFileFor(program, name), document);

@@ -102,9 +102,11 @@ TEST(SaveLoad, LoadOpensTheGamePausedAsItWasAndARefusedOneChangesNothing)
     WorldState saved = *t.world;
     saved.r = 0;
 
-    // Before a game: no question, the main window opens on the save.
+    // Before a game: no question, the main window opens on the save, on
+    // its own map whichever is chosen for new games.
     t.dialogs.answers = {true};  // "Willst du das laufende Spiel wirklich beenden?"
     closeByFrame(main);
+    t.program->preferences().setMapName("Europa");
     press(t.program->optionsMenu(), "Spiel laden");
     const std::size_t asked = t.dialogs.shown.size();
     loadFromWindow(t, "Stand");
@@ -114,6 +116,8 @@ TEST(SaveLoad, LoadOpensTheGamePausedAsItWasAndARefusedOneChangesNothing)
     EXPECT_TRUE(*t.world == saved);
     EXPECT_TRUE(hasLabel(main, "Spiel pausiert") && !main->clockTimer()->isActive());
     EXPECT_TRUE(button(main, "Generäle")->isHidden() && button(main, "Modus : Info"));
+    EXPECT_EQ(main->mapSurface().width(), QImage(t.path("cards/Afrika.bmp")).width());
+    EXPECT_NE(QImage(t.path("cards/Europa.bmp")).size(), QImage(t.path("cards/Afrika.bmp")).size());
     EXPECT_EQ(t.program->optionsMenu(), nullptr);
     expectOnlyUsable(main);
 
