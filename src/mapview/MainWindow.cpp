@@ -496,7 +496,8 @@ void MainWindow::mainWindowLoad()
     settingUp_ = true;
     const bool started =
         startGame(world_, program_.random, *this,
-                  ss(mapForGame(program_.paths(), program_.preferences().mapName()).mapFile));
+                  ss(mapForGame(program_.paths(), program_.preferences().mapName()).mapFile),
+                  program_.preferences().opponentCount());
     settingUp_ = false;
     // The set-up paints the sides after its tick: show that too.
     mapPicture_->pictureChanged();

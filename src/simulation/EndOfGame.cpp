@@ -4,12 +4,17 @@
 
 namespace stratagon {
 
-const char* const WonText =
-    "Es ist vollbracht! Deine Generäle haben Afrika unter deiner Kontrolle gebracht.\r\n\r\n"
-    "Du hast gewonnen!";
-const char* const LostText =
-    "Deine Generäle konnten dich nicht zum Sieg führen! Sie sind kläglich gescheitert! "
-    "Afrika kannst du vergessen :-(\r\n\r\nDu hast verloren!";
+std::string wonText(const std::string& continent)
+{
+    return "Es ist vollbracht! Deine Generäle haben " + continent +
+           " unter deiner Kontrolle gebracht.\r\n\r\nDu hast gewonnen!";
+}
+
+std::string lostText(const std::string& continent)
+{
+    return "Deine Generäle konnten dich nicht zum Sieg führen! Sie sind kläglich gescheitert! " + continent +
+           " kannst du vergessen :-(\r\n\r\nDu hast verloren!";
+}
 
 GameOutcome endOfGameCheck(WorldState& world, GameView& view)
 {
@@ -30,10 +35,10 @@ GameOutcome endOfGameCheck(WorldState& world, GameView& view)
 
     GameOutcome outcome = GameOutcome::Running;
     if (heldAll) {
-        view.showMessage(WonText, "Gewonnen!");
+        view.showMessage(wonText(world.continentName), "Gewonnen!");
         outcome = GameOutcome::Won;
     } else if (!heldAny) {
-        view.showMessage(LostText, "Verloren!");
+        view.showMessage(lostText(world.continentName), "Verloren!");
         outcome = GameOutcome::Lost;
     } else {
         return outcome;

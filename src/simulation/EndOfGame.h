@@ -3,10 +3,13 @@
 #include "simulation/GameView.h"
 #include "world/WorldState.h"
 
+#include <string>
+
 namespace stratagon {
 
-extern const char* const WonText;
-extern const char* const LostText;
+// The end-of-game messages, naming the map's continent.
+std::string wonText(const std::string& continent);
+std::string lostText(const std::string& continent);
 
 enum class GameOutcome { Running, Won, Lost };
 

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "world/Palette.h"
 #include "world/WorldState.h"
 
 #include <vector>
 
 namespace stratagon {
+
+// At most this many computer opponents in one game: each has its own colour.
+constexpr int MaxOpponents = MaxOpponentColours;
 
 // The countries the computer plays against the player on side playerSide,
 // at most `count` of them, in order of choice; fewer when the map runs out.

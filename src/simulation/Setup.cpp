@@ -15,7 +15,8 @@ namespace stratagon {
 const char* const MissingMapPictureMessage =
     "Das Kartenbild konnte nicht geladen werden. Das Spiel kann nicht beginnen.";
 
-bool startGame(WorldState& world, RandomSource& random, GameView& view, const std::string& mapPath)
+bool startGame(WorldState& world, RandomSource& random, GameView& view, const std::string& mapPath,
+               int opponents)
 {
     WorldState& w = world;
     w.r = 1;
@@ -68,9 +69,9 @@ bool startGame(WorldState& world, RandomSource& random, GameView& view, const st
     if (validSideIndex(w.side[0]))
         w.countryKind[w.side[0]] = KindPlayer;
     // The computer never plays the player's own country.
-    w.side[1] = 0;
+    std::fill(w.side.begin() + 1, w.side.end(), 0);
     w.sideMax = 0;
-    for (const int opponent : chooseOpponents(w, w.side[0], 1)) {
+    for (const int opponent : chooseOpponents(w, w.side[0], std::clamp(opponents, 1, MaxOpponents))) {
         w.countryKind[opponent] = KindOpponent;
         w.side[++w.sideMax] = opponent;
     }

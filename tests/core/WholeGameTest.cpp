@@ -23,10 +23,12 @@ using namespace stratagon::test;
 
 TEST(EndOfGame, AllOrNothingEndsWithTheExactTextThenCloses)
 {
-    EXPECT_STREQ(WonText, "Es ist vollbracht! Deine Generäle haben Afrika unter deiner Kontrolle gebracht.\r\n\r\n"
-                          "Du hast gewonnen!");
-    EXPECT_STREQ(LostText, "Deine Generäle konnten dich nicht zum Sieg führen! Sie sind kläglich gescheitert! "
-                           "Afrika kannst du vergessen :-(\r\n\r\nDu hast verloren!");
+    EXPECT_EQ(wonText("Afrika"), "Es ist vollbracht! Deine Generäle haben Afrika unter deiner Kontrolle gebracht.\r\n\r\n"
+                                 "Du hast gewonnen!");
+    EXPECT_EQ(lostText("Afrika"), "Deine Generäle konnten dich nicht zum Sieg führen! Sie sind kläglich gescheitert! "
+                                  "Afrika kannst du vergessen :-(\r\n\r\nDu hast verloren!");
+    EXPECT_EQ(wonText("Europa"), "Es ist vollbracht! Deine Generäle haben Europa unter deiner Kontrolle gebracht.\r\n\r\n"
+                                 "Du hast gewonnen!");
     auto w = chainWorld(4);
     RecordingView view(w.get());
     w->countryOwner[2] = 1;  // the opponent is gone, but passive countries remain
@@ -40,7 +42,7 @@ TEST(EndOfGame, AllOrNothingEndsWithTheExactTextThenCloses)
     EXPECT_EQ(endOfGameCheck(*w, view), GameOutcome::Won);
     // Confirmed while the game still runs; closed once playing went false.
     EXPECT_EQ(row(view.calls.at(0), view.calls.at(1), view.calls.at(2), view.messages.at(0), w->playing),
-              row("message|Gewonnen!|1", "close|0", "report", WonText, 0));
+              row("message|Gewonnen!|1", "close|0", "report", wonText("Testland"), 0));
 }
 
 namespace {
@@ -68,7 +70,7 @@ bool expectEnded(const WorldState& w, const RecordingView& view)
     EXPECT_EQ(row(w.playing, view.calls[view.calls.size() - 4].substr(0, 5), view.calls[view.calls.size() - 3],
                   view.calls[view.calls.size() - 2], view.calls.back(), view.messages.size(), view.messages.at(0)),
               row(0, "date|", won ? "message|Gewonnen!|1" : "message|Verloren!|1", "close|0", "report", 1,
-                  won ? WonText : LostText));
+                  won ? wonText(w.continentName) : lostText(w.continentName)));
     return won;
 }
 

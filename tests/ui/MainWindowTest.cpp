@@ -212,7 +212,7 @@ TEST_F(MainWindowTest, AWinningTickShowsTheMessageOnceAndReturnsToTheMenu)
     std::fill_n(&world().countryOwner[1], 9, 1);
     window->runClockTick();
     window->runClockTick();  // a tick still reaching the closing window does nothing
-    EXPECT_EQ(t->dialogs.shown.size() == 1 ? lastMessage() : "", QString::fromUtf8(WonText) + "|Gewonnen!");
+    EXPECT_EQ(t->dialogs.shown.size() == 1 ? lastMessage() : "", QString::fromStdString(wonText(world().continentName)) + "|Gewonnen!");
     flushDeletes();
     EXPECT_TRUE(!world().playing && t->program->mainWindow() == nullptr && t->program->optionsMenu()->isVisible());
 }
