@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 #include "shell/CountryPickWindow.h"
 #include "shell/MapCatalog.h"
+#include "shell/OpponentPickWindow.h"
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "world/MapLoader.h"
@@ -82,8 +83,7 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
     label(this, QStringLiteral("Karte :"), QRect(8, 56, 65, 17));
     auto* mapBox = new QGroupBox(this);
     mapBox->setGeometry(80, 40, 225, 41);
-    mapNameLabel_ = label(mapBox, QStringLiteral("Afrika"), QRect(8, 16, 113, 17));
-    label(mapBox, QStringLiteral(".mgi"), QRect(128, 16, 25, 17));
+    mapNameLabel_ = label(mapBox, QStringLiteral("Afrika"), QRect(8, 16, 145, 17));
     auto* mapChangeButton = button(mapBox, QStringLiteral("Ändern"), QRect(160, 16, 57, 17));
     mapChangeButton->setObjectName(QStringLiteral("mapChangeButton"));
     connect(mapChangeButton, &QPushButton::clicked, this, &NewGameWindow::changeMapClicked);
@@ -94,8 +94,12 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
     sideChangeButton_ = button(this, QStringLiteral("Ändern"), QRect(248, 88, 57, 25));
 
     label(this, QStringLiteral("Aktive Gegner :"), QRect(8, 128, 89, 17));
-    label(this, QStringLiteral("1"), QRect(176, 128, 65, 17), Qt::AlignRight | Qt::AlignVCenter);
-    button(this, QStringLiteral("Ändern"), QRect(248, 120, 57, 25), false);
+    opponentCountLabel_ = label(this, QString(), QRect(176, 128, 65, 17), Qt::AlignRight | Qt::AlignVCenter);
+    opponentCountLabel_->setObjectName(QStringLiteral("opponentCountLabel"));
+    showOpponentCount(program_.preferences().opponentCount());
+    opponentChangeButton_ = button(this, QStringLiteral("Ändern"), QRect(248, 120, 57, 25));
+    opponentChangeButton_->setObjectName(QStringLiteral("opponentChangeButton"));
+    connect(opponentChangeButton_, &QPushButton::clicked, this, &NewGameWindow::changeOpponentsClicked);
 
     startButton_ = button(this, QStringLiteral("Starten"), QRect(8, 160, 97, 25));
     cancelButton_ = button(this, QStringLiteral("Abbrechen"), QRect(112, 160, 97, 25));
@@ -171,6 +175,16 @@ void NewGameWindow::changeMapClicked()
     program_.showMapPick();
 }
 
+void NewGameWindow::changeOpponentsClicked()
+{
+    setEnabled(false);
+    program_.showOpponentPick();
+}
+
+int NewGameWindow::opponentCount() const { return opponentCountLabel_->text().toInt(); }
+
+void NewGameWindow::showOpponentCount(int count) { opponentCountLabel_->setNum(count); }
+
 QString NewGameWindow::sideText() const { return sideLabel_->text(); }
 
 void NewGameWindow::setSideText(const QString& name) { sideLabel_->setText(name); }
@@ -213,6 +227,7 @@ void NewGameWindow::startClicked()
     simpleOption_->setEnabled(false);
     startButton_->setEnabled(false);
     sideChangeButton_->setEnabled(false);
+    opponentChangeButton_->setEnabled(false);
     repaint();
     for (int p = 1; p <= 100; ++p) {
         drawProgress(p);
@@ -232,6 +247,8 @@ void NewGameWindow::closeEvent(QCloseEvent* event)
 {
     // A country choice still open has nothing left to report to.
     if (CountryPickWindow* pick = program_.countryPickWindow())
+        pick->close();
+    if (OpponentPickWindow* pick = program_.opponentPickWindow())
         pick->close();
     // Closed by the frame: as "Abbrechen".
     if (!closingHandled_) {

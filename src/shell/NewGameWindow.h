@@ -27,6 +27,10 @@ public:
     // Makes `name` the map of the new game and preselects its default side.
     void useMap(const QString& name);
 
+    // The number beside "Aktive Gegner :".
+    int opponentCount() const;
+    void showOpponentCount(int count);
+
     // Fills the progress box to p percent (1..100) and paints it at once.
     void drawProgress(int p);
     int progress() const;
@@ -38,6 +42,7 @@ private:
     void openMap(const QString& name);
     void changeMapClicked();
     void changeSideClicked();
+    void changeOpponentsClicked();
     void startClicked();
     void closeWindow();
 
@@ -47,6 +52,8 @@ private:
     QLabel* mapNameLabel_ = nullptr;
     QLabel* sideLabel_ = nullptr;
     QPushButton* sideChangeButton_ = nullptr;
+    QLabel* opponentCountLabel_ = nullptr;
+    QPushButton* opponentChangeButton_ = nullptr;
     QPushButton* startButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QLabel* statusLabel_ = nullptr;

@@ -9,6 +9,7 @@
 #include "platform/Paths.h"
 #include "shell/CountryPickWindow.h"
 #include "shell/MapPickWindow.h"
+#include "shell/OpponentPickWindow.h"
 #include "shell/CreditsWindow.h"
 #include "shell/HelpWindow.h"
 #include "shell/ImageStore.h"
@@ -108,6 +109,7 @@ SettingsWindow* Program::settingsWindow() const { return openWindow(settings_); 
 CreditsWindow* Program::creditsWindow() const { return openWindow(credits_); }
 CountryPickWindow* Program::countryPickWindow() const { return openWindow(countryPick_); }
 MapPickWindow* Program::mapPickWindow() const { return openWindow(mapPick_); }
+OpponentPickWindow* Program::opponentPickWindow() const { return openWindow(opponentPick_); }
 GeneralListWindow* Program::generalListWindow() const { return openWindow(generalList_); }
 TaskWindow* Program::taskWindow() const { return openWindow(task_); }
 RanksWindow* Program::ranksWindow() const { return openWindow(ranks_); }
@@ -130,6 +132,7 @@ SettingsWindow* Program::showSettings() { return show(settings_); }
 CreditsWindow* Program::showCredits() { return show(credits_); }
 CountryPickWindow* Program::showCountryPick() { return show(countryPick_); }
 MapPickWindow* Program::showMapPick() { return show(mapPick_); }
+OpponentPickWindow* Program::showOpponentPick() { return show(opponentPick_); }
 GeneralListWindow* Program::showGeneralList() { return show(generalList_); }
 RanksWindow* Program::showRanks() { return show(ranks_); }
 DeployWindow* Program::showDeploy() { return show(deploy_); }

@@ -26,6 +26,7 @@ class SettingsWindow;
 class CreditsWindow;
 class CountryPickWindow;
 class MapPickWindow;
+class OpponentPickWindow;
 class GeneralListWindow;
 class TaskWindow;
 class RanksWindow;
@@ -64,6 +65,7 @@ public:
     CreditsWindow* creditsWindow() const;
     CountryPickWindow* countryPickWindow() const;
     MapPickWindow* mapPickWindow() const;
+    OpponentPickWindow* opponentPickWindow() const;
     GeneralListWindow* generalListWindow() const;
     TaskWindow* taskWindow() const;
     RanksWindow* ranksWindow() const;
@@ -79,6 +81,7 @@ public:
     CreditsWindow* showCredits();
     CountryPickWindow* showCountryPick();
     MapPickWindow* showMapPick();
+    OpponentPickWindow* showOpponentPick();
     GeneralListWindow* showGeneralList();
     // Creates the task window without showing it (the roster fills it first);
     // wasOpen tells whether it existed before.
@@ -128,6 +131,7 @@ private:
     QPointer<CreditsWindow> credits_;
     QPointer<CountryPickWindow> countryPick_;
     QPointer<MapPickWindow> mapPick_;
+    QPointer<OpponentPickWindow> opponentPick_;
     QPointer<GeneralListWindow> generalList_;
     QPointer<TaskWindow> task_;
     QPointer<RanksWindow> ranks_;
