@@ -4,15 +4,18 @@
 #include "mapview/AreaScaler.h"
 #include "mapview/MapSurface.h"
 #include "simulation/Clock.h"
+#include "simulation/Opponents.h"
 #include "world/MapLoader.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 using namespace stratagon;
 
@@ -86,17 +89,18 @@ struct WorstCase {
     std::string source;
 };
 
-// Every country held by the player or the opponent, so that every one is
-// filled; the opponent takes a turn every tick over all it holds but can
-// never attack (the player keeps an unbeatable general back); 30 battles run
+// Every country held by the player or an opponent, so that every one is
+// filled; each opponent takes a turn every tick over all it holds but can
+// never attack (the player keeps an unbeatable general back, several
+// opponents' generals stand equal and out of training); 30 battles run
 // that never end (both generals without EP), 25 of them listed for the player.
-std::unique_ptr<WorstCase> makeWorstCase()
+std::unique_ptr<WorstCase> makeWorstCase(const std::string& mapName = "Afrika", int opponentCount = 1)
 {
     ensureGuiApplication();
     auto c = std::make_unique<WorstCase>();
     WorldState& w = *c->world;
-    const std::string map = std::string(STRATAGON_ASSETS) + "/cards/Afrika.mgi";
-    const std::string bmp = std::string(STRATAGON_ASSETS) + "/cards/Afrika.bmp";
+    const std::string map = std::string(STRATAGON_ASSETS) + "/cards/" + mapName + ".mgi";
+    const std::string bmp = std::string(STRATAGON_ASSETS) + "/cards/" + mapName + ".bmp";
     if (std::filesystem::exists(map) && loadMap(w, map).ok && c->surface.load(QString::fromStdString(bmp))) {
         c->source = "shipped map";
     } else {
@@ -108,10 +112,11 @@ std::unique_ptr<WorstCase> makeWorstCase()
     w.monthInterval = 416;
     w.playing = true;
     const int player = 1;
-    const int opponent = 9;
+    const std::vector<int> opponents = chooseOpponents(w, player, opponentCount);
+    const int opponent = opponents.at(0);
     w.side[0] = player;
-    w.side[1] = opponent;
-    w.sideMax = 1;
+    for (const int o : opponents)
+        w.side[++w.sideMax] = o;
     w.shownCountry = 2;
     w.year = 2000;
     w.month = 1;
@@ -123,31 +128,39 @@ std::unique_ptr<WorstCase> makeWorstCase()
         w.generalCount[i] = std::max(w.generalCount[i], 5);
     }
     w.countryKind[player] = KindPlayer;
-    w.countryKind[opponent] = KindOpponent;
     w.generalCount[player] = 40;
-    w.generalCount[opponent] = 40;
     w.generalEP[player][40] = 1000000;
     w.generalStatus[player][40] = Ready;
+    for (const int o : opponents) {
+        w.countryKind[o] = KindOpponent;
+        w.generalCount[o] = 40;
+        if (opponents.size() > 1)
+            for (int slot = 1; slot <= 40; ++slot)
+                w.generalEP[o][slot] = 1000, w.generalStatus[o][slot] = Ready;
+    }
 
-    // The player holds the first 30 countries other than the opponent's home,
-    // the opponent the rest; the opponent attacks each of the player's.
+    // The player holds the first 30 countries other than the opponents'
+    // homes, the opponents the rest in turn; they attack each of the player's.
+    const auto isHome = [&](int i) { return std::find(opponents.begin(), opponents.end(), i) != opponents.end(); };
     int battles = 0;
+    int next = 0;
     for (int i = 1; i <= w.countryCount; ++i) {
-        const bool players = i != opponent && battles < 30;
-        w.countryOwner[i] = players ? player : opponent;
+        const bool players = !isHome(i) && battles < 30;
+        const int holder = isHome(i) ? i : opponents[static_cast<std::size_t>(next++) % opponents.size()];
+        w.countryOwner[i] = players ? player : holder;
         if (!players)
             continue;
         ++battles;
         w.battleCountry[battles] = i;
-        w.battleAttacker[battles] = opponent;
+        w.battleAttacker[battles] = holder;
         w.battleDefender[battles] = player;
         w.battleAttackerGeneral[battles] = 5 + battles;
         w.battleDefenderGeneral[battles] = 5 + battles;
         w.battleAttackerScore[battles] = 20;
         w.battleDefenderScore[battles] = 80;
-        w.generalStatus[opponent][5 + battles] = InBattle;
+        w.generalStatus[holder][5 + battles] = InBattle;
         w.generalStatus[player][5 + battles] = InBattle;
-        w.generalEP[opponent][5 + battles] = 0;
+        w.generalEP[holder][5 + battles] = 0;
         w.generalEP[player][5 + battles] = 0;
     }
     w.battleCount = battles;
@@ -173,6 +186,24 @@ void BM_ClockTickWorstCase(benchmark::State& state)
     state.SetLabel(c->source + ", " + std::to_string(c->world->countryCount) + " countries");
 }
 BENCHMARK(BM_ClockTickWorstCase)->Unit(benchmark::kMicrosecond);
+
+// The same on the largest shipped map against five opponents.
+void BM_ClockTickWorstCaseAsienFiveOpponents(benchmark::State& state)
+{
+    auto c = makeWorstCase("Asien", 5);
+    SurfaceView view(c->surface);
+    SeededRandom random(1);
+    for (auto _ : state) {
+        clockTick(*c->world, random, view);
+        benchmark::DoNotOptimize(c->surface.surface().constBits());
+    }
+    if (c->world->battleCount != 30 || c->world->playerBattleCount != 25 || c->world->sideMax != 5 ||
+        !c->world->playing)
+        state.SkipWithError("the worst case did not hold");
+    state.SetLabel(c->source + ", " + std::to_string(c->world->countryCount) + " countries, " +
+                   std::to_string(c->world->sideMax) + " opponents");
+}
+BENCHMARK(BM_ClockTickWorstCaseAsienFiveOpponents)->Unit(benchmark::kMicrosecond);
 
 // The tick and what the screen then shows at a display scale in per cent, as
 // the map view does it: find the rows that changed, below 100 average them
