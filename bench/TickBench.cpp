@@ -113,7 +113,6 @@ std::unique_ptr<WorstCase> makeWorstCase(const std::string& mapName = "Afrika", 
     w.playing = true;
     const int player = 1;
     const std::vector<int> opponents = chooseOpponents(w, player, opponentCount);
-    const int opponent = opponents.at(0);
     w.side[0] = player;
     for (const int o : opponents)
         w.side[++w.sideMax] = o;

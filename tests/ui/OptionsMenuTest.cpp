@@ -13,7 +13,7 @@ TEST(ShellWindows, CaptionsAndFixedTexts)
         {t.program->showSettings(), "Spiel bedingte Einstellungen|Ein Jahr vergeht in|5s|  10s|15s|  20s|30s|45s|"
                                     " 60s|120s|240s|KI - Einstellungen|Sehr Leicht|Leicht|Mittel|Schwer|Irrsinnig|"
                                     "OK|Abbrechen"},
-        {t.program->showNewGame(), "Neues Spiel|Weltherrschaft|einfaches Spiel|Karte :|Afrika|.mgi|Deine Seite :|"
+        {t.program->showNewGame(), "Neues Spiel|Weltherrschaft|einfaches Spiel|Karte :|Afrika|Deine Seite :|"
                                    "Südafrika|Aktive Gegner :|Starten|Abbrechen"},
         {t.program->showCountryPick(), "Welches Land ?|Aktuell gewählt :|Südafrika|OK|Abbrechen"},
     };
