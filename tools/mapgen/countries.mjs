@@ -97,7 +97,7 @@ function inventedName(n) {
 // countries; 2: regional powers; 3: the strongest passive states.
 export const TIERS = {
   player: [8, 5, 3],
-  opponent: [12, 7, 4],
+  opponent: [14, 8, 5],
   0: [2],
   1: [4, 2],
   2: [6, 3],
