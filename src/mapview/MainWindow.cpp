@@ -494,6 +494,7 @@ void MainWindow::mainWindowLoad()
     // A message box of the set-up (a rejected map) runs an event loop while
     // the clock already runs: no tick may start before the set-up is done.
     settingUp_ = true;
+    program_.restoreFileSettings();
     const bool started =
         startGame(world_, program_.random, *this,
                   ss(mapForGame(program_.paths(), program_.preferences().mapName()).mapFile),

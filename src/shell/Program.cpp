@@ -25,6 +25,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <tuple>
 
 namespace stratagon {
 
@@ -71,6 +72,7 @@ bool Program::start()
         return false;
     }
     fillStatusTexts(world);
+    rememberFileSettings();
     // A value moved into the window's range is said once, before the menu.
     if (!read.notice.empty())
         dialogs.message(loading, qs(read.notice), QStringLiteral("Einstellungen"));
@@ -100,6 +102,17 @@ W* Program::show(QPointer<W>& slot, Args&&... args)
     slot->raise();
     slot->activateWindow();
     return slot;
+}
+
+void Program::rememberFileSettings()
+{
+    fileSettings_ = std::pair(world.monthInterval, world.aiDivisor);
+}
+
+void Program::restoreFileSettings()
+{
+    if (fileSettings_)
+        std::tie(world.monthInterval, world.aiDivisor) = *fileSettings_;
 }
 
 MainWindow* Program::mainWindow() const { return openWindow(mainWindow_); }

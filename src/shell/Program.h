@@ -9,6 +9,8 @@
 #include "storage/Preferences.h"
 
 #include <QObject>
+#include <optional>
+#include <utility>
 #include <QPointer>
 #include <QString>
 #include <string>
@@ -57,6 +59,11 @@ public:
     // The loading window's sequence: read game.dat, fill the status texts,
     // show the options menu. False after the error box: the program ends.
     bool start();
+
+    // The clock and opponent strength of game.dat. A loaded game brings its
+    // own; a new game goes back to the player's settings.
+    void rememberFileSettings();
+    void restoreFileSettings();
 
     MainWindow* mainWindow() const;
     OptionsMenuWindow* optionsMenu() const;
@@ -122,6 +129,7 @@ private:
     AppPaths paths_;
     Preferences preferences_;
     bool quitRequested_ = false;
+    std::optional<std::pair<int, int>> fileSettings_;
     std::string chosenSideCode_;
     ImageStore* imageStore_ = nullptr;
     QPointer<MainWindow> mainWindow_;

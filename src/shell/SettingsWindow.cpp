@@ -182,6 +182,7 @@ void SettingsWindow::okClicked()
     }
     program_.world.monthInterval = monthInterval;
     program_.world.aiDivisor = aiDivisor;
+    program_.rememberFileSettings();
     close();
 }
 

@@ -175,3 +175,25 @@ TEST(SaveLoad, AutosaveOnClosingTheGameAndEveryYear)
         EXPECT_EQ(kept->year, t.world->year);
     }
 }
+
+// A save brings its own clock and strength; the next new game goes back to
+// the player's game.dat.
+TEST(SaveLoad, ANewGameAfterALoadedOneUsesTheSettingsOfGameDat)
+{
+    TestProgram t;
+    ASSERT_TRUE(t.program->start());
+    const std::pair fromFile(t.world->monthInterval, t.world->aiDivisor);
+    startGame(t);
+    t.world->monthInterval = 416;
+    t.world->aiDivisor = 1;
+    t.dialogs.inputs = {"Fremd"};
+    press(pause(t), "Spiel speichern");
+    press(t.program->optionsMenu(), "Spiel laden");
+    t.dialogs.answers = {true};
+    loadFromWindow(t, "Fremd");
+    EXPECT_EQ(std::pair(t.world->monthInterval, t.world->aiDivisor), std::pair(416, 1));
+
+    t.dialogs.threeWay = {Answer::Yes};
+    press(pause(t), "Spiel abbrechen");
+    EXPECT_EQ(std::pair(t.world->monthInterval, t.world->aiDivisor), fromFile);
+}
