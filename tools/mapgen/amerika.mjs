@@ -36,8 +36,8 @@ const LIST = [
 ];
 
 export const TIERS = {
-  player: [10, 6, 4],
-  opponent: [14, 8, 5],
+  player: [12, 7, 4],
+  opponent: [16, 10, 6],
   0: [2],
   1: [4, 2],
   2: [6, 3],
