@@ -6,10 +6,8 @@
 #include "shell/Program.h"
 #include "world/WorldState.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <algorithm>
 #include <vector>
 
@@ -57,14 +55,9 @@ bool germanLess(const QString& a, const QString& b)
 
 }  // namespace
 
-CountryPickWindow::CountryPickWindow(Program& program) : program_(program)
+CountryPickWindow::CountryPickWindow(Program& program)
+    : PickWindow(program, QStringLiteral("Welches Land ?"), QSize(240, 300))
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Welches Land ?"));
-    useCompactFont(*this);
-    setFixedSize(240, 300);
-    useDarkGreenBackground(*this);
-
     auto* caption = new QLabel(QStringLiteral("Aktuell gewählt :"), this);
     caption->setGeometry(8, 8, 100, 17);
     currentLabel_ = new QLabel(this);
@@ -97,13 +90,7 @@ CountryPickWindow::CountryPickWindow(Program& program) : program_(program)
         }
     }
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(8, 266, 105, 25);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancel->setGeometry(127, 266, 105, 25);
-    connect(ok, &QPushButton::clicked, this, &CountryPickWindow::accept);
-    connect(list_, &QListWidget::itemActivated, this, &CountryPickWindow::accept);
-    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    addPickButtons(list_, 266, 105);
 
     centreOnScreen(*this);
 }
@@ -123,16 +110,6 @@ void CountryPickWindow::accept()
         }
     }
     close();
-}
-
-void CountryPickWindow::closeEvent(QCloseEvent* event)
-{
-    if (NewGameWindow* newGame = program_.newGameWindow()) {
-        newGame->setEnabled(true);
-        newGame->raise();
-        newGame->activateWindow();
-    }
-    event->accept();
 }
 
 }  // namespace stratagon

@@ -1,17 +1,15 @@
 #pragma once
 
-#include <QWidget>
+#include "shell/PickWindow.h"
 
 class QLabel;
 class QListWidget;
 
 namespace stratagon {
 
-class Program;
-
 // "Welches Land ?": the map's countries; "OK" on a chosen one makes it the
 // player's side. Every way out enables the new-game window again.
-class CountryPickWindow : public QWidget {
+class CountryPickWindow : public PickWindow {
     Q_OBJECT
 public:
     explicit CountryPickWindow(Program& program);
@@ -19,13 +17,9 @@ public:
     QListWidget* countryList() const { return list_; }
     QString currentText() const;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    void accept();
+    void accept() override;
 
-    Program& program_;
     QLabel* currentLabel_ = nullptr;
     QListWidget* list_ = nullptr;
 };

@@ -5,21 +5,14 @@
 #include "shell/NewGameWindow.h"
 #include "shell/Program.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 
 namespace stratagon {
 
-MapPickWindow::MapPickWindow(Program& program) : program_(program)
+MapPickWindow::MapPickWindow(Program& program)
+    : PickWindow(program, QStringLiteral("Welche Karte ?"), QSize(280, 240))
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Welche Karte ?"));
-    useCompactFont(*this);
-    setFixedSize(280, 240);
-    useDarkGreenBackground(*this);
-
     maps_ = listMaps(program_.paths().mapFolders());
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("mapList"));
@@ -32,13 +25,7 @@ MapPickWindow::MapPickWindow(Program& program) : program_(program)
             list_->setCurrentRow(list_->count() - 1);
     }
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(8, 206, 125, 25);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancel->setGeometry(147, 206, 125, 25);
-    connect(ok, &QPushButton::clicked, this, &MapPickWindow::accept);
-    connect(list_, &QListWidget::itemActivated, this, &MapPickWindow::accept);
-    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    addPickButtons(list_, 206, 125);
 
     centreOnScreen(*this);
 }
@@ -52,16 +39,6 @@ void MapPickWindow::accept()
             newGame->useMap(maps_[row].name);
     }
     close();
-}
-
-void MapPickWindow::closeEvent(QCloseEvent* event)
-{
-    if (NewGameWindow* newGame = program_.newGameWindow()) {
-        newGame->setEnabled(true);
-        newGame->raise();
-        newGame->activateWindow();
-    }
-    event->accept();
 }
 
 }  // namespace stratagon

@@ -5,20 +5,13 @@
 #include "shell/Program.h"
 #include "simulation/Opponents.h"
 
-#include <QCloseEvent>
 #include <QListWidget>
-#include <QPushButton>
 
 namespace stratagon {
 
-OpponentPickWindow::OpponentPickWindow(Program& program) : program_(program)
+OpponentPickWindow::OpponentPickWindow(Program& program)
+    : PickWindow(program, QStringLiteral("Wie viele Gegner ?"), QSize(200, 124))
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Wie viele Gegner ?"));
-    useCompactFont(*this);
-    setFixedSize(200, 124);
-    useDarkGreenBackground(*this);
-
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("opponentCountList"));
     list_->setGeometry(8, 8, 184, 74);
@@ -27,13 +20,7 @@ OpponentPickWindow::OpponentPickWindow(Program& program) : program_(program)
     // The current number stands selected, so "OK" alone keeps it.
     list_->setCurrentRow(program_.preferences().opponentCount() - 1);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(8, 90, 88, 25);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancel->setGeometry(104, 90, 88, 25);
-    connect(ok, &QPushButton::clicked, this, &OpponentPickWindow::accept);
-    connect(list_, &QListWidget::itemActivated, this, &OpponentPickWindow::accept);
-    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    addPickButtons(list_, 90, 88);
 
     centreOnScreen(*this);
 }
@@ -47,16 +34,6 @@ void OpponentPickWindow::accept()
             newGame->showOpponentCount(row + 1);
     }
     close();
-}
-
-void OpponentPickWindow::closeEvent(QCloseEvent* event)
-{
-    if (NewGameWindow* newGame = program_.newGameWindow()) {
-        newGame->setEnabled(true);
-        newGame->raise();
-        newGame->activateWindow();
-    }
-    event->accept();
 }
 
 }  // namespace stratagon

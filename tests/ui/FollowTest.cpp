@@ -3,6 +3,7 @@
 // guard against a slip, and the country choice's order and memory.
 
 #include "ShellTestSupport.h"
+#include "../core/CoreTestSupport.h"
 
 #include "generals/DeployWindow.h"
 #include "generals/GeneralListWindow.h"
@@ -21,21 +22,11 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
-#include <sstream>
 
 using namespace stratagon;
 using namespace stratagon::test;
 
 namespace {
-
-template <typename... T>
-std::string row(const T&... values)
-{
-    std::ostringstream out;
-    const char* separator = "";
-    ((out << separator << values, separator = "|"), ...);
-    return out.str();
-}
 
 // A game on the shipped Afrika map, the player on Algerien (1).
 struct Game {

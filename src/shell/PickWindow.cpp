@@ -1,0 +1,43 @@
+#include "shell/PickWindow.h"
+
+#include "platform/WindowStyle.h"
+#include "shell/NewGameWindow.h"
+#include "shell/Program.h"
+
+#include <QCloseEvent>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace stratagon {
+
+PickWindow::PickWindow(Program& program, const QString& title, QSize size) : program_(program)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(title);
+    useCompactFont(*this);
+    setFixedSize(size);
+    useDarkGreenBackground(*this);
+}
+
+void PickWindow::addPickButtons(QListWidget* list, int y, int buttonWidth)
+{
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(8, y, buttonWidth, 25);
+    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cancel->setGeometry(width() - 8 - buttonWidth, y, buttonWidth, 25);
+    connect(ok, &QPushButton::clicked, this, &PickWindow::accept);
+    connect(list, &QListWidget::itemActivated, this, &PickWindow::accept);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void PickWindow::closeEvent(QCloseEvent* event)
+{
+    if (NewGameWindow* newGame = program_.newGameWindow()) {
+        newGame->setEnabled(true);
+        newGame->raise();
+        newGame->activateWindow();
+    }
+    event->accept();
+}
+
+}  // namespace stratagon
