@@ -81,11 +81,10 @@ void notePromotion(WorldState& world, int side, int slot, int32_t epBefore)
 {
     if (side != world.side[0] || slot < 1 || !validSideIndex(side) || !validSlot(slot))
         return;
-    const std::string_view before = rankName(epBefore);
-    const std::string_view after = rankName(world.generalEP[side][slot]);
-    if (before != after)
+    const int32_t ep = world.generalEP[side][slot];
+    if (rankLevel(epBefore) != rankLevel(ep))
         recordEvent(world, EventKind::Promotion,
-                    world.generalName[side][slot] + " ist jetzt " + std::string(after) + ".");
+                    world.generalName[side][slot] + " ist jetzt " + std::string(rankName(ep)) + ".");
 }
 
 std::string eventDate(const GameEvent& event)
