@@ -42,6 +42,15 @@ struct ShippedMap {
             for (int x = 0; x < s.width(); ++x)
                 filledPixels += surface.pixel(x, y) == PlayerColour;
     }
+
+    // The seeds as MapSurface::buildAreas takes them.
+    std::vector<QPoint> seedPoints() const
+    {
+        std::vector<QPoint> points;
+        for (const auto& [x, y] : seeds)
+            points.emplace_back(x, y);
+        return points;
+    }
 };
 
 ShippedMap& shipped()
@@ -95,9 +104,7 @@ void BM_SpanFillAllCountries(benchmark::State& state)
     }
     MapSurface surface;
     surface.setBitmap(m.surface.bitmap());
-    std::vector<QPoint> seeds;
-    for (const auto& [x, y] : m.seeds)
-        seeds.emplace_back(x, y);
+    const std::vector<QPoint> seeds = m.seedPoints();
     surface.buildAreas(seeds);
     for (auto _ : state) {
         surface.clear();
@@ -119,9 +126,7 @@ void BM_BuildAreas(benchmark::State& state)
     }
     MapSurface surface;
     surface.setBitmap(m.surface.bitmap());
-    std::vector<QPoint> seeds;
-    for (const auto& [x, y] : m.seeds)
-        seeds.emplace_back(x, y);
+    const std::vector<QPoint> seeds = m.seedPoints();
     for (auto _ : state) {
         surface.buildAreas(seeds);
         benchmark::ClobberMemory();

@@ -61,10 +61,6 @@ void centreOnScreen(QWidget& window)
         window.move(screen->availableGeometry().center() - window.rect().center());
 }
 
-}  // namespace stratagon
-
-namespace stratagon {
-
 void centreOver(QWidget& window, const QWidget* opener)
 {
     if (!window.testAttribute(Qt::WA_Resized))
