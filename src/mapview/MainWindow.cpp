@@ -849,7 +849,9 @@ void MainWindow::refreshPanels()
             surface_.drawBattleMark(world_.fillX[static_cast<std::size_t>(country)],
                                     world_.fillY[static_cast<std::size_t>(country)]);
     }
-    mapPicture_->update();
+    // Only the rows the marks touched are repainted, and a scaled-down view
+    // averages them in as well.
+    mapPicture_->pictureChanged();
 }
 
 void MainWindow::showPauseState()
