@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Our flood fill against the least a repaint can cost (copy the bitmap,
 // write every filled pixel once) and, when OpenCV is there, against its
 // floodFill on the same picture and seeds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chance shown in the deployment window, worked out each time the
 // player picks a general: it must feel instant (well under 5 ms).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's records over a hundred game years on the shipped map: the time
 // of the per-tick bookkeeping and the memory the records end up holding.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and loading a game in the middle on the shipped map, as the menu
 // does it: the document, the bitmap's checksum and the atomic write; the
 // read with every check and the checksum again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One clock tick in the worst case, painted onto a real map surface; the
 // repaint alone; and the bitmap copy that every repaint starts from.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A map picture from anyone: the loader either refuses it or gives a picture
 // that is whole (never one cut short), the size rule agrees with the grid it
 // was made for, and a fill and a clear work on it as on any picture.

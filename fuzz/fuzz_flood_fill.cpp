@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The map's flood fill against the plainest fill there is: a small random
 // picture of few colours, random seeds (some outside), every pixel compared
 // after every fill, and a clear that gives the picture back.

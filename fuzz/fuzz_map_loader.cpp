@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Map files come from anyone: any bytes must load within the tables or be
 // refused with the world exactly as it was. What loads keeps its texts byte
 // for byte and within their bounds, and the playability check judges it as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save files come from disk and may be damaged or made by hand: any bytes
 // must load within the tables or be refused with the world exactly as it was.
 #include "storage/SaveGame.h"

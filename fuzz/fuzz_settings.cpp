@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // game.dat is edited by hand: any bytes must give two settings the window
 // could give, or a clean refusal that leaves the old ones; and what the
 // writer writes reads back as it was.

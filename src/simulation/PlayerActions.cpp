@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's map click and attack: which country lies under a grid cell,
 // whether a clicked country may be attacked, and opening the battle.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's roster: recruiting, dismissing and tasks of the generals of
 // side(0).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Saved games: one JSON document (UTF-8) per save. The top level holds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What lets the player follow the war: the messages the rules record, the
 // chance of an attack, the pace of the clock and the choice of opponents.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Games against one to five computer opponents: who is placed where by the
 // set-up, and all of them acting in the same tick.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether a map that reads well makes a game: one case per rule of the check,
 // the cut bitmap, and the game's start refusing what the check finds.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's operations: the map click's country, the attack check,
 // opening a battle from "Land angreifen", and the roster.
 

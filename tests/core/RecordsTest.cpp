@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's story: month samples, the player's counts and peaks, over a
 // scripted game with known conquests and over whole games.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of a tick: battles, the computer opponent, the clock and calendar.
 
 #include "simulation/Battle.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // game.dat as the player's file: a bounded read of regular files only, values
 // the settings window could give, and a writer that keeps links, modes and
 // the old content and names the real cause of a failure.

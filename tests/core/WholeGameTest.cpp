@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game set-ups, the end-of-game check, and whole games without a window:
 // ticks at the strongest difficulty until the game ends, with every
 // invariant checked after each tick.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The world's files and tables: the map loader, the settings file, the ranks.
 
 #include "world/MapLoader.h"

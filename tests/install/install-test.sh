@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary DESTDIR and starts the installed program
 # offscreen as a new player would: with a fresh HOME and no XDG_* variables.
 # STRATAGON_CHECK_START makes it open the new-game window (which reads the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Following and steering a game on the shipped map: a pause that holds behind
 // every window, the facts in the deployment window, the questions that
 // guard against a slip, and the country choice's order and memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and the deployment window on a map of their own: the
 // set-up's placements, map clicks in both modes, the panels, the clock
 // controls, "Land angreifen" and the game's end. Then the generals' roster,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped map painted by spans against the flood fill, pixel for pixel,
 // and the colour-blind scheme measured under simulated colour-vision
 // deficiencies (Machado, Oliveira and Fernandes 2009, severity 1).

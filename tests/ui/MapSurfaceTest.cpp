@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The map fill: on pictures drawn as text, and on every shipped map, read
 // with the game's own loader, where every country must be paintable,
 // clickable and reachable.

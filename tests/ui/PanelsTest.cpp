@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The messages panel and the battle list, on worlds made in code.
 
 #include "TestSupport.h"

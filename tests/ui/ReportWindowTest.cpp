@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Spielbilanz": its chart, its figures, when it opens with the clock handled,
 // and the picture it saves.
 

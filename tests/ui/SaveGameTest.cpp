@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save file: round trip, the golden version-1 file, refusals that leave
 // the world alone, atomic writes and the listing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving from the options menu, the load window, and the autosave.
 
 #include "ShellTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on screens of every common size: the design where it
 // fits, else a smaller map with every control on the screen; clicks through
 // the display scale on the country drawn there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks a map of one's own as the game does before it starts one: loads the
 // .mgi file and its picture and prints every fault found, one per line.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Amerika: North, Central and South America with the Caribbean, in file
 // order. Brasilien, the opponent, stands 9th; the rest follow the German
 // alphabet. See README.md for the traps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asien: the countries of the map in file order. China, the opponent, stands
 // 9th; the rest follow the German alphabet. The Türkei belongs here, Russland
 // to Europa. See README.md for the traps.

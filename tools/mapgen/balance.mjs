@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays many games on the generated map to judge the starting generals:
 // the game's rules for the clock, battles, training and the computer
 // opponent, against a simple player who recruits, trains and attacks only

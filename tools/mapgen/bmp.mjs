@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Uncompressed 24-bit Windows bitmap (BITMAPINFOHEADER, bottom-up rows).
 
 // pixels: width*height RGB triples, top row first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The countries of the map, in file order. The game makes the 9th record the
 // computer opponent, so Ägypten stands there; the rest follow the German
 // alphabet. See README.md for the reasons.

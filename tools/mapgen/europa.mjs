@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Europa: the countries of the map in file order. Russland, the opponent,
 // stands 9th; the rest follow the German alphabet. Turkey belongs to Asien,
 // Russland to this map only. See README.md for the traps.

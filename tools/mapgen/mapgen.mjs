@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the shipped maps (Afrika, Europa, Asien, Amerika): assets/cards/<Name>.mgi
 // (the country file) and <Name>.bmp (the picture the game flood-fills), from
 // the Natural Earth 1:50m borders in the world-atlas package.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every map the generator writes, in the order it writes them.
 import { AFRIKA } from './countries.mjs';
 import { EUROPA } from './europa.mjs';

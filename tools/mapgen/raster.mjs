@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scanline fill of polygon rings with the even-odd rule, sampled at pixel
 // centres: no anti-aliasing, so every pixel gets exactly one label.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's pictures into assets/data: the mode button's icons, the
 // pause icon, the options menu decoration, the start-up picture, the credits
 // logo and the application icon. Everything is vector drawing, so a rerun on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays whole games on the shipped map, the scripted player against the
 // computer opponent at every difficulty, checking the invariants after every
 // tick, and prints the balance table.
