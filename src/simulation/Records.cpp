@@ -62,6 +62,10 @@ void startRecords(WorldState& world)
     world.records.months.reserve(12);
     recordTick(world);
     world.records.playedMs = 0;
+    // A battle already under way when the story starts ends in it, so it
+    // counts as opened in it too.
+    for (int k = 1; k <= std::clamp(world.battleCount, 0, MaxBattles); ++k)
+        recordBattleOpened(world, world.battleAttacker[k], world.battleDefender[k]);
 }
 
 void recordTick(WorldState& world)

@@ -55,7 +55,13 @@ bool startGame(WorldState& world, RandomSource& random, GameView& view, const st
     }
 
     // The first tick runs before the sides are placed; whether the game is
-    // already decided is judged below, on the position actually set up.
+    // already decided is judged below, on the position actually set up. It
+    // must not see the kinds and sides of the game before: they would attack
+    // and recruit on a board that is not theirs any more. Every country is
+    // the player's kind, as before the first game of the program.
+    std::fill(w.countryKind.begin(), w.countryKind.end(), KindPlayer);
+    std::fill(w.side.begin() + 1, w.side.end(), 0);
+    w.sideMax = 0;
     clockTickWithoutEndCheck(w, random, view);
 
     w.sideMenuClosed = false;
@@ -70,8 +76,6 @@ bool startGame(WorldState& world, RandomSource& random, GameView& view, const st
     if (validSideIndex(w.side[0]))
         w.countryKind[w.side[0]] = KindPlayer;
     // The computer never plays the player's own country.
-    std::fill(w.side.begin() + 1, w.side.end(), 0);
-    w.sideMax = 0;
     for (const int opponent : chooseOpponents(w, w.side[0], std::clamp(opponents, 1, MaxOpponents))) {
         w.countryKind[opponent] = KindOpponent;
         w.side[++w.sideMax] = opponent;

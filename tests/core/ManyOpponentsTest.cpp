@@ -90,3 +90,39 @@ TEST(ManyOpponents, AllOpponentsActInOneTickAndAGameKeepsItsInvariants)
         ASSERT_EQ(checkInvariants(w), "") << tick;
     }
 }
+
+// A new game in the same world starts as in a fresh one: the opponents of a
+// game before (more of them, or the player on country 9) neither recruit nor
+// attack in the set-up tick, and the summary counts from an empty board.
+TEST(ManyOpponents, ANewGameStartsCleanAfterAnyGameBefore)
+{
+    Game fresh(1);
+    ASSERT_TRUE(startGame(*fresh.w, fresh.random, fresh.view, Afrika, 1));
+
+    for (const auto& [player, count] : {std::pair{1, 5}, std::pair{9, 1}, std::pair{9, 5}}) {
+        SCOPED_TRACE(row(player, count));
+        Game g(player);
+        ASSERT_TRUE(startGame(*g.w, g.random, g.view, Afrika, count));
+        for (int tick = 0; tick < 400 && g.w->playing; ++tick)
+            clockTick(*g.w, g.random, g.view);
+        // Strong generals everywhere: any side left acting would attack.
+        for (int s = 1; s <= g.w->sideMax; ++s)
+            addGeneral(*g.w, g.w->side[s], "Stark", 1000000);
+
+        g.w->side[0] = 1;
+        g.w->playing = false;
+        SeededRandom same{5};
+        ASSERT_TRUE(startGame(*g.w, same, g.view, Afrika, 1));
+        const WorldState& w = *g.w;
+        EXPECT_EQ(w.battleCount, 0);
+        EXPECT_EQ(w.countryKind, fresh.w->countryKind);
+        EXPECT_EQ(w.countryOwner, fresh.w->countryOwner);
+        EXPECT_EQ(w.generalCount, fresh.w->generalCount);
+        for (int c = 1; c <= w.countryCount; ++c)
+            for (int j = 1; j <= w.generalCount[c]; ++j)
+                ASSERT_EQ(row(w.generalEP[c][j], w.generalStatus[c][j]),
+                          row(fresh.w->generalEP[c][j], fresh.w->generalStatus[c][j])) << c << "/" << j;
+        EXPECT_EQ(w.side, fresh.w->side);
+        EXPECT_EQ(w.records, fresh.w->records);
+    }
+}

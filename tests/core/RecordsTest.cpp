@@ -43,6 +43,22 @@ std::string sample(const MonthSample& m)
 
 }  // namespace
 
+// Battles already under way when the story starts (the set-up tick's) end in
+// it, so they count among the attacks: every battle won or lost was opened.
+TEST(Records, BattlesUnderWayAtTheStartCountAsOpened)
+{
+    auto w = chainWorld(4);
+    w->year = 2000, w->month = 1;
+    addGeneral(*w, 1, "Anna", 5), addGeneral(*w, 2, "Feind", 5), addGeneral(*w, 3, "Dritter", 5);
+    openBattle(*w, 1, 2, 1, 1, 1);  // on the player
+    openBattle(*w, 4, 3, 1, 4, 0);  // between others
+    startRecords(*w);
+    EXPECT_EQ(row(w->records.attacksSuffered, w->records.battlesOpened), row(1, 0));
+    decide(*w, 1, true);
+    tickIn(*w, 1);
+    EXPECT_EQ(w->records.battlesWon + w->records.battlesLost, 1);
+}
+
 TEST(Records, KnownConquestsGiveKnownLinesAndFigures)
 {
     // C1 the player, C2 the opponent, C3..C5 passive; 400 ms a month.
