@@ -50,14 +50,22 @@ constexpr std::array<Position, 5> opponentPositions{{
 }};
 
 // What each strength changes, shown under the slider: how often the
-// opponent takes his turn (a chance of 1 in 256, 64, 16, 4, 1 each month).
-constexpr std::array<const char*, 5> opponentNotes{{
-    "Der Gegner greift etwa alle 21 Jahre an.",
-    "Der Gegner greift etwa alle 5 Jahre an.",
-    "Der Gegner greift etwa alle 16 Monate an.",
-    "Der Gegner greift etwa alle 4 Monate an.",
-    "Der Gegner greift jeden Monat an.",
-}};
+// opponent takes his turn. The chance of 1 in `divisor` is drawn on every
+// tick, four of them to the month.
+QString opponentNote(int divisor)
+{
+    constexpr int ticksPerMonth = 4;
+    const int months = std::max(divisor, 1) / ticksPerMonth;
+    if (months >= 24)
+        return QStringLiteral("Der Gegner greift etwa alle %1 Jahre an.").arg(qRound(months / 12.0));
+    if (months >= 2)
+        return QStringLiteral("Der Gegner greift etwa alle %1 Monate an.").arg(months);
+    if (months == 1)
+        return QStringLiteral("Der Gegner greift etwa jeden Monat an.");
+    static const std::array<const char*, ticksPerMonth + 1> times{{"", "einmal", "zweimal", "dreimal", "viermal"}};
+    return QStringLiteral("Der Gegner greift etwa %1 im Monat an.")
+        .arg(QString::fromUtf8(times[static_cast<std::size_t>(ticksPerMonth / std::max(divisor, 1))]));
+}
 
 // Where the sliders stand when a stored value is in neither table.
 constexpr int yearStart = 4;
@@ -128,9 +136,7 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     note->setObjectName(QStringLiteral("strengthNote"));
     note->setGeometry(8, 193, 296, 14);
     note->setAlignment(Qt::AlignCenter);
-    const auto showNote = [note](int position) {
-        note->setText(QString::fromUtf8(opponentNotes.at(static_cast<std::size_t>(std::clamp(position, 0, 4)))));
-    };
+    const auto showNote = [note](int position) { note->setText(opponentNote(aiDivisorAt(position))); };
     showNote(opponentSlider_->value());
     connect(opponentSlider_, &QSlider::valueChanged, note, showNote);
 

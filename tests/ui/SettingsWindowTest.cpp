@@ -37,11 +37,17 @@ TEST(SettingsWindow, EveryWayOutTreatsFileAndValuesAsItShould)
         EXPECT_TRUE(w->yearSlider()->value() == c.yearAt && w->opponentSlider()->value() == c.opponentAt);
         const QLabel* note = w->findChild<QLabel*>("strengthNote");
         ASSERT_NE(note, nullptr);
-        EXPECT_EQ(note->text(), c.opponentAt == 0 ? "Der Gegner greift etwa alle 21 Jahre an."
-                                                  : "Der Gegner greift etwa alle 16 Monate an.");
+        EXPECT_EQ(note->text(), c.opponentAt == 0 ? "Der Gegner greift etwa alle 5 Jahre an."
+                                                  : "Der Gegner greift etwa alle 4 Monate an.");
         w->yearSlider()->setValue(8);
         w->opponentSlider()->setValue(4);
-        EXPECT_EQ(note->text(), "Der Gegner greift jeden Monat an.");
+        // A turn is drawn on every tick, four to the month.
+        EXPECT_EQ(note->text(), "Der Gegner greift etwa viermal im Monat an.");
+        w->opponentSlider()->setValue(3);
+        EXPECT_EQ(note->text(), "Der Gegner greift etwa jeden Monat an.");
+        w->opponentSlider()->setValue(1);
+        EXPECT_EQ(note->text(), "Der Gegner greift etwa alle 16 Monate an.");
+        w->opponentSlider()->setValue(4);
         const bool missing = c.way.endsWith("game.dat");
         const bool readOnly = c.way.contains("read-only");
         ASSERT_TRUE(!missing || readOnly || QFile::remove(t.path("game.dat")));
