@@ -65,6 +65,25 @@ int32_t saturate32(int64_t value)
                                                     std::numeric_limits<int32_t>::max()));
 }
 
+// The step that decides a battle carries the winner's score past 100 and
+// the loser's below 0; the panels show where it ended, 100 : 0.
+int16_t shownScore(int32_t score)
+{
+    return static_cast<int16_t>(std::clamp(score, 0, 100));
+}
+
+// Who fights: a general by his name, "General 3" for one without a name,
+// and "ohne General" for a side that fights with the stand-in slot 0 (it had
+// none ready, or its general was dismissed mid-battle).
+std::string generalLabel(const WorldState& w, int side, int slot)
+{
+    if (!validSideIndex(side) || slot < 1 || slot > std::min(w.generalCount[side], MaxGenerals))
+        return "ohne General";
+    const std::string& name = nameOf(w, side, slot);
+    const bool blank = name.find_first_not_of(' ') == std::string::npos;
+    return blank ? "General " + std::to_string(slot) : name;
+}
+
 void listForPlayer(WorldState& w, int k)
 {
     // The list has 25 places. Battles beyond them (the opponent is not held
@@ -86,13 +105,13 @@ PlayerBattleEntry battleEntry(const WorldState& w, int k)
     const int defenderGeneral = w.battleDefenderGeneral[k];
     entry.country = countryNameOf(w, w.battleCountry[k]);
     entry.attackerSide = countryNameOf(w, attacker);
-    entry.attackerScore = saturate16(w.battleAttackerScore[k]);
-    entry.attackerGeneral = nameOf(w, attacker, attackerGeneral);
-    entry.attackerEP = saturate16(epOf(w, attacker, attackerGeneral));
+    entry.attackerScore = shownScore(w.battleAttackerScore[k]);
+    entry.attackerGeneral = generalLabel(w, attacker, attackerGeneral);
+    entry.attackerEP = epOf(w, attacker, attackerGeneral);
     entry.defenderSide = countryNameOf(w, defender);
-    entry.defenderScore = saturate16(w.battleDefenderScore[k]);
-    entry.defenderGeneral = nameOf(w, defender, defenderGeneral);
-    entry.defenderEP = saturate16(epOf(w, defender, defenderGeneral));
+    entry.defenderScore = shownScore(w.battleDefenderScore[k]);
+    entry.defenderGeneral = generalLabel(w, defender, defenderGeneral);
+    entry.defenderEP = epOf(w, defender, defenderGeneral);
     return entry;
 }
 

@@ -37,17 +37,18 @@ constexpr Rgb White = 0xFFFFFF;
 template <typename T, int N>
 using Table = std::array<T, N>;
 
-// One entry of the battle panel's list, copied during the battle step.
+// One entry of the battle panel's list, copied during the battle step. The
+// scores as shown, 0..100; the EP as they are.
 struct PlayerBattleEntry {
     std::string country;
     std::string attackerSide;
     int16_t attackerScore = 0;
     std::string attackerGeneral;
-    int16_t attackerEP = 0;
+    int32_t attackerEP = 0;
     std::string defenderSide;
     int16_t defenderScore = 0;
     std::string defenderGeneral;
-    int16_t defenderEP = 0;
+    int32_t defenderEP = 0;
 
     bool operator==(const PlayerBattleEntry&) const = default;
 };

@@ -40,7 +40,8 @@ TEST(Battle, ScoreMovesByTheTruncatedTenthOfTheDifferenceAndBeyondTheEndsTheBatt
         const bool goesOn = c.owner == 0;
         EXPECT_EQ(row(random.remaining(), int(w->playerBattleCount), w->playerBattleList[1].attackerScore,
                       w->playerBattleList[1].defenderScore, w->battleCount, w->battleCountry[1], w->countryOwner[3]),
-                  row(0, 1, 100 - c.listed, c.listed, goesOn, goesOn ? 3 : 0, goesOn ? 1 : c.owner));
+                  row(0, 1, std::clamp(100 - c.listed, 0, 100), std::clamp(c.listed, 0, 100), goesOn,
+                      goesOn ? 3 : 0, goesOn ? 1 : c.owner));
         const GeneralStatus status = goesOn ? InBattle : Training;  // when it ends, both train
         EXPECT_EQ(row(w->generalEP[2][1], w->generalEP[1][1], w->generalStatus[2][1], w->generalStatus[1][c.dSlot]),
                   row(goesOn ? c.aEP : c.aEPAfter, goesOn ? c.dEP : c.dEPAfter, status, status));
@@ -83,6 +84,29 @@ TEST(Battle, PlayersListHoldsOnlyHisBattlesAndAtMostTwentyFive)
     battleStep(*many, random);
     EXPECT_EQ(row(random.remaining(), int(many->playerBattleCount), many->playerBattleList[25].country,
                   many->playerBattleList[25].attackerGeneral), "0|25|C27|G25");
+}
+
+// The panels' entry: the score where the battle ended (never past 100 or
+// below 0), EP beyond 16 bits as they are, and who fights for a side
+// without a general of its own.
+TEST(Battle, TheEntryShowsTrueEPScoresWithinTheRangeAndEveryGeneral)
+{
+    auto w = chainWorld(6);
+    addGeneral(*w, 1, "Riese", 40000), addGeneral(*w, 2, "Zwerg", 3), addGeneral(*w, 4, " ", 70000);
+    w->countryOwner[3] = 2;
+    openBattle(*w, 3, 1, 1, 2, 1);  // decided in this step: 161 : -61 before
+    openBattle(*w, 5, 4, 1, 5, 0);  // C5 has no general: slot 0 stands in
+    openBattle(*w, 2, 1, 0, 2, 1);  // the player's general was dismissed
+    w->battleDefenderScore[1] = 80;
+    ScriptedRandom random;
+    pushDraws(random, {4, 0, 0, 0, 0, 0}, 5), battleStep(*w, random);
+    ASSERT_EQ(w->playerBattleCount, 2);
+    EXPECT_EQ(w->playerBattleList[1], (PlayerBattleEntry{"C3", "C1", 100, "Riese", 40000, "C2", 0, "Zwerg", 3}));
+    EXPECT_EQ(w->playerBattleList[2], (PlayerBattleEntry{"C2", "C1", 20, "ohne General", 0, "C2", 80, "Zwerg", 3}));
+    const std::vector<BattleOverviewRow> rows = battleOverview(*w);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(row(rows[1].entry.attackerGeneral, rows[1].entry.attackerEP, rows[1].entry.defenderGeneral),
+              "General 1|70000|ohne General");
 }
 
 TEST(Battle, BestGeneralAndOpeningABattle)

@@ -56,7 +56,7 @@ TEST(BattleListPanel, EveryBattleOneRowTheOwnFirstAndBold)
               "Feind | Eigen  35 / GEigen, 10 EP | Feind  65 / GFeind, 20 EP (fett)\n"
               "Eigen | Drittland  20 / GDrittland, 30 EP | Eigen  80 / GEigen, 10 EP (fett)\n"
               "Drittland | Feind  20 / GFeind, 20 EP | Drittland  80 / GDrittland, 30 EP\n"
-              "Viertland | Feind  20 / -, 0 EP | Viertland  80 / GViertland, 40 EP");
+              "Viertland | Feind  20 / ohne General, 0 EP | Viertland  80 / GViertland, 40 EP");
     EXPECT_EQ(panel.heading()->text().toStdString(), "Kämpfe : 4");
     w->battleCount = 1;  // rows follow the table down
     panel.refresh();
