@@ -105,7 +105,7 @@ void CountryPickWindow::accept()
         const int country = list_->currentItem()->data(Qt::UserRole).toInt();
         if (validCountry(world, country)) {
             world.side[0] = country;
-            program_.setChosenSideCode(world.countryCode[country]);
+            program_.setChosenSideName(world.countryName[country]);
             if (NewGameWindow* newGame = program_.newGameWindow())
                 newGame->setSideText(qs(world.countryName[country]));
         }

@@ -153,8 +153,8 @@ void NewGameWindow::openMap(const QString& name)
             }
         }
     }
-    const std::string& chosen = program_.chosenSideCode();
-    if (const int country = chosen.empty() ? 0 : codeToCountry(world, chosen)) {
+    const std::string& chosen = program_.chosenSideName();
+    if (const int country = chosen.empty() ? 0 : countryIndexByName(world, chosen)) {
         sideLabel_->setText(qs(world.countryName[country]));
         world.side[0] = country;
     }

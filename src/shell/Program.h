@@ -111,10 +111,11 @@ public:
 
     ImageStore& imageStore();
 
-    // The side the player chose in this session (a country code); the next
-    // new game starts on it when its map has that country.
-    const std::string& chosenSideCode() const { return chosenSideCode_; }
-    void setChosenSideCode(std::string code) { chosenSideCode_ = std::move(code); }
+    // The side the player chose in this session (a country's name); the next
+    // new game starts on it when its map has that country. By name: the
+    // codes are letters each map hands out anew.
+    const std::string& chosenSideName() const { return chosenSideName_; }
+    void setChosenSideName(std::string name) { chosenSideName_ = std::move(name); }
 
     // "Beenden": the program ends at once, a running game autosaved.
     void quit();
@@ -131,7 +132,7 @@ private:
     Preferences preferences_;
     bool quitRequested_ = false;
     std::optional<std::pair<int, int>> fileSettings_;
-    std::string chosenSideCode_;
+    std::string chosenSideName_;
     ImageStore* imageStore_ = nullptr;
     QPointer<MainWindow> mainWindow_;
     QPointer<OptionsMenuWindow> optionsMenu_;

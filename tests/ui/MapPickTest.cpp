@@ -2,7 +2,9 @@
 #include "ShellTestSupport.h"
 
 #include "shell/MapCatalog.h"
+#include "shell/CountryPickWindow.h"
 #include "shell/MapPickWindow.h"
+#include "shell/NewGameWindow.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -90,4 +92,30 @@ TEST(MapPick, ChoosesTheMapOfTheGame)
     EXPECT_EQ(t.world->countryCount, 41);
     EXPECT_EQ(t.world->countryName[t.world->side[0]], "Spanien");
     EXPECT_EQ(t.world->countryName[t.world->side[1]], "Russland");
+}
+
+// A side chosen on one map is kept by its name: another map without that
+// country starts on its own default side, never on the country that happens
+// to have the same code there, and the first map has it back.
+TEST(MapPick, TheChosenSideFollowsItsNameAcrossMaps)
+{
+    TestProgram t;
+    NewGameWindow* w = t.program->showNewGame();
+    press(sideChange(w));
+    QListWidget* countries = t.program->countryPickWindow()->countryList();
+    const QList<QListWidgetItem*> found = countries->findItems("Ägypten", Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    countries->setCurrentItem(found.first());
+    press(t.program->countryPickWindow(), "OK");
+    settle();
+    ASSERT_EQ(w->sideText(), "Ägypten");
+
+    for (const auto& [row, side] : {std::pair{3, "Spanien"}, std::pair{0, "Ägypten"}}) {
+        press(w->findChild<QAbstractButton*>("mapChangeButton"));
+        t.program->mapPickWindow()->mapList()->setCurrentRow(row);
+        press(t.program->mapPickWindow(), "OK");
+        settle();
+        EXPECT_EQ(w->sideText(), QString::fromUtf8(side));
+        EXPECT_EQ(t.world->countryName[t.world->side[0]], side);
+    }
 }
