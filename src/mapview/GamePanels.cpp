@@ -4,6 +4,7 @@
 #include "mapview/BattleListPanel.h"
 #include "mapview/MainWindow.h"
 #include "mapview/MessagesPanel.h"
+#include "mapview/SessionClock.h"
 #include "shell/Program.h"
 #include "simulation/Pace.h"
 #include "world/WorldState.h"
@@ -53,6 +54,9 @@ GamePanels::GamePanels(MainWindow& window, Program& program)
     connect(slower_, &QPushButton::clicked, this, [this] { changePace(-1); });
     connect(faster_, &QPushButton::clicked, this, [this] { changePace(+1); });
     connect(help, &QPushButton::clicked, this, &GamePanels::showHelp);
+
+    // Lives as long as the game window: the time the player spends with it.
+    new SessionClock(program_.world, &window_);
 
     messages_ = new MessagesPanel(program_.world);
     battles_ = new BattleListPanel(program_.world);

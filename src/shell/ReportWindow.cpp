@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -56,6 +57,16 @@ QString playedText(int64_t ms)
     return QStringLiteral("%1 Min. %2 Sek.").arg(seconds / 60).arg(seconds % 60);
 }
 
+// The player's own time, and beside it how long the game clock ran (less:
+// pauses, windows that hold the game). A save from before the player's time
+// was kept knows only the clock's, the least he spent.
+QString playedTimeText(const GameRecords& r)
+{
+    if (r.sessionMs <= r.playedMs)
+        return playedText(r.playedMs);
+    return playedText(r.sessionMs) + QStringLiteral(" (Spieluhr : %1)").arg(playedText(r.playedMs));
+}
+
 QString pair(int a, int b)
 {
     return QStringLiteral("%1 / %2").arg(a).arg(b);
@@ -86,7 +97,7 @@ QList<QPair<QString, QString>> reportFigures(const WorldState& w)
                                                                                     r.highestRankDate.month));
     return {
         {QStringLiteral("Spieldauer"), lengthText(r)},
-        {QStringLiteral("Gespielte Zeit"), playedText(r.playedMs)},
+        {QStringLiteral("Gespielte Zeit"), playedTimeText(r)},
         {QStringLiteral("Angriffe gestartet"), QString::number(r.battlesOpened)},
         {QStringLiteral("Angriffe auf dich"), QString::number(r.attacksSuffered)},
         {QStringLiteral("Schlachten gewonnen / verloren"), pair(r.battlesWon, r.battlesLost)},
@@ -149,6 +160,10 @@ ReportWindow::ReportWindow(Program& program) : program_(program)
     auto* close = new QPushButton(QStringLiteral("Schließen"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setDefault(true);
+    // Outside a dialog a default button takes no key: Space goes to the
+    // focused button and Enter to the window (keyPressEvent). Neither may
+    // open the file dialog unasked.
+    close->setFocus();
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -181,6 +196,19 @@ bool ReportWindow::savePicture()
         return false;
     }
     return true;
+}
+
+void ReportWindow::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        close();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void ReportWindow::closeEvent(QCloseEvent* event)

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QCloseEvent;
+class QKeyEvent;
 
 namespace stratagon {
 
@@ -32,6 +33,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Program& program_;

@@ -384,6 +384,7 @@ struct Members<GameRecords> {
         FIELD(GameRecords, largestEmpireDate),
         // Whole milliseconds stay exact in a JSON number up to 2^53.
         FIELD(GameRecords, playedMs, Range{0, int64_t{1} << 53}),
+        FIELD(GameRecords, sessionMs, Range{0, int64_t{1} << 53}, Optional),
     };
 };
 

@@ -45,6 +45,9 @@ struct GameRecords {
     int32_t largestEmpire = 0;
     GameDate largestEmpireDate;
     int64_t playedMs = 0;             // ticks run, each one clock period at its pace
+    // The player's own time: how long the game window was open, pauses and
+    // windows over it included. Measured by the window, not by the rules.
+    int64_t sessionMs = 0;
 
     bool operator==(const GameRecords&) const = default;
 };

@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 #include "mapview/MainWindow.h"
+#include "mapview/SessionClock.h"
 #include "shell/OptionsMenuWindow.h"
 #include "shell/RecordsChart.h"
 #include "shell/ReportWindow.h"
@@ -19,6 +20,23 @@ void flush()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+// Runs the events for a while, so timers fire.
+void runFor(int milliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+void keyClick(QWidget* to, Qt::Key key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString());
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString());
+    QApplication::sendEvent(to, &press);
+    QApplication::sendEvent(to, &release);
 }
 
 // Over two years of 12 countries the player goes from 1 to 4, the opponent from 2 to 3.
@@ -93,6 +111,9 @@ TEST(ReportWindow, FiguresInGerman)
     EXPECT_EQ(reportFigures(*w)[0].second + "|" + reportFigures(*w)[1].second + "|" + reportFigures(*w)[7].second + "|" +
                   reportFigures(*w)[8].second,
               "0 Monate (Januar 2000 bis Januar 2000)|1 Min. 1 Sek.|-|1 Land (Januar 2000)");
+    // The player's own time first, the clock's beside it.
+    r.sessionMs = 44 * 60000 + 10500, r.playedMs = 330000;
+    EXPECT_EQ(reportFigures(*w)[1].second, "44 Min. 10 Sek. (Spieluhr : 5 Min. 30 Sek.)");
 }
 
 class ReportInGame : public ::testing::Test {
@@ -151,6 +172,44 @@ TEST_F(ReportInGame, SideMenuOpensItWithTheClockStoppedAndRestartsItUnlessThePla
     // The side menu closed hides the button with the roster's.
     main->findChild<QPushButton*>("sideMenuButton")->click();
     EXPECT_TRUE(main->findChild<QPushButton*>("reportButton")->isHidden());
+}
+
+// The player's time runs while the game window is open, paused too, and
+// stops with the game.
+TEST_F(ReportInGame, ThePlayersTimeRunsWhilePausedAndStopsWithTheGame)
+{
+    auto* clock = main->findChild<SessionClock*>();
+    ASSERT_NE(clock, nullptr);
+    main->findChild<QToolButton*>("pauseButton")->click();
+    clock->take();
+    const int64_t before = t.world->records.sessionMs;
+    runFor(250);
+    clock->take();
+    EXPECT_GE(t.world->records.sessionMs - before, 250);
+    EXPECT_EQ(t.world->records.playedMs, 0);
+    t.world->playing = false;
+    const int64_t ended = t.world->records.sessionMs;
+    runFor(50);
+    clock->take();
+    EXPECT_EQ(t.world->records.sessionMs, ended);
+    t.world->playing = true;
+}
+
+// Space and Enter close the summary; only a click saves the picture.
+TEST_F(ReportInGame, SpaceAndEnterCloseItAndNeverAskForAFile)
+{
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        SCOPED_TRACE(key);
+        ReportWindow* report = t.program->showReport();
+        flush();
+        QWidget* focused = report->focusWidget();
+        ASSERT_NE(focused, nullptr);
+        EXPECT_EQ(focused->objectName(), "closeButton");
+        keyClick(focused, key);
+        flush();
+        EXPECT_EQ(t.program->reportWindow(), nullptr);
+        EXPECT_TRUE(t.dialogs.shown.empty());
+    }
 }
 
 TEST_F(ReportInGame, SavesChartAndFiguresAsThePngThePlayerChoosesAndSaysSoWhenItCannot)
