@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/HelpWindow.h"
 
+#include "mapview/MainWindow.h"
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -59,9 +62,14 @@ QString HelpWindow::guideText()
         "<p><b>F1</b> öffnet diese Anleitung jederzeit.</p>");
 }
 
-HelpWindow::HelpWindow(Program& program)
+HelpWindow::HelpWindow(Program& program) : program_(program)
 {
-    Q_UNUSED(program);
+    // Reading takes time the game should not run on; a clock that already
+    // stands (the player's pause, another window) is not this window's to start.
+    if (MainWindow* main = program_.mainWindow(); main && program_.playing() && main->clockTimer()->isActive()) {
+        heldClock_ = true;
+        program_.stopClock();
+    }
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Spielanleitung"));
 
@@ -79,6 +87,17 @@ HelpWindow::HelpWindow(Program& program)
     layout->addLayout(buttons);
     resize(560, 620);
     centreOnScreen(*this);
+}
+
+void HelpWindow::closeEvent(QCloseEvent* event)
+{
+    // As the roster: the clock goes on unless another window holds the game
+    // meanwhile (the player's own pause the program keeps).
+    MainWindow* main = program_.mainWindow();
+    if (heldClock_ && main && main->isEnabled() && program_.playing() && !program_.generalListWindow() &&
+        !program_.reportWindow())
+        program_.startClock();
+    QWidget::closeEvent(event);
 }
 
 void HelpWindow::keyPressEvent(QKeyEvent* event)

@@ -8,7 +8,7 @@ namespace stratagon {
 class Program;
 
 // "Spielanleitung": a short guide to the game, opened by F1 or the help
-// button of the main window. The game itself goes on or stays paused.
+// button of the main window. A running game waits while it is open.
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
@@ -19,6 +19,11 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Program& program_;
+    bool heldClock_ = false;
 };
 
 }  // namespace stratagon

@@ -81,6 +81,7 @@ TEST(Pause, HoldsThroughEveryWindowThatUsedToRestartTheClock)
         {"deployment: Escape", [](Game& g) { g.key(g.openDeploy(g.neighbour()), Qt::Key_Escape); }},
         {"deployment: frame", [](Game& g) { closeByFrame(g.openDeploy(g.neighbour())); }},
         {"roster: Ende", [](Game& g) { press(g.t.program->showGeneralList(), "Ende"); }},
+        {"help: Escape", [](Game& g) { g.key(g.t.program->showHelp(), Qt::Key_Escape); }},
         {"task: Aufgabe geben, then the roster's Ende", [](Game& g) {
              GeneralListWindow* roster = g.t.program->showGeneralList();
              roster->list()->topLevelItem(0)->setSelected(true);
@@ -259,10 +260,13 @@ TEST(MainWindowControls, PaceByKeysAndButtonsThePauseSymbolAndHelp)
     EXPECT_EQ(pause->toolTip(), "Pause (Leertaste)");
     EXPECT_EQ(row(clock->isActive(), clock->interval()), "1|416");
 
+    // The guide holds a running game while it is open.
     g.key(g.main, Qt::Key_F1);
     ASSERT_NE(g.t.program->helpWindow(), nullptr);
+    EXPECT_FALSE(clock->isActive());
     g.t.program->helpWindow()->close();
     settle();
+    EXPECT_TRUE(clock->isActive());
     press(g.main->findChild<QPushButton*>("helpButton"));
     EXPECT_NE(g.t.program->helpWindow(), nullptr);
 }
