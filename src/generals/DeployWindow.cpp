@@ -70,6 +70,29 @@ QString defenderText(const WorldState& world, int target)
         .arg(qs(world.generalName[holder][slot]), qs(rankName(ep)), QString::number(ep));
 }
 
+// The attacker's chance with `ep` against the target's defender; below 0
+// when there is nothing to attack.
+double chanceAgainst(const WorldState& world, int target, int32_t ep)
+{
+    if (!validCountry(world, target) || !validSideIndex(world.countryOwner[target]))
+        return -1;
+    const int holder = world.countryOwner[target];
+    return attackChance(ep, world.generalEP[holder][defendingGeneral(world, target)]);
+}
+
+// One row of the list: who he is, what he is doing, and his chance here.
+QString generalLine(const WorldState& world, int player, int slot, int target)
+{
+    const int32_t ep = world.generalEP[player][slot];
+    QString line = QStringLiteral("%1 – %2, %3 EP – %4")
+                       .arg(qs(world.generalName[player][slot]), qs(rankName(ep)), QString::number(ep),
+                            qs(statusTextOf(world, world.generalStatus[player][slot])));
+    const double chance = chanceAgainst(world, target, ep);
+    if (generalReady(world, player, slot) && chance >= 0)
+        line += QStringLiteral(" – %1 %").arg(qRound(chance * 100));
+    return line;
+}
+
 }  // namespace
 
 DeployWindow::DeployWindow(Program& program) : program_(program)
@@ -96,14 +119,18 @@ DeployWindow::DeployWindow(Program& program) : program_(program)
     const int player = world.side[0];
     if (validSideIndex(player)) {
         const int count = std::clamp(world.generalCount[static_cast<std::size_t>(player)], 0, MaxGenerals);
-        for (int slot = 1; slot <= count; ++slot)
-            generalList_->addItem(qs(world.generalName[static_cast<std::size_t>(player)][static_cast<std::size_t>(slot)]));
+        for (int slot = 1; slot <= count; ++slot) {
+            auto* item = new QListWidgetItem(generalLine(world, player, slot, target_), generalList_);
+            // One row a slot; a general in battle stays in view, greyed, but
+            // cannot be chosen.
+            if (!generalReady(world, player, slot))
+                item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+        }
     }
     // A choice is a selection: the list's own current row on focus is none.
     connect(generalList_, &QListWidget::itemSelectionChanged, this, [this] {
         const QList<QListWidgetItem*> selected = generalList_->selectedItems();
-        if (!selected.isEmpty())
-            chooseGeneral(generalList_->row(selected.first()));
+        chooseGeneral(selected.isEmpty() ? -1 : generalList_->row(selected.first()));
     });
     connect(generalList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         chooseGeneral(generalList_->row(item));
@@ -158,9 +185,13 @@ DeployWindow::DeployWindow(Program& program) : program_(program)
     layout->addWidget(generalList_, 1);
     layout->addLayout(values);
     layout->addLayout(buttons);
-    resize(380, 440);
+    resize(520, 440);
     if (MainWindow* main = program_.mainWindow())
         move(main->geometry().center() - rect().center());
+
+    // The best general who can go stands chosen: Enter sends him.
+    if (const int best = validSideIndex(player) ? bestGeneral(world, player) : 0)
+        generalList_->setCurrentRow(best - 1);
 }
 
 void DeployWindow::chooseGeneral(int row)
@@ -168,8 +199,14 @@ void DeployWindow::chooseGeneral(int row)
     const WorldState& world = program_.world;
     const int player = world.side[0];
     const int slot = row + 1;
-    if (row < 0 || !validSideIndex(player) || slot > std::min(world.generalCount[static_cast<std::size_t>(player)], MaxGenerals))
+    if (row < 0 || !validSideIndex(player) || slot > std::min(world.generalCount[static_cast<std::size_t>(player)], MaxGenerals)) {
+        // No choice left: nothing to attack with, nothing to describe.
+        chosenSlot_ = 0;
+        for (QLabel* label : {epLabel_, rankLabel_, taskLabel_, chanceLabel_})
+            label->setText(QStringLiteral("-"));
+        setReadiness(readinessLabel_, QStringLiteral("N.A."), Qt::red);
         return;
+    }
     chosenSlot_ = slot;
     const auto s = static_cast<std::size_t>(player);
     const auto j = static_cast<std::size_t>(slot);
@@ -182,11 +219,10 @@ void DeployWindow::chooseGeneral(int row)
         setReadiness(readinessLabel_, QStringLiteral("Bereit"), Qt::green);
     else
         setReadiness(readinessLabel_, QStringLiteral("N. Bereit"), Qt::red);
-    if (validCountry(world, target_) && validSideIndex(world.countryOwner[target_])) {
-        const int holder = world.countryOwner[target_];
-        const double chance = attackChance(ep, world.generalEP[holder][defendingGeneral(world, target_)]);
-        chanceLabel_->setText(QStringLiteral("%1 %").arg(qRound(chance * 100)));
-    }
+    const double chance = chanceAgainst(world, target_, ep);
+    if (chance >= 0)
+        chanceLabel_->setText(generalReady(world, player, slot) ? QStringLiteral("%1 %").arg(qRound(chance * 100))
+                                                               : QStringLiteral("-"));
 }
 
 void DeployWindow::attack()

@@ -8,6 +8,7 @@
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "simulation/PlayerActions.h"
+#include "simulation/Roster.h"
 #include "world/Ranks.h"
 #include "world/WorldState.h"
 
@@ -151,7 +152,8 @@ void GeneralListWindow::recruitGeneral()
         defaultNameCursor_ = 0;
     const QString name = program_.dialogs.input(
         this, QStringLiteral("Geben sie den Namen des Unteroffiziers ein :"),
-        QStringLiteral("Neuer Unteroffizier"), suggestedNames_.at(defaultNameCursor_));
+        QStringLiteral("Neuer Unteroffizier"),
+        qs(distinctGeneralName(world, p, ss(suggestedNames_.at(defaultNameCursor_)))));
     if (stratagon::recruitGeneral(world, ss(name)) != RecruitOutcome::Recruited)
         return;
     new QTreeWidgetItem(list_, {name, QStringLiteral("Unteroffizier"), QStringLiteral("1"),

@@ -3,6 +3,9 @@
 // side(0).
 
 #include "simulation/PlayerActions.h"
+#include "simulation/Roster.h"
+
+#include <algorithm>
 
 namespace stratagon {
 
@@ -23,7 +26,26 @@ int32_t slotAfterDismissal(int32_t slot, int removed)
     return slot > removed ? slot - 1 : slot;
 }
 
+bool nameTaken(const WorldState& world, int side, const std::string& name)
+{
+    const int count = std::clamp(world.generalCount[side], 0, MaxGenerals);
+    for (int j = 1; j <= count; ++j)
+        if (world.generalName[side][j] == name)
+            return true;
+    return false;
+}
+
 }  // namespace
+
+std::string distinctGeneralName(const WorldState& world, int side, const std::string& base)
+{
+    if (!validSideIndex(side) || !nameTaken(world, side, base))
+        return base;
+    // At most 99 generals: a free number is found by 100.
+    for (int n = 2;; ++n)
+        if (std::string name = base + " " + std::to_string(n); !nameTaken(world, side, name))
+            return name;
+}
 
 RecruitOutcome recruitGeneral(WorldState& world, const std::string& name)
 {

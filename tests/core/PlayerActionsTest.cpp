@@ -4,6 +4,7 @@
 
 #include "simulation/Battle.h"
 #include "simulation/PlayerActions.h"
+#include "simulation/Roster.h"
 
 #include "CoreTestSupport.h"
 
@@ -126,6 +127,25 @@ TEST(Roster, RecruitsAsTypedUpToNinetyNineAndSetsTasksButNotForAGeneralInBattle)
     for (const char* name : {"Zuviel", ""})  // a full roster is checked before the name
         EXPECT_EQ(recruitGeneral(*w, name), RecruitOutcome::RosterFull) << name;
     EXPECT_TRUE(*w == *before);
+}
+
+// The name offered to a recruit: the suggestion while no general of the side
+// bears it, else with the lowest free number; other sides do not count.
+TEST(Roster, OfferedNamesAreDistinctWithinTheSide)
+{
+    auto w = chainWorld(3);
+    w->side[0] = Player;
+    addGeneral(*w, Enemy, "Hapufo", 1);
+    EXPECT_EQ(distinctGeneralName(*w, Player, "Hapufo"), "Hapufo");
+    std::string names;
+    for (int i = 0; i < 3; ++i) {
+        const std::string name = distinctGeneralName(*w, Player, "Hapufo");
+        ASSERT_EQ(recruitGeneral(*w, name), RecruitOutcome::Recruited);
+        names += name + ";";
+    }
+    EXPECT_EQ(names, "Hapufo;Hapufo 2;Hapufo 3;");
+    dismissGeneral(*w, 2);  // "Hapufo 2" is free again
+    EXPECT_EQ(distinctGeneralName(*w, Player, "Hapufo"), "Hapufo 2");
 }
 
 TEST(Roster, DismissMovesLaterSlotsDownAndKeepsEveryBattleOnItsGeneral)

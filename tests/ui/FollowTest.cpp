@@ -123,15 +123,15 @@ TEST(Deployment, NamesTargetHolderDefenderAndTheChanceAndTakesKeys)
               QString("Ziel : %1, gehalten von %2").arg(qs(g.w().countryName[target]), qs(g.w().countryName[holder])));
     EXPECT_EQ(labelText(d, "defenderLabel"), QString("Verteidiger : %1, %2, %3 EP")
                   .arg(qs(g.w().generalName[holder][defender]), qs(rankName(ep))).arg(ep));
+    // No general chosen (the best one stands chosen at first): said so, and the window stays.
+    auto* list = d->findChild<QListWidget*>("generalList");
+    list->clearSelection();
     EXPECT_EQ(labelText(d, "chanceLabel"), "-");
-
-    // No general chosen: said so, and the window stays.
     g.key(d, Qt::Key_Return);
     EXPECT_EQ(g.t.dialogs.shown.back().text + "|" + g.t.dialogs.shown.back().title,
               "Wähle zuerst einen General aus der Liste.|Kein General");
     ASSERT_EQ(g.t.program->deployWindow(), d);
 
-    auto* list = d->findChild<QListWidget*>("generalList");
     list->setCurrentRow(1);
     EXPECT_EQ(labelText(d, "chanceLabel"),
               QString("%1 %").arg(qRound(100 * attackChance(g.w().generalEP[1][2], ep))));
@@ -148,6 +148,34 @@ TEST(Deployment, NamesTargetHolderDefenderAndTheChanceAndTakesKeys)
     settle();
     EXPECT_EQ(row(g.w().battleCount, g.w().battleAttackerGeneral[1], g.t.program->deployWindow() == nullptr),
               "1|1|1");
+}
+
+// Each row tells who the general is, what he does and his chance here; one
+// in battle is greyed and cannot be chosen; the best who can go stands chosen.
+TEST(Deployment, ListsEveryGeneralWithRankStateAndChanceAndChoosesTheBestWhoCanGo)
+{
+    Game g;
+    const int target = g.neighbour();
+    WorldState& w = g.w();
+    w.generalCount[1] = 0;
+    addGeneral(w, 1, "Anna", 12, Training), addGeneral(w, 1, "Bert", 40, InBattle), addGeneral(w, 1, "Carl", 30);
+    const int defender = bestGeneral(w, w.countryOwner[target]);
+    const auto chance = [&](int ep) {
+        return qRound(100 * attackChance(ep, w.generalEP[w.countryOwner[target]][defender]));
+    };
+    DeployWindow* d = g.openDeploy(target);
+    auto* list = d->findChild<QListWidget*>("generalList");
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0)->text(),
+              "Anna – " + qs(rankName(12)) + QString(", 12 EP – Wird Ausgebildet – %1 %").arg(chance(12)));
+    EXPECT_EQ(list->item(1)->text(), "Bert – " + qs(rankName(40)) + ", 40 EP – Wird im Kampf eingesetzt");
+    EXPECT_EQ(list->item(2)->text(),
+              "Carl – " + qs(rankName(30)) + QString(", 30 EP – Bereit für den Einsatz – %1 %").arg(chance(30)));
+    EXPECT_FALSE(list->item(1)->flags() & (Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_EQ(labelText(d, "chanceLabel"), QString("%1 %").arg(chance(30)));
+    g.key(d, Qt::Key_Return);  // Enter alone sends him
+    EXPECT_EQ(row(w.battleCount, w.battleAttackerGeneral[1], g.t.program->deployWindow() == nullptr), "1|3|1");
 }
 
 TEST(Confirmation, DismissalAsksNamingTheGeneralAndHisBattle)

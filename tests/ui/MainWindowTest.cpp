@@ -280,13 +280,12 @@ TEST_F(MainWindowTest, DeploymentShowsReadinessRefusesWithTheReasonOrFightsTheHo
               "General für den Kampf einsetzen3");
     const auto labels = {"epLabel", "rankLabel", "taskLabel", "readinessLabel"};
     struct Shown { int row; const char* values; QColor colour; };
-    for (const Shown& s : {Shown{-1, "-|-|-|N.A.", Qt::red},
-                           Shown{1, "20|Stabsfeldwebel|Wird im Kampf eingesetzt|N. Bereit", Qt::red},
+    // A general in battle is greyed: choosing him chooses no one.
+    for (const Shown& s : {Shown{-1, "-|-|-|N.A.", Qt::red}, Shown{1, "-|-|-|N.A.", Qt::red},
                            Shown{0, "10|Feldwebel|Wird Ausgebildet|Bereit", Qt::green}}) {
-        launch(s.row, s.row != 0);  // no choice: said so; a general in battle: not ready
+        launch(s.row, s.row != 0);  // no choice: said so
         EXPECT_EQ(texts(labels, deploy()) + (s.row ? "|" + lastMessage() : ""),
-                  s.values + QString(s.row < 0 ? "|Wähle zuerst einen General aus der Liste.|Kein General"
-                                     : s.row ? "|Der angewählte General ist nicht bereit !!!|Nicht bereit" : ""));
+                  s.values + QString(s.row ? "|Wähle zuerst einen General aus der Liste.|Kein General" : ""));
         EXPECT_EQ(child<QLabel>("readinessLabel", deploy())->palette().color(QPalette::WindowText), s.colour);
     }
     EXPECT_EQ(t->dialogs.shown.size(), 2u);
@@ -416,7 +415,8 @@ TEST_F(GeneralWindows, RecruitsGetTheSixNamesInTurnUntilTheNinetyNinth)
     QString offered, expected;
     for (const ShownMessage& m : tp.dialogs.shown)
         offered += m.kind + "|" + m.text + "|" + m.title + "|" + m.preset + "\n";
-    for (const char* name : {"Hapufo", "Kaliana", "Siwon", "Zipfo", "Ukamba", "Selanta", "Hapufo"})
+    // A name already in the roster comes with the next free number.
+    for (const char* name : {"Hapufo", "Kaliana", "Siwon", "Zipfo", "Ukamba", "Selanta", "Hapufo 2"})
         expected += QString("input|Geben sie den Namen des Unteroffiziers ein :|Neuer Unteroffizier|") + name + "\n";
     EXPECT_EQ(offered, expected);
     EXPECT_EQ(rows(), "Hapufo|Unteroffizier|1|Wird Ausgebildet,  Eigener  |Unteroffizier|1|Wird Ausgebildet, "
@@ -430,7 +430,7 @@ TEST_F(GeneralWindows, RecruitsGetTheSixNamesInTurnUntilTheNinetyNinth)
     press(roster(), "Neuer Unteroffizier");
     EXPECT_EQ(tp.dialogs.shown.size() == 2 ? tp.dialogs.shown[0].preset + "|" + tp.dialogs.shown[1].kind + "|" +
                   tp.dialogs.shown[1].text + "|" + tp.dialogs.shown[1].title : "",
-              "Hapufo|message|Ne mehr Generäle gibt es nicht :)|Generäle");
+              "Hapufo 2|message|Ne mehr Generäle gibt es nicht :)|Generäle");
     EXPECT_TRUE(rows().endsWith(", Neunundneunzig|Unteroffizier|1|Wird Ausgebildet"));
 }
 
