@@ -34,8 +34,10 @@ QString HelpWindow::guideText()
         "<h3>Angreifen</h3>"
         "<p>Klicke im Modus Schlacht auf ein Land, das an eines deiner Länder grenzt. Im Fenster siehst du "
         "das Ziel, seinen Besitzer, den General, der es verteidigen wird, und für den General, den du "
-        "wählst, deine Siegchance. <b>Enter</b> oder ein Doppelklick schickt ihn los, <b>Escape</b> bricht "
-        "ab. Jede Schlacht beginnt 20 : 80 gegen dich; wer über 100 Punkte kommt, gewinnt das Land. "
+        "wählst, deine Siegchance. Jede Zeile der Liste nennt Rang, EP, Aufgabe und Siegchance eines "
+        "Generals; wer gerade kämpft, ist ausgegraut. Dein bester bereiter General ist schon gewählt. "
+        "<b>Enter</b> oder ein Doppelklick schickt ihn los, <b>Escape</b> bricht ab. Jede Schlacht "
+        "beginnt 20 : 80 gegen dich; wer über 100 Punkte kommt, gewinnt das Land. "
         "Je mehr Erfahrungspunkte (EP) dein General gegenüber dem Verteidiger hat, desto besser stehen "
         "deine Chancen. Du kannst bis zu 25 Schlachten zugleich führen.</p>"
         "<h3>Bereitschaft</h3>"
@@ -59,7 +61,7 @@ QString HelpWindow::guideText()
         "<p>Die Meldungen nennen die neuesten Ereignisse zuerst, jede mit ihrem Datum. Was dich betrifft, "
         "ist fett gedruckt; ein Angriff auf dich ist zusätzlich mit ⚠ markiert. Die Kampfliste zeigt "
         "alle laufenden Schlachten, deine zuerst.</p>"
-        "<p><b>F1</b> öffnet diese Anleitung jederzeit.</p>");
+        "<p><b>F1</b> öffnet diese Anleitung jederzeit; solange sie offen ist, wartet das Spiel.</p>");
 }
 
 HelpWindow::HelpWindow(Program& program) : program_(program)
