@@ -102,6 +102,15 @@ TEST(SaveLoad, LoadOpensTheGamePausedAsItWasAndARefusedOneChangesNothing)
     press(pause(t), "Spiel speichern");
     WorldState saved = *t.world;
     saved.r = 0;
+    // The player's own time runs on with the wall clock while the test does:
+    // a loaded game goes on from the time it was saved with.
+    const auto sameGame = [&t](const WorldState& expected) {
+        WorldState now = *t.world;
+        if (now.records.sessionMs < expected.records.sessionMs)
+            return false;
+        now.records.sessionMs = expected.records.sessionMs;
+        return now == expected;
+    };
 
     // Before a game: no question, the main window opens on the save, on
     // its own map whichever is chosen for new games.
@@ -114,7 +123,7 @@ TEST(SaveLoad, LoadOpensTheGamePausedAsItWasAndARefusedOneChangesNothing)
     EXPECT_EQ(t.dialogs.shown.size(), asked);
     main = t.program->mainWindow();
     ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(*t.world == saved);
+    EXPECT_TRUE(sameGame(saved));
     EXPECT_TRUE(hasLabel(main, "Spiel pausiert") && !main->clockTimer()->isActive());
     EXPECT_TRUE(button(main, "Generäle")->isHidden() && button(main, "Modus : Info"));
     EXPECT_EQ(main->mapSurface().width(), QImage(t.path("cards/Afrika.bmp")).width());
@@ -134,14 +143,14 @@ TEST(SaveLoad, LoadOpensTheGamePausedAsItWasAndARefusedOneChangesNothing)
     t.dialogs.answers = {true};
     loadFromWindow(t, "Kaputt");
     EXPECT_TRUE(t.dialogs.shown.back().text.startsWith("Der Spielstand ist beschädigt"));
-    EXPECT_TRUE(*t.world == before);
+    EXPECT_TRUE(sameGame(before));
     ASSERT_NE(t.program->loadGameWindow(), nullptr);
 
     // Giving the paused game up for the good save.
     t.dialogs.answers = {true};
     loadFromWindow(t, "Stand");
     EXPECT_TRUE(t.dialogs.shown.back().text.startsWith("Willst du das laufende Spiel aufgeben"));
-    EXPECT_TRUE(*t.world == saved);
+    EXPECT_TRUE(sameGame(saved));
     EXPECT_TRUE(t.program->mainWindow() == main && main->isEnabled() && hasLabel(main, "Spiel pausiert"));
     expectOnlyUsable(main);
 }
