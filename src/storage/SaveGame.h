@@ -70,7 +70,4 @@ SaveWriteResult writeSaveFile(const QString& path, const QByteArray& document);
 // cannot hold (and '%') percent-encoded, ".json" appended.
 QString saveFilePath(const QString& folder, const QString& name);
 
-// The saves in `folder`: the autosave first, then newest first.
-QList<SaveSummary> listSaves(const QString& folder);
-
 }  // namespace stratagon

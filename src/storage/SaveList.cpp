@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/SaveList.h"
+
+#include "world/Settings.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <algorithm>
+#include <string>
+
+namespace stratagon {
+
+namespace {
+
+const QLatin1String IndexFormat("stratagon-save-index");
+constexpr int IndexVersion = 1;
+// Ten thousand saves take about 2 MB; a larger index is damage.
+constexpr std::size_t LargestIndex = std::size_t(64) * 1024 * 1024;
+
+QString text(const QJsonArray& a, int i) { return a.at(i).toString(); }
+
+}  // namespace
+
+SaveBytes readSaveBytes(const QString& path)
+{
+    SaveBytes result;
+    std::string bytes;
+    const FileResult read = readRegularFile(QFile::encodeName(path).toStdString(), std::size_t(LargestSaveBytes), bytes);
+    if (!read.ok) {
+        result.message = QStringLiteral("Der Spielstand „%1“ kann nicht gelesen werden: %2")
+                             .arg(QDir::toNativeSeparators(path), QString::fromStdString(read.description));
+        return result;
+    }
+    if (qint64(bytes.size()) > LargestSaveBytes) {
+        result.message = QStringLiteral("Der Spielstand ist beschädigt: die Datei ist zu groß.");
+        return result;
+    }
+    result.ok = true;
+    result.bytes = QByteArray::fromStdString(bytes);
+    return result;
+}
+
+SaveSummary summariseSave(const QString& file, const QByteArray& bytes)
+{
+    SaveSummary s;
+    s.file = file;
+    s.name = QFileInfo(file).completeBaseName();
+    const QJsonObject top = QJsonDocument::fromJson(bytes).object();
+    if (top.value(QStringLiteral("format")).toString() != QLatin1String(SaveFormatName) ||
+        !top.value(QStringLiteral("name")).isString())
+        return s;
+    const QJsonObject game = top.value(QStringLiteral("game")).toObject();
+    s.readable = true;
+    s.name = top.value(QStringLiteral("name")).toString();
+    const QDateTime at = QDateTime::fromString(top.value(QStringLiteral("savedAt")).toString(), Qt::ISODate);
+    if (at.isValid())
+        s.savedAt = at.toLocalTime();
+    const int player = game.value(QStringLiteral("side")).toArray().at(0).toInt();
+    s.country = game.value(QStringLiteral("countryName")).toArray().at(player).toString();
+    s.gameDate = game.value(QStringLiteral("monthName")).toString() + QLatin1Char(' ') +
+                 QString::number(game.value(QStringLiteral("year")).toInt());
+    s.map = QFileInfo(game.value(QStringLiteral("map")).toObject().value(QStringLiteral("file")).toString())
+                .completeBaseName();
+    return s;
+}
+
+SaveIndex::SaveIndex(QString folder, QString indexFile) : folder_(std::move(folder)), indexFile_(std::move(indexFile))
+{
+}
+
+void SaveIndex::readIndex()
+{
+    indexed_.clear();
+    if (indexFile_.isEmpty())
+        return;
+    std::string bytes;
+    if (!readRegularFile(QFile::encodeName(indexFile_).toStdString(), LargestIndex, bytes).ok ||
+        bytes.size() > LargestIndex)
+        return;
+    // A damaged index is only a slower start: it is ignored and made anew.
+    const QJsonObject top = QJsonDocument::fromJson(QByteArray::fromStdString(bytes)).object();
+    if (top.value(QStringLiteral("format")).toString() != IndexFormat ||
+        top.value(QStringLiteral("version")).toInt() != IndexVersion)
+        return;
+    const QJsonObject saves = top.value(QStringLiteral("saves")).toObject();
+    for (auto it = saves.begin(); it != saves.end(); ++it) {
+        const QJsonArray a = it.value().toArray();
+        if (a.size() != 8 || !a.at(0).isDouble() || !a.at(1).isDouble() || !a.at(7).isBool())
+            continue;
+        Entry e;
+        e.size = qint64(a.at(0).toDouble());
+        e.modified = qint64(a.at(1).toDouble());
+        e.summary.name = text(a, 2);
+        e.summary.country = text(a, 3);
+        e.summary.gameDate = text(a, 4);
+        e.summary.map = text(a, 5);
+        e.summary.savedAt = QDateTime::fromString(text(a, 6), Qt::ISODate).toLocalTime();
+        e.summary.readable = a.at(7).toBool();
+        indexed_.insert(it.key(), e);
+    }
+}
+
+void SaveIndex::scan()
+{
+    readIndex();
+    entries_.clear();
+    unread_.clear();
+    changed_ = false;
+    qsizetype stillThere = 0;
+    // Links and special files are listed too (System), so that the player
+    // sees them and can delete them; they are never opened here.
+    QDirIterator it(folder_, {QStringLiteral("*.json")}, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        if (info.isDir() && !info.isSymLink())
+            continue;
+        Entry e;
+        e.summary.file = info.absoluteFilePath();
+        e.summary.name = info.completeBaseName();
+        if (!info.isFile()) {
+            // A dangling link, a pipe, a device, a folder: nothing to read.
+            e.summary.savedAt = info.lastModified();
+            entries_.append(e);
+            continue;
+        }
+        e.size = info.size();
+        e.modified = info.lastModified().toMSecsSinceEpoch();
+        const auto known = indexed_.constFind(info.fileName());
+        if (known != indexed_.constEnd()) {
+            ++stillThere;
+            if (known->size == e.size && known->modified == e.modified) {
+                const QString file = e.summary.file;
+                e.summary = known->summary;
+                e.summary.file = file;
+                if (!e.summary.savedAt.isValid())
+                    e.summary.savedAt = info.lastModified();
+                entries_.append(e);
+                continue;
+            }
+        }
+        unread_.append(entries_.size());
+        entries_.append(e);
+    }
+    // Saves deleted or replaced since: the index is stored again.
+    changed_ = stillThere != indexed_.size() || !unread_.isEmpty();
+}
+
+void SaveIndex::readRest()
+{
+    for (const qsizetype i : std::as_const(unread_)) {
+        Entry& e = entries_[i];
+        const QString file = e.summary.file;
+        const SaveBytes read = readSaveBytes(file);
+        e.summary = read.ok ? summariseSave(file, read.bytes) : SaveSummary{file, QFileInfo(file).completeBaseName()};
+        if (!e.summary.savedAt.isValid())
+            e.summary.savedAt = QDateTime::fromMSecsSinceEpoch(e.modified);
+    }
+    unread_.clear();
+    if (changed_)
+        writeIndex();
+    changed_ = false;
+}
+
+void SaveIndex::writeIndex() const
+{
+    if (indexFile_.isEmpty())
+        return;
+    QJsonObject saves;
+    for (const Entry& e : entries_) {
+        if (e.size < 0)
+            continue;
+        const SaveSummary& s = e.summary;
+        saves.insert(QFileInfo(s.file).fileName(),
+                     QJsonArray{double(e.size), double(e.modified), s.name, s.country, s.gameDate, s.map,
+                                s.readable ? s.savedAt.toUTC().toString(Qt::ISODate) : QString(), s.readable});
+    }
+    const QByteArray bytes =
+        QJsonDocument(QJsonObject{{QStringLiteral("format"), IndexFormat},
+                                  {QStringLiteral("version"), IndexVersion},
+                                  {QStringLiteral("saves"), saves}})
+            .toJson(QJsonDocument::Compact);
+    // Only a help for the next start: a failed write is not worth a word.
+    QDir().mkpath(QFileInfo(indexFile_).absolutePath());
+    QSaveFile file(indexFile_);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return;
+    }
+    file.commit();
+}
+
+QList<SaveSummary> SaveIndex::saves() const
+{
+    QList<SaveSummary> saves;
+    saves.reserve(entries_.size());
+    for (const Entry& e : entries_)
+        saves.append(e.summary);
+    std::stable_sort(saves.begin(), saves.end(), [](const SaveSummary& a, const SaveSummary& b) {
+        const bool autoA = a.readable && a.name == QLatin1String(AutosaveName);
+        const bool autoB = b.readable && b.name == QLatin1String(AutosaveName);
+        if (autoA != autoB)
+            return autoA;
+        if (a.readable != b.readable)
+            return a.readable;
+        if (a.savedAt != b.savedAt)
+            return a.savedAt > b.savedAt;
+        return a.file < b.file;
+    });
+    return saves;
+}
+
+QList<SaveSummary> listSaves(const QString& folder, const QString& indexFile)
+{
+    SaveIndex index(folder, indexFile);
+    index.scan();
+    index.readRest();
+    return index.saves();
+}
+
+}  // namespace stratagon
