@@ -118,7 +118,7 @@ void LoadGameWindow::fill(const QList<SaveSummary>& saves)
         item->setText(1, save.readable ? save.country : damaged);
         item->setText(2, save.gameDate);
         item->setText(3, save.map);
-        item->setText(4, save.savedAt.isValid() ? german.toString(save.savedAt, format) : QString());
+        item->setText(4, save.savedAt.isValid() ? german.toString(save.savedAt.toLocalTime(), format) : QString());
         item->setData(0, Qt::UserRole, save.file);
         items.append(item);
     }

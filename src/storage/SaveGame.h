@@ -28,7 +28,7 @@ struct SaveSummary {
     QString country;   // the player's country
     QString gameDate;  // "März 2003"
     QString map;       // "Afrika"
-    QDateTime savedAt; // local time; invalid when unreadable
+    QDateTime savedAt; // UTC; the file's time when unreadable
     bool readable = false;
 };
 

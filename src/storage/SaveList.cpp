@@ -12,7 +12,11 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <algorithm>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 
 namespace stratagon {
 
@@ -24,6 +28,16 @@ constexpr int IndexVersion = 1;
 constexpr std::size_t LargestIndex = std::size_t(64) * 1024 * 1024;
 
 QString text(const QJsonArray& a, int i) { return a.at(i).toString(); }
+
+struct Folder {
+    explicit Folder(DIR* d) : handle(d) {}
+    ~Folder()
+    {
+        if (handle)
+            ::closedir(handle);
+    }
+    DIR* handle;
+};
 
 }  // namespace
 
@@ -60,7 +74,7 @@ SaveSummary summariseSave(const QString& file, const QByteArray& bytes)
     s.name = top.value(QStringLiteral("name")).toString();
     const QDateTime at = QDateTime::fromString(top.value(QStringLiteral("savedAt")).toString(), Qt::ISODate);
     if (at.isValid())
-        s.savedAt = at.toLocalTime();
+        s.savedAt = at.toUTC();
     const int player = game.value(QStringLiteral("side")).toArray().at(0).toInt();
     s.country = game.value(QStringLiteral("countryName")).toArray().at(player).toString();
     s.gameDate = game.value(QStringLiteral("monthName")).toString() + QLatin1Char(' ') +
@@ -91,7 +105,8 @@ void SaveIndex::readIndex()
     const QJsonObject saves = top.value(QStringLiteral("saves")).toObject();
     for (auto it = saves.begin(); it != saves.end(); ++it) {
         const QJsonArray a = it.value().toArray();
-        if (a.size() != 8 || !a.at(0).isDouble() || !a.at(1).isDouble() || !a.at(7).isBool())
+        if (a.size() != 8 || !a.at(0).isDouble() || !a.at(1).isDouble() || !a.at(7).isBool() ||
+            !(a.at(6).isDouble() || a.at(6).isNull()))
             continue;
         Entry e;
         e.size = qint64(a.at(0).toDouble());
@@ -100,7 +115,8 @@ void SaveIndex::readIndex()
         e.summary.country = text(a, 3);
         e.summary.gameDate = text(a, 4);
         e.summary.map = text(a, 5);
-        e.summary.savedAt = QDateTime::fromString(text(a, 6), Qt::ISODate).toLocalTime();
+        if (a.at(6).isDouble())
+            e.summary.savedAt = QDateTime::fromMSecsSinceEpoch(qint64(a.at(6).toDouble()), Qt::UTC);
         e.summary.readable = a.at(7).toBool();
         indexed_.insert(it.key(), e);
     }
@@ -113,26 +129,41 @@ void SaveIndex::scan()
     unread_.clear();
     changed_ = false;
     qsizetype stillThere = 0;
-    // Links and special files are listed too (System), so that the player
-    // sees them and can delete them; they are never opened here.
-    QDirIterator it(folder_, {QStringLiteral("*.json")}, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        const QFileInfo info = it.fileInfo();
-        if (info.isDir() && !info.isSymLink())
+    // One stat per entry, straight from the folder: with ten thousand saves
+    // every call counts. Links and special files are listed too, so that the
+    // player sees them and can delete them; they are never opened here.
+    Folder dir(::opendir(QFile::encodeName(folder_).constData()));
+    if (!dir.handle)
+        return;
+    const QDir base(folder_);
+    while (const dirent* found = ::readdir(dir.handle)) {
+        const char* raw = found->d_name;
+        const std::size_t length = std::strlen(raw);
+        if (raw[0] == '.' || length < 5 || std::strcmp(raw + length - 5, ".json") != 0)
             continue;
+        struct stat st {};
+        const bool exists = ::fstatat(::dirfd(dir.handle), raw, &st, 0) == 0;
+        struct stat own {};
+        if (!exists || !S_ISREG(st.st_mode)) {
+            // A folder of that name is no save; a link to one is listed.
+            if (::fstatat(::dirfd(dir.handle), raw, &own, AT_SYMLINK_NOFOLLOW) != 0 || S_ISDIR(own.st_mode))
+                continue;
+        }
+        const QString name = QFile::decodeName(raw);
         Entry e;
-        e.summary.file = info.absoluteFilePath();
-        e.summary.name = info.completeBaseName();
-        if (!info.isFile()) {
+        e.summary.file = base.absoluteFilePath(name);
+        e.summary.name = name.chopped(5);
+        if (!exists || !S_ISREG(st.st_mode)) {
             // A dangling link, a pipe, a device, a folder: nothing to read.
-            e.summary.savedAt = info.lastModified();
+            const struct stat& times = exists ? st : own;
+            e.summary.savedAt = QDateTime::fromMSecsSinceEpoch(
+                qint64(times.st_mtim.tv_sec) * 1000 + times.st_mtim.tv_nsec / 1000000, Qt::UTC);
             entries_.append(e);
             continue;
         }
-        e.size = info.size();
-        e.modified = info.lastModified().toMSecsSinceEpoch();
-        const auto known = indexed_.constFind(info.fileName());
+        e.size = qint64(st.st_size);
+        e.modified = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+        const auto known = indexed_.constFind(name);
         if (known != indexed_.constEnd()) {
             ++stillThere;
             if (known->size == e.size && known->modified == e.modified) {
@@ -140,7 +171,7 @@ void SaveIndex::scan()
                 e.summary = known->summary;
                 e.summary.file = file;
                 if (!e.summary.savedAt.isValid())
-                    e.summary.savedAt = info.lastModified();
+                    e.summary.savedAt = QDateTime::fromMSecsSinceEpoch(e.modified, Qt::UTC);
                 entries_.append(e);
                 continue;
             }
@@ -158,9 +189,15 @@ void SaveIndex::readRest()
         Entry& e = entries_[i];
         const QString file = e.summary.file;
         const SaveBytes read = readSaveBytes(file);
-        e.summary = read.ok ? summariseSave(file, read.bytes) : SaveSummary{file, QFileInfo(file).completeBaseName()};
+        if (read.ok) {
+            e.summary = summariseSave(file, read.bytes);
+        } else {
+            e.summary = SaveSummary();
+            e.summary.file = file;
+            e.summary.name = QFileInfo(file).completeBaseName();
+        }
         if (!e.summary.savedAt.isValid())
-            e.summary.savedAt = QDateTime::fromMSecsSinceEpoch(e.modified);
+            e.summary.savedAt = QDateTime::fromMSecsSinceEpoch(e.modified, Qt::UTC);
     }
     unread_.clear();
     if (changed_)
@@ -179,7 +216,9 @@ void SaveIndex::writeIndex() const
         const SaveSummary& s = e.summary;
         saves.insert(QFileInfo(s.file).fileName(),
                      QJsonArray{double(e.size), double(e.modified), s.name, s.country, s.gameDate, s.map,
-                                s.readable ? s.savedAt.toUTC().toString(Qt::ISODate) : QString(), s.readable});
+                                s.readable && s.savedAt.isValid() ? QJsonValue(double(s.savedAt.toMSecsSinceEpoch()))
+                                                                  : QJsonValue(),
+                                s.readable});
     }
     const QByteArray bytes =
         QJsonDocument(QJsonObject{{QStringLiteral("format"), IndexFormat},

@@ -5,6 +5,7 @@
 
 #include "ShellTestSupport.h"
 
+#include "shell/LoadGameWindow.h"
 #include "shell/MapCatalog.h"
 #include "shell/MapPickWindow.h"
 #include "storage/SaveList.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <sys/stat.h>
 
 using namespace stratagon;
@@ -105,6 +107,28 @@ TEST(SaveFolder, IndexFollowsTheFilesAndSurvivesDamage)
         again.scan();
         EXPECT_EQ(again.unread(), 0) << "the index was made anew";
     }
+}
+
+// Many saves not in the index are read on a worker thread: the window opens
+// at once, says that it reads, and lists them when done.
+TEST(SaveFolder, ManyNewSavesAreReadBehindTheOpenWindow)
+{
+    TestProgram t;
+    const QDir saves(t.path("saves"));
+    saves.mkpath(".");
+    const QByteArray save = readSaveBytes(Fixture).bytes;
+    for (int i = 0; i < 250; ++i)
+        write(saves.filePath(QString("Stand %1.json").arg(i)), save);
+    LoadGameWindow* window = t.program->showLoadGame();
+    auto* list = window->findChild<QTreeWidget*>("saveList");
+    ASSERT_EQ(list->topLevelItemCount(), 1);
+    EXPECT_EQ(list->topLevelItem(0)->text(0), "Die Spielstände werden gelesen …");
+    EXPECT_FALSE(button(window, "Laden")->isEnabled());
+    for (int i = 0; i < 600 && list->topLevelItemCount() == 1; ++i)
+        waitFor(50);
+    EXPECT_EQ(list->topLevelItemCount(), 250);
+    EXPECT_TRUE(button(window, "Laden")->isEnabled());
+    press(window, "Abbrechen");
 }
 
 // A map the player put beside the shipped ones and that cannot be played is
