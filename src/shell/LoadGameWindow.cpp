@@ -7,6 +7,7 @@
 #include "shell/SaveGames.h"
 #include "storage/SaveList.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -97,6 +98,11 @@ void LoadGameWindow::reload()
     deleteButton_->setEnabled(false);
     QThread* worker = QThread::create([index] { index->readRest(); });
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    // The program does not end under a thread that is still reading.
+    connect(qApp, &QCoreApplication::aboutToQuit, worker, [worker] {
+        worker->requestInterruption();
+        worker->wait();
+    });
     connect(worker, &QThread::finished, this, [this, index, generation] {
         if (generation == generation_)
             fill(index->saves());

@@ -6,6 +6,7 @@
 #include "shell/NewGameWindow.h"
 #include "shell/Program.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 
@@ -66,6 +67,11 @@ MapPickWindow::MapPickWindow(Program& program)
         connect(checker_, &QThread::finished, this, [this] { checker_ = nullptr; });
         // The thread outlives a closed window until its current map is done.
         connect(checker_, &QThread::finished, checker_, &QObject::deleteLater);
+        // The program does not end under a check; one map takes a fraction of a second.
+        connect(qApp, &QCoreApplication::aboutToQuit, checker_, [checker = checker_] {
+            checker->requestInterruption();
+            checker->wait();
+        });
         checker_->start(QThread::LowPriority);
     }
 

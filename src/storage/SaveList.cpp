@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <QThread>
 #include <algorithm>
 #include <cstring>
 #include <dirent.h>
@@ -186,6 +187,9 @@ void SaveIndex::scan()
 void SaveIndex::readRest()
 {
     for (const qsizetype i : std::as_const(unread_)) {
+        // The program is quitting: what is unread stays so, nothing is stored.
+        if (QThread::currentThread()->isInterruptionRequested())
+            return;
         Entry& e = entries_[i];
         const QString file = e.summary.file;
         const SaveBytes read = readSaveBytes(file);

@@ -39,7 +39,8 @@ public:
     // How many saves scan() left to read.
     int unread() const { return int(unread_.size()); }
     // Reads them and stores the index again when it changed. May run on
-    // another thread once scan() is done.
+    // another thread once scan() is done; an interruption requested on that
+    // thread stops it, and then nothing is stored.
     void readRest();
 
     // The saves: the autosave first, then readable ones newest first, then
