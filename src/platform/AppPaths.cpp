@@ -42,12 +42,14 @@ AppPaths::AppPaths(QString programFolder) : programFolder_(std::move(programFold
         dataFolder_ = programFolder_;
         configFolder_ = programFolder_;
         userDataFolder_ = programFolder_;
+        cacheFolder_ = QDir(programFolder_).filePath(QStringLiteral("cache"));
         return;
     }
     // Relative to the program, so any prefix and a staged DESTDIR copy work.
     dataFolder_ = QDir::cleanPath(QDir(programFolder_).filePath(QStringLiteral(STRATAGON_DATA_FROM_PROGRAM)));
     configFolder_ = userFolder(QStandardPaths::GenericConfigLocation);
     userDataFolder_ = userFolder(QStandardPaths::GenericDataLocation);
+    cacheFolder_ = userFolder(QStandardPaths::GenericCacheLocation);
 }
 
 QString AppPaths::resource(const QString& relative) const
@@ -91,6 +93,11 @@ QStringList AppPaths::mapFolders() const
     if (installed_)
         folders << QDir(userDataFolder_).filePath(QStringLiteral("cards"));
     return folders;
+}
+
+QString AppPaths::cacheFile(const QString& name) const
+{
+    return QDir(cacheFolder_).filePath(name);
 }
 
 QString AppPaths::pictureFile(const QString& name) const

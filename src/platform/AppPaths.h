@@ -44,6 +44,10 @@ public:
     // Where maps are looked for: the shipped cards/ first, then (installed)
     // the player's own.
     QStringList mapFolders() const;
+    // A file of what the program can always make again from the folders
+    // (the index of the saves, the verdicts on the maps): below the player's
+    // cache folder, in place in cache/ beside the program.
+    QString cacheFile(const QString& name) const;
     // Where a picture the player saves is offered first: his pictures
     // folder, else his home.
     QString pictureFile(const QString& name) const;
@@ -58,6 +62,7 @@ private:
     QString dataFolder_;
     QString configFolder_;
     QString userDataFolder_;
+    QString cacheFolder_;
     bool installed_ = false;
 };
 

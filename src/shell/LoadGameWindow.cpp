@@ -5,20 +5,27 @@
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "shell/SaveGames.h"
-#include "storage/SaveGame.h"
+#include "storage/SaveList.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPushButton>
+#include <QThread>
 #include <QTreeWidget>
+#include <memory>
 
 namespace stratagon {
 
 namespace {
 
 const QString Title = QStringLiteral("Spiel laden");
+
+// Saves not in the index that are read before the window shows: a few
+// hundred take a quarter of a second.
+constexpr int ReadAtOnce = 200;
 
 }  // namespace
 
@@ -73,18 +80,55 @@ LoadGameWindow::LoadGameWindow(Program& program) : program_(program)
 
 void LoadGameWindow::reload()
 {
+    const int generation = ++generation_;
+    auto index = std::make_shared<SaveIndex>(program_.paths().savesFolder(),
+                                             program_.paths().cacheFile(QStringLiteral("saves-index.json")));
+    index->scan();
+    if (index->unread() <= ReadAtOnce) {
+        index->readRest();
+        fill(index->saves());
+        return;
+    }
+    // Many saves not seen before: they are read on a worker thread, and the
+    // window says so meanwhile instead of freezing.
+    list_->clear();
+    auto* waiting = new QTreeWidgetItem(list_, {QStringLiteral("Die Spielstände werden gelesen …")});
+    waiting->setFlags(Qt::NoItemFlags);
+    loadButton_->setEnabled(false);
+    deleteButton_->setEnabled(false);
+    QThread* worker = QThread::create([index] { index->readRest(); });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    // The program does not end under a thread that is still reading.
+    connect(qApp, &QCoreApplication::aboutToQuit, worker, [worker] {
+        worker->requestInterruption();
+        worker->wait();
+    });
+    connect(worker, &QThread::finished, this, [this, index, generation] {
+        if (generation == generation_)
+            fill(index->saves());
+    });
+    worker->start();
+}
+
+void LoadGameWindow::fill(const QList<SaveSummary>& saves)
+{
     list_->clear();
     const QLocale german(QLocale::German, QLocale::Germany);
-    for (const SaveSummary& save : listSaves(program_.paths().savesFolder())) {
-        auto* item = new QTreeWidgetItem(list_);
+    const QString damaged = QStringLiteral("(beschädigt)");
+    const QString format = QStringLiteral("dd.MM.yyyy HH:mm");
+    QList<QTreeWidgetItem*> items;
+    items.reserve(saves.size());
+    for (const SaveSummary& save : saves) {
+        auto* item = new QTreeWidgetItem;
         item->setText(0, save.name);
-        item->setText(1, save.readable ? save.country : QStringLiteral("(beschädigt)"));
+        item->setText(1, save.readable ? save.country : damaged);
         item->setText(2, save.gameDate);
         item->setText(3, save.map);
-        item->setText(4, save.savedAt.isValid() ? german.toString(save.savedAt, QStringLiteral("dd.MM.yyyy HH:mm"))
-                                                : QString());
+        item->setText(4, save.savedAt.isValid() ? german.toString(save.savedAt.toLocalTime(), format) : QString());
         item->setData(0, Qt::UserRole, save.file);
+        items.append(item);
     }
+    list_->addTopLevelItems(items);
     if (list_->topLevelItemCount() > 0)
         list_->setCurrentItem(list_->topLevelItem(0));
     const bool chosen = !selectedFile().isEmpty();

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "storage/SaveGame.h"
+
+#include <QList>
 #include <QWidget>
 
 class QPushButton;
@@ -17,7 +20,8 @@ class LoadGameWindow : public QWidget {
 public:
     explicit LoadGameWindow(Program& program);
 
-    // Fills the list from the saves folder again.
+    // Fills the list from the saves folder again; many saves not read
+    // before are read on a worker thread while the window waits.
     void reload();
 
 signals:
@@ -28,6 +32,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void fill(const QList<SaveSummary>& saves);
     QString selectedFile() const;
     QString selectedName() const;
     void loadSelected();
@@ -37,6 +42,7 @@ private:
     QTreeWidget* list_ = nullptr;
     QPushButton* loadButton_ = nullptr;
     QPushButton* deleteButton_ = nullptr;
+    int generation_ = 0;  // of the last reload, so a late result of an earlier one is dropped
 };
 
 }  // namespace stratagon

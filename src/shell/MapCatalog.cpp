@@ -6,10 +6,18 @@
 #include "platform/Paths.h"
 #include "world/MapLoader.h"
 #include "world/Playability.h"
+#include "world/Settings.h"
 #include "world/WorldState.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
 #include <QSet>
 #include <algorithm>
 #include <memory>
@@ -18,48 +26,217 @@ namespace stratagon {
 
 namespace {
 
+const QLatin1String CacheFormat("stratagon-map-cache");
+constexpr int CacheVersion = 1;
+constexpr std::size_t LargestCache = std::size_t(16) * 1024 * 1024;
+
+// The picture has the map's base name; its extension may be spelt in
+// capitals. Anything of that name counts, the check says what is wrong with it.
 QString pictureBeside(const QFileInfo& map)
 {
-    // The picture has the map's base name; its extension may be spelt in capitals.
     const QDir dir = map.dir();
     for (const QString& ext : {QStringLiteral(".bmp"), QStringLiteral(".BMP"), QStringLiteral(".Bmp")}) {
         const QString file = dir.filePath(map.completeBaseName() + ext);
-        if (QFileInfo(file).isFile())
+        if (QFileInfo::exists(file))
             return file;
     }
     return {};
 }
 
+// What a verdict depends on: both files' size and time.
+QJsonArray signature(const MapEntry& e)
+{
+    const QFileInfo map(e.mapFile);
+    const QFileInfo picture(e.pictureFile);
+    return {double(map.size()), double(map.lastModified().toMSecsSinceEpoch()), e.pictureFile,
+            double(picture.size()), double(picture.lastModified().toMSecsSinceEpoch())};
+}
+
+QHash<QString, QJsonArray> readCache(const QString& path)
+{
+    QHash<QString, QJsonArray> cache;
+    std::string bytes;
+    if (path.isEmpty() || !readRegularFile(QFile::encodeName(path).toStdString(), LargestCache, bytes).ok ||
+        bytes.size() > LargestCache)
+        return cache;
+    // A damaged cache is ignored and made anew.
+    const QJsonObject top = QJsonDocument::fromJson(QByteArray::fromStdString(bytes)).object();
+    if (top.value(QStringLiteral("format")).toString() != CacheFormat ||
+        top.value(QStringLiteral("version")).toInt() != CacheVersion)
+        return cache;
+    const QJsonObject maps = top.value(QStringLiteral("maps")).toObject();
+    for (auto it = maps.begin(); it != maps.end(); ++it) {
+        const QJsonArray a = it.value().toArray();
+        if (a.size() == 8 && a.at(5).isString() && a.at(6).isDouble() && a.at(7).isString())
+            cache.insert(it.key(), a);
+    }
+    return cache;
+}
+
+bool byName(const MapEntry& a, const MapEntry& b)
+{
+    const bool refusedA = a.checked && !a.problem.isEmpty();
+    const bool refusedB = b.checked && !b.problem.isEmpty();
+    if (refusedA != refusedB)
+        return refusedB;
+    const int order = QString::localeAwareCompare(a.name, b.name);
+    return order != 0 ? order < 0 : a.mapFile < b.mapFile;
+}
+
 }  // namespace
 
-QList<MapEntry> listMaps(const QStringList& folders)
+void checkMap(MapEntry& entry)
 {
-    QList<MapEntry> maps;
-    QSet<QString> seen;
+    // The loader names the whole path; the list shows the file's name.
+    const QString shown = QFileInfo(entry.mapFile).fileName();
     auto world = std::make_unique<WorldState>();
-    for (const QString& folder : folders) {
-        const QFileInfoList files =
-            QDir(folder).entryInfoList({QStringLiteral("*.mgi"), QStringLiteral("*.MGI")}, QDir::Files, QDir::Name);
-        for (const QFileInfo& file : files) {
-            const QString name = file.completeBaseName();
-            if (seen.contains(name))
+    const MapLoadResult loaded = loadMap(*world, ss(entry.mapFile));
+    entry.checked = true;
+    if (!loaded.ok) {
+        entry.problem = qs(loaded.message).replace(entry.mapFile, shown);
+        return;
+    }
+    entry.continent = qs(world->continentName);
+    entry.countries = world->countryCount;
+    MapSurface surface;
+    if (!surface.load(entry.pictureFile)) {
+        entry.problem = surface.problem().empty() ? QStringLiteral("Das Kartenbild lässt sich nicht lesen.")
+                                                  : qs(surface.problem());
+        return;
+    }
+    const std::vector<std::string> findings = checkPlayability(*world, &surface);
+    if (findings.empty())
+        entry.problem.clear();
+    else if (findings.size() == 1)
+        entry.problem = qs(findings.front());
+    else
+        entry.problem = QStringLiteral("%1 (und %2 weitere Mängel)").arg(qs(findings.front())).arg(findings.size() - 1);
+}
+
+MapCatalog::MapCatalog(QStringList folders, QString cacheFile)
+    : folders_(std::move(folders)), cacheFile_(std::move(cacheFile))
+{
+}
+
+void MapCatalog::scan()
+{
+    maps_.clear();
+    const QHash<QString, QJsonArray> cache = readCache(cacheFile_);
+    qsizetype cachedStill = 0;
+    QSet<QString> seen;
+    for (const QString& folder : folders_) {
+        // Links and special files are found too (System) and refused by
+        // name; none of them is opened here.
+        QDirIterator it(folder, {QStringLiteral("*.mgi"), QStringLiteral("*.MGI")},
+                        QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        QList<MapEntry> found;
+        while (it.hasNext()) {
+            it.next();
+            const QFileInfo file = it.fileInfo();
+            if (file.isDir() && !file.isSymLink())
                 continue;
-            const QString picture = pictureBeside(file);
-            if (picture.isEmpty())
-                continue;
-            *world = WorldState{};
-            if (!loadMap(*world, ss(file.filePath())).ok)
-                continue;
-            MapSurface surface;
-            if (!surface.load(picture) || !checkPlayability(*world, &surface).empty())
-                continue;
-            seen.insert(name);
-            maps.append({name, qs(world->continentName), world->countryCount, file.filePath(), picture});
+            MapEntry e;
+            e.name = file.completeBaseName();
+            e.mapFile = file.absoluteFilePath();
+            e.pictureFile = pictureBeside(file);
+            found.append(e);
+        }
+        // Of "Karte.mgi" and "Karte.MGI" the first is the one a game loads.
+        std::sort(found.begin(), found.end(), [](const MapEntry& a, const MapEntry& b) {
+            const bool exactA = a.mapFile.endsWith(QLatin1String(".mgi"));
+            const bool exactB = b.mapFile.endsWith(QLatin1String(".mgi"));
+            return a.name != b.name ? a.name < b.name : exactA != exactB ? exactA : a.mapFile < b.mapFile;
+        });
+        for (MapEntry& e : found) {
+            if (seen.contains(e.name)) {
+                e.problem = QStringLiteral("Es gibt schon eine Karte „%1“. Benenne diese um, dann kannst du "
+                                           "sie wählen.")
+                                .arg(e.name);
+            } else if (!QFileInfo(e.mapFile).isFile()) {
+                e.problem = QStringLiteral("Die Kartendatei ist keine gewöhnliche Datei.");
+            } else if (e.pictureFile.isEmpty()) {
+                e.problem = QStringLiteral("Das Kartenbild „%1.bmp“ fehlt.").arg(e.name);
+            } else {
+                seen.insert(e.name);
+                const auto known = cache.constFind(e.mapFile);
+                if (known != cache.constEnd() && QFileInfo(e.pictureFile).isFile()) {
+                    ++cachedStill;
+                    const QJsonArray& a = *known;
+                    if (signature(e) == QJsonArray{a.at(0), a.at(1), a.at(2), a.at(3), a.at(4)}) {
+                        e.continent = a.at(5).toString();
+                        e.countries = a.at(6).toInt();
+                        e.problem = a.at(7).toString();
+                        maps_.append(e);
+                        continue;
+                    }
+                }
+                e.checked = false;
+            }
+            maps_.append(e);
         }
     }
-    std::sort(maps.begin(), maps.end(), [](const MapEntry& a, const MapEntry& b) {
-        return QString::localeAwareCompare(a.name, b.name) < 0;
-    });
+    std::sort(maps_.begin(), maps_.end(), byName);
+    changed_ = cachedStill != cache.size() || unchecked() > 0;
+}
+
+int MapCatalog::unchecked() const
+{
+    return int(std::count_if(maps_.begin(), maps_.end(), [](const MapEntry& e) { return !e.checked; }));
+}
+
+qsizetype MapCatalog::checkNext()
+{
+    for (qsizetype i = 0; i < maps_.size(); ++i) {
+        if (!maps_[i].checked) {
+            checkMap(maps_[i]);
+            changed_ = true;
+            return i;
+        }
+    }
+    return -1;
+}
+
+void MapCatalog::store() const
+{
+    if (cacheFile_.isEmpty() || !changed_)
+        return;
+    QJsonObject maps;
+    for (const MapEntry& e : maps_) {
+        // Only verdicts of a check: the rest is seen again at every scan.
+        if (!e.checked || e.pictureFile.isEmpty() || !QFileInfo(e.mapFile).isFile())
+            continue;
+        QJsonArray a = signature(e);
+        a.append(e.continent);
+        a.append(e.countries);
+        a.append(e.problem);
+        maps.insert(e.mapFile, a);
+    }
+    const QByteArray bytes = QJsonDocument(QJsonObject{{QStringLiteral("format"), CacheFormat},
+                                                       {QStringLiteral("version"), CacheVersion},
+                                                       {QStringLiteral("maps"), maps}})
+                                 .toJson(QJsonDocument::Compact);
+    // Only a help for the next time: a failed write is not worth a word.
+    QDir().mkpath(QFileInfo(cacheFile_).absolutePath());
+    QSaveFile file(cacheFile_);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return;
+    }
+    file.commit();
+}
+
+QList<MapEntry> listMaps(const QStringList& folders, const QString& cacheFile)
+{
+    MapCatalog catalog(folders, cacheFile);
+    catalog.scan();
+    while (catalog.checkNext() >= 0) {
+    }
+    catalog.store();
+    // Checked, the refused ones go to the end.
+    QList<MapEntry> maps = catalog.maps();
+    std::sort(maps.begin(), maps.end(), byName);
     return maps;
 }
 
@@ -67,14 +244,15 @@ MapEntry mapForGame(const AppPaths& paths, const QString& name)
 {
     if (!name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))) {
         for (const QString& folder : paths.mapFolders()) {
-            const QFileInfo file(QDir(folder).filePath(name + QStringLiteral(".mgi")));
+            // "Karte.MGI" is listed as "Karte" too.
+            const QFileInfo file(resolvePath(folder, name + QStringLiteral(".mgi")));
             const QString picture = file.isFile() ? pictureBeside(file) : QString();
-            if (!picture.isEmpty())
-                return {name, {}, 0, file.filePath(), picture};
+            if (!picture.isEmpty() && QFileInfo(picture).isFile())
+                return {name, {}, 0, file.filePath(), picture, {}};
         }
     }
     return {QStringLiteral("Afrika"), {}, 0, paths.resource(QStringLiteral("cards/Afrika.mgi")),
-            paths.resource(QStringLiteral("cards/Afrika.bmp"))};
+            paths.resource(QStringLiteral("cards/Afrika.bmp")), {}};
 }
 
 }  // namespace stratagon

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+// The maps the player can choose from. Checking a map (its file, its picture
+// and whether a game can be played on them) takes a while on a large
+// picture, so each verdict is kept in a cache file, valid while both files
+// keep their size and time.
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -9,20 +14,53 @@ namespace stratagon {
 
 class AppPaths;
 
-// A map that can be played: its country file and picture side by side.
+// A map in one of the folders: its country file and picture side by side.
 struct MapEntry {
     QString name;  // the file's base name, "Afrika"
     QString continent;
     int countries = 0;
     QString mapFile;
     QString pictureFile;
+    // Why it cannot be chosen (German, one sentence or two); empty when it can.
+    QString problem;
+    // False while the check is still to be made.
+    bool checked = true;
+
+    bool playable() const { return checked && problem.isEmpty(); }
 };
 
-// Every map in the folders that the loader accepts, whose picture lies
-// beside it and which passes the playability check on that picture, by
-// name; a name already found in an earlier folder is not listed again. A
-// file that cannot be read or is refused is skipped.
-QList<MapEntry> listMaps(const QStringList& folders);
+class MapCatalog {
+public:
+    // `cacheFile` empty: no cache, every map is checked.
+    MapCatalog(QStringList folders, QString cacheFile);
+
+    // Every *.mgi file in the folders, with what can be said without
+    // reading it: a missing picture, a name found in an earlier folder, the
+    // cached verdict. Playable maps and those still to check come first by
+    // name, then the refused ones.
+    void scan();
+    int unchecked() const;
+    // Checks the first map not yet checked and returns its position; -1 when
+    // every map is checked. May run on another thread once scan() is done.
+    qsizetype checkNext();
+    // Stores the verdicts for the next time.
+    void store() const;
+
+    const QList<MapEntry>& maps() const { return maps_; }
+
+private:
+    QStringList folders_;
+    QString cacheFile_;
+    QList<MapEntry> maps_;
+    bool changed_ = false;
+};
+
+// Checks the map in `entry` (mapFile and pictureFile): fills continent,
+// countries and problem.
+void checkMap(MapEntry& entry);
+
+// Every map in the folders, each one checked (see MapCatalog).
+QList<MapEntry> listMaps(const QStringList& folders, const QString& cacheFile = {});
 
 // The files of the map named `name` for a new game: the first folder that
 // holds both. Without them (no choice yet, or the map is gone) the shipped

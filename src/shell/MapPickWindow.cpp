@@ -6,35 +6,120 @@
 #include "shell/NewGameWindow.h"
 #include "shell/Program.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 
 namespace stratagon {
 
+namespace {
+
+// Maps checked before the window shows: the four shipped ones on a first
+// start take about half a second.
+constexpr int CheckAtOnce = 4;
+
+}  // namespace
+
+void MapChecker::run()
+{
+    for (qsizetype row = catalog_.checkNext(); row >= 0; row = catalog_.checkNext()) {
+        const MapEntry& e = catalog_.maps()[row];
+        emit checked(int(row), e.continent, e.countries, e.problem);
+        if (isInterruptionRequested())
+            break;
+    }
+    catalog_.store();
+}
+
 MapPickWindow::MapPickWindow(Program& program)
     : PickWindow(program, QStringLiteral("Welche Karte ?"), QSize(280, 240))
 {
-    maps_ = listMaps(program_.paths().mapFolders());
+    MapCatalog catalog(program_.paths().mapFolders(),
+                       program_.paths().cacheFile(QStringLiteral("map-verdicts.json")));
+    catalog.scan();
+    if (catalog.unchecked() <= CheckAtOnce) {
+        while (catalog.checkNext() >= 0) {
+        }
+        catalog.store();
+    }
+    maps_ = catalog.maps();
+
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("mapList"));
     list_->setGeometry(8, 8, 264, 190);
+    // A refused map's reason takes two or three lines.
+    list_->setWordWrap(true);
+    list_->setTextElideMode(Qt::ElideNone);
     const NewGameWindow* newGame = program_.newGameWindow();
-    for (const MapEntry& map : maps_) {
-        list_->addItem(QStringLiteral("%1 – %2, %3 Länder").arg(map.name, map.continent).arg(map.countries));
+    for (int row = 0; row < maps_.size(); ++row) {
+        list_->addItem(QString());
+        showEntry(row);
         // The current map stands selected, so "OK" alone keeps it.
-        if (newGame && map.name == newGame->mapName())
-            list_->setCurrentRow(list_->count() - 1);
+        if (newGame && maps_[row].playable() && maps_[row].name == newGame->mapName())
+            list_->setCurrentRow(row);
     }
 
     addPickButtons(list_, 206, 125);
 
+    if (catalog.unchecked() > 0) {
+        checker_ = new MapChecker(std::move(catalog));
+        connect(checker_, &MapChecker::checked, this, &MapPickWindow::takeVerdict);
+        connect(checker_, &QThread::finished, this, [this] { checker_ = nullptr; });
+        // The thread outlives a closed window until its current map is done.
+        connect(checker_, &QThread::finished, checker_, &QObject::deleteLater);
+        // The program does not end under a check; one map takes a fraction of a second.
+        connect(qApp, &QCoreApplication::aboutToQuit, checker_, [checker = checker_] {
+            checker->requestInterruption();
+            checker->wait();
+        });
+        checker_->start(QThread::LowPriority);
+    }
+
     centreOnScreen(*this);
+}
+
+MapPickWindow::~MapPickWindow()
+{
+    if (checker_) {
+        checker_->disconnect(this);
+        checker_->requestInterruption();
+    }
+}
+
+void MapPickWindow::showEntry(int row)
+{
+    const MapEntry& map = maps_[row];
+    QListWidgetItem* item = list_->item(row);
+    if (!map.checked)
+        item->setText(QStringLiteral("%1 – wird geprüft …").arg(map.name));
+    else if (map.problem.isEmpty())
+        item->setText(QStringLiteral("%1 – %2, %3 Länder").arg(map.name, map.continent).arg(map.countries));
+    else
+        item->setText(QStringLiteral("%1 – %2").arg(map.name, map.problem));
+    item->setToolTip(map.checked ? map.problem : QString());
+    // Greyed: seen, but never chosen.
+    item->setFlags(map.playable() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags);
+}
+
+void MapPickWindow::takeVerdict(int row, const QString& continent, int countries, const QString& problem)
+{
+    if (row < 0 || row >= maps_.size())
+        return;
+    MapEntry& map = maps_[row];
+    map.checked = true;
+    map.continent = continent;
+    map.countries = countries;
+    map.problem = problem;
+    showEntry(row);
+    const NewGameWindow* newGame = program_.newGameWindow();
+    if (!list_->currentItem() && newGame && map.playable() && map.name == newGame->mapName())
+        list_->setCurrentRow(row);
 }
 
 void MapPickWindow::accept()
 {
     const int row = list_->currentRow();
-    if (row >= 0 && row < maps_.size() && list_->currentItem()->isSelected()) {
+    if (row >= 0 && row < maps_.size() && maps_[row].playable() && list_->currentItem()->isSelected()) {
         program_.preferences().setMapName(maps_[row].name);
         if (NewGameWindow* newGame = program_.newGameWindow())
             newGame->useMap(maps_[row].name);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/SaveGame.h"
 
+#include "storage/SaveList.h"
+
 #include "simulation/Pace.h"
 #include "world/MapLoader.h"
 #include "world/Settings.h"
@@ -609,15 +611,12 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
 
 SaveReadResult readSaveFile(const QString& path, WorldState& world, const BitmapLocator& locate)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refused(QStringLiteral("Der Spielstand „%1“ kann nicht gelesen werden: %2")
-                           .arg(QDir::toNativeSeparators(path), file.errorString()));
-    // Far more than any save needs; a huge file is not read into memory.
-    constexpr qint64 Largest = 64 * 1024 * 1024;
-    if (file.size() > Largest)
-        return refused(Damaged + QStringLiteral("die Datei ist zu groß."));
-    return readSaveDocument(file.readAll(), world, locate);
+    // Only a regular file of bounded size: a link to a pipe or a device
+    // would block or never end.
+    const SaveBytes read = readSaveBytes(path);
+    if (!read.ok)
+        return refused(read.message);
+    return readSaveDocument(read.bytes, world, locate);
 }
 
 QByteArray fileSha256(const QString& path)
@@ -674,50 +673,6 @@ QString saveFilePath(const QString& folder, const QString& name)
                 file += QStringLiteral("%%1").arg(uchar(byte), 2, 16, QLatin1Char('0')).toUpper();
     }
     return QDir(folder).filePath(file + QStringLiteral(".json"));
-}
-
-QList<SaveSummary> listSaves(const QString& folder)
-{
-    QList<SaveSummary> saves;
-    const QFileInfoList files =
-        QDir(folder).entryInfoList({QStringLiteral("*.json")}, QDir::Files | QDir::Readable, QDir::Name);
-    for (const QFileInfo& info : files) {
-        SaveSummary s;
-        s.file = info.absoluteFilePath();
-        s.name = info.completeBaseName();
-        s.savedAt = info.lastModified();
-        QFile file(s.file);
-        if (info.size() <= 64 * 1024 * 1024 && file.open(QIODevice::ReadOnly)) {
-            const QJsonObject top = QJsonDocument::fromJson(file.readAll()).object();
-            const QJsonObject game = top.value(QStringLiteral("game")).toObject();
-            if (top.value(QStringLiteral("format")).toString() == QLatin1String(SaveFormatName) &&
-                top.value(QStringLiteral("name")).isString()) {
-                s.readable = true;
-                s.name = top.value(QStringLiteral("name")).toString();
-                const QDateTime at =
-                    QDateTime::fromString(top.value(QStringLiteral("savedAt")).toString(), Qt::ISODate);
-                if (at.isValid())
-                    s.savedAt = at.toLocalTime();
-                const int player = game.value(QStringLiteral("side")).toArray().at(0).toInt();
-                s.country = game.value(QStringLiteral("countryName")).toArray().at(player).toString();
-                s.gameDate = game.value(QStringLiteral("monthName")).toString() + QLatin1Char(' ') +
-                             QString::number(game.value(QStringLiteral("year")).toInt());
-                s.map = QFileInfo(game.value(QStringLiteral("map")).toObject().value(QStringLiteral("file")).toString())
-                            .completeBaseName();
-            }
-        }
-        saves.append(s);
-    }
-    std::stable_sort(saves.begin(), saves.end(), [](const SaveSummary& a, const SaveSummary& b) {
-        const bool autoA = a.name == QLatin1String(AutosaveName);
-        const bool autoB = b.name == QLatin1String(AutosaveName);
-        if (autoA != autoB)
-            return autoA;
-        if (a.readable != b.readable)
-            return a.readable;
-        return a.savedAt > b.savedAt;
-    });
-    return saves;
 }
 
 }  // namespace stratagon

@@ -28,7 +28,7 @@ struct SaveSummary {
     QString country;   // the player's country
     QString gameDate;  // "März 2003"
     QString map;       // "Afrika"
-    QDateTime savedAt; // local time; invalid when unreadable
+    QDateTime savedAt; // UTC; the file's time when unreadable
     bool readable = false;
 };
 
@@ -69,8 +69,5 @@ SaveWriteResult writeSaveFile(const QString& path, const QByteArray& document);
 // The file of a save name inside `folder`: the name with anything a file name
 // cannot hold (and '%') percent-encoded, ".json" appended.
 QString saveFilePath(const QString& folder, const QString& name);
-
-// The saves in `folder`: the autosave first, then newest first.
-QList<SaveSummary> listSaves(const QString& folder);
 
 }  // namespace stratagon

@@ -7,6 +7,7 @@
 #include "simulation/Clock.h"
 #include "simulation/Setup.h"
 #include "storage/SaveGame.h"
+#include "storage/SaveList.h"
 #include "world/MapLoader.h"
 #include "world/Settings.h"
 

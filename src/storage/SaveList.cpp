@@ -1,0 +1,272 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/SaveList.h"
+
+#include "world/Settings.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QThread>
+#include <algorithm>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+
+namespace stratagon {
+
+namespace {
+
+const QLatin1String IndexFormat("stratagon-save-index");
+constexpr int IndexVersion = 1;
+// Ten thousand saves take about 2 MB; a larger index is damage.
+constexpr std::size_t LargestIndex = std::size_t(64) * 1024 * 1024;
+
+QString text(const QJsonArray& a, int i) { return a.at(i).toString(); }
+
+struct Folder {
+    explicit Folder(DIR* d) : handle(d) {}
+    ~Folder()
+    {
+        if (handle)
+            ::closedir(handle);
+    }
+    DIR* handle;
+};
+
+}  // namespace
+
+SaveBytes readSaveBytes(const QString& path)
+{
+    SaveBytes result;
+    std::string bytes;
+    const FileResult read = readRegularFile(QFile::encodeName(path).toStdString(), std::size_t(LargestSaveBytes), bytes);
+    if (!read.ok) {
+        result.message = QStringLiteral("Der Spielstand „%1“ kann nicht gelesen werden: %2")
+                             .arg(QDir::toNativeSeparators(path), QString::fromStdString(read.description));
+        return result;
+    }
+    if (qint64(bytes.size()) > LargestSaveBytes) {
+        result.message = QStringLiteral("Der Spielstand ist beschädigt: die Datei ist zu groß.");
+        return result;
+    }
+    result.ok = true;
+    result.bytes = QByteArray::fromStdString(bytes);
+    return result;
+}
+
+SaveSummary summariseSave(const QString& file, const QByteArray& bytes)
+{
+    SaveSummary s;
+    s.file = file;
+    s.name = QFileInfo(file).completeBaseName();
+    const QJsonObject top = QJsonDocument::fromJson(bytes).object();
+    if (top.value(QStringLiteral("format")).toString() != QLatin1String(SaveFormatName) ||
+        !top.value(QStringLiteral("name")).isString())
+        return s;
+    const QJsonObject game = top.value(QStringLiteral("game")).toObject();
+    s.readable = true;
+    s.name = top.value(QStringLiteral("name")).toString();
+    const QDateTime at = QDateTime::fromString(top.value(QStringLiteral("savedAt")).toString(), Qt::ISODate);
+    if (at.isValid())
+        s.savedAt = at.toUTC();
+    const int player = game.value(QStringLiteral("side")).toArray().at(0).toInt();
+    s.country = game.value(QStringLiteral("countryName")).toArray().at(player).toString();
+    s.gameDate = game.value(QStringLiteral("monthName")).toString() + QLatin1Char(' ') +
+                 QString::number(game.value(QStringLiteral("year")).toInt());
+    s.map = QFileInfo(game.value(QStringLiteral("map")).toObject().value(QStringLiteral("file")).toString())
+                .completeBaseName();
+    return s;
+}
+
+SaveIndex::SaveIndex(QString folder, QString indexFile) : folder_(std::move(folder)), indexFile_(std::move(indexFile))
+{
+}
+
+void SaveIndex::readIndex()
+{
+    indexed_.clear();
+    if (indexFile_.isEmpty())
+        return;
+    std::string bytes;
+    if (!readRegularFile(QFile::encodeName(indexFile_).toStdString(), LargestIndex, bytes).ok ||
+        bytes.size() > LargestIndex)
+        return;
+    // A damaged index is only a slower start: it is ignored and made anew.
+    const QJsonObject top = QJsonDocument::fromJson(QByteArray::fromStdString(bytes)).object();
+    if (top.value(QStringLiteral("format")).toString() != IndexFormat ||
+        top.value(QStringLiteral("version")).toInt() != IndexVersion)
+        return;
+    const QJsonObject saves = top.value(QStringLiteral("saves")).toObject();
+    for (auto it = saves.begin(); it != saves.end(); ++it) {
+        const QJsonArray a = it.value().toArray();
+        if (a.size() != 8 || !a.at(0).isDouble() || !a.at(1).isDouble() || !a.at(7).isBool() ||
+            !(a.at(6).isDouble() || a.at(6).isNull()))
+            continue;
+        Entry e;
+        e.size = qint64(a.at(0).toDouble());
+        e.modified = qint64(a.at(1).toDouble());
+        e.summary.name = text(a, 2);
+        e.summary.country = text(a, 3);
+        e.summary.gameDate = text(a, 4);
+        e.summary.map = text(a, 5);
+        if (a.at(6).isDouble())
+            e.summary.savedAt = QDateTime::fromMSecsSinceEpoch(qint64(a.at(6).toDouble()), Qt::UTC);
+        e.summary.readable = a.at(7).toBool();
+        indexed_.insert(it.key(), e);
+    }
+}
+
+void SaveIndex::scan()
+{
+    readIndex();
+    entries_.clear();
+    unread_.clear();
+    changed_ = false;
+    qsizetype stillThere = 0;
+    // One stat per entry, straight from the folder: with ten thousand saves
+    // every call counts. Links and special files are listed too, so that the
+    // player sees them and can delete them; they are never opened here.
+    Folder dir(::opendir(QFile::encodeName(folder_).constData()));
+    if (!dir.handle)
+        return;
+    const QDir base(folder_);
+    while (const dirent* found = ::readdir(dir.handle)) {
+        const char* raw = found->d_name;
+        const std::size_t length = std::strlen(raw);
+        if (raw[0] == '.' || length < 5 || std::strcmp(raw + length - 5, ".json") != 0)
+            continue;
+        struct stat st {};
+        const bool exists = ::fstatat(::dirfd(dir.handle), raw, &st, 0) == 0;
+        struct stat own {};
+        if (!exists || !S_ISREG(st.st_mode)) {
+            // A folder of that name is no save; a link to one is listed.
+            if (::fstatat(::dirfd(dir.handle), raw, &own, AT_SYMLINK_NOFOLLOW) != 0 || S_ISDIR(own.st_mode))
+                continue;
+        }
+        const QString name = QFile::decodeName(raw);
+        Entry e;
+        e.summary.file = base.absoluteFilePath(name);
+        e.summary.name = name.chopped(5);
+        if (!exists || !S_ISREG(st.st_mode)) {
+            // A dangling link, a pipe, a device, a folder: nothing to read.
+            const struct stat& times = exists ? st : own;
+            e.summary.savedAt = QDateTime::fromMSecsSinceEpoch(
+                qint64(times.st_mtim.tv_sec) * 1000 + times.st_mtim.tv_nsec / 1000000, Qt::UTC);
+            entries_.append(e);
+            continue;
+        }
+        e.size = qint64(st.st_size);
+        e.modified = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+        const auto known = indexed_.constFind(name);
+        if (known != indexed_.constEnd()) {
+            ++stillThere;
+            if (known->size == e.size && known->modified == e.modified) {
+                const QString file = e.summary.file;
+                e.summary = known->summary;
+                e.summary.file = file;
+                if (!e.summary.savedAt.isValid())
+                    e.summary.savedAt = QDateTime::fromMSecsSinceEpoch(e.modified, Qt::UTC);
+                entries_.append(e);
+                continue;
+            }
+        }
+        unread_.append(entries_.size());
+        entries_.append(e);
+    }
+    // Saves deleted or replaced since: the index is stored again.
+    changed_ = stillThere != indexed_.size() || !unread_.isEmpty();
+}
+
+void SaveIndex::readRest()
+{
+    for (const qsizetype i : std::as_const(unread_)) {
+        // The program is quitting: what is unread stays so, nothing is stored.
+        if (QThread::currentThread()->isInterruptionRequested())
+            return;
+        Entry& e = entries_[i];
+        const QString file = e.summary.file;
+        const SaveBytes read = readSaveBytes(file);
+        if (read.ok) {
+            e.summary = summariseSave(file, read.bytes);
+        } else {
+            e.summary = SaveSummary();
+            e.summary.file = file;
+            e.summary.name = QFileInfo(file).completeBaseName();
+        }
+        if (!e.summary.savedAt.isValid())
+            e.summary.savedAt = QDateTime::fromMSecsSinceEpoch(e.modified, Qt::UTC);
+    }
+    unread_.clear();
+    if (changed_)
+        writeIndex();
+    changed_ = false;
+}
+
+void SaveIndex::writeIndex() const
+{
+    if (indexFile_.isEmpty())
+        return;
+    QJsonObject saves;
+    for (const Entry& e : entries_) {
+        if (e.size < 0)
+            continue;
+        const SaveSummary& s = e.summary;
+        saves.insert(QFileInfo(s.file).fileName(),
+                     QJsonArray{double(e.size), double(e.modified), s.name, s.country, s.gameDate, s.map,
+                                s.readable && s.savedAt.isValid() ? QJsonValue(double(s.savedAt.toMSecsSinceEpoch()))
+                                                                  : QJsonValue(),
+                                s.readable});
+    }
+    const QByteArray bytes =
+        QJsonDocument(QJsonObject{{QStringLiteral("format"), IndexFormat},
+                                  {QStringLiteral("version"), IndexVersion},
+                                  {QStringLiteral("saves"), saves}})
+            .toJson(QJsonDocument::Compact);
+    // Only a help for the next start: a failed write is not worth a word.
+    QDir().mkpath(QFileInfo(indexFile_).absolutePath());
+    QSaveFile file(indexFile_);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return;
+    }
+    file.commit();
+}
+
+QList<SaveSummary> SaveIndex::saves() const
+{
+    QList<SaveSummary> saves;
+    saves.reserve(entries_.size());
+    for (const Entry& e : entries_)
+        saves.append(e.summary);
+    std::stable_sort(saves.begin(), saves.end(), [](const SaveSummary& a, const SaveSummary& b) {
+        const bool autoA = a.readable && a.name == QLatin1String(AutosaveName);
+        const bool autoB = b.readable && b.name == QLatin1String(AutosaveName);
+        if (autoA != autoB)
+            return autoA;
+        if (a.readable != b.readable)
+            return a.readable;
+        if (a.savedAt != b.savedAt)
+            return a.savedAt > b.savedAt;
+        return a.file < b.file;
+    });
+    return saves;
+}
+
+QList<SaveSummary> listSaves(const QString& folder, const QString& indexFile)
+{
+    SaveIndex index(folder, indexFile);
+    index.scan();
+    index.readRest();
+    return index.saves();
+}
+
+}  // namespace stratagon
