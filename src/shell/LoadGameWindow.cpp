@@ -75,7 +75,9 @@ void LoadGameWindow::reload()
 {
     list_->clear();
     const QLocale german(QLocale::German, QLocale::Germany);
-    for (const SaveSummary& save : listSaves(program_.paths().savesFolder())) {
+    // Without a saves folder there is nothing to list (an empty path is the working folder).
+    const QString folder = program_.paths().savesFolder();
+    for (const SaveSummary& save : folder.isEmpty() ? QList<SaveSummary>() : listSaves(folder)) {
         auto* item = new QTreeWidgetItem(list_);
         item->setText(0, save.name);
         item->setText(1, save.readable ? save.country : QStringLiteral("(beschädigt)"));
