@@ -223,5 +223,24 @@ TEST(ScreenFit, OnEveryMapCtrlZeroFitsTheScreenAndTheStatusStaysVisible)
     }
 }
 
+// A new game on a map of another size fits the window to that map; one on
+// the same map keeps the window as the player left it.
+TEST(ScreenFit, ANewGameOnAnotherMapFitsTheWindowAgain)
+{
+    ShippedGame g;
+    ASSERT_TRUE(g.window);
+    g.window->zoomTo(0.6);
+    const QSize afrika = g.window->size();
+    g.window->Startat();
+    EXPECT_EQ(g.window->size(), afrika);
+    g.t.program->preferences().setMapName("Amerika");
+    g.window->Startat();
+    ASSERT_EQ(g.window->mapSurface().surface().width(), QImage(g.t.path("cards/Amerika.bmp")).width());
+    const MainFit fit = fitMainWindow(g.window->metrics(), availableArea(*g.window).size(),
+                                      expectedFrame(*g.window), g.window->mapScale());
+    EXPECT_EQ(g.window->size(), mainContentSize(g.window->metrics(), fit.scale, fit.arrangement));
+    EXPECT_LT(g.window->width(), afrika.width());
+}
+
 }  // namespace
 }  // namespace stratagon::test
