@@ -38,6 +38,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace stratagon {
 
@@ -359,7 +360,10 @@ void MainWindow::fitToScreen(bool restoreKept)
     fittedMap_ = metrics().map;
     // The kept zoom (else 100 %), or less where this screen cannot hold it.
     const int zoom = program_.preferences().zoomPercent();
-    applyFit(fitMainWindow(metrics(), free.size(), frame, zoom > 0 ? zoom / 100.0 : 1.0));
+    const double limit = zoom > 0 ? zoom / 100.0 : 1.0;
+    applyFit(fitMainWindow(metrics(), free.size(), frame, limit));
+    // Made again once the real frame is known, unless the player changes the window first.
+    fitLimit_ = isVisible() ? 0 : limit;
     // Centred, the whole frame on the screen.
     move(centredIn(free, size(), frame));
     // The last geometry where it still fits this screen: the window follows its size.
@@ -370,16 +374,26 @@ void MainWindow::fitToScreen(bool restoreKept)
         if (!restoreGeometry(kept) || !free.contains(geometry().marginsAdded(frame))) {
             resize(before.size());
             move(at);
+        } else {
+            fitLimit_ = 0;
         }
     }
 }
 
 void MainWindow::frameKnown(const QMargins& frame)
 {
-    // The window manager's frame may be larger than the one expected: then
-    // the map shrinks until the whole frame fits again.
     const QRect free = availableArea(*this);
-    if (surface_.isNull() || free.contains(QRect(pos(), size().grownBy(frame))))
+    if (surface_.isNull())
+        return;
+    // A fit made with an expected frame is made again with the real one.
+    if (fitLimit_ > 0) {
+        applyFit(fitMainWindow(metrics(), free.size(), frame, std::exchange(fitLimit_, 0.0)));
+        move(centredIn(free, size(), frame));
+        return;
+    }
+    // Otherwise only a frame larger than expected counts: the map shrinks
+    // until the whole frame fits again.
+    if (free.contains(QRect(pos(), size().grownBy(frame))))
         return;
     const MainFit fit = fitMainWindow(metrics(), free.size(), frame, scale_);
     if (fit.scale < scale_ || fit.arrangement != arrangement_)
@@ -397,6 +411,7 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     const QSize content = size() + QSize(sideCut_, 0);
     if (content == mainContentSize(metrics(), scale_, arrangement_))
         return;
+    fitLimit_ = 0;  // the player's size stays
     const MainFit fit = fitMainWindow(metrics(), content, {}, MaxMapScale);
     if (fit.scale != scale_ || fit.arrangement != arrangement_) {
         scale_ = fit.scale;
@@ -415,6 +430,7 @@ void MainWindow::zoomTo(double scale)
     if (surface_.isNull())
         return;
     const double s = std::clamp(std::round(scale * 10.0) / 10.0, MinMapScale, MaxMapScale);
+    fitLimit_ = 0;
     const QRect free = availableArea(*this);
     const QMargins frame = expectedFrame(*this);
     applyFit({s, arrangementFor(metrics(), free.size(), frame, s)});

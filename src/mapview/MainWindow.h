@@ -173,6 +173,7 @@ private:
     bool loadFailed_ = false;
     bool widthSet_ = false;
     QSize fittedMap_;        // the map picture's size when the window was last fitted
+    double fitLimit_ = 0;    // the largest scale of the last fit made without the real frame; 0 when none
     QString loadedPicture_;  // a loaded game's map picture; empty for a new game
     double scale_ = 1.0;
     Arrangement arrangement_ = Arrangement::Below;
