@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "shell/Program.h"
@@ -43,6 +44,9 @@ int main(int argc, char* argv[])
         std::printf("stratagon %s\n", STRATAGON_VERSION);
         return 0;
     }
+    // Before Qt starts any thread: without HOME every per-user path would
+    // begin at the filesystem root.
+    stratagon::AppPaths::completeHome();
     QApplication app(argc, argv);
     // Windows close and open one another; the program ends only by "Beenden".
     QApplication::setQuitOnLastWindowClosed(false);

@@ -4,6 +4,7 @@
 
 #include "mapview/GamePanels.h"
 #include "mapview/MapView.h"
+#include "mapview/WindowFit.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "shell/OptionsMenuWindow.h"
@@ -37,6 +38,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace stratagon {
 
@@ -227,7 +229,7 @@ void MainWindow::buildControls()
 
     const auto shortcut = [this](const QKeySequence& keys, int steps) {
         auto* s = new QShortcut(keys, this);
-        connect(s, &QShortcut::activated, this, [this, steps] { steps ? zoomBy(steps) : zoomTo(1.0); });
+        connect(s, &QShortcut::activated, this, [this, steps] { steps ? zoomBy(steps) : zoomToFit(); });
     };
     shortcut(QKeySequence::ZoomIn, 1);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), 1);
@@ -236,15 +238,16 @@ void MainWindow::buildControls()
 
     statusLeftTwips_ = StatusLeft;
     placeControls();
+    new FrameWatch(*this, [this](const QMargins& frame) { frameKnown(frame); });
 }
 
 void MainWindow::placeStatusLabel()
 {
-    // Where the map is shown smaller than designed and leaves no room for it
-    // beside "Seitenmenü >", the label moves right of the map, keeping the
-    // pause toggle's step.
+    // Where the map (smaller than designed, or a narrow one) leaves no room
+    // for it beside "Seitenmenü >", the label moves right of the map, keeping
+    // the pause toggle's step.
     int x = px(statusLeftTwips_);
-    if (scale_ < 1.0 && x + px(StatusWidth) > statusLimit_)
+    if (x + px(StatusWidth) > statusLimit_)
         x = statusFallbackX_ + x - px(StatusLeft);
     statusLabel_->setGeometry(x, statusTopY_, px(StatusWidth), statusHeight_);
 }
@@ -350,41 +353,52 @@ void MainWindow::applyFit(const MainFit& fit)
     resize(windowSizeFor(scale_, arrangement_));
 }
 
-QRect MainWindow::availableArea() const
+void MainWindow::fitToScreen(bool restoreKept)
 {
-    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
-    return shown ? shown->availableGeometry() : QRect(0, 0, 1920, 1080);
-}
-
-QMargins MainWindow::frameMargins() const
-{
-    // Known once the window is shown; before, a usual title bar and border.
-    if (const QWindow* handle = windowHandle(); handle && isVisible())
-        return handle->frameMargins();
-    if (QGuiApplication::platformName() == QStringLiteral("offscreen"))
-        return {};
-    return {4, 30, 4, 4};
-}
-
-void MainWindow::fitToScreen()
-{
-    const QRect free = availableArea();
-    const QMargins frame = frameMargins();
-    const MainLayoutMetrics m = metrics();
+    const QRect free = availableArea(*this);
+    const QMargins frame = expectedFrame(*this);
+    fittedMap_ = metrics().map;
     // The kept zoom (else 100 %), or less where this screen cannot hold it.
     const int zoom = program_.preferences().zoomPercent();
-    applyFit(fitMainWindow(m, free.size(), frame, zoom > 0 ? zoom / 100.0 : 1.0));
-    // Centred, never with its title bar off the screen.
-    const QSize outer = size().grownBy(frame);
-    move(std::max(free.left(), free.center().x() - outer.width() / 2) + frame.left(),
-         std::max(free.top(), free.center().y() - outer.height() / 2) + frame.top());
+    const double limit = zoom > 0 ? zoom / 100.0 : 1.0;
+    applyFit(fitMainWindow(metrics(), free.size(), frame, limit));
+    // Made again once the real frame is known, unless the player changes the window first.
+    fitLimit_ = isVisible() ? 0 : limit;
+    // Centred, the whole frame on the screen.
+    move(centredIn(free, size(), frame));
     // The last geometry where it still fits this screen: the window follows its size.
-    const QByteArray kept = program_.preferences().mainWindowGeometry();
+    const QByteArray kept = restoreKept ? program_.preferences().mainWindowGeometry() : QByteArray();
     if (!kept.isEmpty()) {
         const QRect before = geometry();
-        if (!restoreGeometry(kept) || !free.contains(geometry().marginsAdded(frame)))
-            setGeometry(before);
+        const QPoint at = pos();
+        if (!restoreGeometry(kept) || !free.contains(geometry().marginsAdded(frame))) {
+            resize(before.size());
+            move(at);
+        } else {
+            fitLimit_ = 0;
+        }
     }
+}
+
+void MainWindow::frameKnown(const QMargins& frame)
+{
+    const QRect free = availableArea(*this);
+    if (surface_.isNull())
+        return;
+    // A fit made with an expected frame is made again with the real one.
+    if (fitLimit_ > 0) {
+        applyFit(fitMainWindow(metrics(), free.size(), frame, std::exchange(fitLimit_, 0.0)));
+        move(centredIn(free, size(), frame));
+        return;
+    }
+    // Otherwise only a frame larger than expected counts: the map shrinks
+    // until the whole frame fits again.
+    if (free.contains(QRect(pos(), size().grownBy(frame))))
+        return;
+    const MainFit fit = fitMainWindow(metrics(), free.size(), frame, scale_);
+    if (fit.scale < scale_ || fit.arrangement != arrangement_)
+        applyFit(fit);
+    move(placedInside(free, size(), frame, pos()));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -397,6 +411,7 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     const QSize content = size() + QSize(sideCut_, 0);
     if (content == mainContentSize(metrics(), scale_, arrangement_))
         return;
+    fitLimit_ = 0;  // the player's size stays
     const MainFit fit = fitMainWindow(metrics(), content, {}, MaxMapScale);
     if (fit.scale != scale_ || fit.arrangement != arrangement_) {
         scale_ = fit.scale;
@@ -415,11 +430,23 @@ void MainWindow::zoomTo(double scale)
     if (surface_.isNull())
         return;
     const double s = std::clamp(std::round(scale * 10.0) / 10.0, MinMapScale, MaxMapScale);
-    applyFit({s, arrangementFor(metrics(), availableArea().size(), frameMargins(), s)});
-    // Keep the title bar on the screen.
-    const QRect free = availableArea();
-    move(std::clamp(x(), free.left(), std::max(free.left(), free.right() - width())),
-         std::clamp(y(), free.top(), std::max(free.top(), free.bottom() - height())));
+    fitLimit_ = 0;
+    const QRect free = availableArea(*this);
+    const QMargins frame = expectedFrame(*this);
+    applyFit({s, arrangementFor(metrics(), free.size(), frame, s)});
+    // As much of the window on the screen as it holds, the title bar always.
+    move(placedInside(free, size(), frame, pos()));
+    keepPreferences();
+}
+
+void MainWindow::zoomToFit()
+{
+    if (surface_.isNull())
+        return;
+    const QRect free = availableArea(*this);
+    const QMargins frame = expectedFrame(*this);
+    applyFit(fitMainWindow(metrics(), free.size(), frame, 1.0));
+    move(placedInside(free, size(), frame, pos()));
     keepPreferences();
 }
 
@@ -435,7 +462,7 @@ void MainWindow::addPanel(QWidget* panel, int stretch)
     panelLayout_->addWidget(panel, stretch);
     panel->show();
     if (!surface_.isNull())
-        applyFit({scale_, arrangementFor(metrics(), availableArea().size(), frameMargins(), scale_)});
+        applyFit({scale_, arrangementFor(metrics(), availableArea(*this).size(), expectedFrame(*this), scale_)});
     else
         placeControls();
 }
@@ -589,12 +616,13 @@ bool MainWindow::loadMapPicture()
     if (!surface_.load(picture))
         return false;
     sideMenuButton_->setText(QStringLiteral("Seitenmenü >"));
-    // Sized and centred once: the design's layout where the screen holds
-    // it, else the largest map that fits. A restart keeps the window's size
-    // and whatever the side menu made of its width.
-    if (!widthSet_) {
+    // Sized and centred once, and again for a map of another size: the
+    // design's layout where the screen holds it, else the largest map that
+    // fits. A restart on the same map keeps the window's size and whatever
+    // the side menu made of its width.
+    if (!widthSet_ || metrics().map != fittedMap_) {
+        fitToScreen(!widthSet_);
         widthSet_ = true;
-        fitToScreen();
     } else {
         placeControls();
     }

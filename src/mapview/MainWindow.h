@@ -94,9 +94,13 @@ public:
     // The map's display scale and the arrangement in force.
     double mapScale() const { return scale_; }
     Arrangement arrangement() const { return arrangement_; }
-    // Ctrl + Plus / Minus: one step of 10 %, within 50..200 %; Ctrl + 0: 100 %.
+    // What the layout is computed from: the map's size, the panels and buttons added.
+    MainLayoutMetrics metrics() const;
+    // Ctrl + Plus / Minus: one step of 10 %, within 50..200 %.
     void zoomBy(int steps);
     void zoomTo(double scale);
+    // Ctrl + 0: 100 %, or the largest scale at which the whole window fits its screen.
+    void zoomToFit();
 
     // The map's colours; the map is painted again at once.
     void setColourScheme(ColourScheme scheme);
@@ -137,12 +141,10 @@ private:
     void mainWindowLoad();
     void placeStatusLabel();
     void placeControls();
-    MainLayoutMetrics metrics() const;
     QSize windowSizeFor(double scale, Arrangement arrangement) const;
     void applyFit(const MainFit& fit);
-    void fitToScreen();
-    QRect availableArea() const;
-    QMargins frameMargins() const;
+    void fitToScreen(bool restoreKept);
+    void frameKnown(const QMargins& frame);
     void keepPreferences();
     void ensureAreas();
 
@@ -170,6 +172,8 @@ private:
     bool closedByGame_ = false;
     bool loadFailed_ = false;
     bool widthSet_ = false;
+    QSize fittedMap_;        // the map picture's size when the window was last fitted
+    double fitLimit_ = 0;    // the largest scale of the last fit made without the real frame; 0 when none
     QString loadedPicture_;  // a loaded game's map picture; empty for a new game
     double scale_ = 1.0;
     Arrangement arrangement_ = Arrangement::Below;

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <pwd.h>
+#include <unistd.h>
 
 #ifndef STRATAGON_DATA_FROM_PROGRAM
 #define STRATAGON_DATA_FROM_PROGRAM "../share/stratagon"
@@ -18,9 +20,12 @@ namespace stratagon {
 namespace {
 
 // The per-user base folder ($XDG_CONFIG_HOME or ~/.config and the like),
-// with the program's own folder below it.
-QString userFolder(QStandardPaths::StandardLocation base)
+// with the program's own folder below it; empty when neither the variable nor
+// HOME says where (Qt would take the filesystem root).
+QString userFolder(QStandardPaths::StandardLocation base, const char* variable)
 {
+    if (qEnvironmentVariableIsEmpty("HOME") && qEnvironmentVariableIsEmpty(variable))
+        return {};
     return QDir(QStandardPaths::writableLocation(base)).filePath(QStringLiteral("stratagon"));
 }
 
@@ -47,9 +52,23 @@ AppPaths::AppPaths(QString programFolder) : programFolder_(std::move(programFold
     }
     // Relative to the program, so any prefix and a staged DESTDIR copy work.
     dataFolder_ = QDir::cleanPath(QDir(programFolder_).filePath(QStringLiteral(STRATAGON_DATA_FROM_PROGRAM)));
-    configFolder_ = userFolder(QStandardPaths::GenericConfigLocation);
-    userDataFolder_ = userFolder(QStandardPaths::GenericDataLocation);
-    cacheFolder_ = userFolder(QStandardPaths::GenericCacheLocation);
+    configFolder_ = userFolder(QStandardPaths::GenericConfigLocation, "XDG_CONFIG_HOME");
+    userDataFolder_ = userFolder(QStandardPaths::GenericDataLocation, "XDG_DATA_HOME");
+    cacheFolder_ = userFolder(QStandardPaths::GenericCacheLocation, "XDG_CACHE_HOME");
+    // One without the other would keep the settings but not the saves, or
+    // the reverse: then neither.
+    if (configFolder_.isEmpty() || userDataFolder_.isEmpty())
+        configFolder_ = userDataFolder_ = cacheFolder_ = QString();
+}
+
+bool AppPaths::completeHome()
+{
+    if (!qEnvironmentVariableIsEmpty("HOME"))
+        return true;
+    const passwd* entry = getpwuid(getuid());
+    if (!entry || !entry->pw_dir || entry->pw_dir[0] != '/')
+        return false;
+    return qputenv("HOME", entry->pw_dir);
 }
 
 QString AppPaths::resource(const QString& relative) const
@@ -59,7 +78,7 @@ QString AppPaths::resource(const QString& relative) const
 
 QString AppPaths::settingsFile() const
 {
-    return resolvePath(configFolder_, QStringLiteral("game.dat"));
+    return hasUserFolders() ? resolvePath(configFolder_, QStringLiteral("game.dat")) : QString();
 }
 
 QString AppPaths::settingsFileToRead() const
@@ -67,7 +86,7 @@ QString AppPaths::settingsFileToRead() const
     const QString own = settingsFile();
     // Installed, a player whose own copy could not be made plays with the
     // shipped settings rather than not at all; they are never written.
-    if (installed_ && !QFileInfo::exists(own) && QFileInfo::exists(defaultSettingsFile()))
+    if (installed_ && (own.isEmpty() || !QFileInfo::exists(own)) && QFileInfo::exists(defaultSettingsFile()))
         return defaultSettingsFile();
     return own;
 }
@@ -79,24 +98,27 @@ QString AppPaths::defaultSettingsFile() const
 
 QString AppPaths::preferencesFile() const
 {
-    return QDir(configFolder_).filePath(QStringLiteral("stratagon.ini"));
+    return hasUserFolders() ? QDir(configFolder_).filePath(QStringLiteral("stratagon.ini")) : QString();
 }
 
 QString AppPaths::savesFolder() const
 {
-    return QDir(userDataFolder_).filePath(QStringLiteral("saves"));
+    return hasUserFolders() ? QDir(userDataFolder_).filePath(QStringLiteral("saves")) : QString();
 }
 
 QStringList AppPaths::mapFolders() const
 {
     QStringList folders{resource(QStringLiteral("cards"))};
-    if (installed_)
+    if (installed_ && hasUserFolders())
         folders << QDir(userDataFolder_).filePath(QStringLiteral("cards"));
     return folders;
 }
 
 QString AppPaths::cacheFile(const QString& name) const
 {
+    // No cache rather than one in the working folder.
+    if (cacheFolder_.isEmpty())
+        return {};
     return QDir(cacheFolder_).filePath(name);
 }
 
@@ -111,6 +133,10 @@ QStringList AppPaths::prepare() const
     // In place everything lies beside the program, as it always has.
     if (!installed_)
         return {};
+    if (!hasUserFolders())
+        return {QStringLiteral("Es gibt keinen Benutzerordner (HOME ist nicht gesetzt). Das Spiel startet mit den "
+                               "mitgelieferten Einstellungen; Einstellungen und Spielstände können nicht "
+                               "gespeichert werden.")};
     QStringList problems;
     auto ready = [&problems](const QString& folder, const QString& consequence) {
         if (!QDir().mkpath(folder)) {

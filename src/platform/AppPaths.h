@@ -8,7 +8,9 @@
 // beside the program, game.dat included. Installed, the read-only files are in
 // ../share/stratagon/ relative to the program, the player's game.dat and
 // preferences in $XDG_CONFIG_HOME/stratagon/, his saves and own maps in
-// $XDG_DATA_HOME/stratagon/.
+// $XDG_DATA_HOME/stratagon/. Without a home folder (HOME unset, no user
+// database entry, no XDG_* variables) there are no per-user folders: the game
+// runs on the shipped settings and keeps nothing.
 
 #include <QString>
 #include <QStringList>
@@ -20,6 +22,15 @@ public:
     // Decides the mode from the program's folder.
     explicit AppPaths(QString programFolder);
 
+    // Sets an unset or empty HOME from the user database, so that the per-user
+    // folders and the file dialogs start in the player's home instead of at
+    // the filesystem root. Call before the first thread starts (it changes
+    // the environment). Returns false when there is no home to be found.
+    static bool completeHome();
+
+    // Whether the player's settings, preferences and saves can be kept.
+    bool hasUserFolders() const { return !configFolder_.isEmpty(); }
+
     bool installed() const { return installed_; }
     QString programFolder() const { return programFolder_; }
 
@@ -30,7 +41,8 @@ public:
     // exact name is absent.
     QString resource(const QString& relative) const;
 
-    // The game.dat in use, and the one shipped with the program.
+    // The game.dat in use, and the one shipped with the program. The
+    // per-user files and folders are empty without hasUserFolders().
     QString settingsFile() const;
     // The game.dat read at the start: settingsFile(), or, installed, the
     // shipped one when the player's copy could not be made.

@@ -81,6 +81,11 @@ LoadGameWindow::LoadGameWindow(Program& program) : program_(program)
 void LoadGameWindow::reload()
 {
     const int generation = ++generation_;
+    // Without a saves folder there is nothing to list (an empty path is the working folder).
+    if (program_.paths().savesFolder().isEmpty()) {
+        fill({});
+        return;
+    }
     auto index = std::make_shared<SaveIndex>(program_.paths().savesFolder(),
                                              program_.paths().cacheFile(QStringLiteral("saves-index.json")));
     index->scan();

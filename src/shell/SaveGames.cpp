@@ -44,7 +44,8 @@ QString suggestedSaveName(const WorldState& world)
 
 QString saveFileFor(const Program& program, const QString& name)
 {
-    return saveFilePath(program.paths().savesFolder(), name);
+    const QString folder = program.paths().savesFolder();
+    return folder.isEmpty() ? QString() : saveFilePath(folder, name);
 }
 
 bool saveGame(Program& program, QWidget* parent, const QString& name)
@@ -57,7 +58,13 @@ bool saveGame(Program& program, QWidget* parent, const QString& name)
     const QString bitmap = resolvePath(map.absolutePath(), map.completeBaseName() + QStringLiteral(".bmp"));
     const QByteArray document =
         saveDocument(*paused, name, QDateTime::currentDateTime(), fileSha256(bitmap));
-    const SaveWriteResult written = writeSaveFile(saveFileFor(program, name), document);
+    const QString file = saveFileFor(program, name);
+    if (file.isEmpty()) {
+        program.dialogs.message(
+            parent, QStringLiteral("Ohne Benutzerordner kann das Spiel nicht gespeichert werden."), ErrorTitle);
+        return false;
+    }
+    const SaveWriteResult written = writeSaveFile(file, document);
     if (!written.ok)
         program.dialogs.message(parent, written.message, ErrorTitle);
     return written.ok;
@@ -65,7 +72,8 @@ bool saveGame(Program& program, QWidget* parent, const QString& name)
 
 void saveAutomatically(Program& program, QWidget* parent)
 {
-    if (program.playing())
+    // Without a saves folder the player was told once, at the start.
+    if (program.playing() && program.paths().hasUserFolders())
         saveGame(program, parent, QString::fromUtf8(AutosaveName));
 }
 

@@ -64,6 +64,9 @@ void Preferences::setOpponentCount(int count)
 
 QString Preferences::value(const QString& key, const QString& fallback) const
 {
+    // Without a file (no home folder) every preference has its default.
+    if (file_.isEmpty())
+        return fallback;
     // An explicit INI path: no organisation name is ever involved.
     const QSettings settings(file_, QSettings::IniFormat);
     return settings.value(key, fallback).toString();
@@ -71,6 +74,8 @@ QString Preferences::value(const QString& key, const QString& fallback) const
 
 void Preferences::setValue(const QString& key, const QString& value)
 {
+    if (file_.isEmpty())
+        return;
     QSettings settings(file_, QSettings::IniFormat);
     settings.setValue(key, value);
     settings.sync();

@@ -72,6 +72,38 @@ if [ "$(id -u)" -ne 0 ]; then
         fail "no message for the read-only config folder: '$err'"
 fi
 
+# HOME unset, no XDG_*: the home from the user database, never the
+# filesystem root. Root runs it in a mount namespace whose home is an empty
+# tmpfs, so that his real home is left alone.
+noxdg=(env -u HOME -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME -u XDG_STATE_HOME
+    QT_QPA_PLATFORM=offscreen STRATAGON_CHECK_START=1)
+dbhome=$(getent passwd "$(id -u)" | cut -d: -f6)
+if [ "$(id -u)" -eq 0 ] && [ -d "$dbhome" ] && unshare --mount true 2>/dev/null; then
+    (cd "$work/cwd" && unshare --mount bash -c 'home=$1; mount -t tmpfs none "$home" || exit 99; shift
+        "$@" >"$0/out" 2>"$0/err" || exit 98
+        [ -f "$home/.config/stratagon/game.dat" ] && [ -d "$home/.local/share/stratagon/saves" ] || exit 97
+        ' "$work" "$dbhome" "${noxdg[@]}" "$tree/bin/stratagon")
+    rc=$?
+    [ $rc -eq 99 ] || [ $rc -eq 0 ] || fail "HOME unset: the user database's home not used ($rc: $(cat "$work/err"))"
+fi
+# No home anywhere (a user the database does not know): the shipped
+# settings, and one message that nothing can be saved.
+if [ "$(id -u)" -eq 0 ] && ! getent passwd 54321 >/dev/null; then
+    chmod 755 "$work"
+    (cd "$work/cwd" && setpriv --reuid=54321 --regid=54321 --clear-groups \
+        "${noxdg[@]}" "$tree/bin/stratagon" >"$work/out" 2>"$work/err")
+    rc=$?
+    out=$(cat "$work/out")
+    err=$(grep '^\[' "$work/err")
+    [ $rc -eq 0 ] && [ "$out" = "55 Südafrika" ] || fail "no start without a home ($rc, '$out', '$err')"
+    [ "$(wc -l <<<"$err")" -eq 1 ] && grep -qF "Es gibt keinen Benutzerordner" <<<"$err" ||
+        fail "without a home, not exactly one message that nothing is kept: '$err'"
+    chmod 700 "$work"
+fi
+for made in /.config/stratagon /.local/share/stratagon; do
+    [ ! -e "$made" ] || fail "$made made at the filesystem root"
+done
+
 [ "$(snapshot)" = "$before" ] || fail "the install tree changed: $(diff <(echo "$before") <(snapshot))"
 
 # Neither the player's game.dat nor the shipped one: the start-up error.

@@ -2,6 +2,7 @@
 #include "ShellTestSupport.h"
 
 #include "platform/AppPaths.h"
+#include "shell/SaveGames.h"
 
 using namespace stratagon;
 using namespace stratagon::test;
@@ -95,4 +96,47 @@ TEST(AppPaths, AnUnmakeableConfigFolderIsToldAndTheGameStillStarts)
     EXPECT_TRUE(dialogs.shown[1].title.startsWith("Fehler : "));
     ASSERT_TRUE(dat.open(QIODevice::ReadOnly));
     EXPECT_EQ(dat.readAll(), shipped);
+}
+
+// No HOME, no XDG_*: nothing is made at the filesystem root or in the working
+// folder; the game starts on the shipped settings and says once that nothing
+// can be kept.
+TEST(AppPaths, WithoutAHomeTheGameStartsAndSaysOnceThatNothingIsKept)
+{
+    InstalledTree tree;
+    QTemporaryDir cwd;
+    struct NoHome {  // undone whatever the test's outcome
+        NoHome(const QString& folder)
+        {
+            qunsetenv("HOME");
+            qunsetenv("XDG_CONFIG_HOME");
+            qunsetenv("XDG_DATA_HOME");
+            QDir::setCurrent(folder);
+        }
+        ~NoHome()
+        {
+            QDir::setCurrent(cwd);
+            qputenv("HOME", home);
+        }
+        QByteArray home = qgetenv("HOME");
+        QString cwd = QDir::currentPath();
+    };
+    {
+        const NoHome noHome(cwd.path());
+        WorldState world;
+        SeededRandom random{1};
+        ScriptedDialogs dialogs;
+        Program program(world, random, dialogs, tree.path("games"));
+        EXPECT_FALSE(program.paths().hasUserFolders());
+        ASSERT_TRUE(program.start());
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_TRUE(dialogs.shown[0].text.startsWith("Es gibt keinen Benutzerordner"));
+        EXPECT_EQ(world.monthInterval, 2500);
+        EXPECT_EQ(program.paths().mapFolders(), QStringList{tree.path("share/stratagon/cards")});
+        program.preferences().setZoomPercent(150);
+        EXPECT_EQ(program.preferences().zoomPercent(), 0);
+        EXPECT_TRUE(saveFileFor(program, "Stand").isEmpty());
+    }
+    EXPECT_TRUE(QDir(cwd.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    EXPECT_FALSE(QFileInfo::exists("/.config/stratagon") || QFileInfo::exists("/.local/share/stratagon"));
 }

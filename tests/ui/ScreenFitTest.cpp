@@ -8,6 +8,7 @@
 #include "mapview/MainLayout.h"
 #include "mapview/MainWindow.h"
 #include "mapview/MapView.h"
+#include "mapview/WindowFit.h"
 #include "shell/SettingsWindow.h"
 #include "world/MapLoader.h"
 #include "platform/Paths.h"
@@ -62,15 +63,36 @@ TEST(ScreenFit, TheDesignWhereItFitsElseTheLargestMapWithEverythingOnTheScreen)
     EXPECT_EQ(mainContentSize({ShippedMap, 15.0, false, 0}, 1.0, Arrangement::Below).height(), 790 + 213);
 }
 
-// A game on the shipped map, the player in Südafrika.
+// Placed with the window manager's frame: moved as little as needed so that
+// the whole frame is on the screen, the title bar first where it cannot be.
+TEST(ScreenFit, TheWholeFrameIsPlacedInsideTheFreeArea)
+{
+    const QRect free(0, 24, 1280, 696);  // 1280 × 720 under a 24-pixel panel
+    const QMargins frame(1, 23, 1, 5);    // a title bar and border as a window manager draws them
+    const QSize inner(900, 640);
+    const auto outer = [&](QPoint at) { return QRect(at, inner.grownBy(frame)); };
+    for (const QPoint wanted : {QPoint(-50, -50), QPoint(600, 300), QPoint(100, 100), QPoint(2000, 900)}) {
+        const QPoint at = placedInside(free, inner, frame, wanted);
+        EXPECT_TRUE(free.contains(outer(at))) << wanted.x() << "," << wanted.y();
+        if (free.contains(outer(wanted))) {
+            EXPECT_EQ(at, wanted);
+        }
+    }
+    EXPECT_EQ(outer(centredIn(free, inner, frame)).center(), free.center());
+    // Taller than the area: its top-left, the title bar, stays on the screen.
+    EXPECT_EQ(placedInside(free, QSize(1400, 800), frame, {300, 300}), free.topLeft());
+}
+
+// A game on a shipped map, the player in the given country.
 struct ShippedGame {
-    ShippedGame()
+    explicit ShippedGame(const QString& map = "Afrika", const char* country = "Südafrika")
     {
         fillStatusTexts(*t.world);
         WorldState probe;
-        EXPECT_TRUE(loadMap(probe, ss(t.path("cards/Afrika.mgi"))).ok);
-        home = countryIndexByName(probe, "Südafrika");
+        EXPECT_TRUE(loadMap(probe, ss(t.path("cards/" + map + ".mgi"))).ok);
+        home = countryIndexByName(probe, country);
         EXPECT_GT(home, 0);
+        t.program->preferences().setMapName(map);
         std::tie(t.world->monthInterval, t.world->aiDivisor, t.world->side[0]) = std::tuple(1667, 256, home);
         window = t.program->showMainWindow();
     }
@@ -168,6 +190,56 @@ TEST(ScreenFit, TheColourChoiceIsKeptAndTakesEffectInTheRunningGame)
         EXPECT_EQ(homeColour(), sideColour(choice ? ColourScheme::ColourBlind : ColourScheme::Standard, 0));
         EXPECT_EQ(g.t.program->preferences().colourScheme() == ColourScheme::ColourBlind, choice == 1);
     }
+}
+
+// On every shipped map: Ctrl + 0 gives 100 % or the largest scale whose window
+// fits the screen, and the status text is never under "Seitenmenü >".
+TEST(ScreenFit, OnEveryMapCtrlZeroFitsTheScreenAndTheStatusStaysVisible)
+{
+    const std::pair<QString, const char*> maps[] = {
+        {"Afrika", "Südafrika"}, {"Europa", "Spanien"}, {"Asien", "Türkei"}, {"Amerika", "Vereinigte Staaten"}};
+    for (const auto& [map, country] : maps) {
+        SCOPED_TRACE(map.toStdString());
+        ShippedGame g(map, country);
+        ASSERT_TRUE(g.window);
+        const auto label = [&] { return g.window->findChild<QLabel*>("statusLabel")->geometry(); };
+        const QRect button = g.window->findChild<QPushButton*>("sideMenuButton")->geometry();
+        EXPECT_FALSE(label().intersects(button));
+        g.window->zoomTo(2.0);
+        g.window->zoomToFit();
+        // The test screen is small: where even the smallest scale is too
+        // large, the window's top-left corner stays on it.
+        const QRect free = availableArea(*g.window);
+        const MainLayoutMetrics m = g.window->metrics();
+        const MainFit best = fitMainWindow(m, free.size(), expectedFrame(*g.window), 1.0);
+        EXPECT_EQ(std::pair(g.window->mapScale(), g.window->arrangement()), std::pair(best.scale, best.arrangement));
+        EXPECT_EQ(g.window->size(), mainContentSize(m, best.scale, best.arrangement));
+        if (g.window->frameGeometry().width() <= free.width() && g.window->frameGeometry().height() <= free.height()) {
+            EXPECT_TRUE(free.contains(g.window->frameGeometry()));
+        } else {
+            EXPECT_EQ(g.window->pos(), free.topLeft());
+        }
+        EXPECT_FALSE(label().intersects(g.window->findChild<QPushButton*>("sideMenuButton")->geometry()));
+    }
+}
+
+// A new game on a map of another size fits the window to that map; one on
+// the same map keeps the window as the player left it.
+TEST(ScreenFit, ANewGameOnAnotherMapFitsTheWindowAgain)
+{
+    ShippedGame g;
+    ASSERT_TRUE(g.window);
+    g.window->zoomTo(0.6);
+    const QSize afrika = g.window->size();
+    g.window->Startat();
+    EXPECT_EQ(g.window->size(), afrika);
+    g.t.program->preferences().setMapName("Amerika");
+    g.window->Startat();
+    ASSERT_EQ(g.window->mapSurface().surface().width(), QImage(g.t.path("cards/Amerika.bmp")).width());
+    const MainFit fit = fitMainWindow(g.window->metrics(), availableArea(*g.window).size(),
+                                      expectedFrame(*g.window), g.window->mapScale());
+    EXPECT_EQ(g.window->size(), mainContentSize(g.window->metrics(), fit.scale, fit.arrangement));
+    EXPECT_LT(g.window->width(), afrika.width());
 }
 
 }  // namespace
