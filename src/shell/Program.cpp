@@ -33,6 +33,9 @@ namespace stratagon {
 Program::Program(WorldState& w, RandomSource& r, Dialogs& d, QString folder)
     : world(w), random(r), dialogs(d), paths_(std::move(folder)), preferences_(paths_.preferencesFile())
 {
+    preferences_.onWriteFailure([this](const QString& message) {
+        dialogs.message(QApplication::activeWindow(), message, QStringLiteral("Fehler !"));
+    });
 }
 
 Program::~Program()

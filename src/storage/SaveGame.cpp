@@ -2,6 +2,7 @@
 #include "storage/SaveGame.h"
 
 #include "simulation/Pace.h"
+#include "storage/AtomicFile.h"
 #include "world/MapLoader.h"
 #include "world/Settings.h"
 
@@ -12,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -643,20 +643,10 @@ SaveWriteResult writeSaveFile(const QString& path, const QByteArray& document)
     if (!QDir().mkpath(info.absolutePath()))
         return failed(QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.")
                           .arg(QDir::toNativeSeparators(info.absolutePath())));
-    errno = 0;
-    QSaveFile file(path);
-    const auto reason = [&] {
-        return errno ? QString::fromStdString(describeError(errno)) : file.errorString();
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(reason());
-    if (file.write(document) != document.size()) {
-        const QString why = reason();
-        file.cancelWriting();
-        return failed(why);
-    }
-    if (!file.commit())
-        return failed(reason());
+    const FileResult written =
+        writeFileAtomically(QFile::encodeName(path).toStdString(), std::string_view(document.data(), std::size_t(document.size())));
+    if (!written.ok)
+        return failed(QString::fromStdString(written.description));
     return {true, {}};
 }
 
