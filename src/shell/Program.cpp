@@ -25,6 +25,7 @@
 #include "world/WorldState.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 #include <tuple>
 
@@ -65,6 +66,9 @@ bool Program::start()
     const QStringList problems = paths_.prepare();
     if (!problems.isEmpty())
         dialogs.message(loading, problems.join(QStringLiteral("\n\n")), QStringLiteral("Stratagon !"));
+    const QFileInfo iniFolder(QFileInfo(paths_.preferencesFile()).absolutePath());
+    if (!problems.isEmpty() && !(iniFolder.isDir() && iniFolder.isWritable()))
+        preferences_.failureAlreadyTold();
 
     const FileResult read = readSettings(world, ss(paths_.settingsFileToRead()));
     if (!read.ok) {

@@ -50,6 +50,9 @@ public:
 
     // Called with a German message the first time a value cannot be written.
     void onWriteFailure(std::function<void(const QString& message)> report) { report_ = std::move(report); }
+    // The player already knows that nothing of his can be kept (the folder
+    // could not be made): a failure is not told again.
+    void failureAlreadyTold() { reported_ = true; }
 
 private:
     QString file_;

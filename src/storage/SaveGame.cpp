@@ -81,6 +81,15 @@ struct Range {
 };
 constexpr Range Any{};
 
+// The years a game can reach: it starts in 2000, and at the fastest pace a
+// year takes five seconds, so a million years are some two months of play.
+constexpr int32_t FirstYear = 2000;
+constexpr int32_t LastYear = 1'000'000;
+constexpr Range Year{FirstYear, LastYear};
+constexpr Range Score{0, 100};
+// The grid cell under the mouse, as the main window computes it.
+constexpr Range CellIndex{0, 1001};
+
 enum Presence { Required, Optional };  // Optional: a field added after version 1
 
 // ---------------------------------------------------------------------------
@@ -184,7 +193,8 @@ bool decode(const QJsonValue& v, I& out, const Range& range, Context& c)
         return c.fail(QStringLiteral("ist keine Zahl."));
     const double d = v.toDouble();
     const auto low = std::max<double>(double(range.low), double(std::numeric_limits<I>::min()));
-    const auto high = std::min<double>(double(range.high), double(std::numeric_limits<I>::max()));
+    // Beyond 2^53 a double is no exact whole number, and 2^63 does not fit an int64_t.
+    const auto high = std::min({double(range.high), double(std::numeric_limits<I>::max()), 9007199254740992.0});
     if (d != std::trunc(d))
         return c.fail(QStringLiteral("ist %1, erwartet wird eine ganze Zahl.").arg(d));
     if (d < low || d > high)
@@ -332,9 +342,9 @@ template <>
 struct Members<PlayerBattleEntry> {
     static constexpr std::array list = {
         FIELD(PlayerBattleEntry, country),       FIELD(PlayerBattleEntry, attackerSide),
-        FIELD(PlayerBattleEntry, attackerScore), FIELD(PlayerBattleEntry, attackerGeneral),
+        FIELD(PlayerBattleEntry, attackerScore, Score), FIELD(PlayerBattleEntry, attackerGeneral),
         FIELD(PlayerBattleEntry, attackerEP),    FIELD(PlayerBattleEntry, defenderSide),
-        FIELD(PlayerBattleEntry, defenderScore), FIELD(PlayerBattleEntry, defenderGeneral),
+        FIELD(PlayerBattleEntry, defenderScore, Score), FIELD(PlayerBattleEntry, defenderGeneral),
         FIELD(PlayerBattleEntry, defenderEP),
     };
 };
@@ -343,7 +353,7 @@ template <>
 struct Members<GameEvent> {
     static constexpr std::array list = {
         FIELD(GameEvent, kind, Range{0, int(EventKind::Promotion)}),
-        FIELD(GameEvent, year),
+        FIELD(GameEvent, year, Year),
         FIELD(GameEvent, month, Range{0, 12}),
         FIELD(GameEvent, text),
     };
@@ -351,20 +361,21 @@ struct Members<GameEvent> {
 
 template <>
 struct Members<GameDate> {
-    static constexpr std::array list = {FIELD(GameDate, year), FIELD(GameDate, month, Range{0, 12})};
+    static constexpr std::array list = {FIELD(GameDate, year, Range{0, LastYear}), FIELD(GameDate, month, Range{0, 12})};
 };
 
 template <>
 struct Members<MonthSample> {
     static constexpr std::array list = {
-        FIELD(MonthSample, year),
+        FIELD(MonthSample, year, Year),
         FIELD(MonthSample, month, Range{1, 12}),
         FIELD(MonthSample, passive, Range{0, MaxCountries}),
         FIELD(MonthSample, held, Range{0, MaxCountries}),
     };
 };
 
-constexpr Range Counter{0, std::numeric_limits<int32_t>::max()};
+// A counter far beyond any game, yet one the rules can still count up from.
+constexpr Range Counter{0, 1'000'000'000};
 
 template <>
 struct Members<GameRecords> {
@@ -396,8 +407,8 @@ struct Members<GameRecords> {
 template <>
 struct Members<WorldState> {
     static constexpr std::array list = {
-        W(monthInterval),
-        W(aiDivisor),
+        W(monthInterval, Range{ShortestMonth, LongestMonth}),
+        W(aiDivisor, Range{MostActiveOpponent, LeastActiveOpponent}),
         W(countryCount, Range{1, MaxCountries}),
         W(gridColumns, Range{1, MaxGridSize}),
         W(gridRows, Range{1, MaxGridSize}),
@@ -407,8 +418,8 @@ struct Members<WorldState> {
         W(countryCode),
         W(countryOwner, Range{0, MaxCountries}),
         W(countryKind, Range{KindPlayer, KindOpponent}),
-        W(fillX),
-        W(fillY),
+        W(fillX, Range{0, MaxGridSize * GridCellPixels - 1}),
+        W(fillY, Range{0, MaxGridSize * GridCellPixels - 1}),
         W(countryValueA),
         W(countryValueB),
         W(neighbourCount, Range{0, MaxNeighbours}),
@@ -426,16 +437,16 @@ struct Members<WorldState> {
         W(battleDefender, Range{0, MaxCountries}),
         W(battleAttackerGeneral, Range{0, MaxGenerals}),
         W(battleDefenderGeneral, Range{0, MaxGenerals}),
-        W(battleAttackerScore, Range{0, 100}),
-        W(battleDefenderScore, Range{0, 100}),
+        W(battleAttackerScore, Score),
+        W(battleDefenderScore, Score),
         W(gridRowText),
         W(gridCell),
         W(playing),
         W(r, Range{0, 1}),
-        W(kl),
-        W(jk),
-        W(hh),
-        W(bb),
+        W(kl, Range{0, MaxCountries + 1}),
+        W(jk, Range{0, MaxCountries + 1}),
+        W(hh, CellIndex),
+        W(bb, CellIndex),
         W(Kontinent),
         W(Genralmenge, Range{0, MaxGenerals}),
         W(land),
@@ -445,9 +456,9 @@ struct Members<WorldState> {
         W(panelGeneralName),
         W(panelGeneralEP),
         W(month, Range{0, 12}),
-        W(year),
+        W(year, Year),
         W(monthName),
-        W(tickCount),
+        W(tickCount, Range{0, 3}),
         W(playerBattleCount, Range{0, MaxPlayerBattles}),
         W(playerBattleList),
         W(records, Any, Optional),
@@ -473,6 +484,13 @@ QString inconsistency(const WorldState& w)
         return QStringLiteral("das Land des Spielers (%1) gibt es nicht.").arg(w.side[0]);
     if (w.gridColumns > MaxGridSize || w.gridRows > MaxGridSize)
         return QStringLiteral("das Raster ist zu groß.");
+    // The picture has the grid's size (the last cells may be cut), and the
+    // game starts only when every seed point lies inside it.
+    for (int i = 1; i <= n; ++i)
+        if (w.fillX[i] >= w.gridColumns * GridCellPixels || w.fillY[i] >= w.gridRows * GridCellPixels)
+            return QStringLiteral("der Startpunkt (%1, %2) von Land %3 liegt außerhalb des Kartenbilds (%4 × %5).")
+                .arg(w.fillX[i]).arg(w.fillY[i]).arg(i)
+                .arg(w.gridColumns * GridCellPixels).arg(w.gridRows * GridCellPixels);
     for (int k = 1; k <= w.battleCount; ++k) {
         const int attacker = w.battleAttacker[k];
         const int defender = w.battleDefender[k];
@@ -543,7 +561,8 @@ QByteArray saveDocument(const WorldState& world, const QString& name, const QDat
     return out;
 }
 
-SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, const BitmapLocator& locate)
+SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, const BitmapLocator& locate,
+                                const PictureCheck& checkPicture)
 {
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
@@ -599,6 +618,15 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
         return refused(QStringLiteral("Das Kartenbild „%1“ hat sich geändert, seit das Spiel gespeichert "
                                       "wurde. Der Spielstand passt nicht mehr dazu und kann nicht geladen werden.")
                            .arg(bitmap));
+    // The game is played on the picture of its own map: Europe's countries
+    // filled on Africa's picture would flood the sea.
+    const QString notTogether = QStringLiteral("Die Karte „%1“ und das Kartenbild „%2“ dieses Spielstands gehören "
+                                               "nicht zusammen.%3 Der Spielstand kann nicht geladen werden.");
+    if (QFileInfo(mapFile).completeBaseName() != QFileInfo(bitmap).completeBaseName())
+        return refused(notTogether.arg(mapFile, bitmap, QString()));
+    if (checkPicture)
+        if (const QString fault = checkPicture(*staged, bitmapPath); !fault.isEmpty())
+            return refused(notTogether.arg(mapFile, bitmap, QLatin1Char(' ') + fault));
     staged->mapFileName = QDir(QFileInfo(bitmapPath).absolutePath()).filePath(mapFile).toStdString();
 
     world = std::move(*staged);
@@ -606,7 +634,8 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
     return result;
 }
 
-SaveReadResult readSaveFile(const QString& path, WorldState& world, const BitmapLocator& locate)
+SaveReadResult readSaveFile(const QString& path, WorldState& world, const BitmapLocator& locate,
+                            const PictureCheck& checkPicture)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -616,7 +645,7 @@ SaveReadResult readSaveFile(const QString& path, WorldState& world, const Bitmap
     constexpr qint64 Largest = 64 * 1024 * 1024;
     if (file.size() > Largest)
         return refused(Damaged + QStringLiteral("die Datei ist zu groß."));
-    return readSaveDocument(file.readAll(), world, locate);
+    return readSaveDocument(file.readAll(), world, locate, checkPicture);
 }
 
 QByteArray fileSha256(const QString& path)
