@@ -25,6 +25,7 @@
 #include "world/WorldState.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 #include <tuple>
 
@@ -33,6 +34,9 @@ namespace stratagon {
 Program::Program(WorldState& w, RandomSource& r, Dialogs& d, QString folder)
     : world(w), random(r), dialogs(d), paths_(std::move(folder)), preferences_(paths_.preferencesFile())
 {
+    preferences_.onWriteFailure([this](const QString& message) {
+        dialogs.message(QApplication::activeWindow(), message, QStringLiteral("Fehler !"));
+    });
 }
 
 Program::~Program()
@@ -62,6 +66,9 @@ bool Program::start()
     const QStringList problems = paths_.prepare();
     if (!problems.isEmpty())
         dialogs.message(loading, problems.join(QStringLiteral("\n\n")), QStringLiteral("Stratagon !"));
+    const QFileInfo iniFolder(QFileInfo(paths_.preferencesFile()).absolutePath());
+    if (!problems.isEmpty() && !(iniFolder.isDir() && iniFolder.isWritable()))
+        preferences_.failureAlreadyTold();
 
     const FileResult read = readSettings(world, ss(paths_.settingsFileToRead()));
     if (!read.ok) {

@@ -10,10 +10,13 @@
 #include "shell/RecordsChart.h"
 #include "simulation/Clock.h"
 #include "simulation/Records.h"
+#include "storage/AtomicFile.h"
 #include "world/Ranks.h"
 #include "world/WorldState.h"
 
+#include <QBuffer>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -190,12 +193,22 @@ bool ReportWindow::savePicture()
         QStringLiteral("PNG-Bilder (*.png)"));
     if (name.isEmpty())
         return false;
-    if (!picture().save(name, "PNG")) {
-        program_.dialogs.message(this, QStringLiteral("Das Bild konnte nicht gespeichert werden : ") + name,
-                                 QStringLiteral("Fehler !"));
-        return false;
+    // Encoded in memory, then written whole: a full disk leaves no half picture.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QString reason = QStringLiteral("Das Bild lässt sich nicht als PNG kodieren.");
+    if (picture().save(&buffer, "PNG")) {
+        const FileResult written = writeFileAtomically(QFile::encodeName(name).toStdString(),
+                                                       std::string_view(png.constData(), std::size_t(png.size())));
+        if (written.ok)
+            return true;
+        reason = qs(written.description);
     }
-    return true;
+    program_.dialogs.message(this, QStringLiteral("Das Bild konnte nicht gespeichert werden : ") + name +
+                                       QStringLiteral("\n") + reason,
+                             QStringLiteral("Fehler !"));
+    return false;
 }
 
 void ReportWindow::keyPressEvent(QKeyEvent* event)

@@ -5,12 +5,14 @@
 #include "generals/GeneralListWindow.h"
 #include "generals/RanksWindow.h"
 #include "generals/TaskWindow.h"
+#include "mapview/MapSurface.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "shell/Program.h"
 #include "shell/ReportWindow.h"
 #include "simulation/Clock.h"
 #include "storage/SaveGame.h"
+#include "world/Playability.h"
 #include "world/WorldState.h"
 
 #include <QDateTime>
@@ -32,6 +34,16 @@ QString locateBitmap(const Program& program, const QString& name)
             return path;
     }
     return {};
+}
+
+// The game start's own check of a map against its picture.
+QString checkSavedPicture(const WorldState& game, const QString& bitmapPath)
+{
+    MapSurface picture;
+    if (!picture.load(bitmapPath))
+        return QStringLiteral("Das Kartenbild lässt sich nicht lesen.");
+    const std::vector<std::string> faults = checkMapPicture(game, picture);
+    return faults.empty() ? QString() : qs(faults.front());
 }
 
 }  // namespace
@@ -80,7 +92,8 @@ void saveAutomatically(Program& program, QWidget* parent)
 bool loadGame(Program& program, QWidget* parent, const QString& file)
 {
     const SaveReadResult read = readSaveFile(
-        file, program.world, [&program](const QString& name) { return locateBitmap(program, name); });
+        file, program.world, [&program](const QString& name) { return locateBitmap(program, name); },
+        checkSavedPicture);
     if (!read.ok) {
         program.dialogs.message(parent, read.message, ErrorTitle);
         return false;

@@ -7,6 +7,7 @@
 #include "shell/OptionsMenuWindow.h"
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
+#include "storage/SettingsFile.h"
 #include "world/Settings.h"
 #include "world/WorldState.h"
 

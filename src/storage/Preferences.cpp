@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/Preferences.h"
 
+#include "storage/AtomicFile.h"
+
+#include <QDir>
+#include <QFile>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <algorithm>
+#include <cerrno>
 
 namespace stratagon {
 
@@ -64,6 +70,8 @@ void Preferences::setOpponentCount(int count)
 
 QString Preferences::value(const QString& key, const QString& fallback) const
 {
+    if (const auto kept = unsaved_.constFind(key); kept != unsaved_.constEnd())
+        return *kept;
     // Without a file (no home folder) every preference has its default.
     if (file_.isEmpty())
         return fallback;
@@ -72,13 +80,85 @@ QString Preferences::value(const QString& key, const QString& fallback) const
     return settings.value(key, fallback).toString();
 }
 
-void Preferences::setValue(const QString& key, const QString& value)
+namespace {
+
+// The file with `changes` applied, in QSettings' own INI form: QSettings
+// writes a copy in a private folder, which is read back and checked, so the
+// player's file itself is only ever replaced whole by the atomic writer.
+// Empty with `reason` set on failure.
+QByteArray updatedIni(const QString& file, const QMap<QString, QString>& changes, QString& reason)
 {
-    if (file_.isEmpty())
-        return;
-    QSettings settings(file_, QSettings::IniFormat);
-    settings.setValue(key, value);
-    settings.sync();
+    std::string old;
+    const FileResult read = readRegularFile(QFile::encodeName(file).toStdString(), 1024 * 1024, old);
+    if (!read.ok && read.errorNumber != ENOENT) {
+        reason = QString::fromStdString(read.description);
+        return {};
+    }
+    const QTemporaryDir scratch;
+    const QString copy = scratch.filePath(QStringLiteral("stratagon.ini"));
+    QFile out(copy);
+    if (!scratch.isValid() || !out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        out.write(old.data(), qint64(old.size())) != qint64(old.size())) {
+        reason = QStringLiteral("Im Ordner für vorläufige Dateien ist kein Platz.");
+        return {};
+    }
+    out.close();
+    {
+        QSettings settings(copy, QSettings::IniFormat);
+        for (auto it = changes.cbegin(); it != changes.cend(); ++it)
+            settings.setValue(it.key(), *it);
+        settings.sync();
+        if (settings.status() != QSettings::NoError) {
+            reason = QStringLiteral("Die Einstellungen lassen sich nicht zusammenstellen.");
+            return {};
+        }
+    }
+    // Qt's writer can lose a failed last write unnoticed: what came out is read back.
+    const QSettings check(copy, QSettings::IniFormat);
+    for (auto it = changes.cbegin(); it != changes.cend(); ++it)
+        if (check.value(it.key()).toString() != *it) {
+            reason = QStringLiteral("Im Ordner für vorläufige Dateien ist kein Platz.");
+            return {};
+        }
+    std::string bytes;
+    if (const FileResult again = readRegularFile(QFile::encodeName(copy).toStdString(), 1024 * 1024, bytes);
+        !again.ok) {
+        reason = QString::fromStdString(again.description);
+        return {};
+    }
+    return QByteArray::fromStdString(bytes);
+}
+
+}  // namespace
+
+bool Preferences::setValue(const QString& key, const QString& value)
+{
+    QMap<QString, QString> changes = unsaved_;
+    changes.insert(key, value);
+    // Without a file (no home folder, already told) a choice lasts the session.
+    if (file_.isEmpty()) {
+        unsaved_ = changes;
+        return false;
+    }
+    QString reason;
+    const QByteArray bytes = updatedIni(file_, changes, reason);
+    if (reason.isEmpty()) {
+        const FileResult written = writeFileAtomically(QFile::encodeName(file_).toStdString(),
+                                                       std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        if (written.ok) {
+            unsaved_.clear();
+            return true;
+        }
+        reason = QString::fromStdString(written.description);
+    }
+    unsaved_ = changes;
+    if (!reported_ && report_) {
+        reported_ = true;
+        report_(QStringLiteral("Deine Einstellungen können nicht in der Datei „%1“ gespeichert werden: %2\n"
+                               "Was du wählst, gilt, bis du Stratagon beendest.")
+                    .arg(QDir::toNativeSeparators(file_), reason));
+    }
+    return false;
 }
 
 }  // namespace stratagon

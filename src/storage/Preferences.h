@@ -4,11 +4,15 @@
 // The player's preferences that are not part of game.dat (colours, zoom,
 // window size, the chosen map), in one INI file whose path AppPaths gives.
 // Read on every call and written at once, so every window sees one state.
+// A value the file cannot take is kept for the rest of the session, and the
+// first such failure is told.
 
 #include "world/Palette.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
+#include <functional>
 
 namespace stratagon {
 
@@ -40,10 +44,21 @@ public:
 
     // Generic access for later additions.
     QString value(const QString& key, const QString& fallback = {}) const;
-    void setValue(const QString& key, const QString& value);
+    // False when the file could not take the value; it holds until the end
+    // of the session all the same.
+    bool setValue(const QString& key, const QString& value);
+
+    // Called with a German message the first time a value cannot be written.
+    void onWriteFailure(std::function<void(const QString& message)> report) { report_ = std::move(report); }
+    // The player already knows that nothing of his can be kept (the folder
+    // could not be made): a failure is not told again.
+    void failureAlreadyTold() { reported_ = true; }
 
 private:
     QString file_;
+    QMap<QString, QString> unsaved_;
+    std::function<void(const QString&)> report_;
+    bool reported_ = false;
 };
 
 }  // namespace stratagon

@@ -4,6 +4,7 @@
 #include "storage/SaveList.h"
 
 #include "simulation/Pace.h"
+#include "storage/AtomicFile.h"
 #include "world/MapLoader.h"
 #include "world/Settings.h"
 
@@ -14,7 +15,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -82,6 +82,15 @@ struct Range {
     int64_t high = std::numeric_limits<int64_t>::max();
 };
 constexpr Range Any{};
+
+// The years a game can reach: it starts in 2000, and at the fastest pace a
+// year takes five seconds, so a million years are some two months of play.
+constexpr int32_t FirstYear = 2000;
+constexpr int32_t LastYear = 1'000'000;
+constexpr Range Year{FirstYear, LastYear};
+constexpr Range Score{0, 100};
+// The grid cell under the mouse, as the main window computes it.
+constexpr Range CellIndex{0, 1001};
 
 enum Presence { Required, Optional };  // Optional: a field added after version 1
 
@@ -186,7 +195,8 @@ bool decode(const QJsonValue& v, I& out, const Range& range, Context& c)
         return c.fail(QStringLiteral("ist keine Zahl."));
     const double d = v.toDouble();
     const auto low = std::max<double>(double(range.low), double(std::numeric_limits<I>::min()));
-    const auto high = std::min<double>(double(range.high), double(std::numeric_limits<I>::max()));
+    // Beyond 2^53 a double is no exact whole number, and 2^63 does not fit an int64_t.
+    const auto high = std::min({double(range.high), double(std::numeric_limits<I>::max()), 9007199254740992.0});
     if (d != std::trunc(d))
         return c.fail(QStringLiteral("ist %1, erwartet wird eine ganze Zahl.").arg(d));
     if (d < low || d > high)
@@ -334,9 +344,9 @@ template <>
 struct Members<PlayerBattleEntry> {
     static constexpr std::array list = {
         FIELD(PlayerBattleEntry, country),       FIELD(PlayerBattleEntry, attackerSide),
-        FIELD(PlayerBattleEntry, attackerScore), FIELD(PlayerBattleEntry, attackerGeneral),
+        FIELD(PlayerBattleEntry, attackerScore, Score), FIELD(PlayerBattleEntry, attackerGeneral),
         FIELD(PlayerBattleEntry, attackerEP),    FIELD(PlayerBattleEntry, defenderSide),
-        FIELD(PlayerBattleEntry, defenderScore), FIELD(PlayerBattleEntry, defenderGeneral),
+        FIELD(PlayerBattleEntry, defenderScore, Score), FIELD(PlayerBattleEntry, defenderGeneral),
         FIELD(PlayerBattleEntry, defenderEP),
     };
 };
@@ -345,7 +355,7 @@ template <>
 struct Members<GameEvent> {
     static constexpr std::array list = {
         FIELD(GameEvent, kind, Range{0, int(EventKind::Promotion)}),
-        FIELD(GameEvent, year),
+        FIELD(GameEvent, year, Year),
         FIELD(GameEvent, month, Range{0, 12}),
         FIELD(GameEvent, text),
     };
@@ -353,20 +363,21 @@ struct Members<GameEvent> {
 
 template <>
 struct Members<GameDate> {
-    static constexpr std::array list = {FIELD(GameDate, year), FIELD(GameDate, month, Range{0, 12})};
+    static constexpr std::array list = {FIELD(GameDate, year, Range{0, LastYear}), FIELD(GameDate, month, Range{0, 12})};
 };
 
 template <>
 struct Members<MonthSample> {
     static constexpr std::array list = {
-        FIELD(MonthSample, year),
+        FIELD(MonthSample, year, Year),
         FIELD(MonthSample, month, Range{1, 12}),
         FIELD(MonthSample, passive, Range{0, MaxCountries}),
         FIELD(MonthSample, held, Range{0, MaxCountries}),
     };
 };
 
-constexpr Range Counter{0, std::numeric_limits<int32_t>::max()};
+// A counter far beyond any game, yet one the rules can still count up from.
+constexpr Range Counter{0, 1'000'000'000};
 
 template <>
 struct Members<GameRecords> {
@@ -399,8 +410,8 @@ struct Members<GameRecords> {
 template <>
 struct Members<WorldState> {
     static constexpr std::array list = {
-        W(monthInterval),
-        W(aiDivisor),
+        W(monthInterval, Range{ShortestMonth, LongestMonth}),
+        W(aiDivisor, Range{MostActiveOpponent, LeastActiveOpponent}),
         W(countryCount, Range{1, MaxCountries}),
         W(gridColumns, Range{1, MaxGridSize}),
         W(gridRows, Range{1, MaxGridSize}),
@@ -410,8 +421,8 @@ struct Members<WorldState> {
         W(countryCode),
         W(countryOwner, Range{0, MaxCountries}),
         W(countryKind, Range{KindPlayer, KindOpponent}),
-        W(fillX),
-        W(fillY),
+        W(fillX, Range{0, MaxGridSize * GridCellPixels - 1}),
+        W(fillY, Range{0, MaxGridSize * GridCellPixels - 1}),
         W(countryValueA),
         W(countryValueB),
         W(neighbourCount, Range{0, MaxNeighbours}),
@@ -429,16 +440,16 @@ struct Members<WorldState> {
         W(battleDefender, Range{0, MaxCountries}),
         W(battleAttackerGeneral, Range{0, MaxGenerals}),
         W(battleDefenderGeneral, Range{0, MaxGenerals}),
-        W(battleAttackerScore, Range{0, 100}),
-        W(battleDefenderScore, Range{0, 100}),
+        W(battleAttackerScore, Score),
+        W(battleDefenderScore, Score),
         W(gridRowText),
         W(gridCell),
         W(playing),
         W(r, Range{0, 1}),
-        W(kl),
-        W(jk),
-        W(hh),
-        W(bb),
+        W(kl, Range{0, MaxCountries + 1}),
+        W(jk, Range{0, MaxCountries + 1}),
+        W(hh, CellIndex),
+        W(bb, CellIndex),
         W(Kontinent),
         W(Genralmenge, Range{0, MaxGenerals}),
         W(land),
@@ -448,9 +459,9 @@ struct Members<WorldState> {
         W(panelGeneralName),
         W(panelGeneralEP),
         W(month, Range{0, 12}),
-        W(year),
+        W(year, Year),
         W(monthName),
-        W(tickCount),
+        W(tickCount, Range{0, 3}),
         W(playerBattleCount, Range{0, MaxPlayerBattles}),
         W(playerBattleList),
         W(records, Any, Optional),
@@ -476,6 +487,13 @@ QString inconsistency(const WorldState& w)
         return QStringLiteral("das Land des Spielers (%1) gibt es nicht.").arg(w.side[0]);
     if (w.gridColumns > MaxGridSize || w.gridRows > MaxGridSize)
         return QStringLiteral("das Raster ist zu groß.");
+    // The picture has the grid's size (the last cells may be cut), and the
+    // game starts only when every seed point lies inside it.
+    for (int i = 1; i <= n; ++i)
+        if (w.fillX[i] >= w.gridColumns * GridCellPixels || w.fillY[i] >= w.gridRows * GridCellPixels)
+            return QStringLiteral("der Startpunkt (%1, %2) von Land %3 liegt außerhalb des Kartenbilds (%4 × %5).")
+                .arg(w.fillX[i]).arg(w.fillY[i]).arg(i)
+                .arg(w.gridColumns * GridCellPixels).arg(w.gridRows * GridCellPixels);
     for (int k = 1; k <= w.battleCount; ++k) {
         const int attacker = w.battleAttacker[k];
         const int defender = w.battleDefender[k];
@@ -546,7 +564,8 @@ QByteArray saveDocument(const WorldState& world, const QString& name, const QDat
     return out;
 }
 
-SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, const BitmapLocator& locate)
+SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, const BitmapLocator& locate,
+                                const PictureCheck& checkPicture)
 {
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
@@ -602,6 +621,15 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
         return refused(QStringLiteral("Das Kartenbild „%1“ hat sich geändert, seit das Spiel gespeichert "
                                       "wurde. Der Spielstand passt nicht mehr dazu und kann nicht geladen werden.")
                            .arg(bitmap));
+    // The game is played on the picture of its own map: Europe's countries
+    // filled on Africa's picture would flood the sea.
+    const QString notTogether = QStringLiteral("Die Karte „%1“ und das Kartenbild „%2“ dieses Spielstands gehören "
+                                               "nicht zusammen.%3 Der Spielstand kann nicht geladen werden.");
+    if (QFileInfo(mapFile).completeBaseName() != QFileInfo(bitmap).completeBaseName())
+        return refused(notTogether.arg(mapFile, bitmap, QString()));
+    if (checkPicture)
+        if (const QString fault = checkPicture(*staged, bitmapPath); !fault.isEmpty())
+            return refused(notTogether.arg(mapFile, bitmap, QLatin1Char(' ') + fault));
     staged->mapFileName = QDir(QFileInfo(bitmapPath).absolutePath()).filePath(mapFile).toStdString();
 
     world = std::move(*staged);
@@ -609,14 +637,15 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
     return result;
 }
 
-SaveReadResult readSaveFile(const QString& path, WorldState& world, const BitmapLocator& locate)
+SaveReadResult readSaveFile(const QString& path, WorldState& world, const BitmapLocator& locate,
+                            const PictureCheck& checkPicture)
 {
     // Only a regular file of bounded size: a link to a pipe or a device
     // would block or never end.
     const SaveBytes read = readSaveBytes(path);
     if (!read.ok)
         return refused(read.message);
-    return readSaveDocument(read.bytes, world, locate);
+    return readSaveDocument(read.bytes, world, locate, checkPicture);
 }
 
 QByteArray fileSha256(const QString& path)
@@ -643,20 +672,10 @@ SaveWriteResult writeSaveFile(const QString& path, const QByteArray& document)
     if (!QDir().mkpath(info.absolutePath()))
         return failed(QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.")
                           .arg(QDir::toNativeSeparators(info.absolutePath())));
-    errno = 0;
-    QSaveFile file(path);
-    const auto reason = [&] {
-        return errno ? QString::fromStdString(describeError(errno)) : file.errorString();
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(reason());
-    if (file.write(document) != document.size()) {
-        const QString why = reason();
-        file.cancelWriting();
-        return failed(why);
-    }
-    if (!file.commit())
-        return failed(reason());
+    const FileResult written =
+        writeFileAtomically(QFile::encodeName(path).toStdString(), std::string_view(document.data(), std::size_t(document.size())));
+    if (!written.ok)
+        return failed(QString::fromStdString(written.description));
     return {true, {}};
 }
 

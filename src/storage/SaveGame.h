@@ -47,13 +47,21 @@ struct SaveReadResult {
 // Finds a map's bitmap by its file name ("Afrika.bmp"); empty when missing.
 using BitmapLocator = std::function<QString(const QString& bitmapFile)>;
 
-// Reads a save into `world`: on any failure (damaged, newer version, bitmap
-// missing or changed) the world is left exactly as it was. mapFileName
-// becomes the map file beside the bitmap found.
-SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, const BitmapLocator& locate);
+// Whether the game read can be played on the bitmap at `bitmapPath`: empty
+// when it can, else the first fault, a German sentence with its full stop. The picture needs
+// Qt's image reader, which the storage layer does not use.
+using PictureCheck = std::function<QString(const WorldState& game, const QString& bitmapPath)>;
+
+// Reads a save into `world`: on any failure (damaged, a number outside what
+// a game can reach, newer version, bitmap missing or changed, map and picture
+// that do not belong together) the world is left exactly as it was.
+// mapFileName becomes the map file beside the bitmap found.
+SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, const BitmapLocator& locate,
+                                const PictureCheck& checkPicture = {});
 
 // The same from a file.
-SaveReadResult readSaveFile(const QString& path, WorldState& world, const BitmapLocator& locate);
+SaveReadResult readSaveFile(const QString& path, WorldState& world, const BitmapLocator& locate,
+                            const PictureCheck& checkPicture = {});
 
 // SHA-256 of a file's bytes; empty when it cannot be read.
 QByteArray fileSha256(const QString& path);

@@ -15,11 +15,6 @@ namespace stratagon {
 
 namespace {
 
-FileResult failure(int number)
-{
-    return {false, number, describeError(number), {}};
-}
-
 // The reader's own failure: the file holds fewer than two numbers.
 constexpr int ReadPastEndNumber = ENODATA;
 // A field that is not a whole number.
@@ -56,11 +51,14 @@ std::string describeError(int errorNumber)
     }
 }
 
-namespace {
+FileResult fileFailure(int number)
+{
+    return {false, number, describeError(number), {}};
+}
 
 // Refuses what is not a regular file: reading a pipe would wait for a writer
 // for ever, a device like /dev/zero never ends.
-FileResult notRegularFile(mode_t mode)
+FileResult notRegularFile(unsigned mode)
 {
     if (S_ISFIFO(mode))
         return {false, ESPIPE, "Die Datei ist eine Pipe, keine gewöhnliche Datei.", {}};
@@ -70,6 +68,8 @@ FileResult notRegularFile(mode_t mode)
         return {false, ENODEV, "Die Datei ist ein Gerät, keine gewöhnliche Datei.", {}};
     return {false, ENODEV, "Die Datei ist keine gewöhnliche Datei.", {}};
 }
+
+namespace {
 
 bool isDelimiter(char c) { return isSpace(c) || c == ','; }
 
@@ -90,18 +90,18 @@ FileResult readRegularFile(const std::string& path, std::size_t limit, std::stri
     // act; a link is followed to what it names.
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
-        return failure(errno);
+        return fileFailure(errno);
     if (S_ISDIR(st.st_mode))
-        return failure(EISDIR);
+        return fileFailure(EISDIR);
     if (!S_ISREG(st.st_mode))
         return notRegularFile(st.st_mode);
     Descriptor file;
     file.fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (file.fd < 0)
-        return failure(errno);
+        return fileFailure(errno);
     // The name may have been swapped for something else since the look.
     if (::fstat(file.fd, &st) != 0)
-        return failure(errno);
+        return fileFailure(errno);
     if (!S_ISREG(st.st_mode))
         return notRegularFile(st.st_mode);
 
@@ -115,7 +115,7 @@ FileResult readRegularFile(const std::string& path, std::size_t limit, std::stri
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return failure(errno);
+            return fileFailure(errno);
         if (n == 0)
             break;
         got += std::size_t(n);
@@ -155,7 +155,7 @@ FileResult parseSettings(WorldState& world, std::string_view text)
         while (pos < text.size() && isSpace(text[pos]))
             ++pos;
         if (pos >= text.size())
-            return failure(ReadPastEndNumber);
+            return fileFailure(ReadPastEndNumber);
         const std::size_t start = pos;
         while (pos < text.size() && !isDelimiter(text[pos]))
             ++pos;
@@ -174,7 +174,7 @@ FileResult parseSettings(WorldState& world, std::string_view text)
         int32_t value = 0;
         const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
         if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size())
-            return failure(NotANumber);
+            return fileFailure(NotANumber);
         values[n] = value;
     }
 
@@ -204,110 +204,6 @@ FileResult parseSettings(WorldState& world, std::string_view text)
 std::string settingsFileText(int monthInterval, int aiDivisor)
 {
     return " " + std::to_string(monthInterval) + " \r\n " + std::to_string(aiDivisor) + " \r\n";
-}
-
-int SettingsFileOps::create(const std::string& path, unsigned mode, int& fd)
-{
-    // A leftover of an earlier failed save is taken away; O_EXCL never opens
-    // something another program put there instead.
-    ::unlink(path.c_str());
-    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return errno;
-    // The umask must not change the mode the player gave the file.
-    if (::fchmod(fd, mode_t(mode)) != 0) {
-        const int number = errno;
-        ::close(fd);
-        ::unlink(path.c_str());
-        fd = -1;
-        return number;
-    }
-    return 0;
-}
-
-int SettingsFileOps::write(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            return EIO;
-        bytes.remove_prefix(std::size_t(n));
-    }
-    return 0;
-}
-
-int SettingsFileOps::sync(int fd) { return ::fsync(fd) == 0 ? 0 : errno; }
-
-int SettingsFileOps::close(int fd)
-{
-    // After a failed close the descriptor is gone on Linux; it is not retried.
-    return ::close(fd) == 0 ? 0 : errno;
-}
-
-int SettingsFileOps::rename(const std::string& from, const std::string& to)
-{
-    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
-}
-
-FileResult writeSettings(const std::string& path, int monthInterval, int aiDivisor)
-{
-    SettingsFileOps system;
-    return writeSettings(path, monthInterval, aiDivisor, system);
-}
-
-FileResult writeSettings(const std::string& path, int monthInterval, int aiDivisor, SettingsFileOps& ops)
-{
-    namespace fs = std::filesystem;
-    // A link is followed to the file it names: that file gets the values, the
-    // link stays. A missing file (or a link to nothing) is not made anew.
-    std::error_code ec;
-    const fs::path target = fs::canonical(path, ec);
-    if (ec)
-        return failure(ec.value());
-    struct stat st {};
-    if (::stat(target.c_str(), &st) != 0)
-        return failure(errno);
-    if (S_ISDIR(st.st_mode))
-        return failure(EISDIR);
-    if (!S_ISREG(st.st_mode))
-        return notRegularFile(st.st_mode);
-    // Renaming over a file needs only the folder's permission: a read-only
-    // game.dat is refused here. The mode bits are looked at too, because the
-    // superuser passes every access check.
-    if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
-        return failure(EACCES);
-
-    const std::string temporary = target.string() + ".neu";
-    int fd = -1;
-    if (const int number = ops.create(temporary, unsigned(st.st_mode & 07777), fd))
-        return failure(number);
-    int number = ops.write(fd, settingsFileText(monthInterval, aiDivisor));
-    if (number == 0)
-        number = ops.sync(fd);
-    // Closed in any case; its failure counts when nothing failed before.
-    const int closed = ops.close(fd);
-    if (number == 0)
-        number = closed;
-    if (number == 0) {
-        // The player keeps owning the file when the superuser saves it; a
-        // user who may not give it away keeps it as it comes.
-        [[maybe_unused]] const int ignored = ::chown(temporary.c_str(), st.st_uid, st.st_gid);
-        number = ops.rename(temporary, target.string());
-    }
-    if (number != 0) {
-        ::unlink(temporary.c_str());
-        return failure(number);
-    }
-    // The rename itself reaches the disk with the folder.
-    Descriptor folder;
-    folder.fd = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder.fd >= 0)
-        ::fsync(folder.fd);
-    return {};
 }
 
 void fillStatusTexts(WorldState& world)

@@ -41,27 +41,6 @@ FileResult parseSettings(WorldState& world, std::string_view text);
 // The file's content for two values: " 416 \r\n 16 \r\n".
 std::string settingsFileText(int monthInterval, int aiDivisor);
 
-// The system calls the writer makes, so that a test can make each one fail.
-// Each returns 0 or the errno of its failure.
-class SettingsFileOps {
-public:
-    virtual ~SettingsFileOps() = default;
-    virtual int create(const std::string& path, unsigned mode, int& fd);  // new file, never an old one
-    virtual int write(int fd, std::string_view bytes);                    // all of them
-    virtual int sync(int fd);
-    virtual int close(int fd);
-    virtual int rename(const std::string& from, const std::string& to);
-};
-
-// Replaces the settings file: fails when it does not exist, when it is read-
-// only (no write bit, whoever runs the game) or not a regular file. A
-// symbolic link is followed, so its target gets the new values and the link
-// stays. The values go to a temporary file beside the target, which is
-// written, synced and closed, each step checked, and only then renamed over
-// it with the target's mode; a failure leaves the old file as it was.
-FileResult writeSettings(const std::string& path, int monthInterval, int aiDivisor);
-FileResult writeSettings(const std::string& path, int monthInterval, int aiDivisor, SettingsFileOps& ops);
-
 // Reads at most limit + 1 bytes of a regular file (or a link to one) into
 // bytes, so that a caller sees that there is more; a pipe, a device or a
 // socket is refused before it is opened, so nothing blocks.
@@ -69,6 +48,13 @@ FileResult readRegularFile(const std::string& path, std::size_t limit, std::stri
 
 // German description of an errno value.
 std::string describeError(int errorNumber);
+
+// A failed result for an errno value, described in German.
+FileResult fileFailure(int errorNumber);
+
+// The failure for something that is not a regular file (a pipe, a device, a
+// socket), by its stat mode.
+FileResult notRegularFile(unsigned mode);
 
 // Start-up status texts 0..2.
 void fillStatusTexts(WorldState& world);

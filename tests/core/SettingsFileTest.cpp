@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// game.dat as the player's file: a bounded read of regular files only, values
-// the settings window could give, and a writer that keeps links, modes and
-// the old content and names the real cause of a failure.
+// game.dat as the player's file: a bounded read of regular files only and
+// values the settings window could give.
 
 #include "world/Settings.h"
 
@@ -36,12 +35,6 @@ struct Folder {
         return (path / name).string();
     }
 };
-
-std::string bytesOf(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 }  // namespace
 
@@ -119,91 +112,4 @@ TEST(SettingsFile, ValuesOutsideTheWindowsRangesAreMovedToTheNearestEnd)
               "Ein Spielmonat dauert laut game.dat 0 ms; möglich sind 416 bis 20000 ms. Es gilt jetzt 416 ms.\n"
               "Die KI-Einstellung ist laut game.dat 300; möglich sind 1 bis 256. Es gilt jetzt 256.\n"
               "Unter \"Optionen\" kannst du die Einstellungen neu wählen und speichern.");
-}
-
-namespace {
-
-// Fails the one call named, with the errno given; everything else is real.
-struct FailingOps : SettingsFileOps {
-    std::string failing;
-    int number = 0;
-    int create(const std::string& path, unsigned mode, int& fd) override
-    {
-        return failing == "create" ? number : SettingsFileOps::create(path, mode, fd);
-    }
-    int write(int fd, std::string_view bytes) override
-    {
-        // A full disk takes part of the text before it refuses.
-        if (failing == "write")
-            return SettingsFileOps::write(fd, bytes.substr(0, 3)), number;
-        return SettingsFileOps::write(fd, bytes);
-    }
-    int sync(int fd) override { return failing == "sync" ? number : SettingsFileOps::sync(fd); }
-    int close(int fd) override
-    {
-        const int closed = SettingsFileOps::close(fd);
-        return failing == "close" ? number : closed;
-    }
-    int rename(const std::string& from, const std::string& to) override
-    {
-        return failing == "rename" ? number : SettingsFileOps::rename(from, to);
-    }
-};
-
-}  // namespace
-
-// Every failing step is reported by its own cause, the old file stays byte
-// for byte and nothing is left beside it.
-TEST(SettingsFile, AFailedSaveNamesItsCauseAndLeavesTheOldFile)
-{
-    const std::string old = " 416 \r\n 256 \r\n";
-    const struct {
-        const char* step;
-        int number;
-        const char* description;
-    } cases[] = {
-        {"create", EACCES, "Zugriff verweigert."},
-        {"write", ENOSPC, "Kein Platz mehr auf dem Datenträger."},
-        {"write", EDQUOT, "Dein Speicherkontingent auf dem Datenträger ist erschöpft."},
-        {"sync", EIO, "Ein-/Ausgabefehler."},
-        {"close", ENOSPC, "Kein Platz mehr auf dem Datenträger."},
-        {"rename", EROFS, "Der Datenträger ist schreibgeschützt."},
-    };
-    for (const auto& c : cases) {
-        Folder folder;
-        const std::string path = folder.file("game.dat", old);
-        FailingOps ops;
-        ops.failing = c.step, ops.number = c.number;
-        const FileResult result = writeSettings(path, 20000, 1, ops);
-        EXPECT_EQ(row(result.ok, result.errorNumber, result.description), row(false, c.number, c.description))
-            << c.step;
-        EXPECT_EQ(bytesOf(path), old) << c.step;
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), {}), 1) << c.step;
-    }
-}
-
-// A link keeps pointing at its target, which gets the values; the target's
-// mode survives. A file without any write bit is refused whoever runs the
-// game: the superuser passes access(), so the mode bits are what counts.
-TEST(SettingsFile, SavingFollowsLinksKeepsTheModeAndRespectsReadOnlyFiles)
-{
-    Folder folder;
-    const std::string target = folder.file("echt.dat", " 416 \r\n 256 \r\n");
-    fs::permissions(target, fs::perms(0640));
-    const fs::path link = folder.path / "game.dat";
-    fs::create_symlink("echt.dat", link);
-    ASSERT_TRUE(writeSettings(link.string(), 5000, 4).ok);
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(bytesOf(target), " 5000 \r\n 4 \r\n");
-    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
-
-    fs::permissions(target, fs::perms(0444));
-    const FileResult refused = writeSettings(link.string(), 20000, 1);
-    EXPECT_EQ(row(refused.errorNumber, refused.description), row(EACCES, "Zugriff verweigert."));
-    EXPECT_EQ(bytesOf(target), " 5000 \r\n 4 \r\n");
-    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0444));
-
-    fs::remove(target);  // the link now names nothing: nothing is made anew
-    EXPECT_EQ(writeSettings(link.string(), 20000, 1).errorNumber, ENOENT);
-    EXPECT_FALSE(fs::exists(target));
 }

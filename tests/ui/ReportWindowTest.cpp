@@ -225,7 +225,8 @@ TEST_F(ReportInGame, SavesChartAndFiguresAsThePngThePlayerChoosesAndSaysSoWhenIt
     EXPECT_GT(saved.width(), 400);
     EXPECT_FALSE(report->savePicture());  // a folder that does not exist
     EXPECT_EQ(t.dialogs.shown.back().title + "|" + t.dialogs.shown.back().text,
-              "Fehler !|Das Bild konnte nicht gespeichert werden : " + t.path("fehlt/bilanz.png"));
+              "Fehler !|Das Bild konnte nicht gespeichert werden : " + t.path("fehlt/bilanz.png") +
+                  "\nIm Ordner „" + t.path("fehlt") + "“ kann keine Datei angelegt werden: Datei nicht gefunden.");
     t.dialogs.shown.clear();
     EXPECT_FALSE(report->savePicture());  // cancelled: nothing more
     EXPECT_EQ(t.dialogs.shown.size(), 1u);

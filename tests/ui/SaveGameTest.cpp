@@ -6,8 +6,10 @@
 #include "simulation/Battle.h"
 #include "simulation/Clock.h"
 #include "simulation/Setup.h"
+#include "shell/SaveGames.h"
 #include "storage/SaveGame.h"
 #include "storage/SaveList.h"
+#include "TestSupport.h"
 #include "world/MapLoader.h"
 #include "world/Settings.h"
 
@@ -21,8 +23,10 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 using namespace stratagon;
+using stratagon::test::TestProgram;
 
 namespace {
 
@@ -33,10 +37,10 @@ QString shippedBitmap(const QString& name) { return QFile::exists(Cards + name) 
 
 // A game on the shipped map played by the scripted player for `ticks` ticks,
 // stopped while battles run.
-std::unique_ptr<WorldState> midGame(SeededRandom& random, int ticks = 400)
+std::unique_ptr<WorldState> midGame(SeededRandom& random, int ticks = 400, const char* mapName = "Afrika")
 {
     auto w = std::make_unique<WorldState>();
-    const std::string map = std::string(STRATAGON_ASSETS) + "/cards/Afrika.mgi";
+    const std::string map = std::string(STRATAGON_ASSETS) + "/cards/" + mapName + ".mgi";
     loadMap(*w, map);
     w->side[0] = defaultSide(*w);
     w->monthInterval = 416, w->aiDivisor = 16;
@@ -227,6 +231,88 @@ TEST(SaveGame, DamagedNewerOrUnmatchedFilesAreRefusedWithTheWorldUnchanged)
         EXPECT_FALSE(read.ok) << c.what;
         EXPECT_TRUE(read.message.contains(QString::fromUtf8(c.message))) << c.what << ": " << read.message.toStdString();
         EXPECT_TRUE(*world == before) << c.what;
+    }
+}
+
+// Numbers a game never reaches would overflow in the tick or run a 1 ms
+// clock: refused with what and where.
+TEST(SaveGame, NumbersNoGameReachesAreRefused)
+{
+    SeededRandom random(3);
+    const auto game = midGame(random, 100);
+    const QJsonObject top = QJsonDocument::fromJson(save(*game)).object();
+    const int width = game->gridColumns * GridCellPixels;
+    const struct {
+        const char* key;
+        int index;  // -1: the value itself; else an entry of the table
+        double value;
+        const char* message;
+    } cases[] = {
+        {"tickCount", -1, 2147483647, "„game.tickCount“ ist 2147483647, erlaubt ist 0 bis 3."},
+        {"year", -1, 2147483647, "„game.year“ ist 2147483647, erlaubt ist 2000 bis 1000000."},
+        {"monthInterval", -1, 0, "„game.monthInterval“ ist 0, erlaubt ist 416 bis 20000."},
+        {"aiDivisor", -1, 257, "„game.aiDivisor“ ist 257, erlaubt ist 1 bis 256."},
+        {"fillX", 3, 2147483647, "„game.fillX[3]“ ist 2147483647, erlaubt ist 0 bis 1682."},
+        {"fillX", 3, width, "der Startpunkt"},
+        {"battleAttackerScore", 1, -5, "„game.battleAttackerScore[1]“ ist -5, erlaubt ist 0 bis 100."},
+    };
+    for (const auto& c : cases) {
+        QJsonObject edited = top;
+        QJsonObject g = edited["game"].toObject();
+        if (c.index < 0) {
+            g[c.key] = c.value;
+        } else {
+            QJsonArray a = g[c.key].toArray();
+            a[c.index] = c.value;
+            g[c.key] = a;
+        }
+        edited["game"] = g;
+        auto world = std::make_unique<WorldState>();
+        const SaveReadResult read = readSaveDocument(QJsonDocument(edited).toJson(), *world, shippedBitmap);
+        EXPECT_FALSE(read.ok) << c.key;
+        EXPECT_TRUE(read.message.contains(QString::fromUtf8(c.message))) << c.key << ": " << read.message.toStdString();
+    }
+    // Counters the tick counts up from, and a sum of milliseconds past 2^63.
+    for (const auto& [key, value, message] :
+         {std::tuple("battlesWon", 2147483647.0, "„game.records.battlesWon“ ist 2147483647, erlaubt ist 0 bis 1000000000."),
+          std::tuple("playedMs", 9223372036854775808.0, "„game.records.playedMs“ ist 9223372036854775808")}) {
+        QJsonObject edited = top;
+        QJsonObject g = edited["game"].toObject();
+        QJsonObject records = g["records"].toObject();
+        records[key] = value;
+        g["records"] = records;
+        edited["game"] = g;
+        auto world = std::make_unique<WorldState>();
+        const SaveReadResult read = readSaveDocument(QJsonDocument(edited).toJson(), *world, shippedBitmap);
+        EXPECT_TRUE(read.message.contains(QString::fromUtf8(message))) << read.message.toStdString();
+    }
+}
+
+// Europe's countries on Africa's picture would flood the sea: refused,
+// naming the map and the picture, whether the names or the contents differ.
+TEST(SaveGame, AMapWithAnotherMapsPictureIsRefused)
+{
+    SeededRandom random(4);
+    const auto europe = midGame(random, 20, "Europa");
+    const QJsonObject top = QJsonDocument::fromJson(saveDocument(*europe, "Test", When, fileSha256(Cards + "Afrika.bmp"))).object();
+    for (const char* mapFile : {"Europa.mgi", "Afrika.mgi"}) {
+        QJsonObject edited = top;
+        QJsonObject g = edited["game"].toObject();
+        QJsonObject map = g["map"].toObject();
+        map["file"] = mapFile;
+        map["bitmap"] = "Afrika.bmp";
+        g["map"] = map;
+        edited["game"] = g;
+        TestProgram t;
+        const QString file = t.path("saves/x.json");
+        ASSERT_TRUE(writeSaveFile(file, QJsonDocument(edited).toJson()).ok);
+        EXPECT_FALSE(loadGame(*t.program, nullptr, file));
+        ASSERT_FALSE(t.dialogs.shown.empty());
+        EXPECT_TRUE(t.dialogs.shown.back().text.startsWith(QString("Die Karte „") + mapFile +
+                                                           "“ und das Kartenbild „Afrika.bmp“ dieses Spielstands "
+                                                           "gehören nicht zusammen."))
+            << t.dialogs.shown.back().text.toStdString();
+        EXPECT_FALSE(t.world->playing);
     }
 }
 

@@ -102,6 +102,9 @@ inline void handMadeMap(TestProgram& t, const std::string& codes)
 // From the menu before a game, "Spiel starten", "Starten": the main window.
 inline MainWindow* startGame(TestProgram& t)
 {
+    // Without the program's start nothing read game.dat: its shipped values.
+    if (t.world->monthInterval == 0)
+        t.world->monthInterval = 2500, t.world->aiDivisor = 16;
     press(t.program->optionsMenu(), "Spiel starten");
     press(t.program->newGameWindow(), "Starten");
     return t.program->mainWindow();
