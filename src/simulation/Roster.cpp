@@ -3,6 +3,7 @@
 // side(0).
 
 #include "simulation/PlayerActions.h"
+#include "world/Rules.h"
 
 namespace stratagon {
 
@@ -37,7 +38,7 @@ RecruitOutcome recruitGeneral(WorldState& world, const std::string& name)
     const int n = world.generalCount[p] + 1;
     world.generalCount[p] = n;
     world.generalName[p][n] = name;  // kept as typed, blanks and all
-    world.generalEP[p][n] = 1;
+    world.generalEP[p][n] = rulesOf(world).playerRecruitEP;
     world.generalStatus[p][n] = Training;
     ++world.records.generalsRecruited;
     return RecruitOutcome::Recruited;
