@@ -3,6 +3,7 @@
 
 #include "simulation/Pace.h"
 #include "world/MapLoader.h"
+#include "world/Rules.h"
 #include "world/Settings.h"
 
 #include <QCryptographicHash>
@@ -453,6 +454,9 @@ struct Members<WorldState> {
         W(records, Any, Optional),
         W(events, Any, Optional),
         W(paceStep, Range{0, int(PaceSteps.size()) - 1}, Optional),
+        // Saves from before the second rule set: Klassisch, battles counted from now.
+        W(ruleSet, Range{RulesKlassisch, RulesZuegig}, Optional),
+        W(battleTicks, Counter, Optional),
     };
 };
 #undef W

@@ -8,6 +8,7 @@
 #include "simulation/Setup.h"
 #include "storage/SaveGame.h"
 #include "world/MapLoader.h"
+#include "world/Rules.h"
 #include "world/Settings.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +62,7 @@ TEST(SaveGame, RoundTripKeepsEveryFieldAndSavesAgainTheSame)
 {
     SeededRandom random(7);
     const auto original = midGame(random);
+    original->ruleSet = RulesZuegig;  // a game keeps its rules
     ASSERT_TRUE(original->playing);
     ASSERT_GT(original->battleCount, 0);
     const QByteArray doc = save(*original);
@@ -117,6 +119,7 @@ TEST(SaveGame, GoldenVersionOneFileLoads)
     EXPECT_GT(w->battleCount, 0);
     EXPECT_EQ(w->mapFileName, STRATAGON_FIXTURES "/Afrika.mgi");
     EXPECT_TRUE(w->records == GameRecords{});  // added later: the default
+    EXPECT_EQ(w->ruleSet, RulesKlassisch);
     // Written again, every part of the game it had is the same.
     const QByteArray again = saveDocument(*w, read.name, read.savedAt, fileSha256(bitmap({})));
     const QJsonObject written = QJsonDocument::fromJson(again).object().value("game").toObject();
@@ -196,6 +199,7 @@ TEST(SaveGame, DamagedNewerOrUnmatchedFilesAreRefusedWithTheWorldUnchanged)
              g["events"] = events;
          }, {}, "„game.events[0].kind“ ist 9, erlaubt ist 0 bis 5."},
         {"pace", [](QJsonObject&, QJsonObject& g) { g["paceStep"] = 7; }, {}, "„game.paceStep“ ist 7"},
+        {"rules", [](QJsonObject&, QJsonObject& g) { g["ruleSet"] = 2; }, {}, "„game.ruleSet“ ist 2"},
         {"not playing", [](QJsonObject&, QJsonObject& g) { g["playing"] = false; }, {}, "kein laufendes Spiel"},
         {"map missing", [](QJsonObject&, QJsonObject& g) { g.remove("map"); }, {}, "Angaben zur Karte"},
         {"bitmap changed", [](QJsonObject&, QJsonObject& g) {
