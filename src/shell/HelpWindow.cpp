@@ -61,6 +61,22 @@ QString HelpWindow::guideText()
         "<p>Die Meldungen nennen die neuesten Ereignisse zuerst, jede mit ihrem Datum. Was dich betrifft, "
         "ist fett gedruckt; ein Angriff auf dich ist zusätzlich mit ⚠ markiert. Die Kampfliste zeigt "
         "alle laufenden Schlachten, deine zuerst.</p>"
+        "<h3>Regeln: Klassisch und Zügig</h3>"
+        "<p>Unter <b>Einstellungen</b> wählst du bei <b>Regeln</b>, wie dein nächstes neues Spiel gespielt "
+        "wird; ein laufendes oder geladenes Spiel behält seine Regeln. <b>Klassisch</b> sind die Regeln, wie "
+        "sie hier beschrieben sind. <b>Zügig</b> ändert nur Zahlen:</p>"
+        "<ul>"
+        "<li>Der Punktestand einer Schlacht bewegt sich nach dem Verhältnis der EP beider Generäle, nicht nach "
+        "ihrem Unterschied: auch Schlachten zwischen Unteroffizieren kommen voran.</li>"
+        "<li>Eine Schlacht dauert höchstens 4 Jahre; ist sie dann nicht entschieden, behält der Verteidiger "
+        "sein Land.</li>"
+        "<li>Ein Sieg bringt 10 EP statt 5.</li>"
+        "<li>Die Generäle der Länder ohne Spieler beginnen mit der Hälfte ihrer EP und werden halb so schnell "
+        "ausgebildet.</li>"
+        "<li>Deine neuen Generäle beginnen mit 3 EP, die des Gegners mit 4 (sonst 1). In der Ausbildung "
+        "gewinnen deine etwa 5 EP im Jahr, die des Gegners 4 (sonst 3).</li>"
+        "<li>Der Gegner führt bis zu zehn Generäle statt fünf.</li>"
+        "</ul>"
         "<p><b>F1</b> öffnet diese Anleitung jederzeit; solange sie offen ist, wartet das Spiel.</p>");
 }
 

@@ -121,6 +121,7 @@ void Program::restoreFileSettings()
 {
     if (fileSettings_)
         std::tie(world.monthInterval, world.aiDivisor) = *fileSettings_;
+    world.ruleSet = preferences_.ruleSet();
 }
 
 MainWindow* Program::mainWindow() const { return openWindow(mainWindow_); }

@@ -61,8 +61,9 @@ public:
     // show the options menu. False after the error box: the program ends.
     bool start();
 
-    // The clock and opponent strength of game.dat. A loaded game brings its
-    // own; a new game goes back to the player's settings.
+    // The clock and opponent strength of game.dat, and the rule set of the
+    // preferences. A loaded game brings its own; a new game goes back to the
+    // player's settings.
     void rememberFileSettings();
     void restoreFileSettings();
 

@@ -8,6 +8,7 @@
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "storage/SettingsFile.h"
+#include "world/Rules.h"
 #include "world/Settings.h"
 #include "world/WorldState.h"
 
@@ -68,6 +69,12 @@ QString opponentNote(int divisor)
         .arg(QString::fromUtf8(times[static_cast<std::size_t>(ticksPerMonth / std::max(divisor, 1))]));
 }
 
+// What each rule set changes, under its choice; in the order of RuleSet.
+constexpr std::array<const char*, 2> ruleNotes{{
+    "Die ursprünglichen Regeln. Gilt ab dem nächsten Spiel.",
+    "Schnelle Schlachten, schwächere neutrale Länder.",
+}};
+
 // Where the sliders stand when a stored value is in neither table.
 constexpr int yearStart = 4;
 constexpr int opponentStart = 2;
@@ -110,7 +117,7 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Spiel bedingte Einstellungen"));
     useCompactFont(*this);
-    setFixedSize(312, 277);
+    setFixedSize(312, 329);
 
     auto* yearHeading = new QLabel(QStringLiteral("Ein Jahr vergeht in"), this);
     yearHeading->setGeometry(104, 16, 137, 17);
@@ -150,10 +157,29 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     colourChoice_->setGeometry(104, 208, 137, 22);
     colourChoice_->setCurrentIndex(program_.preferences().colourScheme() == ColourScheme::ColourBlind ? 1 : 0);
 
+    // The rules of the next new game; a running or loaded game keeps its own.
+    auto* rulesHeading = new QLabel(QStringLiteral("Regeln :"), this);
+    rulesHeading->setGeometry(16, 240, 80, 22);
+    ruleChoice_ = new QComboBox(this);
+    ruleChoice_->setObjectName(QStringLiteral("ruleChoice"));
+    for (const RuleTable& rules : RuleTables)
+        ruleChoice_->addItem(QString::fromUtf8(rules.name.data(), static_cast<qsizetype>(rules.name.size())));
+    ruleChoice_->setGeometry(104, 240, 137, 22);
+    auto* rulesNote = new QLabel(this);
+    rulesNote->setObjectName(QStringLiteral("rulesNote"));
+    rulesNote->setGeometry(8, 266, 296, 14);
+    rulesNote->setAlignment(Qt::AlignCenter);
+    const auto showRulesNote = [rulesNote](int index) {
+        rulesNote->setText(QString::fromUtf8(ruleNotes.at(static_cast<std::size_t>(std::clamp(index, 0, 1)))));
+    };
+    connect(ruleChoice_, &QComboBox::currentIndexChanged, rulesNote, showRulesNote);
+    ruleChoice_->setCurrentIndex(program_.preferences().ruleSet());
+    showRulesNote(ruleChoice_->currentIndex());
+
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(40, 240, 105, 25);
+    ok->setGeometry(40, 292, 105, 25);
     auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancel->setGeometry(160, 240, 113, 25);
+    cancel->setGeometry(160, 292, 113, 25);
     connect(ok, &QPushButton::clicked, this, &SettingsWindow::okClicked);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
@@ -175,6 +201,7 @@ void SettingsWindow::okClicked()
     program_.preferences().setColourScheme(scheme);
     if (MainWindow* main = program_.mainWindow())
         main->setColourScheme(scheme);
+    program_.preferences().setRuleSet(ruleChoice_->currentIndex() == RulesZuegig ? RulesZuegig : RulesKlassisch);
     const int monthInterval = monthIntervalAt(yearSlider_->value());
     const int aiDivisor = aiDivisorAt(opponentSlider_->value());
     const QString file = program_.paths().settingsFile();

@@ -21,6 +21,8 @@ public:
     QSlider* opponentSlider() const { return opponentSlider_; }
     // "Farben :": "Standard" or "Farbenblind", kept in the preferences.
     QComboBox* colourChoice() const { return colourChoice_; }
+    // "Regeln :": "Klassisch" or "Zügig" for the next new game, kept in the preferences.
+    QComboBox* ruleChoice() const { return ruleChoice_; }
 
     // The stored values of each slider position.
     static int monthIntervalAt(int position);
@@ -36,6 +38,7 @@ private:
     QSlider* yearSlider_ = nullptr;
     QSlider* opponentSlider_ = nullptr;
     QComboBox* colourChoice_ = nullptr;
+    QComboBox* ruleChoice_ = nullptr;
 };
 
 }  // namespace stratagon

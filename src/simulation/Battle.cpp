@@ -3,6 +3,7 @@
 
 #include "simulation/Records.h"
 #include "simulation/Events.h"
+#include "world/Rules.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -139,6 +140,7 @@ void removeBattle(WorldState& w, int k)
         w.battleDefenderGeneral[j] = w.battleDefenderGeneral[j + 1];
         w.battleAttackerScore[j] = w.battleAttackerScore[j + 1];
         w.battleDefenderScore[j] = w.battleDefenderScore[j + 1];
+        w.battleTicks[j] = w.battleTicks[j + 1];
     }
     const int freed = w.battleCount + 1;
     w.battleCountry[freed] = 0;
@@ -148,6 +150,22 @@ void removeBattle(WorldState& w, int k)
     w.battleDefenderGeneral[freed] = 0;
     w.battleAttackerScore[freed] = 0;
     w.battleDefenderScore[freed] = 0;
+    w.battleTicks[freed] = 0;
+}
+
+// How far the defender's score moves for the draw difference d.
+int64_t scoreStep(const RuleTable& rules, int16_t d, int32_t attackerEP, int32_t defenderEP)
+{
+    const int64_t divisor = int64_t{rules.stepBase} + int64_t{rules.stepPerEP} * std::max(attackerEP, defenderEP);
+    return divisor > 0 ? int64_t{d} * rules.stepScale / divisor : 0;
+}
+
+// True when no draw can move the score any more: both generals too weak for
+// the step ever to reach 1 point. EP do not change during a battle.
+bool stalled(const RuleTable& rules, int32_t attackerEP, int32_t defenderEP)
+{
+    const int16_t widest = saturate16(int64_t{std::max({attackerEP, defenderEP, 0})} * 4);
+    return scoreStep(rules, widest, attackerEP, defenderEP) == 0;
 }
 
 }  // namespace
@@ -169,7 +187,7 @@ int bestGeneral(const WorldState& world, int side)
     return result;
 }
 
-void battleStep(WorldState& world, RandomSource& random)
+void battleStep(WorldState& world, RandomSource& random, const RuleTable& rules)
 {
     WorldState& w = world;
     w.battleCount = std::clamp(w.battleCount, 0, MaxBattles);
@@ -179,37 +197,42 @@ void battleStep(WorldState& world, RandomSource& random)
         const int defender = w.battleDefender[k];
         const int attackerGeneral = w.battleAttackerGeneral[k];
         const int defenderGeneral = w.battleDefenderGeneral[k];
+        const int32_t attackerEP = epOf(w, attacker, attackerGeneral);
+        const int32_t defenderEP = epOf(w, defender, defenderGeneral);
 
         const int r1 = random.draw(5);
         const int r2 = random.draw(5);
         // Held in 16 bits; beyond that range it saturates rather than wraps,
         // so a much stronger side never turns into a loser.
-        const int16_t d = saturate16(int64_t{epOf(w, attacker, attackerGeneral)} * r1 -
-                                     int64_t{epOf(w, defender, defenderGeneral)} * r2);
-        w.battleDefenderScore[k] = saturate32(int64_t{w.battleDefenderScore[k]} - d / 10);
+        const int16_t d = saturate16(int64_t{attackerEP} * r1 - int64_t{defenderEP} * r2);
+        w.battleDefenderScore[k] = saturate32(int64_t{w.battleDefenderScore[k]} - scoreStep(rules, d, attackerEP, defenderEP));
         w.battleAttackerScore[k] = saturate32(100 - int64_t{w.battleDefenderScore[k]});
+        w.battleTicks[k] = saturate32(int64_t{w.battleTicks[k]} + 1);
 
         if (w.side[0] == attacker || w.side[0] == defender)
             listForPlayer(w, k);
 
+        // A battle that can no longer move, or has run out of time, is broken
+        // off: the attack has failed, and nobody earns EP for it.
+        const bool brokenOff = stalled(rules, attackerEP, defenderEP) || w.battleTicks[k] >= rules.battleTickLimit;
         const bool defenderWins = w.battleDefenderScore[k] > 100;
         const bool attackerWins = w.battleAttackerScore[k] > 100;
-        if (!defenderWins && !attackerWins)
+        if (!defenderWins && !attackerWins && !brokenOff)
             continue;
 
         --w.battleCount;
         setStatus(w, attacker, attackerGeneral, Training);
         setStatus(w, defender, defenderGeneral, Training);
         const int country = w.battleCountry[k];
-        const int winner = defenderWins ? defender : attacker;
+        const int winner = attackerWins ? attacker : defender;
         recordBattleEnded(w, country, attacker, defender, winner);
         if (validSideIndex(country))
             w.countryOwner[country] = winner;
         noteBattleEnded(w, k, winner);
         if (defenderWins)
-            addEP(w, defender, defenderGeneral, 5);
-        else
-            addEP(w, attacker, attackerGeneral, 5);
+            addEP(w, defender, defenderGeneral, rules.winEP);
+        else if (attackerWins)
+            addEP(w, attacker, attackerGeneral, rules.winEP);
         removeBattle(w, k);
     }
 }
@@ -231,6 +254,7 @@ int openBattle(WorldState& world, int country, int attacker, int attackerGeneral
     w.battleDefenderGeneral[k] = defenderGeneral;
     w.battleAttackerScore[k] = 20;
     w.battleDefenderScore[k] = 80;
+    w.battleTicks[k] = 0;
     w.generalStatus[attacker][attackerGeneral] = InBattle;
     w.generalStatus[defender][defenderGeneral] = InBattle;
     recordBattleOpened(w, attacker, defender);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "world/Random.h"
+#include "world/Rules.h"
 #include "world/WorldState.h"
 
 #include <vector>
@@ -13,8 +14,10 @@ namespace stratagon {
 int bestGeneral(const WorldState& world, int side);
 
 // One step of every battle (clock tick, step 3). Fills the player's battle
-// list; ends battles whose score passed 100.
-void battleStep(WorldState& world, RandomSource& random);
+// list; ends battles whose score passed 100. A battle whose score can no
+// longer move, or that has reached the rule set's tick limit, is broken off
+// in the defender's favour, without EP for either general.
+void battleStep(WorldState& world, RandomSource& random, const RuleTable& rules = ruleTable(RulesKlassisch));
 
 // Appends a battle with the scores 20/80 and marks both generals in battle.
 // Returns its index, or 0 when the table is full.

@@ -6,6 +6,7 @@
 #include "simulation/Events.h"
 #include "simulation/Opponent.h"
 #include "simulation/Records.h"
+#include "world/Rules.h"
 
 #include <algorithm>
 #include <limits>
@@ -52,22 +53,23 @@ void tickSteps(WorldState& world, RandomSource& random, GameView& view)
     // 2
     advanceCalendar(world, random);
     // 3
+    const RuleTable& rules = rulesOf(world);
     world.playerBattleCount = 0;
-    battleStep(world, random);
+    battleStep(world, random, rules);
     // 4
     // A divisor below 1 (a damaged setting) acts like the strongest one
     // rather than drawing from an empty range.
-    const int divisor = std::max(world.aiDivisor, 1);
+    const int divisor = std::max(world.aiDivisor, 1) * rules.opponentTurnFactor;
     for (int i = 1; i <= countryLimit(world); ++i) {
         const int kind = world.countryKind[i];
         if (kind == KindOpponent) {
-            if (world.generalCount[i] < 5)
-                recruitOpponentGeneral(world, random, i);
+            if (world.generalCount[i] < rules.opponentRosterSize)
+                recruitOpponentGeneral(world, random, i, rules.opponentRecruitEP);
             if (random.draw(divisor) == 0)
                 opponentTurn(world, i);
-            trainGenerals(world, random, i);
+            trainGenerals(world, random, i, rules);
         } else if (kind == KindPlayer || kind == KindPassive) {
-            trainGenerals(world, random, i);
+            trainGenerals(world, random, i, rules);
         }
     }
     // 5
@@ -124,16 +126,18 @@ void advanceCalendar(WorldState& world, RandomSource& random)
     world.monthName = std::string(MonthNames[static_cast<std::size_t>(world.month)]);
 }
 
-void trainGenerals(WorldState& world, RandomSource& random, int country)
+void trainGenerals(WorldState& world, RandomSource& random, int country, const RuleTable& rules)
 {
     if (!validSideIndex(country))
         return;
+    const int kind = std::clamp<int>(world.countryKind[country], KindPlayer, KindOpponent);
+    const int odds = rules.trainingOdds[static_cast<std::size_t>(kind)];
     const int count = std::clamp(world.generalCount[country], 0, MaxGenerals);
     for (int j = 0; j <= count; ++j) {
         if (world.generalStatus[country][j] != Training)
             continue;
         int32_t& ep = world.generalEP[country][j];
-        if (random.draw(16) == 0 && ep < std::numeric_limits<int32_t>::max()) {
+        if (random.draw(odds) == 0 && ep < std::numeric_limits<int32_t>::max()) {
             ++ep;
             notePromotion(world, country, j, ep - 1);
         }

@@ -3,6 +3,7 @@
 
 #include "simulation/GameView.h"
 #include "world/Random.h"
+#include "world/Rules.h"
 #include "world/WorldState.h"
 
 #include <array>
@@ -29,8 +30,10 @@ bool clockTickRunning();
 void advanceCalendar(WorldState& world, RandomSource& random);
 
 // The training pass of one country: slots 0..generalCount in training gain
-// 1 EP on a draw of 0 in 0..15.
-void trainGenerals(WorldState& world, RandomSource& random, int country);
+// 1 EP on a draw of 0 in 0..odds-1, the rule set's odds for the country's
+// kind (16 for every kind in Klassisch).
+void trainGenerals(WorldState& world, RandomSource& random, int country,
+                   const RuleTable& rules = ruleTable(RulesKlassisch));
 
 // Fills Kontinent, land, Genralmenge and the panel lists for country h,
 // under its holder's name when a side in play holds it.

@@ -18,13 +18,13 @@ std::string_view pickOpponentName(RandomSource& random)
     return OpponentNames[static_cast<std::size_t>(random.draw(10))];
 }
 
-void recruitOpponentGeneral(WorldState& world, RandomSource& random, int side)
+void recruitOpponentGeneral(WorldState& world, RandomSource& random, int side, int32_t ep)
 {
     if (!validSideIndex(side) || world.generalCount[side] >= MaxGenerals)
         return;
     const int slot = std::max(world.generalCount[side], 0) + 1;
     world.generalCount[side] = slot;
-    world.generalEP[side][slot] = 1;
+    world.generalEP[side][slot] = ep;
     // The status stays as it is: the set-up has put slots 1..5 into training.
     world.generalName[side][slot] = std::string(pickOpponentName(random));
 }

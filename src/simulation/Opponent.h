@@ -12,7 +12,8 @@ namespace stratagon {
 extern const std::array<std::string_view, 10> OpponentNames;
 
 std::string_view pickOpponentName(RandomSource& random);
-void recruitOpponentGeneral(WorldState& world, RandomSource& random, int side);
+// A new general of `ep` EP in the side's next slot, named at random.
+void recruitOpponentGeneral(WorldState& world, RandomSource& random, int side, int32_t ep = 1);
 void opponentTurn(WorldState& world, int side);
 
 }  // namespace stratagon

@@ -69,17 +69,10 @@ bool attackableCode(const WorldState& world, const std::string& code)
     if (target == 0 || world.countryOwner[target] == player)
         return false;
 
-    // The clicked country's index against the home countries of the sides
-    // that fight the player.
-    for (int b = 1; b <= world.battleCount && b <= MaxBattles; ++b) {
-        const int attacker = world.battleAttacker[b];
-        const int defender = world.battleDefender[b];
-        if (attacker != player && defender != player)
-            continue;
-        if (target == attacker || target == defender)
-            return false;
-    }
-    return true;
+    // Only the country itself being fought over forbids an attack; being at
+    // war with its holder does not, or a holder who attacks on every tick
+    // could never lose his home country.
+    return !countryContested(world, target);
 }
 
 bool generalReady(const WorldState& world, int side, int slot)

@@ -4,6 +4,7 @@
 
 #include "simulation/PlayerActions.h"
 #include "simulation/Roster.h"
+#include "world/Rules.h"
 
 #include <algorithm>
 
@@ -59,7 +60,7 @@ RecruitOutcome recruitGeneral(WorldState& world, const std::string& name)
     const int n = world.generalCount[p] + 1;
     world.generalCount[p] = n;
     world.generalName[p][n] = name;  // kept as typed, blanks and all
-    world.generalEP[p][n] = 1;
+    world.generalEP[p][n] = rulesOf(world).playerRecruitEP;
     world.generalStatus[p][n] = Training;
     ++world.records.generalsRecruited;
     return RecruitOutcome::Recruited;

@@ -8,6 +8,7 @@
 #include "simulation/Pace.h"
 #include "world/MapLoader.h"
 #include "world/Playability.h"
+#include "world/Rules.h"
 
 #include <algorithm>
 
@@ -83,6 +84,7 @@ bool startGame(WorldState& world, RandomSource& random, GameView& view, const st
     for (int s = 0; s <= countries; ++s)
         for (int slot = 1; slot <= 5; ++slot)
             w.generalStatus[s][slot] = Training;
+    applyStartingStrength(w);
     recolourMap(w, view);
     startRecords(w);
 

@@ -68,6 +68,17 @@ void Preferences::setOpponentCount(int count)
     setValue(QStringLiteral("game/opponents"), QString::number(std::clamp(count, 1, 5)));
 }
 
+RuleSet Preferences::ruleSet() const
+{
+    return ruleSetFromKey(value(QStringLiteral("game/rules")).toStdString());
+}
+
+void Preferences::setRuleSet(RuleSet rules)
+{
+    const std::string_view key = ruleTable(rules).key;
+    setValue(QStringLiteral("game/rules"), QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
+}
+
 QString Preferences::value(const QString& key, const QString& fallback) const
 {
     if (const auto kept = unsaved_.constFind(key); kept != unsaved_.constEnd())

@@ -8,6 +8,7 @@
 // first such failure is told.
 
 #include "world/Palette.h"
+#include "world/Rules.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -41,6 +42,11 @@ public:
     // Active computer opponents for the next game, 1..5.
     int opponentCount() const;
     void setOpponentCount(int count);
+
+    // The rule set new games start with ("game/rules": klassisch or zuegig);
+    // Klassisch when none or an unknown one is kept.
+    RuleSet ruleSet() const;
+    void setRuleSet(RuleSet rules);
 
     // Generic access for later additions.
     QString value(const QString& key, const QString& fallback = {}) const;

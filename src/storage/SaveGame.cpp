@@ -6,6 +6,7 @@
 #include "simulation/Pace.h"
 #include "storage/AtomicFile.h"
 #include "world/MapLoader.h"
+#include "world/Rules.h"
 #include "world/Settings.h"
 
 #include <QCryptographicHash>
@@ -467,6 +468,9 @@ struct Members<WorldState> {
         W(records, Any, Optional),
         W(events, Any, Optional),
         W(paceStep, Range{0, int(PaceSteps.size()) - 1}, Optional),
+        // Saves from before the second rule set: Klassisch, battles counted from now.
+        W(ruleSet, Range{RulesKlassisch, RulesZuegig}, Optional),
+        W(battleTicks, Counter, Optional),
     };
 };
 #undef W

@@ -78,6 +78,8 @@ struct WorldState {
     // Settings (game.dat)
     int32_t monthInterval = 0;
     int32_t aiDivisor = 0;
+    // The rule set this game is played by (world/Rules.h); kept with the game.
+    int32_t ruleSet = 0;
 
     // Map header
     int32_t countryCount = 0;
@@ -119,6 +121,7 @@ struct WorldState {
     Table<int32_t, MaxBattles + 1> battleDefenderGeneral{};
     Table<int32_t, MaxBattles + 1> battleAttackerScore{};
     Table<int32_t, MaxBattles + 1> battleDefenderScore{};
+    Table<int32_t, MaxBattles + 1> battleTicks{};  // steps fought so far
 
     // Country-code grid: gridCell[column][row], both 1..99; '\0' is an empty cell
     Table<std::string, MaxGridSize + 1> gridRowText{};

@@ -31,7 +31,7 @@ std::unique_ptr<WorldState> rowWorld(int battles = 0)
 
 }  // namespace
 
-TEST(Attack, ClickedCellGivesItsCountryAndTheCheckAcceptsForeignNeighboursOutsideThePlayersBattles)
+TEST(Attack, ClickedCellGivesItsCountryAndTheCheckAcceptsEveryForeignNeighbourNotFoughtOver)
 {
     auto w = rowWorld();
     std::string cells;
@@ -54,7 +54,9 @@ TEST(Attack, ClickedCellGivesItsCountryAndTheCheckAcceptsForeignNeighboursOutsid
     w->countryOwner[2] = 9;
     EXPECT_TRUE(attackableCode(*w, "B")) << "the colony's own index is in no battle";
     w->battleAttacker[2] = 2;
-    EXPECT_FALSE(attackableCode(*w, "B")) << "side 2 fights the player";
+    EXPECT_TRUE(attackableCode(*w, "B")) << "a home country stays attackable while its holder fights the player";
+    w->battleCountry[2] = 2;
+    EXPECT_FALSE(attackableCode(*w, "B")) << "the country itself is fought over";
 }
 
 TEST(Attack, RefusalsChangeNothingAndALaunchFightsTheHoldersBestOrSlotZero)

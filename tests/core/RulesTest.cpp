@@ -4,12 +4,14 @@
 #include "simulation/Battle.h"
 #include "simulation/Clock.h"
 #include "simulation/Opponent.h"
+#include "simulation/PlayerActions.h"
 
 #include "CoreTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 using namespace stratagon;
 using namespace stratagon::test;
@@ -22,8 +24,11 @@ TEST(Battle, ScoreMovesByTheTruncatedTenthOfTheDifferenceAndBeyondTheEndsTheBatt
     struct Case { int aEP, dEP, dSlot, score, r1, r2, listed, owner, aEPAfter, dEPAfter; };
     const Case cases[] = {
         {10, 10, 1, 80, 4, 0, 76, 0, 0, 0}, {0, 5, 1, 80, 4, 3, 81, 0, 0, 0}, {3, 0, 1, 80, 3, 4, 80, 0, 0, 0},
-        {0, 3, 1, 80, 4, 3, 80, 0, 0, 0}, {7, 2, 1, 80, 4, 1, 78, 0, 0, 0}, {0, 0, 1, 80, 4, 0, 80, 0, 0, 0},
-        {0, 10, 0, 80, 0, 4, 80, 0, 0, 0},   // slot 0 stands in with no EP
+        {0, 3, 1, 80, 4, 3, 80, 0, 0, 0}, {7, 2, 1, 80, 4, 1, 78, 0, 0, 0},
+        // No draw can move a score between generals of 2 EP or less: broken
+        // off at once, the defender keeps the country, nobody earns EP.
+        {0, 0, 1, 80, 4, 0, 80, 1, 0, 0}, {2, 2, 1, 80, 4, 0, 80, 1, 2, 2}, {2, 1, 1, 30, 4, 0, 30, 1, 2, 1},
+        {0, 10, 0, 80, 0, 4, 80, 1, 0, 10},  // slot 0 stands in with no EP
         {0, 10, 1, 96, 0, 4, 100, 0, 0, 0},  // exactly 100 goes on
         {0, 10, 1, 97, 0, 4, 101, 1, 0, 15}, {30, 10, 1, 5, 4, 1, -6, 2, 35, 10},
         // d beyond 16 bits saturates instead of wrapping round to the other side's win
@@ -48,6 +53,79 @@ TEST(Battle, ScoreMovesByTheTruncatedTenthOfTheDifferenceAndBeyondTheEndsTheBatt
     }
 }
 
+TEST(Battle, ZuegigMovesTheScoreByTheRatioOfTheEPAndBreaksOffAtTheTickLimit)
+{
+    const RuleTable& rules = ruleTable(RulesZuegig);
+    // {attacker EP, defender EP, r1, r2, ticks fought before}: recruits move
+    // like marshals; at the limit the defender keeps the country, unpaid.
+    struct Case { int aEP, dEP, r1, r2, before, score, owner; };
+    const int limit = rules.battleTickLimit;
+    const Case cases[] = {
+        {1, 1, 4, 0, 0, 80 - 4 * rules.stepScale, 0},
+        {100, 100, 4, 0, 0, 80 - 4 * rules.stepScale, 0},
+        {3, 1, 2, 3, 0, 80 - 3 * rules.stepScale / 3, 0},
+        {1, 1, 4, 0, limit - 2, 80 - 4 * rules.stepScale, 0},
+        {1, 1, 4, 0, limit - 1, 80 - 4 * rules.stepScale, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(row(c.aEP, c.dEP, c.r1, c.r2, c.before));
+        auto w = chainWorld(4);
+        w->ruleSet = RulesZuegig;
+        addGeneral(*w, 2, "Angreifer", c.aEP), addGeneral(*w, 1, "Verteidiger", c.dEP);
+        w->countryOwner[3] = 1, openBattle(*w, 3, 2, 1, 1, 1);
+        w->battleTicks[1] = c.before;
+        ScriptedRandom random;
+        pushDraws(random, {c.r1, c.r2}, 5), battleStep(*w, random, rulesOf(*w));
+        const bool goesOn = c.owner == 0;
+        EXPECT_EQ(row(w->playerBattleList[1].defenderScore, w->battleCount, w->countryOwner[3], w->generalEP[1][1],
+                      w->generalStatus[2][1]),
+                  row(c.score, goesOn, 1, c.dEP, goesOn ? InBattle : Training));
+    }
+    // Klassisch has no limit: a battle between two 3-EP generals may go on for ever.
+    EXPECT_EQ(ruleTable(RulesKlassisch).battleTickLimit, std::numeric_limits<int>::max());
+    EXPECT_EQ(&ruleTable(7), &ruleTable(RulesKlassisch));
+}
+
+TEST(Clock, ZuegigTickTrainsEachKindAtItsOddsAndRecruitsStronger)
+{
+    // C1 the player, C2 the opponent (no generals yet), C3 passive: one
+    // general each in training; every draw is the last below the odds.
+    const RuleTable& rules = ruleTable(RulesZuegig);
+    auto w = chainWorld(3);
+    w->ruleSet = RulesZuegig, w->aiDivisor = 4, w->countryKind[2] = KindOpponent;
+    addGeneral(*w, 1, "Spieler", 5, Training), addGeneral(*w, 3, "Passiv", 5, Training);
+    w->generalStatus[2][1] = Training;
+    ScriptedRandom random;
+    GameView view;
+    random.pushDraw(0, rules.trainingOdds[KindPlayer]);
+    random.pushDraw(0, 10), random.pushDraw(1, 4 * rules.opponentTurnFactor);
+    random.pushDraw(0, rules.trainingOdds[KindOpponent]);
+    random.pushDraw(1, rules.trainingOdds[KindPassive]);
+    clockTick(*w, random, view);
+    EXPECT_EQ(random.remaining(), 0u);
+    EXPECT_EQ(row(w->generalEP[1][1], w->generalEP[2][1], w->generalEP[3][1]),
+              row(6, rules.opponentRecruitEP + 1, 5));
+}
+
+TEST(Rules, StartingStrengthScalesOnlyPassiveGeneralsAndRecruitsTakeTheTablesEP)
+{
+    for (const RuleSet set : {RulesKlassisch, RulesZuegig}) {
+        const RuleTable& rules = ruleTable(set);
+        auto w = chainWorld(3);
+        w->ruleSet = set, w->countryKind[2] = KindOpponent;
+        for (int side = 1; side <= 3; ++side)
+            addGeneral(*w, side, "G", 5), addGeneral(*w, side, "H", 1);
+        applyStartingStrength(*w);
+        const auto scaled = [&](int ep) { return (ep * rules.passiveStartPercent + 99) / 100; };
+        EXPECT_EQ(row(w->generalEP[1][1], w->generalEP[2][1], w->generalEP[3][1], w->generalEP[3][2]),
+                  row(5, 5, scaled(5), 1)) << rules.key;
+        ASSERT_EQ(recruitGeneral(*w, "Neu"), RecruitOutcome::Recruited);
+        EXPECT_EQ(w->generalEP[1][3], rules.playerRecruitEP);
+    }
+    EXPECT_EQ(row(ruleSetFromKey("zuegig"), ruleSetFromKey("klassisch"), ruleSetFromKey("Zügig"), ruleSetFromKey("")),
+              "1|0|0|0");
+}
+
 TEST(Battle, TwoEndingInOneTickLeaveTheMovedEntriesUnstepped)
 {
     auto w = chainWorld(8);
@@ -70,7 +148,8 @@ TEST(Battle, PlayersListHoldsOnlyHisBattlesAndAtMostTwentyFive)
 {
     auto w = chainWorld(40);
     addGeneral(*w, 1, "Eigener", 12), addGeneral(*w, 2, "Gegner", 7);
-    openBattle(*w, 5, 4, 0, 3, 0), openBattle(*w, 2, 1, 1, 2, 1);  // the first of two other sides
+    addGeneral(*w, 4, "Dritter", 5), addGeneral(*w, 3, "Vierter", 5);
+    openBattle(*w, 5, 4, 1, 3, 1), openBattle(*w, 2, 1, 1, 2, 1);  // the first of two other sides
     ScriptedRandom random;
     pushDraws(random, {1, 1, 2, 1}, 5), battleStep(*w, random);  // d = 24 - 7 = 17
     ASSERT_EQ(w->playerBattleCount, 1);
@@ -78,7 +157,7 @@ TEST(Battle, PlayersListHoldsOnlyHisBattlesAndAtMostTwentyFive)
     // The opponent attacks 30 of the player's countries: all step, 25 are listed.
     auto many = chainWorld(40);
     for (int c = 3; c <= 32; ++c, pushDraws(random, {0, 0}, 5)) {
-        addGeneral(*many, 2, "G" + std::to_string(c - 2), 1);
+        addGeneral(*many, 2, "G" + std::to_string(c - 2), 3);
         many->countryOwner[c] = 1, openBattle(*many, c, 2, c - 2, 1, 0);
     }
     battleStep(*many, random);

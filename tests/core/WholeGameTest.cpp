@@ -11,6 +11,7 @@
 #include "simulation/Opponents.h"
 #include "simulation/Setup.h"
 #include "world/MapLoader.h"
+#include "world/Rules.h"
 
 #include "CoreTestSupport.h"
 
@@ -103,6 +104,33 @@ TEST(WholeGame, GamesOnTheSmallAndTheShippedMapKeepEveryInvariantAndEndProperly)
         }
     }
     EXPECT_GT(decided, 0);
+}
+
+TEST(WholeGame, ZuegigGamesOnTheShippedMapEndWithinACenturyAndNoBattleOutlastsItsLimit)
+{
+    const int limit = ruleTable(RulesZuegig).battleTickLimit;
+    for (int game = 1; game <= 3; ++game) {
+        SCOPED_TRACE(game);
+        const std::string map = STRATAGON_ASSETS "/cards/Afrika.mgi";
+        auto w = std::make_unique<WorldState>();
+        ASSERT_TRUE(loadMap(*w, map).ok);
+        w->monthInterval = 416, w->aiDivisor = 16, w->ruleSet = RulesZuegig, w->side[0] = defaultSide(*w);
+        SeededRandom random(game);
+        RecordingView view(w.get());
+        ASSERT_TRUE(startGame(*w, random, view, map));
+        EXPECT_EQ(w->ruleSet, RulesZuegig);  // the set-up keeps the game's rules
+        ScriptedPlayer player;
+        int longest = 0;
+        play(*w, random, view, [&](WorldState& x) {
+            player.act(x);
+            for (int k = 1; k <= x.battleCount; ++k)
+                longest = std::max(longest, x.battleTicks[k]);
+        }, 48 * 100);
+        EXPECT_FALSE(w->playing);
+        if (!w->playing)
+            expectEnded(*w, view);
+        EXPECT_LT(longest, limit);
+    }
 }
 
 namespace {

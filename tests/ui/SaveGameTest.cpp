@@ -11,6 +11,7 @@
 #include "storage/SaveList.h"
 #include "TestSupport.h"
 #include "world/MapLoader.h"
+#include "world/Rules.h"
 #include "world/Settings.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +67,7 @@ TEST(SaveGame, RoundTripKeepsEveryFieldAndSavesAgainTheSame)
 {
     SeededRandom random(7);
     const auto original = midGame(random);
+    original->ruleSet = RulesZuegig;  // a game keeps its rules
     ASSERT_TRUE(original->playing);
     ASSERT_GT(original->battleCount, 0);
     original->records.sessionMs = 2640123;  // the player's own time goes along too
@@ -123,6 +125,7 @@ TEST(SaveGame, GoldenVersionOneFileLoads)
     EXPECT_GT(w->battleCount, 0);
     EXPECT_EQ(w->mapFileName, STRATAGON_FIXTURES "/Afrika.mgi");
     EXPECT_TRUE(w->records == GameRecords{});  // added later: the default
+    EXPECT_EQ(w->ruleSet, RulesKlassisch);
     // Written again, every part of the game it had is the same.
     const QByteArray again = saveDocument(*w, read.name, read.savedAt, fileSha256(bitmap({})));
     const QJsonObject written = QJsonDocument::fromJson(again).object().value("game").toObject();
@@ -202,6 +205,7 @@ TEST(SaveGame, DamagedNewerOrUnmatchedFilesAreRefusedWithTheWorldUnchanged)
              g["events"] = events;
          }, {}, "„game.events[0].kind“ ist 9, erlaubt ist 0 bis 5."},
         {"pace", [](QJsonObject&, QJsonObject& g) { g["paceStep"] = 7; }, {}, "„game.paceStep“ ist 7"},
+        {"rules", [](QJsonObject&, QJsonObject& g) { g["ruleSet"] = 2; }, {}, "„game.ruleSet“ ist 2"},
         {"not playing", [](QJsonObject&, QJsonObject& g) { g["playing"] = false; }, {}, "kein laufendes Spiel"},
         {"map missing", [](QJsonObject&, QJsonObject& g) { g.remove("map"); }, {}, "Angaben zur Karte"},
         {"bitmap changed", [](QJsonObject&, QJsonObject& g) {

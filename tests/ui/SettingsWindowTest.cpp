@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShellTestSupport.h"
 
+#include <QComboBox>
+
 using namespace stratagon;
 using namespace stratagon::test;
 
@@ -70,4 +72,36 @@ TEST(SettingsWindow, EveryWayOutTreatsFileAndValuesAsItShould)
             EXPECT_TRUE(!readOnly || box.text.endsWith("Zugriff verweigert."));
         }
     }
+}
+
+// "Regeln :" shows the kept rule set with its line; "OK" keeps the choice in
+// stratagon.ini for the next new game, while the running game keeps its own.
+TEST(SettingsWindow, RulesChoiceIsKeptForTheNextNewGameOnly)
+{
+    TestProgram t;
+    writeGameDat(t, " 416 \r\n 256 \r\n");
+    ASSERT_TRUE(t.program->start());
+    EXPECT_EQ(t.program->preferences().ruleSet(), RulesKlassisch);
+    press(t.program->optionsMenu(), "Optionen");
+    SettingsWindow* w = t.program->settingsWindow();
+    ASSERT_TRUE(w);
+    const QLabel* note = w->findChild<QLabel*>("rulesNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(w->ruleChoice()->count(), 2);
+    EXPECT_EQ(w->ruleChoice()->currentText(), "Klassisch");
+    EXPECT_EQ(w->ruleChoice()->itemText(1), "Zügig");
+    EXPECT_EQ(note->text(), "Die ursprünglichen Regeln. Gilt ab dem nächsten Spiel.");
+    w->ruleChoice()->setCurrentIndex(1);
+    EXPECT_EQ(note->text(), "Schnelle Schlachten, schwächere neutrale Länder.");
+    press(w, "OK");
+    EXPECT_EQ(t.program->preferences().ruleSet(), RulesZuegig);
+    EXPECT_EQ(t.program->preferences().value("game/rules"), "zuegig");
+    EXPECT_EQ(t.world->ruleSet, RulesKlassisch);  // not before a game starts
+    t.program->restoreFileSettings();             // as a new game does
+    EXPECT_EQ(t.world->ruleSet, RulesZuegig);
+
+    press(t.program->optionsMenu(), "Optionen");
+    EXPECT_EQ(t.program->settingsWindow()->ruleChoice()->currentIndex(), 1);
+    t.program->preferences().setValue("game/rules", "schnell");  // unknown: Klassisch
+    EXPECT_EQ(t.program->preferences().ruleSet(), RulesKlassisch);
 }

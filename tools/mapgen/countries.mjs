@@ -98,7 +98,7 @@ function inventedName(n) {
 // countries; 2: regional powers; 3: the strongest passive states.
 export const TIERS = {
   player: [8, 5, 3],
-  opponent: [14, 8, 5],
+  opponent: [22, 13, 8],
   0: [2],
   1: [4, 2],
   2: [6, 3],
