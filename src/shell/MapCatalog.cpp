@@ -4,6 +4,7 @@
 #include "mapview/MapSurface.h"
 #include "platform/AppPaths.h"
 #include "platform/Paths.h"
+#include "storage/AtomicFile.h"
 #include "world/MapLoader.h"
 #include "world/Playability.h"
 #include "world/Settings.h"
@@ -17,7 +18,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QSet>
 #include <algorithm>
 #include <memory>
@@ -217,14 +217,8 @@ void MapCatalog::store() const
                                  .toJson(QJsonDocument::Compact);
     // Only a help for the next time: a failed write is not worth a word.
     QDir().mkpath(QFileInfo(cacheFile_).absolutePath());
-    QSaveFile file(cacheFile_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return;
-    }
-    file.commit();
+    writeFileAtomically(QFile::encodeName(cacheFile_).toStdString(),
+                        std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
 QList<MapEntry> listMaps(const QStringList& folders, const QString& cacheFile)

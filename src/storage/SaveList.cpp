@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/SaveList.h"
 
+#include "storage/AtomicFile.h"
 #include "world/Settings.h"
 
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QThread>
 #include <algorithm>
 #include <cstring>
@@ -231,14 +231,8 @@ void SaveIndex::writeIndex() const
             .toJson(QJsonDocument::Compact);
     // Only a help for the next start: a failed write is not worth a word.
     QDir().mkpath(QFileInfo(indexFile_).absolutePath());
-    QSaveFile file(indexFile_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return;
-    }
-    file.commit();
+    writeFileAtomically(QFile::encodeName(indexFile_).toStdString(),
+                        std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
 QList<SaveSummary> SaveIndex::saves() const

@@ -133,8 +133,9 @@ TEST(AppPaths, WithoutAHomeTheGameStartsAndSaysOnceThatNothingIsKept)
         EXPECT_TRUE(dialogs.shown[0].text.startsWith("Es gibt keinen Benutzerordner"));
         EXPECT_EQ(world.monthInterval, 2500);
         EXPECT_EQ(program.paths().mapFolders(), QStringList{tree.path("share/stratagon/cards")});
+        // A choice lasts the session, written nowhere.
         program.preferences().setZoomPercent(150);
-        EXPECT_EQ(program.preferences().zoomPercent(), 0);
+        EXPECT_EQ(program.preferences().zoomPercent(), 150);
         EXPECT_TRUE(saveFileFor(program, "Stand").isEmpty());
     }
     EXPECT_TRUE(QDir(cwd.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));

@@ -257,7 +257,7 @@ TEST(SaveGame, NumbersNoGameReachesAreRefused)
         {"monthInterval", -1, 0, "„game.monthInterval“ ist 0, erlaubt ist 416 bis 20000."},
         {"aiDivisor", -1, 257, "„game.aiDivisor“ ist 257, erlaubt ist 1 bis 256."},
         {"fillX", 3, 2147483647, "„game.fillX[3]“ ist 2147483647, erlaubt ist 0 bis 1682."},
-        {"fillX", 3, width, "der Startpunkt"},
+        {"fillX", 3, double(width), "der Startpunkt"},
         {"battleAttackerScore", 1, -5, "„game.battleAttackerScore[1]“ ist -5, erlaubt ist 0 bis 100."},
     };
     for (const auto& c : cases) {
