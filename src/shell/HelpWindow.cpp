@@ -73,9 +73,11 @@ QString HelpWindow::guideText()
         "<li>Ein Sieg bringt 10 EP statt 5.</li>"
         "<li>Die Generäle der Länder ohne Spieler beginnen mit der Hälfte ihrer EP und werden halb so schnell "
         "ausgebildet.</li>"
-        "<li>Deine neuen Generäle beginnen mit 3 EP, die des Gegners mit 4 (sonst 1). In der Ausbildung "
+        "<li>Deine neuen Generäle beginnen mit 3 EP, die des Gegners mit 4, auf „Schwer“ mit 5 und auf "
+        "„Irrsinnig“ mit 8 (sonst 1). In der Ausbildung "
         "gewinnen deine etwa 5 EP im Jahr, die des Gegners 4 (sonst 3).</li>"
-        "<li>Der Gegner führt bis zu zehn Generäle statt fünf.</li>"
+        "<li>Der Gegner führt bis zu zehn Generäle statt fünf und schickt nie seinen letzten freien General "
+        "in eine Schlacht.</li>"
         "</ul>"
         "<p><b>F1</b> öffnet diese Anleitung jederzeit; solange sie offen ist, wartet das Spiel.</p>");
 }

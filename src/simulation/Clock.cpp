@@ -60,11 +60,12 @@ void tickSteps(WorldState& world, RandomSource& random, GameView& view)
     // A divisor below 1 (a damaged setting) acts like the strongest one
     // rather than drawing from an empty range.
     const int divisor = std::max(world.aiDivisor, 1) * rules.opponentTurnFactor;
+    const int recruitEP = rules.opponentRecruitEP + rules.opponentRecruitBonus / std::max(world.aiDivisor, 1);
     for (int i = 1; i <= countryLimit(world); ++i) {
         const int kind = world.countryKind[i];
         if (kind == KindOpponent) {
             if (world.generalCount[i] < rules.opponentRosterSize)
-                recruitOpponentGeneral(world, random, i, rules.opponentRecruitEP);
+                recruitOpponentGeneral(world, random, i, recruitEP);
             if (random.draw(divisor) == 0)
                 opponentTurn(world, i);
             trainGenerals(world, random, i, rules);

@@ -2,6 +2,7 @@
 #include "simulation/Opponent.h"
 
 #include "simulation/Battle.h"
+#include "world/Rules.h"
 
 #include <algorithm>
 
@@ -48,6 +49,14 @@ int battlesAgainst(const WorldState& w, int v, int t)
     return c;
 }
 
+int freeGenerals(const WorldState& w, int v)
+{
+    int free = 0;
+    for (int j = 1; j <= std::clamp(w.generalCount[v], 0, MaxGenerals); ++j)
+        free += w.generalStatus[v][j] == Ready || w.generalStatus[v][j] == Training;
+    return free;
+}
+
 }  // namespace
 
 void opponentTurn(WorldState& world, int side)
@@ -56,12 +65,15 @@ void opponentTurn(WorldState& world, int side)
     const int v = side;
     if (!validSideIndex(v))
         return;
+    const int keptHome = rulesOf(w).opponentKeptHome;
     const int countries = std::clamp(w.countryCount, 0, MaxCountries);
     for (int x = 1; x <= countries; ++x) {
         if (w.countryOwner[x] != v)
             continue;
         const int neighbours = std::clamp(w.neighbourCount[x], 0, MaxNeighbours);
         for (int y = 1; y <= neighbours; ++y) {
+            if (keptHome > 0 && freeGenerals(w, v) <= keptHome)
+                return;
             const int g = bestGeneral(w, v);
             const int32_t e = w.generalEP[v][g];
             const int t = countryIndexByName(w, w.neighbourName[x][y]);

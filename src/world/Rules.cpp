@@ -19,8 +19,10 @@ const std::array<RuleTable, 2> RuleTables = {{
         .passiveStartPercent = 100,
         .playerRecruitEP = 1,
         .opponentRecruitEP = 1,
+        .opponentRecruitBonus = 0,
         .opponentRosterSize = 5,
         .opponentTurnFactor = 1,
+        .opponentKeptHome = 0,
     },
     {
         // The score moves by the generals' difference measured against the
@@ -39,8 +41,10 @@ const std::array<RuleTable, 2> RuleTables = {{
         .passiveStartPercent = 50,
         .playerRecruitEP = 3,
         .opponentRecruitEP = 4,
+        .opponentRecruitBonus = 4,
         .opponentRosterSize = 10,
         .opponentTurnFactor = 1,
+        .opponentKeptHome = 1,
     },
 }};
 

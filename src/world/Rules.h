@@ -41,10 +41,16 @@ struct RuleTable {
     // EP of a new general, the player's and the opponent's.
     int playerRecruitEP;
     int opponentRecruitEP;
+    // Extra EP for the opponent's recruits, divided by the strength's divisor
+    // (256 "Sehr Leicht" .. 1 "Irrsinnig"): only the hard strengths get them.
+    int opponentRecruitBonus;
     // The opponent recruits while he has fewer generals than this.
     int opponentRosterSize;
     // The opponent takes a turn on a draw of 0 in 0..(strength divisor x this - 1).
     int opponentTurnFactor;
+    // Generals the opponent keeps out of his attacks, so that a turn on every
+    // tick cannot leave his countries to be taken without a fight.
+    int opponentKeptHome;
 };
 
 extern const std::array<RuleTable, 2> RuleTables;

@@ -104,7 +104,36 @@ TEST(Clock, ZuegigTickTrainsEachKindAtItsOddsAndRecruitsStronger)
     clockTick(*w, random, view);
     EXPECT_EQ(random.remaining(), 0u);
     EXPECT_EQ(row(w->generalEP[1][1], w->generalEP[2][1], w->generalEP[3][1]),
-              row(6, rules.opponentRecruitEP + 1, 5));
+              row(6, rules.opponentRecruitEP + rules.opponentRecruitBonus / 4 + 1, 5));
+}
+
+TEST(Opponent, ZuegigRecruitsStrongerAtTheHardStrengthsAndKeepsGeneralsHome)
+{
+    // A recruit's EP by strength: the bonus is divided by the strength's divisor.
+    const RuleTable& rules = ruleTable(RulesZuegig);
+    std::string recruits;
+    for (const int divisor : {256, 16, 4, 1}) {
+        auto w = chainWorld(3);
+        w->ruleSet = RulesZuegig, w->aiDivisor = divisor, w->countryKind[2] = KindOpponent;
+        ScriptedRandom random;
+        GameView view;
+        random.pushDraw(0, 10), random.pushDraw(divisor > 1 ? 1 : 0, divisor * rules.opponentTurnFactor);
+        clockTick(*w, random, view);
+        recruits += std::to_string(w->generalEP[2][1]) + " ";
+    }
+    EXPECT_EQ(recruits, "4 4 5 8 ");
+
+    // Two generals stronger than both neighbours: Klassisch sends both out,
+    // Zügig keeps its share at home.
+    std::string battles;
+    for (const int ruleSet : {RulesKlassisch, RulesZuegig}) {
+        auto w = chainWorld(3);
+        w->ruleSet = ruleSet, w->countryKind[2] = KindOpponent;
+        addGeneral(*w, 2, "O", 10), addGeneral(*w, 2, "O", 9);
+        opponentTurn(*w, 2);
+        battles += std::to_string(w->battleCount) + " ";
+    }
+    EXPECT_EQ(battles, "2 " + std::to_string(2 - rules.opponentKeptHome) + " ");
 }
 
 TEST(Rules, StartingStrengthScalesOnlyPassiveGeneralsAndRecruitsTakeTheTablesEP)

@@ -38,7 +38,7 @@ const LIST = [
 
 export const TIERS = {
   player: [12, 7, 4],
-  opponent: [16, 10, 6],
+  opponent: [22, 13, 8],
   0: [2],
   1: [4, 2],
   2: [6, 3],

@@ -61,7 +61,7 @@ const LIST = [
 
 export const TIERS = {
   player: [8, 5, 3],
-  opponent: [16, 10, 6],
+  opponent: [32, 19, 11],
   0: [2],
   1: [4, 2],
   2: [6, 3],

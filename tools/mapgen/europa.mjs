@@ -53,7 +53,7 @@ const LIST = [
 
 export const TIERS = {
   player: [8, 5, 3],
-  opponent: [12, 7, 4],
+  opponent: [22, 13, 8],
   0: [2],
   1: [4, 2],
   2: [6, 3],
