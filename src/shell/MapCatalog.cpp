@@ -4,7 +4,7 @@
 #include "mapview/MapSurface.h"
 #include "platform/AppPaths.h"
 #include "platform/Paths.h"
-#include "storage/AtomicFile.h"
+#include "storage/CacheFile.h"
 #include "world/MapLoader.h"
 #include "world/Playability.h"
 #include "world/Settings.h"
@@ -215,10 +215,7 @@ void MapCatalog::store() const
                                                        {QStringLiteral("version"), CacheVersion},
                                                        {QStringLiteral("maps"), maps}})
                                  .toJson(QJsonDocument::Compact);
-    // Only a help for the next time: a failed write is not worth a word.
-    QDir().mkpath(QFileInfo(cacheFile_).absolutePath());
-    writeFileAtomically(QFile::encodeName(cacheFile_).toStdString(),
-                        std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    writeCacheFile(cacheFile_, bytes);
 }
 
 QList<MapEntry> listMaps(const QStringList& folders, const QString& cacheFile)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/SaveList.h"
 
-#include "storage/AtomicFile.h"
+#include "storage/CacheFile.h"
 #include "world/Settings.h"
 
 #include <QDir>
@@ -229,10 +229,7 @@ void SaveIndex::writeIndex() const
                                   {QStringLiteral("version"), IndexVersion},
                                   {QStringLiteral("saves"), saves}})
             .toJson(QJsonDocument::Compact);
-    // Only a help for the next start: a failed write is not worth a word.
-    QDir().mkpath(QFileInfo(indexFile_).absolutePath());
-    writeFileAtomically(QFile::encodeName(indexFile_).toStdString(),
-                        std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    writeCacheFile(indexFile_, bytes);
 }
 
 QList<SaveSummary> SaveIndex::saves() const
