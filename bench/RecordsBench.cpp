@@ -17,9 +17,8 @@ void BM_RecordsHundredYears(benchmark::State& state)
 {
     auto w = std::make_unique<WorldState>();
     SeededRandom random(1);
-    GameView view;
     w->monthInterval = 416, w->aiDivisor = 16, w->side[0] = 4;
-    startGame(*w, random, view, STRATAGON_ASSETS "/cards/Afrika.mgi");
+    startGame(*w, random, STRATAGON_ASSETS "/cards/Afrika.mgi");
     for (auto _ : state) {
         startRecords(*w);
         w->year = 2000, w->month = 1;

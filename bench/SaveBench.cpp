@@ -29,14 +29,12 @@ std::unique_ptr<WorldState> midGame()
     loadMap(*w, map);
     w->side[0] = defaultSide(*w);
     w->monthInterval = 416, w->aiDivisor = 16;
-    fillStatusTexts(*w);
     SeededRandom random(1);
-    GameView view;
-    startGame(*w, random, view, map);
+    startGame(*w, random, map);
     ScriptedPlayer player;
     for (int t = 0; w->playing && (t < 480 || w->battleCount == 0) && t < 4800; ++t) {
         player.act(*w);
-        clockTick(*w, random, view);
+        clockTick(*w, random);
     }
     return w;
 }

@@ -39,7 +39,7 @@ bool withinTables(const WorldState& w)
             w.generalCount[i] > MaxGenerals)
             return false;
     for (int k = 1; k <= w.battleCount; ++k)
-        if (w.battleAttackerScore[k] + w.battleDefenderScore[k] != 100)
+        if (w.battles[k].attackerScore + w.battles[k].defenderScore != 100)
             return false;
     return w.playing;
 }

@@ -86,7 +86,7 @@ QString generalLine(const WorldState& world, int player, int slot, int target)
     const int32_t ep = world.generalEP[player][slot];
     QString line = QStringLiteral("%1 – %2, %3 EP – %4")
                        .arg(qs(world.generalName[player][slot]), qs(rankName(ep)), QString::number(ep),
-                            qs(statusTextOf(world, world.generalStatus[player][slot])));
+                            qs(statusTextOf(world.generalStatus[player][slot])));
     const double chance = chanceAgainst(world, target, ep);
     if (generalReady(world, player, slot) && chance >= 0)
         line += QStringLiteral(" – %1 %").arg(qRound(chance * 100));
@@ -213,7 +213,7 @@ void DeployWindow::chooseGeneral(int row)
     const int32_t ep = world.generalEP[s][j];
     epLabel_->setText(QString::number(ep));
     rankLabel_->setText(qs(rankName(ep)));
-    taskLabel_->setText(qs(statusTextOf(world, world.generalStatus[s][j])));
+    taskLabel_->setText(qs(statusTextOf(world.generalStatus[s][j])));
     // In training counts as ready: only a general in battle is not.
     if (generalReady(world, player, slot))
         setReadiness(readinessLabel_, QStringLiteral("Bereit"), Qt::green);

@@ -30,12 +30,12 @@ QString dismissQuestion(const WorldState& world, int slot)
     const int p = world.side[0];
     const QString name = validSideIndex(p) && validSlot(slot) ? qs(world.generalName[p][slot]) : QString();
     for (int b = 1; b <= world.battleCount && b <= MaxBattles; ++b) {
-        const bool his = (world.battleAttacker[b] == p && world.battleAttackerGeneral[b] == slot) ||
-                         (world.battleDefender[b] == p && world.battleDefenderGeneral[b] == slot);
-        if (his && validSideIndex(world.battleCountry[b]))
+        const bool his = (world.battles[b].attacker == p && world.battles[b].attackerGeneral == slot) ||
+                         (world.battles[b].defender == p && world.battles[b].defenderGeneral == slot);
+        if (his && validSideIndex(world.battles[b].country))
             return QStringLiteral("%1 führt gerade die Schlacht um %2. Entlässt du ihn, geht diese "
                                   "Schlacht verloren.\n\nWillst du %1 trotzdem entlassen?")
-                .arg(name, qs(world.countryName[world.battleCountry[b]]));
+                .arg(name, qs(world.countryName[world.battles[b].country]));
     }
     return QStringLiteral("Willst du %1 wirklich entlassen?").arg(name);
 }
@@ -110,7 +110,7 @@ void GeneralListWindow::load()
     for (int s = 1; s <= world.generalCount[p] && s <= MaxGenerals; ++s) {
         new QTreeWidgetItem(list_, {qs(world.generalName[p][s]), qs(rankName(world.generalEP[p][s])),
                                     QString::number(world.generalEP[p][s]),
-                                    qs(statusTextOf(world, world.generalStatus[p][s]))});
+                                    qs(statusTextOf(world.generalStatus[p][s]))});
     }
 }
 

@@ -873,7 +873,7 @@ void MainWindow::refreshPanels()
     if (surface_.isNull())
         return;
     for (int k = 1; k <= std::clamp(world_.battleCount, 0, MaxBattles); ++k) {
-        const int country = world_.battleCountry[static_cast<std::size_t>(k)];
+        const int country = world_.battles[static_cast<std::size_t>(k)].country;
         if (validCountry(world_, country))
             surface_.drawBattleMark(world_.fillX[static_cast<std::size_t>(country)],
                                     world_.fillY[static_cast<std::size_t>(country)]);

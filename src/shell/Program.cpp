@@ -79,7 +79,6 @@ bool Program::start()
         loading->close();
         return false;
     }
-    fillStatusTexts(world);
     rememberFileSettings();
     // A value moved into the window's range is said once, before the menu.
     if (!read.notice.empty())

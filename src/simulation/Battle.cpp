@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "simulation/Battle.h"
 
-#include "simulation/Records.h"
-#include "simulation/Events.h"
+#include "world/Ranks.h"
 #include "world/Rules.h"
 
 #include <algorithm>
@@ -10,6 +9,16 @@
 #include <limits>
 
 namespace stratagon {
+
+void reportPromotion(const WorldState& w, int side, int slot, int32_t epBefore, TickReport& report)
+{
+    if (!validSideIndex(side) || !validSlot(slot))
+        return;
+    const int32_t ep = w.generalEP[side][slot];
+    if (rankLevel(epBefore) != rankLevel(ep))
+        report.happenings.push_back({.kind = Happening::Kind::Promotion,
+                                     .promotion = {side, slot, epBefore, ep, w.generalName[side][slot]}});
+}
 
 namespace {
 
@@ -43,7 +52,7 @@ void setStatus(WorldState& w, int side, int slot, GeneralStatus status)
         w.generalStatus[side][slot] = status;
 }
 
-void addEP(WorldState& w, int side, int slot, int32_t amount)
+void addEP(WorldState& w, int side, int slot, int32_t amount, TickReport& report)
 {
     if (!validGeneral(side, slot))
         return;
@@ -51,7 +60,18 @@ void addEP(WorldState& w, int side, int slot, int32_t amount)
     const int64_t sum = int64_t{before} + amount;
     w.generalEP[side][slot] =
         static_cast<int32_t>(std::min<int64_t>(sum, std::numeric_limits<int32_t>::max()));
-    notePromotion(w, side, slot, before);
+    reportPromotion(w, side, slot, before, report);
+}
+
+BattleNews newsOf(const WorldState& w, const Battle& b)
+{
+    return {.country = b.country,
+            .attacker = b.attacker,
+            .defender = b.defender,
+            .attackerGeneral = b.attackerGeneral,
+            .defenderGeneral = b.defenderGeneral,
+            .attackerGeneralName = nameOf(w, b.attacker, b.attackerGeneral),
+            .defenderGeneralName = nameOf(w, b.defender, b.defenderGeneral)};
 }
 
 int16_t saturate16(int64_t value)
@@ -100,17 +120,17 @@ void listForPlayer(WorldState& w, int k)
 PlayerBattleEntry battleEntry(const WorldState& w, int k)
 {
     PlayerBattleEntry entry;
-    const int attacker = w.battleAttacker[k];
-    const int defender = w.battleDefender[k];
-    const int attackerGeneral = w.battleAttackerGeneral[k];
-    const int defenderGeneral = w.battleDefenderGeneral[k];
-    entry.country = countryNameOf(w, w.battleCountry[k]);
+    const int attacker = w.battles[k].attacker;
+    const int defender = w.battles[k].defender;
+    const int attackerGeneral = w.battles[k].attackerGeneral;
+    const int defenderGeneral = w.battles[k].defenderGeneral;
+    entry.country = countryNameOf(w, w.battles[k].country);
     entry.attackerSide = countryNameOf(w, attacker);
-    entry.attackerScore = shownScore(w.battleAttackerScore[k]);
+    entry.attackerScore = shownScore(w.battles[k].attackerScore);
     entry.attackerGeneral = generalLabel(w, attacker, attackerGeneral);
     entry.attackerEP = epOf(w, attacker, attackerGeneral);
     entry.defenderSide = countryNameOf(w, defender);
-    entry.defenderScore = shownScore(w.battleDefenderScore[k]);
+    entry.defenderScore = shownScore(w.battles[k].defenderScore);
     entry.defenderGeneral = generalLabel(w, defender, defenderGeneral);
     entry.defenderEP = epOf(w, defender, defenderGeneral);
     return entry;
@@ -122,8 +142,8 @@ std::vector<BattleOverviewRow> battleOverview(const WorldState& world)
     const int count = std::clamp(world.battleCount, 0, MaxBattles);
     for (const bool own : {true, false})
         for (int k = 1; k <= count; ++k)
-            if ((world.battleAttacker[k] == world.side[0] || world.battleDefender[k] == world.side[0]) == own)
-                rows.push_back({battleEntry(world, k), own, world.battleCountry[k]});
+            if ((world.battles[k].attacker == world.side[0] || world.battles[k].defender == world.side[0]) == own)
+                rows.push_back({battleEntry(world, k), own, world.battles[k].country});
     return rows;
 }
 
@@ -132,25 +152,9 @@ namespace {
 void removeBattle(WorldState& w, int k)
 {
     // battleCount has already been lowered: entries k+1..old count move down.
-    for (int j = k; j <= w.battleCount; ++j) {
-        w.battleCountry[j] = w.battleCountry[j + 1];
-        w.battleAttacker[j] = w.battleAttacker[j + 1];
-        w.battleDefender[j] = w.battleDefender[j + 1];
-        w.battleAttackerGeneral[j] = w.battleAttackerGeneral[j + 1];
-        w.battleDefenderGeneral[j] = w.battleDefenderGeneral[j + 1];
-        w.battleAttackerScore[j] = w.battleAttackerScore[j + 1];
-        w.battleDefenderScore[j] = w.battleDefenderScore[j + 1];
-        w.battleTicks[j] = w.battleTicks[j + 1];
-    }
-    const int freed = w.battleCount + 1;
-    w.battleCountry[freed] = 0;
-    w.battleAttacker[freed] = 0;
-    w.battleDefender[freed] = 0;
-    w.battleAttackerGeneral[freed] = 0;
-    w.battleDefenderGeneral[freed] = 0;
-    w.battleAttackerScore[freed] = 0;
-    w.battleDefenderScore[freed] = 0;
-    w.battleTicks[freed] = 0;
+    for (int j = k; j <= w.battleCount; ++j)
+        w.battles[j] = w.battles[j + 1];
+    w.battles[w.battleCount + 1] = Battle{};
 }
 
 // How far the defender's score moves for the draw difference d.
@@ -187,16 +191,16 @@ int bestGeneral(const WorldState& world, int side)
     return result;
 }
 
-void battleStep(WorldState& world, RandomSource& random, const RuleTable& rules)
+void battleStep(WorldState& world, RandomSource& random, const RuleTable& rules, TickReport& report)
 {
     WorldState& w = world;
     w.battleCount = std::clamp(w.battleCount, 0, MaxBattles);
     const int n = w.battleCount;
     for (int k = 1; k <= n && k <= w.battleCount; ++k) {
-        const int attacker = w.battleAttacker[k];
-        const int defender = w.battleDefender[k];
-        const int attackerGeneral = w.battleAttackerGeneral[k];
-        const int defenderGeneral = w.battleDefenderGeneral[k];
+        const int attacker = w.battles[k].attacker;
+        const int defender = w.battles[k].defender;
+        const int attackerGeneral = w.battles[k].attackerGeneral;
+        const int defenderGeneral = w.battles[k].defenderGeneral;
         const int32_t attackerEP = epOf(w, attacker, attackerGeneral);
         const int32_t defenderEP = epOf(w, defender, defenderGeneral);
 
@@ -205,40 +209,41 @@ void battleStep(WorldState& world, RandomSource& random, const RuleTable& rules)
         // Held in 16 bits; beyond that range it saturates rather than wraps,
         // so a much stronger side never turns into a loser.
         const int16_t d = saturate16(int64_t{attackerEP} * r1 - int64_t{defenderEP} * r2);
-        w.battleDefenderScore[k] = saturate32(int64_t{w.battleDefenderScore[k]} - scoreStep(rules, d, attackerEP, defenderEP));
-        w.battleAttackerScore[k] = saturate32(100 - int64_t{w.battleDefenderScore[k]});
-        w.battleTicks[k] = saturate32(int64_t{w.battleTicks[k]} + 1);
+        w.battles[k].defenderScore = saturate32(int64_t{w.battles[k].defenderScore} - scoreStep(rules, d, attackerEP, defenderEP));
+        w.battles[k].attackerScore = saturate32(100 - int64_t{w.battles[k].defenderScore});
+        w.battles[k].ticks = saturate32(int64_t{w.battles[k].ticks} + 1);
 
         if (w.side[0] == attacker || w.side[0] == defender)
             listForPlayer(w, k);
 
         // A battle that can no longer move, or has run out of time, is broken
         // off: the attack has failed, and nobody earns EP for it.
-        const bool brokenOff = stalled(rules, attackerEP, defenderEP) || w.battleTicks[k] >= rules.battleTickLimit;
-        const bool defenderWins = w.battleDefenderScore[k] > 100;
-        const bool attackerWins = w.battleAttackerScore[k] > 100;
+        const bool brokenOff = stalled(rules, attackerEP, defenderEP) || w.battles[k].ticks >= rules.battleTickLimit;
+        const bool defenderWins = w.battles[k].defenderScore > 100;
+        const bool attackerWins = w.battles[k].attackerScore > 100;
         if (!defenderWins && !attackerWins && !brokenOff)
             continue;
 
         --w.battleCount;
         setStatus(w, attacker, attackerGeneral, Training);
         setStatus(w, defender, defenderGeneral, Training);
-        const int country = w.battleCountry[k];
-        const int winner = attackerWins ? attacker : defender;
-        recordBattleEnded(w, country, attacker, defender, winner);
+        const int country = w.battles[k].country;
+        BattleNews news = newsOf(w, w.battles[k]);
+        news.winner = attackerWins ? attacker : defender;
+        news.formerHolder = validSideIndex(country) ? w.countryOwner[country] : news.winner;
         if (validSideIndex(country))
-            w.countryOwner[country] = winner;
-        noteBattleEnded(w, k, winner);
+            w.countryOwner[country] = news.winner;
+        report.happenings.push_back({.kind = Happening::Kind::BattleEnded, .battle = news});
         if (defenderWins)
-            addEP(w, defender, defenderGeneral, rules.winEP);
+            addEP(w, defender, defenderGeneral, rules.winEP, report);
         else if (attackerWins)
-            addEP(w, attacker, attackerGeneral, rules.winEP);
+            addEP(w, attacker, attackerGeneral, rules.winEP, report);
         removeBattle(w, k);
     }
 }
 
 int openBattle(WorldState& world, int country, int attacker, int attackerGeneral, int defender,
-               int defenderGeneral)
+               int defenderGeneral, TickReport& report)
 {
     WorldState& w = world;
     if (w.battleCount < 0 || w.battleCount >= MaxBattles)
@@ -247,18 +252,17 @@ int openBattle(WorldState& world, int country, int attacker, int attackerGeneral
         !validGeneral(defender, defenderGeneral))
         return 0;
     const int k = ++w.battleCount;
-    w.battleCountry[k] = country;
-    w.battleAttacker[k] = attacker;
-    w.battleDefender[k] = defender;
-    w.battleAttackerGeneral[k] = attackerGeneral;
-    w.battleDefenderGeneral[k] = defenderGeneral;
-    w.battleAttackerScore[k] = 20;
-    w.battleDefenderScore[k] = 80;
-    w.battleTicks[k] = 0;
+    w.battles[k] = {.country = country,
+                    .attacker = attacker,
+                    .defender = defender,
+                    .attackerGeneral = attackerGeneral,
+                    .defenderGeneral = defenderGeneral,
+                    .attackerScore = 20,
+                    .defenderScore = 80,
+                    .ticks = 0};
     w.generalStatus[attacker][attackerGeneral] = InBattle;
     w.generalStatus[defender][defenderGeneral] = InBattle;
-    recordBattleOpened(w, attacker, defender);
-    noteBattleOpened(w, k);
+    report.happenings.push_back({.kind = Happening::Kind::BattleOpened, .battle = newsOf(w, w.battles[k])});
     return k;
 }
 
@@ -266,7 +270,7 @@ bool countryContested(const WorldState& world, int country)
 {
     const int count = std::clamp(world.battleCount, 0, MaxBattles);
     for (int z = 1; z <= count; ++z)
-        if (world.battleCountry[z] == country)
+        if (world.battles[z].country == country)
             return true;
     return false;
 }

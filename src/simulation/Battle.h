@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "simulation/TickReport.h"
 #include "world/Random.h"
 #include "world/Rules.h"
 #include "world/WorldState.h"
@@ -17,12 +18,15 @@ int bestGeneral(const WorldState& world, int side);
 // list; ends battles whose score passed 100. A battle whose score can no
 // longer move, or that has reached the rule set's tick limit, is broken off
 // in the defender's favour, without EP for either general.
-void battleStep(WorldState& world, RandomSource& random, const RuleTable& rules = ruleTable(RulesKlassisch));
+void battleStep(WorldState& world, RandomSource& random, const RuleTable& rules, TickReport& report);
 
 // Appends a battle with the scores 20/80 and marks both generals in battle.
 // Returns its index, or 0 when the table is full.
 int openBattle(WorldState& world, int country, int attacker, int attackerGeneral, int defender,
-               int defenderGeneral);
+               int defenderGeneral, TickReport& report);
+
+// A general's EP rose from epBefore: a new rank goes into the report.
+void reportPromotion(const WorldState& world, int side, int slot, int32_t epBefore, TickReport& report);
 
 // Battle k as the panels show it: names, scores, generals and their EP.
 PlayerBattleEntry battleEntry(const WorldState& world, int k);

@@ -3,7 +3,6 @@
 
 #include "simulation/Battle.h"
 #include "simulation/EndOfGame.h"
-#include "simulation/Events.h"
 #include "simulation/Opponent.h"
 #include "simulation/Records.h"
 #include "world/Rules.h"
@@ -13,49 +12,24 @@
 
 namespace stratagon {
 
-const std::array<std::string_view, 13> MonthNames = {
-    "",     "Januar", "Februar", "März",     "April",   "Mai",      "Juni",
-    "Juli", "August", "September", "Oktober", "November", "Dezember",
-};
-
 namespace {
-
-bool tickRunning = false;
-
-// The end-of-game message waits for the player inside a tick; a timer that
-// fires meanwhile must find the tick still busy.
-class TickGuard {
-public:
-    TickGuard() : entered_(!tickRunning) { tickRunning = true; }
-    ~TickGuard()
-    {
-        if (entered_)
-            tickRunning = false;
-    }
-    TickGuard(const TickGuard&) = delete;
-    TickGuard& operator=(const TickGuard&) = delete;
-    bool entered() const { return entered_; }
-
-private:
-    bool entered_;
-};
 
 int countryLimit(const WorldState& w)
 {
     return std::clamp(w.countryCount, 0, MaxCountries);
 }
 
-void tickSteps(WorldState& world, RandomSource& random, GameView& view)
+TickReport tickSteps(WorldState& world, RandomSource& random)
 {
+    TickReport report;
     // 1
     random.reseed();
-    view.clearMap();
     // 2
     advanceCalendar(world, random);
     // 3
     const RuleTable& rules = rulesOf(world);
     world.playerBattleCount = 0;
-    battleStep(world, random, rules);
+    battleStep(world, random, rules, report);
     // 4
     // A divisor below 1 (a damaged setting) acts like the strongest one
     // rather than drawing from an empty range.
@@ -67,47 +41,31 @@ void tickSteps(WorldState& world, RandomSource& random, GameView& view)
             if (world.generalCount[i] < rules.opponentRosterSize)
                 recruitOpponentGeneral(world, random, i, recruitEP);
             if (random.draw(divisor) == 0)
-                opponentTurn(world, i);
-            trainGenerals(world, random, i, rules);
+                opponentTurn(world, i, report);
+            trainGenerals(world, random, i, rules, report);
         } else if (kind == KindPlayer || kind == KindPassive) {
-            trainGenerals(world, random, i, rules);
+            trainGenerals(world, random, i, rules, report);
         }
     }
-    // 5
-    recolourMap(world, view);
-    // 6
-    view.showBattlePanel();
-    // 7
-    fillPanelValues(world, world.shownCountry);
-    view.showInfoPanel();
-    // 8
-    view.drawDate(dateText(world));
+    // The map, the panels and the date are shown from the world after the
+    // tick; the story and the messages come from its report.
+    chronicle(world, report);
     recordTick(world);
+    return report;
 }
 
 }  // namespace
 
-bool clockTickRunning()
+TickReport clockTick(WorldState& world, RandomSource& random)
 {
-    return tickRunning;
+    TickReport report = tickSteps(world, random);
+    report.outcome = endOfGameCheck(world);
+    return report;
 }
 
-void clockTick(WorldState& world, RandomSource& random, GameView& view)
+TickReport clockTickWithoutEndCheck(WorldState& world, RandomSource& random)
 {
-    const TickGuard guard;
-    if (!guard.entered())
-        return;
-    tickSteps(world, random, view);
-    // 9
-    endOfGameCheck(world, view);
-}
-
-void clockTickWithoutEndCheck(WorldState& world, RandomSource& random, GameView& view)
-{
-    // Run by the set-up, which the player starts, never the timer: it runs
-    // even inside another tick, and marks the time as busy while it does.
-    const TickGuard guard;
-    tickSteps(world, random, view);
+    return tickSteps(world, random);
 }
 
 void advanceCalendar(WorldState& world, RandomSource& random)
@@ -124,10 +82,10 @@ void advanceCalendar(WorldState& world, RandomSource& random)
             ++world.year;
         world.month = 1;
     }
-    world.monthName = std::string(MonthNames[static_cast<std::size_t>(world.month)]);
 }
 
-void trainGenerals(WorldState& world, RandomSource& random, int country, const RuleTable& rules)
+void trainGenerals(WorldState& world, RandomSource& random, int country, const RuleTable& rules,
+                   TickReport& report)
 {
     if (!validSideIndex(country))
         return;
@@ -140,71 +98,42 @@ void trainGenerals(WorldState& world, RandomSource& random, int country, const R
         int32_t& ep = world.generalEP[country][j];
         if (random.draw(odds) == 0 && ep < std::numeric_limits<int32_t>::max()) {
             ++ep;
-            notePromotion(world, country, j, ep - 1);
+            reportPromotion(world, country, j, ep - 1, report);
         }
     }
 }
 
-namespace {
-
-void listGenerals(WorldState& w, int side)
+CountryPanel describeCountry(const WorldState& world, int h)
 {
-    w.Genralmenge = validSideIndex(side) ? std::clamp(w.generalCount[side], 0, MaxGenerals) : 0;
-    for (int j = 1; j <= w.Genralmenge; ++j) {
-        w.panelGeneralName[j] = w.generalName[side][j];
-        w.panelGeneralEP[j] = w.generalEP[side][j];
+    CountryPanel panel;
+    panel.continent = world.continentName;
+    if (!validSideIndex(h))
+        return panel;  // nothing to describe: an empty panel
+    // Under its holder's name when a side in play holds it.
+    int listed = h;
+    panel.land = world.countryName[h];
+    if (const int s = holdingSide(world, h); s >= 0 && validSideIndex(world.side[std::size_t(s)])) {
+        listed = world.side[std::size_t(s)];
+        panel.land = world.countryName[listed] + ", Kolonie : " + world.countryName[h];
     }
-}
-
-}  // namespace
-
-void fillPanelValues(WorldState& world, int h)
-{
-    WorldState& w = world;
-    w.Kontinent = w.continentName;
-    if (!validSideIndex(h)) {
-        // Nothing to describe: an empty panel rather than a read past the tables.
-        w.land.clear();
-        w.Genralmenge = 0;
-        return;
-    }
-    w.land = w.countryName[h];
-    listGenerals(w, h);
-    const int sides = std::clamp(w.sideMax, 0, static_cast<int>(w.side.size()) - 1);
-    for (int s = 0; s <= sides; ++s) {
-        const int holder = w.side[s];
-        if (w.countryOwner[h] != holder || !validSideIndex(holder))
-            continue;
-        w.Kontinent = w.continentName;
-        w.land = w.countryName[holder] + ", Kolonie : " + w.countryName[h];
-        listGenerals(w, holder);
-    }
+    const int count = std::clamp(world.generalCount[listed], 0, MaxGenerals);
+    for (int j = 1; j <= count; ++j)
+        panel.generals.push_back({world.generalName[listed][j], world.generalEP[listed][j]});
+    return panel;
 }
 
 std::string dateText(const WorldState& world)
 {
-    return world.monthName + " " + std::to_string(world.year);
+    return monthName(world.month) + " " + std::to_string(world.year);
 }
 
-void recolourMap(const WorldState& world, GameView& view)
+std::vector<CountryPaint> mapPaints(const WorldState& world, ColourScheme scheme)
 {
-    const ColourScheme scheme = view.colourScheme();
-    const int opponents = std::clamp(world.sideMax, 1, static_cast<int>(world.side.size()) - 1);
-    for (int i = 1; i <= countryLimit(world); ++i) {
-        const int o = world.countryOwner[i];
-        if (o == 0)
-            continue;
-        // The player first: when he is also side 1, his countries are his colour.
-        int sideNumber = -1;
-        if (o == world.side[0])
-            sideNumber = 0;
-        else
-            for (int s = 1; s <= opponents && sideNumber < 0; ++s)
-                if (o == world.side[static_cast<std::size_t>(s)])
-                    sideNumber = s;
-        if (sideNumber >= 0)
-            view.paintCountry(world.fillX[i], world.fillY[i], sideStyle(scheme, sideNumber));
-    }
+    std::vector<CountryPaint> paints;
+    for (int i = 1; i <= countryLimit(world); ++i)
+        if (const int s = holdingSide(world, i); s >= 0)
+            paints.push_back({world.fillX[i], world.fillY[i], sideStyle(scheme, s)});
+    return paints;
 }
 
 }  // namespace stratagon

@@ -1,49 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "simulation/GameView.h"
+#include "simulation/TickReport.h"
+#include "world/Palette.h"
 #include "world/Random.h"
 #include "world/Rules.h"
 #include "world/WorldState.h"
 
-#include <array>
 #include <string>
-#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace stratagon {
 
-extern const std::array<std::string_view, 13> MonthNames;  // 1..12; 0 is ""
+// One tick of the game clock: the calendar, the battles, the opponents'
+// turns and the training, then the end-of-game check. The game's story and
+// messages are kept from what happened; the report says what that was, for
+// whoever shows the game.
+TickReport clockTick(WorldState& world, RandomSource& random);
 
-// One tick of the game clock, all nine steps in order.
-// A tick that starts while another is still running (a timer firing inside
-// the end-of-game message) returns at once.
-void clockTick(WorldState& world, RandomSource& random, GameView& view);
-
-// Steps 1..8 without the end-of-game check: the set-up's own tick, which runs
+// The same without the end-of-game check: the set-up's own tick, which runs
 // before the sides are placed; the set-up judges the end once they are.
-void clockTickWithoutEndCheck(WorldState& world, RandomSource& random, GameView& view);
+TickReport clockTickWithoutEndCheck(WorldState& world, RandomSource& random);
 
-// True while a tick runs.
-bool clockTickRunning();
-
-// Step 2: the calendar.
+// The calendar: four ticks a month.
 void advanceCalendar(WorldState& world, RandomSource& random);
 
 // The training pass of one country: slots 0..generalCount in training gain
 // 1 EP on a draw of 0 in 0..odds-1, the rule set's odds for the country's
 // kind (16 for every kind in Klassisch).
-void trainGenerals(WorldState& world, RandomSource& random, int country,
-                   const RuleTable& rules = ruleTable(RulesKlassisch));
+void trainGenerals(WorldState& world, RandomSource& random, int country, const RuleTable& rules,
+                   TickReport& report);
 
-// Fills Kontinent, land, Genralmenge and the panel lists for country h,
-// under its holder's name when a side in play holds it.
-void fillPanelValues(WorldState& world, int h);
+// What the information panel shows of country h: its name (under its
+// holder's name when a side in play holds it), the continent, and the
+// generals of the side listed.
+struct CountryPanel {
+    std::string land;
+    std::string continent;
+    std::vector<std::pair<std::string, int32_t>> generals;  // name, EP
+};
+CountryPanel describeCountry(const WorldState& world, int h);
 
 // "Januar 2000"
 std::string dateText(const WorldState& world);
 
-// Paints every country of side(0) in the player's colour and of side(1..sideMax)
-// in its opponent's colour, in the view's colour scheme.
-void recolourMap(const WorldState& world, GameView& view);
+// Where to fill the map and in which style: every country a side in play
+// holds, the player's in his colour, each opponent's in its own.
+struct CountryPaint {
+    int x = 0;
+    int y = 0;
+    SideStyle style;
+};
+std::vector<CountryPaint> mapPaints(const WorldState& world, ColourScheme scheme);
 
 }  // namespace stratagon

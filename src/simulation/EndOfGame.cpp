@@ -17,7 +17,7 @@ std::string lostText(const std::string& continent)
            " kannst du vergessen :-(\r\n\r\nDu hast verloren!";
 }
 
-GameOutcome endOfGameCheck(WorldState& world, GameView& view)
+GameOutcome endOfGameCheck(WorldState& world)
 {
     const int count = std::clamp(world.countryCount, 0, MaxCountries);
     // Without a single country there is nothing to win or lose; "held all"
@@ -33,23 +33,19 @@ GameOutcome endOfGameCheck(WorldState& world, GameView& view)
         else
             heldAll = false;
     }
-
-    GameOutcome outcome = GameOutcome::Running;
-    if (heldAll) {
-        view.showMessage(wonText(world.continentName), "Gewonnen!");
-        outcome = GameOutcome::Won;
-    } else if (!heldAny) {
-        view.showMessage(lostText(world.continentName), "Verloren!");
-        outcome = GameOutcome::Lost;
-    } else {
-        return outcome;
-    }
-    // playing is false before the window closes: the options menu it shows
-    // must see a finished game.
-    world.playing = false;
-    view.closeGame();
-    view.showReport();
+    const GameOutcome outcome = heldAll ? GameOutcome::Won : heldAny ? GameOutcome::Running : GameOutcome::Lost;
+    if (outcome != GameOutcome::Running)
+        world.playing = false;
     return outcome;
+}
+
+EndMessage endMessage(const WorldState& world, GameOutcome outcome)
+{
+    if (outcome == GameOutcome::Won)
+        return {wonText(world.continentName), "Gewonnen!"};
+    if (outcome == GameOutcome::Lost)
+        return {lostText(world.continentName), "Verloren!"};
+    return {};
 }
 
 }  // namespace stratagon

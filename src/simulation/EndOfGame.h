@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "simulation/GameView.h"
+#include "simulation/TickReport.h"
 #include "world/WorldState.h"
 
 #include <string>
@@ -12,10 +12,15 @@ namespace stratagon {
 std::string wonText(const std::string& continent);
 std::string lostText(const std::string& continent);
 
-enum class GameOutcome { Running, Won, Lost };
+// Won when the player holds every country, lost when he holds none. A
+// decided game is no longer playing.
+GameOutcome endOfGameCheck(WorldState& world);
 
-// Shows the message, playing = false, closes the game through the view and
-// shows the summary.
-GameOutcome endOfGameCheck(WorldState& world, GameView& view);
+// The message box of a decided game: its text and title.
+struct EndMessage {
+    std::string text;
+    std::string title;
+};
+EndMessage endMessage(const WorldState& world, GameOutcome outcome);
 
 }  // namespace stratagon

@@ -4,6 +4,7 @@
 // The messages of a game ("Meldungen"), recorded by the rules where things
 // happen, so the window, the soak and the tests all see the same list.
 
+#include "simulation/TickReport.h"
 #include "world/WorldState.h"
 
 #include <string>
@@ -14,15 +15,11 @@ namespace stratagon {
 // MaxEvents.
 void recordEvent(WorldState& world, EventKind kind, std::string text);
 
-// Battle k has just been opened: the player's attack, or a threat to him.
-void noteBattleOpened(WorldState& world, int k);
-
-// Battle k is decided for `winner` (still in the table, owner already set).
-void noteBattleEnded(WorldState& world, int k, int winner);
-
-// A general's EP has risen from epBefore: a new rank of one of the player's
-// generals is reported.
-void notePromotion(WorldState& world, int side, int slot, int32_t epBefore);
+// The messages of what happened: the player's battles opened and ended,
+// threats to him, countries changing hands elsewhere, his generals' new ranks.
+void noteBattleOpened(WorldState& world, const BattleNews& battle);
+void noteBattleEnded(WorldState& world, const BattleNews& battle);
+void notePromotion(WorldState& world, const PromotionNews& promotion);
 
 // "März 2003" for an event.
 std::string eventDate(const GameEvent& event);

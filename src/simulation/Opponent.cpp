@@ -39,11 +39,11 @@ int battlesAgainst(const WorldState& w, int v, int t)
     int c = 0;
     const int count = std::clamp(w.battleCount, 0, MaxBattles);
     for (int z = 1; z <= count; ++z) {
-        if (w.battleAttacker[z] != v && w.battleDefender[z] != v)
+        if (w.battles[z].attacker != v && w.battles[z].defender != v)
             continue;
-        if (w.battleAttacker[z] == t)
+        if (w.battles[z].attacker == t)
             ++c;
-        if (w.battleDefender[z] == t)
+        if (w.battles[z].defender == t)
             ++c;
     }
     return c;
@@ -59,7 +59,7 @@ int freeGenerals(const WorldState& w, int v)
 
 }  // namespace
 
-void opponentTurn(WorldState& world, int side)
+void opponentTurn(WorldState& world, int side, TickReport& report)
 {
     WorldState& w = world;
     const int v = side;
@@ -91,7 +91,7 @@ void opponentTurn(WorldState& world, int side)
             if (countryContested(w, t))
                 continue;
             // A full table ends the turn; nothing is opened past 99 battles.
-            if (openBattle(w, t, v, g, o, g2) == 0)
+            if (openBattle(w, t, v, g, o, g2, report) == 0)
                 return;
         }
     }

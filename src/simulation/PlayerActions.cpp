@@ -83,12 +83,7 @@ bool generalReady(const WorldState& world, int side, int slot)
     return status == Ready || status == Training;
 }
 
-AttackOutcome launchAttack(WorldState& world, int generalSlot)
-{
-    return launchAttackOn(world, countryAtCell(world, world.bb, world.hh), generalSlot);
-}
-
-AttackOutcome launchAttackOn(WorldState& world, int target, int generalSlot)
+AttackOutcome launchAttack(WorldState& world, int target, int generalSlot)
 {
     const int player = world.side[0];
     if (!generalReady(world, player, generalSlot))
@@ -104,8 +99,10 @@ AttackOutcome launchAttackOn(WorldState& world, int target, int generalSlot)
     const int defenderGeneral = validSideIndex(defender) ? bestGeneral(world, defender) : 0;
     // Below the player's limit the table has room; a refusal here means the
     // target's holder is no side at all.
-    if (openBattle(world, target, player, generalSlot, defender, defenderGeneral) == 0)
+    TickReport report;
+    if (openBattle(world, target, player, generalSlot, defender, defenderGeneral, report) == 0)
         return AttackOutcome::NoTarget;
+    chronicle(world, report);
     return AttackOutcome::Launched;
 }
 

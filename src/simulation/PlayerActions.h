@@ -25,11 +25,10 @@ bool attackableCode(const WorldState& world, const std::string& code);
 
 enum class AttackOutcome { Launched, NotReady, CountryContested, TooManyBattles, NoTarget };
 
-// "Land angreifen" with general slot g of side(0) against the country in
-// gridCell(bb, hh).
-AttackOutcome launchAttack(WorldState& world, int generalSlot);
-// The same against a country index (the scripted player).
-AttackOutcome launchAttackOn(WorldState& world, int target, int generalSlot);
+// "Land angreifen": general slot g of side(0) against the country the player
+// clicked on the map (0 when his click found none). The battle goes into the
+// game's story and messages at once.
+AttackOutcome launchAttack(WorldState& world, int target, int generalSlot);
 
 // Ready for the deploy window: in training or ready.
 bool generalReady(const WorldState& world, int side, int slot);

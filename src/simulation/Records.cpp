@@ -65,7 +65,9 @@ void startRecords(WorldState& world)
     // A battle already under way when the story starts ends in it, so it
     // counts as opened in it too.
     for (int k = 1; k <= std::clamp(world.battleCount, 0, MaxBattles); ++k)
-        recordBattleOpened(world, world.battleAttacker[k], world.battleDefender[k]);
+        recordBattleOpened(world, {.country = world.battles[k].country,
+                                   .attacker = world.battles[k].attacker,
+                                   .defender = world.battles[k].defender});
 }
 
 void recordTick(WorldState& world)
@@ -79,23 +81,24 @@ void recordTick(WorldState& world)
     notePeaks(world, r.months.back());
 }
 
-void recordBattleOpened(WorldState& world, int attacker, int defender)
+void recordBattleOpened(WorldState& world, const BattleNews& battle)
 {
     const int p = world.side[0];
-    if (attacker == p)
+    if (battle.attacker == p)
         ++world.records.battlesOpened;
-    else if (defender == p)
+    else if (battle.defender == p)
         ++world.records.attacksSuffered;
 }
 
-void recordBattleEnded(WorldState& world, int country, int attacker, int defender, int winner)
+void recordBattleEnded(WorldState& world, const BattleNews& battle)
 {
     GameRecords& r = world.records;
     const int p = world.side[0];
-    if (attacker != p && defender != p)
+    if (battle.attacker != p && battle.defender != p)
         return;
+    const int winner = battle.winner;
     ++(winner == p ? r.battlesWon : r.battlesLost);
-    const int previous = validSideIndex(country) ? world.countryOwner[country] : winner;
+    const int previous = validSideIndex(battle.country) ? battle.formerHolder : winner;
     if (winner == p && previous != p)
         ++r.countriesTaken;
     else if (previous == p && winner != p)

@@ -4,6 +4,7 @@
 // Keeping the game's story (WorldState::records): the rules call these at the
 // moments that count; the summary window reads the result.
 
+#include "simulation/TickReport.h"
 #include "world/WorldState.h"
 
 #include <cstddef>
@@ -17,12 +18,9 @@ void startRecords(WorldState& world);
 // sample when the month has changed) and the player's peaks.
 void recordTick(WorldState& world);
 
-// A battle has been opened.
-void recordBattleOpened(WorldState& world, int attacker, int defender);
-
-// Battle over `country` ends with `winner`; called before the country
-// changes hands.
-void recordBattleEnded(WorldState& world, int country, int attacker, int defender, int winner);
+// The player's battles opened, won and lost, and the countries he took or lost.
+void recordBattleOpened(WorldState& world, const BattleNews& battle);
+void recordBattleEnded(WorldState& world, const BattleNews& battle);
 
 // Game months from the first sample to the last.
 int recordedMonths(const GameRecords& records);

@@ -89,10 +89,10 @@ bool dismissGeneral(WorldState& world, int slot)
     // The attacker's slot belongs to the attacker's tables and the defender's
     // to the defender's, so each is renumbered only when that side is p.
     for (int b = 1; b <= world.battleCount && b <= MaxBattles; ++b) {
-        if (world.battleAttacker[b] == p)
-            world.battleAttackerGeneral[b] = slotAfterDismissal(world.battleAttackerGeneral[b], slot);
-        if (world.battleDefender[b] == p)
-            world.battleDefenderGeneral[b] = slotAfterDismissal(world.battleDefenderGeneral[b], slot);
+        if (world.battles[b].attacker == p)
+            world.battles[b].attackerGeneral = slotAfterDismissal(world.battles[b].attackerGeneral, slot);
+        if (world.battles[b].defender == p)
+            world.battles[b].defenderGeneral = slotAfterDismissal(world.battles[b].defenderGeneral, slot);
     }
     return true;
 }

@@ -14,31 +14,21 @@
 
 namespace stratagon {
 
-const char* const MissingMapPictureMessage =
-    "Das Kartenbild konnte nicht geladen werden. Das Spiel kann nicht beginnen.";
+std::string missingPictureMessage(const MapPicture* picture)
+{
+    const std::string problem = picture ? picture->problem() : std::string();
+    return problem.empty() ? "Das Kartenbild konnte nicht geladen werden. Das Spiel kann nicht beginnen."
+                           : problem + " Das Spiel kann nicht beginnen.";
+}
 
-bool startGame(WorldState& world, RandomSource& random, GameView& view, const std::string& mapPath,
-               int opponents)
+SetupResult startGame(WorldState& world, RandomSource& random, const std::string& mapPath, int opponents,
+                      const MapPicture* picture)
 {
     WorldState& w = world;
-    w.r = 1;
+    SetupResult result;
     w.events.clear();
-    view.showStatusRunning();
     w.playing = true;
     w.shownCountry = w.side[0];
-    view.enableSideMenuButton();
-    if (!view.loadMapPicture()) {
-        // Without the picture there is no map to play on.
-        const MapPicture* picture = view.mapPicture();
-        const std::string problem = picture ? picture->problem() : std::string();
-        view.showMessage(problem.empty() ? std::string(MissingMapPictureMessage)
-                                         : problem + " Das Spiel kann nicht beginnen.",
-                         "Fehler !");
-        w.playing = false;
-        return false;
-    }
-    // A damaged setting must not give a timer that never waits.
-    view.startClock(tickPeriodMs(w));
     w.year = 2000;
     w.month = 0;
     w.tickCount = 3;
@@ -46,15 +36,14 @@ bool startGame(WorldState& world, RandomSource& random, GameView& view, const st
 
     const MapLoadResult loaded = loadMap(w, mapPath);
     if (!loaded.ok)
-        view.showMessage(loaded.message, loaded.title);
+        result.messages.push_back({loaded.message, loaded.title});
     // A map that cannot be played, or a picture that does not fit it, makes
     // no game: back to the menu as without a picture.
-    if (const std::vector<std::string> findings = checkPlayability(w, view.mapPicture()); !findings.empty()) {
-        view.showMessage(playabilityMessage(findings), "Fehler !");
+    if (const std::vector<std::string> findings = checkPlayability(w, picture); !findings.empty()) {
+        result.messages.push_back({playabilityMessage(findings), "Fehler !"});
         w.playing = false;
-        return false;
+        return result;
     }
-
     // The first tick runs before the sides are placed; whether the game is
     // already decided is judged below, on the position actually set up. It
     // must not see the kinds and sides of the game before: they would attack
@@ -63,11 +52,10 @@ bool startGame(WorldState& world, RandomSource& random, GameView& view, const st
     std::fill(w.countryKind.begin(), w.countryKind.end(), KindPlayer);
     std::fill(w.side.begin() + 1, w.side.end(), 0);
     w.sideMax = 0;
-    clockTickWithoutEndCheck(w, random, view);
+    clockTickWithoutEndCheck(w, random);
 
     w.sideMenuClosed = false;
     w.battleMode = true;
-    view.recreateSurface();
 
     const int countries = std::clamp(w.countryCount, 0, MaxCountries);
     for (int i = 1; i <= countries; ++i) {
@@ -85,14 +73,13 @@ bool startGame(WorldState& world, RandomSource& random, GameView& view, const st
         for (int slot = 1; slot <= 5; ++slot)
             w.generalStatus[s][slot] = Training;
     applyStartingStrength(w);
-    recolourMap(w, view);
     startRecords(w);
 
     // Only a degenerate map decides the game at once: a single country, or a
     // player's country that is not on the map.
-    if (endOfGameCheck(w, view) != GameOutcome::Running)
-        return false;
-    return true;
+    result.outcome = endOfGameCheck(w);
+    result.started = result.outcome == GameOutcome::Running;
+    return result;
 }
 
 }  // namespace stratagon

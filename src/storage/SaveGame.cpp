@@ -499,17 +499,17 @@ QString inconsistency(const WorldState& w)
                 .arg(w.fillX[i]).arg(w.fillY[i]).arg(i)
                 .arg(w.gridColumns * GridCellPixels).arg(w.gridRows * GridCellPixels);
     for (int k = 1; k <= w.battleCount; ++k) {
-        const int attacker = w.battleAttacker[k];
-        const int defender = w.battleDefender[k];
-        if (!country(w.battleCountry[k]) || !country(attacker) || !country(defender))
+        const int attacker = w.battles[k].attacker;
+        const int defender = w.battles[k].defender;
+        if (!country(w.battles[k].country) || !country(attacker) || !country(defender))
             return QStringLiteral("Schlacht %1 nennt ein Land, das es nicht gibt.").arg(k);
         // Slot 0 is the stand-in for a general dismissed during the battle.
-        if (w.battleAttackerGeneral[k] > w.generalCount[attacker] ||
-            w.battleDefenderGeneral[k] > w.generalCount[defender])
+        if (w.battles[k].attackerGeneral > w.generalCount[attacker] ||
+            w.battles[k].defenderGeneral > w.generalCount[defender])
             return QStringLiteral("Schlacht %1 nennt einen General, den es nicht gibt.").arg(k);
-        if (w.battleAttackerScore[k] + w.battleDefenderScore[k] != 100)
+        if (w.battles[k].attackerScore + w.battles[k].defenderScore != 100)
             return QStringLiteral("in Schlacht %1 ergeben die Punkte %2 und %3 nicht 100.")
-                .arg(k).arg(w.battleAttackerScore[k]).arg(w.battleDefenderScore[k]);
+                .arg(k).arg(w.battles[k].attackerScore).arg(w.battles[k].defenderScore);
     }
     if (w.events.size() > MaxEvents)
         return QStringLiteral("es sind %1 Meldungen, höchstens %2 werden aufbewahrt.").arg(w.events.size()).arg(MaxEvents);

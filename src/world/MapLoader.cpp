@@ -367,7 +367,6 @@ void apply(const StagedMap& map, WorldState& world, const std::string& path)
     // file; a short row repeats its last character, an empty one is empty.
     for (int row = 1; row <= map.gridRows; ++row) {
         const std::string_view text = map.rows[std::size_t(row)];
-        world.gridRowText[row] = windows1252ToUtf8(text);
         for (int col = 1; col <= map.gridColumns; ++col) {
             char cell = 0;
             if (!text.empty())

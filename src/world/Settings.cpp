@@ -206,11 +206,4 @@ std::string settingsFileText(int monthInterval, int aiDivisor)
     return " " + std::to_string(monthInterval) + " \r\n " + std::to_string(aiDivisor) + " \r\n";
 }
 
-void fillStatusTexts(WorldState& world)
-{
-    world.statusText[0] = "Bereit für den Einsatz";
-    world.statusText[1] = "Wird Ausgebildet";
-    world.statusText[2] = "Wird im Kampf eingesetzt";
-}
-
 }  // namespace stratagon

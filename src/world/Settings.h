@@ -56,7 +56,4 @@ FileResult fileFailure(int errorNumber);
 // socket), by its stat mode.
 FileResult notRegularFile(unsigned mode);
 
-// Start-up status texts 0..2.
-void fillStatusTexts(WorldState& world);
-
 }  // namespace stratagon

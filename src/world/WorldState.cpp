@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "world/WorldState.h"
 
+#include <algorithm>
+#include <array>
+
 namespace stratagon {
 
 int codeToCountry(const WorldState& w, const std::string& code)
@@ -30,10 +33,34 @@ int countryIndexByName(const WorldState& w, const std::string& name)
     return found;
 }
 
-const std::string& statusTextOf(const WorldState& w, int status)
+const std::string& statusTextOf(int status)
 {
-    static const std::string none;
-    return status >= 0 && status < static_cast<int>(w.statusText.size()) ? w.statusText[status] : none;
+    static const std::array<std::string, 4> texts = {"Bereit für den Einsatz", "Wird Ausgebildet",
+                                                     "Wird im Kampf eingesetzt", ""};
+    return texts[std::size_t(status >= Ready && status <= InBattle ? status : 3)];
+}
+
+std::string monthName(int month)
+{
+    static const std::array<const char*, 13> names = {
+        "",     "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+        "Juli", "August", "September", "Oktober", "November", "Dezember",
+    };
+    return month >= 1 && month <= 12 ? names[std::size_t(month)] : "";
+}
+
+int holdingSide(const WorldState& w, int country)
+{
+    if (country < 1 || country > std::min(w.countryCount, MaxCountries))
+        return -1;
+    const int owner = w.countryOwner[country];
+    if (owner == 0)
+        return -1;
+    const int sides = std::clamp(w.sideMax, 0, static_cast<int>(w.side.size()) - 1);
+    for (int s = 0; s <= sides; ++s)
+        if (owner == w.side[std::size_t(s)])
+            return s;
+    return -1;
 }
 
 std::string cellCode(const WorldState& w, int column, int row)

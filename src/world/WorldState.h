@@ -74,6 +74,21 @@ struct GameEvent {
 
 constexpr int MaxEvents = 200;  // the log keeps the latest lines of a game
 
+// One battle in progress: who fights over which country, with which
+// generals, and how it stands. Scores add up to 100.
+struct Battle {
+    int32_t country = 0;
+    int32_t attacker = 0;
+    int32_t defender = 0;
+    int32_t attackerGeneral = 0;
+    int32_t defenderGeneral = 0;
+    int32_t attackerScore = 0;
+    int32_t defenderScore = 0;
+    int32_t ticks = 0;  // steps fought so far
+
+    bool operator==(const Battle&) const = default;
+};
+
 struct WorldState {
     // Settings (game.dat)
     int32_t monthInterval = 0;
@@ -106,7 +121,6 @@ struct WorldState {
     Table<Table<std::string, MaxGenerals + 1>, MaxCountries + 1> generalName{};
     Table<Table<int32_t, MaxGenerals + 1>, MaxCountries + 1> generalEP{};
     Table<Table<int32_t, MaxGenerals + 1>, MaxCountries + 1> generalStatus{};
-    Table<std::string, 11> statusText{};
 
     // Sides in play
     Table<int32_t, 10> side{};
@@ -114,37 +128,18 @@ struct WorldState {
 
     // Battles in progress, 1..battleCount, packed
     int32_t battleCount = 0;
-    Table<int32_t, MaxBattles + 1> battleCountry{};
-    Table<int32_t, MaxBattles + 1> battleAttacker{};
-    Table<int32_t, MaxBattles + 1> battleDefender{};
-    Table<int32_t, MaxBattles + 1> battleAttackerGeneral{};
-    Table<int32_t, MaxBattles + 1> battleDefenderGeneral{};
-    Table<int32_t, MaxBattles + 1> battleAttackerScore{};
-    Table<int32_t, MaxBattles + 1> battleDefenderScore{};
-    Table<int32_t, MaxBattles + 1> battleTicks{};  // steps fought so far
+    Table<Battle, MaxBattles + 1> battles{};
 
     // Country-code grid: gridCell[column][row], both 1..99; '\0' is an empty cell
-    Table<std::string, MaxGridSize + 1> gridRowText{};
     Table<Table<char, MaxGridSize + 1>, MaxGridSize + 1> gridCell{};
 
-    // Main-window members (the window reads and writes them through accessors)
+    // The game in progress and what the player looks at.
     bool playing = false;
-    int32_t r = 0;
-    int32_t kl = 0;
-    int32_t jk = 0;
-    int32_t hh = 0;
-    int32_t bb = 0;
-    std::string Kontinent;
-    int32_t Genralmenge = 0;
-    std::string land;
     bool sideMenuClosed = false;
     bool battleMode = true;
     int32_t shownCountry = 0;
-    Table<std::string, MaxGenerals + 1> panelGeneralName{};
-    Table<int32_t, MaxGenerals + 1> panelGeneralEP{};
     int32_t month = 0;
     int32_t year = 0;
-    std::string monthName;
     int32_t tickCount = 0;
     uint8_t playerBattleCount = 0;
     Table<PlayerBattleEntry, MaxPlayerBattles + 1> playerBattleList{};
@@ -165,8 +160,16 @@ int codeToCountry(const WorldState& w, const std::string& code);
 std::string nameToCode(const WorldState& w, const std::string& name);
 int countryIndexByName(const WorldState& w, const std::string& name);
 
-// The text of a general status; "" for a value outside the table.
-const std::string& statusTextOf(const WorldState& w, int status);
+// The text of a general status; "" for a value outside Ready..InBattle.
+const std::string& statusTextOf(int status);
+
+// The month's name, "Januar".."Dezember"; "" outside 1..12.
+std::string monthName(int month);
+
+// Which side in play holds a country: 0 the player, 1..sideMax an opponent
+// (the player first when he is also one of them); -1 for a passive country
+// or an index outside the map.
+int holdingSide(const WorldState& w, int country);
 
 // The cell code under grid column/row; "" outside 1..99 or the loaded grid.
 std::string cellCode(const WorldState& w, int column, int row);

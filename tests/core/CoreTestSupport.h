@@ -96,8 +96,8 @@ inline void addGeneral(WorldState& w, int side, const std::string& name, int ep,
 using BattleRow = std::array<int, 7>;
 inline BattleRow battle(const WorldState& w, int k)
 {
-    return {w.battleCountry[k], w.battleAttacker[k], w.battleAttackerGeneral[k], w.battleDefender[k],
-            w.battleDefenderGeneral[k], w.battleAttackerScore[k], w.battleDefenderScore[k]};
+    return {w.battles[k].country, w.battles[k].attacker, w.battles[k].attackerGeneral, w.battles[k].defender,
+            w.battles[k].defenderGeneral, w.battles[k].attackerScore, w.battles[k].defenderScore};
 }
 
 }  // namespace stratagon::test

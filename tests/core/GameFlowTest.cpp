@@ -58,7 +58,7 @@ TEST(Events, EachKindFromScriptedBattles)
         addGeneral(*w, 1, "Held", c.heldEP), addGeneral(*w, 2, "Feind", 20), addGeneral(*w, 3, "Wache", 20);
         openBattle(*w, c.country, c.attacker, 1, c.defender, 1);
         // One step decides it: the score is put next to the winner's end.
-        w->battleDefenderScore[1] = c.attackerWins ? 0 : 100;
+        w->battles[1].defenderScore = c.attackerWins ? 0 : 100;
         ScriptedRandom random;
         pushDraws(random, c.attackerWins ? std::initializer_list<int>{4, 0} : std::initializer_list<int>{0, 4}, 5);
         battleStep(*w, random);

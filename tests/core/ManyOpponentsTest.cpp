@@ -44,7 +44,7 @@ TEST(ManyOpponents, TheSetUpPlacesTheChosenCountriesOnTheSides)
         for (const int count : {0, 1, 2, 3, 4, 5, 6}) {
             SCOPED_TRACE(row(player, count));
             Game g(player);
-            ASSERT_TRUE(startGame(*g.w, g.random, g.view, Afrika, count));
+            ASSERT_TRUE(startGame(*g.w, g.random, Afrika, count));
             const WorldState& w = *g.w;
             const int n = std::clamp(count, 1, 5);
             const std::vector<int> chosen = chooseOpponents(w, player, n);
@@ -67,17 +67,17 @@ TEST(ManyOpponents, TheSetUpPlacesTheChosenCountriesOnTheSides)
 TEST(ManyOpponents, AllOpponentsActInOneTickAndAGameKeepsItsInvariants)
 {
     Game g(1);
-    ASSERT_TRUE(startGame(*g.w, g.random, g.view, Afrika, 5));
+    ASSERT_TRUE(startGame(*g.w, g.random, Afrika, 5));
     WorldState& w = *g.w;
     for (int s = 1; s <= 5; ++s) {
         const int v = w.side[s];
         w.generalCount[v] = 0;
         addGeneral(w, v, "Stark", 1000000);
     }
-    clockTick(w, g.random, g.view);
+    clockTick(w, g.random);
     std::set<int> attackers;
     for (int k = 1; k <= w.battleCount; ++k)
-        attackers.insert(w.battleAttacker[k]);
+        attackers.insert(w.battles[k].attacker);
     for (int s = 1; s <= 5; ++s) {
         SCOPED_TRACE(s);
         EXPECT_EQ(w.generalCount[w.side[s]], 2);  // one recruit each
@@ -86,7 +86,7 @@ TEST(ManyOpponents, AllOpponentsActInOneTickAndAGameKeepsItsInvariants)
     EXPECT_EQ(attackers.size(), 5u);
 
     for (int tick = 0; tick < 2000 && w.playing; ++tick) {
-        clockTick(w, g.random, g.view);
+        clockTick(w, g.random);
         ASSERT_EQ(checkInvariants(w), "") << tick;
     }
 }
@@ -97,14 +97,14 @@ TEST(ManyOpponents, AllOpponentsActInOneTickAndAGameKeepsItsInvariants)
 TEST(ManyOpponents, ANewGameStartsCleanAfterAnyGameBefore)
 {
     Game fresh(1);
-    ASSERT_TRUE(startGame(*fresh.w, fresh.random, fresh.view, Afrika, 1));
+    ASSERT_TRUE(startGame(*fresh.w, fresh.random, Afrika, 1));
 
     for (const auto& [player, count] : {std::pair{1, 5}, std::pair{9, 1}, std::pair{9, 5}}) {
         SCOPED_TRACE(row(player, count));
         Game g(player);
-        ASSERT_TRUE(startGame(*g.w, g.random, g.view, Afrika, count));
+        ASSERT_TRUE(startGame(*g.w, g.random, Afrika, count));
         for (int tick = 0; tick < 400 && g.w->playing; ++tick)
-            clockTick(*g.w, g.random, g.view);
+            clockTick(*g.w, g.random);
         // Strong generals everywhere: any side left acting would attack.
         for (int s = 1; s <= g.w->sideMax; ++s)
             addGeneral(*g.w, g.w->side[s], "Stark", 1000000);
@@ -112,7 +112,7 @@ TEST(ManyOpponents, ANewGameStartsCleanAfterAnyGameBefore)
         g.w->side[0] = 1;
         g.w->playing = false;
         SeededRandom same{5};
-        ASSERT_TRUE(startGame(*g.w, same, g.view, Afrika, 1));
+        ASSERT_TRUE(startGame(*g.w, same, Afrika, 1));
         const WorldState& w = *g.w;
         EXPECT_EQ(w.battleCount, 0);
         EXPECT_EQ(w.countryKind, fresh.w->countryKind);

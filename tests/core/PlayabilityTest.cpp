@@ -174,7 +174,7 @@ TEST(Playability, TheGamesStartRefusesWhatTheCheckFinds)
         view.world_ = world.get();
         view.loads = c.loads, view.picture.cut = c.cut, view.picture.w = c.width;
         ScriptedRandom random;
-        EXPECT_FALSE(startGame(*world, random, view, STRATAGON_FIXTURES "/fehlt.mgi")) << c.name;
+        EXPECT_FALSE(startGame(*world, random, STRATAGON_FIXTURES "/fehlt.mgi")) << c.name;
         ASSERT_FALSE(view.messages.empty()) << c.name;
         EXPECT_EQ(view.messages.back(), c.message) << c.name;
         EXPECT_FALSE(world->playing) << c.name;

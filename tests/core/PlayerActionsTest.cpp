@@ -25,7 +25,7 @@ std::unique_ptr<WorldState> rowWorld(int battles = 0)
     addGeneral(*w, 1, "Anna", 10, Training), addGeneral(*w, 1, "Bert", 20), addGeneral(*w, 1, "Carl", 30, InBattle);
     addGeneral(*w, 3, "Dora", 5), addGeneral(*w, 3, "Emil", 40), addGeneral(*w, 9, "Otto", 7);
     for (int k = 1; k <= battles; ++k)  // between two other sides
-        w->battleCountry[k] = 50 + k, w->battleAttacker[k] = 7, w->battleDefender[k] = 8, w->battleCount = k;
+        w->battles[k].country = 50 + k, w->battles[k].attacker = 7, w->battles[k].defender = 8, w->battleCount = k;
     return w;
 }
 
@@ -50,12 +50,12 @@ TEST(Attack, ClickedCellGivesItsCountryAndTheCheckAcceptsEveryForeignNeighbourNo
     EXPECT_EQ(row(attackableCode(*w, "C"), attackableCode(*w, "")), "0|0");  // not even an empty cell
 
     w = rowWorld(1);  // a battle of two other sides, and the opponent's against the player
-    w->battleCountry[2] = 5, w->battleAttacker[2] = 9, w->battleDefender[2] = 1, w->battleCount = 2;
+    w->battles[2].country = 5, w->battles[2].attacker = 9, w->battles[2].defender = 1, w->battleCount = 2;
     w->countryOwner[2] = 9;
     EXPECT_TRUE(attackableCode(*w, "B")) << "the colony's own index is in no battle";
-    w->battleAttacker[2] = 2;
+    w->battles[2].attacker = 2;
     EXPECT_TRUE(attackableCode(*w, "B")) << "a home country stays attackable while its holder fights the player";
-    w->battleCountry[2] = 2;
+    w->battles[2].country = 2;
     EXPECT_FALSE(attackableCode(*w, "B")) << "the country itself is fought over";
 }
 
@@ -70,7 +70,7 @@ TEST(Attack, RefusalsChangeNothingAndALaunchFightsTheHoldersBestOrSlotZero)
     for (const auto& [slot, battles, contested, outcome] : refusals) {
         auto w = rowWorld(battles);
         if (contested)
-            w->battleCountry[++w->battleCount] = 2;
+            w->battles[++w->battleCount].country = 2;
         const auto before = std::make_unique<WorldState>(*w);
         EXPECT_TRUE(launchAttack(*w, slot) == outcome && *w == *before) << slot;
     }
@@ -80,10 +80,10 @@ TEST(Attack, RefusalsChangeNothingAndALaunchFightsTheHoldersBestOrSlotZero)
     ASSERT_EQ(launchAttack(*w, 1), AttackOutcome::Launched) << "a general in training is ready";
     EXPECT_EQ(battle(*w, 25), (BattleRow{2, 1, 1, 3, 2, 20, 80}));
     EXPECT_EQ(row(w->generalStatus[1][1], w->generalStatus[3][2], w->generalStatus[2][1]), "2|2|0");  // C2's stay out
-    EXPECT_EQ(launchAttackOn(*w, 4, 2), AttackOutcome::TooManyBattles);  // the 26th
+    EXPECT_EQ(launchAttack(*w, 4, 2), AttackOutcome::TooManyBattles);  // the 26th
 
     w = rowWorld();
-    ASSERT_EQ(launchAttackOn(*w, 2, 2), AttackOutcome::Launched);  // C2 has no general: slot 0 defends
+    ASSERT_EQ(launchAttack(*w, 2, 2), AttackOutcome::Launched);  // C2 has no general: slot 0 defends
     EXPECT_EQ(battle(*w, 1), (BattleRow{2, 1, 2, 2, 0, 20, 80}));
     EXPECT_EQ(row(w->generalStatus[2][0], generalReady(*w, 1, 2)), row(InBattle, false));
 }
@@ -177,7 +177,7 @@ TEST(Roster, DismissMovesLaterSlotsDownAndKeepsEveryBattleOnItsGeneral)
     // goes on with slot 0.
     std::string generals;  // attacker's|defender's, battle by battle
     for (int k = 1; k <= 5; ++k)
-        generals += row(w->battleAttackerGeneral[k], w->battleDefenderGeneral[k]) + " ";
+        generals += row(w->battles[k].attackerGeneral, w->battles[k].defenderGeneral) + " ";
     EXPECT_EQ(generals, "3|5 5|2 1|0 4|4 4|0 ");
     EXPECT_EQ(row(w->generalName[Player][3], w->generalName[Player][4]), "P4|P5");
 }

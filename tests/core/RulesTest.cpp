@@ -39,12 +39,12 @@ TEST(Battle, ScoreMovesByTheTruncatedTenthOfTheDifferenceAndBeyondTheEndsTheBatt
         auto w = chainWorld(4);
         addGeneral(*w, 2, "Angreifer", c.aEP), addGeneral(*w, 1, "Verteidiger", c.dEP);
         w->countryOwner[3] = 1, openBattle(*w, 3, 2, 1, 1, c.dSlot);
-        w->battleDefenderScore[1] = c.score, w->battleAttackerScore[1] = 100 - c.score;
+        w->battles[1].defenderScore = c.score, w->battles[1].attackerScore = 100 - c.score;
         ScriptedRandom random;
         pushDraws(random, {c.r1, c.r2}, 5), battleStep(*w, random);
         const bool goesOn = c.owner == 0;
         EXPECT_EQ(row(random.remaining(), int(w->playerBattleCount), w->playerBattleList[1].attackerScore,
-                      w->playerBattleList[1].defenderScore, w->battleCount, w->battleCountry[1], w->countryOwner[3]),
+                      w->playerBattleList[1].defenderScore, w->battleCount, w->battles[1].country, w->countryOwner[3]),
                   row(0, 1, std::clamp(100 - c.listed, 0, 100), std::clamp(c.listed, 0, 100), goesOn,
                       goesOn ? 3 : 0, goesOn ? 1 : c.owner));
         const GeneralStatus status = goesOn ? InBattle : Training;  // when it ends, both train
@@ -73,7 +73,7 @@ TEST(Battle, ZuegigMovesTheScoreByTheRatioOfTheEPAndBreaksOffAtTheTickLimit)
         w->ruleSet = RulesZuegig;
         addGeneral(*w, 2, "Angreifer", c.aEP), addGeneral(*w, 1, "Verteidiger", c.dEP);
         w->countryOwner[3] = 1, openBattle(*w, 3, 2, 1, 1, 1);
-        w->battleTicks[1] = c.before;
+        w->battles[1].ticks = c.before;
         ScriptedRandom random;
         pushDraws(random, {c.r1, c.r2}, 5), battleStep(*w, random, rulesOf(*w));
         const bool goesOn = c.owner == 0;
@@ -96,12 +96,11 @@ TEST(Clock, ZuegigTickTrainsEachKindAtItsOddsAndRecruitsStronger)
     addGeneral(*w, 1, "Spieler", 5, Training), addGeneral(*w, 3, "Passiv", 5, Training);
     w->generalStatus[2][1] = Training;
     ScriptedRandom random;
-    GameView view;
     random.pushDraw(0, rules.trainingOdds[KindPlayer]);
     random.pushDraw(0, 10), random.pushDraw(1, 4 * rules.opponentTurnFactor);
     random.pushDraw(0, rules.trainingOdds[KindOpponent]);
     random.pushDraw(1, rules.trainingOdds[KindPassive]);
-    clockTick(*w, random, view);
+    clockTick(*w, random);
     EXPECT_EQ(random.remaining(), 0u);
     EXPECT_EQ(row(w->generalEP[1][1], w->generalEP[2][1], w->generalEP[3][1]),
               row(6, rules.opponentRecruitEP + rules.opponentRecruitBonus / 4 + 1, 5));
@@ -116,9 +115,8 @@ TEST(Opponent, ZuegigRecruitsStrongerAtTheHardStrengthsAndKeepsGeneralsHome)
         auto w = chainWorld(3);
         w->ruleSet = RulesZuegig, w->aiDivisor = divisor, w->countryKind[2] = KindOpponent;
         ScriptedRandom random;
-        GameView view;
         random.pushDraw(0, 10), random.pushDraw(divisor > 1 ? 1 : 0, divisor * rules.opponentTurnFactor);
-        clockTick(*w, random, view);
+        clockTick(*w, random);
         recruits += std::to_string(w->generalEP[2][1]) + " ";
     }
     EXPECT_EQ(recruits, "4 4 5 8 ");
@@ -162,15 +160,15 @@ TEST(Battle, TwoEndingInOneTickLeaveTheMovedEntriesUnstepped)
         addGeneral(*w, s, "G", 10);
     for (const auto& [country, attacker] : {std::pair{5, 2}, {6, 3}, {7, 4}, {8, 1}})
         openBattle(*w, country, attacker, 1, country, 1);
-    w->battleDefenderScore[1] = 97, w->battleAttackerScore[1] = 3;
-    w->battleDefenderScore[3] = 3, w->battleAttackerScore[3] = 97;
+    w->battles[1].defenderScore = 97, w->battles[1].attackerScore = 3;
+    w->battles[3].defenderScore = 3, w->battles[3].attackerScore = 97;
     ScriptedRandom random;
     pushDraws(random, {0, 4, 4, 0}, 5), battleStep(*w, random);  // C5: defender 101; C7, moved to 2: defender -1
     EXPECT_EQ(row(random.draws, w->battleCount), "4|2");
     EXPECT_EQ(battle(*w, 1), (BattleRow{6, 3, 1, 6, 1, 20, 80}));
     EXPECT_EQ(battle(*w, 2), (BattleRow{8, 1, 1, 8, 1, 20, 80}));
     // The player's battle moved down before its turn: not listed.
-    EXPECT_EQ(row(w->battleCountry[3], w->countryOwner[5], w->countryOwner[7], int(w->playerBattleCount)), "0|5|4|0");
+    EXPECT_EQ(row(w->battles[3].country, w->countryOwner[5], w->countryOwner[7], int(w->playerBattleCount)), "0|5|4|0");
 }
 
 TEST(Battle, PlayersListHoldsOnlyHisBattlesAndAtMostTwentyFive)
@@ -205,7 +203,7 @@ TEST(Battle, TheEntryShowsTrueEPScoresWithinTheRangeAndEveryGeneral)
     openBattle(*w, 3, 1, 1, 2, 1);  // decided in this step: 161 : -61 before
     openBattle(*w, 5, 4, 1, 5, 0);  // C5 has no general: slot 0 stands in
     openBattle(*w, 2, 1, 0, 2, 1);  // the player's general was dismissed
-    w->battleDefenderScore[1] = 80;
+    w->battles[1].defenderScore = 80;
     ScriptedRandom random;
     pushDraws(random, {4, 0, 0, 0, 0, 0}, 5), battleStep(*w, random);
     ASSERT_EQ(w->playerBattleCount, 2);
@@ -273,7 +271,7 @@ TEST(Opponent, TurnAttacksWeakerUncontestedNeighboursWithItsBestGenerals)
         {{9, 9, 9}, [](WorldState& w) { w.countryOwner[3] = w.countryOwner[4] = 1, openBattle(w, 4, 2, 3, 1, 0); },
          "4|3|1 3|1|1 "},
         // 98 battles over a country off the map: room for one more
-        {{10, 10}, [](WorldState& w) { std::fill_n(&w.battleCountry[1], w.battleCount = MaxBattles - 1, 60); },
+        {{10, 10}, [](WorldState& w) { std::fill_n(&w.battles[1].country, w.battleCount = MaxBattles - 1, 60); },
          nullptr},
     };
     for (const auto& [opponentEPs, prepare, expected] : cases) {
@@ -284,11 +282,11 @@ TEST(Opponent, TurnAttacksWeakerUncontestedNeighboursWithItsBestGenerals)
         opponentTurn(*w, 2);
         std::string battles;
         for (int k = 1; k <= w->battleCount; ++k)
-            battles += row(w->battleCountry[k], w->battleAttackerGeneral[k], w->battleDefender[k]) + " ";
+            battles += row(w->battles[k].country, w->battles[k].attackerGeneral, w->battles[k].defender) + " ";
         if (expected)
             EXPECT_EQ(battles, expected);
         else  // the 99th battle is the last of the turn
-            EXPECT_EQ(row(w->battleCount, w->battleCountry[MaxBattles], w->generalStatus[2][2]), row(MaxBattles, 1, 0));
+            EXPECT_EQ(row(w->battleCount, w->battles[MaxBattles].country, w->generalStatus[2][2]), row(MaxBattles, 1, 0));
     }
 }
 
@@ -316,7 +314,6 @@ TEST(Clock, TickDrawsRecruitThenDifficultyThenTrainingUpToFiveGenerals)
         w->generalStatus[2][j] = Training, w->generalEP[2][j] = j <= 3 ? 1 : 0;
     w->generalCount[2] = 3, w->generalStatus[3][0] = Training;
     ScriptedRandom random;
-    GameView view;
     // Each tick: C1's training; C2's name when it recruits, its difficulty
     // draw (aiDivisor 0 acts as 1) and its trainees'; C3's slot 0 (its ready
     // general draws nothing).
@@ -325,7 +322,7 @@ TEST(Clock, TickDrawsRecruitThenDifficultyThenTrainingUpToFiveGenerals)
         if (name >= 0)
             random.pushDraw(name, 10);
         random.pushDraw(difficulty, divisor), pushDraws(random, training, 16), random.pushDraw(0, 16);
-        clockTick(*w, random, view);
+        clockTick(*w, random);
         EXPECT_EQ(random.remaining(), 0u);
     };
     tick(6, 1, 4, {3, 3, 3, 0});  // recruits "Tinkay", who trains at once
@@ -339,7 +336,7 @@ TEST(Clock, TickDrawsRecruitThenDifficultyThenTrainingUpToFiveGenerals)
     w->aiDivisor = 0, w->generalEP[2][1] = 9;
     tick(-1, 0, 1, {1, 1, 1, 1});  // O1 (9 EP) attacks the player's 6 EP and trains no more
     // The new battle steps from the next tick on.
-    EXPECT_EQ(row(w->battleCount, w->battleDefenderScore[1], int(w->playerBattleCount)), "1|80|0");
+    EXPECT_EQ(row(w->battleCount, w->battles[1].defenderScore, int(w->playerBattleCount)), "1|80|0");
 }
 
 TEST(Clock, TickShowsInOrderAndGeneralsOfAFinishedBattleTrainAtOnce)
@@ -347,11 +344,11 @@ TEST(Clock, TickShowsInOrderAndGeneralsOfAFinishedBattleTrainAtOnce)
     auto w = chainWorld(3);
     w->countryOwner[3] = 1, w->tickCount = 3, w->month = 5, w->year = 2001;
     addGeneral(*w, 3, "A", 10), addGeneral(*w, 2, "D", 10), openBattle(*w, 2, 3, 1, 2, 1);
-    w->battleDefenderScore[1] = 97, w->battleAttackerScore[1] = 3;
+    w->battles[1].defenderScore = 97, w->battles[1].attackerScore = 3;
     ScriptedRandom random;
     pushDraws(random, {0, 4}, 5), pushDraws(random, {0, 0}, 16);  // both generals are back in training
     RecordingView view(w.get());
-    clockTick(*w, random, view);
+    clockTick(*w, random);
     EXPECT_EQ(row(random.remaining(), w->generalEP[2][1], w->generalEP[3][1]), "0|16|11");
     EXPECT_EQ(view.calls, (std::vector<std::string>{"clear", "fill|10|5|red", "fill|20|5|green", "fill|30|5|red",
                                                     "battlePanel", "infoPanel", "date|Juni 2001"}));
@@ -365,9 +362,9 @@ TEST(Clock, NoTickStartsWhileAnotherWaitsForTheEndMessage)
     RecordingView view(w.get());
     view.onMessage = [&] {
         EXPECT_TRUE(clockTickRunning());
-        clockTick(*w, random, view);
+        clockTick(*w, random);
     };
-    clockTick(*w, random, view);
+    clockTick(*w, random);
     EXPECT_EQ(view.calls.size(), 9u);  // clear, 2 fills, 2 panels, date, message, close, report: once
     EXPECT_FALSE(clockTickRunning());
 }

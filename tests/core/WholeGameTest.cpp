@@ -40,7 +40,7 @@ TEST(EndOfGame, AllOrNothingEndsWithTheExactTextThenCloses)
     EXPECT_EQ(endOfGameCheck(*chainWorld(0), view), GameOutcome::Running);
     EXPECT_TRUE(view.calls.empty());
     w->countryOwner[1] = w->countryOwner[4] = 1;  // all held, a battle still running
-    w->battleCount = 1, w->battleCountry[1] = 3, w->battleAttacker[1] = 2, w->battleDefender[1] = 1;
+    w->battleCount = 1, w->battles[1].country = 3, w->battles[1].attacker = 2, w->battles[1].defender = 1;
     EXPECT_EQ(endOfGameCheck(*w, view), GameOutcome::Won);
     // Confirmed while the game still runs; closed once playing went false.
     EXPECT_EQ(row(view.calls.at(0), view.calls.at(1), view.calls.at(2), view.messages.at(0), w->playing),
@@ -57,7 +57,7 @@ void play(WorldState& w, RandomSource& random, GameView& view, const Player& pla
     for (int tick = 1; w.playing && tick <= maxTicks; ++tick) {
         if (player)
             player(w);
-        clockTick(w, random, view);
+        clockTick(w, random);
         ASSERT_EQ(checkInvariants(w) + (w.playerBattleCount > MaxPlayerBattles ? "list overflow" : ""), "") << tick;
     }
 }
@@ -93,7 +93,7 @@ TEST(WholeGame, GamesOnTheSmallAndTheShippedMapKeepEveryInvariantAndEndProperly)
         w->monthInterval = 416, w->aiDivisor = 1, w->side[0] = defaultSide(*w);
         SeededRandom random(game);
         RecordingView view(w.get());
-        ASSERT_TRUE(startGame(*w, random, view, map));
+        ASSERT_TRUE(startGame(*w, random, map));
         ScriptedPlayer player;
         play(*w, random, view, scripted ? Player([&](WorldState& x) { player.act(x); }) : Player(),
              scripted ? 48 * 60 : 200000);
@@ -117,14 +117,14 @@ TEST(WholeGame, ZuegigGamesOnTheShippedMapEndWithinACenturyAndNoBattleOutlastsIt
         w->monthInterval = 416, w->aiDivisor = 16, w->ruleSet = RulesZuegig, w->side[0] = defaultSide(*w);
         SeededRandom random(game);
         RecordingView view(w.get());
-        ASSERT_TRUE(startGame(*w, random, view, map));
+        ASSERT_TRUE(startGame(*w, random, map));
         EXPECT_EQ(w->ruleSet, RulesZuegig);  // the set-up keeps the game's rules
         ScriptedPlayer player;
         int longest = 0;
         play(*w, random, view, [&](WorldState& x) {
             player.act(x);
             for (int k = 1; k <= x.battleCount; ++k)
-                longest = std::max(longest, x.battleTicks[k]);
+                longest = std::max(longest, x.battles[k].ticks);
         }, 48 * 100);
         EXPECT_FALSE(w->playing);
         if (!w->playing)
@@ -138,7 +138,7 @@ namespace {
 // The small fixture: 12 countries, "Südafrika" first, "Malawi" ninth.
 struct NewGame {
     explicit NewGame(int side = 1) { w->monthInterval = 833, w->aiDivisor = 16, w->side[0] = side; }
-    bool start(const std::string& path = STRATAGON_FIXTURES "/small.mgi") { return startGame(*w, random, view, path); }
+    bool start(const std::string& path = STRATAGON_FIXTURES "/small.mgi") { return startGame(*w, random, path); }
     std::unique_ptr<WorldState> w = std::make_unique<WorldState>();
     SeededRandom random{11};
     RecordingView view{w.get()};

@@ -206,7 +206,6 @@ TEST(Settings, ReadsTheFirstTwoWholeNumbersAndRefusesTheRest)
     EXPECT_EQ(row(missing.errorNumber, missing.description), row(ENOENT, "Datei nicht gefunden."));
     fs::remove_all(folder);
 
-    fillStatusTexts(*world);
     std::string texts;
     for (const std::string& text : world->statusText)
         texts += text + "|";

@@ -33,7 +33,6 @@ namespace {
 struct Game {
     Game()
     {
-        fillStatusTexts(*t.world);
         std::tie(t.world->monthInterval, t.world->aiDivisor, t.world->side[0]) = std::tuple(1667, 256, 1);
         main = t.program->showMainWindow();
     }
@@ -136,7 +135,7 @@ TEST(Deployment, NamesTargetHolderDefenderAndTheChanceAndTakesKeys)
     EXPECT_EQ(labelText(d, "chanceLabel"),
               QString("%1 %").arg(qRound(100 * attackChance(g.w().generalEP[1][2], ep))));
     g.key(d, Qt::Key_Enter);  // attacks with the chosen general
-    EXPECT_EQ(row(g.w().battleCount, g.w().battleAttackerGeneral[1], g.w().battleDefenderGeneral[1],
+    EXPECT_EQ(row(g.w().battleCount, g.w().battles[1].attackerGeneral, g.w().battles[1].defenderGeneral,
                   g.t.program->deployWindow() == nullptr), row(1, 2, defender, 1));
 
     // A double-click attacks at once, with the general clicked.
@@ -146,7 +145,7 @@ TEST(Deployment, NamesTargetHolderDefenderAndTheChanceAndTakesKeys)
     list = d->findChild<QListWidget*>("generalList");
     emit list->itemDoubleClicked(list->item(0));
     settle();
-    EXPECT_EQ(row(g.w().battleCount, g.w().battleAttackerGeneral[1], g.t.program->deployWindow() == nullptr),
+    EXPECT_EQ(row(g.w().battleCount, g.w().battles[1].attackerGeneral, g.t.program->deployWindow() == nullptr),
               "1|1|1");
 }
 
@@ -175,7 +174,7 @@ TEST(Deployment, ListsEveryGeneralWithRankStateAndChanceAndChoosesTheBestWhoCanG
     EXPECT_EQ(list->currentRow(), 2);
     EXPECT_EQ(labelText(d, "chanceLabel"), QString("%1 %").arg(chance(30)));
     g.key(d, Qt::Key_Return);  // Enter alone sends him
-    EXPECT_EQ(row(w.battleCount, w.battleAttackerGeneral[1], g.t.program->deployWindow() == nullptr), "1|3|1");
+    EXPECT_EQ(row(w.battleCount, w.battles[1].attackerGeneral, g.t.program->deployWindow() == nullptr), "1|3|1");
 }
 
 TEST(Confirmation, DismissalAsksNamingTheGeneralAndHisBattle)

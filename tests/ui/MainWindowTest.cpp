@@ -61,7 +61,6 @@ std::unique_ptr<TestProgram> fixtureProgram()
     QFile file(t->path("cards/Afrika.mgi"));
     file.open(QIODevice::WriteOnly);
     file.write(text + "0\r\n" + grid + "\"~\"\r\n");
-    fillStatusTexts(*t->world);
     std::tie(t->world->monthInterval, t->world->aiDivisor, t->world->side[0]) = std::tuple(1667, 256, 1);
     return t;
 }
@@ -293,7 +292,7 @@ TEST_F(MainWindowTest, DeploymentShowsReadinessRefusesWithTheReasonOrFightsTheHo
 
     // A country already fought over, and the 25th battle: refused, and the game goes on.
     for (const int battles : {1, 25}) {
-        world().battleCountry[1] = battles == 1 ? 2 : 0;
+        world().battles[1].country = battles == 1 ? 2 : 0;
         world().battleCount = battles;
         if (!deploy())
             release(centre(2));
@@ -311,9 +310,9 @@ TEST_F(MainWindowTest, DeploymentShowsReadinessRefusesWithTheReasonOrFightsTheHo
     release(centre(2));
     launch(2);
     const WorldState& w = world();
-    EXPECT_EQ(std::vector<int>({w.battleCount, w.battleCountry[1], w.battleAttacker[1], w.battleAttackerGeneral[1],
-                                w.battleDefender[1], w.battleDefenderGeneral[1], w.battleAttackerScore[1],
-                                w.battleDefenderScore[1], w.generalStatus[1][3], w.generalStatus[3][2]}),
+    EXPECT_EQ(std::vector<int>({w.battleCount, w.battles[1].country, w.battles[1].attacker, w.battles[1].attackerGeneral,
+                                w.battles[1].defender, w.battles[1].defenderGeneral, w.battles[1].attackerScore,
+                                w.battles[1].defenderScore, w.generalStatus[1][3], w.generalStatus[3][2]}),
               std::vector<int>({1, 2, 1, 3, 3, 2, 20, 80, InBattle, InBattle}));
     expectDeployOpen(false);
     window->runClockTick();
@@ -327,7 +326,7 @@ constexpr int Player = 4;
 const QString Green = QColor(0, 128, 0).name();
 
 struct GeneralWindows : ::testing::Test {
-    void SetUp() override { fillStatusTexts(*tp.world), tp.world->side[0] = Player; }
+    void SetUp() override { tp.world->side[0] = Player; }
     void add(const char* name, int ep = 1, GeneralStatus status = Training)
     {
         const int n = ++w.generalCount[Player];
@@ -439,7 +438,7 @@ TEST_F(GeneralWindows, DismissingKeepsRowsOnSlotsAndTheTaskWindowAndBattlesOnThe
     for (const char* name : {"G1", "G2", "G3", "G4", "G5", "G6"})
         add(name);
     w.generalStatus[Player][4] = InBattle;
-    std::tie(w.battleCount, w.battleAttacker[1], w.battleAttackerGeneral[1]) =
+    std::tie(w.battleCount, w.battles[1].attacker, w.battles[1].attackerGeneral) =
         std::tuple(1, Player, 4);
     press(roster(), "General  löschen");  // nothing chosen: nothing happens
     EXPECT_TRUE(tp.dialogs.shown.empty());
@@ -449,12 +448,12 @@ TEST_F(GeneralWindows, DismissingKeepsRowsOnSlotsAndTheTaskWindowAndBattlesOnThe
         press(roster(), "General  löschen", row);
     EXPECT_EQ(rows(), "G2|Unteroffizier|1|Wird Ausgebildet, G4|Unteroffizier|1|Wird im Kampf eingesetzt, "
                       "G5|Unteroffizier|1|Wird Ausgebildet");
-    EXPECT_EQ(std::tuple(w.generalName[Player][4], task()->General, w.battleAttackerGeneral[1]),
+    EXPECT_EQ(std::tuple(w.generalName[Player][4], task()->General, w.battles[1].attackerGeneral),
               std::tuple(std::string(), 3, 2));
     press(roster(), "General  löschen", 2);  // the task window's general: it closes
     EXPECT_EQ(task(), nullptr);
     press(roster(), "General  löschen", 1);  // the general in battle: slot 0 fights on
-    EXPECT_EQ(std::pair(w.battleCount, w.battleAttackerGeneral[1]), std::pair(1, 0));
+    EXPECT_EQ(std::pair(w.battleCount, w.battles[1].attackerGeneral), std::pair(1, 0));
 }
 
 TEST_F(GeneralWindows, TaskWindowSetsATaskButNeverForAGeneralInBattle)

@@ -42,7 +42,7 @@ TEST(BattleListPanel, EveryBattleOneRowTheOwnFirstAndBold)
     openBattle(*w, 2, 1, 1, 2, 1);  // his attack
     openBattle(*w, 4, 2, 0, 4, 1);  // the opponent's, with the stand-in slot 0
     openBattle(*w, 1, 3, 1, 1, 1);  // an attack on him
-    w->battleAttackerScore[2] = 35, w->battleDefenderScore[2] = 65;
+    w->battles[2].attackerScore = 35, w->battles[2].defenderScore = 65;
     panel.refresh();
     QStringList shown;
     for (int i = 0; i < panel.table()->topLevelItemCount(); ++i) {

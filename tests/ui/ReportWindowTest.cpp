@@ -120,7 +120,6 @@ class ReportInGame : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        fillStatusTexts(*t.world);
         std::tie(t.world->monthInterval, t.world->aiDivisor, t.world->side[0]) = std::tuple(1667, 256, 4);
         main = t.program->showMainWindow();
         ASSERT_TRUE(main && t.world->playing);

@@ -45,13 +45,11 @@ std::unique_ptr<WorldState> midGame(SeededRandom& random, int ticks = 400, const
     loadMap(*w, map);
     w->side[0] = defaultSide(*w);
     w->monthInterval = 416, w->aiDivisor = 16;
-    fillStatusTexts(*w);
-    GameView view;
-    startGame(*w, random, view, map);
+    startGame(*w, random, map);
     ScriptedPlayer player;
     for (int t = 0; (t < ticks || w->battleCount == 0) && w->playing && t < 20 * ticks; ++t) {
         player.act(*w);
-        clockTick(*w, random, view);
+        clockTick(*w, random);
     }
     return w;
 }
@@ -93,14 +91,13 @@ TEST(SaveGame, BattlesRunningAtSavingEndCorrectlyAfterLoading)
     auto loaded = std::make_unique<WorldState>();
     ASSERT_TRUE(readSaveDocument(save(*original), *loaded, shippedBitmap).ok);
 
-    const int country = original->battleCountry[1];
-    const int attacker = original->battleAttacker[1], defender = original->battleDefender[1];
+    const int country = original->battles[1].country;
+    const int attacker = original->battles[1].attacker, defender = original->battles[1].defender;
     SeededRandom a(99), b(99);
-    GameView view;
     bool ended = false;
     for (int t = 0; t < 2000 && !ended && loaded->playing; ++t) {
-        clockTick(*original, a, view);
-        clockTick(*loaded, b, view);
+        clockTick(*original, a);
+        clockTick(*loaded, b);
         ASSERT_TRUE(*loaded == *original) << "tick " << t;
         ended = !countryContested(*loaded, country);
     }
@@ -156,7 +153,7 @@ TEST(SaveGame, DamagedNewerOrUnmatchedFilesAreRefusedWithTheWorldUnchanged)
         const char* message;
     };
     const int b = 1;
-    const int attacker = game->battleAttacker[b];
+    const int attacker = game->battles[b].attacker;
     const Case cases[] = {
         {"truncated", {}, good.left(good.size() / 2), "Der Spielstand ist beschädigt: kein gültiges JSON"},
         {"not a save", {}, "[1,2]", "Der Spielstand ist beschädigt: die Datei ist kein Spielstand"},
@@ -258,7 +255,7 @@ TEST(SaveGame, NumbersNoGameReachesAreRefused)
         {"aiDivisor", -1, 257, "„game.aiDivisor“ ist 257, erlaubt ist 1 bis 256."},
         {"fillX", 3, 2147483647, "„game.fillX[3]“ ist 2147483647, erlaubt ist 0 bis 1682."},
         {"fillX", 3, double(width), "der Startpunkt"},
-        {"battleAttackerScore", 1, -5, "„game.battleAttackerScore[1]“ ist -5, erlaubt ist 0 bis 100."},
+        {"battleAttackerScore", 1, -5, "„game.battles[1].attackerScore“ ist -5, erlaubt ist 0 bis 100."},
     };
     for (const auto& c : cases) {
         QJsonObject edited = top;

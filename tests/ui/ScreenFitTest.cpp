@@ -87,7 +87,6 @@ TEST(ScreenFit, TheWholeFrameIsPlacedInsideTheFreeArea)
 struct ShippedGame {
     explicit ShippedGame(const QString& map = "Afrika", const char* country = "Südafrika")
     {
-        fillStatusTexts(*t.world);
         WorldState probe;
         EXPECT_TRUE(loadMap(probe, ss(t.path("cards/" + map + ".mgi"))).ok);
         home = countryIndexByName(probe, country);
@@ -168,7 +167,7 @@ TEST(ScreenFit, ClicksThroughTheScaleHitTheCountryDrawnThereAndItIsTheOneAttacke
     ASSERT_TRUE(deploy);
     deploy->findChild<QListWidget*>("generalList")->setCurrentRow(0);
     deploy->findChild<QPushButton*>("launchAttack")->click();
-    EXPECT_EQ(std::pair(w.battleCount, w.battleCountry[1]), std::pair(1, eswatini));
+    EXPECT_EQ(std::pair(w.battleCount, w.battles[1].country), std::pair(1, eswatini));
 }
 
 TEST(ScreenFit, TheColourChoiceIsKeptAndTakesEffectInTheRunningGame)

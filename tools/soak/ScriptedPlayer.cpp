@@ -56,7 +56,7 @@ void ScriptedPlayer::act(WorldState& world)
         const int general = bestGeneral(world, me);
         if (general == 0 || world.generalEP[me][general] <= target.defenceEP)
             break;  // the rest are no weaker: wait and train
-        const AttackOutcome outcome = launchAttackOn(world, target.country, general);
+        const AttackOutcome outcome = launchAttack(world, target.country, general);
         if (outcome == AttackOutcome::Launched)
             ++attacks_;
         else if (outcome == AttackOutcome::TooManyBattles)
@@ -70,19 +70,19 @@ std::string checkInvariants(const WorldState& w)
         return "battleCount " + std::to_string(w.battleCount);
     for (int b = 1; b <= w.battleCount; ++b) {
         const std::string at = "battle " + std::to_string(b) + ": ";
-        if (w.battleAttackerScore[b] + w.battleDefenderScore[b] != 100)
+        if (w.battles[b].attackerScore + w.battles[b].defenderScore != 100)
             return at + "scores do not add up to 100";
-        if (!validCountry(w, w.battleCountry[b]))
+        if (!validCountry(w, w.battles[b].country))
             return at + "country outside the map";
         for (int c = b + 1; c <= w.battleCount; ++c)
-            if (w.battleCountry[c] == w.battleCountry[b])
+            if (w.battles[c].country == w.battles[b].country)
                 return at + "country in two battles";
-        const int attacker = w.battleAttacker[b];
-        const int defender = w.battleDefender[b];
+        const int attacker = w.battles[b].attacker;
+        const int defender = w.battles[b].defender;
         if (!validCountry(w, attacker) || !validCountry(w, defender))
             return at + "side outside the map";
-        const int ag = w.battleAttackerGeneral[b];
-        const int dg = w.battleDefenderGeneral[b];
+        const int ag = w.battles[b].attackerGeneral;
+        const int dg = w.battles[b].defenderGeneral;
         if (ag < 0 || ag > w.generalCount[attacker] || dg < 0 || dg > w.generalCount[defender])
             return at + "refers to a general that does not exist";
     }

@@ -118,7 +118,6 @@ int main(int argc, char* argv[])
     const std::string mapName = std::filesystem::path(options.map).stem().string();
     const std::string rulesKey(ruleTable(options.rules).key);
     auto world = std::make_unique<WorldState>();
-    GameView view;  // nothing to show
 
     if (!options.json) {
         std::printf("| Strength | Games | Won | Lost | Open at %d ticks | Median game months | Median battle months "
@@ -146,7 +145,7 @@ int main(int argc, char* argv[])
                 return 2;
             }
             world->side[0] = defaultSide(*world);
-            if (!startGame(*world, *random, view, options.map, options.opponents)) {
+            if (!startGame(*world, *random, options.map, options.opponents)) {
                 std::fprintf(stderr, "set-up failed\n");
                 return 2;
             }
@@ -159,13 +158,13 @@ int main(int argc, char* argv[])
                 player.act(*world);
                 running.clear();
                 for (int b = 1; b <= world->battleCount; ++b)
-                    running[world->battleCountry[b]] = world->battleTicks[b];
-                clockTick(*world, *random, view);
+                    running[world->battles[b].country] = world->battles[b].ticks;
+                clockTick(*world, *random);
                 ++tick;
                 for (const auto& [country, ticks] : running) {
                     bool still = false;
                     for (int b = 1; b <= world->battleCount && !still; ++b)
-                        still = world->battleCountry[b] == country;
+                        still = world->battles[b].country == country;
                     if (!still)
                         tally.battleTicks.push_back(ticks + 1);
                 }
@@ -177,7 +176,7 @@ int main(int argc, char* argv[])
                 held = nowHeld;
                 std::string fault = checkInvariants(*world);
                 for (int b = 1; b <= world->battleCount && fault.empty(); ++b)
-                    if (world->battleTicks[b] >= ruleTable(options.rules).battleTickLimit)
+                    if (world->battles[b].ticks >= ruleTable(options.rules).battleTickLimit)
                         fault = "battle " + std::to_string(b) + " past the tick limit";
                 if (!fault.empty()) {
                     std::fprintf(stderr, "%s, game %d, tick %d: %s\n", strength.name, g, tick, fault.c_str());
