@@ -4,7 +4,7 @@
 #include "mapview/BattleListPanel.h"
 #include "mapview/MainWindow.h"
 #include "mapview/MessagesPanel.h"
-#include "mapview/SessionClock.h"
+#include "session/SessionClock.h"
 #include "shell/Program.h"
 #include "simulation/Pace.h"
 #include "world/WorldState.h"

@@ -25,7 +25,9 @@ TickReport tickSteps(WorldState& world, RandomSource& random)
     // 1
     random.reseed();
     // 2
+    const int year = world.year;
     advanceCalendar(world, random);
+    report.newYear = world.year != year;
     // 3
     const RuleTable& rules = rulesOf(world);
     world.playerBattleCount = 0;

@@ -49,6 +49,7 @@ struct Happening {
 struct TickReport {
     std::vector<Happening> happenings;  // in the order they happened
     GameOutcome outcome = GameOutcome::Running;
+    bool newYear = false;  // the calendar turned to a new year
 
     bool anyBattleOpened() const;
     bool anyBattleEnded() const;

@@ -18,7 +18,7 @@
 namespace stratagon {
 
 extern const char* const SaveFormatName;  // "stratagon-save"
-constexpr int SaveFormatVersion = 1;
+constexpr int SaveFormatVersion = 2;
 extern const char* const AutosaveName;    // "Automatisch gespeichert"
 
 // What the load window lists about a save, read without the full check.
@@ -42,6 +42,9 @@ struct SaveReadResult {
     QString message;  // German, for the message box; empty when ok
     QString name;
     QDateTime savedAt;
+    // Read from an older format; readSaveFile writes it back in the current one.
+    bool upgraded = false;
+    QByteArray bitmapSha256;
 };
 
 // Finds a map's bitmap by its file name ("Afrika.bmp"); empty when missing.

@@ -78,7 +78,7 @@ SaveSummary summariseSave(const QString& file, const QByteArray& bytes)
         s.savedAt = at.toUTC();
     const int player = game.value(QStringLiteral("side")).toArray().at(0).toInt();
     s.country = game.value(QStringLiteral("countryName")).toArray().at(player).toString();
-    s.gameDate = game.value(QStringLiteral("monthName")).toString() + QLatin1Char(' ') +
+    s.gameDate = QString::fromStdString(monthName(game.value(QStringLiteral("month")).toInt())) + QLatin1Char(' ') +
                  QString::number(game.value(QStringLiteral("year")).toInt());
     s.map = QFileInfo(game.value(QStringLiteral("map")).toObject().value(QStringLiteral("file")).toString())
                 .completeBaseName();

@@ -11,7 +11,7 @@ struct WorldState;
 
 // The player's own time with a game: while the game window lives and the
 // game is on, the wall clock runs into the records (GameRecords::sessionMs),
-// paused or not. The rules never read the wall clock; this window does.
+// paused or not. The rules never read the wall clock; the game session does.
 class SessionClock : public QObject {
     Q_OBJECT
 public:

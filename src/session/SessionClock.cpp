@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mapview/SessionClock.h"
+#include "session/SessionClock.h"
 
 #include "world/WorldState.h"
 

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/GameSession.h"
+
+#include "session/SessionClock.h"
+#include "simulation/Clock.h"
+#include "simulation/Pace.h"
+#include "world/WorldState.h"
+
+namespace stratagon {
+
+ClockHold& ClockHold::operator=(ClockHold&& other) noexcept
+{
+    if (this != &other) {
+        release();
+        session_ = other.session_;
+        other.session_ = nullptr;
+    }
+    return *this;
+}
+
+void ClockHold::release()
+{
+    if (GameSession* session = session_.data()) {
+        session_ = nullptr;
+        session->letGo();
+    }
+}
+
+GameSession::GameSession(WorldState& world, RandomSource& random, QObject* parent)
+    : QObject(parent), world_(world), random_(random)
+{
+    timer_.setObjectName(QStringLiteral("clockTimer"));
+    connect(&timer_, &QTimer::timeout, this, &GameSession::tick);
+}
+
+GameSession::~GameSession() = default;
+
+ClockHold GameSession::hold()
+{
+    ++holds_;
+    updateTimer();
+    return ClockHold(this);
+}
+
+void GameSession::letGo()
+{
+    if (holds_ > 0)
+        --holds_;
+    updateTimer();
+}
+
+void GameSession::setPaused(bool paused)
+{
+    paused_ = paused;
+    updateTimer();
+}
+
+void GameSession::paceChanged()
+{
+    timer_.setInterval(tickPeriodMs(world_));
+}
+
+void GameSession::updateTimer()
+{
+    const bool run = open_ && world_.playing && !paused_ && holds_ == 0;
+    if (run == timer_.isActive())
+        return;
+    if (run)
+        timer_.start(tickPeriodMs(world_));
+    else
+        timer_.stop();
+    emit clockRunningChanged(run);
+}
+
+SetupResult GameSession::startNewGame(const std::string& mapPath, int opponents, const MapPicture* picture)
+{
+    closeGame();
+    SetupResult result = startGame(world_, random_, mapPath, opponents, picture);
+    if (result.started) {
+        open_ = true;
+        paused_ = false;
+        sessionClock_ = new SessionClock(world_, this);
+    }
+    updateTimer();
+    return result;
+}
+
+void GameSession::openLoadedGame()
+{
+    closeGame();
+    open_ = true;
+    paused_ = true;
+    sessionClock_ = new SessionClock(world_, this);
+    updateTimer();
+}
+
+void GameSession::closeGame()
+{
+    open_ = false;
+    delete sessionClock_;
+    sessionClock_ = nullptr;
+    updateTimer();
+}
+
+void GameSession::tick()
+{
+    if (!open_ || !world_.playing)
+        return;
+    const TickReport report = clockTick(world_, random_);
+    if (report.outcome != GameOutcome::Running)
+        updateTimer();  // the game is over: no tick while the player reads the news
+    emit ticked(report);
+    if (report.outcome != GameOutcome::Running)
+        emit decided(report.outcome);
+}
+
+AttackOutcome GameSession::attack(int target, int generalSlot)
+{
+    const AttackOutcome outcome = launchAttack(world_, target, generalSlot);
+    if (outcome == AttackOutcome::Launched)
+        emit changed();
+    return outcome;
+}
+
+}  // namespace stratagon

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The game being played, apart from any window: the world, the random
+// source, the clock and the player's pause. Set-up, loading and the player's
+// orders go through it; windows show what it reports.
+//
+// The clock runs while a game is open, the player has not paused it and
+// nobody holds it. Whatever must stop the war for a while (a window the
+// player works in, a question) takes a ClockHold and lets it go.
+
+#include "simulation/PlayerActions.h"
+#include "simulation/Setup.h"
+#include "simulation/TickReport.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <string>
+
+namespace stratagon {
+
+class GameSession;
+class RandomSource;
+class SessionClock;
+struct WorldState;
+
+// Stops the clock for as long as it lives; moved, not copied. An empty hold
+// (default-constructed, moved from or released) holds nothing.
+class ClockHold {
+public:
+    ClockHold() = default;
+    ~ClockHold() { release(); }
+    ClockHold(ClockHold&& other) noexcept : session_(other.session_) { other.session_ = nullptr; }
+    ClockHold& operator=(ClockHold&& other) noexcept;
+    ClockHold(const ClockHold&) = delete;
+    ClockHold& operator=(const ClockHold&) = delete;
+
+    void release();
+    bool holding() const { return !session_.isNull(); }
+
+private:
+    friend class GameSession;
+    explicit ClockHold(GameSession* session) : session_(session) {}
+    QPointer<GameSession> session_;
+};
+
+class GameSession : public QObject {
+    Q_OBJECT
+public:
+    GameSession(WorldState& world, RandomSource& random, QObject* parent = nullptr);
+    ~GameSession() override;
+
+    WorldState& world() const { return world_; }
+    RandomSource& random() const { return random_; }
+
+    // ---- The clock ----
+    [[nodiscard]] ClockHold hold();
+    int holds() const { return holds_; }
+    bool paused() const { return paused_; }
+    void setPaused(bool paused);
+    bool clockRunning() const { return timer_.isActive(); }
+    // The pace or the month's length has changed: the next ticks follow it.
+    void paceChanged();
+    // The timer itself, for tests that step the clock.
+    QTimer& timer() { return timer_; }
+
+    // ---- A game ----
+    // A new game on the map at mapPath; the picture, loaded by the window,
+    // is checked against the map. The clock starts when the game did.
+    SetupResult startNewGame(const std::string& mapPath, int opponents, const MapPicture* picture);
+    // The game just loaded into the world, paused.
+    void openLoadedGame();
+    // The game's window is gone: the clock stops until the next game.
+    void closeGame();
+    bool gameOpen() const { return open_; }
+
+    // One tick, as the timer runs it: ticked, then decided when it ended the game.
+    void tick();
+
+    // ---- The player's orders ----
+    AttackOutcome attack(int target, int generalSlot);
+
+signals:
+    void ticked(const stratagon::TickReport& report);
+    void decided(stratagon::GameOutcome outcome);
+    // The player's orders between ticks changed the world.
+    void changed();
+    void clockRunningChanged(bool running);
+
+private:
+    friend class ClockHold;
+    void letGo();
+    void updateTimer();
+
+    WorldState& world_;
+    RandomSource& random_;
+    QTimer timer_;
+    SessionClock* sessionClock_ = nullptr;
+    bool open_ = false;
+    bool paused_ = false;
+    int holds_ = 0;
+};
+
+}  // namespace stratagon

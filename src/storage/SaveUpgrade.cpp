@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/SaveUpgrade.h"
+
+#include <QJsonArray>
+#include <algorithm>
+#include <array>
+
+namespace stratagon {
+
+namespace {
+
+// Version 1 kept each battle's values in parallel lists; version 2 keeps one
+// object per battle. The ticks were added late to version 1 and may be missing.
+struct BattleKey {
+    const char* oldKey;
+    const char* newKey;
+    bool required;
+};
+constexpr std::array BattleKeys = {
+    BattleKey{"battleCountry", "country", true},
+    BattleKey{"battleAttacker", "attacker", true},
+    BattleKey{"battleDefender", "defender", true},
+    BattleKey{"battleAttackerGeneral", "attackerGeneral", true},
+    BattleKey{"battleDefenderGeneral", "defenderGeneral", true},
+    BattleKey{"battleAttackerScore", "attackerScore", true},
+    BattleKey{"battleDefenderScore", "defenderScore", true},
+    BattleKey{"battleTicks", "ticks", false},
+};
+
+// The main window's working values and texts the game derives anew; they
+// were saved in version 1 and are dropped.
+constexpr std::array DroppedKeys = {"r",    "kl",         "jk",        "hh",          "bb",
+                                    "land", "Kontinent",  "Genralmenge", "panelGeneralName",
+                                    "panelGeneralEP", "monthName", "statusText", "gridRowText"};
+
+QString upgradeFromVersion1(QJsonObject& game)
+{
+    qsizetype longest = 0;
+    for (const BattleKey& key : BattleKeys) {
+        const QJsonValue list = game.value(QLatin1String(key.oldKey));
+        if (list.isUndefined() && !key.required)
+            continue;
+        const QString where = QStringLiteral("„game.%1“ ").arg(QLatin1String(key.oldKey));
+        if (list.isUndefined())
+            return where + QStringLiteral("fehlt.");
+        if (!list.isArray())
+            return where + QStringLiteral("ist keine Liste.");
+        longest = std::max(longest, list.toArray().size());
+    }
+    QJsonArray battles;
+    for (qsizetype k = 0; k < longest; ++k) {
+        QJsonObject battle;
+        for (const BattleKey& key : BattleKeys) {
+            const QJsonArray list = game.value(QLatin1String(key.oldKey)).toArray();
+            // Lists were written up to their last value that was not 0.
+            battle.insert(QLatin1String(key.newKey), k < list.size() ? list.at(k) : QJsonValue(0));
+        }
+        battles.append(battle);
+    }
+    for (const BattleKey& key : BattleKeys)
+        game.remove(QLatin1String(key.oldKey));
+    for (const char* key : DroppedKeys)
+        game.remove(QLatin1String(key));
+    game.insert(QStringLiteral("battles"), battles);
+    return {};
+}
+
+}  // namespace
+
+QString upgradeSavedGame(QJsonObject& game, int version)
+{
+    if (version <= 1)
+        if (QString wrong = upgradeFromVersion1(game); !wrong.isEmpty())
+            return wrong;
+    return {};
+}
+
+}  // namespace stratagon
