@@ -95,7 +95,8 @@ QString generalLine(const WorldState& world, int player, int slot, int target)
 
 }  // namespace
 
-DeployWindow::DeployWindow(Program& program) : program_(program)
+DeployWindow::DeployWindow(Program& program, int target)
+    : program_(program), target_(target), hold_(program.session().hold())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("General für den Kampf einsetzen"));
@@ -105,7 +106,6 @@ DeployWindow::DeployWindow(Program& program) : program_(program)
     prompt->setWordWrap(true);
 
     const WorldState& world = program_.world;
-    target_ = countryAtCell(world, world.bb, world.hh);
     auto* targetLabel = new QLabel(targetText(world, target_), this);
     targetLabel->setObjectName(QStringLiteral("targetLabel"));
     QFont targetFont = targetLabel->font();
@@ -235,7 +235,7 @@ void DeployWindow::attack()
                         QStringLiteral("Kein General"));
         return;
     }
-    switch (launchAttack(program_.world, chosenSlot_)) {
+    switch (program_.session().attack(target_, chosenSlot_)) {
     case AttackOutcome::NotReady:
         dialogs.message(this, QStringLiteral("Der angewählte General ist nicht bereit !!!"),
                         QStringLiteral("Nicht bereit"));
@@ -278,7 +278,7 @@ void DeployWindow::keyPressEvent(QKeyEvent* event)
 void DeployWindow::closeEvent(QCloseEvent* event)
 {
     // Every way out, the frame's close box included, gives the game back.
-    program_.startClock();
+    hold_.release();
     if (MainWindow* main = program_.mainWindow()) {
         main->setEnabled(true);
         main->refreshPanels();  // an attack ordered in a paused game shows at once

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "session/GameSession.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -12,14 +14,14 @@ namespace stratagon {
 class Program;
 
 // "General für den Kampf einsetzen": the player picks a general for the
-// country of the last map click, seeing the target, its holder, the general
-// defending it and the chance to win. Opened by the main window with the
-// clock stopped and itself disabled; every way out gives both back. Enter or
-// a double-click attacks, Escape cancels.
+// country he clicked on the map, seeing the target, its holder, the general
+// defending it and the chance to win. The clock stands while it is open, and
+// the main window is disabled; every way out gives both back. Enter or a
+// double-click attacks, Escape cancels.
 class DeployWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit DeployWindow(Program& program);
+    DeployWindow(Program& program, int target);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -33,6 +35,7 @@ private:
     int chosenSlot_ = 0;
     int target_ = 0;
     bool attacked_ = false;
+    ClockHold hold_;
 
     QListWidget* generalList_ = nullptr;
     QLabel* epLabel_ = nullptr;

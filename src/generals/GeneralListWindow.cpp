@@ -98,7 +98,7 @@ QPushButton* GeneralListWindow::addButton(const QString& caption)
 
 void GeneralListWindow::load()
 {
-    program_.stopClock();  // the main window itself stays usable
+    hold_ = program_.session().hold();
     defaultNameCursor_ = -1;
     suggestedNames_ = {QStringLiteral("Hapufo"), QStringLiteral("Kaliana"), QStringLiteral("Siwon"),
                        QStringLiteral("Zipfo"),  QStringLiteral("Ukamba"),  QStringLiteral("Selanta")};
@@ -122,12 +122,7 @@ void GeneralListWindow::form2_start()
 
 void GeneralListWindow::closeEvent(QCloseEvent* event)
 {
-    // The clock goes on unless another window has paused the game meanwhile
-    // (the options menu or the deployment disable the main window); it would
-    // run behind them otherwise.
-    MainWindow* main = program_.mainWindow();
-    if (main && main->isEnabled())
-        program_.startClock();
+    hold_.release();
     QWidget::closeEvent(event);
 }
 
@@ -157,7 +152,7 @@ void GeneralListWindow::recruitGeneral()
     if (stratagon::recruitGeneral(world, ss(name)) != RecruitOutcome::Recruited)
         return;
     new QTreeWidgetItem(list_, {name, QStringLiteral("Unteroffizier"), QStringLiteral("1"),
-                                qs(world.statusText[Training])});
+                                qs(statusTextOf(Training))});
 }
 
 void GeneralListWindow::dismissGeneral()

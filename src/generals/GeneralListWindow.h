@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "session/GameSession.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -38,6 +40,7 @@ private:
     QPushButton* addButton(const QString& caption);
 
     Program& program_;
+    ClockHold hold_;  // the main window itself stays usable
     QTreeWidget* list_ = nullptr;
     QVBoxLayout* buttons_ = nullptr;
     QStringList suggestedNames_;

@@ -4,7 +4,7 @@
 #include "mapview/BattleListPanel.h"
 #include "mapview/MainWindow.h"
 #include "mapview/MessagesPanel.h"
-#include "session/SessionClock.h"
+#include "session/GameSession.h"
 #include "shell/Program.h"
 #include "simulation/Pace.h"
 #include "world/WorldState.h"
@@ -55,9 +55,6 @@ GamePanels::GamePanels(MainWindow& window, Program& program)
     connect(faster_, &QPushButton::clicked, this, [this] { changePace(+1); });
     connect(help, &QPushButton::clicked, this, &GamePanels::showHelp);
 
-    // Lives as long as the game window: the time the player spends with it.
-    new SessionClock(program_.world, &window_);
-
     messages_ = new MessagesPanel(program_.world);
     battles_ = new BattleListPanel(program_.world);
     window_.addPanel(bar, 0);
@@ -79,7 +76,7 @@ void GamePanels::changePace(int direction)
     if (!(direction < 0 ? slowerPace(world) : fasterPace(world)))
         return;
     // A running clock keeps running at the new pace; a stopped one takes it when it starts.
-    window_.clockTimer()->setInterval(tickPeriodMs(world));
+    program_.session().paceChanged();
     showPace();
 }
 

@@ -74,16 +74,17 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text = {})
 }  // namespace
 
 MainWindow::MainWindow(Program& program, Opening opening)
-    : program_(program), world_(program.world), clockTimer_(new QTimer(this))
+    : program_(program), world_(program.world), session_(program.session())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Stratagon !"));
-    clockTimer_->setObjectName(QStringLiteral("clockTimer"));
     twipsPerPixel_ = 1440.0 / std::max(logicalDpiX(), 1);
     scheme_ = program_.preferences().colourScheme();
     buildControls();
     panels_ = new GamePanels(*this, program_);
-    connect(clockTimer_, &QTimer::timeout, this, &MainWindow::runClockTick);
+    connect(&session_, &GameSession::ticked, this, &MainWindow::showTick);
+    connect(&session_, &GameSession::decided, this, &MainWindow::showOutcome);
+    connect(&session_, &GameSession::clockRunningChanged, this, &MainWindow::showPauseState);
     if (opening == Opening::LoadedGame)
         openLoadedGame();
     else
@@ -94,14 +95,6 @@ MainWindow::~MainWindow() = default;
 
 bool MainWindow::playing() const { return world_.playing; }
 void MainWindow::setPlaying(bool value) { world_.playing = value; }
-int& MainWindow::r() { return world_.r; }
-int& MainWindow::kl() { return world_.kl; }
-int& MainWindow::jk() { return world_.jk; }
-int& MainWindow::hh() { return world_.hh; }
-int& MainWindow::bb() { return world_.bb; }
-std::string& MainWindow::Kontinent() { return world_.Kontinent; }
-int& MainWindow::Genralmenge() { return world_.Genralmenge; }
-std::string& MainWindow::land() { return world_.land; }
 
 int MainWindow::px(int twips) const
 {
@@ -494,8 +487,9 @@ void MainWindow::repaintMap()
         return;
     surface_.clear();
     ensureAreas();
-    recolourMap(world_, *this);
-    if (!world_.monthName.empty())
+    for (const CountryPaint& paint : mapPaints(world_, scheme_))
+        surface_.paintCountry(paint.x, paint.y, paint.style);
+    if (!monthName(world_.month).empty())
         drawDate(dateText(world_));
     mapPicture_->pictureChanged();
 }
@@ -519,20 +513,28 @@ void MainWindow::mainWindowLoad()
     loadedPicture_.clear();
     world_.sideMenuClosed = true;
     closedByGame_ = false;
-    // A message box of the set-up (a rejected map) runs an event loop while
-    // the clock already runs: no tick may start before the set-up is done.
-    settingUp_ = true;
     program_.restoreFileSettings();
-    const bool started =
-        startGame(world_, program_.random, *this,
-                  ss(mapForGame(program_.paths(), program_.preferences().mapName()).mapFile),
-                  program_.preferences().opponentCount());
-    settingUp_ = false;
-    // The set-up paints the sides after its tick: show that too.
+    showStatusRunning();
+    sideMenuButton_->setEnabled(true);
+    SetupResult setup;
+    if (loadMapPicture()) {
+        setup = session_.startNewGame(ss(mapForGame(program_.paths(), program_.preferences().mapName()).mapFile),
+                                      program_.preferences().opponentCount(), &surface_);
+    } else {
+        world_.playing = false;
+        setup.messages.push_back({missingPictureMessage(&surface_), "Fehler !"});
+    }
+    // The world as the set-up left it: its first tick and the sides placed.
     mapPicture_->pictureChanged();
-    if (!started && !closedByGame_) {
-        // No picture: the player has been told; back to the options menu
-        // instead of a game on an empty map.
+    if (setup.started || setup.outcome != GameOutcome::Running)
+        showTick({});
+    for (const EndMessage& message : setup.messages)
+        showMessage(message.text, message.title);
+    if (setup.outcome != GameOutcome::Running) {
+        showOutcome(setup.outcome);
+    } else if (!setup.started) {
+        // No picture or no playable map: the player has been told; back to
+        // the options menu instead of a game on an empty map.
         loadFailed_ = true;
         closeGame();
     }
@@ -543,34 +545,41 @@ void MainWindow::Startat()
     mainWindowLoad();
 }
 
-void MainWindow::runClockTick()
+void MainWindow::showTick(const TickReport& report)
 {
-    // clockTick itself refuses to start inside another tick.
-    if (settingUp_ || closing_)
+    if (closing_)
         return;
-    const int year = world_.year;
-    clockTick(world_, program_.random, *this);
+    repaintMap();
+    showBattlePanel();
+    shown_ = describeCountry(world_, world_.shownCountry);
+    showPanel(false);
     // A new game year replaces the autosave.
-    if (world_.year != year && world_.playing && !closing_)
+    if (report.newYear && world_.playing)
         saveAutomatically(program_, this);
+}
+
+void MainWindow::showOutcome(GameOutcome outcome)
+{
+    const EndMessage message = endMessage(world_, outcome);
+    showMessage(message.text, message.title);
+    closeGame();
+    program_.showReport();
 }
 
 void MainWindow::openLoadedGame()
 {
     closedByGame_ = false;
-    clockTimer_->stop();
     // The picture beside the saved game's map, whichever map is chosen for new games.
     const QFileInfo map(qs(world_.mapFileName));
     loadedPicture_ = resolvePath(map.absolutePath(), map.completeBaseName() + QStringLiteral(".bmp"));
     if (!loadMapPicture()) {
-        showMessage(MissingMapPictureMessage, "Fehler !");
+        showMessage(missingPictureMessage(nullptr), "Fehler !");
         world_.playing = false;
         loadFailed_ = true;
         closeGame();
         return;
     }
-    clockTimer_->setInterval(tickPeriodMs(world_));
-    world_.r = 0;
+    session_.openLoadedGame();
     statusLabel_->setText(QStringLiteral("Spiel pausiert"));
     statusLeftTwips_ = StatusLeft - StatusStep;
     placeStatusLabel();
@@ -584,16 +593,15 @@ void MainWindow::openLoadedGame()
         toggleSideMenu();
     world_.battleMode = !world_.battleMode;
     toggleMode();
-    clearMap();
-    recolourMap(world_, *this);
-    drawDate(dateText(world_));
+    repaintMap();
+    shown_ = describeCountry(world_, world_.shownCountry);
     showPanel(true);
     showBattlePanel();
     refreshPanels();
     setEnabled(true);
 }
 
-// ---- GameView ----
+// ---- What the game shows ----
 
 void MainWindow::showStatusRunning()
 {
@@ -627,34 +635,6 @@ bool MainWindow::loadMapPicture()
         placeControls();
     }
     return true;
-}
-
-void MainWindow::startClock(int periodMs)
-{
-    clockTimer_->start(periodMs);
-}
-
-void MainWindow::recreateSurface()
-{
-    // The surface is the window's own image and survives covering by itself.
-    mapPicture_->pictureChanged();
-}
-
-void MainWindow::clearMap()
-{
-    // Shown once the tick has painted it again, with the date.
-    surface_.clear();
-    ensureAreas();
-}
-
-void MainWindow::fillCountry(int x, int y, Rgb colour)
-{
-    surface_.fillCountry(x, y, colour);
-}
-
-void MainWindow::paintCountry(int x, int y, const SideStyle& style)
-{
-    surface_.paintCountry(x, y, style);
 }
 
 void MainWindow::drawDate(const std::string& text)
@@ -712,31 +692,26 @@ void MainWindow::showMessage(const std::string& text, const std::string& title)
 void MainWindow::closeGame()
 {
     closedByGame_ = true;
-    clockTimer_->stop();
+    session_.closeGame();
     close();
     // The menu may already be open for a paused game: it must show its form
     // for the time before a game.
     program_.showOptionsMenu()->reload();
 }
 
-void MainWindow::showReport()
-{
-    program_.showReport();
-}
-
 // ---- Information panel ----
 
 void MainWindow::showCountryInfo(int country)
 {
-    fillPanelValues(world_, country);
+    shown_ = describeCountry(world_, country);
     showPanel(true);
 }
 
 void MainWindow::showPanel(bool fromClick)
 {
-    landLabel_->setText(qs(world_.land));
-    continentLabel_->setText(qs(world_.Kontinent));
-    generalCountLabel_->setText(QString::number(world_.Genralmenge));
+    landLabel_->setText(qs(shown_.land));
+    continentLabel_->setText(qs(shown_.continent));
+    generalCountLabel_->setText(QString::number(shown_.generals.size()));
     // After a click the panel starts at general 1; the clock's refresh keeps
     // the general the scroll bar points at.
     showGeneralScroll(fromClick);
@@ -745,7 +720,7 @@ void MainWindow::showPanel(bool fromClick)
 
 void MainWindow::showGeneralScroll(bool resetToFirst)
 {
-    const int count = std::min(world_.Genralmenge, MaxGenerals);
+    const int count = static_cast<int>(shown_.generals.size());
     if (count > 1) {
         generalScroll_->setRange(1, count);
         generalScroll_->setPageStep(count);
@@ -761,7 +736,7 @@ void MainWindow::showGeneralScroll(bool resetToFirst)
 
 void MainWindow::showGeneral(int n)
 {
-    const int count = std::min(world_.Genralmenge, MaxGenerals);
+    const int count = static_cast<int>(shown_.generals.size());
     if (count <= 0) {
         // No generals: no stale entry of the country shown before.
         generalNameLabel_->setText(Dash);
@@ -771,9 +746,8 @@ void MainWindow::showGeneral(int n)
     }
     // The scroll bar keeps its value when the list shrinks to one; the
     // panel still shows a general of this country.
-    const auto j = static_cast<std::size_t>(std::clamp(n, 1, count));
-    const int32_t ep = world_.panelGeneralEP[j];
-    generalNameLabel_->setText(qs(world_.panelGeneralName[j]));
+    const auto& [name, ep] = shown_.generals[static_cast<std::size_t>(std::clamp(n, 1, count) - 1)];
+    generalNameLabel_->setText(qs(name));
     generalEPLabel_->setText(QString::number(ep));
     generalRankLabel_->setText(qs(rankName(ep)));
 }
@@ -789,8 +763,8 @@ int MainWindow::countryUnder(QPointF position) const
 
 void MainWindow::mapReleased(QPointF position)
 {
-    world_.bb = gridIndex(position.x());
-    world_.hh = gridIndex(position.y());
+    int column = gridIndex(position.x());
+    int row = gridIndex(position.y());
     // The country drawn under the pointer, not the grid cell's, wherever
     // the pointer is on a country's area: the code under the pointer is
     // then that of the country's own cell nearest to it.
@@ -798,23 +772,21 @@ void MainWindow::mapReleased(QPointF position)
     const int drawn =
         surface_.countryAt(static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y())));
     if (drawn != 0)
-        nearestCellOf(world_, drawn, position.x() / GridCellPixels, position.y() / GridCellPixels, world_.bb,
-                      world_.hh);
-    const std::string code = cellCode(world_, world_.bb, world_.hh);
+        nearestCellOf(world_, drawn, position.x() / GridCellPixels, position.y() / GridCellPixels, column, row);
+    const std::string code = cellCode(world_, column, row);
 
     const int count = std::clamp(world_.countryCount, 0, MaxCountries);
-    for (world_.kl = 1; world_.kl <= count; ++world_.kl) {
-        if (!code.empty() && world_.countryCode[static_cast<std::size_t>(world_.kl)] == code) {
-            showCountryInfo(world_.kl);
-            world_.shownCountry = world_.kl;
+    for (int i = 1; i <= count; ++i) {
+        if (!code.empty() && world_.countryCode[static_cast<std::size_t>(i)] == code) {
+            showCountryInfo(i);
+            world_.shownCountry = i;
         }
     }
 
     if (!world_.battleMode || !attackableCode(world_, code))
         return;
-    clockTimer_->stop();
     setEnabled(false);
-    program_.showDeploy();
+    program_.showDeploy(countryAtCell(world_, column, row));
 }
 
 QString MainWindow::mapToolTip(QPointF position) const
@@ -886,7 +858,7 @@ void MainWindow::refreshPanels()
 void MainWindow::showPauseState()
 {
     // The button shows what a press will do: play while paused, pause while running.
-    const bool paused = world_.r == 0 && world_.playing;
+    const bool paused = session_.paused() && world_.playing;
     pauseButton_->setIcon(paused ? style()->standardIcon(QStyle::SP_MediaPlay)
                                  : QIcon(program_.path(QStringLiteral("data/Pause.png"))));
     pauseButton_->setToolTip(paused ? QStringLiteral("Weiterspielen (Leertaste)") : QStringLiteral("Pause (Leertaste)"));
@@ -894,16 +866,14 @@ void MainWindow::showPauseState()
 
 void MainWindow::togglePause()
 {
-    if (world_.r == 1) {
-        clockTimer_->stop();
+    if (!session_.paused()) {
+        session_.setPaused(true);
         statusLabel_->setText(QStringLiteral("Spiel pausiert"));
         statusLeftTwips_ -= StatusStep;
-        world_.r = 0;
     } else {
-        clockTimer_->start();
+        session_.setPaused(false);
         statusLabel_->setText(QStringLiteral("Spiel läuft"));
         statusLeftTwips_ += StatusStep;
-        world_.r = 1;
     }
     placeStatusLabel();
     showPauseState();
@@ -915,9 +885,9 @@ void MainWindow::openOptionsMenu()
         close();
     } else {
         setEnabled(false);
-        clockTimer_->stop();
     }
-    program_.showOptionsMenu();
+    // The menu holds the clock while it is open over a game.
+    program_.showOptionsMenu()->reload();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
@@ -952,13 +922,9 @@ void MainWindow::setVisible(bool visible)
 bool MainWindow::confirmClose()
 {
     // The war waits while the player answers.
-    const bool wasRunning = clockTimer_->isActive();
-    clockTimer_->stop();
-    const bool yes = program_.dialogs.question(
-        this, QStringLiteral("Willst du das laufende Spiel wirklich beenden?"), QStringLiteral("Stratagon !"));
-    if (!yes && wasRunning)
-        clockTimer_->start();
-    return yes;
+    const ClockHold hold = session_.hold();
+    return program_.dialogs.question(this, QStringLiteral("Willst du das laufende Spiel wirklich beenden?"),
+                                     QStringLiteral("Stratagon !"));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -971,7 +937,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (!surface_.isNull() && !closing_)
         keepPreferences();
     closing_ = true;
-    clockTimer_->stop();
+    session_.closeGame();
     if (event->spontaneous() && !closedByGame_) {
         // The frame's close box ends the game; the menu comes back in its
         // form before a game, also when it was open for the paused game.

@@ -3,7 +3,8 @@
 
 #include "mapview/MainLayout.h"
 #include "mapview/MapSurface.h"
-#include "simulation/GameView.h"
+#include "simulation/Clock.h"
+#include "simulation/TickReport.h"
 
 #include <QPointF>
 #include <QWidget>
@@ -21,6 +22,7 @@ namespace stratagon {
 
 class GamePanels;
 class MapView;
+class GameSession;
 class Program;
 struct WorldState;
 
@@ -39,7 +41,7 @@ struct WorldState;
 //   bottom in the order added, and the window makes room for it.
 // - addSideMenuButton(text, name): a button in the side menu under
 //   "Generäle", shown and hidden with it.
-class MainWindow : public QWidget, public GameView {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     // A new game runs the set-up; a loaded one shows the world as it is.
@@ -47,17 +49,8 @@ public:
     explicit MainWindow(Program& program, Opening opening = Opening::NewGame);
     ~MainWindow() override;
 
-    // Public members for the other windows (held in the world state).
     bool playing() const;
     void setPlaying(bool value);
-    int& r();
-    int& kl();
-    int& jk();
-    int& hh();
-    int& bb();
-    std::string& Kontinent();
-    int& Genralmenge();
-    std::string& land();
 
     // Runs the window's opening routine again: a fresh game, same side.
     void Startat();
@@ -65,12 +58,6 @@ public:
     // Shows the game just loaded into the world, paused.
     void openLoadedGame();
 
-    QTimer* clockTimer() const { return clockTimer_; }
-
-    // One tick of the game clock, as the timer runs it. A tick that would
-    // start while another is still running (its message box waits for the
-    // player) is skipped.
-    void runClockTick();
 
     // The screen's twips per pixel and a length in twips as whole pixels.
     double twipsPerPixel() const { return twipsPerPixel_; }
@@ -111,23 +98,15 @@ public:
     // The country drawn under a picture pixel (its area, else its grid cell); 0 for none.
     int countryUnder(QPointF picturePosition) const;
 
-    // GameView
-    void showStatusRunning() override;
-    void enableSideMenuButton() override;
-    bool loadMapPicture() override;
-    const MapPicture* mapPicture() const override { return &surface_; }
-    void startClock(int periodMs) override;
-    void recreateSurface() override;
-    void clearMap() override;
-    void fillCountry(int x, int y, Rgb colour) override;
-    void paintCountry(int x, int y, const SideStyle& style) override;
-    ColourScheme colourScheme() const override { return scheme_; }
-    void showBattlePanel() override;
-    void showInfoPanel() override;
-    void drawDate(const std::string& text) override;
-    void showMessage(const std::string& text, const std::string& title) override;
-    void closeGame() override;
-    void showReport() override;
+    // What a tick changed: the map, both panels and the date.
+    void showTick(const TickReport& report);
+    // The end of the game: its message, the menu and the summary.
+    void showOutcome(GameOutcome outcome);
+    void showBattlePanel();
+    void showInfoPanel();
+    void showMessage(const std::string& text, const std::string& title);
+    // Closes the window (stopping the clock) and shows the options menu.
+    void closeGame();
 
     void setVisible(bool visible) override;
 
@@ -138,6 +117,10 @@ protected:
 
 private:
     void buildControls();
+    void showStatusRunning();
+    void enableSideMenuButton();
+    bool loadMapPicture();
+    void drawDate(const std::string& text);
     void mainWindowLoad();
     void placeStatusLabel();
     void placeControls();
@@ -164,10 +147,11 @@ private:
 
     Program& program_;
     WorldState& world_;
+    GameSession& session_;
+    CountryPanel shown_;  // the information panel's country, as of the last click or tick
     MapSurface surface_;
     double twipsPerPixel_ = 15.0;
     int statusLeftTwips_ = 0;
-    bool settingUp_ = false;
     bool closing_ = false;
     bool closedByGame_ = false;
     bool loadFailed_ = false;
@@ -185,7 +169,6 @@ private:
     ColourScheme scheme_ = ColourScheme::Standard;
     std::vector<QPoint> areaSeeds_;
 
-    QTimer* clockTimer_ = nullptr;
     MapView* mapPicture_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QPushButton* sideMenuButton_ = nullptr;

@@ -84,12 +84,8 @@ QString HelpWindow::guideText()
 
 HelpWindow::HelpWindow(Program& program) : program_(program)
 {
-    // Reading takes time the game should not run on; a clock that already
-    // stands (the player's pause, another window) is not this window's to start.
-    if (MainWindow* main = program_.mainWindow(); main && program_.playing() && main->clockTimer()->isActive()) {
-        heldClock_ = true;
-        program_.stopClock();
-    }
+    // Reading takes time the game should not run on.
+    hold_ = program_.session().hold();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Spielanleitung"));
 
@@ -111,12 +107,7 @@ HelpWindow::HelpWindow(Program& program) : program_(program)
 
 void HelpWindow::closeEvent(QCloseEvent* event)
 {
-    // As the roster: the clock goes on unless another window holds the game
-    // meanwhile (the player's own pause the program keeps).
-    MainWindow* main = program_.mainWindow();
-    if (heldClock_ && main && main->isEnabled() && program_.playing() && !program_.generalListWindow() &&
-        !program_.reportWindow())
-        program_.startClock();
+    hold_.release();
     QWidget::closeEvent(event);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "session/GameSession.h"
+
 #include <QWidget>
 
 namespace stratagon {
@@ -23,7 +25,7 @@ protected:
 
 private:
     Program& program_;
-    bool heldClock_ = false;
+    ClockHold hold_;
 };
 
 }  // namespace stratagon

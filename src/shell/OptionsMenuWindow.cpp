@@ -96,6 +96,10 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
 void OptionsMenuWindow::reload()
 {
     saveButton_->setEnabled(program_.playing());
+    if (!program_.playing())
+        hold_.release();
+    else if (!hold_.holding())
+        hold_ = program_.session().hold();
     if (!program_.playing()) {
         titleLabel_->setText(QStringLiteral("Stratagon Optionsmenü"));
         stateLabel_->setText(QStringLiteral("Spielstart"));
@@ -116,7 +120,7 @@ void OptionsMenuWindow::closeMenu()
 
 void OptionsMenuWindow::resumeGame(bool closeSelf)
 {
-    program_.startClock();
+    hold_.release();
     MainWindow* main = program_.mainWindow();
     if (main)
         main->setEnabled(true);
@@ -212,6 +216,7 @@ void OptionsMenuWindow::closeEvent(QCloseEvent* event)
         else
             program_.quit();
     }
+    hold_.release();
     event->accept();
 }
 

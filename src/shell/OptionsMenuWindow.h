@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "session/GameSession.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -11,13 +13,15 @@ namespace stratagon {
 
 class Program;
 
-// "Optionsmenü ": the hub before a game and the pause screen during one.
+// "Optionsmenü ": the hub before a game and the pause screen during one; the
+// clock stands while it is open over a game.
 class OptionsMenuWindow : public QWidget {
     Q_OBJECT
 public:
     explicit OptionsMenuWindow(Program& program);
 
-    // Reads `playing` and sets the labels and buttons to the matching form.
+    // Reads `playing` and sets the labels and buttons, and the hold on the
+    // clock, to the matching form.
     void reload();
 
     // Whether the last restart question was answered Yes.
@@ -38,6 +42,7 @@ private:
     void closeMenu();
 
     Program& program_;
+    ClockHold hold_;
     QLabel* titleLabel_ = nullptr;
     QLabel* stateLabel_ = nullptr;
     QPushButton* startButton_ = nullptr;

@@ -23,6 +23,7 @@
 #include "shell/SettingsWindow.h"
 #include "world/Settings.h"
 #include "world/WorldState.h"
+#include "session/GameSession.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -32,7 +33,8 @@
 namespace stratagon {
 
 Program::Program(WorldState& w, RandomSource& r, Dialogs& d, QString folder)
-    : world(w), random(r), dialogs(d), paths_(std::move(folder)), preferences_(paths_.preferencesFile())
+    : world(w), random(r), dialogs(d), paths_(std::move(folder)), preferences_(paths_.preferencesFile()),
+      session_(new GameSession(w, r, this))
 {
     preferences_.onWriteFailure([this](const QString& message) {
         dialogs.message(QApplication::activeWindow(), message, QStringLiteral("Fehler !"));
@@ -156,7 +158,7 @@ MapPickWindow* Program::showMapPick() { return show(mapPick_); }
 OpponentPickWindow* Program::showOpponentPick() { return show(opponentPick_); }
 GeneralListWindow* Program::showGeneralList() { return show(generalList_); }
 RanksWindow* Program::showRanks() { return show(ranks_); }
-DeployWindow* Program::showDeploy() { return show(deploy_); }
+DeployWindow* Program::showDeploy(int target) { return show(deploy_, target); }
 ReportWindow* Program::showReport() { return show(report_); }
 HelpWindow* Program::showHelp() { return show(help_); }
 LoadGameWindow* Program::showLoadGame() { return show(loadGame_); }
@@ -182,22 +184,6 @@ TaskWindow* Program::taskWindowForOpening(bool* wasOpen)
 bool Program::playing() const
 {
     return openWindow(mainWindow_) && world.playing;
-}
-
-void Program::stopClock()
-{
-    if (MainWindow* w = openWindow(mainWindow_))
-        w->clockTimer()->stop();
-}
-
-void Program::startClock()
-{
-    // A game the player has paused stays paused behind every window that
-    // hands the game back; only the pause button resumes it.
-    if (world.r == 0)
-        return;
-    if (MainWindow* w = openWindow(mainWindow_))
-        w->clockTimer()->start();
 }
 
 ImageStore& Program::imageStore()

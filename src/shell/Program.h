@@ -21,6 +21,7 @@ namespace stratagon {
 struct WorldState;
 class RandomSource;
 class Dialogs;
+class GameSession;
 class ImageStore;
 class MainWindow;
 class OptionsMenuWindow;
@@ -96,7 +97,8 @@ public:
     // wasOpen tells whether it existed before.
     TaskWindow* taskWindowForOpening(bool* wasOpen);
     RanksWindow* showRanks();
-    DeployWindow* showDeploy();
+    // The deployment against the country the player clicked (0: none found).
+    DeployWindow* showDeploy(int target);
     ReportWindow* showReport();
     HelpWindow* showHelp();
     LoadGameWindow* showLoadGame();
@@ -105,10 +107,8 @@ public:
 
     // `playing` of the main window; false when there is none.
     bool playing() const;
-    // Stops or starts the main window's clock when there is one; a game the
-    // player has paused is not started.
-    void stopClock();
-    void startClock();
+    // The game being played, its clock and the player's orders.
+    GameSession& session() const { return *session_; }
 
     ImageStore& imageStore();
 
@@ -134,6 +134,7 @@ private:
     bool quitRequested_ = false;
     std::optional<std::pair<int, int>> fileSettings_;
     std::string chosenSideName_;
+    GameSession* session_ = nullptr;
     ImageStore* imageStore_ = nullptr;
     QPointer<MainWindow> mainWindow_;
     QPointer<OptionsMenuWindow> optionsMenu_;

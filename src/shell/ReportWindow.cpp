@@ -31,7 +31,7 @@ namespace {
 
 QString dateOf(int year, int month)
 {
-    return qs(MonthNames[static_cast<std::size_t>(std::clamp(month, 0, 12))]) + QLatin1Char(' ') +
+    return qs(monthName(month)) + QLatin1Char(' ') +
            QString::number(year);
 }
 
@@ -120,10 +120,7 @@ ReportWindow::ReportWindow(Program& program) : program_(program)
     useDarkGreenBackground(*this);
 
     // A game still running waits while the player looks back.
-    if (program_.playing()) {
-        pausedGame_ = true;
-        program_.stopClock();
-    }
+    hold_ = program_.session().hold();
 
     const WorldState& world = program_.world;
     content_ = new QWidget(this);
@@ -226,11 +223,7 @@ void ReportWindow::keyPressEvent(QKeyEvent* event)
 
 void ReportWindow::closeEvent(QCloseEvent* event)
 {
-    // As the roster: the clock goes on unless another window holds the game
-    // meanwhile (the player's own pause the program keeps).
-    MainWindow* main = program_.mainWindow();
-    if (pausedGame_ && main && main->isEnabled() && program_.world.playing)
-        program_.startClock();
+    hold_.release();
     if (!program_.playing())
         if (OptionsMenuWindow* menu = program_.optionsMenu()) {
             menu->raise();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "session/GameSession.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -38,7 +40,7 @@ protected:
 private:
     Program& program_;
     QWidget* content_ = nullptr;
-    bool pausedGame_ = false;
+    ClockHold hold_;
 };
 
 }  // namespace stratagon

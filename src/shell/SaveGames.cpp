@@ -63,13 +63,11 @@ QString saveFileFor(const Program& program, const QString& name)
 bool saveGame(Program& program, QWidget* parent, const QString& name)
 {
     // Loaded again, the game opens paused.
-    auto paused = std::make_unique<WorldState>(program.world);
-    paused->r = 0;
+    const WorldState& world = program.world;
     // The picture beside the game's map, the one it is played on.
-    const QFileInfo map(qs(paused->mapFileName));
+    const QFileInfo map(qs(world.mapFileName));
     const QString bitmap = resolvePath(map.absolutePath(), map.completeBaseName() + QStringLiteral(".bmp"));
-    const QByteArray document =
-        saveDocument(*paused, name, QDateTime::currentDateTime(), fileSha256(bitmap));
+    const QByteArray document = saveDocument(world, name, QDateTime::currentDateTime(), fileSha256(bitmap));
     const QString file = saveFileFor(program, name);
     if (file.isEmpty()) {
         program.dialogs.message(
