@@ -51,6 +51,7 @@ public:
 
     bool playing() const;
     void setPlaying(bool value);
+    GameSession& session() const { return session_; }
 
     // Runs the window's opening routine again: a fresh game, same side.
     void Startat();

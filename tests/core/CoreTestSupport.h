@@ -4,7 +4,6 @@
 // Shared by the rule tests: a view that records what the rules show, worlds
 // built in code, and a way to compare whole records in one line.
 
-#include "simulation/GameView.h"
 #include "world/Random.h"
 #include "world/WorldState.h"
 
@@ -26,38 +25,6 @@ std::string row(const T&... values)
     ((out << separator << values, separator = "|"), ...);
     return out.str();
 }
-
-// Records every call as one line, e.g. "fill|10|5|red" or "message|Verloren!|1"
-// (the last field: whether the game counted as running at that moment).
-struct RecordingView : GameView {
-    explicit RecordingView(const WorldState* world = nullptr) : world_(world) {}
-    void showStatusRunning() override { calls.push_back("status"); }
-    void enableSideMenuButton() override { calls.push_back("sideMenu"); }
-    bool loadMapPicture() override { return calls.push_back("picture"), pictureLoads; }
-    void startClock(int periodMs) override { calls.push_back(row("startClock", periodMs)); }
-    void recreateSurface() override { calls.push_back("surface"); }
-    void clearMap() override { calls.push_back("clear"); }
-    void fillCountry(int x, int y, Rgb c) override
-    {
-        calls.push_back(row("fill", x, y, c == PlayerColour ? "red" : c == OpponentColour ? "green" : "other"));
-    }
-    void showBattlePanel() override { calls.push_back("battlePanel"); }
-    void showInfoPanel() override { calls.push_back("infoPanel"); }
-    void drawDate(const std::string& text) override { calls.push_back(row("date", text)); }
-    void showMessage(const std::string& text, const std::string& title) override
-    {
-        calls.push_back(row("message", title, world_ && world_->playing)), messages.push_back(text);
-        if (onMessage)
-            onMessage();
-    }
-    void closeGame() override { calls.push_back(row("close", world_ && world_->playing)); }
-    void showReport() override { calls.push_back("report"); }
-
-    std::vector<std::string> calls, messages;
-    std::function<void()> onMessage;
-    bool pictureLoads = true;
-    const WorldState* world_;
-};
 
 inline void pushDraws(ScriptedRandom& random, std::initializer_list<int> values, int n)
 {

@@ -23,7 +23,7 @@ struct PaintCounter : QObject {
 OptionsMenuWindow* pause(TestProgram& t, MainWindow* main)
 {
     press(main->findChild<QPushButton*>("optionsMenuButton"));
-    EXPECT_TRUE(main->isVisible() && !main->isEnabled() && !main->clockTimer()->isActive());
+    EXPECT_TRUE(main->isVisible() && !main->isEnabled() && !main->session().clockRunning());
     OptionsMenuWindow* menu = t.program->optionsMenu();
     EXPECT_TRUE(menu && hasLabel(menu, "Spielpause") && button(menu, "Zurück zum Spiel") &&
                 button(menu, "Spiel abbrechen")->isEnabled());
@@ -34,9 +34,9 @@ OptionsMenuWindow* pause(TestProgram& t, MainWindow* main)
 void expectFreshGameRunning(TestProgram& t, MainWindow* main, int side)
 {
     ASSERT_TRUE(main && t.program->mainWindow() == main && t.program->playing() && !t.program->optionsMenu());
-    EXPECT_TRUE(main->isVisible() && main->isEnabled() && main->clockTimer()->isActive());
+    EXPECT_TRUE(main->isVisible() && main->isEnabled() && main->session().clockRunning());
     EXPECT_EQ(t.world->side[0], side);
-    EXPECT_TRUE(t.world->monthName == "Januar" && t.world->year == 2000);
+    EXPECT_TRUE(t.world->month == 1 && t.world->year == 2000);
     for (int i = 1; i <= t.world->countryCount; ++i)
         EXPECT_EQ(t.world->countryOwner[i], i) << i;
 }
@@ -78,7 +78,7 @@ TEST(EndToEnd, StartPlayPauseResumeRestartAbandonQuit)
     expectFreshGameRunning(t, main, side);
 
     // Restart the mission: a fresh game on the same side.
-    main->runClockTick();
+    main->session().tick();
     t.world->countryOwner[side == 1 ? 2 : 1] = side;
     t.dialogs.threeWay = {Answer::Yes};
     press(pause(t, main), "Spiel abbrechen");

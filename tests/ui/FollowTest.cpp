@@ -41,13 +41,8 @@ struct Game {
     // The map click's result on country `target`: the clock stopped, the window disabled.
     DeployWindow* openDeploy(int target)
     {
-        for (int column = 1; column <= MaxGridSize; ++column)
-            for (int row = 1; row <= MaxGridSize; ++row)
-                if (w().gridCell[column][row] && cellCode(w(), column, row) == w().countryCode[target])
-                    w().bb = column, w().hh = row;
-        main->clockTimer()->stop();
         main->setEnabled(false);
-        return t.program->showDeploy();
+        return t.program->showDeploy(target);
     }
     int neighbour() { return countryIndexByName(w(), w().neighbourName[1][1]); }
     QString status() { return main->findChild<QLabel*>("statusLabel")->text(); }
@@ -102,9 +97,11 @@ TEST(Pause, HoldsThroughEveryWindowThatUsedToRestartTheClock)
         Game g;
         g.pause();
         way(g);
-        EXPECT_EQ(row(g.main->clockTimer()->isActive(), g.w().r, g.status().toStdString()), "0|0|Spiel pausiert");
+        EXPECT_EQ(row(g.main->session().clockRunning(), g.main->session().paused(), g.status().toStdString()),
+                  "0|1|Spiel pausiert");
         g.pause();
-        EXPECT_EQ(row(g.main->clockTimer()->isActive(), g.w().r, g.status().toStdString()), "1|1|Spiel läuft");
+        EXPECT_EQ(row(g.main->session().clockRunning(), g.main->session().paused(), g.status().toStdString()),
+                  "1|0|Spiel läuft");
     }
 }
 
@@ -181,7 +178,8 @@ TEST(Confirmation, DismissalAsksNamingTheGeneralAndHisBattle)
 {
     Game g;
     const int battleCountry = g.neighbour();
-    openBattle(g.w(), battleCountry, 1, 2, battleCountry, 0);
+    TickReport report;
+    openBattle(g.w(), battleCountry, 1, 2, battleCountry, 0, report);
     const std::string first = g.w().generalName[1][1], second = g.w().generalName[1][2];
     const int before = g.w().generalCount[1];
     GeneralListWindow* roster = g.t.program->showGeneralList();
@@ -212,9 +210,9 @@ TEST(Confirmation, RestartQuestionCancelledReturnsToThePausedMenu)
     EXPECT_EQ(g.t.dialogs.shown.back().kind, "question3");
     OptionsMenuWindow* menu = g.t.program->optionsMenu();
     ASSERT_TRUE(menu && menu->isVisible() && g.t.program->mainWindow() == g.main);
-    EXPECT_TRUE(g.w().playing && !g.main->clockTimer()->isActive() && button(menu, "Zurück zum Spiel"));
+    EXPECT_TRUE(g.w().playing && !g.main->session().clockRunning() && button(menu, "Zurück zum Spiel"));
     press(menu, "Zurück zum Spiel");
-    EXPECT_TRUE(g.main->clockTimer()->isActive());
+    EXPECT_TRUE(g.main->session().clockRunning());
 }
 
 // German order puts Ä with A; the side chosen is kept for the next game.
@@ -256,7 +254,7 @@ TEST(Help, TheGuideCoversEveryTopicAndEscapeClosesIt)
 TEST(MainWindowControls, PaceByKeysAndButtonsThePauseSymbolAndHelp)
 {
     Game g;
-    QTimer* clock = g.main->clockTimer();
+    QTimer* clock = &g.main->session().timer();
     auto pace = [&] { return row(clock->interval(), labelText(g.main, "paceLabel").toStdString()); };
     EXPECT_EQ(pace(), "416|Tempo : 1×");
     const std::vector<std::pair<std::function<void()>, std::string>> steps = {

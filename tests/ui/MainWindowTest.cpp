@@ -100,7 +100,7 @@ protected:
     // Either the deployment window stands over a stopped game, or it is gone and the game goes on.
     void expectDeployOpen(bool open)
     {
-        EXPECT_EQ(std::tuple(window->clockTimer()->isActive(), window->isEnabled(), deploy() && deploy()->isVisible()),
+        EXPECT_EQ(std::tuple(window->session().clockRunning(), window->isEnabled(), deploy() && deploy()->isVisible()),
                   std::tuple(!open, !open, open));
         flushDeletes();
         EXPECT_EQ(deploy() != nullptr, open);
@@ -124,8 +124,8 @@ TEST_F(MainWindowTest, SetUpPlacesTheControlsShowsTheirTextsAndStartsTheClock)
               std::tuple(map->height() + window->px(3200),
                          window->mapScale() < 1 ? map->geometry().right() + 1 + window->px(120) : window->px(7080),
                          map->geometry().right()));
-    EXPECT_TRUE(window->clockTimer()->isActive() && window->playing() && window->r() == 1);
-    EXPECT_EQ(window->clockTimer()->interval(), 416) << "1667 / 4, truncated";
+    EXPECT_TRUE(window->session().clockRunning() && window->playing() && !window->session().paused());
+    EXPECT_EQ(window->session().timer().interval(), 416) << "1667 / 4, truncated";
     EXPECT_EQ(window->windowTitle() + "|" + texts({"statusLabel", "sideMenuButton", "optionsMenuButton",
         "generalsButton", "modeButton", "pauseButton", "landCaption", "continentCaption", "generalCountCaption",
         "generalNameCaption", "generalEPCaption", "generalRankCaption", "landLabel", "continentLabel",
@@ -165,12 +165,12 @@ TEST_F(MainWindowTest, ClicksShowTheCountryAndItsGeneralsAndOpenTheDeploymentOnl
     world().countryOwner[2] = 2;
     release(centre(1));
     child<QScrollBar>("generalScroll")->setValue(3);
-    window->runClockTick();
+    window->session().tick();
     EXPECT_EQ(texts(labels), "3|Carl|30|Leutnamt");
     release(centre(1));
     EXPECT_EQ(texts(labels), "3|Anna|10|Feldwebel");
     release(centre(2));  // no generals: dashes, not the general shown before
-    window->runClockTick();
+    window->session().tick();
     EXPECT_EQ(texts(labels), "0|-|-|-");
 }
 
@@ -197,8 +197,8 @@ TEST_F(MainWindowTest, ClockAndMenuControlsAndARestartThatKeepsTheModeCaptionAnd
             QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
             byKey ? void(QApplication::sendEvent(window, &space)) : child<QToolButton>("pauseButton")->click();
             EXPECT_EQ(texts({"statusLabel"}), paused ? "Spiel pausiert" : "Spiel läuft");
-            EXPECT_EQ(std::tuple(child("statusLabel")->x(), window->r(), window->clockTimer()->isActive()),
-                      std::tuple(paused ? home - (window->px(7080) - window->px(7080 - 100)) : home, paused ? 0 : 1,
+            EXPECT_EQ(std::tuple(child("statusLabel")->x(), window->session().paused(), window->session().clockRunning()),
+                      std::tuple(paused ? home - (window->px(7080) - window->px(7080 - 100)) : home, paused,
                                  !paused));
         }
     world().playing = false;
@@ -210,8 +210,8 @@ TEST_F(MainWindowTest, ClockAndMenuControlsAndARestartThatKeepsTheModeCaptionAnd
 TEST_F(MainWindowTest, AWinningTickShowsTheMessageOnceAndReturnsToTheMenu)
 {
     std::fill_n(&world().countryOwner[1], 9, 1);
-    window->runClockTick();
-    window->runClockTick();  // a tick still reaching the closing window does nothing
+    window->session().tick();
+    window->session().tick();  // a tick still reaching the closing window does nothing
     EXPECT_EQ(t->dialogs.shown.size() == 1 ? lastMessage() : "", QString::fromStdString(wonText(world().continentName)) + "|Gewonnen!");
     flushDeletes();
     EXPECT_TRUE(!world().playing && t->program->mainWindow() == nullptr && t->program->optionsMenu()->isVisible());
@@ -224,9 +224,9 @@ TEST_F(MainWindowTest, RosterClosedUnderThePauseMenuKeepsTheClockStopped)
     GeneralListWindow* roster = t->program->showGeneralList();
     child<QPushButton>("optionsMenuButton")->click();
     roster->close();
-    EXPECT_FALSE(window->clockTimer()->isActive());
+    EXPECT_FALSE(window->session().clockRunning());
     std::fill_n(&world().countryOwner[1], 9, 1);
-    window->runClockTick();
+    window->session().tick();
     flushDeletes();
     QStringList buttons;
     for (const QPushButton* b : t->program->optionsMenu()->findChildren<QPushButton*>())
@@ -236,7 +236,7 @@ TEST_F(MainWindowTest, RosterClosedUnderThePauseMenuKeepsTheClockStopped)
 
 // Runs a tick while the end message is open, as a timer firing in the message box's event loop would.
 struct ReentrantDialogs final : Dialogs {
-    void message(QWidget*, const QString&, const QString&) override { ++shown, window->runClockTick(); }
+    void message(QWidget*, const QString&, const QString&) override { ++shown, window->session().tick(); }
     bool question(QWidget*, const QString&, const QString&) override { return false; }
     QString input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     int shown = 0;
@@ -251,7 +251,7 @@ TEST(MainWindowClock, NoTickStartsWhileAnotherRuns)
     dialogs.window = t->program->showMainWindow();
     std::fill_n(&t->world->countryOwner[1], 9, 1);
     const int before = t->world->month * 4 + t->world->tickCount;
-    dialogs.window->runClockTick();
+    dialogs.window->session().tick();
     EXPECT_EQ(std::pair(dialogs.shown, t->world->month * 4 + t->world->tickCount - before), std::pair(1, 1))
         << "one message and one tick's calendar, not two";
     flushDeletes();
@@ -264,7 +264,7 @@ TEST(MainWindowSetUp, MissingPictureSaysSoAndReturnsToTheMenu)
     t->program->showMainWindow();
     flushDeletes();
     EXPECT_EQ(t->dialogs.shown.size() == 1 ? t->dialogs.shown[0].text + "|" + t->dialogs.shown[0].title : "",
-              QString(MissingMapPictureMessage) + "|Fehler !");
+              QString::fromStdString(missingPictureMessage(nullptr)) + "|Fehler !");
     EXPECT_TRUE(!t->world->playing && t->program->mainWindow() == nullptr && t->program->optionsMenu()->isVisible());
 }
 
@@ -315,7 +315,7 @@ TEST_F(MainWindowTest, DeploymentShowsReadinessRefusesWithTheReasonOrFightsTheHo
                                 w.battles[1].defenderScore, w.generalStatus[1][3], w.generalStatus[3][2]}),
               std::vector<int>({1, 2, 1, 3, 3, 2, 20, 80, InBattle, InBattle}));
     expectDeployOpen(false);
-    window->runClockTick();
+    window->session().tick();
     EXPECT_EQ(texts({"battleHeadingLabel", "battleCountryLabel", "attackerSideLabel", "attackerGeneralLabel",
                      "defenderSideLabel", "defenderGeneralLabel"}), "Kampf um|Nord|Nordwest|Carl|Nordost|Emil");
 }
@@ -376,7 +376,7 @@ TEST_F(GeneralWindows, RosterAndRanksShowTheirTextsTheRosterStopsTheClockAndIsOn
     w.generalCount[Player] = 0;
     add("Alpha", 1, Training), add("Beta", 57, Ready), add("Gamma", 95, InBattle);
     GeneralListWindow* window = roster();
-    EXPECT_FALSE(main->clockTimer()->isActive());
+    EXPECT_FALSE(main->session().clockRunning());
     const QTreeWidgetItem* h = window->list()->headerItem();
     EXPECT_EQ(textsOf(window) + QStringList({"", h->text(0), h->text(1), h->text(2), h->text(3)}).join('|'),
               "Generalliste|" + Green + "|Neuer Unteroffizier|General  löschen|Aufgabe|Dienstgrade|Ende|"
@@ -403,7 +403,7 @@ TEST_F(GeneralWindows, RosterAndRanksShowTheirTextsTheRosterStopsTheClockAndIsOn
     press(ranks, "Ende");
     EXPECT_EQ(tp.program->ranksWindow(), nullptr);
     press(window, "Ende");
-    EXPECT_TRUE(main->clockTimer()->isActive());
+    EXPECT_TRUE(main->session().clockRunning());
 }
 
 TEST_F(GeneralWindows, RecruitsGetTheSixNamesInTurnUntilTheNinetyNinth)

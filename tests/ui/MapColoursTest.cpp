@@ -35,16 +35,12 @@ struct Shipped {
     }
 };
 
-class SurfaceView final : public GameView {
-public:
-    SurfaceView(MapSurface& surface, ColourScheme scheme) : surface_(surface), scheme_(scheme) {}
-    void fillCountry(int x, int y, Rgb colour) override { surface_.fillCountry(x, y, colour); }
-    ColourScheme colourScheme() const override { return scheme_; }
-
-private:
-    MapSurface& surface_;
-    ColourScheme scheme_;
-};
+// Each side's countries in its plain colour, as the map fills them.
+void fillSides(MapSurface& surface, const WorldState& w, ColourScheme scheme)
+{
+    for (const CountryPaint& p : mapPaints(w, scheme))
+        surface.fillCountry(p.x, p.y, p.style.colour);
+}
 
 TEST(MapColours, PaintingByAreasGivesTheFloodFillsPixels)
 {
@@ -60,12 +56,11 @@ TEST(MapColours, PaintingByAreasGivesTheFloodFillsPixels)
             w.countryOwner[i] = std::array{1, 9, i}[random() % 3];
         m.spans.clear();
         m.flood.clear();
-        SurfaceView spans(m.spans, ColourScheme::Standard), flood(m.flood, ColourScheme::Standard);
-        recolourMap(w, spans);
-        recolourMap(w, flood);
+        fillSides(m.spans, w, ColourScheme::Standard);
+        fillSides(m.flood, w, ColourScheme::Standard);
         // Twice on the same surface, as a colour change in a running game does.
         if (round % 2)
-            recolourMap(w, spans), recolourMap(w, flood);
+            fillSides(m.spans, w, ColourScheme::Standard), fillSides(m.flood, w, ColourScheme::Standard);
         ASSERT_EQ(m.spans.surface(), m.flood.surface());
     }
     EXPECT_EQ(m.spans.countryAt(w.fillX[20], w.fillY[20]), 20);
@@ -111,9 +106,8 @@ TEST(MapColours, TheColourBlindSchemeKeepsOwnOpponentAndPassiveCountriesApart)
         w.sideMax = 1;
         for (int i = 1; i <= w.countryCount; ++i)
             w.countryOwner[i] = i;
-        SurfaceView view(m.spans, scheme);
         m.spans.clear();
-        recolourMap(w, view);
+        fillSides(m.spans, w, scheme);
         // Each country's colour as drawn: the commonest in its area.
         std::vector<QRgb> drawn(static_cast<std::size_t>(w.countryCount) + 1);
         std::vector<std::map<QRgb, int>> counts(drawn.size());

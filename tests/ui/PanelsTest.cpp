@@ -38,10 +38,11 @@ TEST(BattleListPanel, EveryBattleOneRowTheOwnFirstAndBold)
     EXPECT_EQ(panel.heading()->text().toStdString() + "|" + std::to_string(panel.table()->topLevelItemCount()),
               "Keine Kämpfe|0");
     EXPECT_EQ(panel.table()->headerItem()->text(0), "Kampf um");
-    openBattle(*w, 3, 2, 1, 3, 1);  // not the player's: listed after his
-    openBattle(*w, 2, 1, 1, 2, 1);  // his attack
-    openBattle(*w, 4, 2, 0, 4, 1);  // the opponent's, with the stand-in slot 0
-    openBattle(*w, 1, 3, 1, 1, 1);  // an attack on him
+    TickReport report;
+    openBattle(*w, 3, 2, 1, 3, 1, report);  // not the player's: listed after his
+    openBattle(*w, 2, 1, 1, 2, 1, report);  // his attack
+    openBattle(*w, 4, 2, 0, 4, 1, report);  // the opponent's, with the stand-in slot 0
+    openBattle(*w, 1, 3, 1, 1, 1, report);  // an attack on him
     w->battles[2].attackerScore = 35, w->battles[2].defenderScore = 65;
     panel.refresh();
     QStringList shown;

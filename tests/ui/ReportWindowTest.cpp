@@ -4,7 +4,7 @@
 
 #include "TestSupport.h"
 #include "mapview/MainWindow.h"
-#include "mapview/SessionClock.h"
+#include "session/SessionClock.h"
 #include "shell/OptionsMenuWindow.h"
 #include "shell/RecordsChart.h"
 #include "shell/ReportWindow.h"
@@ -138,7 +138,7 @@ TEST_F(ReportInGame, OpensAfterEitherEndMessageOverTheOptionsMenuAndGoesBackToIt
         t.dialogs.shown.clear();
         for (int i = 1; i <= t.world->countryCount; ++i)
             t.world->countryOwner[i] = won ? t.world->side[0] : t.world->side[1];
-        main->runClockTick();
+        main->session().tick();
         flush();
         ASSERT_EQ(t.dialogs.shown.size(), 1u);
         EXPECT_EQ(t.dialogs.shown[0].title, won ? "Gewonnen!" : "Verloren!");
@@ -162,10 +162,10 @@ TEST_F(ReportInGame, SideMenuOpensItWithTheClockStoppedAndRestartsItUnlessThePla
             main->findChild<QToolButton*>("pauseButton")->click();
         press(main, "reportButton");
         ASSERT_NE(t.program->reportWindow(), nullptr);
-        EXPECT_FALSE(main->clockTimer()->isActive());
+        EXPECT_FALSE(main->session().clockRunning());
         EXPECT_EQ(heading(), "Stand : Januar 2000");
         press(t.program->reportWindow(), "closeButton");
-        EXPECT_EQ(std::pair(t.program->reportWindow() == nullptr, main->clockTimer()->isActive()),
+        EXPECT_EQ(std::pair(t.program->reportWindow() == nullptr, main->session().clockRunning()),
                   std::pair(true, !paused));
     }
     // The side menu closed hides the button with the roster's.

@@ -64,7 +64,7 @@ TEST(SaveLoad, MenuSavesUnderTheGivenNameAndAsksBeforeReplacing)
 
     MainWindow* main = startGame(t);
     for (int i = 0; i < 30; ++i)
-        main->runClockTick();
+        main->session().tick();
     menu = pause(t);
     ASSERT_TRUE(button(menu, "Spiel speichern")->isEnabled());
     t.dialogs.inputs = {"  Erster  "};
@@ -75,7 +75,7 @@ TEST(SaveLoad, MenuSavesUnderTheGivenNameAndAsksBeforeReplacing)
     ASSERT_NE(readBack(t, "Erster"), nullptr);
     const int firstYear = readBack(t, "Erster")->year;
     // The menu stays in its paused form over the stopped game.
-    EXPECT_TRUE(menu->isVisible() && hasLabel(menu, "Spielpause") && !main->clockTimer()->isActive());
+    EXPECT_TRUE(menu->isVisible() && hasLabel(menu, "Spielpause") && !main->session().clockRunning());
 
     // The same name again: replaced only on "Ja".
     for (const bool replace : {false, true}) {
@@ -94,14 +94,13 @@ TEST(SaveLoad, LoadOpensTheGamePausedAsItWasAndARefusedOneChangesNothing)
     t.program->showOptionsMenu();
     MainWindow* main = startGame(t);
     for (int i = 0; i < 200; ++i)
-        main->runClockTick();
+        main->session().tick();
     // Side menu closed and the mode on "Info": so they come back.
     press(main, "Seitenmenü >");
     press(main, "Modus : Schlacht");
     t.dialogs.inputs = {"Stand"};
     press(pause(t), "Spiel speichern");
     WorldState saved = *t.world;
-    saved.r = 0;
     // The player's own time runs on with the wall clock while the test does:
     // a loaded game goes on from the time it was saved with.
     const auto sameGame = [&t](const WorldState& expected) {
@@ -124,7 +123,7 @@ TEST(SaveLoad, LoadOpensTheGamePausedAsItWasAndARefusedOneChangesNothing)
     main = t.program->mainWindow();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(sameGame(saved));
-    EXPECT_TRUE(hasLabel(main, "Spiel pausiert") && !main->clockTimer()->isActive());
+    EXPECT_TRUE(hasLabel(main, "Spiel pausiert") && !main->session().clockRunning());
     EXPECT_TRUE(button(main, "Generäle")->isHidden() && button(main, "Modus : Info"));
     EXPECT_EQ(main->mapSurface().width(), QImage(t.path("cards/Afrika.bmp")).width());
     EXPECT_NE(QImage(t.path("cards/Europa.bmp")).size(), QImage(t.path("cards/Afrika.bmp")).size());
@@ -133,7 +132,7 @@ TEST(SaveLoad, LoadOpensTheGamePausedAsItWasAndARefusedOneChangesNothing)
 
     // During a paused game: a damaged save is refused and the game stays.
     for (int i = 0; i < 50; ++i)
-        main->runClockTick();
+        main->session().tick();
     QFile damaged(saveFile(t, "Kaputt"));
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
     damaged.write("{\"format\":\"stratagon-save\",\"version\":1}");
@@ -163,7 +162,7 @@ TEST(SaveLoad, AutosaveOnClosingTheGameAndEveryYear)
         TestProgram t;
         t.program->showOptionsMenu();
         MainWindow* main = startGame(t);
-        main->runClockTick();
+        main->session().tick();
         const int year = t.world->year;
         t.dialogs.answers = {true};  // "Willst du das laufende Spiel wirklich beenden?"
         closeByFrame(main);
@@ -176,10 +175,10 @@ TEST(SaveLoad, AutosaveOnClosingTheGameAndEveryYear)
         t.program->showOptionsMenu();
         MainWindow* main = startGame(t);
         while (t.world->month != 12)
-            main->runClockTick();
+            main->session().tick();
         EXPECT_FALSE(QFile::exists(saveFile(t, autosave)));
         while (t.world->month == 12)
-            main->runClockTick();
+            main->session().tick();
         const auto kept = readBack(t, autosave);
         ASSERT_NE(kept, nullptr);
         EXPECT_EQ(kept->year, t.world->year);

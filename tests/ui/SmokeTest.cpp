@@ -54,10 +54,9 @@ TEST(Smoke, EveryWindowClosedByItsFrameLeavesOneUsableWindow)
     closeLeaving(t.program->taskWindow(), nullptr);
     closeLeaving(roster, main);
     // The deployment window, opened as the map click opens it.
-    main->clockTimer()->stop();
     main->setEnabled(false);
-    closeLeaving(t.program->showDeploy(), main);
-    EXPECT_TRUE(main->clockTimer()->isActive());
+    closeLeaving(t.program->showDeploy(0), main);
+    EXPECT_TRUE(main->session().clockRunning());
     // The menu of the paused game and what it opens; its frame resumes the game.
     press(main->findChild<QPushButton*>("optionsMenuButton"));
     menu = t.program->optionsMenu();
@@ -66,7 +65,7 @@ TEST(Smoke, EveryWindowClosedByItsFrameLeavesOneUsableWindow)
     press(menu, "Credits");
     closeLeaving(t.program->creditsWindow(), menu);
     closeLeaving(menu, main);
-    EXPECT_TRUE(main->clockTimer()->isActive() && t.program->playing());
+    EXPECT_TRUE(main->session().clockRunning() && t.program->playing());
 
     // The main window itself, running and paused: it asks first; "Nein" keeps
     // the game as it was; "Ja" ends it, the menu comes back in its first form
@@ -78,7 +77,7 @@ TEST(Smoke, EveryWindowClosedByItsFrameLeavesOneUsableWindow)
         closeByFrame(main);
         EXPECT_EQ(t.dialogs.shown.back().text, "Willst du das laufende Spiel wirklich beenden?");
         EXPECT_TRUE(t.program->mainWindow() == main && t.program->playing());
-        EXPECT_EQ(main->clockTimer()->isActive(), !paused);
+        EXPECT_EQ(main->session().clockRunning(), !paused);
         t.dialogs.answers = {true};
         closeLeaving(main, nullptr);
         expectMenuBeforeGame(t);
