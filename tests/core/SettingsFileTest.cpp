@@ -40,7 +40,7 @@ struct Folder {
 
 // Whatever stands at game.dat's place is answered at once: no waiting for a
 // pipe's writer, no endless device, no gigabyte read.
-TEST(SettingsFile, ReadsOnlyRegularFilesAndOnlyTheirStart)
+TEST(SettingsTest, ReadsOnlyRegularFilesAndOnlyTheirStart)
 {
     Folder folder;
     const fs::path fifo = folder.path / "pipe.dat";
@@ -84,7 +84,7 @@ TEST(SettingsFile, ReadsOnlyRegularFilesAndOnlyTheirStart)
 // Values the window cannot give are moved to the nearest one it offers, and
 // the notice names each; values inside the ranges are kept, between the
 // window's steps too.
-TEST(SettingsFile, ValuesOutsideTheWindowsRangesAreMovedToTheNearestEnd)
+TEST(SettingsTest, ValuesOutsideTheWindowsRangesAreMovedToTheNearestEnd)
 {
     const struct {
         const char* text;
