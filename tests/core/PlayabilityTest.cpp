@@ -147,11 +147,8 @@ TEST(PlayabilityTest, TheGamesStartRefusesWhatTheCheckFinds)
     narrow.w = 3 * 17;
     ScriptedRandom random;
     const SetupResult setup = startGame(*world, random, STRATAGON_FIXTURES "/fehlt.mgi", 1, &narrow);
-    ASSERT_FALSE(setup.messages.empty());
-    EXPECT_EQ(setup.messages.back().text,
-              "Auf dieser Karte kann nicht gespielt werden:\n- Das Kartenbild ist 51 × 34 Bildpunkte groß; zum Raster "
-              "von 6 × 2 Feldern zu 17 Bildpunkten passen 86 bis 102 × 18 bis 34.\n- Der Startpunkt (80, 5) von "
-              "„Cimmerien“ liegt außerhalb des Kartenbilds (51 × 34).");
+    ASSERT_EQ(setup.messages.size(), 2u);  // the missing file, then the findings
+    EXPECT_EQ(setup.messages.back().text, playabilityMessage(checkPlayability(*world, &narrow)));
     EXPECT_EQ(row(setup.started, setup.messages.back().title, world->playing), "0|Fehler !|0");
 
     TestPicture cut;

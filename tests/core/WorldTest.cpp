@@ -1,27 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The world's files and tables: the map loader, the settings file, the ranks.
+// The world's map files and its rank table.
 
 #include "world/MapLoader.h"
 #include "world/Ranks.h"
-#include "world/Settings.h"
 
 #include "CoreTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <unistd.h>
 
 using namespace stratagon;
 using namespace stratagon::test;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -175,35 +170,6 @@ TEST(MapLoaderTest, Windows1252DecodesEveryByteAndEncodesWhatItCan)
         EXPECT_EQ(utf8ToWindows1252(windows1252ToUtf8(std::string(1, char(b)))), std::string(1, char(b))) << b;
     EXPECT_EQ(windows1252ToUtf8("\x80\x8A\x9F\x84\x93\x96\x81|S\xFC" "dafrika \xC4\xDF"),
               "€ŠŸ„“–\xC2\x81|Südafrika Äß");  // 0x81 has no character: the C1 control
-}
-
-TEST(SettingsTest, ReadsTheFirstTwoWholeNumbersAndRefusesTheRest)
-{
-    const fs::path folder = fs::path(testing::TempDir()) / ("stratagon-settings-" + std::to_string(getpid()));
-    fs::remove_all(folder), fs::create_directories(folder);
-    const std::string path = (folder / "game.dat").string();
-    const auto write = [&](const std::string& bytes) { return std::ofstream(path, std::ios::binary) << bytes, path; };
-    auto world = std::make_unique<WorldState>();
-    const std::pair<const char*, std::pair<int, int>> good[] = {
-        {" 2500 \r\n 16 \r\n", {2500, 16}}, {"833,64", {833, 64}}, {" 833 , 64 ", {833, 64}},
-        {"416\n256\n", {416, 256}}, {"\r\n\r\n  1667 \r\n\r\n 4 ", {1667, 4}},
-        {" 5000 \r\n 1 \r\n 99 \r\nirgendwas\r\n", {5000, 1}}, {"1000 3", {1000, 3}}, {"-5,0", {416, 1}},
-    };
-    for (const auto& [text, values] : good)
-        EXPECT_TRUE(readSettings(*world, write(text)).ok && std::pair(world->monthInterval, world->aiDivisor) == values)
-            << testing::PrintToString(std::string(text));
-    for (const char* text : {" 20000 \r\n", "", " \r\n \r\n", "20000,", "abc 16", "416 x", "4l6,16", "1e3,4",
-                             "416,2147483648", "416.5 4"}) {
-        const FileResult result = readSettings(*world, write(text));
-        EXPECT_TRUE(!result.ok && result.errorNumber != 0 && !result.description.empty()) << text;
-    }
-    EXPECT_EQ(std::pair(world->monthInterval, world->aiDivisor), std::pair(416, 1));  // refusals change nothing
-
-    EXPECT_EQ(settingsFileText(416, 16), " 416 \r\n 16 \r\n");
-    fs::remove(path);
-    const FileResult missing = readSettings(*world, path);
-    EXPECT_EQ(row(missing.errorNumber, missing.description), row(ENOENT, "Datei nicht gefunden."));
-    fs::remove_all(folder);
 }
 
 // The rank of an EP value agrees with the ladder the help shows.
