@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 #include <string_view>
 
@@ -41,6 +42,25 @@ bool keptAsInTheFile(const std::string& text, std::string_view file, std::size_t
     return bytes.size() <= longest && windows1252ToUtf8(bytes) == text && file.find(bytes) != std::string_view::npos;
 }
 
+// Each grid row is a row of the file's bytes, its last code repeated to the
+// grid's width; an empty row leaves empty cells.
+bool gridKept(const WorldState& w, std::string_view file)
+{
+    for (int row = 1; row <= w.gridRows; ++row) {
+        std::string cells;
+        for (int col = 1; col <= w.gridColumns; ++col)
+            cells += w.gridCell[col][row];
+        if (cells.find_first_not_of('\0') == std::string::npos)
+            continue;
+        std::size_t end = cells.size();
+        while (end > 1 && cells[end - 2] == cells[end - 1])
+            --end;
+        if (file.find(std::string_view(cells).substr(0, end)) == std::string_view::npos)
+            return false;
+    }
+    return true;
+}
+
 bool textsKept(const WorldState& w, std::string_view file)
 {
     bool ok = keptAsInTheFile(w.continentName, file, MaxMapTextLength) &&
@@ -52,9 +72,7 @@ bool textsKept(const WorldState& w, std::string_view file)
         for (int j = 1; j <= w.generalCount[i]; ++j)
             ok = ok && keptAsInTheFile(w.generalName[i][j], file, MaxMapTextLength);
     }
-    for (int row = 1; row <= w.gridRows; ++row)
-        ok = ok && keptAsInTheFile(w.gridRowText[row], file, std::size_t(w.gridColumns));
-    return ok;
+    return ok && gridKept(w, file);
 }
 
 // A picture of the grid's size whose every cell shows its code as colour.

@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Shared by the rule tests: a view that records what the rules show, worlds
-// built in code, and a way to compare whole records in one line.
+// Shared by the rule tests: worlds built in code, a new game on a shipped
+// map, and a way to compare whole records in one line.
 
+#include "ScriptedPlayer.h"
+#include "simulation/Battle.h"
+#include "simulation/Clock.h"
+#include "simulation/Setup.h"
+#include "world/MapLoader.h"
 #include "world/Random.h"
+#include "world/Rules.h"
 #include "world/WorldState.h"
 
+#include <gtest/gtest.h>
+
 #include <array>
-#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -66,5 +73,92 @@ inline BattleRow battle(const WorldState& w, int k)
     return {w.battles[k].country, w.battles[k].attacker, w.battles[k].attackerGeneral, w.battles[k].defender,
             w.battles[k].defenderGeneral, w.battles[k].attackerScore, w.battles[k].defenderScore};
 }
+
+// A battle opened and a battle step taken as the tick does it: what happened
+// goes into the game's story and messages.
+inline int fight(WorldState& w, int country, int attacker, int attackerGeneral, int defender, int defenderGeneral)
+{
+    TickReport report;
+    const int k = openBattle(w, country, attacker, attackerGeneral, defender, defenderGeneral, report);
+    chronicle(w, report);
+    return k;
+}
+
+inline TickReport step(WorldState& w, RandomSource& random, const RuleTable& rules = ruleTable(RulesKlassisch))
+{
+    TickReport report;
+    battleStep(w, random, rules, report);
+    chronicle(w, report);
+    return report;
+}
+
+// The happenings of a report, one line each:
+// "opened|country|attacker|defender", "ended|country|winner|former holder",
+// "promoted|side|slot|name|EP".
+inline std::vector<std::string> told(const TickReport& report)
+{
+    std::vector<std::string> lines;
+    for (const Happening& h : report.happenings) {
+        const BattleNews& b = h.battle;
+        if (h.kind == Happening::Kind::BattleOpened)
+            lines.push_back(row("opened", b.country, b.attacker, b.defender));
+        else if (h.kind == Happening::Kind::BattleEnded)
+            lines.push_back(row("ended", b.country, b.winner, b.formerHolder));
+        else
+            lines.push_back(row("promoted", h.promotion.side, h.promotion.slot, h.promotion.name, h.promotion.epAfter));
+    }
+    return lines;
+}
+
+// A new game on a map of the fixtures or the shipped ones, as the new-game
+// window starts it: the player on the map's default side unless given.
+struct NewGame {
+    explicit NewGame(const std::string& mapPath = STRATAGON_FIXTURES "/small.mgi", unsigned long long seed = 11,
+                     int opponents = 1, int aiDivisor = 16, RuleSet rules = RulesKlassisch, int side = -1)
+        : map(mapPath), random(seed)
+    {
+        loadMap(*w, map);
+        w->monthInterval = 833, w->aiDivisor = aiDivisor, w->ruleSet = rules;
+        w->side[0] = side >= 0 ? side : defaultSide(*w);
+        setup = startGame(*w, random, map, opponents);
+    }
+
+    // Up to `maxTicks` more ticks while the game is playing, the scripted
+    // player acting before each and every invariant checked after it; the
+    // report of the last tick.
+    TickReport play(int maxTicks, bool scripted = true)
+    {
+        TickReport last;
+        for (int n = 0; w->playing && n < maxTicks; ++n, ++ticks) {
+            if (scripted)
+                player.act(*w);
+            last = clockTick(*w, random);
+            decided += last.outcome != GameOutcome::Running;
+            if (std::string fault = checkInvariants(*w); !fault.empty() || w->playerBattleCount > MaxPlayerBattles) {
+                ADD_FAILURE() << "tick " << ticks << ": " << fault;
+                break;
+            }
+        }
+        return last;
+    }
+
+    int held() const
+    {
+        int n = 0;
+        for (int i = 1; i <= w->countryCount; ++i)
+            n += w->countryOwner[i] == w->side[0];
+        return n;
+    }
+
+    std::string map;
+    std::unique_ptr<WorldState> w = std::make_unique<WorldState>();
+    SeededRandom random;
+    SetupResult setup;
+    ScriptedPlayer player;
+    int ticks = 0;    // played so far
+    int decided = 0;  // ticks that reported the game decided
+};
+
+inline const std::string Afrika = STRATAGON_ASSETS "/cards/Afrika.mgi";
 
 }  // namespace stratagon::test

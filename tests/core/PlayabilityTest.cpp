@@ -60,7 +60,7 @@ std::unique_ptr<WorldState> playableWorld()
 
 }  // namespace
 
-TEST(Playability, EachRuleFindsItsFaultAndOnlyIt)
+TEST(PlayabilityTest, EachRuleFindsItsFaultAndOnlyIt)
 {
     const struct {
         const char* rule;
@@ -116,7 +116,7 @@ TEST(Playability, EachRuleFindsItsFaultAndOnlyIt)
 }
 
 // A bitmap is whole when its file holds every row its header promises.
-TEST(Playability, ABitmapCutShortIsNamed)
+TEST(PlayabilityTest, ABitmapCutShortIsNamed)
 {
     // 3 × 2 pixels of 24 bits: rows of 12 bytes (9 and 3 of padding).
     std::string bmp = "BM" + std::string(8, '\0') + std::string("\x36\0\0\0", 4) + std::string("\x28\0\0\0", 4) +
@@ -137,46 +137,22 @@ TEST(Playability, ABitmapCutShortIsNamed)
     EXPECT_EQ(bitmapFileProblem("\x89PNG\r\n"), "");  // other formats are their loader's business
 }
 
-namespace {
-
-struct PictureView : RecordingView {
-    TestPicture picture;
-    bool loads = true;
-    bool loadMapPicture() override { return calls.push_back("picture"), loads; }
-    const MapPicture* mapPicture() const override { return &picture; }
-};
-
-}  // namespace
-
-// The start refuses a map the check faults, as it refuses a missing picture:
-// one box, no game.
-TEST(Playability, TheGamesStartRefusesWhatTheCheckFinds)
+// The start refuses a map the check faults, as the caller refuses a missing
+// picture: one box, no game.
+TEST(PlayabilityTest, TheGamesStartRefusesWhatTheCheckFinds)
 {
-    const struct {
-        const char* name;
-        bool loads;
-        std::string cut;
-        int width;
-        std::string message;
-    } cases[] = {
-        {"cut picture", false, "Das Kartenbild ist unvollständig: kaputt.", 6 * 17,
-         "Das Kartenbild ist unvollständig: kaputt. Das Spiel kann nicht beginnen."},
-        {"missing picture", false, "", 6 * 17, MissingMapPictureMessage},
-        {"picture too narrow", true, "", 3 * 17,
-         "Auf dieser Karte kann nicht gespielt werden:\n- Das Kartenbild ist 51 × 34 Bildpunkte groß; zum Raster "
-         "von 6 × 2 Feldern zu 17 Bildpunkten passen 86 bis 102 × 18 bis 34.\n- Der Startpunkt (80, 5) von "
-         "„Cimmerien“ liegt außerhalb des Kartenbilds (51 × 34)."},
-    };
-    for (const auto& c : cases) {
-        auto world = playableWorld();
-        world->side[0] = 1;
-        PictureView view;
-        view.world_ = world.get();
-        view.loads = c.loads, view.picture.cut = c.cut, view.picture.w = c.width;
-        ScriptedRandom random;
-        EXPECT_FALSE(startGame(*world, random, STRATAGON_FIXTURES "/fehlt.mgi")) << c.name;
-        ASSERT_FALSE(view.messages.empty()) << c.name;
-        EXPECT_EQ(view.messages.back(), c.message) << c.name;
-        EXPECT_FALSE(world->playing) << c.name;
-    }
+    auto world = playableWorld();
+    world->side[0] = 1;
+    TestPicture narrow;
+    narrow.w = 3 * 17;
+    ScriptedRandom random;
+    const SetupResult setup = startGame(*world, random, STRATAGON_FIXTURES "/fehlt.mgi", 1, &narrow);
+    ASSERT_EQ(setup.messages.size(), 2u);  // the missing file, then the findings
+    EXPECT_EQ(setup.messages.back().text, playabilityMessage(checkPlayability(*world, &narrow)));
+    EXPECT_EQ(row(setup.started, setup.messages.back().title, world->playing), "0|Fehler !|0");
+
+    TestPicture cut;
+    cut.cut = "Das Kartenbild ist unvollständig: kaputt.";
+    EXPECT_EQ(missingPictureMessage(&cut), "Das Kartenbild ist unvollständig: kaputt. Das Spiel kann nicht beginnen.");
+    EXPECT_EQ(missingPictureMessage(nullptr), missingPictureMessage(&narrow));  // nothing named: the plain message
 }

@@ -17,11 +17,11 @@ namespace {
 
 // Nine countries in a row, codes "A".."I", sea below. The player (C1) has
 // Anna (training), Bert (ready), Carl (in battle); C3 has Dora and Emil; the
-// opponent C9 has Otto. The clicked cell (bb, hh) is C2's.
+// opponent C9 has Otto. The player clicks on C2.
 std::unique_ptr<WorldState> rowWorld(int battles = 0)
 {
     auto w = chainWorld(9);
-    w->side[1] = 9, w->countryKind[9] = KindOpponent, w->bb = 2, w->hh = 1;
+    w->side[1] = 9, w->countryKind[9] = KindOpponent;
     addGeneral(*w, 1, "Anna", 10, Training), addGeneral(*w, 1, "Bert", 20), addGeneral(*w, 1, "Carl", 30, InBattle);
     addGeneral(*w, 3, "Dora", 5), addGeneral(*w, 3, "Emil", 40), addGeneral(*w, 9, "Otto", 7);
     for (int k = 1; k <= battles; ++k)  // between two other sides
@@ -31,7 +31,7 @@ std::unique_ptr<WorldState> rowWorld(int battles = 0)
 
 }  // namespace
 
-TEST(Attack, ClickedCellGivesItsCountryAndTheCheckAcceptsEveryForeignNeighbourNotFoughtOver)
+TEST(AttackTest, ClickedCellGivesItsCountryAndTheCheckAcceptsEveryForeignNeighbourNotFoughtOver)
 {
     auto w = rowWorld();
     std::string cells;
@@ -59,7 +59,7 @@ TEST(Attack, ClickedCellGivesItsCountryAndTheCheckAcceptsEveryForeignNeighbourNo
     EXPECT_FALSE(attackableCode(*w, "B")) << "the country itself is fought over";
 }
 
-TEST(Attack, RefusalsChangeNothingAndALaunchFightsTheHoldersBestOrSlotZero)
+TEST(AttackTest, RefusalsChangeNothingAndALaunchFightsTheHoldersBestOrSlotZero)
 {
     // {general, battles already running, C2 contested, outcome}
     const std::tuple<int, int, bool, AttackOutcome> refusals[] = {
@@ -72,12 +72,12 @@ TEST(Attack, RefusalsChangeNothingAndALaunchFightsTheHoldersBestOrSlotZero)
         if (contested)
             w->battles[++w->battleCount].country = 2;
         const auto before = std::make_unique<WorldState>(*w);
-        EXPECT_TRUE(launchAttack(*w, slot) == outcome && *w == *before) << slot;
+        EXPECT_TRUE(launchAttack(*w, 2, slot) == outcome && *w == *before) << slot;
     }
     auto w = rowWorld(24);
-    EXPECT_EQ((w->hh = 2, launchAttack(*w, 1)), AttackOutcome::NoTarget);  // a click on the sea
-    w->hh = 1, w->countryOwner[2] = 3;  // a colony of C3: Emil (40 EP) defends it
-    ASSERT_EQ(launchAttack(*w, 1), AttackOutcome::Launched) << "a general in training is ready";
+    EXPECT_EQ(launchAttack(*w, countryAtCell(*w, 2, 2), 1), AttackOutcome::NoTarget);  // a click on the sea
+    w->countryOwner[2] = 3;  // a colony of C3: Emil (40 EP) defends it
+    ASSERT_EQ(launchAttack(*w, 2, 1), AttackOutcome::Launched) << "a general in training is ready";
     EXPECT_EQ(battle(*w, 25), (BattleRow{2, 1, 1, 3, 2, 20, 80}));
     EXPECT_EQ(row(w->generalStatus[1][1], w->generalStatus[3][2], w->generalStatus[2][1]), "2|2|0");  // C2's stay out
     EXPECT_EQ(launchAttack(*w, 4, 2), AttackOutcome::TooManyBattles);  // the 26th
@@ -86,6 +86,9 @@ TEST(Attack, RefusalsChangeNothingAndALaunchFightsTheHoldersBestOrSlotZero)
     ASSERT_EQ(launchAttack(*w, 2, 2), AttackOutcome::Launched);  // C2 has no general: slot 0 defends
     EXPECT_EQ(battle(*w, 1), (BattleRow{2, 1, 2, 2, 0, 20, 80}));
     EXPECT_EQ(row(w->generalStatus[2][0], generalReady(*w, 1, 2)), row(InBattle, false));
+    // At once in the game's story and messages.
+    ASSERT_EQ(row(w->records.battlesOpened, w->events.size()), "1|1");
+    EXPECT_EQ(w->events.back().text, "Angriff auf C2: Bert gegen C2.");
 }
 
 namespace {
@@ -103,7 +106,7 @@ std::string roster(const WorldState& w)
 
 }  // namespace
 
-TEST(Roster, RecruitsAsTypedUpToNinetyNineAndSetsTasksButNotForAGeneralInBattle)
+TEST(RosterTest, RecruitsAsTypedUpToNinetyNineAndSetsTasksButNotForAGeneralInBattle)
 {
     auto w = chainWorld(12);
     w->side[0] = Player, w->side[1] = Enemy;
@@ -133,7 +136,7 @@ TEST(Roster, RecruitsAsTypedUpToNinetyNineAndSetsTasksButNotForAGeneralInBattle)
 
 // The name offered to a recruit: the suggestion while no general of the side
 // bears it, else with the lowest free number; other sides do not count.
-TEST(Roster, OfferedNamesAreDistinctWithinTheSide)
+TEST(RosterTest, OfferedNamesAreDistinctWithinTheSide)
 {
     auto w = chainWorld(3);
     w->side[0] = Player;
@@ -150,7 +153,7 @@ TEST(Roster, OfferedNamesAreDistinctWithinTheSide)
     EXPECT_EQ(distinctGeneralName(*w, Player, "Hapufo"), "Hapufo 2");
 }
 
-TEST(Roster, DismissMovesLaterSlotsDownAndKeepsEveryBattleOnItsGeneral)
+TEST(RosterTest, DismissMovesLaterSlotsDownAndKeepsEveryBattleOnItsGeneral)
 {
     auto w = chainWorld(12);
     w->side[0] = Player, w->side[1] = Enemy;
@@ -171,7 +174,7 @@ TEST(Roster, DismissMovesLaterSlotsDownAndKeepsEveryBattleOnItsGeneral)
     for (const auto& [c, a, ag, d, dg] : std::initializer_list<std::array<int, 5>>{
              {20, Player, 4, Enemy, 5}, {21, Enemy, 5, Player, 2}, {22, Enemy, 1, Player, 3}, {23, Enemy, 4, 11, 4},
              {24, Player, 5, Enemy, 0}})
-        openBattle(*w, c, a, ag, d, dg);
+        fight(*w, c, a, ag, d, dg);
     ASSERT_TRUE(dismissGeneral(*w, 3));
     // Below the gap one down, above it unchanged; the dismissed one's battle
     // goes on with slot 0.

@@ -159,15 +159,13 @@ int main(int argc, char* argv[])
                 running.clear();
                 for (int b = 1; b <= world->battleCount; ++b)
                     running[world->battles[b].country] = world->battles[b].ticks;
-                clockTick(*world, *random);
+                const TickReport report = clockTick(*world, *random);
                 ++tick;
-                for (const auto& [country, ticks] : running) {
-                    bool still = false;
-                    for (int b = 1; b <= world->battleCount && !still; ++b)
-                        still = world->battles[b].country == country;
-                    if (!still)
-                        tally.battleTicks.push_back(ticks + 1);
-                }
+                // A country is fought over in one battle at a time, and a
+                // battle opened in this tick has not stepped yet.
+                for (const Happening& h : report.happenings)
+                    if (h.kind == Happening::Kind::BattleEnded)
+                        tally.battleTicks.push_back(running.at(h.battle.country) + 1);
                 const int nowHeld = heldBy(*world, world->side[0]);
                 if (nowHeld > held) {
                     plateau = std::max(plateau, tick - lastGrowth);
