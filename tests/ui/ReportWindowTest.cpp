@@ -177,7 +177,7 @@ TEST_F(ReportInGame, SideMenuOpensItWithTheClockStoppedAndRestartsItUnlessThePla
 // stops with the game.
 TEST_F(ReportInGame, ThePlayersTimeRunsWhilePausedAndStopsWithTheGame)
 {
-    auto* clock = main->findChild<SessionClock*>();
+    auto* clock = main->session().findChild<SessionClock*>();
     ASSERT_NE(clock, nullptr);
     main->findChild<QToolButton*>("pauseButton")->click();
     clock->take();

@@ -78,7 +78,7 @@ TEST(SaveGame, RoundTripKeepsEveryFieldAndSavesAgainTheSame)
     EXPECT_EQ(read.name, "Test");
     EXPECT_EQ(read.savedAt, When);
     EXPECT_EQ(save(*loaded), doc);
-    EXPECT_TRUE(doc.startsWith(R"({"format":"stratagon-save","version":1,"program":")"));
+    EXPECT_TRUE(doc.startsWith(R"({"format":"stratagon-save","version":2,"program":")"));
 }
 
 // The battles running when the game was saved go on and end as they would
@@ -106,29 +106,55 @@ TEST(SaveGame, BattlesRunningAtSavingEndCorrectlyAfterLoading)
     EXPECT_TRUE(owner == attacker || owner == defender);
 }
 
-// A file of the first version, kept as written: it must load forever.
-TEST(SaveGame, GoldenVersionOneFileLoads)
+// Files of both versions, kept as written: they must load forever, the
+// first one through its upgrade to the same game as the second.
+TEST(SaveGame, GoldenFilesOfEitherVersionLoadTheSameGame)
 {
-    QFile file(QStringLiteral(STRATAGON_FIXTURES "/save-v1.json"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const auto bytesOf = [](const char* name) {
+        QFile file(QStringLiteral(STRATAGON_FIXTURES "/") + QLatin1String(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
     const auto bitmap = [](const QString&) { return QStringLiteral(STRATAGON_FIXTURES "/save-v1-bitmap.bin"); };
-    auto w = std::make_unique<WorldState>();
-    const SaveReadResult read = readSaveDocument(bytes, *w, bitmap);
+    auto first = std::make_unique<WorldState>(), second = std::make_unique<WorldState>();
+    const SaveReadResult read = readSaveDocument(bytesOf("save-v1.json"), *first, bitmap);
     ASSERT_TRUE(read.ok) << read.message.toStdString();
+    EXPECT_TRUE(read.upgraded);
     EXPECT_EQ(read.name, "Südafrika, März 2003");
-    EXPECT_EQ(w->countryName[w->side[0]], "Südafrika");
-    EXPECT_EQ(dateText(*w), "März 2003");
-    EXPECT_GT(w->battleCount, 0);
-    EXPECT_EQ(w->mapFileName, STRATAGON_FIXTURES "/Afrika.mgi");
-    EXPECT_TRUE(w->records == GameRecords{});  // added later: the default
-    EXPECT_EQ(w->ruleSet, RulesKlassisch);
-    // Written again, every part of the game it had is the same.
-    const QByteArray again = saveDocument(*w, read.name, read.savedAt, fileSha256(bitmap({})));
-    const QJsonObject written = QJsonDocument::fromJson(again).object().value("game").toObject();
-    const QJsonObject golden = QJsonDocument::fromJson(bytes).object().value("game").toObject();
-    for (auto it = golden.begin(); it != golden.end(); ++it)
-        EXPECT_EQ(written.value(it.key()), it.value()) << it.key().toStdString();
+    EXPECT_EQ(first->countryName[first->side[0]], "Südafrika");
+    EXPECT_EQ(dateText(*first), "März 2003");
+    EXPECT_GT(first->battleCount, 0);
+    EXPECT_EQ(first->mapFileName, STRATAGON_FIXTURES "/Afrika.mgi");
+    EXPECT_TRUE(first->records == GameRecords{});  // added later: the default
+    EXPECT_EQ(first->ruleSet, RulesKlassisch);
+
+    const QByteArray golden = bytesOf("save-v2.json");
+    ASSERT_TRUE(readSaveDocument(golden, *second, bitmap).ok);
+    EXPECT_TRUE(*first == *second);
+    // Written again, the game is the same to the byte.
+    const QByteArray again = saveDocument(*second, read.name, read.savedAt, fileSha256(bitmap({})));
+    EXPECT_EQ(QJsonDocument::fromJson(again).object().value("game"),
+              QJsonDocument::fromJson(golden).object().value("game"));
+}
+
+// A save of the first version is written back in the current one when it is
+// loaded, and loads the same game from then on.
+TEST(SaveGame, AnOldSaveIsUpgradedOnceOnLoading)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Alt.json");
+    ASSERT_TRUE(QFile::copy(STRATAGON_FIXTURES "/save-v1.json", path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    const auto bitmap = [](const QString&) { return QStringLiteral(STRATAGON_FIXTURES "/save-v1-bitmap.bin"); };
+    auto before = std::make_unique<WorldState>(), after = std::make_unique<WorldState>();
+    ASSERT_TRUE(readSaveFile(path, *before, bitmap).ok);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QJsonDocument::fromJson(file.readAll()).object().value("version").toInt(), 2);
+    const SaveReadResult again = readSaveFile(path, *after, bitmap);
+    ASSERT_TRUE(again.ok);
+    EXPECT_FALSE(again.upgraded);
+    EXPECT_EQ(again.name, "Südafrika, März 2003");
+    EXPECT_TRUE(*after == *before);
 }
 
 TEST(SaveGame, DamagedNewerOrUnmatchedFilesAreRefusedWithTheWorldUnchanged)
@@ -146,6 +172,15 @@ TEST(SaveGame, DamagedNewerOrUnmatchedFilesAreRefusedWithTheWorldUnchanged)
             g[key] = a;
         });
     };
+    const auto setBattle = [](int index, const char* key, QJsonValue value) {
+        return Edit([=](QJsonObject&, QJsonObject& g) {
+            QJsonArray battles = g["battles"].toArray();
+            QJsonObject battle = battles[index].toObject();
+            battle[key] = value;
+            battles[index] = battle;
+            g["battles"] = battles;
+        });
+    };
     struct Case {
         const char* what;
         Edit edit;
@@ -158,8 +193,8 @@ TEST(SaveGame, DamagedNewerOrUnmatchedFilesAreRefusedWithTheWorldUnchanged)
         {"truncated", {}, good.left(good.size() / 2), "Der Spielstand ist beschädigt: kein gültiges JSON"},
         {"not a save", {}, "[1,2]", "Der Spielstand ist beschädigt: die Datei ist kein Spielstand"},
         {"other format", [](QJsonObject& t, QJsonObject&) { t["format"] = "x"; }, {}, "kein Spielstand von"},
-        {"newer", [](QJsonObject& t, QJsonObject&) { t["version"] = 2; }, {},
-         "Dieser Spielstand stammt aus einer neueren Version von Stratagon (Format 2"},
+        {"newer", [](QJsonObject& t, QJsonObject&) { t["version"] = 3; }, {},
+         "Dieser Spielstand stammt aus einer neueren Version von Stratagon (Format 3"},
         {"version text", [](QJsonObject& t, QJsonObject&) { t["version"] = "1"; }, {}, "Formatversion"},
         {"no name", [](QJsonObject& t, QJsonObject&) { t.remove("name"); }, {}, "Name oder Zeitpunkt"},
         {"missing field", [](QJsonObject&, QJsonObject& g) { g.remove("countryOwner"); }, {},
@@ -178,13 +213,19 @@ TEST(SaveGame, DamagedNewerOrUnmatchedFilesAreRefusedWithTheWorldUnchanged)
              g["gridCell"] = a;
          }, {}, "kein Rasterfeld"},
         {"owner off the map", set("countryOwner", 4, game->countryCount + 1), {}, "Land 4 gehört dem Land"},
-        {"battle country", set("battleCountry", b, 0), {}, "Schlacht 1 nennt ein Land"},
-        {"battle general", set("battleAttackerGeneral", b, game->generalCount[attacker] + 1), {},
+        {"battle country", setBattle(b, "country", 0), {}, "Schlacht 1 nennt ein Land"},
+        {"battle general", setBattle(b, "attackerGeneral", game->generalCount[attacker] + 1), {},
          "Schlacht 1 nennt einen General"},
         {"scores", [&](QJsonObject& t, QJsonObject& g) {
-             set("battleAttackerScore", b, 49)(t, g);
-             set("battleDefenderScore", b, 50)(t, g);
+             setBattle(b, "attackerScore", 49)(t, g);
+             setBattle(b, "defenderScore", 50)(t, g);
          }, {}, "in Schlacht 1 ergeben die Punkte 49 und 50 nicht 100."},
+        {"score out of range", setBattle(b, "attackerScore", -5), {},
+         "„game.battles[1].attackerScore“ ist -5, erlaubt ist 0 bis 100."},
+        {"old battle lists", [](QJsonObject& t, QJsonObject& g) {
+             t["version"] = 1;
+             g["battleCountry"] = 3;
+         }, {}, "„game.battleCountry“ ist keine Liste."},
         {"months apart", [](QJsonObject&, QJsonObject& g) {
              QJsonObject records = g["records"].toObject();
              QJsonArray months = records["months"].toArray();
@@ -255,7 +296,6 @@ TEST(SaveGame, NumbersNoGameReachesAreRefused)
         {"aiDivisor", -1, 257, "„game.aiDivisor“ ist 257, erlaubt ist 1 bis 256."},
         {"fillX", 3, 2147483647, "„game.fillX[3]“ ist 2147483647, erlaubt ist 0 bis 1682."},
         {"fillX", 3, double(width), "der Startpunkt"},
-        {"battleAttackerScore", 1, -5, "„game.battles[1].attackerScore“ ist -5, erlaubt ist 0 bis 100."},
     };
     for (const auto& c : cases) {
         QJsonObject edited = top;
