@@ -3,6 +3,7 @@
 // with the game's own loader, where every country must be paintable,
 // clickable and reachable.
 
+#include "QtPrinters.h"
 #include "mapview/MapSurface.h"
 #include "world/MapLoader.h"
 #include "world/Playability.h"

@@ -4,6 +4,7 @@
 // Shared by the window tests: scripted dialogs and a program folder of its
 // own with the shipped files in it.
 
+#include "QtPrinters.h"
 #include "platform/Dialogs.h"
 #include "shell/Program.h"
 #include "world/Random.h"
