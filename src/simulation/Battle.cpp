@@ -16,8 +16,7 @@ void reportPromotion(const WorldState& w, int side, int slot, int32_t epBefore, 
         return;
     const int32_t ep = w.generalEP[side][slot];
     if (rankLevel(epBefore) != rankLevel(ep))
-        report.happenings.push_back({.kind = Happening::Kind::Promotion,
-                                     .promotion = {side, slot, epBefore, ep, w.generalName[side][slot]}});
+        report.happenings.push_back(Happening::promoted({side, slot, epBefore, ep, w.generalName[side][slot]}));
 }
 
 namespace {
@@ -233,7 +232,7 @@ void battleStep(WorldState& world, RandomSource& random, const RuleTable& rules,
         news.formerHolder = validSideIndex(country) ? w.countryOwner[country] : news.winner;
         if (validSideIndex(country))
             w.countryOwner[country] = news.winner;
-        report.happenings.push_back({.kind = Happening::Kind::BattleEnded, .battle = news});
+        report.happenings.push_back(Happening::ended(news));
         if (defenderWins)
             addEP(w, defender, defenderGeneral, rules.winEP, report);
         else if (attackerWins)
@@ -262,7 +261,7 @@ int openBattle(WorldState& world, int country, int attacker, int attackerGeneral
                     .ticks = 0};
     w.generalStatus[attacker][attackerGeneral] = InBattle;
     w.generalStatus[defender][defenderGeneral] = InBattle;
-    report.happenings.push_back({.kind = Happening::Kind::BattleOpened, .battle = newsOf(w, w.battles[k])});
+    report.happenings.push_back(Happening::opened(newsOf(w, w.battles[k])));
     return k;
 }
 

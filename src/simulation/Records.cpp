@@ -64,10 +64,12 @@ void startRecords(WorldState& world)
     world.records.playedMs = 0;
     // A battle already under way when the story starts ends in it, so it
     // counts as opened in it too.
-    for (int k = 1; k <= std::clamp(world.battleCount, 0, MaxBattles); ++k)
-        recordBattleOpened(world, {.country = world.battles[k].country,
-                                   .attacker = world.battles[k].attacker,
-                                   .defender = world.battles[k].defender});
+    for (int k = 1; k <= std::clamp(world.battleCount, 0, MaxBattles); ++k) {
+        BattleNews news;
+        news.attacker = world.battles[k].attacker;
+        news.defender = world.battles[k].defender;
+        recordBattleOpened(world, news);
+    }
 }
 
 void recordTick(WorldState& world)

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace stratagon {
@@ -44,6 +45,10 @@ struct Happening {
     Kind kind = Kind::BattleOpened;
     BattleNews battle;
     PromotionNews promotion;
+
+    static Happening opened(BattleNews news) { return {Kind::BattleOpened, std::move(news), {}}; }
+    static Happening ended(BattleNews news) { return {Kind::BattleEnded, std::move(news), {}}; }
+    static Happening promoted(PromotionNews news) { return {Kind::Promotion, {}, std::move(news)}; }
 };
 
 struct TickReport {
