@@ -22,13 +22,33 @@ namespace stratagon {
 
 enum class Arrangement { Below, Beside };
 
+// Twips per pixel on a screen of 96 dpi, and a length in twips as whole
+// pixels at a screen's twips per pixel.
+constexpr double DefaultTwipsPerPixel = 15.0;
+struct Twips {
+    double perPixel = DefaultTwipsPerPixel;
+    int operator()(int twips) const;
+};
+// The screen's twips per pixel at its logical dots per inch.
+double twipsPerPixelAt(int dotsPerInch);
+
+// Lengths of the design that the panels and the status line share with the boxes.
+namespace design {
+constexpr int Margin = 120;
+constexpr int RowHeight = 300;
+constexpr int LabelHeight = 285;
+constexpr int CaptionWidth = 1320;
+constexpr int StatusLeft = 7080;
+constexpr int StatusWidth = 1500;
+}  // namespace design
+
 constexpr double MinMapScale = 0.5;
 constexpr double MaxMapScale = 2.0;
 constexpr double MapScaleStep = 0.1;
 
 struct MainLayoutMetrics {
     QSize map;                  // the picture's pixel size
-    double twipsPerPixel = 15.0;
+    double twipsPerPixel = DefaultTwipsPerPixel;
     bool extraPanels = false;   // panels added with addPanel
     int sideButtons = 0;        // side-menu buttons added under "Generäle"
 };
@@ -71,6 +91,7 @@ struct MainBoxes {
     int statusTop = 0;
     int statusHeight = 0;
     int statusLimit = 0; // the status label must end left of this
+    QSize content;       // the window's inner size with the side menu open
 };
 MainBoxes mainBoxes(const MainLayoutMetrics& metrics, double scale, Arrangement arrangement);
 

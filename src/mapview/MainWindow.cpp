@@ -2,85 +2,57 @@
 #include "mapview/MainWindow.h"
 #include "shell/MapCatalog.h"
 
+#include "mapview/BattlePanel.h"
 #include "mapview/GamePanels.h"
+#include "mapview/InfoPanel.h"
 #include "mapview/MapView.h"
+#include "mapview/PanelParts.h"
 #include "mapview/WindowFit.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "shell/OptionsMenuWindow.h"
 #include "shell/Program.h"
 #include "shell/SaveGames.h"
-#include "simulation/Battle.h"
 #include "simulation/Clock.h"
 #include "simulation/Pace.h"
 #include "simulation/PlayerActions.h"
 #include "simulation/Setup.h"
-#include "world/Ranks.h"
 #include "world/WorldState.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
-#include <QVBoxLayout>
-#include <QWindow>
-#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
-#include <utility>
 
 namespace stratagon {
 
 namespace {
 
-// Layout in twips; the boxes themselves come from MainLayout.
-constexpr int Margin = 120;
-constexpr int StatusLeft = 7080;
-constexpr int StatusWidth = 1500;
-constexpr int StatusStep = 100;    // the pause toggle moves the status label
-constexpr int RowHeight = 300;
-constexpr int LabelHeight = 285;
-constexpr int CaptionWidth = 1320;
-
-const QString Dash = QStringLiteral("-");
-
-// Grid column or row (from 1) of a picture coordinate; picture pixels are
-// device-independent pixels here, cells 17 × 17. Outside the picture gives 0
-// or a number past the grid, both cells of no country.
-int gridIndex(double pixel)
-{
-    return 1 + static_cast<int>(std::clamp(std::floor(pixel / GridCellPixels), -1.0, 1000.0));
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text = {})
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
+constexpr int StatusStep = 100;  // the pause toggle moves the status label
 
 }  // namespace
 
 MainWindow::MainWindow(Program& program, Opening opening)
-    : program_(program), world_(program.world), clockTimer_(new QTimer(this))
+    : program_(program),
+      world_(program.world),
+      painter_(program.world, program.preferences().colourScheme()),
+      layout_(*this, painter_.surface(), program.preferences()),
+      clockTimer_(new QTimer(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Stratagon !"));
     clockTimer_->setObjectName(QStringLiteral("clockTimer"));
-    twipsPerPixel_ = 1440.0 / std::max(logicalDpiX(), 1);
-    scheme_ = program_.preferences().colourScheme();
     buildControls();
     panels_ = new GamePanels(*this, program_);
     connect(clockTimer_, &QTimer::timeout, this, &MainWindow::runClockTick);
@@ -103,14 +75,10 @@ std::string& MainWindow::Kontinent() { return world_.Kontinent; }
 int& MainWindow::Genralmenge() { return world_.Genralmenge; }
 std::string& MainWindow::land() { return world_.land; }
 
-int MainWindow::px(int twips) const
-{
-    return static_cast<int>(std::lround(twips / twipsPerPixel_));
-}
-
 void MainWindow::buildControls()
 {
-    mapPicture_ = new MapView(surface_, this);
+    mapPicture_ = new MapView(painter_.surface(), this);
+    painter_.setView(mapPicture_);
     mapPicture_->setObjectName(QStringLiteral("mapPicture"));
     mapPicture_->setMouseTracking(true);
     mapPicture_->setToolTipSource([this](QPointF p) { return mapToolTip(p); });
@@ -167,51 +135,11 @@ void MainWindow::buildControls()
         w->setFocusPolicy(Qt::NoFocus);
     setFocusPolicy(Qt::StrongFocus);
 
-    const char* captionNames[6] = {"landCaption", "continentCaption", "generalCountCaption",
-                                   "generalNameCaption", "generalEPCaption", "generalRankCaption"};
-    const QString captions[6] = {QStringLiteral("Land :"),     QStringLiteral("Kontienent :"),
-                                 QStringLiteral("Generäle :"), QStringLiteral("Name :"),
-                                 QStringLiteral("EP :"),       QStringLiteral("Rang :")};
-    for (int i = 0; i < 6; ++i)
-        panelCaptions_[static_cast<std::size_t>(i)] = makeLabel(this, captionNames[i], captions[i]);
-    landLabel_ = makeLabel(this, "landLabel");
-    continentLabel_ = makeLabel(this, "continentLabel");
-    generalCountLabel_ = makeLabel(this, "generalCountLabel");
-    generalNameLabel_ = makeLabel(this, "generalNameLabel");
-    generalEPLabel_ = makeLabel(this, "generalEPLabel");
-    generalRankLabel_ = makeLabel(this, "generalRankLabel");
-
-    generalScroll_ = new QScrollBar(Qt::Horizontal, this);
-    generalScroll_->setObjectName(QStringLiteral("generalScroll"));
-    generalScroll_->setRange(1, 1);
-    generalScroll_->setEnabled(false);
-    connect(generalScroll_, &QScrollBar::valueChanged, this, &MainWindow::showGeneral);
-
+    info_ = new InfoPanel(world_, this);
     line_ = new QFrame(this);
-    static_cast<QFrame*>(line_)->setFrameShape(QFrame::HLine);
-    static_cast<QFrame*>(line_)->setFrameShadow(QFrame::Sunken);
-
-    battleHeadingLabel_ = makeLabel(this, "battleHeadingLabel", QStringLiteral("Keine Kämpfe"));
-    battleHeadingLabel_->setFont(bold);
-    battleCountryLabel_ = makeLabel(this, "battleCountryLabel");
-    battleCountryLabel_->setFont(bold);
-    attackerSideLabel_ = makeLabel(this, "attackerSideLabel");
-    attackerScoreLabel_ = makeLabel(this, "attackerScoreLabel");
-    attackerGeneralLabel_ = makeLabel(this, "attackerGeneralLabel");
-    attackerEPLabel_ = makeLabel(this, "attackerEPLabel");
-    defenderSideLabel_ = makeLabel(this, "defenderSideLabel");
-    defenderScoreLabel_ = makeLabel(this, "defenderScoreLabel");
-    defenderGeneralLabel_ = makeLabel(this, "defenderGeneralLabel");
-    defenderEPLabel_ = makeLabel(this, "defenderEPLabel");
-    for (QLabel* score : {attackerScoreLabel_, defenderScoreLabel_, attackerEPLabel_, defenderEPLabel_})
-        score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    battleScroll_ = new QScrollBar(Qt::Horizontal, this);
-    battleScroll_->setObjectName(QStringLiteral("battleScroll"));
-    battleScroll_->setRange(1, 1);
-    battleScroll_->setEnabled(false);
-    generalScroll_->setFocusPolicy(Qt::NoFocus);
-    battleScroll_->setFocusPolicy(Qt::NoFocus);
+    line_->setFrameShape(QFrame::HLine);
+    line_->setFrameShadow(QFrame::Sunken);
+    battle_ = new BattlePanel(world_, this);
 
     decoration_ = new QLabel(this);
     decoration_->setObjectName(QStringLiteral("decoration"));
@@ -236,235 +164,23 @@ void MainWindow::buildControls()
     shortcut(QKeySequence::ZoomOut, -1);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), 0);
 
-    statusLeftTwips_ = StatusLeft;
-    placeControls();
-    new FrameWatch(*this, [this](const QMargins& frame) { frameKnown(frame); });
-}
-
-void MainWindow::placeStatusLabel()
-{
-    // Where the map (smaller than designed, or a narrow one) leaves no room
-    // for it beside "Seitenmenü >", the label moves right of the map, keeping
-    // the pause toggle's step.
-    int x = px(statusLeftTwips_);
-    if (x + px(StatusWidth) > statusLimit_)
-        x = statusFallbackX_ + x - px(StatusLeft);
-    statusLabel_->setGeometry(x, statusTopY_, px(StatusWidth), statusHeight_);
-}
-
-MainLayoutMetrics MainWindow::metrics() const
-{
-    return {QSize(std::max(surface_.width(), 0), std::max(surface_.height(), 0)), twipsPerPixel_,
-            panelLayout_ && panelLayout_->count() > 0, static_cast<int>(sideButtons_.size())};
-}
-
-void MainWindow::placeControls()
-{
-    const MainBoxes b = mainBoxes(metrics(), scale_, arrangement_);
-    mapPicture_->setScale(scale_);
-    mapPicture_->move(b.map.topLeft());
-    optionsMenuButton_->setGeometry(b.optionsButton);
-    sideMenuButton_->setGeometry(b.sideMenuButton);
-    generalsButton_->setGeometry(b.generalsButton);
-    for (std::size_t i = 0; i < sideButtons_.size() && i < b.sideButtons.size(); ++i)
-        sideButtons_[i]->setGeometry(b.sideButtons[i]);
-    modeButton_->setGeometry(b.modeButton);
-    pauseButton_->setGeometry(b.pauseButton);
-    decoration_->setGeometry(b.decoration);
-
-    const int rowH = px(RowHeight);
-    const int labelH = px(LabelHeight);
-    const int captionW = px(CaptionWidth);
-    const QRect info = b.infoPanel;
-    QLabel* const values[6] = {landLabel_,        continentLabel_, generalCountLabel_,
-                               generalNameLabel_, generalEPLabel_, generalRankLabel_};
-    const auto row = [&](int i, int x, int y, int width, int captionWidth) {
-        panelCaptions_[static_cast<std::size_t>(i)]->setGeometry(x, y, captionWidth, labelH);
-        values[i]->setGeometry(x + captionWidth, y, std::max(width - captionWidth, 0), labelH);
-    };
-    if (arrangement_ == Arrangement::Below) {
-        // The country on the left, its generals on the right.
-        const int leftW = info.width() * 11 / 20;
-        const int rightX = info.left() + leftW + px(Margin);
-        const int rightW = std::max(info.left() + info.width() - rightX, 0);
-        for (int i = 0; i < 3; ++i) {
-            row(i, info.left(), info.top() + i * rowH, leftW, captionW);
-            row(i + 3, rightX, info.top() + i * rowH, rightW, captionW * 2 / 3);
-        }
-    } else {
-        for (int i = 0; i < 6; ++i)
-            row(i, info.left(), info.top() + i * rowH, info.width(), captionW);
-    }
-    generalScroll_->setGeometry(b.generalScroll);
-    line_->setGeometry(b.line);
-
-    // Battle panel: columns as shares of its width.
-    const QRect battle = b.battlePanel;
-    const auto column = [&](int percent) { return battle.left() + battle.width() * percent / 100; };
-    const auto place = [&](QLabel* label, int from, int to, int y) {
-        label->setGeometry(column(from), y, column(to) - column(from), labelH);
-    };
-    const int b0 = battle.top();
-    if (arrangement_ == Arrangement::Below) {
-        place(battleHeadingLabel_, 0, 12, b0);
-        place(battleCountryLabel_, 12, 36, b0);
-        place(attackerSideLabel_, 36, 58, b0);
-        place(attackerScoreLabel_, 58, 64, b0);
-        place(attackerGeneralLabel_, 67, 90, b0);
-        place(attackerEPLabel_, 90, 96, b0);
-        place(defenderSideLabel_, 36, 58, b0 + rowH);
-        place(defenderScoreLabel_, 58, 64, b0 + rowH);
-        place(defenderGeneralLabel_, 67, 90, b0 + rowH);
-        place(defenderEPLabel_, 90, 96, b0 + rowH);
-    } else {
-        place(battleHeadingLabel_, 0, 30, b0);
-        place(battleCountryLabel_, 30, 100, b0);
-        for (int k = 0; k < 2; ++k) {
-            const int y = b0 + (k + 1) * rowH;
-            place(k ? defenderSideLabel_ : attackerSideLabel_, 0, 40, y);
-            place(k ? defenderScoreLabel_ : attackerScoreLabel_, 40, 50, y);
-            place(k ? defenderGeneralLabel_ : attackerGeneralLabel_, 53, 88, y);
-            place(k ? defenderEPLabel_ : attackerEPLabel_, 88, 100, y);
-        }
-    }
-    battleScroll_->setGeometry(b.battleScroll);
-
-    panelArea_->setGeometry(b.extraPanels);
-    panelArea_->setVisible(!b.extraPanels.isEmpty());
-
-    statusTopY_ = b.statusTop;
-    statusHeight_ = b.statusHeight;
-    statusLimit_ = b.statusLimit;
-    statusFallbackX_ = b.map.right() + 1 + px(Margin);
-    placeStatusLabel();
-}
-
-QSize MainWindow::windowSizeFor(double scale, Arrangement arrangement) const
-{
-    const QSize content = mainContentSize(metrics(), scale, arrangement);
-    return {std::max(content.width() - sideCut_, sideMenuButton_->width()), content.height()};
-}
-
-void MainWindow::applyFit(const MainFit& fit)
-{
-    scale_ = fit.scale;
-    arrangement_ = fit.arrangement;
-    placeControls();
-    resize(windowSizeFor(scale_, arrangement_));
-}
-
-void MainWindow::fitToScreen(bool restoreKept)
-{
-    const QRect free = availableArea(*this);
-    const QMargins frame = expectedFrame(*this);
-    fittedMap_ = metrics().map;
-    // The kept zoom (else 100 %), or less where this screen cannot hold it.
-    const int zoom = program_.preferences().zoomPercent();
-    const double limit = zoom > 0 ? zoom / 100.0 : 1.0;
-    applyFit(fitMainWindow(metrics(), free.size(), frame, limit));
-    // Made again once the real frame is known, unless the player changes the window first.
-    fitLimit_ = isVisible() ? 0 : limit;
-    // Centred, the whole frame on the screen.
-    move(centredIn(free, size(), frame));
-    // The last geometry where it still fits this screen: the window follows its size.
-    const QByteArray kept = restoreKept ? program_.preferences().mainWindowGeometry() : QByteArray();
-    if (!kept.isEmpty()) {
-        const QRect before = geometry();
-        const QPoint at = pos();
-        if (!restoreGeometry(kept) || !free.contains(geometry().marginsAdded(frame))) {
-            resize(before.size());
-            move(at);
-        } else {
-            fitLimit_ = 0;
-        }
-    }
-}
-
-void MainWindow::frameKnown(const QMargins& frame)
-{
-    const QRect free = availableArea(*this);
-    if (surface_.isNull())
-        return;
-    // A fit made with an expected frame is made again with the real one.
-    if (fitLimit_ > 0) {
-        applyFit(fitMainWindow(metrics(), free.size(), frame, std::exchange(fitLimit_, 0.0)));
-        move(centredIn(free, size(), frame));
-        return;
-    }
-    // Otherwise only a frame larger than expected counts: the map shrinks
-    // until the whole frame fits again.
-    if (free.contains(QRect(pos(), size().grownBy(frame))))
-        return;
-    const MainFit fit = fitMainWindow(metrics(), free.size(), frame, scale_);
-    if (fit.scale < scale_ || fit.arrangement != arrangement_)
-        applyFit(fit);
-    move(placedInside(free, size(), frame, pos()));
+    layout_.setControls({mapPicture_, statusLabel_, optionsMenuButton_, sideMenuButton_, generalsButton_,
+                         &sideButtons_, modeButton_, pauseButton_, decoration_, info_, line_, battle_, panelArea_,
+                         panelLayout_});
+    new FrameWatch(*this, [this](const QMargins& frame) { layout_.frameKnown(frame); });
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (surface_.isNull())
-        return;
-    // A size the layout asked for needs nothing; any other (the frame, the
-    // window system) gets the largest map that fits it.
-    const QSize content = size() + QSize(sideCut_, 0);
-    if (content == mainContentSize(metrics(), scale_, arrangement_))
-        return;
-    fitLimit_ = 0;  // the player's size stays
-    const MainFit fit = fitMainWindow(metrics(), content, {}, MaxMapScale);
-    if (fit.scale != scale_ || fit.arrangement != arrangement_) {
-        scale_ = fit.scale;
-        arrangement_ = fit.arrangement;
-        placeControls();
-    }
-}
-
-void MainWindow::zoomBy(int steps)
-{
-    zoomTo(std::round(scale_ * 10.0) / 10.0 + steps * MapScaleStep);
-}
-
-void MainWindow::zoomTo(double scale)
-{
-    if (surface_.isNull())
-        return;
-    const double s = std::clamp(std::round(scale * 10.0) / 10.0, MinMapScale, MaxMapScale);
-    fitLimit_ = 0;
-    const QRect free = availableArea(*this);
-    const QMargins frame = expectedFrame(*this);
-    applyFit({s, arrangementFor(metrics(), free.size(), frame, s)});
-    // As much of the window on the screen as it holds, the title bar always.
-    move(placedInside(free, size(), frame, pos()));
-    keepPreferences();
-}
-
-void MainWindow::zoomToFit()
-{
-    if (surface_.isNull())
-        return;
-    const QRect free = availableArea(*this);
-    const QMargins frame = expectedFrame(*this);
-    applyFit(fitMainWindow(metrics(), free.size(), frame, 1.0));
-    move(placedInside(free, size(), frame, pos()));
-    keepPreferences();
-}
-
-void MainWindow::keepPreferences()
-{
-    Preferences& preferences = program_.preferences();
-    preferences.setZoomPercent(static_cast<int>(std::lround(scale_ * 100)));
-    preferences.setMainWindowGeometry(saveGeometry());
+    layout_.resized();
 }
 
 void MainWindow::addPanel(QWidget* panel, int stretch)
 {
     panelLayout_->addWidget(panel, stretch);
     panel->show();
-    if (!surface_.isNull())
-        applyFit({scale_, arrangementFor(metrics(), availableArea(*this).size(), expectedFrame(*this), scale_)});
-    else
-        placeControls();
+    layout_.panelAdded();
 }
 
 QPushButton* MainWindow::addSideMenuButton(const QString& text, const QString& objectName)
@@ -474,44 +190,16 @@ QPushButton* MainWindow::addSideMenuButton(const QString& text, const QString& o
     button->setFocusPolicy(Qt::NoFocus);
     button->setVisible(generalsButton_->isVisible() || !isVisible());
     sideButtons_.push_back(button);
-    placeControls();
-    if (!surface_.isNull())
-        resize(windowSizeFor(scale_, arrangement_).width(), std::max(height(), windowSizeFor(scale_, arrangement_).height()));
+    layout_.sideButtonAdded();
     return button;
 }
 
 void MainWindow::setColourScheme(ColourScheme scheme)
 {
-    scheme_ = scheme;
+    painter_.setColourScheme(scheme);
     // Painted again at once, also in a paused game.
     if (world_.playing)
-        repaintMap();
-}
-
-void MainWindow::repaintMap()
-{
-    if (surface_.isNull())
-        return;
-    surface_.clear();
-    ensureAreas();
-    recolourMap(world_, *this);
-    if (!world_.monthName.empty())
-        drawDate(dateText(world_));
-    mapPicture_->pictureChanged();
-}
-
-void MainWindow::ensureAreas()
-{
-    // Built once per map, from the seeds of the loaded map data.
-    if (surface_.isNull())
-        return;
-    std::vector<QPoint> seeds;
-    for (int i = 1; i <= std::clamp(world_.countryCount, 0, MaxCountries); ++i)
-        seeds.emplace_back(world_.fillX[static_cast<std::size_t>(i)], world_.fillY[static_cast<std::size_t>(i)]);
-    if (surface_.hasAreas() && seeds == areaSeeds_)
-        return;
-    areaSeeds_ = std::move(seeds);
-    surface_.buildAreas(areaSeeds_);
+        painter_.repaint();
 }
 
 void MainWindow::mainWindowLoad()
@@ -572,8 +260,7 @@ void MainWindow::openLoadedGame()
     clockTimer_->setInterval(tickPeriodMs(world_));
     world_.r = 0;
     statusLabel_->setText(QStringLiteral("Spiel pausiert"));
-    statusLeftTwips_ = StatusLeft - StatusStep;
-    placeStatusLabel();
+    layout_.setStatusLeft(design::StatusLeft - StatusStep);
     showPauseState();
     enableSideMenuButton();
     // The side menu and the mode as saved, through their own toggles from
@@ -584,10 +271,8 @@ void MainWindow::openLoadedGame()
         toggleSideMenu();
     world_.battleMode = !world_.battleMode;
     toggleMode();
-    clearMap();
-    recolourMap(world_, *this);
-    drawDate(dateText(world_));
-    showPanel(true);
+    painter_.repaint();
+    info_->showCountry(world_.shownCountry, true);
     showBattlePanel();
     refreshPanels();
     setEnabled(true);
@@ -598,8 +283,7 @@ void MainWindow::openLoadedGame()
 void MainWindow::showStatusRunning()
 {
     statusLabel_->setText(QStringLiteral("Spiel läuft"));
-    statusLeftTwips_ = StatusLeft;
-    placeStatusLabel();
+    layout_.setStatusLeft(design::StatusLeft);
     showPauseState();
 }
 
@@ -613,19 +297,10 @@ bool MainWindow::loadMapPicture()
     const QString picture = !loadedPicture_.isEmpty()
                                 ? loadedPicture_
                                 : mapForGame(program_.paths(), program_.preferences().mapName()).pictureFile;
-    if (!surface_.load(picture))
+    if (!painter_.surface().load(picture))
         return false;
     sideMenuButton_->setText(QStringLiteral("Seitenmenü >"));
-    // Sized and centred once, and again for a map of another size: the
-    // design's layout where the screen holds it, else the largest map that
-    // fits. A restart on the same map keeps the window's size and whatever
-    // the side menu made of its width.
-    if (!widthSet_ || metrics().map != fittedMap_) {
-        fitToScreen(!widthSet_);
-        widthSet_ = true;
-    } else {
-        placeControls();
-    }
+    layout_.fitNewMap();
     return true;
 }
 
@@ -642,66 +317,28 @@ void MainWindow::recreateSurface()
 
 void MainWindow::clearMap()
 {
-    // Shown once the tick has painted it again, with the date.
-    surface_.clear();
-    ensureAreas();
-}
-
-void MainWindow::fillCountry(int x, int y, Rgb colour)
-{
-    surface_.fillCountry(x, y, colour);
+    painter_.clearMap();
 }
 
 void MainWindow::paintCountry(int x, int y, const SideStyle& style)
 {
-    surface_.paintCountry(x, y, style);
+    painter_.paintCountry(x, y, style);
 }
 
 void MainWindow::drawDate(const std::string& text)
 {
-    surface_.drawText(1, 1, qs(text), 18, White);
-    mapPicture_->pictureChanged();
+    painter_.drawDate(text);
 }
 
 void MainWindow::showBattlePanel()
 {
     refreshPanels();
-    const int m = std::min<int>(world_.playerBattleCount, MaxPlayerBattles);
-    QLabel* const values[9] = {battleCountryLabel_,  attackerSideLabel_,    attackerScoreLabel_,
-                               attackerGeneralLabel_, attackerEPLabel_,     defenderSideLabel_,
-                               defenderScoreLabel_,   defenderGeneralLabel_, defenderEPLabel_};
-    if (m <= 0) {
-        battleHeadingLabel_->setText(QStringLiteral("Keine Kämpfe"));
-        for (QLabel* label : values)
-            label->clear();
-        battleScroll_->setEnabled(false);
-        return;
-    }
-    int k = 1;
-    if (m == 1) {
-        battleScroll_->setEnabled(false);
-    } else {
-        battleScroll_->setRange(1, m);
-        battleScroll_->setPageStep(m);
-        battleScroll_->setEnabled(true);
-        k = std::clamp(battleScroll_->value(), 1, m);
-    }
-    const PlayerBattleEntry& e = world_.playerBattleList[static_cast<std::size_t>(k)];
-    battleHeadingLabel_->setText(QStringLiteral("Kampf um"));
-    battleCountryLabel_->setText(qs(e.country));
-    attackerSideLabel_->setText(qs(e.attackerSide));
-    attackerScoreLabel_->setText(QString::number(e.attackerScore));
-    attackerGeneralLabel_->setText(qs(e.attackerGeneral));
-    attackerEPLabel_->setText(QString::number(e.attackerEP));
-    defenderSideLabel_->setText(qs(e.defenderSide));
-    defenderScoreLabel_->setText(QString::number(e.defenderScore));
-    defenderGeneralLabel_->setText(qs(e.defenderGeneral));
-    defenderEPLabel_->setText(QString::number(e.defenderEP));
+    battle_->refresh();
 }
 
 void MainWindow::showInfoPanel()
 {
-    showPanel(false);
+    info_->showCountry(world_.shownCountry, false);
 }
 
 void MainWindow::showMessage(const std::string& text, const std::string& title)
@@ -724,93 +361,23 @@ void MainWindow::showReport()
     program_.showReport();
 }
 
-// ---- Information panel ----
-
-void MainWindow::showCountryInfo(int country)
-{
-    fillPanelValues(world_, country);
-    showPanel(true);
-}
-
-void MainWindow::showPanel(bool fromClick)
-{
-    landLabel_->setText(qs(world_.land));
-    continentLabel_->setText(qs(world_.Kontinent));
-    generalCountLabel_->setText(QString::number(world_.Genralmenge));
-    // After a click the panel starts at general 1; the clock's refresh keeps
-    // the general the scroll bar points at.
-    showGeneralScroll(fromClick);
-    showGeneral(fromClick ? 1 : generalScroll_->value());
-}
-
-void MainWindow::showGeneralScroll(bool resetToFirst)
-{
-    const int count = std::min(world_.Genralmenge, MaxGenerals);
-    if (count > 1) {
-        generalScroll_->setRange(1, count);
-        generalScroll_->setPageStep(count);
-        generalScroll_->setEnabled(true);
-        if (resetToFirst)
-            generalScroll_->setValue(1);
-    } else {
-        if (resetToFirst)
-            generalScroll_->setValue(1);
-        generalScroll_->setEnabled(false);
-    }
-}
-
-void MainWindow::showGeneral(int n)
-{
-    const int count = std::min(world_.Genralmenge, MaxGenerals);
-    if (count <= 0) {
-        // No generals: no stale entry of the country shown before.
-        generalNameLabel_->setText(Dash);
-        generalEPLabel_->setText(Dash);
-        generalRankLabel_->setText(Dash);
-        return;
-    }
-    // The scroll bar keeps its value when the list shrinks to one; the
-    // panel still shows a general of this country.
-    const auto j = static_cast<std::size_t>(std::clamp(n, 1, count));
-    const int32_t ep = world_.panelGeneralEP[j];
-    generalNameLabel_->setText(qs(world_.panelGeneralName[j]));
-    generalEPLabel_->setText(QString::number(ep));
-    generalRankLabel_->setText(qs(rankName(ep)));
-}
-
 // ---- Map ----
-
-int MainWindow::countryUnder(QPointF position) const
-{
-    const int drawn =
-        surface_.countryAt(static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y())));
-    return drawn != 0 ? drawn : countryAtCell(world_, gridIndex(position.x()), gridIndex(position.y()));
-}
 
 void MainWindow::mapReleased(QPointF position)
 {
-    world_.bb = gridIndex(position.x());
-    world_.hh = gridIndex(position.y());
-    // The country drawn under the pointer, not the grid cell's, wherever
-    // the pointer is on a country's area: the code under the pointer is
-    // then that of the country's own cell nearest to it.
-    ensureAreas();
-    const int drawn =
-        surface_.countryAt(static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y())));
-    if (drawn != 0)
-        nearestCellOf(world_, drawn, position.x() / GridCellPixels, position.y() / GridCellPixels, world_.bb,
-                      world_.hh);
-    const std::string code = cellCode(world_, world_.bb, world_.hh);
+    const QPoint cell = painter_.cellUnder(position);
+    // The clicked cell, which the deployment window and the attack read;
+    // kl as the search for the country always left it.
+    world_.bb = cell.x();
+    world_.hh = cell.y();
+    world_.kl = std::clamp(world_.countryCount, 0, MaxCountries) + 1;
 
-    const int count = std::clamp(world_.countryCount, 0, MaxCountries);
-    for (world_.kl = 1; world_.kl <= count; ++world_.kl) {
-        if (!code.empty() && world_.countryCode[static_cast<std::size_t>(world_.kl)] == code) {
-            showCountryInfo(world_.kl);
-            world_.shownCountry = world_.kl;
-        }
+    const int country = countryAtCell(world_, cell.x(), cell.y());
+    if (country != 0) {
+        info_->showCountry(country, true);
+        world_.shownCountry = country;
     }
-
-    if (!world_.battleMode || !attackableCode(world_, code))
+    if (!world_.battleMode || !attackableCode(world_, cellCode(world_, cell.x(), cell.y())))
         return;
     clockTimer_->stop();
     setEnabled(false);
@@ -819,7 +386,7 @@ void MainWindow::mapReleased(QPointF position)
 
 QString MainWindow::mapToolTip(QPointF position) const
 {
-    const int country = countryUnder(position);
+    const int country = painter_.countryUnder(position);
     if (country == 0)
         return {};
     const int holder = world_.countryOwner[static_cast<std::size_t>(country)];
@@ -833,24 +400,12 @@ QString MainWindow::mapToolTip(QPointF position) const
 
 void MainWindow::toggleSideMenu()
 {
-    const int step = sideMenuButton_->width();
-    if (world_.sideMenuClosed) {
-        world_.sideMenuClosed = false;
-        generalsButton_->setVisible(true);
-        for (QPushButton* button : sideButtons_)
-            button->setVisible(true);
-        sideCut_ -= step;
-    } else {
-        world_.sideMenuClosed = true;
-        generalsButton_->setVisible(false);
-        for (QPushButton* button : sideButtons_)
-            button->setVisible(false);
-        sideCut_ += step;
-    }
-    // Never narrower than the button itself, however often it narrows.
-    const int content = mainContentSize(metrics(), scale_, arrangement_).width();
-    sideCut_ = std::min(sideCut_, content - step);
-    resize(content - sideCut_, height());
+    world_.sideMenuClosed = !world_.sideMenuClosed;
+    const bool open = !world_.sideMenuClosed;
+    generalsButton_->setVisible(open);
+    for (QPushButton* button : sideButtons_)
+        button->setVisible(open);
+    layout_.sideMenuToggled(open, sideMenuButton_->width());
 }
 
 void MainWindow::toggleMode()
@@ -870,17 +425,7 @@ void MainWindow::refreshPanels()
 {
     if (panels_)
         panels_->refresh();
-    if (surface_.isNull())
-        return;
-    for (int k = 1; k <= std::clamp(world_.battleCount, 0, MaxBattles); ++k) {
-        const int country = world_.battleCountry[static_cast<std::size_t>(k)];
-        if (validCountry(world_, country))
-            surface_.drawBattleMark(world_.fillX[static_cast<std::size_t>(country)],
-                                    world_.fillY[static_cast<std::size_t>(country)]);
-    }
-    // Only the rows the marks touched are repainted, and a scaled-down view
-    // averages them in as well.
-    mapPicture_->pictureChanged();
+    painter_.markBattles();
 }
 
 void MainWindow::showPauseState()
@@ -897,15 +442,14 @@ void MainWindow::togglePause()
     if (world_.r == 1) {
         clockTimer_->stop();
         statusLabel_->setText(QStringLiteral("Spiel pausiert"));
-        statusLeftTwips_ -= StatusStep;
+        layout_.moveStatus(-StatusStep);
         world_.r = 0;
     } else {
         clockTimer_->start();
         statusLabel_->setText(QStringLiteral("Spiel läuft"));
-        statusLeftTwips_ += StatusStep;
+        layout_.moveStatus(StatusStep);
         world_.r = 1;
     }
-    placeStatusLabel();
     showPauseState();
 }
 
@@ -968,8 +512,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (!surface_.isNull() && !closing_)
-        keepPreferences();
+    if (!painter_.surface().isNull() && !closing_)
+        layout_.keepPreferences();
     closing_ = true;
     clockTimer_->stop();
     if (event->spontaneous() && !closedByGame_) {

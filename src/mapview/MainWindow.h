@@ -2,7 +2,8 @@
 #pragma once
 
 #include "mapview/MainLayout.h"
-#include "mapview/MapSurface.h"
+#include "mapview/MapPainter.h"
+#include "mapview/WindowLayout.h"
 #include "simulation/GameView.h"
 
 #include <QPointF>
@@ -10,16 +11,18 @@
 #include <array>
 #include <vector>
 
+class QFrame;
 class QLabel;
 class QPushButton;
-class QScrollBar;
 class QTimer;
 class QToolButton;
 class QVBoxLayout;
 
 namespace stratagon {
 
+class BattlePanel;
 class GamePanels;
+class InfoPanel;
 class MapView;
 class Program;
 struct WorldState;
@@ -73,10 +76,10 @@ public:
     void runClockTick();
 
     // The screen's twips per pixel and a length in twips as whole pixels.
-    double twipsPerPixel() const { return twipsPerPixel_; }
-    int px(int twips) const;
+    double twipsPerPixel() const { return layout_.twipsPerPixel(); }
+    int px(int twips) const { return layout_.px(twips); }
 
-    const MapSurface& mapSurface() const { return surface_; }
+    const MapSurface& mapSurface() const { return painter_.surface(); }
     MapView* mapView() const { return mapPicture_; }
 
     // The messages, the battle list and the pace after an order given
@@ -91,37 +94,32 @@ public:
     // A further button of the side menu, under "Generäle".
     QPushButton* addSideMenuButton(const QString& text, const QString& objectName);
 
-    // The map's display scale and the arrangement in force.
-    double mapScale() const { return scale_; }
-    Arrangement arrangement() const { return arrangement_; }
-    // What the layout is computed from: the map's size, the panels and buttons added.
-    MainLayoutMetrics metrics() const;
-    // Ctrl + Plus / Minus: one step of 10 %, within 50..200 %.
-    void zoomBy(int steps);
-    void zoomTo(double scale);
-    // Ctrl + 0: 100 %, or the largest scale at which the whole window fits its screen.
-    void zoomToFit();
+    // The map's display scale and the arrangement in force (WindowLayout.h).
+    double mapScale() const { return layout_.scale(); }
+    Arrangement arrangement() const { return layout_.arrangement(); }
+    MainLayoutMetrics metrics() const { return layout_.metrics(); }
+    void zoomBy(int steps) { layout_.zoomBy(steps); }
+    void zoomTo(double scale) { layout_.zoomTo(scale); }
+    void zoomToFit() { layout_.zoomToFit(); }
 
     // The map's colours; the map is painted again at once.
     void setColourScheme(ColourScheme scheme);
-    // Paints the map afresh from the world state (ownership, date) and shows
-    // it, as a tick does, without running one: after loading a game.
-    void repaintMap();
+    // Paints the map afresh from the world state, as after loading a game.
+    void repaintMap() { painter_.repaint(); }
 
     // The country drawn under a picture pixel (its area, else its grid cell); 0 for none.
-    int countryUnder(QPointF picturePosition) const;
+    int countryUnder(QPointF picturePosition) const { return painter_.countryUnder(picturePosition); }
 
     // GameView
     void showStatusRunning() override;
     void enableSideMenuButton() override;
     bool loadMapPicture() override;
-    const MapPicture* mapPicture() const override { return &surface_; }
+    const MapPicture* mapPicture() const override { return &painter_.surface(); }
     void startClock(int periodMs) override;
     void recreateSurface() override;
     void clearMap() override;
-    void fillCountry(int x, int y, Rgb colour) override;
     void paintCountry(int x, int y, const SideStyle& style) override;
-    ColourScheme colourScheme() const override { return scheme_; }
+    ColourScheme colourScheme() const override { return painter_.colourScheme(); }
     void showBattlePanel() override;
     void showInfoPanel() override;
     void drawDate(const std::string& text) override;
@@ -139,21 +137,8 @@ protected:
 private:
     void buildControls();
     void mainWindowLoad();
-    void placeStatusLabel();
-    void placeControls();
-    QSize windowSizeFor(double scale, Arrangement arrangement) const;
-    void applyFit(const MainFit& fit);
-    void fitToScreen(bool restoreKept);
-    void frameKnown(const QMargins& frame);
-    void keepPreferences();
-    void ensureAreas();
-
     void mapReleased(QPointF position);
     QString mapToolTip(QPointF position) const;
-    void showCountryInfo(int country);
-    void showPanel(bool fromClick);
-    void showGeneral(int n);
-    void showGeneralScroll(bool resetToFirst);
 
     void toggleSideMenu();
     void toggleMode();
@@ -164,26 +149,13 @@ private:
 
     Program& program_;
     WorldState& world_;
-    MapSurface surface_;
-    double twipsPerPixel_ = 15.0;
-    int statusLeftTwips_ = 0;
+    MapPainter painter_;
+    WindowLayout layout_;
     bool settingUp_ = false;
     bool closing_ = false;
     bool closedByGame_ = false;
     bool loadFailed_ = false;
-    bool widthSet_ = false;
-    QSize fittedMap_;        // the map picture's size when the window was last fitted
-    double fitLimit_ = 0;    // the largest scale of the last fit made without the real frame; 0 when none
     QString loadedPicture_;  // a loaded game's map picture; empty for a new game
-    double scale_ = 1.0;
-    Arrangement arrangement_ = Arrangement::Below;
-    int sideCut_ = 0;        // how much narrower the window is than its content (side menu)
-    int statusLimit_ = 0;
-    int statusTopY_ = 0;
-    int statusHeight_ = 0;
-    int statusFallbackX_ = 0;
-    ColourScheme scheme_ = ColourScheme::Standard;
-    std::vector<QPoint> areaSeeds_;
 
     QTimer* clockTimer_ = nullptr;
     MapView* mapPicture_ = nullptr;
@@ -194,35 +166,14 @@ private:
     QToolButton* modeButton_ = nullptr;
     QToolButton* pauseButton_ = nullptr;
     QPushButton* optionsMenuButton_ = nullptr;
-    QScrollBar* generalScroll_ = nullptr;
-    QScrollBar* battleScroll_ = nullptr;
     QLabel* decoration_ = nullptr;
-    QWidget* line_ = nullptr;
+    InfoPanel* info_ = nullptr;
+    QFrame* line_ = nullptr;
+    BattlePanel* battle_ = nullptr;
     QWidget* panelArea_ = nullptr;
     QVBoxLayout* panelLayout_ = nullptr;
     std::vector<QPushButton*> sideButtons_;
     GamePanels* panels_ = nullptr;
-
-    // Information panel: captions and values.
-    std::array<QLabel*, 6> panelCaptions_{};
-    QLabel* landLabel_ = nullptr;
-    QLabel* continentLabel_ = nullptr;
-    QLabel* generalCountLabel_ = nullptr;
-    QLabel* generalNameLabel_ = nullptr;
-    QLabel* generalEPLabel_ = nullptr;
-    QLabel* generalRankLabel_ = nullptr;
-
-    // Battle panel.
-    QLabel* battleHeadingLabel_ = nullptr;
-    QLabel* battleCountryLabel_ = nullptr;
-    QLabel* attackerSideLabel_ = nullptr;
-    QLabel* attackerScoreLabel_ = nullptr;
-    QLabel* attackerGeneralLabel_ = nullptr;
-    QLabel* attackerEPLabel_ = nullptr;
-    QLabel* defenderSideLabel_ = nullptr;
-    QLabel* defenderScoreLabel_ = nullptr;
-    QLabel* defenderGeneralLabel_ = nullptr;
-    QLabel* defenderEPLabel_ = nullptr;
 };
 
 }  // namespace stratagon

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "mapview/MainLayout.h"
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QScrollBar;
+
+namespace stratagon {
+
+struct WorldState;
+
+// What the information panel says about a country: its name (with the
+// holder's, for a colony), the continent, and the generals of the side
+// holding it, else its own.
+struct CountryInfo {
+    std::string land;
+    std::string continent;
+    struct General {
+        std::string name;
+        int32_t ep = 0;
+    };
+    std::vector<General> generals;
+};
+CountryInfo countryInfo(const WorldState& world, int country);
+
+// The panel under the map (beside it where the screen is low): "Land :",
+// "Kontienent :", "Generäle :" and one general at a time, name, EP and rank,
+// chosen with a scroll bar. It shows the world as it was at the last
+// showCountry; the scroll bar moves through that list.
+class InfoPanel : public QWidget {
+    Q_OBJECT
+public:
+    InfoPanel(const WorldState& world, QWidget* parent);
+
+    // After a click the panel starts at general 1; the clock's refresh keeps
+    // the general the scroll bar points at.
+    void showCountry(int country, bool fromClick);
+
+    // The rows in `rows`, the scroll bar in `scroll` (the parent's coordinates).
+    void place(const QRect& rows, const QRect& scroll, Arrangement arrangement, Twips px);
+
+private:
+    void showScroll(bool resetToFirst);
+    void showGeneral(int n);
+    int shownCount() const;
+
+    const WorldState& world_;
+    std::array<QLabel*, 6> captions_{};
+    std::array<QLabel*, 6> values_{};  // land, continent, count, name, EP, rank
+    QScrollBar* scroll_ = nullptr;
+    CountryInfo shown_;
+};
+
+}  // namespace stratagon

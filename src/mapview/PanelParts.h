@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QLabel>
+#include <QRect>
+#include <QString>
+#include <utility>
+#include <vector>
+
+namespace stratagon {
+
+// A label of the main window: plain text, found by its object name (tests
+// and other windows look for "statusLabel", "landLabel", ...).
+inline QLabel* makeLabel(QWidget* parent, const char* name, const QString& text = {})
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// Where a panel's controls go, in its parent's coordinates: the panel
+// becomes just large enough to hold them all, so nothing of them is cut off.
+void placeInPanel(QWidget& panel, const std::vector<std::pair<QWidget*, QRect>>& boxes);
+
+}  // namespace stratagon
