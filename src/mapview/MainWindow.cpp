@@ -65,15 +65,7 @@ MainWindow::MainWindow(Program& program, Opening opening)
 MainWindow::~MainWindow() = default;
 
 bool MainWindow::playing() const { return world_.playing; }
-void MainWindow::setPlaying(bool value) { world_.playing = value; }
 int& MainWindow::r() { return world_.r; }
-int& MainWindow::kl() { return world_.kl; }
-int& MainWindow::jk() { return world_.jk; }
-int& MainWindow::hh() { return world_.hh; }
-int& MainWindow::bb() { return world_.bb; }
-std::string& MainWindow::Kontinent() { return world_.Kontinent; }
-int& MainWindow::Genralmenge() { return world_.Genralmenge; }
-std::string& MainWindow::land() { return world_.land; }
 
 void MainWindow::buildControls()
 {
@@ -81,7 +73,7 @@ void MainWindow::buildControls()
     painter_.setView(mapPicture_);
     mapPicture_->setObjectName(QStringLiteral("mapPicture"));
     mapPicture_->setMouseTracking(true);
-    mapPicture_->setToolTipSource([this](QPointF p) { return mapToolTip(p); });
+    mapPicture_->setToolTipSource([this](QPointF p) { return painter_.toolTipAt(p); });
     connect(mapPicture_, &MapView::released, this, &MainWindow::mapReleased);
 
     statusLabel_ = makeLabel(this, "statusLabel", QStringLiteral("Spiel läuft"));
@@ -90,25 +82,23 @@ void MainWindow::buildControls()
     bold.setBold(true);
     statusLabel_->setFont(bold);
 
-    optionsMenuButton_ = new QPushButton(QStringLiteral("Optionsmenü"), this);
-    optionsMenuButton_->setObjectName(QStringLiteral("optionsMenuButton"));
-    optionsMenuButton_->setToolTip(QStringLiteral("Das Spiel anhalten und das Optionsmenü öffnen: weiterspielen, "
-                                                  "neu starten oder aufhören"));
+    // Space belongs to the pause toggle, not to whichever button has focus:
+    // no button takes the focus.
+    optionsMenuButton_ = makeButton(this, QStringLiteral("Optionsmenü"), "optionsMenuButton",
+                                    QStringLiteral("Das Spiel anhalten und das Optionsmenü öffnen: weiterspielen, "
+                                                   "neu starten oder aufhören"));
     connect(optionsMenuButton_, &QPushButton::clicked, this, &MainWindow::openOptionsMenu);
 
-    sideMenuButton_ = new QPushButton(QStringLiteral("Seitenmenü >"), this);
-    sideMenuButton_->setObjectName(QStringLiteral("sideMenuButton"));
-    sideMenuButton_->setToolTip(QStringLiteral("Das Seitenmenü mit den Generälen und der Bilanz ein- und ausblenden"));
+    sideMenuButton_ = makeButton(this, QStringLiteral("Seitenmenü >"), "sideMenuButton",
+                                 QStringLiteral("Das Seitenmenü mit den Generälen und der Bilanz ein- und ausblenden"));
     connect(sideMenuButton_, &QPushButton::clicked, this, &MainWindow::toggleSideMenu);
 
-    generalsButton_ = new QPushButton(QStringLiteral("Generäle"), this);
-    generalsButton_->setObjectName(QStringLiteral("generalsButton"));
-    generalsButton_->setToolTip(QStringLiteral("Die Generalliste: Generäle einstellen, entlassen und ihnen Aufgaben "
-                                               "geben"));
+    generalsButton_ = makeButton(this, QStringLiteral("Generäle"), "generalsButton",
+                                 QStringLiteral("Die Generalliste: Generäle einstellen, entlassen und ihnen Aufgaben "
+                                                "geben"));
     connect(generalsButton_, &QPushButton::clicked, this, [this] { program_.showGeneralList(); });
-    reportButton_ = new QPushButton(QStringLiteral("Bilanz"), this);
-    reportButton_->setObjectName(QStringLiteral("reportButton"));
-    reportButton_->setToolTip(QStringLiteral("Die Bilanz des Spiels bis jetzt"));
+    reportButton_ = makeButton(this, QStringLiteral("Bilanz"), "reportButton",
+                               QStringLiteral("Die Bilanz des Spiels bis jetzt"));
     connect(reportButton_, &QPushButton::clicked, this, [this] { program_.showReport(); });
     sideButtons_.push_back(reportButton_);  // placed, shown and hidden with the side menu
 
@@ -129,10 +119,8 @@ void MainWindow::buildControls()
     showPauseState();
     connect(pauseButton_, &QToolButton::clicked, this, &MainWindow::togglePause);
 
-    // Space belongs to the pause toggle, not to whichever button has focus.
-    for (QWidget* w : std::initializer_list<QWidget*>{optionsMenuButton_, sideMenuButton_, generalsButton_,
-                                                     reportButton_, modeButton_, pauseButton_})
-        w->setFocusPolicy(Qt::NoFocus);
+    modeButton_->setFocusPolicy(Qt::NoFocus);
+    pauseButton_->setFocusPolicy(Qt::NoFocus);
     setFocusPolicy(Qt::StrongFocus);
 
     info_ = new InfoPanel(world_, this);
@@ -382,18 +370,6 @@ void MainWindow::mapReleased(QPointF position)
     clockTimer_->stop();
     setEnabled(false);
     program_.showDeploy();
-}
-
-QString MainWindow::mapToolTip(QPointF position) const
-{
-    const int country = painter_.countryUnder(position);
-    if (country == 0)
-        return {};
-    const int holder = world_.countryOwner[static_cast<std::size_t>(country)];
-    QString text = qs(world_.countryName[static_cast<std::size_t>(country)]);
-    if (holder != 0 && validSideIndex(holder))
-        text += QStringLiteral("\nBesitzer : ") + qs(world_.countryName[static_cast<std::size_t>(holder)]);
-    return text;
 }
 
 // ---- Buttons ----

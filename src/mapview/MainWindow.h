@@ -50,17 +50,9 @@ public:
     explicit MainWindow(Program& program, Opening opening = Opening::NewGame);
     ~MainWindow() override;
 
-    // Public members for the other windows (held in the world state).
+    // The game's state as the other windows ask for it.
     bool playing() const;
-    void setPlaying(bool value);
     int& r();
-    int& kl();
-    int& jk();
-    int& hh();
-    int& bb();
-    std::string& Kontinent();
-    int& Genralmenge();
-    std::string& land();
 
     // Runs the window's opening routine again: a fresh game, same side.
     void Startat();
@@ -138,7 +130,6 @@ private:
     void buildControls();
     void mainWindowLoad();
     void mapReleased(QPointF position);
-    QString mapToolTip(QPointF position) const;
 
     void toggleSideMenu();
     void toggleMode();

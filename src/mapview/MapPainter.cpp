@@ -98,6 +98,18 @@ int MapPainter::countryUnder(QPointF position) const
     return drawn != 0 ? drawn : countryAtCell(world_, gridIndex(position.x()), gridIndex(position.y()));
 }
 
+QString MapPainter::toolTipAt(QPointF position) const
+{
+    const int country = countryUnder(position);
+    if (country == 0)
+        return {};
+    const int holder = world_.countryOwner[static_cast<std::size_t>(country)];
+    QString text = qs(world_.countryName[static_cast<std::size_t>(country)]);
+    if (holder != 0 && validSideIndex(holder))
+        text += QStringLiteral("\nBesitzer : ") + qs(world_.countryName[static_cast<std::size_t>(holder)]);
+    return text;
+}
+
 QPoint MapPainter::cellUnder(QPointF position)
 {
     int column = gridIndex(position.x());

@@ -42,6 +42,8 @@ public:
 
     // The country drawn under a picture pixel (its area, else its grid cell); 0 for none.
     int countryUnder(QPointF picturePosition) const;
+    // The map's tooltip there: the country and, when a side holds it, the holder.
+    QString toolTipAt(QPointF picturePosition) const;
     // The grid cell (column, row from 1) a click at a picture pixel means:
     // on a country's area the nearest cell of that country, else the cell
     // under the pointer (a cell of no country outside the grid).

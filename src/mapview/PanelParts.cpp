@@ -3,6 +3,15 @@
 
 namespace stratagon {
 
+QPushButton* makeButton(QWidget* parent, const QString& text, const char* name, const QString& toolTip)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(toolTip);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
 void placeInPanel(QWidget& panel, const std::vector<std::pair<QWidget*, QRect>>& boxes)
 {
     QRect all;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPushButton>
 #include <QRect>
 #include <QString>
 #include <utility>
@@ -18,6 +19,10 @@ inline QLabel* makeLabel(QWidget* parent, const char* name, const QString& text 
     label->setTextFormat(Qt::PlainText);
     return label;
 }
+
+// A button of the main window: named, with its tip, and never taking the
+// keyboard focus, so that the window's keys (Space, -, +) stay with it.
+QPushButton* makeButton(QWidget* parent, const QString& text, const char* name, const QString& toolTip);
 
 // Where a panel's controls go, in its parent's coordinates: the panel
 // becomes just large enough to hold them all, so nothing of them is cut off.
