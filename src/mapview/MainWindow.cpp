@@ -3,6 +3,7 @@
 #include "shell/MapCatalog.h"
 
 #include "mapview/BattlePanel.h"
+#include "mapview/ControlStrip.h"
 #include "mapview/GamePanels.h"
 #include "mapview/InfoPanel.h"
 #include "mapview/MapView.h"
@@ -22,14 +23,11 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShortcut>
-#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -93,34 +91,12 @@ void MainWindow::buildControls()
                                  QStringLiteral("Das Seitenmenü mit den Generälen und der Bilanz ein- und ausblenden"));
     connect(sideMenuButton_, &QPushButton::clicked, this, &MainWindow::toggleSideMenu);
 
-    generalsButton_ = makeButton(this, QStringLiteral("Generäle"), "generalsButton",
-                                 QStringLiteral("Die Generalliste: Generäle einstellen, entlassen und ihnen Aufgaben "
-                                                "geben"));
-    connect(generalsButton_, &QPushButton::clicked, this, [this] { program_.showGeneralList(); });
-    reportButton_ = makeButton(this, QStringLiteral("Bilanz"), "reportButton",
-                               QStringLiteral("Die Bilanz des Spiels bis jetzt"));
-    connect(reportButton_, &QPushButton::clicked, this, [this] { program_.showReport(); });
-    sideButtons_.push_back(reportButton_);  // placed, shown and hidden with the side menu
-
-    modeButton_ = new QToolButton(this);
-    modeButton_->setObjectName(QStringLiteral("modeButton"));
-    modeButton_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    modeButton_->setIconSize(QSize(32, 32));
-    modeButton_->setText(QStringLiteral("Modus : Schlacht"));
-    modeButton_->setIcon(QIcon(program_.path(QStringLiteral("data/Kampf.ico"))));
-    modeButton_->setToolTip(QStringLiteral("Modus wechseln: in der Schlacht greift ein Klick auf ein Nachbarland an, "
-                                           "im Info-Modus zeigt er nur das Land"));
-    connect(modeButton_, &QToolButton::clicked, this, &MainWindow::toggleMode);
-
-    pauseButton_ = new QToolButton(this);
-    pauseButton_->setObjectName(QStringLiteral("pauseButton"));
-    pauseButton_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    pauseButton_->setIconSize(QSize(40, 40));
+    strip_ = new ControlStrip([this](const QString& file) { return program_.path(file); }, this);
+    connect(strip_->generalsButton(), &QPushButton::clicked, this, [this] { program_.showGeneralList(); });
+    connect(strip_->reportButton(), &QPushButton::clicked, this, [this] { program_.showReport(); });
+    connect(strip_->modeButton(), &QToolButton::clicked, this, &MainWindow::toggleMode);
     showPauseState();
-    connect(pauseButton_, &QToolButton::clicked, this, &MainWindow::togglePause);
-
-    modeButton_->setFocusPolicy(Qt::NoFocus);
-    pauseButton_->setFocusPolicy(Qt::NoFocus);
+    connect(strip_->pauseButton(), &QToolButton::clicked, this, &MainWindow::togglePause);
     setFocusPolicy(Qt::StrongFocus);
 
     info_ = new InfoPanel(world_, this);
@@ -128,14 +104,6 @@ void MainWindow::buildControls()
     line_->setFrameShape(QFrame::HLine);
     line_->setFrameShadow(QFrame::Sunken);
     battle_ = new BattlePanel(world_, this);
-
-    decoration_ = new QLabel(this);
-    decoration_->setObjectName(QStringLiteral("decoration"));
-    decoration_->setAlignment(Qt::AlignCenter);
-    const QPixmap logo(program_.path(QStringLiteral("data/Stratagon.png")));
-    if (!logo.isNull())
-        decoration_->setPixmap(logo.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    decoration_->setVisible(!logo.isNull());
 
     panelArea_ = new QWidget(this);
     panelArea_->setObjectName(QStringLiteral("panelArea"));
@@ -152,9 +120,9 @@ void MainWindow::buildControls()
     shortcut(QKeySequence::ZoomOut, -1);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), 0);
 
-    layout_.setControls({mapPicture_, statusLabel_, optionsMenuButton_, sideMenuButton_, generalsButton_,
-                         &sideButtons_, modeButton_, pauseButton_, decoration_, info_, line_, battle_, panelArea_,
-                         panelLayout_});
+    layout_.setControls(
+        {mapPicture_, statusLabel_, optionsMenuButton_, sideMenuButton_, strip_, info_, line_, battle_, panelArea_,
+         panelLayout_});
     new FrameWatch(*this, [this](const QMargins& frame) { layout_.frameKnown(frame); });
 }
 
@@ -173,11 +141,8 @@ void MainWindow::addPanel(QWidget* panel, int stretch)
 
 QPushButton* MainWindow::addSideMenuButton(const QString& text, const QString& objectName)
 {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(objectName);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setVisible(generalsButton_->isVisible() || !isVisible());
-    sideButtons_.push_back(button);
+    QPushButton* button =
+        strip_->addMenuButton(text, objectName, strip_->generalsButton()->isVisible() || !isVisible());
     layout_.sideButtonAdded();
     return button;
 }
@@ -254,7 +219,7 @@ void MainWindow::openLoadedGame()
     // The side menu and the mode as saved, through their own toggles from
     // what the window shows now.
     const bool closed = world_.sideMenuClosed;
-    world_.sideMenuClosed = generalsButton_->isHidden();
+    world_.sideMenuClosed = strip_->generalsButton()->isHidden();
     if (world_.sideMenuClosed != closed)
         toggleSideMenu();
     world_.battleMode = !world_.battleMode;
@@ -377,24 +342,14 @@ void MainWindow::mapReleased(QPointF position)
 void MainWindow::toggleSideMenu()
 {
     world_.sideMenuClosed = !world_.sideMenuClosed;
-    const bool open = !world_.sideMenuClosed;
-    generalsButton_->setVisible(open);
-    for (QPushButton* button : sideButtons_)
-        button->setVisible(open);
-    layout_.sideMenuToggled(open, sideMenuButton_->width());
+    strip_->setMenuOpen(!world_.sideMenuClosed);
+    layout_.sideMenuToggled(!world_.sideMenuClosed, sideMenuButton_->width());
 }
 
 void MainWindow::toggleMode()
 {
-    if (world_.battleMode) {
-        modeButton_->setText(QStringLiteral("Modus : Info"));
-        modeButton_->setIcon(QIcon(program_.path(QStringLiteral("data/Info.ico"))));
-        world_.battleMode = false;
-    } else {
-        modeButton_->setText(QStringLiteral("Modus : Schlacht"));
-        modeButton_->setIcon(QIcon(program_.path(QStringLiteral("data/Kampf.ico"))));
-        world_.battleMode = true;
-    }
+    world_.battleMode = !world_.battleMode;
+    strip_->showMode(world_.battleMode);
 }
 
 void MainWindow::refreshPanels()
@@ -406,11 +361,7 @@ void MainWindow::refreshPanels()
 
 void MainWindow::showPauseState()
 {
-    // The button shows what a press will do: play while paused, pause while running.
-    const bool paused = world_.r == 0 && world_.playing;
-    pauseButton_->setIcon(paused ? style()->standardIcon(QStyle::SP_MediaPlay)
-                                 : QIcon(program_.path(QStringLiteral("data/Pause.png"))));
-    pauseButton_->setToolTip(paused ? QStringLiteral("Weiterspielen (Leertaste)") : QStringLiteral("Pause (Leertaste)"));
+    strip_->showPauseState(world_.r == 0 && world_.playing);
 }
 
 void MainWindow::togglePause()
@@ -443,7 +394,7 @@ void MainWindow::openOptionsMenu()
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && world_.playing) {
-        pauseButton_->click();
+        strip_->pauseButton()->click();
         return;
     }
     // - and + set the pace (Ctrl with them zooms); F1 opens the guide.

@@ -21,6 +21,7 @@ class QVBoxLayout;
 namespace stratagon {
 
 class BattlePanel;
+class ControlStrip;
 class GamePanels;
 class InfoPanel;
 class MapView;
@@ -152,18 +153,13 @@ private:
     MapView* mapPicture_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QPushButton* sideMenuButton_ = nullptr;
-    QPushButton* generalsButton_ = nullptr;
-    QPushButton* reportButton_ = nullptr;
-    QToolButton* modeButton_ = nullptr;
-    QToolButton* pauseButton_ = nullptr;
     QPushButton* optionsMenuButton_ = nullptr;
-    QLabel* decoration_ = nullptr;
+    ControlStrip* strip_ = nullptr;
     InfoPanel* info_ = nullptr;
     QFrame* line_ = nullptr;
     BattlePanel* battle_ = nullptr;
     QWidget* panelArea_ = nullptr;
     QVBoxLayout* panelLayout_ = nullptr;
-    std::vector<QPushButton*> sideButtons_;
     GamePanels* panels_ = nullptr;
 };
 

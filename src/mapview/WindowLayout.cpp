@@ -2,6 +2,7 @@
 #include "mapview/WindowLayout.h"
 
 #include "mapview/BattlePanel.h"
+#include "mapview/ControlStrip.h"
 #include "mapview/InfoPanel.h"
 #include "mapview/MapSurface.h"
 #include "mapview/MapView.h"
@@ -9,7 +10,6 @@
 #include "storage/Preferences.h"
 
 #include <QLayout>
-#include <QPushButton>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -31,7 +31,7 @@ void WindowLayout::setControls(const Controls& controls)
 MainLayoutMetrics WindowLayout::metrics() const
 {
     return {QSize(std::max(map_.width(), 0), std::max(map_.height(), 0)), twips_.perPixel,
-            c_.panels && c_.panels->count() > 0, c_.sideButtons ? static_cast<int>(c_.sideButtons->size()) : 0};
+            c_.panels && c_.panels->count() > 0, c_.strip ? static_cast<int>(c_.strip->menuButtons().size()) : 0};
 }
 
 void WindowLayout::place()
@@ -41,12 +41,7 @@ void WindowLayout::place()
     c_.map->move(b.map.topLeft());
     c_.optionsButton->setGeometry(b.optionsButton);
     c_.sideMenuButton->setGeometry(b.sideMenuButton);
-    c_.generalsButton->setGeometry(b.generalsButton);
-    for (std::size_t i = 0; i < c_.sideButtons->size() && i < b.sideButtons.size(); ++i)
-        (*c_.sideButtons)[i]->setGeometry(b.sideButtons[i]);
-    c_.modeButton->setGeometry(b.modeButton);
-    c_.pauseButton->setGeometry(b.pauseButton);
-    c_.decoration->setGeometry(b.decoration);
+    c_.strip->place(b);
     c_.info->place(b.infoPanel, b.generalScroll, arrangement_, twips_);
     c_.line->setGeometry(b.line);
     c_.battle->place(b.battlePanel, b.battleScroll, arrangement_, twips_);

@@ -5,15 +5,14 @@
 
 #include <QMargins>
 #include <QSize>
-#include <vector>
 
 class QLayout;
-class QPushButton;
 class QWidget;
 
 namespace stratagon {
 
 class BattlePanel;
+class ControlStrip;
 class InfoPanel;
 class MapSurface;
 class MapView;
@@ -31,11 +30,7 @@ public:
         QWidget* status = nullptr;
         QWidget* optionsButton = nullptr;
         QWidget* sideMenuButton = nullptr;
-        QWidget* generalsButton = nullptr;
-        const std::vector<QPushButton*>* sideButtons = nullptr;  // further ones under "Generäle"
-        QWidget* modeButton = nullptr;
-        QWidget* pauseButton = nullptr;
-        QWidget* decoration = nullptr;
+        ControlStrip* strip = nullptr;
         InfoPanel* info = nullptr;
         QWidget* line = nullptr;
         BattlePanel* battle = nullptr;
