@@ -30,11 +30,7 @@ BattlePanel::BattlePanel(const WorldState& world, QWidget* parent) : QWidget(par
     for (QLabel* number : {score_[0], score_[1], ep_[0], ep_[1]})
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    scroll_ = new QScrollBar(Qt::Horizontal, this);
-    scroll_->setObjectName(QStringLiteral("battleScroll"));
-    scroll_->setRange(1, 1);
-    scroll_->setEnabled(false);
-    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_ = makeScrollBar(this, "battleScroll");
 }
 
 void BattlePanel::refresh()

@@ -61,11 +61,7 @@ InfoPanel::InfoPanel(const WorldState& world, QWidget* parent) : QWidget(parent)
     for (std::size_t i = 0; i < 6; ++i)
         values_[i] = makeLabel(this, valueNames[i]);
 
-    scroll_ = new QScrollBar(Qt::Horizontal, this);
-    scroll_->setObjectName(QStringLiteral("generalScroll"));
-    scroll_->setRange(1, 1);
-    scroll_->setEnabled(false);
-    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_ = makeScrollBar(this, "generalScroll");
     connect(scroll_, &QScrollBar::valueChanged, this, &InfoPanel::showGeneral);
 }
 

@@ -6,26 +6,7 @@
 
 namespace stratagon {
 
-namespace {
-
-// The design, in twips.
-using design::Margin;
-using design::RowHeight;
-constexpr int TopRowY = 120;
-constexpr int ButtonWidth = 1800;
-constexpr int ButtonHeight = 360;
-constexpr int MapTop = 600;
-constexpr int StripWidth = 1860;
-constexpr int BelowMap = 3200;
-constexpr int ScrollHeight = 255;
-// Added for the panel column: wide enough for "Land, Kolonie : Land" of
-// long names at the normal font size.
-constexpr int ColumnWidth = 5400;
-constexpr int ExtraPanelsMinHeight = 3000;
-constexpr int StripHeight = 3720;
-constexpr int SideButtonStep = 480;
-
-}  // namespace
+using namespace design;
 
 int Twips::operator()(int twips) const
 {

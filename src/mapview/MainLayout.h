@@ -32,14 +32,28 @@ struct Twips {
 // The screen's twips per pixel at its logical dots per inch.
 double twipsPerPixelAt(int dotsPerInch);
 
-// Lengths of the design that the panels and the status line share with the boxes.
+// The design's lengths, in twips: every control of the main window is
+// placed from these.
 namespace design {
 constexpr int Margin = 120;
+constexpr int TopRowY = 120;
+constexpr int ButtonWidth = 1800;
+constexpr int ButtonHeight = 360;
+constexpr int StatusLeft = 7080;
+constexpr int StatusWidth = 1500;
+constexpr int MapTop = 600;
+constexpr int BelowMap = 3200;
 constexpr int RowHeight = 300;
 constexpr int LabelHeight = 285;
 constexpr int CaptionWidth = 1320;
-constexpr int StatusLeft = 7080;
-constexpr int StatusWidth = 1500;
+constexpr int ScrollHeight = 255;
+constexpr int StripWidth = 1860;
+constexpr int StripHeight = 3720;
+constexpr int SideButtonStep = 480;
+// Added for the panel column: wide enough for "Land, Kolonie : Land" of
+// long names at the normal font size.
+constexpr int ColumnWidth = 5400;
+constexpr int ExtraPanelsMinHeight = 3000;
 }  // namespace design
 
 constexpr double MinMapScale = 0.5;

@@ -12,6 +12,16 @@ QPushButton* makeButton(QWidget* parent, const QString& text, const char* name, 
     return button;
 }
 
+QScrollBar* makeScrollBar(QWidget* parent, const char* name)
+{
+    auto* scroll = new QScrollBar(Qt::Horizontal, parent);
+    scroll->setObjectName(QString::fromLatin1(name));
+    scroll->setRange(1, 1);
+    scroll->setEnabled(false);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    return scroll;
+}
+
 void placeInPanel(QWidget& panel, const std::vector<std::pair<QWidget*, QRect>>& boxes)
 {
     QRect all;

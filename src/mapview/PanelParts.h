@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QRect>
 #include <QString>
 #include <utility>
@@ -23,6 +24,10 @@ inline QLabel* makeLabel(QWidget* parent, const char* name, const QString& text 
 // A button of the main window: named, with its tip, and never taking the
 // keyboard focus, so that the window's keys (Space, -, +) stay with it.
 QPushButton* makeButton(QWidget* parent, const QString& text, const char* name, const QString& toolTip);
+
+// A panel's scroll bar through its entries: from 1, off while there is at
+// most one; no focus, as the buttons.
+QScrollBar* makeScrollBar(QWidget* parent, const char* name);
 
 // Where a panel's controls go, in its parent's coordinates: the panel
 // becomes just large enough to hold them all, so nothing of them is cut off.

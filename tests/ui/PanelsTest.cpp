@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The messages panel and the battle list, on worlds made in code.
+// The information panel's values, the messages panel and the battle list,
+// on worlds made in code.
 
 #include "TestSupport.h"
+#include "../core/CoreTestSupport.h"
 
 #include "mapview/BattleListPanel.h"
+#include "mapview/InfoPanel.h"
 #include "mapview/MessagesPanel.h"
 #include "simulation/Battle.h"
 #include "simulation/Events.h"
 
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -30,6 +34,34 @@ std::unique_ptr<WorldState> fourCountries()
 }
 
 }  // namespace
+
+TEST(InfoPanel, HeldCountriesShowUnderTheHoldersNameWithTheHoldersGenerals)
+{
+    auto w = test::chainWorld(5);
+    test::addGeneral(*w, 1, "Erster", 12), test::addGeneral(*w, 1, "Zweiter", 3), test::addGeneral(*w, 3, "Dritter", 5);
+    w->countryOwner[3] = 1, w->countryOwner[4] = 2;
+    std::string shown;  // country, continent, the generals listed
+    for (const int country : {3, 1, 5, 4, 250}) {
+        const CountryInfo info = countryInfo(*w, country);
+        shown += test::row(info.land, info.continent, info.generals.size()) + ":";
+        for (const CountryInfo::General& g : info.generals)
+            shown += g.name + " " + std::to_string(g.ep) + ",";
+        shown += ";";
+    }
+    EXPECT_EQ(shown, "C1, Kolonie : C3|Testland|2:Erster 12,Zweiter 3,;C1, Kolonie : C1|Testland|2:Erster 12,Zweiter 3,;"
+                     "C5|Testland|0:;C2, Kolonie : C4|Testland|0:;|Testland|0:;");
+
+    // Until it is shown again the panel scrolls through the list it showed,
+    // in step with its count and scroll bar, also after a general left.
+    InfoPanel panel(*w, nullptr);
+    panel.showCountry(3, true);
+    w->generalCount[1] = 1, w->generalName[1][2].clear();
+    auto* scroll = panel.findChild<QScrollBar*>("generalScroll");
+    scroll->setValue(2);
+    const auto text = [&](const char* name) { return panel.findChild<QLabel*>(name)->text(); };
+    EXPECT_EQ(std::tuple(scroll->maximum(), text("generalCountLabel"), text("generalNameLabel"), text("generalRankLabel")),
+              std::tuple(2, QString("2"), QString("Zweiter"), QString("Unteroffizier")));
+}
 
 TEST(BattleListPanel, EveryBattleOneRowTheOwnFirstAndBold)
 {
