@@ -22,7 +22,7 @@ namespace {
 struct ShippedMap {
     std::unique_ptr<WorldState> world = std::make_unique<WorldState>();
     MapSurface surface;
-    std::vector<std::pair<int, int>> seeds;
+    std::vector<QPoint> seeds;
     long long filledPixels = 0;
     bool ok = false;
 
@@ -32,25 +32,15 @@ struct ShippedMap {
         ok = loadMap(*world, dir + "Afrika.mgi").ok && surface.load(QString::fromStdString(dir + "Afrika.bmp"));
         if (!ok)
             return;
-        for (int i = 1; i <= world->countryCount; ++i)
-            seeds.emplace_back(world->fillX[i], world->fillY[i]);
+        seeds = areaSeeds(*world);
         // Count what a repaint writes: every pixel of every country's area.
         surface.clear();
-        for (const auto& [x, y] : seeds)
-            surface.fillCountry(x, y, PlayerColour);
+        for (const QPoint& p : seeds)
+            surface.fillCountry(p.x(), p.y(), PlayerColour);
         const QImage& s = surface.surface();
         for (int y = 0; y < s.height(); ++y)
             for (int x = 0; x < s.width(); ++x)
                 filledPixels += surface.pixel(x, y) == PlayerColour;
-    }
-
-    // The seeds as MapSurface::buildAreas takes them.
-    std::vector<QPoint> seedPoints() const
-    {
-        std::vector<QPoint> points;
-        for (const auto& [x, y] : seeds)
-            points.emplace_back(x, y);
-        return points;
     }
 };
 
@@ -87,8 +77,8 @@ void BM_OurFillAllCountries(benchmark::State& state)
     }
     for (auto _ : state) {
         m.surface.clear();
-        for (const auto& [x, y] : m.seeds)
-            m.surface.fillCountry(x, y, PlayerColour);
+        for (const QPoint& p : m.seeds)
+            m.surface.fillCountry(p.x(), p.y(), PlayerColour);
         benchmark::ClobberMemory();
     }
     state.counters["countries"] = static_cast<double>(m.seeds.size());
@@ -105,12 +95,11 @@ void BM_SpanFillAllCountries(benchmark::State& state)
     }
     MapSurface surface;
     surface.setBitmap(m.surface.bitmap());
-    const std::vector<QPoint> seeds = m.seedPoints();
-    surface.buildAreas(seeds);
+    surface.buildAreas(m.seeds);
     for (auto _ : state) {
         surface.clear();
-        for (const auto& [x, y] : m.seeds)
-            surface.fillCountry(x, y, PlayerColour);
+        for (const QPoint& p : m.seeds)
+            surface.fillCountry(p.x(), p.y(), PlayerColour);
         benchmark::ClobberMemory();
     }
     state.counters["countries"] = static_cast<double>(m.seeds.size());
@@ -127,9 +116,8 @@ void BM_BuildAreas(benchmark::State& state)
     }
     MapSurface surface;
     surface.setBitmap(m.surface.bitmap());
-    const std::vector<QPoint> seeds = m.seedPoints();
     for (auto _ : state) {
-        surface.buildAreas(seeds);
+        surface.buildAreas(m.seeds);
         benchmark::ClobberMemory();
     }
 }
@@ -150,8 +138,8 @@ void BM_OpenCvFillAllCountries(benchmark::State& state)
     cv::Mat surface = source.clone();
     for (auto _ : state) {
         source.copyTo(surface);
-        for (const auto& [x, y] : m.seeds)
-            cv::floodFill(surface, cv::Point(x, y), cv::Scalar(255, 0, 0), nullptr, cv::Scalar(),
+        for (const QPoint& p : m.seeds)
+            cv::floodFill(surface, cv::Point(p.x(), p.y()), cv::Scalar(255, 0, 0), nullptr, cv::Scalar(),
                           cv::Scalar(), 4 | cv::FLOODFILL_FIXED_RANGE);
         benchmark::ClobberMemory();
     }

@@ -4,6 +4,7 @@
 #include "mapview/BattleListPanel.h"
 #include "mapview/MainWindow.h"
 #include "mapview/MessagesPanel.h"
+#include "mapview/PanelParts.h"
 #include "session/GameSession.h"
 #include "shell/Program.h"
 #include "simulation/Pace.h"
@@ -16,34 +17,20 @@
 
 namespace stratagon {
 
-namespace {
-
-QPushButton* smallButton(QWidget* parent, const QString& text, const char* name, const QString& tip)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(tip);
-    // Keys belong to the main window (Space, -, +), not to a focused button.
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
-}  // namespace
-
 GamePanels::GamePanels(MainWindow& window, Program& program)
     : QObject(&window), window_(window), program_(program)
 {
     auto* bar = new QWidget;
     bar->setObjectName(QStringLiteral("paceBar"));
-    slower_ = smallButton(bar, QStringLiteral("Langsamer"), "slowerButton",
-                          QStringLiteral("Das Spiel langsamer laufen lassen (Taste -)"));
-    faster_ = smallButton(bar, QStringLiteral("Schneller"), "fasterButton",
-                          QStringLiteral("Das Spiel schneller laufen lassen (Taste +)"));
+    slower_ = makeButton(bar, QStringLiteral("Langsamer"), "slowerButton",
+                         QStringLiteral("Das Spiel langsamer laufen lassen (Taste -)"));
+    faster_ = makeButton(bar, QStringLiteral("Schneller"), "fasterButton",
+                         QStringLiteral("Das Spiel schneller laufen lassen (Taste +)"));
     pace_ = new QLabel(bar);
     pace_->setObjectName(QStringLiteral("paceLabel"));
     pace_->setToolTip(QStringLiteral("Das Tempo im Verhältnis zur Einstellung in den Optionen"));
-    auto* help = smallButton(bar, QStringLiteral("Hilfe"), "helpButton",
-                             QStringLiteral("Die Spielanleitung öffnen (F1)"));
+    auto* help = makeButton(bar, QStringLiteral("Hilfe"), "helpButton",
+                            QStringLiteral("Die Spielanleitung öffnen (F1)"));
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(slower_);

@@ -6,35 +6,21 @@
 
 namespace stratagon {
 
-namespace {
+using namespace design;
 
-// The design, in twips.
-constexpr int Margin = 120;
-constexpr int TopRowY = 120;
-constexpr int ButtonWidth = 1800;
-constexpr int ButtonHeight = 360;
-constexpr int MapTop = 600;
-constexpr int StripWidth = 1860;
-constexpr int BelowMap = 3200;
-constexpr int RowHeight = 300;
-constexpr int ScrollHeight = 255;
-// Added for the panel column: wide enough for "Land, Kolonie : Land" of
-// long names at the normal font size.
-constexpr int ColumnWidth = 5400;
-constexpr int ExtraPanelsMinHeight = 3000;
-constexpr int StripHeight = 3720;
-constexpr int SideButtonStep = 480;
+int Twips::operator()(int twips) const
+{
+    return static_cast<int>(std::lround(twips / (perPixel > 0 ? perPixel : DefaultTwipsPerPixel)));
+}
 
-struct Units {
-    double tpp;
-    int operator()(int twips) const { return static_cast<int>(std::lround(twips / tpp)); }
-};
-
-}  // namespace
+double twipsPerPixelAt(int dotsPerInch)
+{
+    return 1440.0 / std::max(dotsPerInch, 1);
+}
 
 MainBoxes mainBoxes(const MainLayoutMetrics& metrics, double scale, Arrangement arrangement)
 {
-    const Units px{metrics.twipsPerPixel > 0 ? metrics.twipsPerPixel : 15.0};
+    const Twips px{metrics.twipsPerPixel};
     MainBoxes b;
     const int m = px(Margin);
     const int top = px(MapTop);
@@ -52,8 +38,9 @@ MainBoxes mainBoxes(const MainLayoutMetrics& metrics, double scale, Arrangement 
     b.statusLimit = b.sideMenuButton.left();
 
     int stripX = 0;
+    int contentH = 0;
     if (arrangement == Arrangement::Below) {
-        const int contentH = mapH + px(BelowMap);
+        contentH = mapH + px(BelowMap);
         const int y0 = top + mapH + m;
         b.infoPanel = QRect(m, y0, mapW, 3 * rowH);
         const int rightX = m + mapW * 11 / 20 + m;
@@ -76,7 +63,7 @@ MainBoxes mainBoxes(const MainLayoutMetrics& metrics, double scale, Arrangement 
         b.battlePanel = QRect(colX, b0, col, 3 * rowH);
         b.battleScroll = QRect(colX, b0 + 3 * rowH, col, scrollH);
         const int used = b0 + 3 * rowH + scrollH;
-        const int contentH =
+        contentH =
             std::max({top + mapH, used + (metrics.extraPanels ? m + px(ExtraPanelsMinHeight) : 0),
                       top + px(StripHeight + metrics.sideButtons * SideButtonStep)}) + m;
         if (metrics.extraPanels)
@@ -92,23 +79,13 @@ MainBoxes mainBoxes(const MainLayoutMetrics& metrics, double scale, Arrangement 
     b.modeButton = QRect(stripX, top + shift + px(480), strip, px(900));
     b.pauseButton = QRect(stripX + px(240), top + shift + px(1500), strip - px(480), px(900));
     b.decoration = QRect(stripX, top + shift + px(2520), strip, px(1200));
+    b.content = QSize(stripX + strip + m, contentH);
     return b;
 }
 
 QSize mainContentSize(const MainLayoutMetrics& metrics, double scale, Arrangement arrangement)
 {
-    const Units px{metrics.twipsPerPixel > 0 ? metrics.twipsPerPixel : 15.0};
-    const MainBoxes b = mainBoxes(metrics, scale, arrangement);
-    const int width = b.generalsButton.left() + px(StripWidth) + px(Margin);
-    int height = 0;
-    if (arrangement == Arrangement::Below) {
-        height = b.map.height() + px(BelowMap);
-    } else {
-        const int used = b.extraPanels.isEmpty() ? b.battleScroll.bottom() + 1 : b.extraPanels.bottom() + 1;
-        height = std::max({b.map.bottom() + 1, used,
-                           b.map.top() + px(StripHeight + metrics.sideButtons * SideButtonStep)}) + px(Margin);
-    }
-    return {width, height};
+    return mainBoxes(metrics, scale, arrangement).content;
 }
 
 namespace {

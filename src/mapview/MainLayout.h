@@ -22,13 +22,47 @@ namespace stratagon {
 
 enum class Arrangement { Below, Beside };
 
+// Twips per pixel on a screen of 96 dpi, and a length in twips as whole
+// pixels at a screen's twips per pixel.
+constexpr double DefaultTwipsPerPixel = 15.0;
+struct Twips {
+    double perPixel = DefaultTwipsPerPixel;
+    int operator()(int twips) const;
+};
+// The screen's twips per pixel at its logical dots per inch.
+double twipsPerPixelAt(int dotsPerInch);
+
+// The design's lengths, in twips: every control of the main window is
+// placed from these.
+namespace design {
+constexpr int Margin = 120;
+constexpr int TopRowY = 120;
+constexpr int ButtonWidth = 1800;
+constexpr int ButtonHeight = 360;
+constexpr int StatusLeft = 7080;
+constexpr int StatusWidth = 1500;
+constexpr int MapTop = 600;
+constexpr int BelowMap = 3200;
+constexpr int RowHeight = 300;
+constexpr int LabelHeight = 285;
+constexpr int CaptionWidth = 1320;
+constexpr int ScrollHeight = 255;
+constexpr int StripWidth = 1860;
+constexpr int StripHeight = 3720;
+constexpr int SideButtonStep = 480;
+// Added for the panel column: wide enough for "Land, Kolonie : Land" of
+// long names at the normal font size.
+constexpr int ColumnWidth = 5400;
+constexpr int ExtraPanelsMinHeight = 3000;
+}  // namespace design
+
 constexpr double MinMapScale = 0.5;
 constexpr double MaxMapScale = 2.0;
 constexpr double MapScaleStep = 0.1;
 
 struct MainLayoutMetrics {
     QSize map;                  // the picture's pixel size
-    double twipsPerPixel = 15.0;
+    double twipsPerPixel = DefaultTwipsPerPixel;
     bool extraPanels = false;   // panels added with addPanel
     int sideButtons = 0;        // side-menu buttons added under "Generäle"
 };
@@ -71,6 +105,7 @@ struct MainBoxes {
     int statusTop = 0;
     int statusHeight = 0;
     int statusLimit = 0; // the status label must end left of this
+    QSize content;       // the window's inner size with the side menu open
 };
 MainBoxes mainBoxes(const MainLayoutMetrics& metrics, double scale, Arrangement arrangement);
 

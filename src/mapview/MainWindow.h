@@ -2,7 +2,8 @@
 #pragma once
 
 #include "mapview/MainLayout.h"
-#include "mapview/MapSurface.h"
+#include "mapview/MapPainter.h"
+#include "mapview/WindowLayout.h"
 #include "simulation/Clock.h"
 #include "simulation/TickReport.h"
 
@@ -11,16 +12,19 @@
 #include <array>
 #include <vector>
 
+class QFrame;
 class QLabel;
 class QPushButton;
-class QScrollBar;
 class QTimer;
 class QToolButton;
 class QVBoxLayout;
 
 namespace stratagon {
 
+class BattlePanel;
+class ControlStrip;
 class GamePanels;
+class InfoPanel;
 class MapView;
 class GameSession;
 class Program;
@@ -49,8 +53,8 @@ public:
     explicit MainWindow(Program& program, Opening opening = Opening::NewGame);
     ~MainWindow() override;
 
+    // The game's state as the other windows ask for it.
     bool playing() const;
-    void setPlaying(bool value);
     GameSession& session() const { return session_; }
 
     // Runs the window's opening routine again: a fresh game, same side.
@@ -59,12 +63,11 @@ public:
     // Shows the game just loaded into the world, paused.
     void openLoadedGame();
 
-
     // The screen's twips per pixel and a length in twips as whole pixels.
-    double twipsPerPixel() const { return twipsPerPixel_; }
-    int px(int twips) const;
+    double twipsPerPixel() const { return layout_.twipsPerPixel(); }
+    int px(int twips) const { return layout_.px(twips); }
 
-    const MapSurface& mapSurface() const { return surface_; }
+    const MapSurface& mapSurface() const { return painter_.surface(); }
     MapView* mapView() const { return mapPicture_; }
 
     // The messages, the battle list and the pace after an order given
@@ -79,25 +82,21 @@ public:
     // A further button of the side menu, under "Generäle".
     QPushButton* addSideMenuButton(const QString& text, const QString& objectName);
 
-    // The map's display scale and the arrangement in force.
-    double mapScale() const { return scale_; }
-    Arrangement arrangement() const { return arrangement_; }
-    // What the layout is computed from: the map's size, the panels and buttons added.
-    MainLayoutMetrics metrics() const;
-    // Ctrl + Plus / Minus: one step of 10 %, within 50..200 %.
-    void zoomBy(int steps);
-    void zoomTo(double scale);
-    // Ctrl + 0: 100 %, or the largest scale at which the whole window fits its screen.
-    void zoomToFit();
+    // The map's display scale and the arrangement in force (WindowLayout.h).
+    double mapScale() const { return layout_.scale(); }
+    Arrangement arrangement() const { return layout_.arrangement(); }
+    MainLayoutMetrics metrics() const { return layout_.metrics(); }
+    void zoomBy(int steps) { layout_.zoomBy(steps); }
+    void zoomTo(double scale) { layout_.zoomTo(scale); }
+    void zoomToFit() { layout_.zoomToFit(); }
 
     // The map's colours; the map is painted again at once.
     void setColourScheme(ColourScheme scheme);
-    // Paints the map afresh from the world state (ownership, date) and shows
-    // it, as a tick does, without running one: after loading a game.
-    void repaintMap();
+    // Paints the map afresh from the world state, as after loading a game.
+    void repaintMap() { painter_.repaint(); }
 
     // The country drawn under a picture pixel (its area, else its grid cell); 0 for none.
-    int countryUnder(QPointF picturePosition) const;
+    int countryUnder(QPointF picturePosition) const { return painter_.countryUnder(picturePosition); }
 
     // What a tick changed: the map, both panels and the date.
     void showTick(const TickReport& report);
@@ -119,25 +118,9 @@ protected:
 private:
     void buildControls();
     void showStatusRunning();
-    void enableSideMenuButton();
     bool loadMapPicture();
-    void drawDate(const std::string& text);
     void mainWindowLoad();
-    void placeStatusLabel();
-    void placeControls();
-    QSize windowSizeFor(double scale, Arrangement arrangement) const;
-    void applyFit(const MainFit& fit);
-    void fitToScreen(bool restoreKept);
-    void frameKnown(const QMargins& frame);
-    void keepPreferences();
-    void ensureAreas();
-
     void mapReleased(QPointF position);
-    QString mapToolTip(QPointF position) const;
-    void showCountryInfo(int country);
-    void showPanel(bool fromClick);
-    void showGeneral(int n);
-    void showGeneralScroll(bool resetToFirst);
 
     void toggleSideMenu();
     void toggleMode();
@@ -149,64 +132,24 @@ private:
     Program& program_;
     WorldState& world_;
     GameSession& session_;
-    CountryPanel shown_;  // the information panel's country, as of the last click or tick
-    MapSurface surface_;
-    double twipsPerPixel_ = 15.0;
-    int statusLeftTwips_ = 0;
+    MapPainter painter_;
+    WindowLayout layout_;
     bool closing_ = false;
     bool closedByGame_ = false;
     bool loadFailed_ = false;
-    bool widthSet_ = false;
-    QSize fittedMap_;        // the map picture's size when the window was last fitted
-    double fitLimit_ = 0;    // the largest scale of the last fit made without the real frame; 0 when none
     QString loadedPicture_;  // a loaded game's map picture; empty for a new game
-    double scale_ = 1.0;
-    Arrangement arrangement_ = Arrangement::Below;
-    int sideCut_ = 0;        // how much narrower the window is than its content (side menu)
-    int statusLimit_ = 0;
-    int statusTopY_ = 0;
-    int statusHeight_ = 0;
-    int statusFallbackX_ = 0;
-    ColourScheme scheme_ = ColourScheme::Standard;
-    std::vector<QPoint> areaSeeds_;
 
     MapView* mapPicture_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QPushButton* sideMenuButton_ = nullptr;
-    QPushButton* generalsButton_ = nullptr;
-    QPushButton* reportButton_ = nullptr;
-    QToolButton* modeButton_ = nullptr;
-    QToolButton* pauseButton_ = nullptr;
     QPushButton* optionsMenuButton_ = nullptr;
-    QScrollBar* generalScroll_ = nullptr;
-    QScrollBar* battleScroll_ = nullptr;
-    QLabel* decoration_ = nullptr;
-    QWidget* line_ = nullptr;
+    ControlStrip* strip_ = nullptr;
+    InfoPanel* info_ = nullptr;
+    QFrame* line_ = nullptr;
+    BattlePanel* battle_ = nullptr;
     QWidget* panelArea_ = nullptr;
     QVBoxLayout* panelLayout_ = nullptr;
-    std::vector<QPushButton*> sideButtons_;
     GamePanels* panels_ = nullptr;
-
-    // Information panel: captions and values.
-    std::array<QLabel*, 6> panelCaptions_{};
-    QLabel* landLabel_ = nullptr;
-    QLabel* continentLabel_ = nullptr;
-    QLabel* generalCountLabel_ = nullptr;
-    QLabel* generalNameLabel_ = nullptr;
-    QLabel* generalEPLabel_ = nullptr;
-    QLabel* generalRankLabel_ = nullptr;
-
-    // Battle panel.
-    QLabel* battleHeadingLabel_ = nullptr;
-    QLabel* battleCountryLabel_ = nullptr;
-    QLabel* attackerSideLabel_ = nullptr;
-    QLabel* attackerScoreLabel_ = nullptr;
-    QLabel* attackerGeneralLabel_ = nullptr;
-    QLabel* attackerEPLabel_ = nullptr;
-    QLabel* defenderSideLabel_ = nullptr;
-    QLabel* defenderScoreLabel_ = nullptr;
-    QLabel* defenderGeneralLabel_ = nullptr;
-    QLabel* defenderEPLabel_ = nullptr;
 };
 
 }  // namespace stratagon

@@ -101,8 +101,7 @@ void MapSurface::clear()
 
 void MapSurface::fillCountry(int x, int y, Rgb colour)
 {
-    if (!paintArea(x, y, SideStyle{colour, 0, false, 6}))
-        floodFill(x, y, colour);
+    paintCountry(x, y, SideStyle{colour});
 }
 
 void MapSurface::paintCountry(int x, int y, const SideStyle& style)
@@ -329,6 +328,14 @@ void MapSurface::drawBattleMark(int x, int y)
     painter.setPen(QPen(Qt::black, 2.0, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(x - 3, y - 3), QPointF(x + 3, y + 3));
     painter.drawLine(QPointF(x - 3, y + 3), QPointF(x + 3, y - 3));
+}
+
+std::vector<QPoint> areaSeeds(const WorldState& world)
+{
+    std::vector<QPoint> seeds;
+    for (int i = 1; i <= std::clamp(world.countryCount, 0, MaxCountries); ++i)
+        seeds.emplace_back(world.fillX[static_cast<std::size_t>(i)], world.fillY[static_cast<std::size_t>(i)]);
+    return seeds;
 }
 
 Rgb MapSurface::pixel(int x, int y) const

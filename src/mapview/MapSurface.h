@@ -13,6 +13,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPoint>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -44,7 +45,8 @@ public:
     // Every pixel back to the bitmap.
     void clear();
     // Paints the area of the colour found at (x, y), 4-connected, in `colour`
-    // (0x00BBGGRR). A seed outside the picture paints nothing.
+    // (0x00BBGGRR): paintCountry in a plain style. A seed outside the picture
+    // paints nothing.
     void fillCountry(int x, int y, Rgb colour);
     // Text with its top-left corner at (x, y).
     void drawText(int x, int y, const QString& text, int pointSize, Rgb colour);
@@ -108,5 +110,9 @@ private:
     int textPointSize_ = 0;
     int textAscent_ = 0;
 };
+
+// The map's seed points as buildAreas takes them, country 1 first: where
+// each country's fill starts.
+std::vector<QPoint> areaSeeds(const WorldState& world);
 
 }  // namespace stratagon

@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The messages panel and the battle list, on worlds made in code.
+// The information panel's values, the messages panel and the battle list,
+// on worlds made in code.
 
 #include "TestSupport.h"
+#include "../core/CoreTestSupport.h"
 
 #include "mapview/BattleListPanel.h"
+#include "mapview/InfoPanel.h"
 #include "mapview/MessagesPanel.h"
 #include "simulation/Battle.h"
 #include "simulation/Events.h"
 
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -30,6 +34,23 @@ std::unique_ptr<WorldState> fourCountries()
 }
 
 }  // namespace
+
+TEST(InfoPanel, ScrollsThroughTheListItShowedUntilShownAgain)
+{
+    auto w = test::chainWorld(5);
+    test::addGeneral(*w, 1, "Erster", 12), test::addGeneral(*w, 1, "Zweiter", 3), test::addGeneral(*w, 3, "Dritter", 5);
+    w->countryOwner[3] = 1, w->countryOwner[4] = 2;
+    // Until it is shown again the panel scrolls through the list it showed,
+    // in step with its count and scroll bar, also after a general left.
+    InfoPanel panel(*w, nullptr);
+    panel.showCountry(3, true);
+    w->generalCount[1] = 1, w->generalName[1][2].clear();
+    auto* scroll = panel.findChild<QScrollBar*>("generalScroll");
+    scroll->setValue(2);
+    const auto text = [&](const char* name) { return panel.findChild<QLabel*>(name)->text(); };
+    EXPECT_EQ(std::tuple(scroll->maximum(), text("generalCountLabel"), text("generalNameLabel"), text("generalRankLabel")),
+              std::tuple(2, QString("2"), QString("Zweiter"), QString("Unteroffizier")));
+}
 
 TEST(BattleListPanel, EveryBattleOneRowTheOwnFirstAndBold)
 {

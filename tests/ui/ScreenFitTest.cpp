@@ -222,6 +222,29 @@ TEST(ScreenFit, OnEveryMapCtrlZeroFitsTheScreenAndTheStatusStaysVisible)
     }
 }
 
+// The panels and the control strip are widgets of their own: their controls
+// still sit in the window's boxes, in both arrangements.
+TEST(ScreenFit, PanelControlsSitInTheLayoutsBoxes)
+{
+    ShippedGame g;
+    ASSERT_TRUE(g.window);
+    for (const double scale : {0.5, 1.0}) {
+        g.window->zoomTo(scale);
+        const MainBoxes b = mainBoxes(g.window->metrics(), g.window->mapScale(), g.window->arrangement());
+        const auto box = [&](const char* name) {
+            const QWidget* w = g.window->findChild<QWidget*>(name);
+            return QRect(w->mapTo(g.window, QPoint()), w->size());
+        };
+        SCOPED_TRACE(testing::Message() << scale << " " << int(g.window->arrangement()));
+        EXPECT_EQ(std::tuple(box("generalScroll"), box("battleScroll"), box("generalsButton"), box("reportButton"),
+                             box("modeButton"), box("pauseButton")),
+                  std::tuple(b.generalScroll, b.battleScroll, b.generalsButton, b.sideButtons.at(0), b.modeButton,
+                             b.pauseButton));
+        EXPECT_EQ(std::pair(box("landCaption").topLeft(), box("battleHeadingLabel").topLeft()),
+                  std::pair(b.infoPanel.topLeft(), b.battlePanel.topLeft()));
+    }
+}
+
 // A new game on a map of another size fits the window to that map; one on
 // the same map keeps the window as the player left it.
 TEST(ScreenFit, ANewGameOnAnotherMapFitsTheWindowAgain)

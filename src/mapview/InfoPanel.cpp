@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mapview/InfoPanel.h"
+
+#include "mapview/PanelParts.h"
+#include "platform/Paths.h"
+#include "world/Ranks.h"
+#include "world/WorldState.h"
+
+#include <QScrollBar>
+#include <algorithm>
+
+namespace stratagon {
+
+namespace {
+
+const QString Dash = QStringLiteral("-");
+
+}  // namespace
+
+InfoPanel::InfoPanel(const WorldState& world, QWidget* parent) : QWidget(parent), world_(world)
+{
+    setObjectName(QStringLiteral("infoPanel"));
+    const char* captionNames[6] = {"landCaption", "continentCaption", "generalCountCaption",
+                                   "generalNameCaption", "generalEPCaption", "generalRankCaption"};
+    const QString captions[6] = {QStringLiteral("Land :"),     QStringLiteral("Kontienent :"),
+                                 QStringLiteral("Generäle :"), QStringLiteral("Name :"),
+                                 QStringLiteral("EP :"),       QStringLiteral("Rang :")};
+    const char* valueNames[6] = {"landLabel",        "continentLabel", "generalCountLabel",
+                                 "generalNameLabel", "generalEPLabel", "generalRankLabel"};
+    for (std::size_t i = 0; i < 6; ++i)
+        captions_[i] = makeLabel(this, captionNames[i], captions[i]);
+    for (std::size_t i = 0; i < 6; ++i)
+        values_[i] = makeLabel(this, valueNames[i]);
+
+    scroll_ = makeScrollBar(this, "generalScroll");
+    connect(scroll_, &QScrollBar::valueChanged, this, &InfoPanel::showGeneral);
+}
+
+int InfoPanel::shownCount() const
+{
+    return static_cast<int>(shown_.generals.size());
+}
+
+void InfoPanel::showCountry(int country, bool fromClick)
+{
+    shown_ = describeCountry(world_, country);
+    values_[0]->setText(qs(shown_.land));
+    values_[1]->setText(qs(shown_.continent));
+    values_[2]->setText(QString::number(shownCount()));
+    showScroll(fromClick);
+    showGeneral(fromClick ? 1 : scroll_->value());
+}
+
+void InfoPanel::showScroll(bool resetToFirst)
+{
+    const int count = shownCount();
+    if (count > 1) {
+        scroll_->setRange(1, count);
+        scroll_->setPageStep(count);
+        scroll_->setEnabled(true);
+        if (resetToFirst)
+            scroll_->setValue(1);
+    } else {
+        if (resetToFirst)
+            scroll_->setValue(1);
+        scroll_->setEnabled(false);
+    }
+}
+
+void InfoPanel::showGeneral(int n)
+{
+    const int count = shownCount();
+    if (count <= 0) {
+        // No generals: no stale entry of the country shown before.
+        for (std::size_t i = 3; i < 6; ++i)
+            values_[i]->setText(Dash);
+        return;
+    }
+    // The scroll bar keeps its value when the list shrinks to one; the
+    // panel still shows a general of this country.
+    const auto& [name, ep] = shown_.generals[static_cast<std::size_t>(std::clamp(n, 1, count) - 1)];
+    values_[3]->setText(qs(name));
+    values_[4]->setText(QString::number(ep));
+    values_[5]->setText(qs(rankName(ep)));
+}
+
+void InfoPanel::place(const QRect& rows, const QRect& scroll, Arrangement arrangement, Twips px)
+{
+    const int rowH = px(design::RowHeight);
+    const int labelH = px(design::LabelHeight);
+    const int captionW = px(design::CaptionWidth);
+    std::vector<std::pair<QWidget*, QRect>> boxes;
+    const auto row = [&](std::size_t i, int x, int y, int width, int captionWidth) {
+        boxes.emplace_back(captions_[i], QRect(x, y, captionWidth, labelH));
+        boxes.emplace_back(values_[i], QRect(x + captionWidth, y, std::max(width - captionWidth, 0), labelH));
+    };
+    if (arrangement == Arrangement::Below) {
+        // The country on the left, its generals on the right.
+        const int leftW = rows.width() * 11 / 20;
+        const int rightX = rows.left() + leftW + px(design::Margin);
+        const int rightW = std::max(rows.left() + rows.width() - rightX, 0);
+        for (std::size_t i = 0; i < 3; ++i) {
+            row(i, rows.left(), rows.top() + static_cast<int>(i) * rowH, leftW, captionW);
+            row(i + 3, rightX, rows.top() + static_cast<int>(i) * rowH, rightW, captionW * 2 / 3);
+        }
+    } else {
+        for (std::size_t i = 0; i < 6; ++i)
+            row(i, rows.left(), rows.top() + static_cast<int>(i) * rowH, rows.width(), captionW);
+    }
+    boxes.emplace_back(scroll_, scroll);
+    placeInPanel(*this, boxes);
+}
+
+}  // namespace stratagon

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mapview/PanelParts.h"
+
+namespace stratagon {
+
+QPushButton* makeButton(QWidget* parent, const QString& text, const char* name, const QString& toolTip)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(toolTip);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QScrollBar* makeScrollBar(QWidget* parent, const char* name)
+{
+    auto* scroll = new QScrollBar(Qt::Horizontal, parent);
+    scroll->setObjectName(QString::fromLatin1(name));
+    scroll->setRange(1, 1);
+    scroll->setEnabled(false);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    return scroll;
+}
+
+void placeInPanel(QWidget& panel, const std::vector<std::pair<QWidget*, QRect>>& boxes)
+{
+    QRect all;
+    for (const auto& [control, box] : boxes)
+        all = all.united(box);
+    panel.setGeometry(all);
+    for (const auto& [control, box] : boxes)
+        control->setGeometry(box.translated(-all.topLeft()));
+}
+
+}  // namespace stratagon

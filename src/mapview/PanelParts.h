@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QRect>
+#include <QString>
+#include <utility>
+#include <vector>
+
+namespace stratagon {
+
+// A label of the main window: plain text, found by its object name (tests
+// and other windows look for "statusLabel", "landLabel", ...).
+inline QLabel* makeLabel(QWidget* parent, const char* name, const QString& text = {})
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// A button of the main window: named, with its tip, and never taking the
+// keyboard focus, so that the window's keys (Space, -, +) stay with it.
+QPushButton* makeButton(QWidget* parent, const QString& text, const char* name, const QString& toolTip);
+
+// A panel's scroll bar through its entries: from 1, off while there is at
+// most one; no focus, as the buttons.
+QScrollBar* makeScrollBar(QWidget* parent, const char* name);
+
+// Where a panel's controls go, in its parent's coordinates: the panel
+// becomes just large enough to hold them all, so nothing of them is cut off.
+void placeInPanel(QWidget& panel, const std::vector<std::pair<QWidget*, QRect>>& boxes);
+
+}  // namespace stratagon

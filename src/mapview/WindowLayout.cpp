@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mapview/WindowLayout.h"
+
+#include "mapview/BattlePanel.h"
+#include "mapview/ControlStrip.h"
+#include "mapview/InfoPanel.h"
+#include "mapview/MapSurface.h"
+#include "mapview/MapView.h"
+#include "mapview/WindowFit.h"
+#include "storage/Preferences.h"
+
+#include <QLayout>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace stratagon {
+
+WindowLayout::WindowLayout(QWidget& window, const MapSurface& map, Preferences& preferences)
+    : window_(window), map_(map), preferences_(preferences), twips_{twipsPerPixelAt(window.logicalDpiX())}
+{
+}
+
+void WindowLayout::setControls(const Controls& controls)
+{
+    c_ = controls;
+    place();
+}
+
+MainLayoutMetrics WindowLayout::metrics() const
+{
+    return {QSize(std::max(map_.width(), 0), std::max(map_.height(), 0)), twips_.perPixel,
+            c_.panels && c_.panels->count() > 0, c_.strip ? static_cast<int>(c_.strip->menuButtons().size()) : 0};
+}
+
+void WindowLayout::place()
+{
+    const MainBoxes b = mainBoxes(metrics(), scale_, arrangement_);
+    c_.map->setScale(scale_);
+    c_.map->move(b.map.topLeft());
+    c_.optionsButton->setGeometry(b.optionsButton);
+    c_.sideMenuButton->setGeometry(b.sideMenuButton);
+    c_.strip->place(b);
+    c_.info->place(b.infoPanel, b.generalScroll, arrangement_, twips_);
+    c_.line->setGeometry(b.line);
+    c_.battle->place(b.battlePanel, b.battleScroll, arrangement_, twips_);
+    c_.panelArea->setGeometry(b.extraPanels);
+    c_.panelArea->setVisible(!b.extraPanels.isEmpty());
+
+    statusTop_ = b.statusTop;
+    statusHeight_ = b.statusHeight;
+    statusLimit_ = b.statusLimit;
+    statusFallbackX_ = b.map.right() + 1 + px(design::Margin);
+    placeStatus();
+}
+
+void WindowLayout::setStatusLeft(int twips)
+{
+    statusLeft_ = twips;
+    placeStatus();
+}
+
+void WindowLayout::placeStatus()
+{
+    // Where the map (smaller than designed, or a narrow one) leaves no room
+    // for it beside "Seitenmenü >", the label moves right of the map, keeping
+    // the pause toggle's step.
+    int x = px(statusLeft_);
+    if (x + px(design::StatusWidth) > statusLimit_)
+        x = statusFallbackX_ + x - px(design::StatusLeft);
+    c_.status->setGeometry(x, statusTop_, px(design::StatusWidth), statusHeight_);
+}
+
+QSize WindowLayout::windowSizeFor(double scale, Arrangement arrangement) const
+{
+    const QSize content = mainContentSize(metrics(), scale, arrangement);
+    return {std::max(content.width() - sideCut_, c_.sideMenuButton->width()), content.height()};
+}
+
+void WindowLayout::applyFit(const MainFit& fit)
+{
+    scale_ = fit.scale;
+    arrangement_ = fit.arrangement;
+    place();
+    window_.resize(windowSizeFor(scale_, arrangement_));
+}
+
+void WindowLayout::fitNewMap()
+{
+    // Sized and centred once, and again for a map of another size: the
+    // design's layout where the screen holds it, else the largest map that
+    // fits. A restart on the same map keeps the window's size and whatever
+    // the side menu made of its width.
+    if (!fitted_ || metrics().map != fittedMap_) {
+        fitToScreen(!fitted_);
+        fitted_ = true;
+    } else {
+        place();
+    }
+}
+
+void WindowLayout::fitToScreen(bool restoreKept)
+{
+    const QRect free = availableArea(window_);
+    const QMargins frame = expectedFrame(window_);
+    fittedMap_ = metrics().map;
+    // The kept zoom (else 100 %), or less where this screen cannot hold it.
+    const int zoom = preferences_.zoomPercent();
+    const double limit = zoom > 0 ? zoom / 100.0 : 1.0;
+    applyFit(fitMainWindow(metrics(), free.size(), frame, limit));
+    // Made again once the real frame is known, unless the player changes the window first.
+    fitLimit_ = window_.isVisible() ? 0 : limit;
+    // Centred, the whole frame on the screen.
+    window_.move(centredIn(free, window_.size(), frame));
+    // The last geometry where it still fits this screen: the window follows its size.
+    const QByteArray kept = restoreKept ? preferences_.mainWindowGeometry() : QByteArray();
+    if (!kept.isEmpty()) {
+        const QRect before = window_.geometry();
+        const QPoint at = window_.pos();
+        if (!window_.restoreGeometry(kept) || !free.contains(window_.geometry().marginsAdded(frame))) {
+            window_.resize(before.size());
+            window_.move(at);
+        } else {
+            fitLimit_ = 0;
+        }
+    }
+}
+
+void WindowLayout::frameKnown(const QMargins& frame)
+{
+    const QRect free = availableArea(window_);
+    if (map_.isNull())
+        return;
+    // A fit made with an expected frame is made again with the real one.
+    if (fitLimit_ > 0) {
+        applyFit(fitMainWindow(metrics(), free.size(), frame, std::exchange(fitLimit_, 0.0)));
+        window_.move(centredIn(free, window_.size(), frame));
+        return;
+    }
+    // Otherwise only a frame larger than expected counts: the map shrinks
+    // until the whole frame fits again.
+    if (free.contains(QRect(window_.pos(), window_.size().grownBy(frame))))
+        return;
+    const MainFit fit = fitMainWindow(metrics(), free.size(), frame, scale_);
+    if (fit.scale < scale_ || fit.arrangement != arrangement_)
+        applyFit(fit);
+    window_.move(placedInside(free, window_.size(), frame, window_.pos()));
+}
+
+void WindowLayout::resized()
+{
+    if (map_.isNull())
+        return;
+    // A size the layout asked for needs nothing; any other (the frame, the
+    // window system) gets the largest map that fits it.
+    const QSize content = window_.size() + QSize(sideCut_, 0);
+    if (content == mainContentSize(metrics(), scale_, arrangement_))
+        return;
+    fitLimit_ = 0;  // the player's size stays
+    const MainFit fit = fitMainWindow(metrics(), content, {}, MaxMapScale);
+    if (fit.scale != scale_ || fit.arrangement != arrangement_) {
+        scale_ = fit.scale;
+        arrangement_ = fit.arrangement;
+        place();
+    }
+}
+
+void WindowLayout::zoomBy(int steps)
+{
+    zoomTo(std::round(scale_ * 10.0) / 10.0 + steps * MapScaleStep);
+}
+
+void WindowLayout::zoomTo(double scale)
+{
+    if (map_.isNull())
+        return;
+    const double s = std::clamp(std::round(scale * 10.0) / 10.0, MinMapScale, MaxMapScale);
+    fitLimit_ = 0;
+    const QRect free = availableArea(window_);
+    const QMargins frame = expectedFrame(window_);
+    applyFit({s, arrangementFor(metrics(), free.size(), frame, s)});
+    // As much of the window on the screen as it holds, the title bar always.
+    window_.move(placedInside(free, window_.size(), frame, window_.pos()));
+    keepPreferences();
+}
+
+void WindowLayout::zoomToFit()
+{
+    if (map_.isNull())
+        return;
+    const QRect free = availableArea(window_);
+    const QMargins frame = expectedFrame(window_);
+    applyFit(fitMainWindow(metrics(), free.size(), frame, 1.0));
+    window_.move(placedInside(free, window_.size(), frame, window_.pos()));
+    keepPreferences();
+}
+
+void WindowLayout::keepPreferences()
+{
+    preferences_.setZoomPercent(static_cast<int>(std::lround(scale_ * 100)));
+    preferences_.setMainWindowGeometry(window_.saveGeometry());
+}
+
+void WindowLayout::panelAdded()
+{
+    if (!map_.isNull())
+        applyFit({scale_, arrangementFor(metrics(), availableArea(window_).size(), expectedFrame(window_), scale_)});
+    else
+        place();
+}
+
+void WindowLayout::sideButtonAdded()
+{
+    place();
+    if (!map_.isNull()) {
+        const QSize size = windowSizeFor(scale_, arrangement_);
+        window_.resize(size.width(), std::max(window_.height(), size.height()));
+    }
+}
+
+void WindowLayout::sideMenuToggled(bool open, int step)
+{
+    sideCut_ += open ? -step : step;
+    // Never narrower than the button itself, however often it narrows.
+    const int content = mainContentSize(metrics(), scale_, arrangement_).width();
+    sideCut_ = std::min(sideCut_, content - step);
+    window_.resize(content - sideCut_, window_.height());
+}
+
+}  // namespace stratagon
