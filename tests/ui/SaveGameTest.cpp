@@ -266,26 +266,6 @@ TEST(SaveFile, AMapWithAnotherMapsPictureIsRefused)
     }
 }
 
-TEST(SaveFile, FailedWriteNamesTheFileAndKeepsThePreviousOne)
-{
-    QTemporaryDir dir;
-    const QString target = dir.filePath("a.json");
-    ASSERT_TRUE(writeSaveFile(target, "first").ok);
-    // A folder where the save should be: nothing can replace it.
-    QDir(dir.path()).mkdir("b.json");
-    QFile blocker(dir.filePath("file"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    for (const QString& path : {dir.filePath("b.json"), dir.filePath("file/c.json")}) {
-        const SaveWriteResult r = writeSaveFile(path, "second");
-        EXPECT_FALSE(r.ok);
-        EXPECT_TRUE(r.message.contains(QDir::toNativeSeparators(path))) << r.message.toStdString();
-    }
-    QFile kept(target);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), "first");
-}
-
 TEST(SaveFile, FileNamesStayInTheFolderAndDistinct)
 {
     const QString folder = QStringLiteral("/saves");
