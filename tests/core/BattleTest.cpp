@@ -14,7 +14,7 @@
 using namespace stratagon;
 using namespace stratagon::test;
 
-TEST(BattleTest, ScoreMovesByTheTruncatedTenthOfTheDifferenceAndBeyondTheEndsTheBattleIsDecided)
+TEST(Battle, ScoreMovesByTheTruncatedTenthOfTheDifferenceAndBeyondTheEndsTheBattleIsDecided)
 {
     // C3, held by the player (side 1, general 1 defends), attacked by side 2
     // (general 1); the draws r1 and r2 in 0..4 (d = 40, -15, 9, -9, 26, 0 in
@@ -51,7 +51,7 @@ TEST(BattleTest, ScoreMovesByTheTruncatedTenthOfTheDifferenceAndBeyondTheEndsThe
     }
 }
 
-TEST(BattleTest, ZuegigMovesTheScoreByTheRatioOfTheEPAndBreaksOffAtTheTickLimit)
+TEST(Battle, ZuegigMovesTheScoreByTheRatioOfTheEPAndBreaksOffAtTheTickLimit)
 {
     const RuleTable& rules = ruleTable(RulesZuegig);
     // {attacker EP, defender EP, r1, r2, ticks fought before}: recruits move
@@ -82,7 +82,7 @@ TEST(BattleTest, ZuegigMovesTheScoreByTheRatioOfTheEPAndBreaksOffAtTheTickLimit)
     EXPECT_EQ(&ruleTable(7), &ruleTable(RulesKlassisch));  // an unknown rule set plays Klassisch
 }
 
-TEST(BattleTest, TwoEndingInOneTickLeaveTheMovedEntriesUnstepped)
+TEST(Battle, TwoEndingInOneTickLeaveTheMovedEntriesUnstepped)
 {
     auto w = chainWorld(8);
     for (int s = 1; s <= 8; ++s)
@@ -100,7 +100,7 @@ TEST(BattleTest, TwoEndingInOneTickLeaveTheMovedEntriesUnstepped)
     EXPECT_EQ(row(w->battles[3].country, w->countryOwner[5], w->countryOwner[7], int(w->playerBattleCount)), "0|5|4|0");
 }
 
-TEST(BattleTest, PlayersListHoldsOnlyHisBattlesAndAtMostTwentyFive)
+TEST(Battle, PlayersListHoldsOnlyHisBattlesAndAtMostTwentyFive)
 {
     auto w = chainWorld(40);
     addGeneral(*w, 1, "Eigener", 12), addGeneral(*w, 2, "Gegner", 7);
@@ -124,7 +124,7 @@ TEST(BattleTest, PlayersListHoldsOnlyHisBattlesAndAtMostTwentyFive)
 // The panels' entry: the score where the battle ended (never past 100 or
 // below 0), EP beyond 16 bits as they are, and who fights for a side
 // without a general of its own.
-TEST(BattleTest, TheEntryShowsTrueEPScoresWithinTheRangeAndEveryGeneral)
+TEST(Battle, TheEntryShowsTrueEPScoresWithinTheRangeAndEveryGeneral)
 {
     auto w = chainWorld(6);
     addGeneral(*w, 1, "Riese", 40000), addGeneral(*w, 2, "Zwerg", 3), addGeneral(*w, 4, " ", 70000);
@@ -144,7 +144,7 @@ TEST(BattleTest, TheEntryShowsTrueEPScoresWithinTheRangeAndEveryGeneral)
               "General 1|70000|ohne General");
 }
 
-TEST(BattleTest, BestGeneralAndOpeningABattle)
+TEST(Battle, BestGeneralAndOpeningABattle)
 {
     auto w = chainWorld(3);
     addGeneral(*w, 1, "a", 5), addGeneral(*w, 1, "b", 9, Training);
@@ -167,7 +167,7 @@ TEST(BattleTest, BestGeneralAndOpeningABattle)
 
 // The report names both sides and the generals as they were, the winner and
 // who held the country before; a general's new rank comes after his battle.
-TEST(BattleTest, TheReportTellsEveryOpeningAndEndingWithWinnerAndFormerHolder)
+TEST(Battle, TheReportTellsEveryOpeningAndEndingWithWinnerAndFormerHolder)
 {
     auto w = chainWorld(5);
     addGeneral(*w, 1, "Held", 4), addGeneral(*w, 2, "Feind", 20), addGeneral(*w, 2, "Zweiter", 20);
@@ -194,7 +194,7 @@ TEST(BattleTest, TheReportTellsEveryOpeningAndEndingWithWinnerAndFormerHolder)
               "4|Held|1|5|1|3|0");
 }
 
-TEST(BattleTest, OddsOfAnAttackAgreeWithASolvedSmallCaseAndWithBattlesPlayedByTheRules)
+TEST(Battle, OddsOfAnAttackAgreeWithASolvedSmallCaseAndWithBattlesPlayedByTheRules)
 {
     // 300 against 300 EP: every draw moves the score by 30 * (r1 - r2), so
     // from 80 only the scores 80, 50 and 20 occur. Their chances, solved

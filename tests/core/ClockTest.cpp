@@ -13,7 +13,7 @@
 using namespace stratagon;
 using namespace stratagon::test;
 
-TEST(ClockTest, ZuegigTickTrainsEachKindAtItsOddsAndRecruitsStronger)
+TEST(Clock, ZuegigTickTrainsEachKindAtItsOddsAndRecruitsStronger)
 {
     // C1 the player, C2 the opponent (no generals yet), C3 passive: one
     // general each in training; every draw is the last below the odds.
@@ -33,7 +33,7 @@ TEST(ClockTest, ZuegigTickTrainsEachKindAtItsOddsAndRecruitsStronger)
               row(6, rules.opponentRecruitEP + rules.opponentRecruitBonus / 4 + 1, 5));
 }
 
-TEST(ClockTest, CalendarTurnsEveryFourthTickFromJanuary2000)
+TEST(Clock, CalendarTurnsEveryFourthTickFromJanuary2000)
 {
     auto w = chainWorld(2);
     w->year = 2000, w->month = 0, w->tickCount = 3;  // as the set-up leaves them
@@ -49,7 +49,7 @@ TEST(ClockTest, CalendarTurnsEveryFourthTickFromJanuary2000)
     EXPECT_EQ(dateText(*w), "Januar 2002");  // a month beyond December, as from a damaged file
 }
 
-TEST(ClockTest, TickDrawsRecruitThenDifficultyThenTrainingUpToFiveGenerals)
+TEST(Clock, TickDrawsRecruitThenDifficultyThenTrainingUpToFiveGenerals)
 {
     // C1 the player with a general in training; C2 the opponent with three;
     // C3 passive with a ready general and slot 0 in training.
@@ -85,7 +85,7 @@ TEST(ClockTest, TickDrawsRecruitThenDifficultyThenTrainingUpToFiveGenerals)
     EXPECT_EQ(row(w->battleCount, w->battles[1].defenderScore, int(w->playerBattleCount)), "1|80|0");
 }
 
-TEST(ClockTest, GeneralsOfAFinishedBattleTrainAtOnce)
+TEST(Clock, GeneralsOfAFinishedBattleTrainAtOnce)
 {
     auto w = chainWorld(3);
     w->countryOwner[3] = 1, w->tickCount = 3, w->month = 5, w->year = 2001;
@@ -101,7 +101,7 @@ TEST(ClockTest, GeneralsOfAFinishedBattleTrainAtOnce)
 
 // Each side in play in its own style, the player's first also when he is one
 // of the sides listed; passive countries and owners off the list unpainted.
-TEST(ClockTest, TheMapPaintsEverySideInPlayInItsOwnStyle)
+TEST(MapPaints, EverySideInPlayInItsOwnStyle)
 {
     auto w = chainWorld(8);
     w->sideMax = 3, w->side[2] = 4, w->side[3] = 1;  // side 3 is the player again
@@ -119,9 +119,8 @@ TEST(ClockTest, TheMapPaintsEverySideInPlayInItsOwnStyle)
     EXPECT_NE(sideStyle(ColourScheme::ColourBlind, 1), sideStyle(ColourScheme::ColourBlind, 2));
 }
 
-// A tick that decides the game says so, and the game stops playing; the box
-// names the continent.
-TEST(ClockTest, ADecidingTickReportsTheOutcomeAndEndsTheGame)
+// A tick that decides the game says so, and the game stops playing.
+TEST(Clock, ADecidingTickReportsTheOutcomeAndEndsTheGame)
 {
     for (const bool won : {true, false}) {
         auto w = chainWorld(3);
@@ -129,10 +128,7 @@ TEST(ClockTest, ADecidingTickReportsTheOutcomeAndEndsTheGame)
         SeededRandom random(1);
         const TickReport report = clockTick(*w, random);
         EXPECT_EQ(row(int(report.outcome), w->playing), row(int(won ? GameOutcome::Won : GameOutcome::Lost), false));
-        const EndMessage box = endMessage(*w, report.outcome);
-        EXPECT_EQ(row(box.title, box.text == (won ? wonText("Testland") : lostText("Testland"))),
-                  row(won ? "Gewonnen!" : "Verloren!", true));
-        EXPECT_NE(box.text.find("Testland"), std::string::npos);
+        EXPECT_EQ(endMessage(*w, report.outcome).title, won ? "Gewonnen!" : "Verloren!");
     }
     auto w = chainWorld(4);
     w->countryOwner[2] = 1;  // the opponent is gone, but passive countries remain
@@ -144,7 +140,7 @@ TEST(ClockTest, ADecidingTickReportsTheOutcomeAndEndsTheGame)
     EXPECT_EQ(endMessage(*w, GameOutcome::Running).text, "");
 }
 
-TEST(ClockTest, TheInfoPanelShowsAHeldCountryUnderItsHoldersName)
+TEST(CountryPanel, AHeldCountryIsShownUnderItsHoldersName)
 {
     auto w = chainWorld(5);
     addGeneral(*w, 1, "Erster", 12), addGeneral(*w, 1, "Zweiter", 3), addGeneral(*w, 3, "Dritter", 5);
@@ -161,7 +157,7 @@ TEST(ClockTest, TheInfoPanelShowsAHeldCountryUnderItsHoldersName)
                      "C5|Testland|0;C2, Kolonie : C4|Testland|0;|Testland|0;");
 }
 
-TEST(PaceTest, StepsHalveAndDoubleTheSetMonthAndStopAtTheEnds)
+TEST(Pace, StepsHalveAndDoubleTheSetMonthAndStopAtTheEnds)
 {
     auto w = std::make_unique<WorldState>();
     w->monthInterval = 2500;

@@ -50,7 +50,7 @@ void expectStoryAddsUp(const NewGame& game)
 
 }  // namespace
 
-TEST(GameTest, GamesOnTheSmallAndTheShippedMapKeepEveryInvariantAndEndProperly)
+TEST(WholeGame, GamesOnTheSmallAndTheShippedMapKeepEveryInvariantAndEndProperly)
 {
     // Idle players lose (the small map has an island nobody reaches); the
     // scripted player attacks on the shipped map, and at the hardest setting
@@ -73,7 +73,7 @@ TEST(GameTest, GamesOnTheSmallAndTheShippedMapKeepEveryInvariantAndEndProperly)
     EXPECT_GT(decided, 0);
 }
 
-TEST(GameTest, ZuegigGamesOnTheShippedMapEndWithinACenturyAndNoBattleOutlastsItsLimit)
+TEST(WholeGame, ZuegigGamesOnTheShippedMapEndWithinACenturyAndNoBattleOutlastsItsLimit)
 {
     const int limit = ruleTable(RulesZuegig).battleTickLimit;
     for (int seed = 1; seed <= 3; ++seed) {
@@ -96,7 +96,7 @@ TEST(GameTest, ZuegigGamesOnTheShippedMapEndWithinACenturyAndNoBattleOutlastsIts
 
 // Seeded games of the scripted player against two opponents, as the game
 // has always played them: when one of these figures changes, the rules did.
-TEST(GameTest, SeededGamesPlayAsTheyAlwaysHave)
+TEST(WholeGame, SeededGamesPlayAsTheyAlwaysHave)
 {
     const struct {
         RuleSet rules;
@@ -125,7 +125,7 @@ TEST(GameTest, SeededGamesPlayAsTheyAlwaysHave)
 
 // The set-up leaves a fresh game: the first month, the sides placed and
 // painted, every general of the first five slots in training.
-TEST(SetupTest, ANewGameStartsFreshAndReportsWhatIsMissing)
+TEST(Setup, ANewGameStartsFreshAndReportsWhatIsMissing)
 {
     NewGame s;
     ASSERT_TRUE(s.setup);
@@ -163,7 +163,7 @@ TEST(SetupTest, ANewGameStartsFreshAndReportsWhatIsMissing)
               row(false, false, int(GameOutcome::Lost), 0));
 }
 
-TEST(SetupTest, StartingStrengthScalesOnlyPassiveGeneralsAndRecruitsTakeTheTablesEP)
+TEST(Setup, StartingStrengthScalesOnlyPassiveGeneralsAndRecruitsTakeTheTablesEP)
 {
     for (const RuleSet set : {RulesKlassisch, RulesZuegig}) {
         const RuleTable& rules = ruleTable(set);

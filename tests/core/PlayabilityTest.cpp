@@ -60,7 +60,7 @@ std::unique_ptr<WorldState> playableWorld()
 
 }  // namespace
 
-TEST(PlayabilityTest, EachRuleFindsItsFaultAndOnlyIt)
+TEST(Playability, EachRuleFindsItsFaultAndOnlyIt)
 {
     const struct {
         const char* rule;
@@ -116,7 +116,7 @@ TEST(PlayabilityTest, EachRuleFindsItsFaultAndOnlyIt)
 }
 
 // A bitmap is whole when its file holds every row its header promises.
-TEST(PlayabilityTest, ABitmapCutShortIsNamed)
+TEST(Playability, ABitmapCutShortIsNamed)
 {
     // 3 × 2 pixels of 24 bits: rows of 12 bytes (9 and 3 of padding).
     std::string bmp = "BM" + std::string(8, '\0') + std::string("\x36\0\0\0", 4) + std::string("\x28\0\0\0", 4) +
@@ -139,7 +139,7 @@ TEST(PlayabilityTest, ABitmapCutShortIsNamed)
 
 // The start refuses a map the check faults, as the caller refuses a missing
 // picture: one box, no game.
-TEST(PlayabilityTest, TheGamesStartRefusesWhatTheCheckFinds)
+TEST(Playability, TheGamesStartRefusesWhatTheCheckFinds)
 {
     auto world = playableWorld();
     world->side[0] = 1;

@@ -31,7 +31,7 @@ std::unique_ptr<WorldState> rowWorld(int battles = 0)
 
 }  // namespace
 
-TEST(AttackTest, ClickedCellGivesItsCountryAndTheCheckAcceptsEveryForeignNeighbourNotFoughtOver)
+TEST(Attack, ClickedCellGivesItsCountryAndTheCheckAcceptsEveryForeignNeighbourNotFoughtOver)
 {
     auto w = rowWorld();
     std::string cells;
@@ -59,7 +59,7 @@ TEST(AttackTest, ClickedCellGivesItsCountryAndTheCheckAcceptsEveryForeignNeighbo
     EXPECT_FALSE(attackableCode(*w, "B")) << "the country itself is fought over";
 }
 
-TEST(AttackTest, RefusalsChangeNothingAndALaunchFightsTheHoldersBestOrSlotZero)
+TEST(Attack, RefusalsChangeNothingAndALaunchFightsTheHoldersBestOrSlotZero)
 {
     // {general, battles already running, C2 contested, outcome}
     const std::tuple<int, int, bool, AttackOutcome> refusals[] = {
@@ -106,7 +106,7 @@ std::string roster(const WorldState& w)
 
 }  // namespace
 
-TEST(RosterTest, RecruitsAsTypedUpToNinetyNineAndSetsTasksButNotForAGeneralInBattle)
+TEST(Roster, RecruitsAsTypedUpToNinetyNineAndSetsTasksButNotForAGeneralInBattle)
 {
     auto w = chainWorld(12);
     w->side[0] = Player, w->side[1] = Enemy;
@@ -136,7 +136,7 @@ TEST(RosterTest, RecruitsAsTypedUpToNinetyNineAndSetsTasksButNotForAGeneralInBat
 
 // The name offered to a recruit: the suggestion while no general of the side
 // bears it, else with the lowest free number; other sides do not count.
-TEST(RosterTest, OfferedNamesAreDistinctWithinTheSide)
+TEST(Roster, OfferedNamesAreDistinctWithinTheSide)
 {
     auto w = chainWorld(3);
     w->side[0] = Player;
@@ -153,7 +153,7 @@ TEST(RosterTest, OfferedNamesAreDistinctWithinTheSide)
     EXPECT_EQ(distinctGeneralName(*w, Player, "Hapufo"), "Hapufo 2");
 }
 
-TEST(RosterTest, DismissMovesLaterSlotsDownAndKeepsEveryBattleOnItsGeneral)
+TEST(Roster, DismissMovesLaterSlotsDownAndKeepsEveryBattleOnItsGeneral)
 {
     auto w = chainWorld(12);
     w->side[0] = Player, w->side[1] = Enemy;

@@ -49,7 +49,7 @@ std::string eventsOf(const WorldState& w)
 
 // Battles already under way when the story starts (the set-up tick's) end in
 // it, so they count among the attacks: every battle won or lost was opened.
-TEST(RecordsTest, BattlesUnderWayAtTheStartCountAsOpened)
+TEST(Records, BattlesUnderWayAtTheStartCountAsOpened)
 {
     auto w = chainWorld(4);
     w->year = 2000, w->month = 1;
@@ -63,7 +63,7 @@ TEST(RecordsTest, BattlesUnderWayAtTheStartCountAsOpened)
     EXPECT_EQ(w->records.battlesWon + w->records.battlesLost, 1);
 }
 
-TEST(RecordsTest, KnownConquestsGiveKnownLinesAndFigures)
+TEST(Records, KnownConquestsGiveKnownLinesAndFigures)
 {
     // C1 the player, C2 the opponent, C3..C5 passive; 400 ms a month.
     auto w = chainWorld(5);
@@ -100,7 +100,7 @@ TEST(RecordsTest, KnownConquestsGiveKnownLinesAndFigures)
               row(3, 2, 2, 1, 2, 1, 2, 1, 6, 4, 2, 2, 4 * 100 + 25, 3));
 }
 
-TEST(EventsTest, EachKindFromScriptedBattles)
+TEST(Events, EachKindFromScriptedBattles)
 {
     // Player C1 (general "Held"), opponent C2 ("Feind"), passive C3 ("Wache");
     // draws r1, r2 that end the battle at once for the attacker or defender.
@@ -136,7 +136,7 @@ TEST(EventsTest, EachKindFromScriptedBattles)
     }
 }
 
-TEST(EventsTest, TrainingPromotesOnlyThePlayersGeneralsAndTheLogKeepsTheLatest200)
+TEST(Events, TrainingPromotesOnlyThePlayersGeneralsAndTheLogKeepsTheLatest200)
 {
     auto w = chainWorld(3);
     w->year = 2000, w->month = 1;

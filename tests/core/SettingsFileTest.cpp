@@ -39,7 +39,7 @@ struct Folder {
 
 // Whatever stands at game.dat's place is answered at once: no waiting for a
 // pipe's writer, no endless device, no gigabyte read.
-TEST(SettingsTest, ReadsOnlyRegularFilesAndOnlyTheirStart)
+TEST(GameDat, ReadsOnlyRegularFilesAndOnlyTheirStart)
 {
     Folder folder;
     const fs::path fifo = folder.path / "pipe.dat";
@@ -81,7 +81,7 @@ TEST(SettingsTest, ReadsOnlyRegularFilesAndOnlyTheirStart)
 // The first two whole numbers count, however separated; values the window
 // cannot give are moved to the nearest one it offers and the notice names
 // each; values inside the ranges are kept, between the window's steps too.
-TEST(SettingsTest, TheFirstTwoWholeNumbersCountMovedIntoTheWindowsRanges)
+TEST(GameDat, TheFirstTwoWholeNumbersCountMovedIntoTheWindowsRanges)
 {
     const struct {
         const char* text;

@@ -49,7 +49,7 @@ std::unique_ptr<WorldState> loaded(std::string_view bytes, const std::string& pa
 
 }  // namespace
 
-TEST(MapLoaderTest, EveryFieldLandsInItsTableHoweverItIsQuotedOrSeparated)
+TEST(MapLoader, EveryFieldLandsInItsTableHoweverItIsQuotedOrSeparated)
 {
     auto w = loaded(Bytes, SmallMap);
     EXPECT_EQ(row(w->countryCount, w->gridColumns, w->gridRows, w->continentName, w->defaultSideCode, w->mapFileName),
@@ -93,7 +93,7 @@ TEST(MapLoaderTest, EveryFieldLandsInItsTableHoweverItIsQuotedOrSeparated)
     EXPECT_EQ(row(codeToCountry(*u, cellCode(*u, 7, 8)), codeToCountry(*u, cellCode(*u, 8, 8))), "1|0");
 }
 
-TEST(MapLoaderTest, SmallerMapAfterTheLargestKeepsTheHigherEntriesAndResetsStatuses)
+TEST(MapLoader, SmallerMapAfterTheLargestKeepsTheHigherEntriesAndResetsStatuses)
 {
     auto w = loaded(bytesOf(STRATAGON_FIXTURES "/large.mgi"));  // every limit itself loads
     EXPECT_EQ(row(w->countryCount, w->gridColumns, w->gridRows, w->neighbourName[1][10], w->generalCount[100],
@@ -113,7 +113,7 @@ TEST(MapLoaderTest, SmallerMapAfterTheLargestKeepsTheHigherEntriesAndResetsStatu
                 w->gridCell[21][6] == before->gridCell[21][6] && w->gridCell[5][50] == before->gridCell[5][50]);
 }
 
-TEST(MapLoaderTest, EveryClassOfFaultIsNamedAndLeavesTheWorldAlone)
+TEST(MapLoader, EveryClassOfFaultIsNamedAndLeavesTheWorldAlone)
 {
     auto world = loaded(Bytes);
     world->side[0] = 3, world->battleCount = 1, world->generalStatus[3][1] = InBattle, world->playing = true;
@@ -162,7 +162,7 @@ TEST(MapLoaderTest, EveryClassOfFaultIsNamedAndLeavesTheWorldAlone)
     EXPECT_TRUE(!loadMap(*world, STRATAGON_FIXTURES).ok && *world == *before);
 }
 
-TEST(MapLoaderTest, Windows1252DecodesEveryByteAndEncodesWhatItCan)
+TEST(MapLoader, Windows1252DecodesEveryByteAndEncodesWhatItCan)
 {
     for (int b = 0; b < 256; ++b)
         EXPECT_EQ(utf8ToWindows1252(windows1252ToUtf8(std::string(1, char(b)))), std::string(1, char(b))) << b;
@@ -171,7 +171,7 @@ TEST(MapLoaderTest, Windows1252DecodesEveryByteAndEncodesWhatItCan)
 }
 
 // The rank of an EP value agrees with the ladder the help shows.
-TEST(RanksTest, RankNameAtEveryBoundaryOfTheLadder)
+TEST(Ranks, RankNameAtEveryBoundaryOfTheLadder)
 {
     // From "Unteroffizier" on, rankName gives each name at both ends of its range.
     for (std::size_t i = 4; i < RankLadder.size(); ++i) {

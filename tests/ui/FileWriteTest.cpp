@@ -91,7 +91,7 @@ struct FullDisk {
 // Every failing step is reported by its own cause, the old file stays byte
 // for byte and nothing is left beside it. A file that cannot be made names
 // the folder: for a linked game.dat it is the target's folder.
-TEST(FileWrite, AFailedWriteNamesItsCauseAndLeavesTheOldFile)
+TEST(AtomicWrite, AFailedWriteNamesItsCauseAndLeavesTheOldFile)
 {
     const std::string old = " 416 \r\n 256 \r\n";
     const struct {
@@ -135,7 +135,7 @@ TEST(FileWrite, AFailedWriteNamesItsCauseAndLeavesTheOldFile)
 // A link keeps pointing at its target, which gets the values; the target's
 // mode survives. A file without any write bit is refused whoever runs the
 // game; a missing game.dat is never made, a missing save is.
-TEST(FileWrite, FollowsLinksKeepsTheModeAndRespectsReadOnlyFiles)
+TEST(AtomicWrite, FollowsLinksKeepsTheModeAndRespectsReadOnlyFiles)
 {
     QTemporaryDir dir;
     const fs::path folder = QFile::encodeName(dir.path()).toStdString();
@@ -163,7 +163,7 @@ TEST(FileWrite, FollowsLinksKeepsTheModeAndRespectsReadOnlyFiles)
 
 // On a really full filesystem a save, game.dat and stratagon.ini keep their
 // earlier content, and the save's message names the file and the reason.
-TEST(FileWrite, AFullDiskKeepsEveryEarlierFile)
+TEST(AtomicWrite, AFullDiskKeepsEveryEarlierFile)
 {
     FullDisk disk;
     if (!disk.mounted)
@@ -199,7 +199,7 @@ TEST(FileWrite, AFullDiskKeepsEveryEarlierFile)
 
 // A read-only stratagon.ini is told once; the choices hold for the session
 // and reach the file as soon as it can take them.
-TEST(FileWrite, AReadOnlyIniIsToldOnceAndKeepsTheChoices)
+TEST(AtomicWrite, AReadOnlyIniIsToldOnceAndKeepsTheChoices)
 {
     QTemporaryDir dir;
     const QString ini = dir.filePath("stratagon.ini");

@@ -11,7 +11,6 @@
 #include <QColor>
 #include <array>
 #include <cmath>
-#include <iostream>
 #include <map>
 #include <memory>
 #include <random>
@@ -127,8 +126,6 @@ TEST(MapColours, TheColourBlindSchemeKeepsOwnOpponentAndPassiveCountriesApart)
                     fromPassive = std::min({fromPassive, deltaE(o, passive), deltaE(p, passive)});
                 }
         }
-        std::cout << (scheme == ColourScheme::Standard ? "Standard" : "Farbenblind")
-                  << ": smallest dE76 own-opponent " << apart << ", side-passive " << fromPassive << "\n";
         if (scheme == ColourScheme::ColourBlind) {
             EXPECT_GE(apart, 40);
             EXPECT_GE(fromPassive, 25);

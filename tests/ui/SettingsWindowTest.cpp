@@ -45,11 +45,6 @@ TEST(SettingsWindow, EveryWayOutTreatsFileAndValuesAsItShould)
         w->opponentSlider()->setValue(4);
         // A turn is drawn on every tick, four to the month.
         EXPECT_EQ(note->text(), "Der Gegner greift etwa viermal im Monat an.");
-        w->opponentSlider()->setValue(3);
-        EXPECT_EQ(note->text(), "Der Gegner greift etwa jeden Monat an.");
-        w->opponentSlider()->setValue(1);
-        EXPECT_EQ(note->text(), "Der Gegner greift etwa alle 16 Monate an.");
-        w->opponentSlider()->setValue(4);
         const bool missing = c.way.endsWith("game.dat");
         const bool readOnly = c.way.contains("read-only");
         ASSERT_TRUE(!missing || readOnly || QFile::remove(t.path("game.dat")));
@@ -74,7 +69,7 @@ TEST(SettingsWindow, EveryWayOutTreatsFileAndValuesAsItShould)
     }
 }
 
-// "Regeln :" shows the kept rule set with its line; "OK" keeps the choice in
+// "Regeln :" shows the kept rule set; "OK" keeps the choice in
 // stratagon.ini for the next new game, while the running game keeps its own.
 TEST(SettingsWindow, RulesChoiceIsKeptForTheNextNewGameOnly)
 {
@@ -85,14 +80,8 @@ TEST(SettingsWindow, RulesChoiceIsKeptForTheNextNewGameOnly)
     press(t.program->optionsMenu(), "Optionen");
     SettingsWindow* w = t.program->settingsWindow();
     ASSERT_TRUE(w);
-    const QLabel* note = w->findChild<QLabel*>("rulesNote");
-    ASSERT_NE(note, nullptr);
-    EXPECT_EQ(w->ruleChoice()->count(), 2);
-    EXPECT_EQ(w->ruleChoice()->currentText(), "Klassisch");
-    EXPECT_EQ(w->ruleChoice()->itemText(1), "Zügig");
-    EXPECT_EQ(note->text(), "Die ursprünglichen Regeln. Gilt ab dem nächsten Spiel.");
+    EXPECT_EQ(w->ruleChoice()->currentIndex(), 0);
     w->ruleChoice()->setCurrentIndex(1);
-    EXPECT_EQ(note->text(), "Schnelle Schlachten, schwächere neutrale Länder.");
     press(w, "OK");
     EXPECT_EQ(t.program->preferences().ruleSet(), RulesZuegig);
     EXPECT_EQ(t.program->preferences().value("game/rules"), "zuegig");

@@ -23,7 +23,7 @@ static void closeLeaving(QWidget* window, QWidget* back)
 }
 
 // Every window of the program, before and during a game, closed by its frame.
-TEST(Smoke, EveryWindowClosedByItsFrameLeavesOneUsableWindow)
+TEST(WindowFrame, EveryWindowClosedByItsFrameLeavesOneUsableWindow)
 {
     TestProgram t;
     ASSERT_TRUE(t.program->start());
