@@ -32,8 +32,7 @@ struct ShippedMap {
         ok = loadMap(*world, dir + "Afrika.mgi").ok && surface.load(QString::fromStdString(dir + "Afrika.bmp"));
         if (!ok)
             return;
-        for (int i = 1; i <= world->countryCount; ++i)
-            seeds.emplace_back(world->fillX[i], world->fillY[i]);
+        seeds = seedPoints<std::pair<int, int>>(*world);
         // Count what a repaint writes: every pixel of every country's area.
         surface.clear();
         for (const auto& [x, y] : seeds)
@@ -42,15 +41,6 @@ struct ShippedMap {
         for (int y = 0; y < s.height(); ++y)
             for (int x = 0; x < s.width(); ++x)
                 filledPixels += surface.pixel(x, y) == PlayerColour;
-    }
-
-    // The seeds as MapSurface::buildAreas takes them.
-    std::vector<QPoint> seedPoints() const
-    {
-        std::vector<QPoint> points;
-        for (const auto& [x, y] : seeds)
-            points.emplace_back(x, y);
-        return points;
     }
 };
 
@@ -105,7 +95,7 @@ void BM_SpanFillAllCountries(benchmark::State& state)
     }
     MapSurface surface;
     surface.setBitmap(m.surface.bitmap());
-    const std::vector<QPoint> seeds = m.seedPoints();
+    const std::vector<QPoint> seeds = seedPoints<QPoint>(*m.world);
     surface.buildAreas(seeds);
     for (auto _ : state) {
         surface.clear();
@@ -127,7 +117,7 @@ void BM_BuildAreas(benchmark::State& state)
     }
     MapSurface surface;
     surface.setBitmap(m.surface.bitmap());
-    const std::vector<QPoint> seeds = m.seedPoints();
+    const std::vector<QPoint> seeds = seedPoints<QPoint>(*m.world);
     for (auto _ : state) {
         surface.buildAreas(seeds);
         benchmark::ClobberMemory();

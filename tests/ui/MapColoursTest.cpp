@@ -28,10 +28,7 @@ struct Shipped {
         EXPECT_TRUE(loadMap(*world, STRATAGON_ASSETS "/cards/Afrika.mgi").ok);
         EXPECT_TRUE(spans.load(QStringLiteral(STRATAGON_ASSETS "/cards/Afrika.bmp")));
         flood.setBitmap(spans.bitmap());
-        std::vector<QPoint> seeds;
-        for (int i = 1; i <= world->countryCount; ++i)
-            seeds.emplace_back(world->fillX[i], world->fillY[i]);
-        spans.buildAreas(seeds);
+        spans.buildAreas(seedPoints<QPoint>(*world));
     }
 };
 
