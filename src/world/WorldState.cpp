@@ -6,28 +6,22 @@
 
 namespace stratagon {
 
-namespace {
-
-// The last country whose entry in `column` equals `text`; 0 when none does.
-int lastCountryWith(const WorldState& w, const Table<std::string, MaxCountries + 1>& column, const std::string& text)
+int codeToCountry(const WorldState& w, const std::string& code)
 {
     int found = 0;
     for (int i = 1; i <= w.countryCount && i <= MaxCountries; ++i)
-        if (column[std::size_t(i)] == text)
+        if (w.countryCode[i] == code)
             found = i;
     return found;
 }
 
-}  // namespace
-
-int codeToCountry(const WorldState& w, const std::string& code)
-{
-    return lastCountryWith(w, w.countryCode, code);
-}
-
 int countryIndexByName(const WorldState& w, const std::string& name)
 {
-    return lastCountryWith(w, w.countryName, name);
+    int found = 0;
+    for (int i = 1; i <= w.countryCount && i <= MaxCountries; ++i)
+        if (w.countryName[i] == name)
+            found = i;
+    return found;
 }
 
 std::string nameToCode(const WorldState& w, const std::string& name)
