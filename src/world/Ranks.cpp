@@ -5,7 +5,7 @@
 
 namespace stratagon {
 
-const std::array<RankRow, 20> RankLadder = {{
+constexpr std::array<RankRow, 20> RankLadder = {{
     {"Panzergrenadier", -40, -31},
     {"Gefreiter", -30, -21},
     {"Obergefreiter", -20, -11},
@@ -32,6 +32,20 @@ namespace {
 
 // Below 0 the ladder lists four more ranks, but a general never holds them.
 constexpr int LowestHeldLevel = 4;
+constexpr int32_t TopEP = RankLadder.back().highest;
+
+// The level of every EP value from 0 to the top, worked out from the ladder
+// once: the clock asks for it on every change of a general's EP.
+constexpr std::array<int8_t, TopEP + 1> LevelByEP = [] {
+    std::array<int8_t, TopEP + 1> levels{};
+    for (int32_t ep = 0; ep <= TopEP; ++ep) {
+        int level = LowestHeldLevel;
+        while (level + 1 < int(RankLadder.size()) && RankLadder[std::size_t(level + 1)].lowest <= ep)
+            ++level;
+        levels[std::size_t(ep)] = int8_t(level);
+    }
+    return levels;
+}();
 
 }  // namespace
 
@@ -45,10 +59,8 @@ std::string RankRow::range() const
 
 int rankLevel(int32_t ep)
 {
-    // The last rank whose range starts at or below ep; beyond "General" it stays.
-    const auto above = std::upper_bound(RankLadder.begin() + LowestHeldLevel + 1, RankLadder.end(), ep,
-                                        [](int32_t value, const RankRow& row) { return value < row.lowest; });
-    return int(above - RankLadder.begin()) - 1;
+    // Below 0 a general keeps the lowest rank he can hold; above the top, "General".
+    return LevelByEP[std::size_t(std::clamp(ep, 0, TopEP))];
 }
 
 std::string_view rankName(int32_t ep)
