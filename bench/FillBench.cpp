@@ -32,7 +32,7 @@ struct ShippedMap {
         ok = loadMap(*world, dir + "Afrika.mgi").ok && surface.load(QString::fromStdString(dir + "Afrika.bmp"));
         if (!ok)
             return;
-        seeds = areaSeeds(*world);
+        seeds = seedPoints<QPoint>(*world);
         // Count what a repaint writes: every pixel of every country's area.
         surface.clear();
         for (const QPoint& p : seeds)

@@ -159,10 +159,7 @@ std::unique_ptr<WorstCase> makeWorstCase(const std::string& mapName = "Afrika", 
     }
     w.battleCount = battles;
     // As the main window does once per map: the countries' areas.
-    std::vector<QPoint> seeds;
-    for (int i = 1; i <= w.countryCount; ++i)
-        seeds.emplace_back(w.fillX[i], w.fillY[i]);
-    c->surface.buildAreas(seeds);
+    c->surface.buildAreas(seedPoints<QPoint>(w));
     return c;
 }
 

@@ -63,10 +63,7 @@ void play(const WorldState& loaded, unsigned long long seed)
     auto world = std::make_unique<WorldState>(loaded);
     MapSurface surface;
     surface.setBitmap(gridPicture(*world));
-    std::vector<QPoint> seeds;
-    for (int i = 1; i <= world->countryCount; ++i)
-        seeds.emplace_back(world->fillX[i], world->fillY[i]);
-    surface.buildAreas(seeds);
+    surface.buildAreas(seedPoints<QPoint>(*world));
     SeededRandom random(seed);
     ScriptedPlayer player;
     for (int tick = 0; tick < PlayedTicks && world->playing; ++tick) {

@@ -119,7 +119,7 @@ RanksWindow::RanksWindow(Program& program) : program_(program)
 
     QStringList entries;
     for (const RankRow& row : RankLadder)
-        entries << qs(row.name) + QString(tabsAfter(row.name), QLatin1Char('\t')) + qs(row.range);
+        entries << qs(row.name) + QString(tabsAfter(row.name), QLatin1Char('\t')) + qs(row.range());
 
     list_ = new QListWidget(this);
     list_->addItems(entries);

@@ -216,8 +216,7 @@ void MainWindow::openLoadedGame()
 {
     closedByGame_ = false;
     // The picture beside the saved game's map, whichever map is chosen for new games.
-    const QFileInfo map(qs(world_.mapFileName));
-    loadedPicture_ = resolvePath(map.absolutePath(), map.completeBaseName() + QStringLiteral(".bmp"));
+    loadedPicture_ = mapPictureFor(qs(world_.mapFileName));
     if (!loadMapPicture()) {
         showMessage(missingPictureMessage(nullptr), "Fehler !");
         world_.playing = false;

@@ -35,7 +35,7 @@ void MapPainter::ensureAreas()
     // Made once per map, from the seeds of the loaded map data.
     if (surface_.isNull())
         return;
-    std::vector<QPoint> seeds = areaSeeds(world_);
+    std::vector<QPoint> seeds = seedPoints<QPoint>(world_);
     if (surface_.hasAreas() && seeds == areaSeeds_)
         return;
     areaSeeds_ = std::move(seeds);

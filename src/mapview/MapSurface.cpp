@@ -330,14 +330,6 @@ void MapSurface::drawBattleMark(int x, int y)
     painter.drawLine(QPointF(x - 3, y + 3), QPointF(x + 3, y - 3));
 }
 
-std::vector<QPoint> areaSeeds(const WorldState& world)
-{
-    std::vector<QPoint> seeds;
-    for (int i = 1; i <= std::clamp(world.countryCount, 0, MaxCountries); ++i)
-        seeds.emplace_back(world.fillX[static_cast<std::size_t>(i)], world.fillY[static_cast<std::size_t>(i)]);
-    return seeds;
-}
-
 Rgb MapSurface::pixel(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= surface_.width() || y >= surface_.height())

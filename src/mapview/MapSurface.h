@@ -111,8 +111,4 @@ private:
     int textAscent_ = 0;
 };
 
-// The map's seed points as buildAreas takes them, country 1 first: where
-// each country's fill starts.
-std::vector<QPoint> areaSeeds(const WorldState& world);
-
 }  // namespace stratagon

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Paths.h"
 
+#include "world/MapLoader.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -30,6 +32,11 @@ QString resolvePath(const QString& folder, const QString& relative)
         current = dir.filePath(name);
     }
     return current;
+}
+
+QString mapPictureFor(const QString& mapFile)
+{
+    return resolvePath(QFileInfo(mapFile).absolutePath(), qs(mapPictureName(ss(mapFile))));
 }
 
 }  // namespace stratagon

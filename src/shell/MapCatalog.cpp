@@ -30,17 +30,12 @@ const QLatin1String CacheFormat("stratagon-map-cache");
 constexpr int CacheVersion = 1;
 constexpr std::size_t LargestCache = std::size_t(16) * 1024 * 1024;
 
-// The picture has the map's base name; its extension may be spelt in
-// capitals. Anything of that name counts, the check says what is wrong with it.
+// The map's picture; empty when there is none. Anything of that name counts,
+// the check says what is wrong with it.
 QString pictureBeside(const QFileInfo& map)
 {
-    const QDir dir = map.dir();
-    for (const QString& ext : {QStringLiteral(".bmp"), QStringLiteral(".BMP"), QStringLiteral(".Bmp")}) {
-        const QString file = dir.filePath(map.completeBaseName() + ext);
-        if (QFileInfo::exists(file))
-            return file;
-    }
-    return {};
+    const QString file = mapPictureFor(map.filePath());
+    return QFileInfo::exists(file) ? file : QString();
 }
 
 // What a verdict depends on: both files' size and time.
@@ -155,7 +150,7 @@ void MapCatalog::scan()
             } else if (!QFileInfo(e.mapFile).isFile()) {
                 e.problem = QStringLiteral("Die Kartendatei ist keine gewöhnliche Datei.");
             } else if (e.pictureFile.isEmpty()) {
-                e.problem = QStringLiteral("Das Kartenbild „%1.bmp“ fehlt.").arg(e.name);
+                e.problem = QStringLiteral("Das Kartenbild „%1“ fehlt.").arg(qs(mapPictureName(ss(e.mapFile))));
             } else {
                 seen.insert(e.name);
                 const auto known = cache.constFind(e.mapFile);

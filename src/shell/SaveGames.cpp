@@ -65,8 +65,7 @@ bool saveGame(Program& program, QWidget* parent, const QString& name)
     // Loaded again, the game opens paused.
     const WorldState& world = program.world;
     // The picture beside the game's map, the one it is played on.
-    const QFileInfo map(qs(world.mapFileName));
-    const QString bitmap = resolvePath(map.absolutePath(), map.completeBaseName() + QStringLiteral(".bmp"));
+    const QString bitmap = mapPictureFor(qs(world.mapFileName));
     const QByteArray document = saveDocument(world, name, QDateTime::currentDateTime(), fileSha256(bitmap));
     const QString file = saveFileFor(program, name);
     if (file.isEmpty()) {

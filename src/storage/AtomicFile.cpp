@@ -78,10 +78,8 @@ FileResult writeFileAtomically(const std::string& path, std::string_view bytes, 
         return fileFailure(ec.value());
     int mode = -1;
     if (exists) {
-        if (S_ISDIR(st.st_mode))
-            return fileFailure(EISDIR);
-        if (!S_ISREG(st.st_mode))
-            return notRegularFile(st.st_mode);
+        if (FileResult regular = requireRegularFile(st.st_mode); !regular.ok)
+            return regular;
         // Renaming over a file needs only the folder's permission: a read-only
         // file is refused here. The mode bits are looked at too, because the
         // superuser passes every access check.

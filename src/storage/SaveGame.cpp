@@ -234,11 +234,6 @@ QByteArray compact(const QJsonValue& value)
     return wrapped.mid(1, wrapped.size() - 2);
 }
 
-QString mapBaseName(const WorldState& world)
-{
-    return QFileInfo(QString::fromStdString(world.mapFileName)).completeBaseName();
-}
-
 QString savedAtText(const QDateTime& at)
 {
     return at.toUTC().toString(Qt::ISODate);
@@ -257,10 +252,9 @@ QByteArray saveDocument(const WorldState& world, const QString& name, const QDat
                         const QByteArray& bitmapSha256)
 {
     QJsonObject game = encode(world).toObject();
-    const QString mapName = mapBaseName(world);
     game.insert(QStringLiteral("map"),
                 QJsonObject{{QStringLiteral("file"), QFileInfo(QString::fromStdString(world.mapFileName)).fileName()},
-                            {QStringLiteral("bitmap"), mapName + QStringLiteral(".bmp")},
+                            {QStringLiteral("bitmap"), QString::fromStdString(mapPictureName(world.mapFileName))},
                             {QStringLiteral("bitmapSha256"), QString::fromLatin1(bitmapSha256.toHex())}});
     // The header in reading order; the game's own keys come sorted.
     QByteArray out = "{\"format\":" + compact(QString::fromLatin1(SaveFormatName));

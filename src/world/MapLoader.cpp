@@ -415,6 +415,15 @@ MapLoadResult loadMap(WorldState& world, const std::string& path)
     return loadMapFromBytes(world, bytes, path);
 }
 
+std::string mapPictureName(std::string_view mapFile)
+{
+    // The file name without its last extension, as QFileInfo::completeBaseName has it.
+    const std::size_t slash = mapFile.rfind('/');
+    std::string_view name = slash == std::string_view::npos ? mapFile : mapFile.substr(slash + 1);
+    name = name.substr(0, name.rfind('.'));
+    return std::string(name) + ".bmp";
+}
+
 std::string windows1252ToUtf8(std::string_view bytes)
 {
     std::string out;

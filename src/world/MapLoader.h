@@ -32,6 +32,10 @@ MapLoadResult loadMap(WorldState& world, const std::string& path);
 // The same from bytes already in memory; `path` becomes mapFileName.
 MapLoadResult loadMapFromBytes(WorldState& world, std::string_view bytes, const std::string& path);
 
+// The name of the picture that belongs to a map file: its base name with
+// ".bmp" ("cards/Afrika.mgi" gives "Afrika.bmp").
+std::string mapPictureName(std::string_view mapFile);
+
 // Windows-1252 to UTF-8, all 256 byte values.
 std::string windows1252ToUtf8(std::string_view bytes);
 // UTF-8 to Windows-1252; characters it cannot hold become '?'.

@@ -58,8 +58,12 @@ FileResult fileFailure(int number)
 
 // Refuses what is not a regular file: reading a pipe would wait for a writer
 // for ever, a device like /dev/zero never ends.
-FileResult notRegularFile(unsigned mode)
+FileResult requireRegularFile(unsigned mode)
 {
+    if (S_ISREG(mode))
+        return {};
+    if (S_ISDIR(mode))
+        return fileFailure(EISDIR);
     if (S_ISFIFO(mode))
         return {false, ESPIPE, "Die Datei ist eine Pipe, keine gewöhnliche Datei.", {}};
     if (S_ISSOCK(mode))
@@ -72,6 +76,12 @@ FileResult notRegularFile(unsigned mode)
 namespace {
 
 bool isDelimiter(char c) { return isSpace(c) || c == ','; }
+
+// What stat or fstat found: success only for a regular file.
+FileResult regularFileStat(int statResult, const struct stat& st)
+{
+    return statResult != 0 ? fileFailure(errno) : requireRegularFile(st.st_mode);
+}
 
 struct Descriptor {
     int fd = -1;
@@ -89,21 +99,15 @@ FileResult readRegularFile(const std::string& path, std::size_t limit, std::stri
     // Look before opening: opening a pipe or a device may already block or
     // act; a link is followed to what it names.
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        return fileFailure(errno);
-    if (S_ISDIR(st.st_mode))
-        return fileFailure(EISDIR);
-    if (!S_ISREG(st.st_mode))
-        return notRegularFile(st.st_mode);
+    if (FileResult looked = regularFileStat(::stat(path.c_str(), &st), st); !looked.ok)
+        return looked;
     Descriptor file;
     file.fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (file.fd < 0)
         return fileFailure(errno);
     // The name may have been swapped for something else since the look.
-    if (::fstat(file.fd, &st) != 0)
-        return fileFailure(errno);
-    if (!S_ISREG(st.st_mode))
-        return notRegularFile(st.st_mode);
+    if (FileResult opened = regularFileStat(::fstat(file.fd, &st), st); !opened.ok)
+        return opened;
 
     const std::size_t wanted = limit + 1;
     bytes.assign(std::min<std::size_t>(wanted, std::size_t(std::max<off_t>(st.st_size, 0)) + 1), '\0');

@@ -52,8 +52,8 @@ std::string describeError(int errorNumber);
 // A failed result for an errno value, described in German.
 FileResult fileFailure(int errorNumber);
 
-// The failure for something that is not a regular file (a pipe, a device, a
-// socket), by its stat mode.
-FileResult notRegularFile(unsigned mode);
+// Success for a regular file, by its stat mode; else the failure for a
+// folder, a pipe, a device or a socket.
+FileResult requireRegularFile(unsigned mode);
 
 }  // namespace stratagon

@@ -15,15 +15,6 @@ int codeToCountry(const WorldState& w, const std::string& code)
     return found;
 }
 
-std::string nameToCode(const WorldState& w, const std::string& name)
-{
-    std::string found;
-    for (int i = 1; i <= w.countryCount && i <= MaxCountries; ++i)
-        if (w.countryName[i] == name)
-            found = w.countryCode[i];
-    return found;
-}
-
 int countryIndexByName(const WorldState& w, const std::string& name)
 {
     int found = 0;
@@ -31,6 +22,12 @@ int countryIndexByName(const WorldState& w, const std::string& name)
         if (w.countryName[i] == name)
             found = i;
     return found;
+}
+
+std::string nameToCode(const WorldState& w, const std::string& name)
+{
+    const int i = countryIndexByName(w, name);
+    return i > 0 ? w.countryCode[std::size_t(i)] : std::string();
 }
 
 const std::string& statusTextOf(int status)

@@ -7,10 +7,12 @@
 
 #include "world/GameRecords.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <vector>
 
 namespace stratagon {
 
@@ -173,6 +175,19 @@ int holdingSide(const WorldState& w, int country);
 
 // The cell code under grid column/row; "" outside 1..99 or the loaded grid.
 std::string cellCode(const WorldState& w, int column, int row);
+
+// The countries' seed points, country 1 first, as any point type built from
+// {x, y}: QPoint for the map picture, a pair where no Qt is at hand.
+template <typename Point>
+std::vector<Point> seedPoints(const WorldState& w)
+{
+    std::vector<Point> seeds;
+    const int count = std::clamp(w.countryCount, 0, MaxCountries);
+    seeds.reserve(std::size_t(count));
+    for (std::size_t i = 1; i <= std::size_t(count); ++i)
+        seeds.push_back(Point{w.fillX[i], w.fillY[i]});
+    return seeds;
+}
 
 inline bool validCountry(const WorldState& w, int i) { return i >= 1 && i <= w.countryCount; }
 inline bool validSideIndex(int i) { return i >= 0 && i <= MaxCountries; }

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -175,10 +174,14 @@ TEST(Ranks, RankNameAtEveryBoundaryOfTheLadder)
 {
     // From "Unteroffizier" on, rankName gives each name at both ends of its range.
     for (std::size_t i = 4; i < RankLadder.size(); ++i) {
-        int low = 0, high = 0;
-        ASSERT_EQ(std::sscanf(std::string(RankLadder[i].range).c_str(), "%d - %d", &low, &high), 2);
-        EXPECT_EQ(row(rankName(low), rankName(high)), row(RankLadder[i].name, RankLadder[i].name));
+        const RankRow& rank = RankLadder[i];
+        EXPECT_EQ(row(rankName(rank.lowest), rankName(rank.highest)), row(rank.name, rank.name));
     }
+    // The ranges join without a gap, and print as the ranks window shows them.
+    for (std::size_t i = 1; i < RankLadder.size(); ++i)
+        EXPECT_EQ(RankLadder[i].lowest, RankLadder[i - 1].highest + 1) << RankLadder[i].name;
+    EXPECT_EQ(row(RankLadder[0].range(), RankLadder[3].range(), RankLadder[4].range(), RankLadder[19].range()),
+              row("(-40)-(-31)", "(-10)-(-1)", "0 - 4", "95 - 100"));
     for (const int ep : {-1, -35, INT_MIN})
         EXPECT_EQ(rankName(ep), "Unteroffizier") << ep;
     for (const int ep : {101, 1000, INT_MAX})

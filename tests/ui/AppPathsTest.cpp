@@ -2,6 +2,7 @@
 #include "ShellTestSupport.h"
 
 #include "platform/AppPaths.h"
+#include "platform/Paths.h"
 #include "shell/SaveGames.h"
 
 using namespace stratagon;
@@ -140,4 +141,21 @@ TEST(AppPaths, WithoutAHomeTheGameStartsAndSaysOnceThatNothingIsKept)
     }
     EXPECT_TRUE(QDir(cwd.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     EXPECT_FALSE(QFileInfo::exists("/.config/stratagon") || QFileInfo::exists("/.local/share/stratagon"));
+}
+
+// The picture beside a map is found in any letter case, the exact spelling
+// first; without one the path names where it belongs, so a load fails on it.
+TEST(AppPaths, MapPictureIsFoundInAnyLetterCase)
+{
+    QTemporaryDir dir;
+    const auto touch = [&](const QString& name) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::WriteOnly);
+    };
+    ASSERT_TRUE(touch("Eigene.BMP") && touch("Beide.bmp") && touch("Beide.Bmp") && touch("klein.bmp"));
+    EXPECT_EQ(mapPictureFor(dir.filePath("Eigene.mgi")), dir.filePath("Eigene.BMP"));
+    EXPECT_EQ(mapPictureFor(dir.filePath("Beide.MGI")), dir.filePath("Beide.bmp"));
+    EXPECT_EQ(mapPictureFor(dir.filePath("Klein.mgi")), dir.filePath("klein.bmp"));
+    EXPECT_EQ(mapPictureFor(dir.filePath("Fehlt.mgi")), dir.filePath("Fehlt.bmp"));
+    EXPECT_FALSE(QFileInfo::exists(mapPictureFor(dir.filePath("Fehlt.mgi"))));
 }

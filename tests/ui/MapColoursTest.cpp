@@ -27,7 +27,7 @@ struct Shipped {
         EXPECT_TRUE(loadMap(*world, STRATAGON_ASSETS "/cards/Afrika.mgi").ok);
         EXPECT_TRUE(spans.load(QStringLiteral(STRATAGON_ASSETS "/cards/Afrika.bmp")));
         flood.setBitmap(spans.bitmap());
-        spans.buildAreas(areaSeeds(*world));
+        spans.buildAreas(seedPoints<QPoint>(*world));
     }
 };
 
