@@ -8,9 +8,6 @@
 #include "mapview/MainWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
-#include "shell/CountryPickWindow.h"
-#include "shell/MapPickWindow.h"
-#include "shell/OpponentPickWindow.h"
 #include "shell/CreditsWindow.h"
 #include "shell/HelpWindow.h"
 #include "shell/ImageStore.h"
@@ -44,9 +41,8 @@ Program::Program(WorldState& w, RandomSource& r, Dialogs& d, QString folder)
 Program::~Program()
 {
     // Windows are top-level widgets of their own; close what is still open.
-    const QList<QWidget*> open = {mainWindow_, optionsMenu_, newGame_,  settings_, credits_,
-                                  countryPick_, generalList_, task_,    ranks_,    deploy_, report_, help_,
-                                  loadGame_};
+    const QList<QWidget*> open = {mainWindow_, optionsMenu_, newGame_, settings_, credits_, generalList_,
+                                  task_,       ranks_,       deploy_,  report_,   help_,    loadGame_};
     for (QWidget* w : open)
         delete w;
     delete imageStore_;
@@ -130,9 +126,6 @@ OptionsMenuWindow* Program::optionsMenu() const { return openWindow(optionsMenu_
 NewGameWindow* Program::newGameWindow() const { return openWindow(newGame_); }
 SettingsWindow* Program::settingsWindow() const { return openWindow(settings_); }
 CreditsWindow* Program::creditsWindow() const { return openWindow(credits_); }
-CountryPickWindow* Program::countryPickWindow() const { return openWindow(countryPick_); }
-MapPickWindow* Program::mapPickWindow() const { return openWindow(mapPick_); }
-OpponentPickWindow* Program::opponentPickWindow() const { return openWindow(opponentPick_); }
 GeneralListWindow* Program::generalListWindow() const { return openWindow(generalList_); }
 TaskWindow* Program::taskWindow() const { return openWindow(task_); }
 RanksWindow* Program::ranksWindow() const { return openWindow(ranks_); }
@@ -153,9 +146,6 @@ OptionsMenuWindow* Program::showOptionsMenu() { return show(optionsMenu_); }
 NewGameWindow* Program::showNewGame() { return show(newGame_); }
 SettingsWindow* Program::showSettings() { return show(settings_); }
 CreditsWindow* Program::showCredits() { return show(credits_); }
-CountryPickWindow* Program::showCountryPick() { return show(countryPick_); }
-MapPickWindow* Program::showMapPick() { return show(mapPick_); }
-OpponentPickWindow* Program::showOpponentPick() { return show(opponentPick_); }
 GeneralListWindow* Program::showGeneralList() { return show(generalList_); }
 RanksWindow* Program::showRanks() { return show(ranks_); }
 DeployWindow* Program::showDeploy(int target) { return show(deploy_, target); }

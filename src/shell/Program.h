@@ -28,9 +28,6 @@ class OptionsMenuWindow;
 class NewGameWindow;
 class SettingsWindow;
 class CreditsWindow;
-class CountryPickWindow;
-class MapPickWindow;
-class OpponentPickWindow;
 class GeneralListWindow;
 class TaskWindow;
 class RanksWindow;
@@ -73,9 +70,6 @@ public:
     NewGameWindow* newGameWindow() const;
     SettingsWindow* settingsWindow() const;
     CreditsWindow* creditsWindow() const;
-    CountryPickWindow* countryPickWindow() const;
-    MapPickWindow* mapPickWindow() const;
-    OpponentPickWindow* opponentPickWindow() const;
     GeneralListWindow* generalListWindow() const;
     TaskWindow* taskWindow() const;
     RanksWindow* ranksWindow() const;
@@ -89,9 +83,6 @@ public:
     NewGameWindow* showNewGame();
     SettingsWindow* showSettings();
     CreditsWindow* showCredits();
-    CountryPickWindow* showCountryPick();
-    MapPickWindow* showMapPick();
-    OpponentPickWindow* showOpponentPick();
     GeneralListWindow* showGeneralList();
     // Creates the task window without showing it (the roster fills it first);
     // wasOpen tells whether it existed before.
@@ -141,9 +132,6 @@ private:
     QPointer<NewGameWindow> newGame_;
     QPointer<SettingsWindow> settings_;
     QPointer<CreditsWindow> credits_;
-    QPointer<CountryPickWindow> countryPick_;
-    QPointer<MapPickWindow> mapPick_;
-    QPointer<OpponentPickWindow> opponentPick_;
     QPointer<GeneralListWindow> generalList_;
     QPointer<TaskWindow> task_;
     QPointer<RanksWindow> ranks_;
