@@ -98,15 +98,21 @@ W* openWindow(const QPointer<W>& slot)
 
 }  // namespace
 
-template <typename W, typename... Args>
-W* Program::show(QPointer<W>& slot, Args&&... args)
+template <typename W, typename Make>
+W* Program::showMade(QPointer<W>& slot, Make make)
 {
     if (!openWindow(slot))
-        slot = new W(*this, std::forward<Args>(args)...);
+        slot = make();
     slot->show();
     slot->raise();
     slot->activateWindow();
     return slot;
+}
+
+template <typename W, typename... Args>
+W* Program::show(QPointer<W>& slot, Args&&... args)
+{
+    return showMade(slot, [&] { return new W(*this, std::forward<Args>(args)...); });
 }
 
 void Program::rememberFileSettings()
@@ -146,9 +152,6 @@ OptionsMenuWindow* Program::showOptionsMenu() { return show(optionsMenu_); }
 NewGameWindow* Program::showNewGame() { return show(newGame_); }
 SettingsWindow* Program::showSettings() { return show(settings_); }
 CreditsWindow* Program::showCredits() { return show(credits_); }
-GeneralListWindow* Program::showGeneralList() { return show(generalList_); }
-RanksWindow* Program::showRanks() { return show(ranks_); }
-DeployWindow* Program::showDeploy(int target) { return show(deploy_, target); }
 ReportWindow* Program::showReport() { return show(report_); }
 HelpWindow* Program::showHelp() { return show(help_); }
 LoadGameWindow* Program::showLoadGame() { return show(loadGame_); }
@@ -162,13 +165,54 @@ MainWindow* Program::showLoadedGame()
     return show(mainWindow_, MainWindow::Opening::LoadedGame);
 }
 
-TaskWindow* Program::taskWindowForOpening(bool* wasOpen)
+GeneralListWindow* Program::showGeneralList()
 {
-    if (wasOpen)
-        *wasOpen = openWindow(task_) != nullptr;
-    if (!openWindow(task_))
-        task_ = new TaskWindow(*this);
-    return task_;
+    return showMade(generalList_, [this] {
+        auto* roster = new GeneralListWindow(context(), mainWindow());
+        connect(roster, &GeneralListWindow::ranksRequested, this, &Program::showRanks);
+        connect(roster, &GeneralListWindow::taskRequested, this, &Program::openTask);
+        connect(roster, &GeneralListWindow::generalDismissed, this, [this](int slot) {
+            if (TaskWindow* task = taskWindow())
+                task->generalDismissed(slot);
+        });
+        if (TaskWindow* task = taskWindow())
+            task->setRoster(roster);
+        return roster;
+    });
+}
+
+RanksWindow* Program::showRanks()
+{
+    return showMade(ranks_, [this] { return new RanksWindow(generalListWindow()); });
+}
+
+void Program::openTask(int slot, const QString& epText, const QString& name)
+{
+    const bool wasOpen = openWindow(task_) != nullptr;
+    if (!wasOpen) {
+        auto* task = new TaskWindow(context(), generalListWindow());
+        connect(task, &TaskWindow::taskGiven, this, [this] {
+            if (GeneralListWindow* roster = generalListWindow())
+                roster->form2_start();
+        });
+        task_ = task;
+    }
+    task_->openFor(slot, epText, name, wasOpen);
+}
+
+DeployWindow* Program::showDeploy(int target)
+{
+    return showMade(deploy_, [this, target] {
+        auto* deploy = new DeployWindow(context(), target, mainWindow());
+        // The map comes back usable, an attack ordered in a paused game shown at once.
+        connect(deploy, &DeployWindow::closed, this, [this] {
+            if (MainWindow* main = mainWindow()) {
+                main->setEnabled(true);
+                main->refreshPanels();
+            }
+        });
+        return deploy;
+    });
 }
 
 bool Program::playing() const

@@ -7,6 +7,7 @@
 // nullptr. Closing a window destroys it.
 
 #include "platform/AppPaths.h"
+#include "session/GameContext.h"
 #include "storage/Preferences.h"
 
 #include <QObject>
@@ -84,9 +85,6 @@ public:
     SettingsWindow* showSettings();
     CreditsWindow* showCredits();
     GeneralListWindow* showGeneralList();
-    // Creates the task window without showing it (the roster fills it first);
-    // wasOpen tells whether it existed before.
-    TaskWindow* taskWindowForOpening(bool* wasOpen);
     RanksWindow* showRanks();
     // The deployment against the country the player clicked (0: none found).
     DeployWindow* showDeploy(int target);
@@ -100,6 +98,8 @@ public:
     bool playing() const;
     // The game being played, its clock and the player's orders.
     GameSession& session() const { return *session_; }
+    // What the game's windows work with.
+    GameContext context() const { return {world, *session_, dialogs}; }
 
     ImageStore& imageStore();
 
@@ -117,8 +117,13 @@ signals:
     void quitting();
 
 private:
+    // Shows the window in `slot`, made by `make` when it is not open.
+    template <typename W, typename Make>
+    W* showMade(QPointer<W>& slot, Make make);
     template <typename W, typename... Args>
     W* show(QPointer<W>& slot, Args&&... args);
+    // The roster's "Aufgabe": the task window for its row, opened or reused.
+    void openTask(int slot, const QString& epText, const QString& name);
 
     AppPaths paths_;
     Preferences preferences_;
