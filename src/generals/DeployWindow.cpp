@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generals/DeployWindow.h"
 
-#include "mapview/MainWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
-#include "shell/Program.h"
 #include "simulation/Battle.h"
 #include "simulation/Odds.h"
 #include "simulation/PlayerActions.h"
@@ -95,8 +93,8 @@ QString generalLine(const WorldState& world, int player, int slot, int target)
 
 }  // namespace
 
-DeployWindow::DeployWindow(Program& program, int target)
-    : program_(program), target_(target), hold_(program.session().hold())
+DeployWindow::DeployWindow(GameContext game, int target, const QWidget* over)
+    : game_(game), target_(target), hold_(game.session.hold())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("General für den Kampf einsetzen"));
@@ -105,7 +103,7 @@ DeployWindow::DeployWindow(Program& program, int target)
         QStringLiteral("Wählen sie aus welcher General für das Ziel eingesetzt werden soll :"), this);
     prompt->setWordWrap(true);
 
-    const WorldState& world = program_.world;
+    const WorldState& world = game_.world;
     auto* targetLabel = new QLabel(targetText(world, target_), this);
     targetLabel->setObjectName(QStringLiteral("targetLabel"));
     QFont targetFont = targetLabel->font();
@@ -186,8 +184,8 @@ DeployWindow::DeployWindow(Program& program, int target)
     layout->addLayout(values);
     layout->addLayout(buttons);
     resize(520, 440);
-    if (MainWindow* main = program_.mainWindow())
-        move(main->geometry().center() - rect().center());
+    if (over)
+        move(over->geometry().center() - rect().center());
 
     // The best general who can go stands chosen: Enter sends him.
     if (const int best = validSideIndex(player) ? bestGeneral(world, player) : 0)
@@ -196,7 +194,7 @@ DeployWindow::DeployWindow(Program& program, int target)
 
 void DeployWindow::chooseGeneral(int row)
 {
-    const WorldState& world = program_.world;
+    const WorldState& world = game_.world;
     const int player = world.side[0];
     const int slot = row + 1;
     if (row < 0 || !validSideIndex(player) || slot > std::min(world.generalCount[static_cast<std::size_t>(player)], MaxGenerals)) {
@@ -229,13 +227,13 @@ void DeployWindow::attack()
 {
     if (attacked_)
         return;
-    Dialogs& dialogs = program_.dialogs;
+    Dialogs& dialogs = game_.dialogs;
     if (chosenSlot_ == 0) {
         dialogs.message(this, QStringLiteral("Wähle zuerst einen General aus der Liste."),
                         QStringLiteral("Kein General"));
         return;
     }
-    switch (program_.session().attack(target_, chosenSlot_)) {
+    switch (game_.session.attack(target_, chosenSlot_)) {
     case AttackOutcome::NotReady:
         dialogs.message(this, QStringLiteral("Der angewählte General ist nicht bereit !!!"),
                         QStringLiteral("Nicht bereit"));
@@ -279,10 +277,7 @@ void DeployWindow::closeEvent(QCloseEvent* event)
 {
     // Every way out, the frame's close box included, gives the game back.
     hold_.release();
-    if (MainWindow* main = program_.mainWindow()) {
-        main->setEnabled(true);
-        main->refreshPanels();  // an attack ordered in a paused game shows at once
-    }
+    emit closed();
     QWidget::closeEvent(event);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "session/GameContext.h"
 #include "session/GameSession.h"
 
 #include <QWidget>
@@ -11,17 +12,19 @@ class QPushButton;
 
 namespace stratagon {
 
-class Program;
-
 // "General für den Kampf einsetzen": the player picks a general for the
 // country he clicked on the map, seeing the target, its holder, the general
-// defending it and the chance to win. The clock stands while it is open, and
-// the main window is disabled; every way out gives both back. Enter or a
+// defending it and the chance to win. It opens centred over `over`. The clock
+// stands while it is open; every way out gives it back and says closed(),
+// whose receiver gives back the map it was opened from. Enter or a
 // double-click attacks, Escape cancels.
 class DeployWindow : public QWidget {
     Q_OBJECT
 public:
-    DeployWindow(Program& program, int target);
+    DeployWindow(GameContext game, int target, const QWidget* over);
+
+signals:
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -31,7 +34,7 @@ private:
     void chooseGeneral(int row);
     void attack();
 
-    Program& program_;
+    GameContext game_;
     int chosenSlot_ = 0;
     int target_ = 0;
     bool attacked_ = false;

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generals/GeneralListWindow.h"
 
-#include "generals/TaskWindow.h"
-#include "mapview/MainWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/WindowStyle.h"
-#include "shell/Program.h"
 #include "simulation/PlayerActions.h"
 #include "simulation/Roster.h"
 #include "world/Ranks.h"
@@ -42,7 +39,7 @@ QString dismissQuestion(const WorldState& world, int slot)
 
 }  // namespace
 
-GeneralListWindow::GeneralListWindow(Program& program) : program_(program)
+GeneralListWindow::GeneralListWindow(GameContext game, const QWidget* over) : game_(game)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Generalliste"));
@@ -75,7 +72,7 @@ GeneralListWindow::GeneralListWindow(Program& program) : program_(program)
     connect(addButton(QStringLiteral("Aufgabe")), &QPushButton::clicked, this,
             &GeneralListWindow::openTask);
     connect(addButton(QStringLiteral("Dienstgrade")), &QPushButton::clicked, this,
-            [this] { program_.showRanks(); });
+            &GeneralListWindow::ranksRequested);
     connect(addButton(QStringLiteral("Ende")), &QPushButton::clicked, this, &QWidget::close);
     buttons_->addStretch();
 
@@ -83,7 +80,7 @@ GeneralListWindow::GeneralListWindow(Program& program) : program_(program)
     layout->addWidget(list_, 1);
     layout->addLayout(buttons_);
     resize(800, 360);
-    centreOver(*this, program_.mainWindow());
+    centreOver(*this, over);
 
     load();
 }
@@ -98,12 +95,12 @@ QPushButton* GeneralListWindow::addButton(const QString& caption)
 
 void GeneralListWindow::load()
 {
-    hold_ = program_.session().hold();
+    hold_ = game_.session.hold();
     defaultNameCursor_ = -1;
     suggestedNames_ = {QStringLiteral("Hapufo"), QStringLiteral("Kaliana"), QStringLiteral("Siwon"),
                        QStringLiteral("Zipfo"),  QStringLiteral("Ukamba"),  QStringLiteral("Selanta")};
 
-    const WorldState& world = program_.world;
+    const WorldState& world = game_.world;
     const int p = world.side[0];
     if (!validSideIndex(p))
         return;
@@ -136,16 +133,16 @@ int GeneralListWindow::selectedRow() const
 
 void GeneralListWindow::recruitGeneral()
 {
-    WorldState& world = program_.world;
+    WorldState& world = game_.world;
     const int p = world.side[0];
     if (!validSideIndex(p) || world.generalCount[p] >= MaxGenerals) {
-        program_.dialogs.message(this, QStringLiteral("Ne mehr Generäle gibt es nicht :)"),
+        game_.dialogs.message(this, QStringLiteral("Ne mehr Generäle gibt es nicht :)"),
                                  QStringLiteral("Generäle"));
         return;
     }
     if (++defaultNameCursor_ > 5)
         defaultNameCursor_ = 0;
-    const QString name = program_.dialogs.input(
+    const QString name = game_.dialogs.input(
         this, QStringLiteral("Geben sie den Namen des Unteroffiziers ein :"),
         QStringLiteral("Neuer Unteroffizier"),
         qs(distinctGeneralName(world, p, ss(suggestedNames_.at(defaultNameCursor_)))));
@@ -161,17 +158,15 @@ void GeneralListWindow::dismissGeneral()
     if (row < 0)
         return;
     const int slot = row + 1;
-    if (!program_.dialogs.question(this, dismissQuestion(program_.world, slot),
-                                   QStringLiteral("General  löschen")))
+    if (!game_.dialogs.question(this, dismissQuestion(game_.world, slot), QStringLiteral("General  löschen")))
         return;
-    if (!stratagon::dismissGeneral(program_.world, slot))
+    if (!stratagon::dismissGeneral(game_.world, slot))
         return;
     delete list_->takeTopLevelItem(row);
     // No selection moves onto the next general: a second press must not
     // dismiss him unasked.
     list_->clearSelection();
-    if (TaskWindow* task = program_.taskWindow())
-        task->generalDismissed(slot);
+    emit generalDismissed(slot);
 }
 
 void GeneralListWindow::openTask()
@@ -180,9 +175,7 @@ void GeneralListWindow::openTask()
     if (row < 0)
         return;
     const QTreeWidgetItem* item = list_->topLevelItem(row);
-    bool wasOpen = false;
-    TaskWindow* task = program_.taskWindowForOpening(&wasOpen);
-    task->openFor(row + 1, item->text(2), item->text(0), wasOpen);
+    emit taskRequested(row + 1, item->text(2), item->text(0));
 }
 
 }  // namespace stratagon

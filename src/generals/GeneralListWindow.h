@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "session/GameContext.h"
 #include "session/GameSession.h"
 
 #include <QStringList>
@@ -12,14 +13,13 @@ class QVBoxLayout;
 
 namespace stratagon {
 
-class Program;
-
-// "Generalliste": the player's generals, row i showing slot i. The clock
-// stands still while it is open.
+// "Generalliste": the player's generals, row i showing slot i, centred over
+// `over` when it opens. The clock stands still while it is open. What it
+// asks of the ranks and task windows goes out as signals.
 class GeneralListWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit GeneralListWindow(Program& program);
+    GeneralListWindow(GameContext game, const QWidget* over);
 
     // Rebuilds the list after a task was given; nothing when not open.
     void form2_start();
@@ -31,6 +31,14 @@ public:
     void dismissGeneral();   // "General  löschen"
     void openTask();         // "Aufgabe"
 
+signals:
+    // "Dienstgrade".
+    void ranksRequested();
+    // "Aufgabe" on row `slot`, with that row's EP and name texts.
+    void taskRequested(int slot, const QString& epText, const QString& name);
+    // `slot` is gone; the generals behind it moved up one row.
+    void generalDismissed(int slot);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -39,7 +47,7 @@ private:
     int selectedRow() const;  // 0-based, -1 for none
     QPushButton* addButton(const QString& caption);
 
-    Program& program_;
+    GameContext game_;
     ClockHold hold_;  // the main window itself stays usable
     QTreeWidget* list_ = nullptr;
     QVBoxLayout* buttons_ = nullptr;

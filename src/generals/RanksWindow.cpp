@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generals/RanksWindow.h"
 
-#include "generals/GeneralListWindow.h"
 #include "platform/Paths.h"
 #include "platform/WindowStyle.h"
-#include "shell/Program.h"
 #include "world/Ranks.h"
 
 #include <QApplication>
@@ -111,7 +109,7 @@ int tabsAfter(std::string_view name)
 
 }  // namespace
 
-RanksWindow::RanksWindow(Program& program) : program_(program)
+RanksWindow::RanksWindow(const QWidget* over)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Dienstgrade"));
@@ -145,7 +143,7 @@ RanksWindow::RanksWindow(Program& program) : program_(program)
     layout->addWidget(note_);
     layout->addWidget(close);
     setMinimumWidth(300);
-    centreOver(*this, program_.generalListWindow());
+    centreOver(*this, over);
 }
 
 }  // namespace stratagon

@@ -8,19 +8,17 @@ class QListWidget;
 
 namespace stratagon {
 
-class Program;
-
-// "Dienstgrade": the rank ladder with the EP range of every rank.
+// "Dienstgrade": the rank ladder with the EP range of every rank, centred
+// over `over` when it opens.
 class RanksWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit RanksWindow(Program& program);
+    explicit RanksWindow(const QWidget* over);
 
     QListWidget* rankList() const { return list_; }
     QLabel* note() const { return note_; }
 
 private:
-    Program& program_;
     QListWidget* list_ = nullptr;
     QLabel* note_ = nullptr;
 };

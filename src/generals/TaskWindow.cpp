@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generals/TaskWindow.h"
 
-#include "generals/GeneralListWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/WindowStyle.h"
-#include "shell/Program.h"
 #include "simulation/PlayerActions.h"
 #include "world/Ranks.h"
 #include "world/WorldState.h"
@@ -17,7 +15,7 @@
 
 namespace stratagon {
 
-TaskWindow::TaskWindow(Program& program) : program_(program)
+TaskWindow::TaskWindow(GameContext game, QWidget* roster) : game_(game), roster_(roster)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Aufgabe des Generals"));
@@ -38,7 +36,7 @@ TaskWindow::TaskWindow(Program& program) : program_(program)
     layout->addWidget(tasks_);
     layout->addLayout(buttons);
     resize(360, 170);
-    centreOver(*this, program_.generalListWindow());
+    centreOver(*this, roster);
 }
 
 bool TaskWindow::openFor(int slot, const QString& epText, const QString& name, bool wasOpen)
@@ -46,7 +44,7 @@ bool TaskWindow::openFor(int slot, const QString& epText, const QString& name, b
     General = slot;
     setWindowTitle(QStringLiteral("Aufgabe für ") + qs(rankName(epText.toInt())) + QLatin1Char(' ') + name);
 
-    const WorldState& world = program_.world;
+    const WorldState& world = game_.world;
     const int p = world.side[0];
     if (validSideIndex(p) && validSlot(slot) && world.generalStatus[p][slot] == InBattle) {
         refuse();
@@ -65,11 +63,12 @@ bool TaskWindow::openFor(int slot, const QString& epText, const QString& name, b
 
 void TaskWindow::refuse()
 {
-    QWidget* parent = program_.generalListWindow();
-    program_.dialogs.message(parent ? parent : this,
-                             QStringLiteral("Der ausgewählte General führt gerade eine Schlacht!!! "
-                                            "Die Aufgabe kann nicht gewechselt werden!!!"),
-                             QStringLiteral("Schlacht"));
+    // A roster closed meanwhile waits hidden for its delete.
+    QWidget* parent = roster_ && roster_->isVisible() ? roster_.data() : this;
+    game_.dialogs.message(parent,
+                          QStringLiteral("Der ausgewählte General führt gerade eine Schlacht!!! "
+                                         "Die Aufgabe kann nicht gewechselt werden!!!"),
+                          QStringLiteral("Schlacht"));
     close();
 }
 
@@ -86,12 +85,11 @@ void TaskWindow::giveTask()
     const GeneralStatus task = tasks_->currentRow() == 1 ? Training : Ready;
     // He may have been sent into battle since the window opened (the
     // deploy window restarts the clock while the roster is open).
-    if (setGeneralTask(program_.world, General, task) == TaskOutcome::InBattle) {
+    if (setGeneralTask(game_.world, General, task) == TaskOutcome::InBattle) {
         refuse();
         return;
     }
-    if (GeneralListWindow* roster = program_.generalListWindow())
-        roster->form2_start();
+    emit taskGiven();
     close();
 }
 

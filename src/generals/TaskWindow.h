@@ -1,19 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "session/GameContext.h"
+
+#include <QPointer>
 #include <QWidget>
 
 class QListWidget;
 
 namespace stratagon {
 
-class Program;
-
-// "Aufgabe für ...": holds a general of the player ready or trains him.
+// "Aufgabe für ...": holds a general of the player ready or trains him. It
+// opens centred over the roster, which also carries its refusals while open.
 class TaskWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TaskWindow(Program& program);
+    TaskWindow(GameContext game, QWidget* roster);
+
+    // The roster open now, when it is another than the one it opened over.
+    void setRoster(QWidget* roster) { roster_ = roster; }
 
     // The slot of side(0) whose task is being set.
     int General = 0;
@@ -31,10 +36,15 @@ public:
 
     void giveTask();  // "Aufgabe geben"
 
+signals:
+    // A task was set: the roster shows it.
+    void taskGiven();
+
 private:
     void refuse();
 
-    Program& program_;
+    GameContext game_;
+    QPointer<QWidget> roster_;
     QListWidget* tasks_ = nullptr;
 };
 

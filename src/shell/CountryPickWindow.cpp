@@ -2,9 +2,7 @@
 #include "shell/CountryPickWindow.h"
 
 #include "platform/Paths.h"
-#include "shell/NewGameWindow.h"
 #include "platform/WindowStyle.h"
-#include "shell/Program.h"
 #include "world/WorldState.h"
 
 #include <QLabel>
@@ -56,8 +54,8 @@ bool germanLess(const QString& a, const QString& b)
 
 }  // namespace
 
-CountryPickWindow::CountryPickWindow(Program& program)
-    : PickWindow(program, QStringLiteral("Welches Land ?"), QSize(240, 300))
+CountryPickWindow::CountryPickWindow(const WorldState& world, const QString& current)
+    : PickWindow(QStringLiteral("Welches Land ?"), QSize(240, 300))
 {
     auto* caption = new QLabel(QStringLiteral("Aktuell gewählt :"), this);
     caption->setGeometry(8, 8, 100, 17);
@@ -66,13 +64,7 @@ CountryPickWindow::CountryPickWindow(Program& program)
     QFont bold = currentLabel_->font();
     bold.setBold(true);
     currentLabel_->setFont(bold);
-
-    const WorldState& world = program_.world;
-    // The side the new-game window shows, which is the player's side.
-    if (const NewGameWindow* newGame = program_.newGameWindow())
-        currentLabel_->setText(newGame->sideText());
-    else if (validCountry(world, world.side[0]))
-        currentLabel_->setText(qs(world.countryName[world.side[0]]));
+    currentLabel_->setText(current);
 
     list_ = new QListWidget(this);
     list_->setGeometry(8, 32, 224, 224);
@@ -100,16 +92,8 @@ QString CountryPickWindow::currentText() const { return currentLabel_->text(); }
 
 void CountryPickWindow::accept()
 {
-    if (list_->currentItem() && list_->currentItem()->isSelected()) {
-        WorldState& world = program_.world;
-        const int country = list_->currentItem()->data(Qt::UserRole).toInt();
-        if (validCountry(world, country)) {
-            world.side[0] = country;
-            program_.setChosenSideName(world.countryName[country]);
-            if (NewGameWindow* newGame = program_.newGameWindow())
-                newGame->setSideText(qs(world.countryName[country]));
-        }
-    }
+    if (list_->currentItem() && list_->currentItem()->isSelected())
+        emit chosen(list_->currentItem()->data(Qt::UserRole).toInt());
     close();
 }
 

@@ -8,15 +8,22 @@ class QListWidget;
 
 namespace stratagon {
 
-// "Welches Land ?": the map's countries; "OK" on a chosen one makes it the
-// player's side. Every way out enables the new-game window again.
+struct WorldState;
+
+// "Welches Land ?": the map's countries in German order, the player's side
+// (world.side[0]) standing selected and `current` named above them; "OK" on
+// a chosen one reports it.
 class CountryPickWindow : public PickWindow {
     Q_OBJECT
 public:
-    explicit CountryPickWindow(Program& program);
+    CountryPickWindow(const WorldState& world, const QString& current);
 
     QListWidget* countryList() const { return list_; }
     QString currentText() const;
+
+signals:
+    // The country's index in the world.
+    void chosen(int country);
 
 private:
     void accept() override;

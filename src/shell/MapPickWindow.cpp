@@ -3,8 +3,6 @@
 
 #include "platform/AppPaths.h"
 #include "platform/WindowStyle.h"
-#include "shell/NewGameWindow.h"
-#include "shell/Program.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -31,11 +29,10 @@ void MapChecker::run()
     catalog_.store();
 }
 
-MapPickWindow::MapPickWindow(Program& program)
-    : PickWindow(program, QStringLiteral("Welche Karte ?"), QSize(280, 240))
+MapPickWindow::MapPickWindow(const AppPaths& paths, const QString& current)
+    : PickWindow(QStringLiteral("Welche Karte ?"), QSize(280, 240)), current_(current)
 {
-    MapCatalog catalog(program_.paths().mapFolders(),
-                       program_.paths().cacheFile(QStringLiteral("map-verdicts.json")));
+    MapCatalog catalog(paths.mapFolders(), paths.cacheFile(QStringLiteral("map-verdicts.json")));
     catalog.scan();
     if (catalog.unchecked() <= CheckAtOnce) {
         while (catalog.checkNext() >= 0) {
@@ -50,12 +47,11 @@ MapPickWindow::MapPickWindow(Program& program)
     // A refused map's reason takes two or three lines.
     list_->setWordWrap(true);
     list_->setTextElideMode(Qt::ElideNone);
-    const NewGameWindow* newGame = program_.newGameWindow();
     for (int row = 0; row < maps_.size(); ++row) {
         list_->addItem(QString());
         showEntry(row);
         // The current map stands selected, so "OK" alone keeps it.
-        if (newGame && maps_[row].playable() && maps_[row].name == newGame->mapName())
+        if (maps_[row].playable() && maps_[row].name == current_)
             list_->setCurrentRow(row);
     }
 
@@ -111,19 +107,15 @@ void MapPickWindow::takeVerdict(int row, const QString& continent, int countries
     map.countries = countries;
     map.problem = problem;
     showEntry(row);
-    const NewGameWindow* newGame = program_.newGameWindow();
-    if (!list_->currentItem() && newGame && map.playable() && map.name == newGame->mapName())
+    if (!list_->currentItem() && map.playable() && map.name == current_)
         list_->setCurrentRow(row);
 }
 
 void MapPickWindow::accept()
 {
     const int row = list_->currentRow();
-    if (row >= 0 && row < maps_.size() && maps_[row].playable() && list_->currentItem()->isSelected()) {
-        program_.preferences().setMapName(maps_[row].name);
-        if (NewGameWindow* newGame = program_.newGameWindow())
-            newGame->useMap(maps_[row].name);
-    }
+    if (row >= 0 && row < maps_.size() && maps_[row].playable() && list_->currentItem()->isSelected())
+        emit chosen(maps_[row].name);
     close();
 }
 

@@ -28,27 +28,33 @@ private:
     MapCatalog catalog_;
 };
 
+class AppPaths;
+
 // "Welche Karte ?": every map in the folders, with its continent and number
 // of countries; one that cannot be played is greyed with the reason and
-// cannot be chosen. "OK" or a double click chooses one for the new game,
-// "Abbrechen" keeps the current one. Every way out enables the new-game
-// window again. Maps not seen before are checked on a worker thread and
-// listed as being checked meanwhile.
+// cannot be chosen. The map named `current` stands selected; "OK" or a double
+// click reports the chosen one, "Abbrechen" reports none. Maps not seen
+// before are checked on a worker thread and listed as being checked meanwhile.
 class MapPickWindow : public PickWindow {
     Q_OBJECT
 public:
-    explicit MapPickWindow(Program& program);
+    MapPickWindow(const AppPaths& paths, const QString& current);
     ~MapPickWindow() override;
 
     QListWidget* mapList() const { return list_; }
     // True while maps are still being checked.
     bool checking() const { return checker_ != nullptr; }
 
+signals:
+    // The map's name, without the file's extension.
+    void chosen(const QString& name);
+
 private:
     void accept() override;
     void showEntry(int row);
     void takeVerdict(int row, const QString& continent, int countries, const QString& problem);
 
+    QString current_;
     QList<MapEntry> maps_;
     QListWidget* list_ = nullptr;
     MapChecker* checker_ = nullptr;

@@ -3,10 +3,11 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
+#include "platform/WindowStyle.h"
 #include "shell/CountryPickWindow.h"
 #include "shell/MapCatalog.h"
+#include "shell/MapPickWindow.h"
 #include "shell/OpponentPickWindow.h"
-#include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "world/MapLoader.h"
 #include "world/WorldState.h"
@@ -134,6 +135,11 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
     startButton_->setEnabled(true);
 }
 
+NewGameWindow::~NewGameWindow()
+{
+    delete pick_;
+}
+
 void NewGameWindow::openMap(const QString& name)
 {
     WorldState& world = program_.world;
@@ -170,16 +176,45 @@ void NewGameWindow::useMap(const QString& name)
     openMap(name);
 }
 
+void NewGameWindow::openPick(PickWindow* pick)
+{
+    pick_ = pick;
+    setEnabled(false);
+    // Every way out of the choice gives this window back.
+    connect(pick, &PickWindow::closed, this, [this] {
+        setEnabled(true);
+        raise();
+        activateWindow();
+    });
+    pick->show();
+    pick->raise();
+    pick->activateWindow();
+}
+
+PickWindow* NewGameWindow::pickWindow() const
+{
+    // A closed choice window waits for its deferred delete, and counts as gone.
+    return pick_ && pick_->testAttribute(Qt::WA_DeleteOnClose) ? pick_.data() : nullptr;
+}
+
 void NewGameWindow::changeMapClicked()
 {
-    setEnabled(false);
-    program_.showMapPick();
+    auto* pick = new MapPickWindow(program_.paths(), mapName());
+    connect(pick, &MapPickWindow::chosen, this, [this](const QString& name) {
+        program_.preferences().setMapName(name);
+        useMap(name);
+    });
+    openPick(pick);
 }
 
 void NewGameWindow::changeOpponentsClicked()
 {
-    setEnabled(false);
-    program_.showOpponentPick();
+    auto* pick = new OpponentPickWindow(program_.preferences().opponentCount());
+    connect(pick, &OpponentPickWindow::chosen, this, [this](int count) {
+        program_.preferences().setOpponentCount(count);
+        showOpponentCount(count);
+    });
+    openPick(pick);
 }
 
 int NewGameWindow::opponentCount() const { return opponentCountLabel_->text().toInt(); }
@@ -187,8 +222,6 @@ int NewGameWindow::opponentCount() const { return opponentCountLabel_->text().to
 void NewGameWindow::showOpponentCount(int count) { opponentCountLabel_->setNum(count); }
 
 QString NewGameWindow::sideText() const { return sideLabel_->text(); }
-
-void NewGameWindow::setSideText(const QString& name) { sideLabel_->setText(name); }
 
 int NewGameWindow::progress() const { return progressBox_->percent; }
 
@@ -201,8 +234,19 @@ void NewGameWindow::drawProgress(int p)
 
 void NewGameWindow::changeSideClicked()
 {
-    setEnabled(false);
-    program_.showCountryPick();
+    auto* pick = new CountryPickWindow(program_.world, sideText());
+    connect(pick, &CountryPickWindow::chosen, this, &NewGameWindow::takeSide);
+    openPick(pick);
+}
+
+void NewGameWindow::takeSide(int country)
+{
+    WorldState& world = program_.world;
+    if (!validCountry(world, country))
+        return;
+    world.side[0] = country;
+    program_.setChosenSideName(world.countryName[country]);
+    sideLabel_->setText(qs(world.countryName[country]));
 }
 
 void NewGameWindow::startClicked()
@@ -246,10 +290,8 @@ void NewGameWindow::closeWindow()
 
 void NewGameWindow::closeEvent(QCloseEvent* event)
 {
-    // A country choice still open has nothing left to report to.
-    if (CountryPickWindow* pick = program_.countryPickWindow())
-        pick->close();
-    if (OpponentPickWindow* pick = program_.opponentPickWindow())
+    // A choice still open has nothing left to report to.
+    if (PickWindow* pick = pickWindow())
         pick->close();
     // Closed by the frame: as "Abbrechen".
     if (!closingHandled_) {

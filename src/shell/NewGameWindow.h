@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -9,28 +10,31 @@ class QRadioButton;
 
 namespace stratagon {
 
+class PickWindow;
 class Program;
 class ProgressBox;
 
 // "Neues Spiel": loads the map to preselect the player's country and starts
-// the game behind a short progress bar.
+// the game behind a short progress bar. Its "Ändern" buttons open a choice
+// window each, one at a time; the window stays disabled while it is open and
+// takes the choice into the world and the preferences.
 class NewGameWindow : public QWidget {
     Q_OBJECT
 public:
     explicit NewGameWindow(Program& program);
+    ~NewGameWindow() override;
 
     // The side label beside "Deine Seite :".
     QString sideText() const;
-    void setSideText(const QString& name);
 
     // The chosen map's name, without the file's extension.
     QString mapName() const;
-    // Makes `name` the map of the new game and preselects its default side.
-    void useMap(const QString& name);
 
     // The number beside "Aktive Gegner :".
     int opponentCount() const;
-    void showOpponentCount(int count);
+
+    // The choice window opened by an "Ändern", while it is open.
+    PickWindow* pickWindow() const;
 
     // Fills the progress box to p percent (1..100) and paints it at once.
     void drawProgress(int p);
@@ -41,6 +45,11 @@ protected:
 
 private:
     void openMap(const QString& name);
+    // Makes `name` the map of the new game and preselects its default side.
+    void useMap(const QString& name);
+    void takeSide(int country);
+    void showOpponentCount(int count);
+    void openPick(PickWindow* pick);
     void changeMapClicked();
     void changeSideClicked();
     void changeOpponentsClicked();
@@ -59,6 +68,7 @@ private:
     QPushButton* cancelButton_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     ProgressBox* progressBox_ = nullptr;
+    QPointer<PickWindow> pick_;
     bool closingHandled_ = false;
 };
 

@@ -2,16 +2,14 @@
 #include "shell/OpponentPickWindow.h"
 
 #include "platform/WindowStyle.h"
-#include "shell/NewGameWindow.h"
-#include "shell/Program.h"
 #include "simulation/Opponents.h"
 
 #include <QListWidget>
 
 namespace stratagon {
 
-OpponentPickWindow::OpponentPickWindow(Program& program)
-    : PickWindow(program, QStringLiteral("Wie viele Gegner ?"), QSize(200, 124))
+OpponentPickWindow::OpponentPickWindow(int current)
+    : PickWindow(QStringLiteral("Wie viele Gegner ?"), QSize(200, 124))
 {
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("opponentCountList"));
@@ -19,7 +17,7 @@ OpponentPickWindow::OpponentPickWindow(Program& program)
     for (int n = 1; n <= MaxOpponents; ++n)
         list_->addItem(QStringLiteral("%1 Gegner").arg(n));
     // The current number stands selected, so "OK" alone keeps it.
-    list_->setCurrentRow(program_.preferences().opponentCount() - 1);
+    list_->setCurrentRow(current - 1);
 
     addPickButtons(list_, 90, 88);
 
@@ -29,11 +27,8 @@ OpponentPickWindow::OpponentPickWindow(Program& program)
 void OpponentPickWindow::accept()
 {
     const int row = list_->currentRow();
-    if (row >= 0 && row < MaxOpponents) {
-        program_.preferences().setOpponentCount(row + 1);
-        if (NewGameWindow* newGame = program_.newGameWindow())
-            newGame->showOpponentCount(row + 1);
-    }
+    if (row >= 0 && row < MaxOpponents)
+        emit chosen(row + 1);
     close();
 }
 

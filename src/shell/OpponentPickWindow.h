@@ -7,15 +7,18 @@ class QListWidget;
 
 namespace stratagon {
 
-// "Wie viele Gegner ?": 1 to 5 computer opponents for the new game; "OK" or
-// a double click chooses, "Abbrechen" keeps the current number. The choice is
-// kept in the preferences. Every way out enables the new-game window again.
+// "Wie viele Gegner ?": 1 to 5 computer opponents for the new game, the
+// `current` number selected; "OK" or a double click reports the chosen
+// number, "Abbrechen" none.
 class OpponentPickWindow : public PickWindow {
     Q_OBJECT
 public:
-    explicit OpponentPickWindow(Program& program);
+    explicit OpponentPickWindow(int current);
 
     QListWidget* countList() const { return list_; }
+
+signals:
+    void chosen(int count);
 
 private:
     void accept() override;

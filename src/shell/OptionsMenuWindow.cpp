@@ -10,7 +10,6 @@
 #include "world/WorldState.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -184,19 +183,9 @@ void OptionsMenuWindow::saveClicked()
 {
     if (!program_.playing())
         return;
-    const QString title = QStringLiteral("Spiel speichern");
-    const QString name = program_.dialogs
-                             .input(this, QStringLiteral("Unter welchem Namen willst du das Spiel speichern?"), title,
-                                    suggestedSaveName(program_.world))
-                             .trimmed()
-                             .left(80);
-    if (name.isEmpty())
-        return;
-    if (QFile::exists(saveFileFor(program_, name)) &&
-        !program_.dialogs.question(
-            this, QStringLiteral("Es gibt schon einen Spielstand „%1“. Willst du ihn ersetzen?").arg(name), title))
-        return;
-    saveGame(program_, this, name);
+    const QString name = askSaveName(program_, this);
+    if (!name.isEmpty())
+        saveGame(program_, this, name);
 }
 
 void OptionsMenuWindow::loadClicked()

@@ -2,8 +2,6 @@
 #include "shell/PickWindow.h"
 
 #include "platform/WindowStyle.h"
-#include "shell/NewGameWindow.h"
-#include "shell/Program.h"
 
 #include <QCloseEvent>
 #include <QListWidget>
@@ -11,7 +9,7 @@
 
 namespace stratagon {
 
-PickWindow::PickWindow(Program& program, const QString& title, QSize size) : program_(program)
+PickWindow::PickWindow(const QString& title, QSize size)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
@@ -33,11 +31,7 @@ void PickWindow::addPickButtons(QListWidget* list, int y, int buttonWidth)
 
 void PickWindow::closeEvent(QCloseEvent* event)
 {
-    if (NewGameWindow* newGame = program_.newGameWindow()) {
-        newGame->setEnabled(true);
-        newGame->raise();
-        newGame->activateWindow();
-    }
+    emit closed();
     event->accept();
 }
 

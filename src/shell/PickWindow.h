@@ -7,28 +7,27 @@ class QListWidget;
 
 namespace stratagon {
 
-class Program;
-
 // What the small choice windows of the new-game window (map, opponents,
 // country) have in common: a compact dark-green window of fixed size, a list
-// with "OK" and "Abbrechen" below it, and every way out enabling the new-game
-// window again and bringing it to the front. A window adds its list and says
-// in accept() what the choice does.
+// with "OK" and "Abbrechen" below it. A window adds its list and says in
+// accept() what was chosen, by a signal of its own; it never writes the
+// choice anywhere itself. Every way out ends in closed(), after the choice.
 class PickWindow : public QWidget {
     Q_OBJECT
+signals:
+    void closed();
+
 protected:
-    PickWindow(Program& program, const QString& title, QSize size);
+    PickWindow(const QString& title, QSize size);
 
     // "OK" and "Abbrechen", `buttonWidth` wide, at height `y` and 8 pixels in
     // from either side; "OK" and a double click (or Enter) in `list` accept.
     void addPickButtons(QListWidget* list, int y, int buttonWidth);
 
-    // Takes the chosen entry, if any, and closes the window.
+    // Reports the chosen entry, if any, and closes the window.
     virtual void accept() = 0;
 
     void closeEvent(QCloseEvent* event) override;
-
-    Program& program_;
 };
 
 }  // namespace stratagon

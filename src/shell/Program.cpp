@@ -8,9 +8,6 @@
 #include "mapview/MainWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
-#include "shell/CountryPickWindow.h"
-#include "shell/MapPickWindow.h"
-#include "shell/OpponentPickWindow.h"
 #include "shell/CreditsWindow.h"
 #include "shell/HelpWindow.h"
 #include "shell/ImageStore.h"
@@ -44,9 +41,8 @@ Program::Program(WorldState& w, RandomSource& r, Dialogs& d, QString folder)
 Program::~Program()
 {
     // Windows are top-level widgets of their own; close what is still open.
-    const QList<QWidget*> open = {mainWindow_, optionsMenu_, newGame_,  settings_, credits_,
-                                  countryPick_, generalList_, task_,    ranks_,    deploy_, report_, help_,
-                                  loadGame_};
+    const QList<QWidget*> open = {mainWindow_, optionsMenu_, newGame_, settings_, credits_, generalList_,
+                                  task_,       ranks_,       deploy_,  report_,   help_,    loadGame_};
     for (QWidget* w : open)
         delete w;
     delete imageStore_;
@@ -102,15 +98,21 @@ W* openWindow(const QPointer<W>& slot)
 
 }  // namespace
 
-template <typename W, typename... Args>
-W* Program::show(QPointer<W>& slot, Args&&... args)
+template <typename W, typename Make>
+W* Program::showMade(QPointer<W>& slot, Make make)
 {
     if (!openWindow(slot))
-        slot = new W(*this, std::forward<Args>(args)...);
+        slot = make();
     slot->show();
     slot->raise();
     slot->activateWindow();
     return slot;
+}
+
+template <typename W, typename... Args>
+W* Program::show(QPointer<W>& slot, Args&&... args)
+{
+    return showMade(slot, [&] { return new W(*this, std::forward<Args>(args)...); });
 }
 
 void Program::rememberFileSettings()
@@ -130,9 +132,6 @@ OptionsMenuWindow* Program::optionsMenu() const { return openWindow(optionsMenu_
 NewGameWindow* Program::newGameWindow() const { return openWindow(newGame_); }
 SettingsWindow* Program::settingsWindow() const { return openWindow(settings_); }
 CreditsWindow* Program::creditsWindow() const { return openWindow(credits_); }
-CountryPickWindow* Program::countryPickWindow() const { return openWindow(countryPick_); }
-MapPickWindow* Program::mapPickWindow() const { return openWindow(mapPick_); }
-OpponentPickWindow* Program::opponentPickWindow() const { return openWindow(opponentPick_); }
 GeneralListWindow* Program::generalListWindow() const { return openWindow(generalList_); }
 TaskWindow* Program::taskWindow() const { return openWindow(task_); }
 RanksWindow* Program::ranksWindow() const { return openWindow(ranks_); }
@@ -153,12 +152,6 @@ OptionsMenuWindow* Program::showOptionsMenu() { return show(optionsMenu_); }
 NewGameWindow* Program::showNewGame() { return show(newGame_); }
 SettingsWindow* Program::showSettings() { return show(settings_); }
 CreditsWindow* Program::showCredits() { return show(credits_); }
-CountryPickWindow* Program::showCountryPick() { return show(countryPick_); }
-MapPickWindow* Program::showMapPick() { return show(mapPick_); }
-OpponentPickWindow* Program::showOpponentPick() { return show(opponentPick_); }
-GeneralListWindow* Program::showGeneralList() { return show(generalList_); }
-RanksWindow* Program::showRanks() { return show(ranks_); }
-DeployWindow* Program::showDeploy(int target) { return show(deploy_, target); }
 ReportWindow* Program::showReport() { return show(report_); }
 HelpWindow* Program::showHelp() { return show(help_); }
 LoadGameWindow* Program::showLoadGame() { return show(loadGame_); }
@@ -172,13 +165,54 @@ MainWindow* Program::showLoadedGame()
     return show(mainWindow_, MainWindow::Opening::LoadedGame);
 }
 
-TaskWindow* Program::taskWindowForOpening(bool* wasOpen)
+GeneralListWindow* Program::showGeneralList()
 {
-    if (wasOpen)
-        *wasOpen = openWindow(task_) != nullptr;
-    if (!openWindow(task_))
-        task_ = new TaskWindow(*this);
-    return task_;
+    return showMade(generalList_, [this] {
+        auto* roster = new GeneralListWindow(context(), mainWindow());
+        connect(roster, &GeneralListWindow::ranksRequested, this, &Program::showRanks);
+        connect(roster, &GeneralListWindow::taskRequested, this, &Program::openTask);
+        connect(roster, &GeneralListWindow::generalDismissed, this, [this](int slot) {
+            if (TaskWindow* task = taskWindow())
+                task->generalDismissed(slot);
+        });
+        if (TaskWindow* task = taskWindow())
+            task->setRoster(roster);
+        return roster;
+    });
+}
+
+RanksWindow* Program::showRanks()
+{
+    return showMade(ranks_, [this] { return new RanksWindow(generalListWindow()); });
+}
+
+void Program::openTask(int slot, const QString& epText, const QString& name)
+{
+    const bool wasOpen = openWindow(task_) != nullptr;
+    if (!wasOpen) {
+        auto* task = new TaskWindow(context(), generalListWindow());
+        connect(task, &TaskWindow::taskGiven, this, [this] {
+            if (GeneralListWindow* roster = generalListWindow())
+                roster->form2_start();
+        });
+        task_ = task;
+    }
+    task_->openFor(slot, epText, name, wasOpen);
+}
+
+DeployWindow* Program::showDeploy(int target)
+{
+    return showMade(deploy_, [this, target] {
+        auto* deploy = new DeployWindow(context(), target, mainWindow());
+        // The map comes back usable, an attack ordered in a paused game shown at once.
+        connect(deploy, &DeployWindow::closed, this, [this] {
+            if (MainWindow* main = mainWindow()) {
+                main->setEnabled(true);
+                main->refreshPanels();
+            }
+        });
+        return deploy;
+    });
 }
 
 bool Program::playing() const

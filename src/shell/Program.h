@@ -7,6 +7,7 @@
 // nullptr. Closing a window destroys it.
 
 #include "platform/AppPaths.h"
+#include "session/GameContext.h"
 #include "storage/Preferences.h"
 
 #include <QObject>
@@ -28,9 +29,6 @@ class OptionsMenuWindow;
 class NewGameWindow;
 class SettingsWindow;
 class CreditsWindow;
-class CountryPickWindow;
-class MapPickWindow;
-class OpponentPickWindow;
 class GeneralListWindow;
 class TaskWindow;
 class RanksWindow;
@@ -73,9 +71,6 @@ public:
     NewGameWindow* newGameWindow() const;
     SettingsWindow* settingsWindow() const;
     CreditsWindow* creditsWindow() const;
-    CountryPickWindow* countryPickWindow() const;
-    MapPickWindow* mapPickWindow() const;
-    OpponentPickWindow* opponentPickWindow() const;
     GeneralListWindow* generalListWindow() const;
     TaskWindow* taskWindow() const;
     RanksWindow* ranksWindow() const;
@@ -89,13 +84,7 @@ public:
     NewGameWindow* showNewGame();
     SettingsWindow* showSettings();
     CreditsWindow* showCredits();
-    CountryPickWindow* showCountryPick();
-    MapPickWindow* showMapPick();
-    OpponentPickWindow* showOpponentPick();
     GeneralListWindow* showGeneralList();
-    // Creates the task window without showing it (the roster fills it first);
-    // wasOpen tells whether it existed before.
-    TaskWindow* taskWindowForOpening(bool* wasOpen);
     RanksWindow* showRanks();
     // The deployment against the country the player clicked (0: none found).
     DeployWindow* showDeploy(int target);
@@ -109,6 +98,8 @@ public:
     bool playing() const;
     // The game being played, its clock and the player's orders.
     GameSession& session() const { return *session_; }
+    // What the game's windows work with.
+    GameContext context() const { return {world, *session_, dialogs}; }
 
     ImageStore& imageStore();
 
@@ -126,8 +117,13 @@ signals:
     void quitting();
 
 private:
+    // Shows the window in `slot`, made by `make` when it is not open.
+    template <typename W, typename Make>
+    W* showMade(QPointer<W>& slot, Make make);
     template <typename W, typename... Args>
     W* show(QPointer<W>& slot, Args&&... args);
+    // The roster's "Aufgabe": the task window for its row, opened or reused.
+    void openTask(int slot, const QString& epText, const QString& name);
 
     AppPaths paths_;
     Preferences preferences_;
@@ -141,9 +137,6 @@ private:
     QPointer<NewGameWindow> newGame_;
     QPointer<SettingsWindow> settings_;
     QPointer<CreditsWindow> credits_;
-    QPointer<CountryPickWindow> countryPick_;
-    QPointer<MapPickWindow> mapPick_;
-    QPointer<OpponentPickWindow> opponentPick_;
     QPointer<GeneralListWindow> generalList_;
     QPointer<TaskWindow> task_;
     QPointer<RanksWindow> ranks_;

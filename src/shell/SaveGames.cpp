@@ -16,6 +16,7 @@
 #include "world/WorldState.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <memory>
 
@@ -58,6 +59,23 @@ QString saveFileFor(const Program& program, const QString& name)
 {
     const QString folder = program.paths().savesFolder();
     return folder.isEmpty() ? QString() : saveFilePath(folder, name);
+}
+
+QString askSaveName(const Program& program, QWidget* parent)
+{
+    const QString title = QStringLiteral("Spiel speichern");
+    const QString name = program.dialogs
+                             .input(parent, QStringLiteral("Unter welchem Namen willst du das Spiel speichern?"),
+                                    title, suggestedSaveName(program.world))
+                             .trimmed()
+                             .left(80);
+    if (name.isEmpty())
+        return {};
+    if (QFile::exists(saveFileFor(program, name)) &&
+        !program.dialogs.question(
+            parent, QStringLiteral("Es gibt schon einen Spielstand „%1“. Willst du ihn ersetzen?").arg(name), title))
+        return {};
+    return name;
 }
 
 bool saveGame(Program& program, QWidget* parent, const QString& name)

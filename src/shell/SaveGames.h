@@ -20,6 +20,11 @@ QString suggestedSaveName(const WorldState& world);
 // The file a save of this name goes to.
 QString saveFileFor(const Program& program, const QString& name);
 
+// Asks for the name to save the running game under, offering the player's
+// country and the date, and before replacing a save of that name. The name
+// trimmed and cut to 80 characters; "" when the player cancelled either box.
+QString askSaveName(const Program& program, QWidget* parent);
+
 // Saves the running game under `name`; a failed write is reported in a box
 // that names the file. A save always holds a paused game.
 bool saveGame(Program& program, QWidget* parent, const QString& name);

@@ -188,7 +188,7 @@ TEST(MapFolder, PickWindowGreysRefusedMapsAndChecksNewOnesInTheBackground)
     }
     NewGameWindow* w = t.program->showNewGame();
     press(w->findChild<QAbstractButton*>("mapChangeButton"));
-    MapPickWindow* pick = t.program->mapPickWindow();
+    MapPickWindow* pick = pickWindow<MapPickWindow>(t);
     ASSERT_NE(pick, nullptr);
     QListWidget* list = pick->mapList();
     ASSERT_EQ(list->count(), 10);
@@ -212,7 +212,7 @@ TEST(MapFolder, PickWindowGreysRefusedMapsAndChecksNewOnesInTheBackground)
 
     // Next time everything comes from the cache, at once.
     press(w->findChild<QAbstractButton*>("mapChangeButton"));
-    pick = t.program->mapPickWindow();
+    pick = pickWindow<MapPickWindow>(t);
     ASSERT_NE(pick, nullptr);
     EXPECT_FALSE(pick->checking());
     EXPECT_EQ(pick->mapList()->item(9)->text(), last);

@@ -222,14 +222,14 @@ TEST(CountryPick, GermanOrderAndTheChosenSideKeptForTheNextGame)
     ASSERT_TRUE(t.program->start());
     press(t.program->optionsMenu(), "Spiel starten");
     press(sideChange(t.program->newGameWindow()));
-    QListWidget* list = t.program->countryPickWindow()->countryList();
+    QListWidget* list = pickWindow<CountryPickWindow>(t)->countryList();
     QStringList names;
     for (int i = 0; i < list->count(); ++i)
         names << list->item(i)->text();
     ASSERT_EQ(names.size(), t.world->countryCount);
     EXPECT_EQ(names.mid(0, 6).join('|'), "Ägypten|Algerien|Angola|Äquatorialguinea|Äthiopien|Benin");
     list->setCurrentRow(0);
-    press(t.program->countryPickWindow(), "OK");
+    press(pickWindow<CountryPickWindow>(t), "OK");
     EXPECT_EQ(t.world->countryName[t.world->side[0]], "Ägypten");
     press(t.program->newGameWindow(), "Abbrechen");
     press(t.program->optionsMenu(), "Spiel starten");

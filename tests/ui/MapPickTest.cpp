@@ -72,7 +72,7 @@ TEST(MapPick, ChoosesTheMapOfTheGame)
 
     for (const bool ok : {false, true}) {
         press(change);
-        MapPickWindow* pick = t.program->mapPickWindow();
+        MapPickWindow* pick = pickWindow<MapPickWindow>(t);
         ASSERT_NE(pick, nullptr);
         EXPECT_EQ(pick->windowTitle(), "Welche Karte ?");
         EXPECT_FALSE(w->isEnabled());
@@ -104,18 +104,18 @@ TEST(MapPick, TheChosenSideFollowsItsNameAcrossMaps)
     TestProgram t;
     NewGameWindow* w = t.program->showNewGame();
     press(sideChange(w));
-    QListWidget* countries = t.program->countryPickWindow()->countryList();
+    QListWidget* countries = pickWindow<CountryPickWindow>(t)->countryList();
     const QList<QListWidgetItem*> found = countries->findItems("Ägypten", Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1);
     countries->setCurrentItem(found.first());
-    press(t.program->countryPickWindow(), "OK");
+    press(pickWindow<CountryPickWindow>(t), "OK");
     settle();
     ASSERT_EQ(w->sideText(), "Ägypten");
 
     for (const auto& [row, side] : {std::pair{3, "Spanien"}, std::pair{0, "Ägypten"}}) {
         press(w->findChild<QAbstractButton*>("mapChangeButton"));
-        t.program->mapPickWindow()->mapList()->setCurrentRow(row);
-        press(t.program->mapPickWindow(), "OK");
+        pickWindow<MapPickWindow>(t)->mapList()->setCurrentRow(row);
+        press(pickWindow<MapPickWindow>(t), "OK");
         settle();
         EXPECT_EQ(w->sideText(), QString::fromUtf8(side));
         EXPECT_EQ(t.world->countryName[t.world->side[0]], side);

@@ -28,7 +28,7 @@ TEST(OpponentPick, ChoosesHowManyOpponentsPlay)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.how);
         press(change);
-        OpponentPickWindow* pick = t.program->opponentPickWindow();
+        OpponentPickWindow* pick = pickWindow<OpponentPickWindow>(t);
         ASSERT_NE(pick, nullptr);
         EXPECT_EQ(pick->windowTitle(), "Wie viele Gegner ?");
         EXPECT_FALSE(w->isEnabled());
@@ -41,7 +41,7 @@ TEST(OpponentPick, ChoosesHowManyOpponentsPlay)
         else
             press(pick, c.how);
         settle();
-        EXPECT_TRUE(w->isEnabled() && !t.program->opponentPickWindow());
+        EXPECT_TRUE(w->isEnabled() && !pickWindow<OpponentPickWindow>(t));
         EXPECT_EQ(w->opponentCount(), c.shown);
     }
     EXPECT_EQ(t.program->preferences().opponentCount(), 5);

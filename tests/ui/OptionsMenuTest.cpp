@@ -16,7 +16,11 @@ TEST(ShellWindows, CaptionsAndFixedTexts)
                                     "OK|Abbrechen"},
         {t.program->showNewGame(), "Neues Spiel|Weltherrschaft|einfaches Spiel|Karte :|Afrika|Deine Seite :|"
                                    "Südafrika|Aktive Gegner :|Starten|Abbrechen"},
-        {t.program->showCountryPick(), "Welches Land ?|Aktuell gewählt :|Südafrika|OK|Abbrechen"},
+        {[&t]() -> QWidget* {
+             press(sideChange(t.program->newGameWindow()));
+             return pickWindow<CountryPickWindow>(t);
+         }(),
+         "Welches Land ?|Aktuell gewählt :|Südafrika|OK|Abbrechen"},
     };
     for (const auto& [window, texts] : windows) {
         const QStringList expected = texts.split('|');

@@ -110,6 +110,14 @@ inline MainWindow* startGame(TestProgram& t)
     return t.program->mainWindow();
 }
 
+// The choice window the new-game window has open, as a W; nullptr for none.
+template <typename W>
+W* pickWindow(const TestProgram& t)
+{
+    const NewGameWindow* newGame = t.program->newGameWindow();
+    return newGame ? qobject_cast<W*>(newGame->pickWindow()) : nullptr;
+}
+
 // Exactly the expected window is left to work with: no path may leave every
 // window disabled, or two open to input.
 inline void expectOnlyUsable(const QWidget* expected)

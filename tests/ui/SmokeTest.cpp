@@ -35,7 +35,7 @@ TEST(WindowFrame, EveryWindowClosedByItsFrameLeavesOneUsableWindow)
     press(menu, "Spiel starten");
     NewGameWindow* newGame = t.program->newGameWindow();
     press(sideChange(newGame));
-    closeLeaving(t.program->countryPickWindow(), newGame);
+    closeLeaving(pickWindow<CountryPickWindow>(t), newGame);
     closeLeaving(newGame, nullptr);
     expectMenuBeforeGame(t);
 
