@@ -6,7 +6,7 @@
 #include "mapview/MessagesPanel.h"
 #include "mapview/PanelParts.h"
 #include "session/GameSession.h"
-#include "shell/Program.h"
+#include "session/GameContext.h"
 #include "simulation/Pace.h"
 #include "world/WorldState.h"
 
@@ -17,8 +17,8 @@
 
 namespace stratagon {
 
-GamePanels::GamePanels(MainWindow& window, Program& program)
-    : QObject(&window), window_(window), program_(program)
+GamePanels::GamePanels(MainWindow& window, const GameContext& game)
+    : QObject(&window), window_(window), world_(game.world), session_(game.session)
 {
     auto* bar = new QWidget;
     bar->setObjectName(QStringLiteral("paceBar"));
@@ -40,10 +40,10 @@ GamePanels::GamePanels(MainWindow& window, Program& program)
     row->addWidget(help);
     connect(slower_, &QPushButton::clicked, this, [this] { changePace(-1); });
     connect(faster_, &QPushButton::clicked, this, [this] { changePace(+1); });
-    connect(help, &QPushButton::clicked, this, &GamePanels::showHelp);
+    connect(help, &QPushButton::clicked, &window_, &MainWindow::helpRequested);
 
-    messages_ = new MessagesPanel(program_.world);
-    battles_ = new BattleListPanel(program_.world);
+    messages_ = new MessagesPanel(world_);
+    battles_ = new BattleListPanel(world_);
     window_.addPanel(bar, 0);
     window_.addPanel(messages_, 2);
     window_.addPanel(battles_, 3);
@@ -59,25 +59,18 @@ void GamePanels::refresh()
 
 void GamePanels::changePace(int direction)
 {
-    WorldState& world = program_.world;
-    if (!(direction < 0 ? slowerPace(world) : fasterPace(world)))
+    if (!(direction < 0 ? slowerPace(world_) : fasterPace(world_)))
         return;
     // A running clock keeps running at the new pace; a stopped one takes it when it starts.
-    program_.session().paceChanged();
+    session_.paceChanged();
     showPace();
-}
-
-void GamePanels::showHelp()
-{
-    program_.showHelp();
 }
 
 void GamePanels::showPace()
 {
-    const WorldState& world = program_.world;
-    pace_->setText(QStringLiteral("Tempo : ") + QString::fromUtf8(currentPace(world).text));
-    slower_->setEnabled(world.paceStep > 0);
-    faster_->setEnabled(world.paceStep < static_cast<int>(PaceSteps.size()) - 1);
+    pace_->setText(QStringLiteral("Tempo : ") + QString::fromUtf8(currentPace(world_).text));
+    slower_->setEnabled(world_.paceStep > 0);
+    faster_->setEnabled(world_.paceStep < static_cast<int>(PaceSteps.size()) - 1);
 }
 
 }  // namespace stratagon

@@ -11,7 +11,9 @@ namespace stratagon {
 class BattleListPanel;
 class MainWindow;
 class MessagesPanel;
-class Program;
+struct GameContext;
+struct WorldState;
+class GameSession;
 
 // What lets the player follow and steer the war, in the main window's panel
 // column: the pace (slower, the pace, faster) and the help button on top,
@@ -19,13 +21,12 @@ class Program;
 class GamePanels : public QObject {
     Q_OBJECT
 public:
-    GamePanels(MainWindow& window, Program& program);
+    GamePanels(MainWindow& window, const GameContext& game);
 
     // After a tick, or an order given while paused.
     void refresh();
     // One step slower (-1) or faster (+1); the running clock takes it at once.
     void changePace(int direction);
-    void showHelp();
 
     MessagesPanel* messages() const { return messages_; }
     BattleListPanel* battles() const { return battles_; }
@@ -34,7 +35,8 @@ private:
     void showPace();
 
     MainWindow& window_;
-    Program& program_;
+    WorldState& world_;
+    GameSession& session_;
     QPushButton* slower_ = nullptr;
     QPushButton* faster_ = nullptr;
     QLabel* pace_ = nullptr;

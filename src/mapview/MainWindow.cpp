@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mapview/MainWindow.h"
-#include "shell/MapCatalog.h"
 
 #include "mapview/BattlePanel.h"
 #include "mapview/ControlStrip.h"
@@ -11,10 +10,8 @@
 #include "mapview/WindowFit.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
-#include "shell/OptionsMenuWindow.h"
-#include "shell/Program.h"
-#include "shell/SaveGames.h"
 #include "session/GameSession.h"
+#include "storage/Preferences.h"
 #include "simulation/Clock.h"
 #include "simulation/Pace.h"
 #include "simulation/PlayerActions.h"
@@ -42,20 +39,24 @@ constexpr int StatusStep = 100;  // the pause toggle moves the status label
 
 }  // namespace
 
-MainWindow::MainWindow(Program& program, Opening opening)
-    : program_(program),
-      world_(program.world),
-      session_(program.session()),
-      painter_(program.world, program.preferences().colourScheme()),
-      layout_(*this, painter_.surface(), program.preferences())
+MainWindow::MainWindow(MainWindowSetup setup)
+    : setup_(std::move(setup)),
+      world_(setup_.game.world),
+      session_(setup_.game.session),
+      painter_(world_, setup_.preferences.colourScheme()),
+      layout_(*this, painter_.surface(), setup_.preferences)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Stratagon !"));
     buildControls();
-    panels_ = new GamePanels(*this, program_);
+    panels_ = new GamePanels(*this, setup_.game);
     connect(&session_, &GameSession::ticked, this, &MainWindow::showTick);
     connect(&session_, &GameSession::decided, this, &MainWindow::showOutcome);
     connect(&session_, &GameSession::clockRunningChanged, this, &MainWindow::showPauseState);
+}
+
+void MainWindow::open(Opening opening)
+{
     if (opening == Opening::LoadedGame)
         openLoadedGame();
     else
@@ -92,9 +93,9 @@ void MainWindow::buildControls()
                                  QStringLiteral("Das Seitenmenü mit den Generälen und der Bilanz ein- und ausblenden"));
     connect(sideMenuButton_, &QPushButton::clicked, this, &MainWindow::toggleSideMenu);
 
-    strip_ = new ControlStrip([this](const QString& file) { return program_.path(file); }, this);
-    connect(strip_->generalsButton(), &QPushButton::clicked, this, [this] { program_.showGeneralList(); });
-    connect(strip_->reportButton(), &QPushButton::clicked, this, [this] { program_.showReport(); });
+    strip_ = new ControlStrip(setup_.resource, this);
+    connect(strip_->generalsButton(), &QPushButton::clicked, this, &MainWindow::generalsRequested);
+    connect(strip_->reportButton(), &QPushButton::clicked, this, &MainWindow::reportRequested);
     connect(strip_->modeButton(), &QToolButton::clicked, this, &MainWindow::toggleMode);
     showPauseState();
     connect(strip_->pauseButton(), &QToolButton::clicked, this, &MainWindow::togglePause);
@@ -161,13 +162,13 @@ void MainWindow::mainWindowLoad()
     loadedPicture_.clear();
     world_.sideMenuClosed = true;
     closedByGame_ = false;
-    program_.restoreFileSettings();
+    const NewGameChoice next = setup_.nextGame();
+    newGamePicture_ = next.pictureFile;
     showStatusRunning();
     sideMenuButton_->setEnabled(true);
     SetupResult setup;
     if (loadMapPicture()) {
-        setup = session_.startNewGame(ss(mapForGame(program_.paths(), program_.preferences().mapName()).mapFile),
-                                      program_.preferences().opponentCount(), &painter_.surface());
+        setup = session_.startNewGame(ss(next.mapFile), next.opponents, &painter_.surface());
     } else {
         world_.playing = false;
         setup.messages.push_back({missingPictureMessage(&painter_.surface()), "Fehler !"});
@@ -201,7 +202,7 @@ void MainWindow::showTick(const TickReport& report)
     showInfoPanel();
     // A new game year replaces the autosave.
     if (report.newYear && world_.playing)
-        saveAutomatically(program_, this);
+        emit autosaveDue();
 }
 
 void MainWindow::showOutcome(GameOutcome outcome)
@@ -209,7 +210,7 @@ void MainWindow::showOutcome(GameOutcome outcome)
     const EndMessage message = endMessage(world_, outcome);
     showMessage(message.text, message.title);
     closeGame();
-    program_.showReport();
+    emit reportRequested();
 }
 
 void MainWindow::openLoadedGame()
@@ -255,9 +256,7 @@ void MainWindow::showStatusRunning()
 
 bool MainWindow::loadMapPicture()
 {
-    const QString picture = !loadedPicture_.isEmpty()
-                                ? loadedPicture_
-                                : mapForGame(program_.paths(), program_.preferences().mapName()).pictureFile;
+    const QString picture = !loadedPicture_.isEmpty() ? loadedPicture_ : newGamePicture_;
     if (!painter_.surface().load(picture))
         return false;
     sideMenuButton_->setText(QStringLiteral("Seitenmenü >"));
@@ -278,7 +277,7 @@ void MainWindow::showInfoPanel()
 
 void MainWindow::showMessage(const std::string& text, const std::string& title)
 {
-    program_.dialogs.message(this, qs(text), qs(title));
+    setup_.game.dialogs.message(this, qs(text), qs(title));
 }
 
 void MainWindow::closeGame()
@@ -288,7 +287,7 @@ void MainWindow::closeGame()
     close();
     // The menu may already be open for a paused game: it must show its form
     // for the time before a game.
-    program_.showOptionsMenu()->reload();
+    emit menuRequested();
 }
 
 // ---- Map ----
@@ -304,7 +303,7 @@ void MainWindow::mapReleased(QPointF position)
     if (!world_.battleMode || !attackableCode(world_, cellCode(world_, cell.x(), cell.y())))
         return;
     setEnabled(false);
-    program_.showDeploy(country);
+    emit deployRequested(country);
 }
 
 // ---- Buttons ----
@@ -356,7 +355,7 @@ void MainWindow::openOptionsMenu()
         setEnabled(false);
     }
     // The menu holds the clock while it is open over a game.
-    program_.showOptionsMenu()->reload();
+    emit menuRequested();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
@@ -372,7 +371,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (event->key() == Qt::Key_F1) {
-        panels_->showHelp();
+        emit helpRequested();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -392,7 +391,7 @@ bool MainWindow::confirmClose()
 {
     // The war waits while the player answers.
     const ClockHold hold = session_.hold();
-    return program_.dialogs.question(this, QStringLiteral("Willst du das laufende Spiel wirklich beenden?"),
+    return setup_.game.dialogs.question(this, QStringLiteral("Willst du das laufende Spiel wirklich beenden?"),
                                      QStringLiteral("Stratagon !"));
 }
 
@@ -411,11 +410,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
         // The frame's close box ends the game; the menu comes back in its
         // form before a game, also when it was open for the paused game.
         // The game is kept in the autosave first.
-        saveAutomatically(program_, this);
+        emit autosaveDue();
         world_.playing = false;
-        if (OptionsMenuWindow* menu = program_.optionsMenu())
-            menu->reload();
-        program_.showOptionsMenu();
+        emit menuRequested();
     }
     QWidget::closeEvent(event);
 }

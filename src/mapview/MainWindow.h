@@ -4,10 +4,13 @@
 #include "mapview/MainLayout.h"
 #include "mapview/MapPainter.h"
 #include "mapview/WindowLayout.h"
+#include "session/GameContext.h"
 #include "simulation/Clock.h"
 #include "simulation/TickReport.h"
 
 #include <QPointF>
+#include <QString>
+#include <functional>
 #include <QWidget>
 #include <array>
 #include <vector>
@@ -27,7 +30,24 @@ class GamePanels;
 class InfoPanel;
 class MapView;
 class GameSession;
-class Program;
+class Preferences;
+
+// The map, its picture and the number of opponents of the next new game.
+struct NewGameChoice {
+    QString mapFile;
+    QString pictureFile;
+    int opponents = 1;
+};
+
+// What the window needs of the program around it.
+struct MainWindowSetup {
+    GameContext game;
+    Preferences& preferences;
+    // A file of the program ("data/Pause.png").
+    std::function<QString(const QString&)> resource;
+    // Asked at every new game, the settings of game.dat put back first.
+    std::function<NewGameChoice()> nextGame;
+};
 struct WorldState;
 
 // "Stratagon !": the map, the clock, the panels and the buttons of a game.
@@ -48,10 +68,13 @@ struct WorldState;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    // A new game runs the set-up; a loaded one shows the world as it is.
-    enum class Opening { NewGame, LoadedGame };
-    explicit MainWindow(Program& program, Opening opening = Opening::NewGame);
+    explicit MainWindow(MainWindowSetup setup);
     ~MainWindow() override;
+
+    // The window's opening, once its signals are connected: a new game runs
+    // the set-up; a loaded one shows the world as it is.
+    enum class Opening { NewGame, LoadedGame };
+    void open(Opening opening);
 
     // The game's state as the other windows ask for it.
     bool playing() const;
@@ -110,6 +133,17 @@ public:
 
     void setVisible(bool visible) override;
 
+signals:
+    // What the program shows for the window: the roster, the summary, the
+    // guide, the deployment against a clicked country, the options menu.
+    void generalsRequested();
+    void reportRequested();
+    void helpRequested();
+    void deployRequested(int country);
+    void menuRequested();
+    // A new game year, or the game left by the frame: keep it in the autosave.
+    void autosaveDue();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -129,7 +163,7 @@ private:
     void openOptionsMenu();
     bool confirmClose();
 
-    Program& program_;
+    MainWindowSetup setup_;
     WorldState& world_;
     GameSession& session_;
     MapPainter painter_;
@@ -137,7 +171,8 @@ private:
     bool closing_ = false;
     bool closedByGame_ = false;
     bool loadFailed_ = false;
-    QString loadedPicture_;  // a loaded game's map picture; empty for a new game
+    QString loadedPicture_;
+    QString newGamePicture_;  // a loaded game's map picture; empty for a new game
 
     MapView* mapPicture_ = nullptr;
     QLabel* statusLabel_ = nullptr;

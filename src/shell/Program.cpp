@@ -13,6 +13,7 @@
 #include "shell/ImageStore.h"
 #include "shell/LoadGameWindow.h"
 #include "shell/LoadingWindow.h"
+#include "shell/MapCatalog.h"
 #include "shell/NewGameWindow.h"
 #include "shell/OptionsMenuWindow.h"
 #include "shell/ReportWindow.h"
@@ -146,7 +147,25 @@ MainWindow* Program::showMainWindow()
     if (!openWindow(mainWindow_))
         if (ReportWindow* report = openWindow(report_))
             report->close();
-    return show(mainWindow_);
+    return showMade(mainWindow_, [this] { return makeMainWindow(false); });
+}
+
+MainWindow* Program::makeMainWindow(bool loadedGame)
+{
+    MainWindowSetup setup{context(), preferences_, [this](const QString& file) { return path(file); }, [this] {
+                              restoreFileSettings();
+                              const MapEntry map = mapForGame(paths_, preferences_.mapName());
+                              return NewGameChoice{map.mapFile, map.pictureFile, preferences_.opponentCount()};
+                          }};
+    auto* main = new MainWindow(std::move(setup));
+    connect(main, &MainWindow::generalsRequested, this, &Program::showGeneralList);
+    connect(main, &MainWindow::reportRequested, this, &Program::showReport);
+    connect(main, &MainWindow::helpRequested, this, &Program::showHelp);
+    connect(main, &MainWindow::deployRequested, this, &Program::showDeploy);
+    connect(main, &MainWindow::menuRequested, this, [this] { showOptionsMenu()->reload(); });
+    connect(main, &MainWindow::autosaveDue, this, [this, main] { saveAutomatically(*this, main); });
+    main->open(loadedGame ? MainWindow::Opening::LoadedGame : MainWindow::Opening::NewGame);
+    return main;
 }
 OptionsMenuWindow* Program::showOptionsMenu() { return show(optionsMenu_); }
 NewGameWindow* Program::showNewGame() { return show(newGame_); }
@@ -160,9 +179,9 @@ MainWindow* Program::showLoadedGame()
 {
     if (MainWindow* open = mainWindow()) {
         open->openLoadedGame();
-        return show(mainWindow_);
+        return showMade(mainWindow_, [open] { return open; });
     }
-    return show(mainWindow_, MainWindow::Opening::LoadedGame);
+    return showMade(mainWindow_, [this] { return makeMainWindow(true); });
 }
 
 GeneralListWindow* Program::showGeneralList()

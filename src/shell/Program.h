@@ -117,6 +117,7 @@ signals:
     void quitting();
 
 private:
+    MainWindow* makeMainWindow(bool loadedGame);
     // Shows the window in `slot`, made by `make` when it is not open.
     template <typename W, typename Make>
     W* showMade(QPointer<W>& slot, Make make);
