@@ -7,37 +7,27 @@
 #include "mapview/InfoPanel.h"
 #include "mapview/MapView.h"
 #include "mapview/PanelParts.h"
-#include "mapview/WindowFit.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "session/GameSession.h"
-#include "storage/Preferences.h"
 #include "simulation/Clock.h"
-#include "simulation/Pace.h"
 #include "simulation/PlayerActions.h"
 #include "simulation/Setup.h"
+#include "storage/Preferences.h"
 #include "world/WorldState.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QShortcut>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace stratagon {
 
-namespace {
-
 constexpr int StatusStep = 100;  // the pause toggle moves the status label
-
-}  // namespace
 
 MainWindow::MainWindow(MainWindowSetup setup)
     : setup_(std::move(setup)),
@@ -60,7 +50,7 @@ void MainWindow::open(Opening opening)
     if (opening == Opening::LoadedGame)
         openLoadedGame();
     else
-        mainWindowLoad();
+        Startat();
 }
 
 MainWindow::~MainWindow() = default;
@@ -113,19 +103,9 @@ void MainWindow::buildControls()
     panelLayout_->setContentsMargins(0, 0, 0, 0);
     panelArea_->hide();
 
-    const auto shortcut = [this](const QKeySequence& keys, int steps) {
-        auto* s = new QShortcut(keys, this);
-        connect(s, &QShortcut::activated, this, [this, steps] { steps ? zoomBy(steps) : zoomToFit(); });
-    };
-    shortcut(QKeySequence::ZoomIn, 1);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), 1);
-    shortcut(QKeySequence::ZoomOut, -1);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_0), 0);
-
     layout_.setControls(
         {mapPicture_, statusLabel_, optionsMenuButton_, sideMenuButton_, strip_, info_, line_, battle_, panelArea_,
          panelLayout_});
-    new FrameWatch(*this, [this](const QMargins& frame) { layout_.frameKnown(frame); });
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -157,7 +137,7 @@ void MainWindow::setColourScheme(ColourScheme scheme)
         painter_.repaint();
 }
 
-void MainWindow::mainWindowLoad()
+void MainWindow::Startat()
 {
     loadedPicture_.clear();
     world_.sideMenuClosed = true;
@@ -186,11 +166,6 @@ void MainWindow::mainWindowLoad()
         loadFailed_ = true;
         closeGame();
     }
-}
-
-void MainWindow::Startat()
-{
-    mainWindowLoad();
 }
 
 void MainWindow::showTick(const TickReport& report)

@@ -153,7 +153,6 @@ private:
     void buildControls();
     void showStatusRunning();
     bool loadMapPicture();
-    void mainWindowLoad();
     void mapReleased(QPointF position);
 
     void toggleSideMenu();

@@ -10,6 +10,7 @@
 #include "storage/Preferences.h"
 
 #include <QLayout>
+#include <QShortcut>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -26,6 +27,16 @@ void WindowLayout::setControls(const Controls& controls)
 {
     c_ = controls;
     place();
+    // Ctrl + Plus / Minus zoom by a step, Ctrl + 0 to 100 % or the fit.
+    const auto zoomKey = [this](const QKeySequence& keys, int steps) {
+        auto* key = new QShortcut(keys, &window_);
+        QObject::connect(key, &QShortcut::activated, &window_, [this, steps] { steps ? zoomBy(steps) : zoomToFit(); });
+    };
+    zoomKey(QKeySequence::ZoomIn, 1);
+    zoomKey(QKeySequence(Qt::CTRL | Qt::Key_Equal), 1);
+    zoomKey(QKeySequence::ZoomOut, -1);
+    zoomKey(QKeySequence(Qt::CTRL | Qt::Key_0), 0);
+    new FrameWatch(window_, [this](const QMargins& frame) { frameKnown(frame); });
 }
 
 MainLayoutMetrics WindowLayout::metrics() const
