@@ -19,8 +19,8 @@ ControlStrip::ControlStrip(const std::function<QString(const QString&)>& dataPat
     generals_ = makeButton(this, QStringLiteral("Generäle"), "generalsButton",
                            QStringLiteral("Die Generalliste: Generäle einstellen, entlassen und ihnen Aufgaben "
                                           "geben"));
-    report_ = makeButton(this, QStringLiteral("Bilanz"), "reportButton",
-                         QStringLiteral("Die Bilanz des Spiels bis jetzt"));
+    report_ =
+        makeButton(this, QStringLiteral("Bilanz"), "reportButton", QStringLiteral("Die Bilanz des Spiels bis jetzt"));
     menu_.push_back(report_);
 
     mode_ = new QToolButton(this);

@@ -29,8 +29,8 @@ GamePanels::GamePanels(MainWindow& window, const GameContext& game)
     pace_ = new QLabel(bar);
     pace_->setObjectName(QStringLiteral("paceLabel"));
     pace_->setToolTip(QStringLiteral("Das Tempo im Verhältnis zur Einstellung in den Optionen"));
-    auto* help = makeButton(bar, QStringLiteral("Hilfe"), "helpButton",
-                            QStringLiteral("Die Spielanleitung öffnen (F1)"));
+    auto* help =
+        makeButton(bar, QStringLiteral("Hilfe"), "helpButton", QStringLiteral("Die Spielanleitung öffnen (F1)"));
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(slower_);

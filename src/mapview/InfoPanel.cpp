@@ -20,11 +20,10 @@ const QString Dash = QStringLiteral("-");
 InfoPanel::InfoPanel(const WorldState& world, QWidget* parent) : QWidget(parent), world_(world)
 {
     setObjectName(QStringLiteral("infoPanel"));
-    const char* captionNames[6] = {"landCaption", "continentCaption", "generalCountCaption",
+    const char* captionNames[6] = {"landCaption",        "continentCaption", "generalCountCaption",
                                    "generalNameCaption", "generalEPCaption", "generalRankCaption"};
-    const QString captions[6] = {QStringLiteral("Land :"),     QStringLiteral("Kontienent :"),
-                                 QStringLiteral("Generäle :"), QStringLiteral("Name :"),
-                                 QStringLiteral("EP :"),       QStringLiteral("Rang :")};
+    const QString captions[6] = {QStringLiteral("Land :"), QStringLiteral("Kontienent :"), QStringLiteral("Generäle :"),
+                                 QStringLiteral("Name :"), QStringLiteral("EP :"),         QStringLiteral("Rang :")};
     const char* valueNames[6] = {"landLabel",        "continentLabel", "generalCountLabel",
                                  "generalNameLabel", "generalEPLabel", "generalRankLabel"};
     for (std::size_t i = 0; i < 6; ++i)
@@ -36,10 +35,7 @@ InfoPanel::InfoPanel(const WorldState& world, QWidget* parent) : QWidget(parent)
     connect(scroll_, &QScrollBar::valueChanged, this, &InfoPanel::showGeneral);
 }
 
-int InfoPanel::shownCount() const
-{
-    return static_cast<int>(shown_.generals.size());
-}
+int InfoPanel::shownCount() const { return static_cast<int>(shown_.generals.size()); }
 
 void InfoPanel::showCountry(int country, bool fromClick)
 {

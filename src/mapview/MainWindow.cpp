@@ -30,11 +30,8 @@ namespace stratagon {
 constexpr int StatusStep = 100;  // the pause toggle moves the status label
 
 MainWindow::MainWindow(MainWindowSetup setup)
-    : setup_(std::move(setup)),
-      world_(setup_.game.world),
-      session_(setup_.game.session),
-      painter_(world_, setup_.preferences.colourScheme()),
-      layout_(*this, painter_.surface(), setup_.preferences)
+    : setup_(std::move(setup)), world_(setup_.game.world), session_(setup_.game.session),
+      painter_(world_, setup_.preferences.colourScheme()), layout_(*this, painter_.surface(), setup_.preferences)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Stratagon !"));
@@ -103,9 +100,8 @@ void MainWindow::buildControls()
     panelLayout_->setContentsMargins(0, 0, 0, 0);
     panelArea_->hide();
 
-    layout_.setControls(
-        {mapPicture_, statusLabel_, optionsMenuButton_, sideMenuButton_, strip_, info_, line_, battle_, panelArea_,
-         panelLayout_});
+    layout_.setControls({mapPicture_, statusLabel_, optionsMenuButton_, sideMenuButton_, strip_, info_, line_, battle_,
+                         panelArea_, panelLayout_});
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -245,10 +241,7 @@ void MainWindow::showBattlePanel()
     battle_->refresh();
 }
 
-void MainWindow::showInfoPanel()
-{
-    info_->showCountry(world_.shownCountry, false);
-}
+void MainWindow::showInfoPanel() { info_->showCountry(world_.shownCountry, false); }
 
 void MainWindow::showMessage(const std::string& text, const std::string& title)
 {
@@ -303,10 +296,7 @@ void MainWindow::refreshPanels()
     painter_.markBattles();
 }
 
-void MainWindow::showPauseState()
-{
-    strip_->showPauseState(session_.paused() && world_.playing);
-}
+void MainWindow::showPauseState() { strip_->showPauseState(session_.paused() && world_.playing); }
 
 void MainWindow::togglePause()
 {
@@ -367,7 +357,7 @@ bool MainWindow::confirmClose()
     // The war waits while the player answers.
     const ClockHold hold = session_.hold();
     return setup_.game.dialogs.question(this, QStringLiteral("Willst du das laufende Spiel wirklich beenden?"),
-                                     QStringLiteral("Stratagon !"));
+                                        QStringLiteral("Stratagon !"));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -21,10 +21,7 @@ int gridIndex(double pixel)
     return 1 + static_cast<int>(std::clamp(std::floor(pixel / GridCellPixels), -1.0, 1000.0));
 }
 
-int pixelIndex(double position)
-{
-    return static_cast<int>(std::floor(position));
-}
+int pixelIndex(double position) { return static_cast<int>(std::floor(position)); }
 
 }  // namespace
 

@@ -177,10 +177,7 @@ void WindowLayout::resized()
     }
 }
 
-void WindowLayout::zoomBy(int steps)
-{
-    zoomTo(std::round(scale_ * 10.0) / 10.0 + steps * MapScaleStep);
-}
+void WindowLayout::zoomBy(int steps) { zoomTo(std::round(scale_ * 10.0) / 10.0 + steps * MapScaleStep); }
 
 void WindowLayout::zoomTo(double scale)
 {

@@ -89,10 +89,10 @@ private:
     Twips twips_;
     double scale_ = 1.0;
     Arrangement arrangement_ = Arrangement::Below;
-    int sideCut_ = 0;        // how much narrower the window is than its content (side menu)
-    bool fitted_ = false;    // fitted to a map once
-    QSize fittedMap_;        // the map picture's size when the window was last fitted
-    double fitLimit_ = 0;    // the largest scale of the last fit made without the real frame; 0 when none
+    int sideCut_ = 0;      // how much narrower the window is than its content (side menu)
+    bool fitted_ = false;  // fitted to a map once
+    QSize fittedMap_;      // the map picture's size when the window was last fitted
+    double fitLimit_ = 0;  // the largest scale of the last fit made without the real frame; 0 when none
     int statusLeft_ = design::StatusLeft;
     int statusTop_ = 0;
     int statusHeight_ = 0;

@@ -55,10 +55,7 @@ void GameSession::setPaused(bool paused)
     updateTimer();
 }
 
-void GameSession::paceChanged()
-{
-    timer_.setInterval(tickPeriodMs(world_));
-}
+void GameSession::paceChanged() { timer_.setInterval(tickPeriodMs(world_)); }
 
 void GameSession::updateTimer()
 {

@@ -23,15 +23,9 @@ namespace {
 
 // A battle entry is only trusted as far as the tables reach: a side or slot
 // outside them reads as EP 0 and is never written.
-bool validGeneral(int side, int slot)
-{
-    return validSideIndex(side) && validSlot(slot);
-}
+bool validGeneral(int side, int slot) { return validSideIndex(side) && validSlot(slot); }
 
-int32_t epOf(const WorldState& w, int side, int slot)
-{
-    return validGeneral(side, slot) ? w.generalEP[side][slot] : 0;
-}
+int32_t epOf(const WorldState& w, int side, int slot) { return validGeneral(side, slot) ? w.generalEP[side][slot] : 0; }
 
 const std::string& nameOf(const WorldState& w, int side, int slot)
 {
@@ -57,8 +51,7 @@ void addEP(WorldState& w, int side, int slot, int32_t amount, TickReport& report
         return;
     const int32_t before = w.generalEP[side][slot];
     const int64_t sum = int64_t{before} + amount;
-    w.generalEP[side][slot] =
-        static_cast<int32_t>(std::min<int64_t>(sum, std::numeric_limits<int32_t>::max()));
+    w.generalEP[side][slot] = static_cast<int32_t>(std::min<int64_t>(sum, std::numeric_limits<int32_t>::max()));
     reportPromotion(w, side, slot, before, report);
 }
 
@@ -75,22 +68,19 @@ BattleNews newsOf(const WorldState& w, const Battle& b)
 
 int16_t saturate16(int64_t value)
 {
-    return static_cast<int16_t>(std::clamp<int64_t>(value, std::numeric_limits<int16_t>::min(),
-                                                    std::numeric_limits<int16_t>::max()));
+    return static_cast<int16_t>(
+        std::clamp<int64_t>(value, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
 }
 
 int32_t saturate32(int64_t value)
 {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 // The step that decides a battle carries the winner's score past 100 and
 // the loser's below 0; the panels show where it ended, 100 : 0.
-int16_t shownScore(int32_t score)
-{
-    return static_cast<int16_t>(std::clamp(score, 0, 100));
-}
+int16_t shownScore(int32_t score) { return static_cast<int16_t>(std::clamp(score, 0, 100)); }
 
 // Who fights: a general by his name, "General 3" for one without a name,
 // and "ohne General" for a side that fights with the stand-in slot 0 (it had
@@ -208,7 +198,8 @@ void battleStep(WorldState& world, RandomSource& random, const RuleTable& rules,
         // Held in 16 bits; beyond that range it saturates rather than wraps,
         // so a much stronger side never turns into a loser.
         const int16_t d = saturate16(int64_t{attackerEP} * r1 - int64_t{defenderEP} * r2);
-        w.battles[k].defenderScore = saturate32(int64_t{w.battles[k].defenderScore} - scoreStep(rules, d, attackerEP, defenderEP));
+        w.battles[k].defenderScore =
+            saturate32(int64_t{w.battles[k].defenderScore} - scoreStep(rules, d, attackerEP, defenderEP));
         w.battles[k].attackerScore = saturate32(100 - int64_t{w.battles[k].defenderScore});
         w.battles[k].ticks = saturate32(int64_t{w.battles[k].ticks} + 1);
 
@@ -241,8 +232,8 @@ void battleStep(WorldState& world, RandomSource& random, const RuleTable& rules,
     }
 }
 
-int openBattle(WorldState& world, int country, int attacker, int attackerGeneral, int defender,
-               int defenderGeneral, TickReport& report)
+int openBattle(WorldState& world, int country, int attacker, int attackerGeneral, int defender, int defenderGeneral,
+               TickReport& report)
 {
     WorldState& w = world;
     if (w.battleCount < 0 || w.battleCount >= MaxBattles)

@@ -14,10 +14,7 @@ namespace stratagon {
 
 namespace {
 
-int countryLimit(const WorldState& w)
-{
-    return std::clamp(w.countryCount, 0, MaxCountries);
-}
+int countryLimit(const WorldState& w) { return std::clamp(w.countryCount, 0, MaxCountries); }
 
 TickReport tickSteps(WorldState& world, RandomSource& random)
 {
@@ -65,10 +62,7 @@ TickReport clockTick(WorldState& world, RandomSource& random)
     return report;
 }
 
-TickReport clockTickWithoutEndCheck(WorldState& world, RandomSource& random)
-{
-    return tickSteps(world, random);
-}
+TickReport clockTickWithoutEndCheck(WorldState& world, RandomSource& random) { return tickSteps(world, random); }
 
 void advanceCalendar(WorldState& world, RandomSource& random)
 {
@@ -86,8 +80,7 @@ void advanceCalendar(WorldState& world, RandomSource& random)
     }
 }
 
-void trainGenerals(WorldState& world, RandomSource& random, int country, const RuleTable& rules,
-                   TickReport& report)
+void trainGenerals(WorldState& world, RandomSource& random, int country, const RuleTable& rules, TickReport& report)
 {
     if (!validSideIndex(country))
         return;
@@ -124,10 +117,7 @@ CountryPanel describeCountry(const WorldState& world, int h)
     return panel;
 }
 
-std::string dateText(const WorldState& world)
-{
-    return monthName(world.month) + " " + std::to_string(world.year);
-}
+std::string dateText(const WorldState& world) { return monthName(world.month) + " " + std::to_string(world.year); }
 
 std::vector<CountryPaint> mapPaints(const WorldState& world, ColourScheme scheme)
 {

@@ -29,8 +29,7 @@ void advanceCalendar(WorldState& world, RandomSource& random);
 // The training pass of one country: slots 0..generalCount in training gain
 // 1 EP on a draw of 0 in 0..odds-1, the rule set's odds for the country's
 // kind (16 for every kind in Klassisch).
-void trainGenerals(WorldState& world, RandomSource& random, int country, const RuleTable& rules,
-                   TickReport& report);
+void trainGenerals(WorldState& world, RandomSource& random, int country, const RuleTable& rules, TickReport& report);
 
 // What the information panel shows of country h: its name (under its
 // holder's name when a side in play holds it), the continent, and the

@@ -51,15 +51,13 @@ void noteBattleEnded(WorldState& world, const BattleNews& b)
                         "Sieg: " + b.attackerGeneralName + " erobert " + country +
                             (defender == country ? "" : " von " + defender) + ".");
         else
-            recordEvent(world, EventKind::BattleLost,
-                        "Niederlage: der Angriff auf " + country + " ist gescheitert.");
+            recordEvent(world, EventKind::BattleLost, "Niederlage: der Angriff auf " + country + " ist gescheitert.");
     } else if (b.defender == player) {
         if (winner == player)
             recordEvent(world, EventKind::BattleWon,
                         "Abgewehrt: " + country + " bleibt dein, " + attacker + " ist geschlagen.");
         else
-            recordEvent(world, EventKind::BattleLost,
-                        "Verloren: " + attacker + " hat dir " + country + " abgenommen.");
+            recordEvent(world, EventKind::BattleLost, "Verloren: " + attacker + " hat dir " + country + " abgenommen.");
     } else if (winner == b.attacker) {
         recordEvent(world, EventKind::CountryTaken,
                     attacker + " erobert " + country + (defender == country ? "" : " von " + defender) + ".");
@@ -80,9 +78,6 @@ std::string eventDate(const GameEvent& event)
     return month.empty() ? std::to_string(event.year) : std::string(month) + " " + std::to_string(event.year);
 }
 
-bool eventStandsOut(const GameEvent& event)
-{
-    return event.kind != EventKind::CountryTaken;
-}
+bool eventStandsOut(const GameEvent& event) { return event.kind != EventKind::CountryTaken; }
 
 }  // namespace stratagon

@@ -29,9 +29,10 @@ constexpr std::array BattleKeys = {
 
 // The main window's working values and texts the game derives anew; they
 // were saved in version 1 and are dropped.
-constexpr std::array DroppedKeys = {"r",    "kl",         "jk",        "hh",          "bb",
-                                    "land", "Kontinent",  "Genralmenge", "panelGeneralName",
-                                    "panelGeneralEP", "monthName", "statusText", "gridRowText"};
+// clang-format off
+constexpr std::array DroppedKeys = {"r", "kl", "jk", "hh", "bb", "land", "Kontinent", "Genralmenge",
+                                    "panelGeneralName", "panelGeneralEP", "monthName", "statusText", "gridRowText"};
+// clang-format on
 
 QString upgradeFromVersion1(QJsonObject& game)
 {
