@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/WindowStyle.h"
+#include "session/GameSession.h"
 #include "simulation/PlayerActions.h"
 #include "simulation/Roster.h"
 #include "world/Ranks.h"
@@ -146,7 +147,7 @@ void GeneralListWindow::recruitGeneral()
         this, QStringLiteral("Geben sie den Namen des Unteroffiziers ein :"),
         QStringLiteral("Neuer Unteroffizier"),
         qs(distinctGeneralName(world, p, ss(suggestedNames_.at(defaultNameCursor_)))));
-    if (stratagon::recruitGeneral(world, ss(name)) != RecruitOutcome::Recruited)
+    if (game_.session.recruit(ss(name)) != RecruitOutcome::Recruited)
         return;
     new QTreeWidgetItem(list_, {name, QStringLiteral("Unteroffizier"), QStringLiteral("1"),
                                 qs(statusTextOf(Training))});
@@ -160,7 +161,7 @@ void GeneralListWindow::dismissGeneral()
     const int slot = row + 1;
     if (!game_.dialogs.question(this, dismissQuestion(game_.world, slot), QStringLiteral("General  löschen")))
         return;
-    if (!stratagon::dismissGeneral(game_.world, slot))
+    if (!game_.session.dismiss(slot))
         return;
     delete list_->takeTopLevelItem(row);
     // No selection moves onto the next general: a second press must not

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/WindowStyle.h"
+#include "session/GameSession.h"
 #include "simulation/PlayerActions.h"
 #include "world/Ranks.h"
 #include "world/WorldState.h"
@@ -85,7 +86,7 @@ void TaskWindow::giveTask()
     const GeneralStatus task = tasks_->currentRow() == 1 ? Training : Ready;
     // He may have been sent into battle since the window opened (the
     // deploy window restarts the clock while the roster is open).
-    if (setGeneralTask(game_.world, General, task) == TaskOutcome::InBattle) {
+    if (game_.session.setTask(General, task) == TaskOutcome::InBattle) {
         refuse();
         return;
     }

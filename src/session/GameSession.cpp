@@ -111,6 +111,30 @@ void GameSession::tick()
         emit decided(report.outcome);
 }
 
+RecruitOutcome GameSession::recruit(const std::string& name)
+{
+    const RecruitOutcome outcome = recruitGeneral(world_, name);
+    if (outcome == RecruitOutcome::Recruited)
+        emit changed();
+    return outcome;
+}
+
+bool GameSession::dismiss(int slot)
+{
+    const bool dismissed = dismissGeneral(world_, slot);
+    if (dismissed)
+        emit changed();
+    return dismissed;
+}
+
+TaskOutcome GameSession::setTask(int slot, GeneralStatus task)
+{
+    const TaskOutcome outcome = setGeneralTask(world_, slot, task);
+    if (outcome == TaskOutcome::Set)
+        emit changed();
+    return outcome;
+}
+
 AttackOutcome GameSession::attack(int target, int generalSlot)
 {
     const AttackOutcome outcome = launchAttack(world_, target, generalSlot);

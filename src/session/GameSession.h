@@ -80,6 +80,9 @@ public:
 
     // ---- The player's orders ----
     AttackOutcome attack(int target, int generalSlot);
+    RecruitOutcome recruit(const std::string& name);
+    bool dismiss(int slot);
+    TaskOutcome setTask(int slot, GeneralStatus task);
 
 signals:
     void ticked(const stratagon::TickReport& report);
