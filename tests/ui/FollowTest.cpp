@@ -19,7 +19,6 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QToolButton>
-#include <QTextDocumentFragment>
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
@@ -236,15 +235,10 @@ TEST(CountryPick, GermanOrderAndTheChosenSideKeptForTheNextGame)
     EXPECT_EQ(t.program->newGameWindow()->sideText(), "Ägypten");
 }
 
-TEST(Help, TheGuideCoversEveryTopicAndEscapeClosesIt)
+TEST(Help, EscapeClosesTheGuide)
 {
     TestProgram t;
     HelpWindow* help = t.program->showHelp();
-    EXPECT_EQ(help->windowTitle(), "Spielanleitung");
-    const QString guide = QTextDocumentFragment::fromHtml(HelpWindow::guideText()).toPlainText();
-    for (const char* topic : {"Das Ziel", "Die Karte", "Rot", "grün", "Die zwei Modi", "Angreifen", "Bereitschaft",
-                              "Aufgaben und Ausbildung", "Ränge", "Pause und Tempo", "Leertaste", "F1"})
-        EXPECT_TRUE(guide.contains(QString::fromUtf8(topic))) << topic;
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(help, &escape);
     settle();

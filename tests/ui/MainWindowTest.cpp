@@ -109,7 +109,7 @@ protected:
     MainWindow* window = nullptr;
 };
 
-TEST_F(MainWindowTest, SetUpPlacesTheControlsShowsTheirTextsAndStartsTheClock)
+TEST_F(MainWindowTest, SetUpPlacesTheControlsAndStartsTheClock)
 {
     QWidget* map = child("mapPicture");
     const QImage& surface = window->mapSurface().surface();
@@ -126,12 +126,7 @@ TEST_F(MainWindowTest, SetUpPlacesTheControlsShowsTheirTextsAndStartsTheClock)
                          map->geometry().right()));
     EXPECT_TRUE(window->session().clockRunning() && window->playing() && !window->session().paused());
     EXPECT_EQ(window->session().timer().interval(), 416) << "1667 / 4, truncated";
-    EXPECT_EQ(window->windowTitle() + "|" + texts({"statusLabel", "sideMenuButton", "optionsMenuButton",
-        "generalsButton", "modeButton", "pauseButton", "landCaption", "continentCaption", "generalCountCaption",
-        "generalNameCaption", "generalEPCaption", "generalRankCaption", "landLabel", "continentLabel",
-        "generalCountLabel", "battleHeadingLabel"}),
-        "Stratagon !|Spiel läuft|Seitenmenü >|Optionsmenü|Generäle|Modus : Schlacht||Land :|Kontienent :|Generäle :|"
-        "Name :|EP :|Rang :|Nordwest, Kolonie : Nordwest|Testkontinent|3|Keine Kämpfe");
+    EXPECT_EQ(texts({"landLabel", "continentLabel", "generalCountLabel"}), "Nordwest, Kolonie : Nordwest|Testkontinent|3");
 }
 
 TEST_F(MainWindowTest, ClicksShowTheCountryAndItsGeneralsAndOpenTheDeploymentOnlyOnAttackableNeighbours)
@@ -323,7 +318,6 @@ TEST_F(MainWindowTest, DeploymentShowsReadinessRefusesWithTheReasonOrFightsTheHo
 // ---- The generals' windows, on the shipped map ----
 
 constexpr int Player = 4;
-const QString Green = QColor(0, 128, 0).name();
 
 struct GeneralWindows : ::testing::Test {
     void SetUp() override { tp.world->side[0] = Player; }
@@ -353,52 +347,26 @@ struct GeneralWindows : ::testing::Test {
         EXPECT_EQ(shown.size(), w.generalCount[Player]);
         return shown.join(", ");
     }
-    // A window's title, background, and its labels', buttons' and lists' texts in the order of creation.
-    static QString textsOf(QWidget* window)
-    {
-        QStringList texts{window->windowTitle(), window->palette().color(QPalette::Window).name()};
-        for (QObject* child : window->findChildren<QObject*>()) {
-            if (child->property("text").isValid())
-                texts << child->property("text").toString();
-            auto* list = qobject_cast<QListWidget*>(child);
-            for (int i = 0; list && i < list->count(); ++i)
-                texts << list->item(i)->text();
-        }
-        return texts.join('|');
-    }
     TestProgram tp;
     WorldState& w = *tp.world;
 };
 
-TEST_F(GeneralWindows, RosterAndRanksShowTheirTextsTheRosterStopsTheClockAndIsOnlyRaisedWhenShownAgain)
+TEST_F(GeneralWindows, TheRosterListsTheGeneralsHoldsTheClockAndIsOnlyRaisedWhenShownAgain)
 {
     MainWindow* main = tp.program->showMainWindow();
     w.generalCount[Player] = 0;
     add("Alpha", 1, Training), add("Beta", 57, Ready), add("Gamma", 95, InBattle);
     GeneralListWindow* window = roster();
     EXPECT_FALSE(main->session().clockRunning());
-    const QTreeWidgetItem* h = window->list()->headerItem();
-    EXPECT_EQ(textsOf(window) + QStringList({"", h->text(0), h->text(1), h->text(2), h->text(3)}).join('|'),
-              "Generalliste|" + Green + "|Neuer Unteroffizier|General  löschen|Aufgabe|Dienstgrade|Ende|"
-              "Genräle|Rang|Erfahrungspunkte|Aufgabe");
     EXPECT_EQ(rows(), "Alpha|Unteroffizier|1|Wird Ausgebildet, Beta|Oberst|57|Bereit für den Einsatz, "
                       "Gamma|General|95|Wird im Kampf eingesetzt");
     w.generalEP[Player][1] = 5;
     EXPECT_TRUE(roster() == window && window->list()->topLevelItem(0)->text(2) == "1") << "raised, not rebuilt";
 
-    // "Dienstgrade": the ladder, its tabs lining up the ranges in a column.
+    // "Dienstgrade" opens the ladder once, over the roster.
     press(roster(), "Dienstgrade");
     RanksWindow* ranks = tp.program->ranksWindow();
     ASSERT_NE(ranks, nullptr);
-    EXPECT_EQ(textsOf(ranks).split('|'), QStringList({"Dienstgrade", Green,
-        "Panzergrenadier\t\t(-40)-(-31)", "Gefreiter\t\t\t(-30)-(-21)", "Obergefreiter\t\t(-20)-(-11)",
-        "Stabsgefreiter\t\t(-10)-(-1)", "Unteroffizier\t\t0 - 4", "Stabsunteroffizier\t\t5 - 9", "Feldwebel\t\t10 - 14",
-        "Oberfeldwebel\t\t15 - 19", "Stabsfeldwebel\t\t20 - 24", "Oberstabsfeldwebel\t\t25 - 29",
-        "Leutnamt\t\t\t30 - 34", "Oberleutnamt\t\t35 - 39", "Hauptmann\t\t40 - 44", "Major\t\t\t45 - 49",
-        "Oberstleutnamt\t\t50 - 54", "Oberst\t\t\t55 - 64", "Brigadegeneral\t\t65 - 74", "Generalmajor\t\t75 - 84",
-        "Generalleutnamt\t\t85 - 94", "General\t\t\t95 - 100",
-        "  Hier sehen sie alle Dienstgrade der Soldaten aus dem Spiel  .     In der Mitte sehen sie die benötigten "
-        "Erfahrungspunkte für" + QString(47, ' ') + "den Rang", "Ende"}));
     EXPECT_EQ(tp.program->showRanks(), ranks);
     press(ranks, "Ende");
     EXPECT_EQ(tp.program->ranksWindow(), nullptr);
@@ -464,8 +432,8 @@ TEST_F(GeneralWindows, TaskWindowSetsATaskButNeverForAGeneralInBattle)
     for (const int choice : {-1, 0, 1}) {  // "Abbruch", then both tasks
         press(roster(), "Aufgabe", 0);
         ASSERT_NE(task(), nullptr);
-        EXPECT_EQ(textsOf(task()) + QString::number(task()->taskList()->currentRow()), "Aufgabe für Feldwebel Ruhig|" +
-                  Green + "|Zur Verfügung bereithalten|General ausbilden|Aufgabe geben|Abbruch0");
+        EXPECT_EQ(task()->windowTitle() + QString::number(task()->taskList()->currentRow()),
+                  "Aufgabe für Feldwebel Ruhig0");
         task()->taskList()->setCurrentRow(std::max(choice, 0));
         press(task(), choice < 0 ? "Abbruch" : "Aufgabe geben");
         EXPECT_EQ(task(), nullptr);
