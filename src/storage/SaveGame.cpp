@@ -302,8 +302,6 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
         if (const QString wrong = upgradeSavedGame(game, fromVersion); !wrong.isEmpty())
             return refused(Damaged + wrong);
     result.upgraded = fromVersion < SaveFormatVersion;
-    result.bitmapSha256 = QByteArray::fromHex(game.value(QStringLiteral("map")).toObject()
-                                                  .value(QStringLiteral("bitmapSha256")).toString().toLatin1());
     const QJsonObject map = game.value(QStringLiteral("map")).toObject();
     const QString mapFile = map.value(QStringLiteral("file")).toString();
     const QString bitmap = map.value(QStringLiteral("bitmap")).toString();
@@ -311,6 +309,7 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
     if (mapFile.isEmpty() || bitmap.isEmpty() || sha.size() != 32 || bitmap.contains(QLatin1Char('/')) ||
         mapFile.contains(QLatin1Char('/')))
         return refused(Damaged + QStringLiteral("die Angaben zur Karte fehlen oder sind ungültig."));
+    result.bitmapSha256 = sha;
 
     // Staged in a fresh world: nothing of the running game is touched
     // before every check has passed.
