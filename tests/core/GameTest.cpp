@@ -85,7 +85,7 @@ TEST(WholeGame, SeededGamesPlayAsTheyAlwaysHave)
         const char* lastMessage;
     } cases[] = {
         {RulesKlassisch, 1, 4, "337|0|2007|1|12|9|11|10|9|10|135", "Verloren: Ägypten hat dir Lesotho abgenommen."},
-        {RulesZuegig, 16, 3, "824|55|2017|3|58|56|4|2|55|1|200", "Sieg: Baka erobert Guinea-Bissau von Ägypten."},
+        {RulesZuegig, 16, 1, "482|55|2010|1|57|58|3|4|57|3|200", "Sieg: Rekrut 1 erobert Elfenbeinküste von Nigeria."},
     };
     for (const auto& c : cases) {
         NewGame game(Afrika, c.seed, 2, c.aiDivisor, c.rules);
