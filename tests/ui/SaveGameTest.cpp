@@ -65,7 +65,7 @@ TEST(SaveFile, RoundTripKeepsEveryFieldAndTheRunningBattlesEndAsTheyWould)
     EXPECT_EQ(read.name, "Test");
     EXPECT_EQ(read.savedAt, When);
     EXPECT_EQ(save(*loaded), doc);
-    EXPECT_TRUE(doc.startsWith(R"({"format":"stratagon-save","version":2,"program":")"));
+    EXPECT_TRUE(doc.startsWith(R"({"format":"stratagon-save","version":3,"program":")"));
 
     const int country = original->battles[1].country;
     const int attacker = original->battles[1].attacker, defender = original->battles[1].defender;
@@ -174,7 +174,7 @@ TEST(SaveFile, DamagedNewerUnmatchedOrUnreachableFilesAreRefusedWithTheWorldUnch
         {"truncated", {}, good.left(good.size() / 2), "Der Spielstand ist beschädigt: kein gültiges JSON"},
         {"not a save", {}, "[1,2]", "Der Spielstand ist beschädigt: die Datei ist kein Spielstand"},
         {"other format", setTop("format", "x"), {}, "kein Spielstand von"},
-        {"newer", setTop("version", 3), {}, "Dieser Spielstand stammt aus einer neueren Version von Stratagon (Format 3"},
+        {"newer", setTop("version", 4), {}, "Dieser Spielstand stammt aus einer neueren Version von Stratagon (Format 4"},
         {"version text", setTop("version", "1"), {}, "Formatversion"},
         {"no name", [](QJsonObject& t, QJsonObject&) { t.remove("name"); }, {}, "Name oder Zeitpunkt"},
         {"missing field", [](QJsonObject&, QJsonObject& g) { g.remove("countryOwner"); }, {},
