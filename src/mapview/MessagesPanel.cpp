@@ -2,6 +2,7 @@
 #include "mapview/MessagesPanel.h"
 
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "simulation/Events.h"
 #include "world/WorldState.h"
 
@@ -33,7 +34,7 @@ MessagesPanel::MessagesPanel(const WorldState& world, QWidget* parent) : QWidget
 
 void MessagesPanel::refresh()
 {
-    const std::string last = world_.events.empty() ? std::string() : world_.events.back().text;
+    const Text last = world_.events.empty() ? Text() : world_.events.back().text;
     if (world_.events.size() == shownCount_ && last == shownLast_ && list_->count() == int(shownCount_))
         return;
     shownCount_ = world_.events.size();
@@ -41,8 +42,8 @@ void MessagesPanel::refresh()
     list_->clear();
     for (auto e = world_.events.rbegin(); e != world_.events.rend(); ++e) {
         const bool threat = e->kind == EventKind::Threat;
-        auto* item = new QListWidgetItem((threat ? QStringLiteral("⚠ ") : QString()) + qs(eventDate(*e)) +
-                                             QStringLiteral(": ") + qs(e->text),
+        auto* item = new QListWidgetItem((threat ? QStringLiteral("⚠ ") : QString()) + gametext::eventDate(*e) +
+                                             QStringLiteral(": ") + gametext::render(e->text),
                                          list_);
         if (eventStandsOut(*e)) {
             QFont font = item->font();

@@ -58,6 +58,26 @@ struct Members<PlayerBattleEntry> {
     };
 };
 
+// A message as the rules made it: its id and values, in no language. The
+// context is empty for a message kept verbatim from an older save.
+template <>
+struct Members<TextArg> {
+    static constexpr std::array list = {
+        FIELD(TextArg, kind, Range{0, int(TextArg::Kind::Month)}),
+        FIELD(TextArg, text, Any, Optional),
+        FIELD(TextArg, number, Any, Optional),
+    };
+};
+
+template <>
+struct Members<Text> {
+    static constexpr std::array list = {
+        FIELD(Text, context, Any, Optional),
+        FIELD(Text, id),
+        FIELD(Text, args, Any, Optional),
+    };
+};
+
 template <>
 struct Members<GameEvent> {
     static constexpr std::array list = {

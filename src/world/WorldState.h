@@ -6,6 +6,7 @@
 // their tests run without a window.
 
 #include "world/GameRecords.h"
+#include "world/Text.h"
 
 #include <algorithm>
 #include <array>
@@ -69,7 +70,7 @@ struct GameEvent {
     EventKind kind = EventKind::BattleOpened;
     int32_t year = 0;
     int32_t month = 0;
-    std::string text;
+    Text text;
 
     bool operator==(const GameEvent&) const = default;
 };

@@ -104,7 +104,7 @@ TEST(WholeGame, SeededGamesPlayAsTheyAlwaysHave)
         EXPECT_EQ(row(game.ticks, game.held(), w.year, w.month, r.battlesOpened, r.battlesWon, r.battlesLost,
                       r.attacksSuffered, r.countriesTaken, r.countriesLost, w.events.size()),
                   c.figures);
-        EXPECT_EQ(w.events.back().text, c.lastMessage);
+        EXPECT_EQ(germanText(w.events.back().text), c.lastMessage);
         expectEnded(game, last);
     }
 }

@@ -87,10 +87,10 @@ TEST(MessagesPanel, NewestFirstWithDateOwnBoldAndThreatsMarked)
     MessagesPanel panel(*w);
     EXPECT_EQ(panel.list()->count(), 0);
     w->year = 2001, w->month = 2;
-    recordEvent(*w, EventKind::CountryTaken, "C2 erobert C3.");
-    recordEvent(*w, EventKind::Threat, "C2 greift C1 an!");
+    recordEvent(*w, EventKind::CountryTaken, Text::verbatim("C2 erobert C3."));
+    recordEvent(*w, EventKind::Threat, Text::verbatim("C2 greift C1 an!"));
     w->month = 3;
-    recordEvent(*w, EventKind::BattleWon, "Abgewehrt.");
+    recordEvent(*w, EventKind::BattleWon, Text::verbatim("Abgewehrt."));
     panel.refresh();
     QStringList shown;
     for (int i = 0; i < panel.list()->count(); ++i)
@@ -100,9 +100,9 @@ TEST(MessagesPanel, NewestFirstWithDateOwnBoldAndThreatsMarked)
               "Februar 2001: C2 erobert C3.");
     // A full log that moves on by one line is shown anew.
     for (int i = 0; i < MaxEvents; ++i)
-        recordEvent(*w, EventKind::CountryTaken, std::to_string(i));
+        recordEvent(*w, EventKind::CountryTaken, Text::verbatim(std::to_string(i)));
     panel.refresh();
-    recordEvent(*w, EventKind::CountryTaken, "neu");
+    recordEvent(*w, EventKind::CountryTaken, Text::verbatim("neu"));
     panel.refresh();
     EXPECT_EQ(panel.list()->count(), MaxEvents);
     EXPECT_EQ(panel.list()->item(0)->text().toStdString(), "März 2001: neu");

@@ -102,7 +102,7 @@ TEST(SaveFile, RoundTripKeepsEveryFieldAndTheRunningBattlesEndAsTheyWould)
     EXPECT_EQ(read.name, "Test");
     EXPECT_EQ(read.savedAt, When);
     EXPECT_EQ(save(*loaded), doc);
-    EXPECT_TRUE(doc.startsWith(R"({"format":"stratagon-save","version":2,"program":")"));
+    EXPECT_TRUE(doc.startsWith(R"({"format":"stratagon-save","version":3,"program":")"));
 
     const int country = original->battles[1].country;
     const int attacker = original->battles[1].attacker, defender = original->battles[1].defender;
@@ -175,7 +175,7 @@ TEST(SaveFile, DamagedNewerUnmatchedOrUnreachableFilesAreRefusedWithTheWorldUnch
         {"truncated", {}, "Der Spielstand ist beschädigt: kein gültiges JSON", good.left(good.size() / 2)},
         {"not a save", {}, "Der Spielstand ist beschädigt: die Datei ist kein Spielstand", "[1,2]"},
         {"other format", {{"format", "x"}}, "kein Spielstand von"},
-        {"newer", {{"version", 3}}, "Dieser Spielstand stammt aus einer neueren Version von Stratagon (Format 3"},
+        {"newer", {{"version", 4}}, "Dieser Spielstand stammt aus einer neueren Version von Stratagon (Format 4"},
         {"version text", {{"version", "1"}}, "Formatversion"},
         {"no name", {{"name", QJsonValue::Undefined}}, "Name oder Zeitpunkt"},
         {"missing field", {{"game.countryOwner", QJsonValue::Undefined}}, "„game.countryOwner“ fehlt."},
