@@ -28,31 +28,47 @@ public:
         hasOutput = !device.isNull();
         if (device.isNull())
             return;
-        for (std::size_t i = 1; i < effects_.size(); ++i) {
-            auto effect = std::make_unique<QSoundEffect>(device);
-            effect->setSource(QUrl::fromLocalFile(files[i]));
-            effect->setVolume(linearVolume(volume));
-            effects_[i] = std::move(effect);
-        }
+        device_ = device, files_ = files, volume_ = volume;
+        for (std::size_t i = 1; i < effects_.size(); ++i)
+            effects_[i] = make(i);
     }
 
     void play(SoundCue cue)
     {
-        QSoundEffect* effect = effects_[std::size_t(cue)].get();
-        // A file that is missing or failed to load stays silent.
-        if (effect && effect->status() == QSoundEffect::Ready)
-            effect->play();
+        const auto i = std::size_t(cue);
+        if (!effects_[i] || effects_[i]->status() != QSoundEffect::Ready)
+            return;  // a file that is missing or failed to load stays silent
+        // Qt 6.4 plays one effect only a few times under PulseAudio, then no
+        // more: each play after the first is on a fresh one (the sample stays
+        // in Qt's cache, so it plays as soon as it is asked to).
+        if (played_[i] && !effects_[i]->isPlaying())
+            effects_[i] = make(i);
+        played_[i] = true;
+        effects_[i]->play();
     }
 
     void setVolume(int percent)
     {
+        volume_ = percent;
         for (const auto& effect : effects_)
             if (effect)
                 effect->setVolume(linearVolume(percent));
     }
 
 private:
+    std::unique_ptr<QSoundEffect> make(std::size_t i) const
+    {
+        auto effect = std::make_unique<QSoundEffect>(device_);
+        effect->setSource(QUrl::fromLocalFile(files_[i]));
+        effect->setVolume(linearVolume(volume_));
+        return effect;
+    }
+
+    QAudioDevice device_;
+    std::array<QString, SoundCueCount> files_;
+    int volume_ = 0;
     std::array<std::unique_ptr<QSoundEffect>, SoundCueCount> effects_;
+    std::array<bool, SoundCueCount> played_{};
 };
 
 EffectPlayer::EffectPlayer(const std::array<QString, SoundCueCount>& files)
