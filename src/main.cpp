@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 #include <cstring>
@@ -79,5 +80,7 @@ int main(int argc, char* argv[])
                     world->countryCount > 0 ? world->countryName[world->side[0]].c_str() : "");
         return 0;
     }
+    // The effects load once the menu is up: the start waits for no sound server.
+    QTimer::singleShot(0, &program, &stratagon::Program::startSound);
     return app.exec();
 }

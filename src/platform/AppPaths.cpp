@@ -76,6 +76,8 @@ QString AppPaths::resource(const QString& relative) const
     return resolvePath(dataFolder_, relative);
 }
 
+QString AppPaths::soundFile(const QString& name) const { return resource(QStringLiteral("sounds/") + name); }
+
 QString AppPaths::settingsFile() const
 {
     return hasUserFolders() ? resolvePath(configFolder_, QStringLiteral("game.dat")) : QString();

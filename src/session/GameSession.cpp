@@ -138,6 +138,7 @@ TaskOutcome GameSession::setTask(int slot, GeneralStatus task)
 AttackOutcome GameSession::attack(int target, int generalSlot)
 {
     const AttackOutcome outcome = launchAttack(world_, target, generalSlot);
+    emit attackOrdered(outcome);
     if (outcome == AttackOutcome::Launched)
         emit changed();
     return outcome;

@@ -89,6 +89,8 @@ signals:
     void decided(stratagon::GameOutcome outcome);
     // The player's orders between ticks changed the world.
     void changed();
+    // The player ordered an attack, with what became of it.
+    void attackOrdered(stratagon::AttackOutcome outcome);
     void clockRunningChanged(bool running);
 
 private:

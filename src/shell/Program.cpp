@@ -19,6 +19,8 @@
 #include "shell/ReportWindow.h"
 #include "shell/SaveGames.h"
 #include "shell/SettingsWindow.h"
+#include "simulation/SoundCue.h"
+#include "sound/EffectPlayer.h"
 #include "world/Settings.h"
 #include "world/WorldState.h"
 #include "session/GameSession.h"
@@ -26,6 +28,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
+#include <array>
 #include <tuple>
 
 namespace stratagon {
@@ -37,6 +40,12 @@ Program::Program(WorldState& w, RandomSource& r, Dialogs& d, QString folder)
     preferences_.onWriteFailure([this](const QString& message) {
         dialogs.message(QApplication::activeWindow(), message, QStringLiteral("Fehler !"));
     });
+    setSoundPlayer(std::make_unique<NoSound>());
+    // The sounds hang on the session's news, whichever window is open.
+    connect(session_, &GameSession::ticked, this,
+            [this](const TickReport& report) { sound_->play(soundCueFor(world, report)); });
+    connect(session_, &GameSession::attackOrdered, this,
+            [this](AttackOutcome outcome) { sound_->play(soundCueFor(outcome)); });
 }
 
 Program::~Program()
@@ -244,6 +253,21 @@ ImageStore& Program::imageStore()
     if (!imageStore_)
         imageStore_ = new ImageStore;
     return *imageStore_;
+}
+
+void Program::setSoundPlayer(std::unique_ptr<SoundPlayer> player)
+{
+    sound_ = std::move(player);
+    sound_->setEnabled(preferences_.soundEnabled());
+    sound_->setVolume(preferences_.soundVolume());
+}
+
+void Program::startSound()
+{
+    std::array<QString, SoundCueCount> files;
+    for (int i = 1; i < SoundCueCount; ++i)
+        files[std::size_t(i)] = paths_.soundFile(SoundPlayer::fileName(SoundCue(i)));
+    setSoundPlayer(std::make_unique<EffectPlayer>(files));
 }
 
 void Program::quit()

@@ -11,6 +11,7 @@
 #include "storage/Preferences.h"
 
 #include <QObject>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <QPointer>
@@ -36,6 +37,7 @@ class DeployWindow;
 class ReportWindow;
 class HelpWindow;
 class LoadGameWindow;
+class SoundPlayer;
 
 class Program : public QObject {
     Q_OBJECT
@@ -103,6 +105,14 @@ public:
 
     ImageStore& imageStore();
 
+    // The game's sounds: silent until startSound() or setSoundPlayer(). The
+    // player hears each tick's news and his own attacks, as the preferences
+    // say ("Ton :", "Lautstärke :").
+    SoundPlayer& sound() const { return *sound_; }
+    void setSoundPlayer(std::unique_ptr<SoundPlayer> player);
+    // Loads the shipped effects for the audio output, if there is one.
+    void startSound();
+
     // The side the player chose in this session (a country's name); the next
     // new game starts on it when its map has that country. By name: the
     // codes are letters each map hands out anew.
@@ -132,6 +142,7 @@ private:
     std::optional<std::pair<int, int>> fileSettings_;
     std::string chosenSideName_;
     GameSession* session_ = nullptr;
+    std::unique_ptr<SoundPlayer> sound_;
     ImageStore* imageStore_ = nullptr;
     QPointer<MainWindow> mainWindow_;
     QPointer<OptionsMenuWindow> optionsMenu_;

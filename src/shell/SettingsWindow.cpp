@@ -7,6 +7,7 @@
 #include "shell/OptionsMenuWindow.h"
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
+#include "shell/SoundSettingsBox.h"
 #include "storage/SettingsFile.h"
 #include "world/Rules.h"
 #include "world/Settings.h"
@@ -117,7 +118,7 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Spiel bedingte Einstellungen"));
     useCompactFont(*this);
-    setFixedSize(312, 329);
+    setFixedSize(312, 329 + SoundSettingsBox::Height + 6);
 
     auto* yearHeading = new QLabel(QStringLiteral("Ein Jahr vergeht in"), this);
     yearHeading->setGeometry(104, 16, 137, 17);
@@ -176,10 +177,15 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     ruleChoice_->setCurrentIndex(program_.preferences().ruleSet());
     showRulesNote(ruleChoice_->currentIndex());
 
+    // The sounds, heard at once while the player chooses.
+    soundBox_ = new SoundSettingsBox(program_, this);
+    soundBox_->setGeometry(0, 290, width(), SoundSettingsBox::Height);
+    const int buttonsTop = 292 + SoundSettingsBox::Height + 6;
+
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(40, 292, 105, 25);
+    ok->setGeometry(40, buttonsTop, 105, 25);
     auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancel->setGeometry(160, 292, 113, 25);
+    cancel->setGeometry(160, buttonsTop, 113, 25);
     connect(ok, &QPushButton::clicked, this, &SettingsWindow::okClicked);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
@@ -202,6 +208,7 @@ void SettingsWindow::okClicked()
     if (MainWindow* main = program_.mainWindow())
         main->setColourScheme(scheme);
     program_.preferences().setRuleSet(ruleChoice_->currentIndex() == RulesZuegig ? RulesZuegig : RulesKlassisch);
+    soundBox_->store();
     const int monthInterval = monthIntervalAt(yearSlider_->value());
     const int aiDivisor = aiDivisorAt(opponentSlider_->value());
     const QString file = program_.paths().settingsFile();
@@ -223,7 +230,9 @@ void SettingsWindow::okClicked()
 
 void SettingsWindow::closeEvent(QCloseEvent* event)
 {
-    // Every way out, the frame included, brings the menu back.
+    // Every way out, the frame included, brings the menu back, and the
+    // sound as it is kept (what "OK" stored, or what was there before).
+    soundBox_->restore();
     program_.showOptionsMenu();
     event->accept();
 }

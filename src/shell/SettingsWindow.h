@@ -9,6 +9,7 @@ class QSlider;
 namespace stratagon {
 
 class Program;
+class SoundSettingsBox;
 
 // "Spiel bedingte Einstellungen": year length and opponent strength on two
 // sliders, saved to game.dat. The options menu is hidden meanwhile.
@@ -23,6 +24,8 @@ public:
     QComboBox* colourChoice() const { return colourChoice_; }
     // "Regeln :": "Klassisch" or "Zügig" for the next new game, kept in the preferences.
     QComboBox* ruleChoice() const { return ruleChoice_; }
+    // "Ton :" and "Lautstärke :", kept in the preferences.
+    SoundSettingsBox* soundBox() const { return soundBox_; }
 
     // The stored values of each slider position.
     static int monthIntervalAt(int position);
@@ -39,6 +42,7 @@ private:
     QSlider* opponentSlider_ = nullptr;
     QComboBox* colourChoice_ = nullptr;
     QComboBox* ruleChoice_ = nullptr;
+    SoundSettingsBox* soundBox_ = nullptr;
 };
 
 }  // namespace stratagon

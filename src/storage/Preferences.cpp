@@ -79,6 +79,25 @@ void Preferences::setRuleSet(RuleSet rules)
     setValue(QStringLiteral("game/rules"), QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
 }
 
+bool Preferences::soundEnabled() const { return value(QStringLiteral("sound/enabled")) != QStringLiteral("false"); }
+
+void Preferences::setSoundEnabled(bool enabled)
+{
+    setValue(QStringLiteral("sound/enabled"), enabled ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
+int Preferences::soundVolume() const
+{
+    bool ok = false;
+    const int percent = value(QStringLiteral("sound/volume")).toInt(&ok);
+    return ok ? std::clamp(percent, 0, 100) : 60;
+}
+
+void Preferences::setSoundVolume(int percent)
+{
+    setValue(QStringLiteral("sound/volume"), QString::number(std::clamp(percent, 0, 100)));
+}
+
 QString Preferences::value(const QString& key, const QString& fallback) const
 {
     if (const auto kept = unsaved_.constFind(key); kept != unsaved_.constEnd())
