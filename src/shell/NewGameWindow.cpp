@@ -120,6 +120,7 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
 
     connect(sideChangeButton_, &QPushButton::clicked, this, &NewGameWindow::changeSideClicked);
     connect(startButton_, &QPushButton::clicked, this, &NewGameWindow::startClicked);
+    startButton_->setFocus();
     connect(cancelButton_, &QPushButton::clicked, this, [this] {
         closeWindow();
         program_.showOptionsMenu();

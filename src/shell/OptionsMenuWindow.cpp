@@ -86,6 +86,7 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
     focusTimer_->setInterval(100);
     connect(focusTimer_, &QTimer::timeout, this, [this] { startButton_->setFocus(Qt::OtherFocusReason); });
     focusTimer_->start();
+    startButton_->setFocus();
 
     centreOnScreen(*this);
 

@@ -6,7 +6,9 @@
 #include "generals/RanksWindow.h"
 #include "generals/TaskWindow.h"
 #include "mapview/MainWindow.h"
+#include "mapview/MapFocus.h"
 #include "platform/Dialogs.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/Paths.h"
 #include "shell/CreditsWindow.h"
 #include "shell/HelpWindow.h"
@@ -37,6 +39,8 @@ Program::Program(WorldState& w, RandomSource& r, Dialogs& d, QString folder)
     preferences_.onWriteFailure([this](const QString& message) {
         dialogs.message(QApplication::activeWindow(), message, QStringLiteral("Fehler !"));
     });
+    installKeyboardAccess();
+    applyTextSize(preferences_.textSizePercent());
 }
 
 Program::~Program()
@@ -228,6 +232,9 @@ DeployWindow* Program::showDeploy(int target)
             if (MainWindow* main = mainWindow()) {
                 main->setEnabled(true);
                 main->refreshPanels();
+                // The keys go back to the map, on the country just dealt with.
+                main->activateWindow();
+                main->mapFocus()->takeKeys(main->mapFocus()->country());
             }
         });
         return deploy;

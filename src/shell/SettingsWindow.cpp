@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 #include "mapview/MainWindow.h"
 #include "shell/OptionsMenuWindow.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "storage/SettingsFile.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <algorithm>
 #include <array>
 
@@ -117,11 +119,12 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Spiel bedingte Einstellungen"));
     useCompactFont(*this);
-    setFixedSize(312, 329);
+    setFixedSize(312, 359);
 
     auto* yearHeading = new QLabel(QStringLiteral("Ein Jahr vergeht in"), this);
     yearHeading->setGeometry(104, 16, 137, 17);
     yearSlider_ = slider(this, 8, QRect(16, 40, 281, 33));
+    yearSlider_->setAccessibleName(tr("Ein Jahr vergeht in"));
     for (const Position& p : yearPositions) {
         auto* l = new QLabel(QString::fromUtf8(p.label), this);
         l->setGeometry(p.x, 80, 32, 17);
@@ -131,6 +134,7 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     opponentHeading->setGeometry(104, 112, 105, 25);
     opponentHeading->setAlignment(Qt::AlignCenter);
     opponentSlider_ = slider(this, 4, QRect(16, 136, 281, 41));
+    opponentSlider_->setAccessibleName(tr("KI - Einstellungen"));
     for (std::size_t i = 0; i < opponentPositions.size(); ++i) {
         const Position& p = opponentPositions[i];
         // Each label may take the room up to the next one.
@@ -176,10 +180,23 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     ruleChoice_->setCurrentIndex(program_.preferences().ruleSet());
     showRulesNote(ruleChoice_->currentIndex());
 
+    // The text size of every window: a preference of this player.
+    auto* textSizeHeading = new QLabel(tr("Schriftgröße :"), this);
+    textSizeHeading->setGeometry(16, 290, 80, 22);
+    textSize_ = new QSpinBox(this);
+    textSize_->setObjectName(QStringLiteral("textSizeChoice"));
+    textSize_->setRange(100, 200);
+    textSize_->setSingleStep(10);
+    textSize_->setSuffix(QStringLiteral(" %"));
+    textSize_->setAccessibleName(tr("Schriftgröße"));
+    textSize_->setValue(program_.preferences().textSizePercent());
+    textSize_->setGeometry(104, 290, 137, 22);
+    textSizeHeading->setBuddy(textSize_);
+
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(40, 292, 105, 25);
+    ok->setGeometry(40, 322, 105, 25);
     auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancel->setGeometry(160, 292, 113, 25);
+    cancel->setGeometry(160, 322, 113, 25);
     connect(ok, &QPushButton::clicked, this, &SettingsWindow::okClicked);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
@@ -202,6 +219,8 @@ void SettingsWindow::okClicked()
     if (MainWindow* main = program_.mainWindow())
         main->setColourScheme(scheme);
     program_.preferences().setRuleSet(ruleChoice_->currentIndex() == RulesZuegig ? RulesZuegig : RulesKlassisch);
+    program_.preferences().setTextSizePercent(textSize_->value());
+    applyTextSize(textSize_->value());
     const int monthInterval = monthIntervalAt(yearSlider_->value());
     const int aiDivisor = aiDivisorAt(opponentSlider_->value());
     const QString file = program_.paths().settingsFile();

@@ -5,6 +5,7 @@
 
 class QComboBox;
 class QSlider;
+class QSpinBox;
 
 namespace stratagon {
 
@@ -23,6 +24,8 @@ public:
     QComboBox* colourChoice() const { return colourChoice_; }
     // "Regeln :": "Klassisch" or "Zügig" for the next new game, kept in the preferences.
     QComboBox* ruleChoice() const { return ruleChoice_; }
+    // "Schriftgröße :": 100 to 200 % for every window, kept in the preferences.
+    QSpinBox* textSizeChoice() const { return textSize_; }
 
     // The stored values of each slider position.
     static int monthIntervalAt(int position);
@@ -39,6 +42,7 @@ private:
     QSlider* opponentSlider_ = nullptr;
     QComboBox* colourChoice_ = nullptr;
     QComboBox* ruleChoice_ = nullptr;
+    QSpinBox* textSize_ = nullptr;
 };
 
 }  // namespace stratagon

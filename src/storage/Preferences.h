@@ -48,6 +48,10 @@ public:
     RuleSet ruleSet() const;
     void setRuleSet(RuleSet rules);
 
+    // The text size of every window in per cent, 100..200; 100 when none was kept.
+    int textSizePercent() const;
+    void setTextSizePercent(int percent);
+
     // Generic access for later additions.
     QString value(const QString& key, const QString& fallback = {}) const;
     // False when the file could not take the value; it holds until the end
