@@ -14,22 +14,37 @@ namespace stratagon {
 
 namespace {
 
-// The ring round the focused control: two pixels of black outside, two of
-// white inside, whatever the window's colours.
-class FocusRing : public QFocusFrame {
+// The ring round the focused control, just outside it: two pixels of black
+// outside, two of white inside, whatever the window's colours. A widget of
+// its own over the control's parent, letting the mouse through.
+class FocusRing : public QWidget {
 public:
-    using QFocusFrame::QFocusFrame;
+    FocusRing() { setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+    void follow(QWidget* control)
+    {
+        if (!control || !control->parentWidget()) {
+            hide();
+            return;
+        }
+        setParent(control->parentWidget());
+        const QRect box = control->geometry().adjusted(-Width, -Width, Width, Width);
+        setGeometry(box);
+        setMask(QRegion(rect()).subtracted(QRegion(rect().adjusted(Width, Width, -Width, -Width))));
+        raise();
+        show();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        const QRect r = rect();
-        painter.setPen(QPen(Qt::black, 2));
-        painter.drawRect(r.adjusted(1, 1, -1, -1));
-        painter.setPen(QPen(Qt::white, 2));
-        painter.drawRect(r.adjusted(3, 3, -3, -3));
+        painter.fillRect(rect(), Qt::black);
+        painter.fillRect(rect().adjusted(2, 2, -2, -2), Qt::white);
     }
+
+private:
+    static constexpr int Width = 4;
 };
 
 // The buttons that leave a window without doing anything: "Abbrechen",
@@ -54,13 +69,14 @@ public:
     {
         if (!ring_)
             ring_ = new FocusRing;
+        // Not the window's own child any more once that goes.
+        if (ring_->parentWidget() && now && ring_->window() != now->window())
+            ring_->setParent(nullptr);
         // Only what takes keys by Tab gets the ring: not a window itself, not
         // the map (it outlines its country).
         const bool marked =
             now && !now->isWindow() && (now->focusPolicy() & Qt::TabFocus) && !now->inherits("stratagon::MapView");
-        ring_->setWidget(marked ? now : nullptr);
-        if (marked)
-            ring_->show();
+        ring_->follow(marked ? now : nullptr);
     }
 
 protected:

@@ -120,7 +120,6 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
 
     connect(sideChangeButton_, &QPushButton::clicked, this, &NewGameWindow::changeSideClicked);
     connect(startButton_, &QPushButton::clicked, this, &NewGameWindow::startClicked);
-    startButton_->setFocus();
     connect(cancelButton_, &QPushButton::clicked, this, [this] {
         closeWindow();
         program_.showOptionsMenu();
@@ -134,6 +133,7 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
     cancelButton_->setEnabled(true);
     simpleOption_->setEnabled(true);
     startButton_->setEnabled(true);
+    startButton_->setFocus();  // after the loading, which had it disabled
 }
 
 NewGameWindow::~NewGameWindow()
