@@ -129,6 +129,12 @@ TEST(Keyboard, FromTheMenuToAnAttackAPauseAndASaveByKeysAlone)
     t.dialogs.inputs = {"Tastatur"};
     key(Qt::Key_Return);
     EXPECT_FALSE(QDir(t.program->paths().savesFolder()).entryList({"Tastatur*"}).isEmpty());
+
+    // Back to the game: the map has the keys again.
+    for (int i = 0; i < 8 && focusText() != "Zurück zum Spiel"; ++i)
+        key(Qt::Key_Backtab);
+    key(Qt::Key_Return);
+    EXPECT_TRUE(!t.program->optionsMenu() && QApplication::focusWidget() == main->mapView());
 }
 
 TEST(Keyboard, EscapeLeavesWindowsAndTheDeploymentCancels)
