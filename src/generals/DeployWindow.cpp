@@ -70,13 +70,7 @@ QString defenderText(const WorldState& world, int target)
 
 // The attacker's chance with `ep` against the target's defender; below 0
 // when there is nothing to attack.
-double chanceAgainst(const WorldState& world, int target, int32_t ep)
-{
-    if (!validCountry(world, target) || !validSideIndex(world.countryOwner[target]))
-        return -1;
-    const int holder = world.countryOwner[target];
-    return attackChance(ep, world.generalEP[holder][defendingGeneral(world, target)]);
-}
+double chanceAgainst(const WorldState& world, int target, int32_t ep) { return chanceAgainstHolder(world, target, ep); }
 
 // One row of the list: who he is, what he is doing, and his chance here.
 QString generalLine(const WorldState& world, int player, int slot, int target)
@@ -99,8 +93,8 @@ DeployWindow::DeployWindow(GameContext game, int target, const QWidget* over)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("General für den Kampf einsetzen"));
 
-    auto* prompt = new QLabel(
-        QStringLiteral("Wählen sie aus welcher General für das Ziel eingesetzt werden soll :"), this);
+    auto* prompt =
+        new QLabel(QStringLiteral("Wählen sie aus welcher General für das Ziel eingesetzt werden soll :"), this);
     prompt->setWordWrap(true);
 
     const WorldState& world = game_.world;
@@ -114,6 +108,7 @@ DeployWindow::DeployWindow(GameContext game, int target, const QWidget* over)
 
     generalList_ = new QListWidget(this);
     generalList_->setObjectName(QStringLiteral("generalList"));
+    generalList_->setAccessibleName(tr("Generäle"));
     const int player = world.side[0];
     if (validSideIndex(player)) {
         const int count = std::clamp(world.generalCount[static_cast<std::size_t>(player)], 0, MaxGenerals);
@@ -190,6 +185,10 @@ DeployWindow::DeployWindow(GameContext game, int target, const QWidget* over)
     // The best general who can go stands chosen: Enter sends him.
     if (const int best = validSideIndex(player) ? bestGeneral(world, player) : 0)
         generalList_->setCurrentRow(best - 1);
+    // The list has the keys: arrows choose, Return attacks, Escape cancels.
+    generalList_->setFocus();
+    setTabOrder(generalList_, attackButton_);
+    setTabOrder(attackButton_, cancelButton_);
 }
 
 void DeployWindow::chooseGeneral(int row)
@@ -197,7 +196,8 @@ void DeployWindow::chooseGeneral(int row)
     const WorldState& world = game_.world;
     const int player = world.side[0];
     const int slot = row + 1;
-    if (row < 0 || !validSideIndex(player) || slot > std::min(world.generalCount[static_cast<std::size_t>(player)], MaxGenerals)) {
+    if (row < 0 || !validSideIndex(player) ||
+        slot > std::min(world.generalCount[static_cast<std::size_t>(player)], MaxGenerals)) {
         // No choice left: nothing to attack with, nothing to describe.
         chosenSlot_ = 0;
         for (QLabel* label : {epLabel_, rankLabel_, taskLabel_, chanceLabel_})
@@ -220,7 +220,7 @@ void DeployWindow::chooseGeneral(int row)
     const double chance = chanceAgainst(world, target_, ep);
     if (chance >= 0)
         chanceLabel_->setText(generalReady(world, player, slot) ? QStringLiteral("%1 %").arg(qRound(chance * 100))
-                                                               : QStringLiteral("-"));
+                                                                : QStringLiteral("-"));
 }
 
 void DeployWindow::attack()

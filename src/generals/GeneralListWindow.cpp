@@ -84,6 +84,11 @@ GeneralListWindow::GeneralListWindow(GameContext game, const QWidget* over) : ga
     centreOver(*this, over);
 
     load();
+    // The list has the keys: arrows choose a general (none is chosen before,
+    // so that no button acts on one unasked), Return opens his task.
+    list_->setAccessibleName(tr("Generalliste"));
+    connect(list_, &QTreeWidget::activated, this, &GeneralListWindow::openTask);
+    list_->setFocus();
 }
 
 QPushButton* GeneralListWindow::addButton(const QString& caption)

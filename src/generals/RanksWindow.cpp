@@ -124,7 +124,9 @@ RanksWindow::RanksWindow(const QWidget* over)
     list_->setItemDelegate(new TabStopDelegate(entries, list_->font(), list_));
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setSelectionMode(QAbstractItemView::NoSelection);  // a reference to read, nothing to pick
-    list_->setFocusPolicy(Qt::NoFocus);
+    list_->setCurrentRow(0);
+    list_->setAccessibleName(tr("Dienstgrade"));
+    list_->setFocus();  // read by the arrow keys
     list_->setMinimumHeight(list_->sizeHintForRow(0) * 20 + 2 * list_->frameWidth());
     list_->setMinimumWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + 24);
 

@@ -29,6 +29,10 @@ TaskWindow::TaskWindow(GameContext game, QWidget* roster) : game_(game), roster_
     auto* cancel = new QPushButton(QStringLiteral("Abbruch"), this);
     connect(give, &QPushButton::clicked, this, &TaskWindow::giveTask);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    // Return (or a double click) on a task gives it; the list has the keys.
+    connect(tasks_, &QListWidget::activated, this, &TaskWindow::giveTask);
+    tasks_->setAccessibleName(tr("Aufgaben"));
+    tasks_->setFocus();
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(give);

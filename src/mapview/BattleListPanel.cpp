@@ -23,6 +23,7 @@ BattleListPanel::BattleListPanel(const WorldState& world, QWidget* parent) : QWi
 
     table_ = new QTreeWidget(this);
     table_->setObjectName(QStringLiteral("battleTable"));
+    table_->setAccessibleName(tr("Alle Schlachten"));
     // Three columns fit the narrow panel column: each side's cell holds its
     // score on the first line, its general and his EP on the second.
     table_->setHeaderLabels({QStringLiteral("Kampf um"), QStringLiteral("Angreifer"), QStringLiteral("Verteidiger")});
@@ -30,7 +31,6 @@ BattleListPanel::BattleListPanel(const WorldState& world, QWidget* parent) : QWi
     table_->setUniformRowHeights(true);
     table_->setWordWrap(false);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
-    table_->setFocusPolicy(Qt::NoFocus);
     table_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->header()->setStretchLastSection(true);
 

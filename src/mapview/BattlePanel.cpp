@@ -31,6 +31,7 @@ BattlePanel::BattlePanel(const WorldState& world, QWidget* parent) : QWidget(par
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     scroll_ = makeScrollBar(this, "battleScroll");
+    scroll_->setAccessibleName(tr("Deine Schlachten blättern"));
 }
 
 void BattlePanel::refresh()

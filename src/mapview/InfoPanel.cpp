@@ -32,6 +32,7 @@ InfoPanel::InfoPanel(const WorldState& world, QWidget* parent) : QWidget(parent)
         values_[i] = makeLabel(this, valueNames[i]);
 
     scroll_ = makeScrollBar(this, "generalScroll");
+    scroll_->setAccessibleName(tr("Generäle des Landes blättern"));
     connect(scroll_, &QScrollBar::valueChanged, this, &InfoPanel::showGeneral);
 }
 

@@ -29,6 +29,8 @@ class ControlStrip;
 class GamePanels;
 class InfoPanel;
 class MapView;
+class MapFocus;
+class Announcer;
 class GameSession;
 class Preferences;
 
@@ -92,6 +94,8 @@ public:
 
     const MapSurface& mapSurface() const { return painter_.surface(); }
     MapView* mapView() const { return mapPicture_; }
+    MapFocus* mapFocus() const { return mapFocus_; }
+    Announcer* announcer() const { return announcer_; }
 
     // The messages, the battle list and the pace after an order given
     // between ticks; countries fought over are marked on the map.
@@ -154,6 +158,11 @@ private:
     void showStatusRunning();
     bool loadMapPicture();
     void mapReleased(QPointF position);
+    // A country chosen on the map (code: the grid cell's): shown, and in
+    // battle mode attacked where it may be.
+    void chooseCountry(int country, const std::string& code);
+    // The map takes the keys, standing on the country; announcements start afresh.
+    void startKeyboard(int country);
 
     void toggleSideMenu();
     void toggleMode();
@@ -174,6 +183,8 @@ private:
     QString newGamePicture_;  // a loaded game's map picture; empty for a new game
 
     MapView* mapPicture_ = nullptr;
+    MapFocus* mapFocus_ = nullptr;
+    Announcer* announcer_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QPushButton* sideMenuButton_ = nullptr;
     QPushButton* optionsMenuButton_ = nullptr;

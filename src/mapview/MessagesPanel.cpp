@@ -21,8 +21,8 @@ MessagesPanel::MessagesPanel(const WorldState& world, QWidget* parent) : QWidget
     heading->setFont(bold);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("messageList"));
+    list_->setAccessibleName(tr("Meldungen"));
     list_->setSelectionMode(QAbstractItemView::NoSelection);
-    list_->setFocusPolicy(Qt::NoFocus);
     list_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -133,6 +133,7 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
     cancelButton_->setEnabled(true);
     simpleOption_->setEnabled(true);
     startButton_->setEnabled(true);
+    startButton_->setFocus();  // after the loading, which had it disabled
 }
 
 NewGameWindow::~NewGameWindow()

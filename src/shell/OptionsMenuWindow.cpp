@@ -2,6 +2,7 @@
 #include "shell/OptionsMenuWindow.h"
 
 #include "mapview/MainWindow.h"
+#include "mapview/MapFocus.h"
 #include "platform/Dialogs.h"
 #include "platform/WindowStyle.h"
 #include "shell/LoadGameWindow.h"
@@ -86,6 +87,7 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
     focusTimer_->setInterval(100);
     connect(focusTimer_, &QTimer::timeout, this, [this] { startButton_->setFocus(Qt::OtherFocusReason); });
     focusTimer_->start();
+    startButton_->setFocus();
 
     centreOnScreen(*this);
 
@@ -129,6 +131,8 @@ void OptionsMenuWindow::resumeGame(bool closeSelf)
         main->show();
         main->raise();
         main->activateWindow();
+        // The window was disabled and so lost its focus: the keys go back to the map.
+        main->mapFocus()->takeKeys(main->mapFocus()->country());
     }
 }
 

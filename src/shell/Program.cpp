@@ -6,7 +6,9 @@
 #include "generals/RanksWindow.h"
 #include "generals/TaskWindow.h"
 #include "mapview/MainWindow.h"
+#include "mapview/MapFocus.h"
 #include "platform/Dialogs.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/Paths.h"
 #include "shell/CreditsWindow.h"
 #include "shell/HelpWindow.h"
@@ -46,6 +48,8 @@ Program::Program(WorldState& w, RandomSource& r, Dialogs& d, QString folder)
             [this](const TickReport& report) { sound_->play(soundCueFor(world, report)); });
     connect(session_, &GameSession::attackOrdered, this,
             [this](AttackOutcome outcome) { sound_->play(soundCueFor(outcome)); });
+    installKeyboardAccess();
+    applyTextSize(preferences_.textSizePercent());
 }
 
 Program::~Program()
@@ -237,6 +241,9 @@ DeployWindow* Program::showDeploy(int target)
             if (MainWindow* main = mainWindow()) {
                 main->setEnabled(true);
                 main->refreshPanels();
+                // The keys go back to the map, on the country just dealt with.
+                main->activateWindow();
+                main->mapFocus()->takeKeys(main->mapFocus()->country());
             }
         });
         return deploy;

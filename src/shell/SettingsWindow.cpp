@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 #include "mapview/MainWindow.h"
 #include "shell/OptionsMenuWindow.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "shell/SoundSettingsBox.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <algorithm>
 #include <array>
 
@@ -118,11 +120,12 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Spiel bedingte Einstellungen"));
     useCompactFont(*this);
-    setFixedSize(312, 329 + SoundSettingsBox::Height + 6);
+    setFixedSize(312, 359 + SoundSettingsBox::Height + 6);
 
     auto* yearHeading = new QLabel(QStringLiteral("Ein Jahr vergeht in"), this);
     yearHeading->setGeometry(104, 16, 137, 17);
     yearSlider_ = slider(this, 8, QRect(16, 40, 281, 33));
+    yearSlider_->setAccessibleName(tr("Ein Jahr vergeht in"));
     for (const Position& p : yearPositions) {
         auto* l = new QLabel(QString::fromUtf8(p.label), this);
         l->setGeometry(p.x, 80, 32, 17);
@@ -132,6 +135,7 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     opponentHeading->setGeometry(104, 112, 105, 25);
     opponentHeading->setAlignment(Qt::AlignCenter);
     opponentSlider_ = slider(this, 4, QRect(16, 136, 281, 41));
+    opponentSlider_->setAccessibleName(tr("KI - Einstellungen"));
     for (std::size_t i = 0; i < opponentPositions.size(); ++i) {
         const Position& p = opponentPositions[i];
         // Each label may take the room up to the next one.
@@ -177,10 +181,23 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     ruleChoice_->setCurrentIndex(program_.preferences().ruleSet());
     showRulesNote(ruleChoice_->currentIndex());
 
+    // The text size of every window: a preference of this player.
+    auto* textSizeHeading = new QLabel(tr("Schriftgröße :"), this);
+    textSizeHeading->setGeometry(16, 290, 80, 22);
+    textSize_ = new QSpinBox(this);
+    textSize_->setObjectName(QStringLiteral("textSizeChoice"));
+    textSize_->setRange(100, 200);
+    textSize_->setSingleStep(10);
+    textSize_->setSuffix(QStringLiteral(" %"));
+    textSize_->setAccessibleName(tr("Schriftgröße"));
+    textSize_->setValue(program_.preferences().textSizePercent());
+    textSize_->setGeometry(104, 290, 137, 22);
+    textSizeHeading->setBuddy(textSize_);
+
     // The sounds, heard at once while the player chooses.
     soundBox_ = new SoundSettingsBox(program_, this);
-    soundBox_->setGeometry(0, 290, width(), SoundSettingsBox::Height);
-    const int buttonsTop = 292 + SoundSettingsBox::Height + 6;
+    soundBox_->setGeometry(0, 320, width(), SoundSettingsBox::Height);
+    const int buttonsTop = 322 + SoundSettingsBox::Height + 6;
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setGeometry(40, buttonsTop, 105, 25);
@@ -209,6 +226,8 @@ void SettingsWindow::okClicked()
         main->setColourScheme(scheme);
     program_.preferences().setRuleSet(ruleChoice_->currentIndex() == RulesZuegig ? RulesZuegig : RulesKlassisch);
     soundBox_->store();
+    program_.preferences().setTextSizePercent(textSize_->value());
+    applyTextSize(textSize_->value());
     const int monthInterval = monthIntervalAt(yearSlider_->value());
     const int aiDivisor = aiDivisorAt(opponentSlider_->value());
     const QString file = program_.paths().settingsFile();

@@ -5,6 +5,7 @@
 
 class QComboBox;
 class QSlider;
+class QSpinBox;
 
 namespace stratagon {
 
@@ -26,6 +27,8 @@ public:
     QComboBox* ruleChoice() const { return ruleChoice_; }
     // "Ton :" and "Lautstärke :", kept in the preferences.
     SoundSettingsBox* soundBox() const { return soundBox_; }
+    // "Schriftgröße :": 100 to 200 % for every window, kept in the preferences.
+    QSpinBox* textSizeChoice() const { return textSize_; }
 
     // The stored values of each slider position.
     static int monthIntervalAt(int position);
@@ -43,6 +46,7 @@ private:
     QComboBox* colourChoice_ = nullptr;
     QComboBox* ruleChoice_ = nullptr;
     SoundSettingsBox* soundBox_ = nullptr;
+    QSpinBox* textSize_ = nullptr;
 };
 
 }  // namespace stratagon

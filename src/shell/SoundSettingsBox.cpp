@@ -18,6 +18,8 @@ SoundSettingsBox::SoundSettingsBox(Program& program, QWidget* parent) : QWidget(
     soundChoice_->setObjectName(QStringLiteral("soundChoice"));
     soundChoice_->addItems({tr("An"), tr("Aus")});
     soundChoice_->setGeometry(104, 0, 137, 22);
+    soundChoice_->setAccessibleName(tr("Ton"));
+    soundHeading->setBuddy(soundChoice_);
 
     auto* volumeHeading = new QLabel(tr("Lautstärke :"), this);
     volumeHeading->setGeometry(16, 30, 84, 22);
@@ -26,6 +28,8 @@ SoundSettingsBox::SoundSettingsBox(Program& program, QWidget* parent) : QWidget(
     volumeSlider_->setRange(0, 100);
     volumeSlider_->setPageStep(10);
     volumeSlider_->setGeometry(104, 30, 150, 22);
+    volumeSlider_->setAccessibleName(tr("Lautstärke"));
+    volumeHeading->setBuddy(volumeSlider_);
     volumeValue_ = new QLabel(this);
     volumeValue_->setGeometry(260, 30, 40, 22);
 

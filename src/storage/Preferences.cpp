@@ -36,6 +36,18 @@ void Preferences::setZoomPercent(int percent)
     setValue(QStringLiteral("display/zoom"), QString::number(std::clamp(percent, 50, 200)));
 }
 
+int Preferences::textSizePercent() const
+{
+    bool ok = false;
+    const int percent = value(QStringLiteral("display/textsize")).toInt(&ok);
+    return ok ? std::clamp(percent, 100, 200) : 100;
+}
+
+void Preferences::setTextSizePercent(int percent)
+{
+    setValue(QStringLiteral("display/textsize"), QString::number(std::clamp(percent, 100, 200)));
+}
+
 QByteArray Preferences::mainWindowGeometry() const
 {
     return QByteArray::fromBase64(value(QStringLiteral("display/geometry")).toLatin1());

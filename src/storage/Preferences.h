@@ -54,6 +54,9 @@ public:
     void setSoundEnabled(bool enabled);
     int soundVolume() const;
     void setSoundVolume(int percent);
+    // The text size of every window in per cent, 100..200; 100 when none was kept.
+    int textSizePercent() const;
+    void setTextSizePercent(int percent);
 
     // Generic access for later additions.
     QString value(const QString& key, const QString& fallback = {}) const;

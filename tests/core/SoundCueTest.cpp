@@ -2,6 +2,7 @@
 // Which sound a tick or an attack order calls for, from the player's side.
 
 #include "simulation/SoundCue.h"
+#include "world/Text.h"
 
 #include "CoreTestSupport.h"
 
@@ -116,9 +117,9 @@ TEST(SoundCue, RealGamesAgreeWithTheirMessages)
                 else if (e.kind == EventKind::Promotion)
                     c = SoundCue::Promotion;
                 else if (e.kind == EventKind::BattleWon)
-                    c = e.text.starts_with("Sieg") ? SoundCue::CountryConquered : SoundCue::BattleWon;
+                    c = germanText(e.text).starts_with("Sieg") ? SoundCue::CountryConquered : SoundCue::BattleWon;
                 else if (e.kind == EventKind::BattleLost)
-                    c = e.text.starts_with("Niederlage") ? SoundCue::BattleLost : SoundCue::CountryLost;
+                    c = germanText(e.text).starts_with("Niederlage") ? SoundCue::BattleLost : SoundCue::CountryLost;
                 if (expected < SoundCue::GameWon)
                     expected = std::max(expected, c);
             }
