@@ -150,10 +150,15 @@ void MainWindow::Startat()
     sideMenuButton_->setEnabled(true);
     SetupResult setup;
     if (loadMapPicture()) {
-        setup = session_.startNewGame(ss(next.mapFile), next.opponents, &painter_.surface());
+        setup = session_.startNewGame(ss(next.mapFile), next.opponents, &painter_.surface(), next.guided);
     } else {
         world_.playing = false;
         setup.messages.push_back({missingPictureMessage(&painter_.surface()), "Fehler !"});
+    }
+    if (setup.started && session_.paused()) {
+        statusLabel_->setText(QStringLiteral("Spiel pausiert"));
+        layout_.moveStatus(-StatusStep);
+        showPauseState();
     }
     // The world as the set-up left it: its first tick and the sides placed.
     if (setup.started || setup.outcome != GameOutcome::Running)

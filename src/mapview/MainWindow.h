@@ -39,6 +39,8 @@ struct NewGameChoice {
     QString mapFile;
     QString pictureFile;
     int opponents = 1;
+    // The guided first game: it starts paused, its panel shows the steps.
+    bool guided = false;
 };
 
 // What the window needs of the program around it.
@@ -101,6 +103,10 @@ public:
     // between ticks; countries fought over are marked on the map.
     void refreshPanels();
     GamePanels* gamePanels() const { return panels_; }
+    // The controls a guidance step may point at.
+    ControlStrip* controlStrip() const { return strip_; }
+    QPushButton* sideMenuButton() const { return sideMenuButton_; }
+    QPushButton* optionsMenuButton() const { return optionsMenuButton_; }
 
     // A further panel in the column beside the map (see above).
     void addPanel(QWidget* panel, int stretch = 1);

@@ -21,6 +21,8 @@
 #include "shell/ReportWindow.h"
 #include "shell/SaveGames.h"
 #include "shell/SettingsWindow.h"
+#include "simulation/Guide.h"
+#include "world/MapLoader.h"
 #include "simulation/SoundCue.h"
 #include "sound/EffectPlayer.h"
 #include "world/Settings.h"
@@ -32,6 +34,7 @@
 #include <QTimer>
 #include <array>
 #include <tuple>
+#include <utility>
 
 namespace stratagon {
 
@@ -75,12 +78,16 @@ bool Program::start()
     QApplication::processEvents();
 
     // Per-user folders that cannot be made are told, but the game goes on.
+    firstStart_ = !QFileInfo::exists(paths_.preferencesFile());
     const QStringList problems = paths_.prepare();
     if (!problems.isEmpty())
         dialogs.message(loading, problems.join(QStringLiteral("\n\n")), QStringLiteral("Stratagon !"));
     const QFileInfo iniFolder(QFileInfo(paths_.preferencesFile()).absolutePath());
-    if (!problems.isEmpty() && !(iniFolder.isDir() && iniFolder.isWritable()))
+    if (!problems.isEmpty() && !(iniFolder.isDir() && iniFolder.isWritable())) {
         preferences_.failureAlreadyTold();
+        // An answer that cannot be kept would be asked for at every start.
+        firstStart_ = false;
+    }
 
     const FileResult read = readSettings(world, ss(paths_.settingsFileToRead()));
     if (!read.ok) {
@@ -96,7 +103,9 @@ bool Program::start()
     if (!read.notice.empty())
         dialogs.message(loading, qs(read.notice), QStringLiteral("Einstellungen"));
     loading->close();
-    showOptionsMenu();
+    OptionsMenuWindow* menu = showOptionsMenu();
+    if (std::exchange(firstStart_, false))
+        menu->offerGuidance();
     return true;
 }
 
@@ -165,8 +174,12 @@ MainWindow* Program::showMainWindow()
 
 MainWindow* Program::makeMainWindow(bool loadedGame)
 {
-    MainWindowSetup setup{context(), preferences_, [this](const QString& file) { return path(file); }, [this] {
+    MainWindowSetup setup{context(), preferences_, [this](const QString& file) { return path(file); },
+                          [this] {
                               restoreFileSettings();
+                              // A restart in the guidance restarts the guidance.
+                              if (std::exchange(guidedNext_, false) || (mainWindow() && guideShown(world)))
+                                  return guidedGame();
                               const MapEntry map = mapForGame(paths_, preferences_.mapName());
                               return NewGameChoice{map.mapFile, map.pictureFile, preferences_.opponentCount()};
                           }};
@@ -250,10 +263,28 @@ DeployWindow* Program::showDeploy(int target)
     });
 }
 
-bool Program::playing() const
+NewGameChoice Program::guidedGame()
 {
-    return openWindow(mainWindow_) && world.playing;
+    const MapEntry map = mapForGame(paths_, qs(GuideMapName));
+    loadMap(world, ss(map.mapFile));
+    prepareGuidedGame(world);
+    return NewGameChoice{map.mapFile, map.pictureFile, GuideOpponents, true};
 }
+
+MainWindow* Program::startGuidance()
+{
+    if (MainWindow* main = mainWindow()) {
+        if (world.playing)
+            saveAutomatically(*this, main);
+        // `playing` goes first: the window must not take its closing for the end of a running game.
+        world.playing = false;
+        main->close();
+    }
+    guidedNext_ = true;
+    return showMainWindow();
+}
+
+bool Program::playing() const { return openWindow(mainWindow_) && world.playing; }
 
 ImageStore& Program::imageStore()
 {

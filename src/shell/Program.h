@@ -26,6 +26,7 @@ class Dialogs;
 class GameSession;
 class ImageStore;
 class MainWindow;
+struct NewGameChoice;
 class OptionsMenuWindow;
 class NewGameWindow;
 class SettingsWindow;
@@ -96,6 +97,13 @@ public:
     // The main window on the game just loaded into the world, paused.
     MainWindow* showLoadedGame();
 
+    // "Einführung": the guided game on a fresh main window; a game still
+    // running is kept in the autosave and closed first.
+    MainWindow* startGuidance();
+    // The very first start asks whether to play the guidance; true when
+    // the question is due (no preferences file where they are kept).
+    bool firstStart() const { return firstStart_; }
+
     // `playing` of the main window; false when there is none.
     bool playing() const;
     // The game being played, its clock and the player's orders.
@@ -128,6 +136,8 @@ signals:
 
 private:
     MainWindow* makeMainWindow(bool loadedGame);
+    // The guided game's map, side and settings, put into the world.
+    NewGameChoice guidedGame();
     // Shows the window in `slot`, made by `make` when it is not open.
     template <typename W, typename Make>
     W* showMade(QPointer<W>& slot, Make make);
@@ -139,6 +149,8 @@ private:
     AppPaths paths_;
     Preferences preferences_;
     bool quitRequested_ = false;
+    bool firstStart_ = false;
+    bool guidedNext_ = false;
     std::optional<std::pair<int, int>> fileSettings_;
     std::string chosenSideName_;
     GameSession* session_ = nullptr;

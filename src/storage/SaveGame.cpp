@@ -5,6 +5,7 @@
 #include "storage/JsonFields.h"
 #include "storage/SaveUpgrade.h"
 
+#include "simulation/Guide.h"
 #include "simulation/Pace.h"
 #include "storage/AtomicFile.h"
 #include "world/MapLoader.h"
@@ -192,6 +193,9 @@ struct Members<WorldState> {
         W(paceStep, Range{0, int(PaceSteps.size()) - 1}, Optional),
         // Saves from before the second rule set: Klassisch.
         W(ruleSet, Range{RulesKlassisch, RulesZuegig}, Optional),
+        // Absent in ordinary games and older saves: no guidance.
+        W(guideStep, Range{0, GuideStepCount}, Optional),
+        W(guideConquered, Any, Optional),
     };
 };
 #undef W
@@ -272,6 +276,11 @@ QByteArray saveDocument(const WorldState& world, const QString& name, const QDat
                         const QByteArray& bitmapSha256)
 {
     QJsonObject game = encode(world).toObject();
+    // Only a guided game carries its guidance: the saves of all other games stay as they were.
+    if (world.guideStep == 0) {
+        game.remove(QStringLiteral("guideStep"));
+        game.remove(QStringLiteral("guideConquered"));
+    }
     game.insert(QStringLiteral("map"),
                 QJsonObject{{QStringLiteral("file"), QFileInfo(QString::fromStdString(world.mapFileName)).fileName()},
                             {QStringLiteral("bitmap"), QString::fromStdString(mapPictureName(world.mapFileName))},

@@ -153,6 +153,10 @@ struct WorldState {
     std::deque<GameEvent> events;
     // The pace as a step of PaceSteps (simulation/Pace.h); not part of game.dat.
     int32_t paceStep = 1;
+    // The guided first game (simulation/Guide.h): its step, 0 for none, and
+    // whether the player has conquered a country in it yet.
+    int32_t guideStep = 0;
+    bool guideConquered = false;
 
     bool operator==(const WorldState&) const = default;
 };

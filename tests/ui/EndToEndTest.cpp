@@ -36,6 +36,7 @@ void expectFreshGameRunning(TestProgram& t, MainWindow* main, int side)
 TEST(ProgramFlow, StartPlayPauseResumeRestartAbandonQuit)
 {
     TestProgram t;
+    t.program->preferences().setValue("guide/offered", "nein");  // not the very first start
     ASSERT_TRUE(t.program->start());
     waitFor(150);  // the focus timer gives Enter to the start button
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);

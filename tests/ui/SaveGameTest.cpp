@@ -119,6 +119,17 @@ TEST(SaveFile, RoundTripKeepsEveryFieldAndTheRunningBattlesEndAsTheyWould)
     EXPECT_TRUE(owner == attacker || owner == defender);
 }
 
+// A guided game comes back at its step; an ordinary game's save names no guidance.
+TEST(SaveFile, TheGuidanceGoesWithAGuidedGameOnly)
+{
+    const auto game = midGame(5, 40);
+    EXPECT_FALSE(QJsonDocument::fromJson(save(*game)).object().value("game").toObject().contains("guideStep"));
+    game->guideStep = 7, game->guideConquered = true;
+    auto loaded = std::make_unique<WorldState>();
+    ASSERT_TRUE(readSaveDocument(save(*game), *loaded, shippedBitmap).ok);
+    EXPECT_EQ(std::pair(loaded->guideStep, loaded->guideConquered), std::pair(7, true));
+}
+
 // Files of both versions, kept as written, load forever and to the same
 // game; a first-version file is written back in the current version once.
 TEST(SaveFile, GoldenFilesOfEitherVersionLoadTheSameGameAndTheOldOneIsUpgradedOnce)
