@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mapview/GuidePanel.h"
 
+#include "mapview/MapFocus.h"
+
 #include "mapview/BattleListPanel.h"
 #include "mapview/ControlStrip.h"
 #include "mapview/GamePanels.h"
@@ -69,6 +71,10 @@ GuidePanel::GuidePanel(MainWindow& window, const GameContext& game, const GamePa
     // The main window has taken the click first: the country it shows is the one looked at.
     connect(window_.mapView(), &MapView::released, this, [this] {
         countryLooked(world_.shownCountry);
+        refresh();
+    });
+    connect(window_.mapFocus(), &MapFocus::moved, this, [this](int country) {
+        countryLooked(country);
         refresh();
     });
     connect(panels_.messages()->list(), &QListWidget::itemClicked, this,

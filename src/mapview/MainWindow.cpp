@@ -69,11 +69,8 @@ void MainWindow::buildControls()
     connect(mapFocus_, &MapFocus::activated, this, [this](int c) { chooseCountry(c, world_.countryCode[c]); });
     announcer_ = new Announcer(this);
 
-    statusLabel_ = makeLabel(this, "statusLabel", QStringLiteral("Spiel läuft"));
+    statusLabel_ = makeBoldLabel(this, "statusLabel", QStringLiteral("Spiel läuft"));
     statusLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QFont bold = statusLabel_->font();
-    bold.setBold(true);
-    statusLabel_->setFont(bold);
 
     optionsMenuButton_ = makeButton(this, QStringLiteral("Optionsmenü"), "optionsMenuButton",
                                     QStringLiteral("Das Spiel anhalten und das Optionsmenü öffnen: weiterspielen, "
@@ -95,9 +92,7 @@ void MainWindow::buildControls()
     bindKeys(*this, {{optionsMenuButton_, Qt::Key_Escape}, {sideMenuButton_, Qt::Key_F4}});
 
     info_ = new InfoPanel(world_, this);
-    line_ = new QFrame(this);
-    line_->setFrameShape(QFrame::HLine);
-    line_->setFrameShadow(QFrame::Sunken);
+    line_ = makeLine(this);
     battle_ = new BattlePanel(world_, this);
 
     panelArea_ = new QWidget(this);

@@ -114,8 +114,10 @@ bool MapFocus::eventFilter(QObject* watched, QEvent* event)
                                 : key->key() == Qt::Key_Right ? Heading::Right
                                 : key->key() == Qt::Key_Up    ? Heading::Up
                                                               : Heading::Down;
-        if (const int next = neighbourToward(world_, from, heading))
+        if (const int next = neighbourToward(world_, from, heading)) {
             moveTo(next);
+            emit moved(next);
+        }
         return true;
     }
     case Qt::Key_Return:
@@ -141,8 +143,10 @@ bool MapFocus::typeLetters(const QString& text)
     if (!again)
         typed_ += text;
     const int found = countryByPrefix(world_, ss(typed_), country_, !again && typed_.size() > 1);
-    if (found != 0)
+    if (found != 0) {
         moveTo(found);
+        emit moved(found);
+    }
     return true;
 }
 

@@ -38,6 +38,8 @@ public:
 signals:
     // Return on the focus country.
     void activated(int country);
+    // The player moved the focus to a country by a key.
+    void moved(int country);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -19,6 +20,25 @@ inline QLabel* makeLabel(QWidget* parent, const char* name, const QString& text 
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+// A label in bold: the game's state, read at a glance.
+inline QLabel* makeBoldLabel(QWidget* parent, const char* name, const QString& text)
+{
+    QLabel* label = makeLabel(parent, name, text);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+// A sunken line between two panels.
+inline QFrame* makeLine(QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
 }
 
 // A button of the main window: named, with its tip, in the Tab order.
