@@ -18,9 +18,16 @@ double twipsPerPixelAt(int dotsPerInch)
     return 1440.0 / std::max(dotsPerInch, 1);
 }
 
+Twips textTwips(const MainLayoutMetrics& metrics)
+{
+    const double perPixel = metrics.twipsPerPixel > 0 ? metrics.twipsPerPixel : DefaultTwipsPerPixel;
+    return {perPixel / std::max(metrics.textScale, 1.0)};
+}
+
 MainBoxes mainBoxes(const MainLayoutMetrics& metrics, double scale, Arrangement arrangement)
 {
-    const Twips px{metrics.twipsPerPixel};
+    // Only the map keeps its scale; the panels and buttons grow with the text.
+    const Twips px = textTwips(metrics);
     MainBoxes b;
     const int m = px(Margin);
     const int top = px(MapTop);

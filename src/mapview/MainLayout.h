@@ -65,6 +65,7 @@ struct MainLayoutMetrics {
     double twipsPerPixel = DefaultTwipsPerPixel;
     bool extraPanels = false;   // panels added with addPanel
     int sideButtons = 0;        // side-menu buttons added under "Generäle"
+    double textScale = 1.0;     // the text size against the normal one: every box but the map's grows by it
 };
 
 struct MainFit {
@@ -85,6 +86,9 @@ MainFit fitMainWindow(const MainLayoutMetrics& metrics, QSize available, QMargin
 
 // For a scale the player chose: Below where it fits, else Beside.
 Arrangement arrangementFor(const MainLayoutMetrics& metrics, QSize available, QMargins frame, double scale);
+
+// The design's lengths at a text size: larger text gets boxes as much larger.
+Twips textTwips(const MainLayoutMetrics& metrics);
 
 // Every box of the layout, in window pixels.
 struct MainBoxes {

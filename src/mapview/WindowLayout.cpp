@@ -7,19 +7,48 @@
 #include "mapview/MapSurface.h"
 #include "mapview/MapView.h"
 #include "mapview/WindowFit.h"
+#include "platform/KeyboardAccess.h"
 #include "storage/Preferences.h"
 
+#include <QEvent>
 #include <QLayout>
 #include <QShortcut>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <utility>
 
 namespace stratagon {
 
+namespace {
+
+// Calls `changed` when the window's font changes: the text size was set.
+class FontWatch : public QObject {
+public:
+    FontWatch(QWidget& window, std::function<void()> changed) : QObject(&window), changed_(std::move(changed))
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if ((event->type() == QEvent::FontChange || event->type() == QEvent::ApplicationFontChange) &&
+            watched == parent())
+            changed_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> changed_;
+};
+
+}  // namespace
+
 WindowLayout::WindowLayout(QWidget& window, const MapSurface& map, Preferences& preferences)
-    : window_(window), map_(map), preferences_(preferences), twips_{twipsPerPixelAt(window.logicalDpiX())}
+    : window_(window), map_(map), preferences_(preferences), twips_{twipsPerPixelAt(window.logicalDpiX())},
+      textScale_(textSizePercent() / 100.0)
 {
 }
 
@@ -37,12 +66,31 @@ void WindowLayout::setControls(const Controls& controls)
     zoomKey(QKeySequence::ZoomOut, -1);
     zoomKey(QKeySequence(Qt::CTRL | Qt::Key_0), 0);
     new FrameWatch(window_, [this](const QMargins& frame) { frameKnown(frame); });
+    new FontWatch(window_, [this] { textSizeChanged(); });
+}
+
+void WindowLayout::textSizeChanged()
+{
+    if (textScale_ == textSizePercent() / 100.0)
+        return;
+    textScale_ = textSizePercent() / 100.0;
+    if (map_.isNull()) {
+        place();
+        return;
+    }
+    // The player's zoom where the screen still holds it, else the largest map that fits.
+    const QRect free = availableArea(window_);
+    const QMargins frame = expectedFrame(window_);
+    const int zoom = preferences_.zoomPercent();
+    applyFit(fitMainWindow(metrics(), free.size(), frame, zoom > 0 ? zoom / 100.0 : scale_));
+    window_.move(placedInside(free, window_.size(), frame, window_.pos()));
 }
 
 MainLayoutMetrics WindowLayout::metrics() const
 {
     return {QSize(std::max(map_.width(), 0), std::max(map_.height(), 0)), twips_.perPixel,
-            c_.panels && c_.panels->count() > 0, c_.strip ? static_cast<int>(c_.strip->menuButtons().size()) : 0};
+            c_.panels && c_.panels->count() > 0, c_.strip ? static_cast<int>(c_.strip->menuButtons().size()) : 0,
+            textScale_};
 }
 
 void WindowLayout::place()
@@ -53,16 +101,17 @@ void WindowLayout::place()
     c_.optionsButton->setGeometry(b.optionsButton);
     c_.sideMenuButton->setGeometry(b.sideMenuButton);
     c_.strip->place(b);
-    c_.info->place(b.infoPanel, b.generalScroll, arrangement_, twips_);
+    const Twips text = textTwips(metrics());
+    c_.info->place(b.infoPanel, b.generalScroll, arrangement_, text);
     c_.line->setGeometry(b.line);
-    c_.battle->place(b.battlePanel, b.battleScroll, arrangement_, twips_);
+    c_.battle->place(b.battlePanel, b.battleScroll, arrangement_, text);
     c_.panelArea->setGeometry(b.extraPanels);
     c_.panelArea->setVisible(!b.extraPanels.isEmpty());
 
     statusTop_ = b.statusTop;
     statusHeight_ = b.statusHeight;
     statusLimit_ = b.statusLimit;
-    statusFallbackX_ = b.map.right() + 1 + px(design::Margin);
+    statusFallbackX_ = b.map.right() + 1 + textTwips(metrics())(design::Margin);
     placeStatus();
 }
 
@@ -77,10 +126,11 @@ void WindowLayout::placeStatus()
     // Where the map (smaller than designed, or a narrow one) leaves no room
     // for it beside "Seitenmenü >", the label moves right of the map, keeping
     // the pause toggle's step.
-    int x = px(statusLeft_);
-    if (x + px(design::StatusWidth) > statusLimit_)
-        x = statusFallbackX_ + x - px(design::StatusLeft);
-    c_.status->setGeometry(x, statusTop_, px(design::StatusWidth), statusHeight_);
+    const Twips text = textTwips(metrics());
+    int x = text(statusLeft_);
+    if (x + text(design::StatusWidth) > statusLimit_)
+        x = statusFallbackX_ + x - text(design::StatusLeft);
+    c_.status->setGeometry(x, statusTop_, text(design::StatusWidth), statusHeight_);
 }
 
 QSize WindowLayout::windowSizeFor(double scale, Arrangement arrangement) const

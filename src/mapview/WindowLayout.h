@@ -76,6 +76,9 @@ public:
     // The side menu opened or closed: the window wider or narrower by `step`.
     void sideMenuToggled(bool open, int step);
 
+    // The text size was set: the boxes grow or shrink with it, the map makes room.
+    void textSizeChanged();
+
 private:
     QSize windowSizeFor(double scale, Arrangement arrangement) const;
     void applyFit(const MainFit& fit);
@@ -88,6 +91,7 @@ private:
     Controls c_;
     Twips twips_;
     double scale_ = 1.0;
+    double textScale_ = 1.0;  // the text size the boxes were made for
     Arrangement arrangement_ = Arrangement::Below;
     int sideCut_ = 0;      // how much narrower the window is than its content (side menu)
     bool fitted_ = false;  // fitted to a map once

@@ -11,6 +11,7 @@
 #include "mapview/WindowFit.h"
 #include "shell/SettingsWindow.h"
 #include "world/MapLoader.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/Paths.h"
 #include "simulation/PlayerActions.h"
 #include "world/Settings.h"
@@ -260,6 +261,40 @@ TEST(ScreenFit, ANewGameOnAnotherMapFitsTheWindowAgain)
                                       g.window->mapScale());
     EXPECT_EQ(g.window->size(), mainContentSize(g.window->metrics(), fit.scale, fit.arrangement));
     EXPECT_LT(g.window->width(), afrika.width());
+}
+
+// Larger text gets larger boxes: at 150 % on a window of 1366 x 768 no label
+// or button cuts its text off, and the map alone gives up the room. At the
+// normal size the boxes are the design's.
+TEST(ScreenFit, LargerTextGetsBoxesItFitsInWhileTheMapMakesRoom)
+{
+    Game g;
+    ASSERT_TRUE(g.window);
+    const MainLayoutMetrics normal = g.window->metrics();
+    applyTextSize(150);
+    settle();
+    const MainLayoutMetrics large = g.window->metrics();
+    EXPECT_DOUBLE_EQ(large.textScale, 1.5);
+    g.window->resize(1366, 768);
+    settle();
+    const MainBoxes b = mainBoxes(large, g.window->mapScale(), g.window->arrangement());
+    EXPECT_EQ(b.map.size(), mainBoxes(normal, g.window->mapScale(), g.window->arrangement()).map.size());
+    EXPECT_LE(b.content.width(), 1366);
+    EXPECT_LE(b.content.height(), 768);
+    for (const QLabel* label : g.window->findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(g.window) || label->wordWrap() || label->text().isEmpty())
+            continue;
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+            << label->objectName().toStdString() << " " << label->text().toStdString();
+    }
+    for (const QAbstractButton* button : g.window->findChildren<QAbstractButton*>()) {
+        if (button->isVisibleTo(g.window) && !button->text().isEmpty())
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width())
+                << button->objectName().toStdString() << " " << button->text().toStdString();
+    }
+    applyTextSize(100);
+    settle();
+    EXPECT_EQ(g.window->metrics().textScale, 1.0);
 }
 
 }  // namespace
