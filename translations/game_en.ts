@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>GameEnd</name>
+    <message>
+        <source>Es ist vollbracht! Deine Generäle haben %1 unter deiner Kontrolle gebracht.<byte value="xd"/>
+<byte value="xd"/>
+Du hast gewonnen!</source>
+        <translation>It is done! Your generals have brought %1 under your control.<byte value="xd"/>
+<byte value="xd"/>
+You have won!</translation>
+    </message>
+    <message>
+        <source>Deine Generäle konnten dich nicht zum Sieg führen! Sie sind kläglich gescheitert! %1 kannst du vergessen :-(<byte value="xd"/>
+<byte value="xd"/>
+Du hast verloren!</source>
+        <translation>Your generals could not lead you to victory! They have failed miserably! You can forget about %1 :-(<byte value="xd"/>
+<byte value="xd"/>
+You have lost!</translation>
+    </message>
+    <message>
+        <source>Gewonnen!</source>
+        <translation>Won!</translation>
+    </message>
+    <message>
+        <source>Verloren!</source>
+        <translation>Lost!</translation>
+    </message>
+</context>
+<context>
+    <name>GameErrors</name>
+    <message>
+        <source>Fehler !</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>Das Kartenbild konnte nicht geladen werden. Das Spiel kann nicht beginnen.</source>
+        <translation>The map picture could not be loaded. The game cannot start.</translation>
+    </message>
+    <message>
+        <source>%1 Das Spiel kann nicht beginnen.</source>
+        <translation>%1 The game cannot start.</translation>
+    </message>
+</context>
+<context>
     <name>GameMessages</name>
     <message>
         <source>Angriff auf %1: %2 gegen %3.</source>

@@ -13,7 +13,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "session/GameSession.h"
-#include "simulation/Clock.h"
+#include "session/GameText.h"
 #include "simulation/PlayerActions.h"
 #include "simulation/Setup.h"
 #include "storage/Preferences.h"
@@ -148,7 +148,7 @@ void MainWindow::Startat()
         setup = session_.startNewGame(ss(next.mapFile), next.opponents, &painter_.surface(), next.guided);
     } else {
         world_.playing = false;
-        setup.messages.push_back({missingPictureMessage(&painter_.surface()), "Fehler !"});
+        setup.messages.push_back({missingPictureMessage(&painter_.surface()), errorTitle()});
     }
     if (setup.started && session_.paused()) {
         statusLabel_->setText(QStringLiteral("Spiel pausiert"));
@@ -186,7 +186,7 @@ void MainWindow::showTick(const TickReport& report)
 void MainWindow::showOutcome(GameOutcome outcome)
 {
     const EndMessage message = endMessage(world_, outcome);
-    announcer_->announce(qs(message.text));
+    announcer_->announce(gametext::render(message.text));
     showMessage(message.text, message.title);
     closeGame();
     emit reportRequested();
@@ -198,7 +198,7 @@ void MainWindow::openLoadedGame()
     // The picture beside the saved game's map, whichever map is chosen for new games.
     loadedPicture_ = mapPictureFor(qs(world_.mapFileName));
     if (!loadMapPicture()) {
-        showMessage(missingPictureMessage(nullptr), "Fehler !");
+        showMessage(missingPictureMessage(nullptr), errorTitle());
         world_.playing = false;
         loadFailed_ = true;
         closeGame();
@@ -258,9 +258,9 @@ void MainWindow::showBattlePanel()
 
 void MainWindow::showInfoPanel() { info_->showCountry(world_.shownCountry, false); }
 
-void MainWindow::showMessage(const std::string& text, const std::string& title)
+void MainWindow::showMessage(const Text& text, const Text& title)
 {
-    setup_.game.dialogs.message(this, qs(text), qs(title));
+    setup_.game.dialogs.message(this, gametext::render(text), gametext::render(title));
 }
 
 void MainWindow::closeGame()

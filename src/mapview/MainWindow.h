@@ -7,6 +7,7 @@
 #include "session/GameContext.h"
 #include "simulation/Clock.h"
 #include "simulation/TickReport.h"
+#include "world/Text.h"
 
 #include <QPointF>
 #include <QString>
@@ -137,7 +138,7 @@ public:
     void showOutcome(GameOutcome outcome);
     void showBattlePanel();
     void showInfoPanel();
-    void showMessage(const std::string& text, const std::string& title);
+    void showMessage(const Text& text, const Text& title);
     // Closes the window (stopping the clock) and shows the options menu.
     void closeGame();
 

@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/WindowStyle.h"
+#include "session/GameText.h"
 #include "shell/OptionsMenuWindow.h"
 #include "shell/Program.h"
 #include "shell/RecordsChart.h"
@@ -31,8 +32,7 @@ namespace {
 
 QString dateOf(int year, int month)
 {
-    return qs(monthName(month)) + QLatin1Char(' ') +
-           QString::number(year);
+    return gametext::date(month, year);
 }
 
 QString counted(long long n, const char* one, const char* many)
@@ -86,7 +86,7 @@ QString headingText(const WorldState& w)
         if (held == 0)
             return QStringLiteral("Du hast verloren!");
     }
-    return QStringLiteral("Stand : ") + qs(dateText(w));
+    return QStringLiteral("Stand : ") + gametext::date(w.month, w.year);
 }
 
 }  // namespace

@@ -5,17 +5,24 @@
 
 namespace stratagon {
 
-std::string wonText(const std::string& continent)
+Text wonText(const std::string& continent)
 {
-    return "Es ist vollbracht! Deine Generäle haben " + continent +
-           " unter deiner Kontrolle gebracht.\r\n\r\nDu hast gewonnen!";
+    return {EndContext,
+            QT_TRANSLATE_NOOP("GameEnd",
+                              "Es ist vollbracht! Deine Generäle haben %1 unter deiner Kontrolle gebracht.\r\n\r\n"
+                              "Du hast gewonnen!"),
+            {TextArg::name(continent)}};
 }
 
-std::string lostText(const std::string& continent)
+Text lostText(const std::string& continent)
 {
-    return "Deine Generäle konnten dich nicht zum Sieg führen! Sie sind kläglich gescheitert! " + continent +
-           " kannst du vergessen :-(\r\n\r\nDu hast verloren!";
+    return {EndContext,
+            QT_TRANSLATE_NOOP("GameEnd", "Deine Generäle konnten dich nicht zum Sieg führen! Sie sind kläglich "
+                                         "gescheitert! %1 kannst du vergessen :-(\r\n\r\nDu hast verloren!"),
+            {TextArg::name(continent)}};
 }
+
+Text errorTitle() { return {ErrorsContext, QT_TRANSLATE_NOOP("GameErrors", "Fehler !")}; }
 
 GameOutcome endOfGameCheck(WorldState& world)
 {
@@ -42,9 +49,9 @@ GameOutcome endOfGameCheck(WorldState& world)
 EndMessage endMessage(const WorldState& world, GameOutcome outcome)
 {
     if (outcome == GameOutcome::Won)
-        return {wonText(world.continentName), "Gewonnen!"};
+        return {wonText(world.continentName), {EndContext, QT_TRANSLATE_NOOP("GameEnd", "Gewonnen!")}};
     if (outcome == GameOutcome::Lost)
-        return {lostText(world.continentName), "Verloren!"};
+        return {lostText(world.continentName), {EndContext, QT_TRANSLATE_NOOP("GameEnd", "Verloren!")}};
     return {};
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "simulation/TickReport.h"
+#include "world/Text.h"
 #include "world/WorldState.h"
 
 #include <string>
@@ -9,8 +10,10 @@
 namespace stratagon {
 
 // The end-of-game messages, naming the map's continent.
-std::string wonText(const std::string& continent);
-std::string lostText(const std::string& continent);
+Text wonText(const std::string& continent);
+Text lostText(const std::string& continent);
+// The title of the messages that stop a game from starting.
+Text errorTitle();
 
 // Won when the player holds every country, lost when he holds none. A
 // decided game is no longer playing.
@@ -18,8 +21,8 @@ GameOutcome endOfGameCheck(WorldState& world);
 
 // The message box of a decided game: its text and title.
 struct EndMessage {
-    std::string text;
-    std::string title;
+    Text text;
+    Text title;
 };
 EndMessage endMessage(const WorldState& world, GameOutcome outcome);
 

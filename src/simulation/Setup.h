@@ -13,7 +13,7 @@ namespace stratagon {
 
 // The message when the map picture cannot be loaded: the picture's own
 // problem when it names one.
-std::string missingPictureMessage(const MapPicture* picture);
+Text missingPictureMessage(const MapPicture* picture);
 
 struct SetupResult {
     bool started = false;

@@ -4,6 +4,7 @@
 #include "storage/CacheFile.h"
 #include "world/Settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -24,11 +25,21 @@ namespace stratagon {
 namespace {
 
 const QLatin1String IndexFormat("stratagon-save-index");
-constexpr int IndexVersion = 1;
+// 2: the game date as month and year, so that it follows the language.
+constexpr int IndexVersion = 2;
 // Ten thousand saves take about 2 MB; a larger index is damage.
 constexpr std::size_t LargestIndex = std::size_t(64) * 1024 * 1024;
 
 QString text(const QJsonArray& a, int i) { return a.at(i).toString(); }
+
+// "März 2003" in the installed language (the month's name as the game's
+// texts translate it); the year alone for a month out of range.
+QString gameDate(int month, int year)
+{
+    const std::string m = monthName(month);
+    const QString year_ = QString::number(year);
+    return m.empty() ? year_ : QCoreApplication::translate("GameMonths", m.c_str()) + QLatin1Char(' ') + year_;
+}
 
 struct Folder {
     explicit Folder(DIR* d) : handle(d) {}
@@ -46,7 +57,8 @@ SaveBytes readSaveBytes(const QString& path)
 {
     SaveBytes result;
     std::string bytes;
-    const FileResult read = readRegularFile(QFile::encodeName(path).toStdString(), std::size_t(LargestSaveBytes), bytes);
+    const FileResult read =
+        readRegularFile(QFile::encodeName(path).toStdString(), std::size_t(LargestSaveBytes), bytes);
     if (!read.ok) {
         result.message = QStringLiteral("Der Spielstand „%1“ kann nicht gelesen werden: %2")
                              .arg(QDir::toNativeSeparators(path), QString::fromStdString(read.description));
@@ -78,8 +90,9 @@ SaveSummary summariseSave(const QString& file, const QByteArray& bytes)
         s.savedAt = at.toUTC();
     const int player = game.value(QStringLiteral("side")).toArray().at(0).toInt();
     s.country = game.value(QStringLiteral("countryName")).toArray().at(player).toString();
-    s.gameDate = QString::fromStdString(monthName(game.value(QStringLiteral("month")).toInt())) + QLatin1Char(' ') +
-                 QString::number(game.value(QStringLiteral("year")).toInt());
+    s.month = game.value(QStringLiteral("month")).toInt();
+    s.year = game.value(QStringLiteral("year")).toInt();
+    s.gameDate = gameDate(s.month, s.year);
     s.map = QFileInfo(game.value(QStringLiteral("map")).toObject().value(QStringLiteral("file")).toString())
                 .completeBaseName();
     return s;
@@ -106,7 +119,7 @@ void SaveIndex::readIndex()
     const QJsonObject saves = top.value(QStringLiteral("saves")).toObject();
     for (auto it = saves.begin(); it != saves.end(); ++it) {
         const QJsonArray a = it.value().toArray();
-        if (a.size() != 8 || !a.at(0).isDouble() || !a.at(1).isDouble() || !a.at(7).isBool() ||
+        if (a.size() != 8 || !a.at(0).isDouble() || !a.at(1).isDouble() || !a.at(4).isArray() || !a.at(7).isBool() ||
             !(a.at(6).isDouble() || a.at(6).isNull()))
             continue;
         Entry e;
@@ -114,11 +127,15 @@ void SaveIndex::readIndex()
         e.modified = qint64(a.at(1).toDouble());
         e.summary.name = text(a, 2);
         e.summary.country = text(a, 3);
-        e.summary.gameDate = text(a, 4);
+        const QJsonArray date = a.at(4).toArray();
+        e.summary.month = date.at(0).toInt();
+        e.summary.year = date.at(1).toInt();
         e.summary.map = text(a, 5);
         if (a.at(6).isDouble())
             e.summary.savedAt = QDateTime::fromMSecsSinceEpoch(qint64(a.at(6).toDouble()), Qt::UTC);
         e.summary.readable = a.at(7).toBool();
+        if (e.summary.readable)
+            e.summary.gameDate = gameDate(e.summary.month, e.summary.year);
         indexed_.insert(it.key(), e);
     }
 }
@@ -219,16 +236,16 @@ void SaveIndex::writeIndex() const
             continue;
         const SaveSummary& s = e.summary;
         saves.insert(QFileInfo(s.file).fileName(),
-                     QJsonArray{double(e.size), double(e.modified), s.name, s.country, s.gameDate, s.map,
+                     QJsonArray{double(e.size), double(e.modified), s.name, s.country, QJsonArray{s.month, s.year},
+                                s.map,
                                 s.readable && s.savedAt.isValid() ? QJsonValue(double(s.savedAt.toMSecsSinceEpoch()))
                                                                   : QJsonValue(),
                                 s.readable});
     }
-    const QByteArray bytes =
-        QJsonDocument(QJsonObject{{QStringLiteral("format"), IndexFormat},
-                                  {QStringLiteral("version"), IndexVersion},
-                                  {QStringLiteral("saves"), saves}})
-            .toJson(QJsonDocument::Compact);
+    const QByteArray bytes = QJsonDocument(QJsonObject{{QStringLiteral("format"), IndexFormat},
+                                                       {QStringLiteral("version"), IndexVersion},
+                                                       {QStringLiteral("saves"), saves}})
+                                 .toJson(QJsonDocument::Compact);
     writeCacheFile(indexFile_, bytes);
 }
 

@@ -130,7 +130,7 @@ TEST(Clock, TheGameGoesOnWhileAnythingIsLeftToWinOrLose)
     EXPECT_EQ(endOfGameCheck(*w), GameOutcome::Running);
     EXPECT_TRUE(w->playing);
     EXPECT_EQ(endOfGameCheck(*chainWorld(0)), GameOutcome::Running);  // nothing to win on an empty map
-    EXPECT_EQ(endMessage(*w, GameOutcome::Running).text, "");
+    EXPECT_TRUE(endMessage(*w, GameOutcome::Running).text.empty());
 }
 
 TEST(CountryPanel, AHeldCountryIsShownUnderItsHoldersName)

@@ -24,7 +24,7 @@ void expectEnded(const NewGame& game, const TickReport& last)
 {
     const bool won = game.held() == game.w->countryCount;
     EXPECT_TRUE(won || game.held() == 0) << game.held();
-    EXPECT_EQ(row(game.w->playing, game.decided, int(last.outcome), endMessage(*game.w, last.outcome).title),
+    EXPECT_EQ(row(game.w->playing, game.decided, int(last.outcome), germanText(endMessage(*game.w, last.outcome).title)),
               row(false, 1, int(won ? GameOutcome::Won : GameOutcome::Lost), won ? "Gewonnen!" : "Verloren!"));
 }
 
@@ -138,7 +138,8 @@ TEST(Setup, ANewGameStartsFreshAndReportsWhatIsMissing)
     s.w->countryOwner[4] = 1;
     const SetupResult rejected = startGame(*s.w, s.random, STRATAGON_FIXTURES "/fehlt.mgi");
     ASSERT_EQ(rejected.messages.size(), 1u);
-    EXPECT_EQ(row(rejected.started, rejected.messages[0].title, s.w->countryCount, s.w->countryOwner[4], s.w->playing),
+    EXPECT_EQ(row(rejected.started, germanText(rejected.messages[0].title), s.w->countryCount, s.w->countryOwner[4],
+                  s.w->playing),
               "1|Fehler !|12|4|1");
 
     // Not on the map: lost at once, the end told by the outcome, not among the messages.

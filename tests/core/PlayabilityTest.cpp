@@ -148,11 +148,11 @@ TEST(Playability, TheGamesStartRefusesWhatTheCheckFinds)
     ScriptedRandom random;
     const SetupResult setup = startGame(*world, random, STRATAGON_FIXTURES "/fehlt.mgi", 1, &narrow);
     ASSERT_EQ(setup.messages.size(), 2u);  // the missing file, then the findings
-    EXPECT_EQ(setup.messages.back().text, playabilityMessage(checkPlayability(*world, &narrow)));
-    EXPECT_EQ(row(setup.started, setup.messages.back().title, world->playing), "0|Fehler !|0");
+    EXPECT_EQ(germanText(setup.messages.back().text), playabilityMessage(checkPlayability(*world, &narrow)));
+    EXPECT_EQ(row(setup.started, germanText(setup.messages.back().title), world->playing), "0|Fehler !|0");
 
     TestPicture cut;
     cut.cut = "Das Kartenbild ist unvollständig: kaputt.";
-    EXPECT_EQ(missingPictureMessage(&cut), "Das Kartenbild ist unvollständig: kaputt. Das Spiel kann nicht beginnen.");
+    EXPECT_EQ(germanText(missingPictureMessage(&cut)), "Das Kartenbild ist unvollständig: kaputt. Das Spiel kann nicht beginnen.");
     EXPECT_EQ(missingPictureMessage(nullptr), missingPictureMessage(&narrow));  // nothing named: the plain message
 }

@@ -5,7 +5,9 @@
 
 #include "../core/CoreTestSupport.h"
 #include "session/GameText.h"
+#include "simulation/EndOfGame.h"
 #include "simulation/Events.h"
+#include "simulation/Setup.h"
 #include "storage/SaveGame.h"
 #include "storage/SaveList.h"
 #include "world/GameNames.h"
@@ -257,4 +259,32 @@ TEST(GameText, SavedMessagesReadInTheLanguageInstalledWhenShown)
     const SaveReadResult refused = readSaveDocument(QJsonDocument(bad).toJson(), *third, fixtureBitmap);
     EXPECT_FALSE(refused.ok);
     EXPECT_TRUE(refused.message.contains("„game.events[0].text.args[0].kind“ ist 9")) << refused.message.toStdString();
+}
+
+// The end of a game and the refusals of the set-up: German as the game has
+// always shown them, English with the catalog, the continent's name with it.
+TEST(GameText, EndOfGameAndSetUpMessagesInBothLanguages)
+{
+    auto w = threeCountries();
+    w->continentName = "Afrika";
+    const EndMessage won = endMessage(*w, GameOutcome::Won);
+    const EndMessage lost = endMessage(*w, GameOutcome::Lost);
+    EXPECT_EQ(gametext::render(won.title) + "|" + gametext::render(won.text),
+              "Gewonnen!|Es ist vollbracht! Deine Generäle haben Afrika unter deiner Kontrolle gebracht.\r\n\r\n"
+              "Du hast gewonnen!");
+    EXPECT_EQ(gametext::render(lost.title) + "|" + gametext::render(lost.text),
+              "Verloren!|Deine Generäle konnten dich nicht zum Sieg führen! Sie sind kläglich gescheitert! Afrika "
+              "kannst du vergessen :-(\r\n\r\nDu hast verloren!");
+    EXPECT_EQ(gametext::render(won.text).toStdString(), germanText(won.text));
+    EXPECT_EQ(gametext::render(errorTitle()) + "|" + gametext::render(missingPictureMessage(nullptr)),
+              "Fehler !|Das Kartenbild konnte nicht geladen werden. Das Spiel kann nicht beginnen.");
+
+    English english;
+    ASSERT_TRUE(english.loaded);
+    EXPECT_EQ(gametext::render(won.title) + "|" + gametext::render(won.text),
+              "Won!|It is done! Your generals have brought Africa under your control.\r\n\r\nYou have won!");
+    EXPECT_EQ(gametext::render(lost.title), "Lost!");
+    EXPECT_TRUE(gametext::render(lost.text).startsWith("Your generals could not lead you to victory!"));
+    EXPECT_EQ(gametext::render(errorTitle()) + "|" + gametext::render(missingPictureMessage(nullptr)),
+              "Error!|The map picture could not be loaded. The game cannot start.");
 }

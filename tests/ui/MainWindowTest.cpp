@@ -251,7 +251,7 @@ TEST(MainWindowSetUp, MissingPictureSaysSoAndReturnsToTheMenu)
     t->program->showMainWindow();
     settle();
     EXPECT_EQ(t->dialogs.shown.size() == 1 ? t->dialogs.shown[0].text + "|" + t->dialogs.shown[0].title : "",
-              QString::fromStdString(missingPictureMessage(nullptr)) + "|Fehler !");
+              QString::fromStdString(germanText(missingPictureMessage(nullptr))) + "|Fehler !");
     EXPECT_TRUE(!t->world->playing && t->program->mainWindow() == nullptr && t->program->optionsMenu()->isVisible());
 }
 
