@@ -3,6 +3,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
+#include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
 #include "session/GameSession.h"
 #include "simulation/PlayerActions.h"
@@ -19,14 +20,22 @@ namespace stratagon {
 TaskWindow::TaskWindow(GameContext game, QWidget* roster) : game_(game), roster_(roster)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Aufgabe des Generals"));
     useDarkGreenBackground(*this);
 
     tasks_ = new QListWidget(this);
     tasks_->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    auto* give = new QPushButton(QStringLiteral("Aufgabe geben"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Abbruch"), this);
+    auto* give = new QPushButton(this);
+    auto* cancel = new QPushButton(this);
+    followLanguage(this, [=, this] {
+        showTitle();
+        give->setText(tr("Aufgabe geben"));
+        cancel->setText(tr("Abbruch"));
+        if (tasks_->count() == 2) {
+            tasks_->item(0)->setText(tr("Zur Verfügung bereithalten"));
+            tasks_->item(1)->setText(tr("General ausbilden"));
+        }
+    });
     connect(give, &QPushButton::clicked, this, &TaskWindow::giveTask);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
@@ -43,7 +52,9 @@ TaskWindow::TaskWindow(GameContext game, QWidget* roster) : game_(game), roster_
 bool TaskWindow::openFor(int slot, const QString& epText, const QString& name, bool wasOpen)
 {
     General = slot;
-    setWindowTitle(QStringLiteral("Aufgabe für ") + qs(rankName(epText.toInt())) + QLatin1Char(' ') + name);
+    titleRank_ = epText.toInt();
+    titleName_ = name;
+    showTitle();
 
     const WorldState& world = game_.world;
     const int p = world.side[0];
@@ -53,7 +64,7 @@ bool TaskWindow::openFor(int slot, const QString& epText, const QString& name, b
     }
     if (!wasOpen) {
         tasks_->clear();
-        tasks_->addItems({QStringLiteral("Zur Verfügung bereithalten"), QStringLiteral("General ausbilden")});
+        tasks_->addItems({tr("Zur Verfügung bereithalten"), tr("General ausbilden")});
         tasks_->setCurrentRow(0);
     }
     show();
@@ -62,14 +73,22 @@ bool TaskWindow::openFor(int slot, const QString& epText, const QString& name, b
     return true;
 }
 
+void TaskWindow::showTitle()
+{
+    if (titleName_.isNull())
+        setWindowTitle(tr("Aufgabe des Generals"));
+    else
+        setWindowTitle(tr("Aufgabe für %1 %2").arg(qs(rankName(titleRank_)), titleName_));
+}
+
 void TaskWindow::refuse()
 {
     // A roster closed meanwhile waits hidden for its delete.
     QWidget* parent = roster_ && roster_->isVisible() ? roster_.data() : this;
     game_.dialogs.message(parent,
-                          QStringLiteral("Der ausgewählte General führt gerade eine Schlacht!!! "
-                                         "Die Aufgabe kann nicht gewechselt werden!!!"),
-                          QStringLiteral("Schlacht"));
+                          tr("Der ausgewählte General führt gerade eine Schlacht!!! "
+                             "Die Aufgabe kann nicht gewechselt werden!!!"),
+                          tr("Schlacht"));
     close();
 }
 

@@ -4,6 +4,7 @@
 #include "mapview/PanelParts.h"
 #include "platform/Paths.h"
 #include "world/WorldState.h"
+#include "platform/Retranslate.h"
 
 #include <QScrollBar>
 #include <algorithm>
@@ -15,7 +16,7 @@ BattlePanel::BattlePanel(const WorldState& world, QWidget* parent) : QWidget(par
     setObjectName(QStringLiteral("battlePanel"));
     QFont bold = font();
     bold.setBold(true);
-    heading_ = makeLabel(this, "battleHeadingLabel", QStringLiteral("Keine Kämpfe"));
+    heading_ = makeLabel(this, "battleHeadingLabel");
     heading_->setFont(bold);
     country_ = makeLabel(this, "battleCountryLabel");
     country_->setFont(bold);
@@ -31,13 +32,14 @@ BattlePanel::BattlePanel(const WorldState& world, QWidget* parent) : QWidget(par
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     scroll_ = makeScrollBar(this, "battleScroll");
+    followLanguage(this, [this] { refresh(); });
 }
 
 void BattlePanel::refresh()
 {
     const int m = std::min<int>(world_.playerBattleCount, MaxPlayerBattles);
     if (m <= 0) {
-        heading_->setText(QStringLiteral("Keine Kämpfe"));
+        heading_->setText(tr("Keine Kämpfe"));
         country_->clear();
         for (int k = 0; k < 2; ++k) {
             side_[k]->clear();
@@ -58,7 +60,7 @@ void BattlePanel::refresh()
         k = std::clamp(scroll_->value(), 1, m);
     }
     const PlayerBattleEntry& e = world_.playerBattleList[static_cast<std::size_t>(k)];
-    heading_->setText(QStringLiteral("Kampf um"));
+    heading_->setText(tr("Kampf um"));
     country_->setText(qs(e.country));
     side_[0]->setText(qs(e.attackerSide));
     score_[0]->setText(QString::number(e.attackerScore));

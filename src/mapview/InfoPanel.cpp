@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 #include "world/Ranks.h"
 #include "world/WorldState.h"
+#include "platform/Retranslate.h"
 
 #include <QScrollBar>
 #include <algorithm>
@@ -22,23 +23,31 @@ InfoPanel::InfoPanel(const WorldState& world, QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("infoPanel"));
     const char* captionNames[6] = {"landCaption",        "continentCaption", "generalCountCaption",
                                    "generalNameCaption", "generalEPCaption", "generalRankCaption"};
-    const QString captions[6] = {QStringLiteral("Land :"), QStringLiteral("Kontienent :"), QStringLiteral("Generäle :"),
-                                 QStringLiteral("Name :"), QStringLiteral("EP :"),         QStringLiteral("Rang :")};
     const char* valueNames[6] = {"landLabel",        "continentLabel", "generalCountLabel",
                                  "generalNameLabel", "generalEPLabel", "generalRankLabel"};
     for (std::size_t i = 0; i < 6; ++i)
-        captions_[i] = makeLabel(this, captionNames[i], captions[i]);
+        captions_[i] = makeLabel(this, captionNames[i]);
     for (std::size_t i = 0; i < 6; ++i)
         values_[i] = makeLabel(this, valueNames[i]);
 
     scroll_ = makeScrollBar(this, "generalScroll");
     connect(scroll_, &QScrollBar::valueChanged, this, &InfoPanel::showGeneral);
+    followLanguage(this, [this] {
+        const QString captions[6] = {tr("Land :"), tr("Kontienent :"), tr("Generäle :"),
+                                     tr("Name :"), tr("EP :"),         tr("Rang :")};
+        for (std::size_t i = 0; i < 6; ++i)
+            captions_[i]->setText(captions[i]);
+        // The country shown, in the new language.
+        if (shownCountry_ > 0)
+            showCountry(shownCountry_, false);
+    });
 }
 
 int InfoPanel::shownCount() const { return static_cast<int>(shown_.generals.size()); }
 
 void InfoPanel::showCountry(int country, bool fromClick)
 {
+    shownCountry_ = country;
     shown_ = describeCountry(world_, country);
     values_[0]->setText(qs(shown_.land));
     values_[1]->setText(qs(shown_.continent));

@@ -43,6 +43,7 @@ private:
     std::array<QLabel*, 6> values_{};  // land, continent, count, name, EP, rank
     QScrollBar* scroll_ = nullptr;
     CountryPanel shown_;  // describeCountry (simulation/Clock.h)
+    int shownCountry_ = 0;
 };
 
 }  // namespace stratagon

@@ -6,6 +6,7 @@
 #include "simulation/Clock.h"
 #include "simulation/PlayerActions.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -91,10 +92,11 @@ QString MapPainter::toolTipAt(QPointF position) const
     if (country == 0)
         return {};
     const int holder = world_.countryOwner[static_cast<std::size_t>(country)];
-    QString text = qs(world_.countryName[static_cast<std::size_t>(country)]);
+    const QString name = qs(world_.countryName[static_cast<std::size_t>(country)]);
     if (holder != 0 && validSideIndex(holder))
-        text += QStringLiteral("\nBesitzer : ") + qs(world_.countryName[static_cast<std::size_t>(holder)]);
-    return text;
+        return QCoreApplication::translate("MapPainter", "%1\nBesitzer : %2")
+            .arg(name, qs(world_.countryName[static_cast<std::size_t>(holder)]));
+    return name;
 }
 
 QPoint MapPainter::cellUnder(QPointF position)

@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 #include "simulation/Events.h"
 #include "world/WorldState.h"
+#include "platform/Retranslate.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -14,7 +15,7 @@ namespace stratagon {
 MessagesPanel::MessagesPanel(const WorldState& world, QWidget* parent) : QWidget(parent), world_(world)
 {
     setObjectName(QStringLiteral("messagesPanel"));
-    auto* heading = new QLabel(QStringLiteral("Meldungen"), this);
+    auto* heading = new QLabel(this);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
@@ -28,7 +29,13 @@ MessagesPanel::MessagesPanel(const WorldState& world, QWidget* parent) : QWidget
     layout->setSpacing(2);
     layout->addWidget(heading);
     layout->addWidget(list_, 1);
-    refresh();
+    followLanguage(this, [this, heading] {
+        heading->setText(tr("Meldungen"));
+        // Every message anew, in the new language.
+        shownCount_ = 0;
+        list_->clear();
+        refresh();
+    });
 }
 
 void MessagesPanel::refresh()
@@ -41,9 +48,8 @@ void MessagesPanel::refresh()
     list_->clear();
     for (auto e = world_.events.rbegin(); e != world_.events.rend(); ++e) {
         const bool threat = e->kind == EventKind::Threat;
-        auto* item = new QListWidgetItem((threat ? QStringLiteral("⚠ ") : QString()) + qs(eventDate(*e)) +
-                                             QStringLiteral(": ") + qs(e->text),
-                                         list_);
+        auto* item = new QListWidgetItem(
+            (threat ? QStringLiteral("⚠ ") : QString()) + tr("%1: %2").arg(qs(eventDate(*e)), qs(e->text)), list_);
         if (eventStandsOut(*e)) {
             QFont font = item->font();
             font.setBold(true);

@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 #include "platform/WindowStyle.h"
 #include "world/WorldState.h"
+#include "platform/Retranslate.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -54,10 +55,13 @@ bool germanLess(const QString& a, const QString& b)
 
 }  // namespace
 
-CountryPickWindow::CountryPickWindow(const WorldState& world, const QString& current)
-    : PickWindow(QStringLiteral("Welches Land ?"), QSize(240, 300))
+CountryPickWindow::CountryPickWindow(const WorldState& world, const QString& current) : PickWindow(QSize(240, 300))
 {
-    auto* caption = new QLabel(QStringLiteral("Aktuell gewählt :"), this);
+    auto* caption = new QLabel(this);
+    followLanguage(this, [this, caption] {
+        setWindowTitle(tr("Welches Land ?"));
+        caption->setText(tr("Aktuell gewählt :"));
+    });
     caption->setGeometry(8, 8, 100, 17);
     currentLabel_ = new QLabel(this);
     currentLabel_->setGeometry(112, 8, 120, 17);

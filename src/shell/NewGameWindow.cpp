@@ -11,6 +11,7 @@
 #include "shell/Program.h"
 #include "world/MapLoader.h"
 #include "world/WorldState.h"
+#include "platform/Retranslate.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -68,43 +69,43 @@ QPushButton* button(QWidget* parent, const QString& text, const QRect& place, bo
 NewGameWindow::NewGameWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Neues Spiel"));
     useCompactFont(*this);
     setFixedSize(312, 215);
 
-    worldOption_ = new QRadioButton(QStringLiteral("Weltherrschaft"), this);
+    worldOption_ = new QRadioButton(this);
     worldOption_->setGeometry(8, 8, 145, 25);
     worldOption_->setEnabled(false);
-    simpleOption_ = new QRadioButton(QStringLiteral("einfaches Spiel"), this);
+    simpleOption_ = new QRadioButton(this);
     simpleOption_->setGeometry(168, 8, 137, 25);
     simpleOption_->setChecked(true);
     auto* kind = new QButtonGroup(this);
     kind->addButton(worldOption_);
     kind->addButton(simpleOption_);
 
-    label(this, QStringLiteral("Karte :"), QRect(8, 56, 65, 17));
+    QLabel* mapCaption = label(this, QString(), QRect(8, 56, 65, 17));
     auto* mapBox = new QGroupBox(this);
     mapBox->setGeometry(80, 40, 225, 41);
     mapNameLabel_ = label(mapBox, QStringLiteral("Afrika"), QRect(8, 16, 145, 17));
-    auto* mapChangeButton = button(mapBox, QStringLiteral("Ändern"), QRect(160, 16, 57, 17));
+    auto* mapChangeButton = button(mapBox, QString(), QRect(160, 16, 57, 17));
     mapChangeButton->setObjectName(QStringLiteral("mapChangeButton"));
     connect(mapChangeButton, &QPushButton::clicked, this, &NewGameWindow::changeMapClicked);
 
-    label(this, QStringLiteral("Deine Seite :"), QRect(8, 96, 65, 17));
-    sideLabel_ = label(this, QStringLiteral("Südafrika"), QRect(136, 96, 105, 17),
+    QLabel* sideCaption = label(this, QString(), QRect(8, 96, 65, 17));
+    // Until the map is read: the side it names first.
+    sideLabel_ = label(this, QStringLiteral("Südafrika"), QRect(136, 96, 105, 17),  // name
                        Qt::AlignRight | Qt::AlignVCenter);
-    sideChangeButton_ = button(this, QStringLiteral("Ändern"), QRect(248, 88, 57, 25));
+    sideChangeButton_ = button(this, QString(), QRect(248, 88, 57, 25));
 
-    label(this, QStringLiteral("Aktive Gegner :"), QRect(8, 128, 89, 17));
+    QLabel* opponentCaption = label(this, QString(), QRect(8, 128, 89, 17));
     opponentCountLabel_ = label(this, QString(), QRect(176, 128, 65, 17), Qt::AlignRight | Qt::AlignVCenter);
     opponentCountLabel_->setObjectName(QStringLiteral("opponentCountLabel"));
     showOpponentCount(program_.preferences().opponentCount());
-    opponentChangeButton_ = button(this, QStringLiteral("Ändern"), QRect(248, 120, 57, 25));
+    opponentChangeButton_ = button(this, QString(), QRect(248, 120, 57, 25));
     opponentChangeButton_->setObjectName(QStringLiteral("opponentChangeButton"));
     connect(opponentChangeButton_, &QPushButton::clicked, this, &NewGameWindow::changeOpponentsClicked);
 
-    startButton_ = button(this, QStringLiteral("Starten"), QRect(8, 160, 97, 25));
-    cancelButton_ = button(this, QStringLiteral("Abbrechen"), QRect(112, 160, 97, 25));
+    startButton_ = button(this, QString(), QRect(8, 160, 97, 25));
+    cancelButton_ = button(this, QString(), QRect(112, 160, 97, 25));
     statusLabel_ = label(this, QString(), QRect(224, 160, 81, 25), Qt::AlignCenter);
     QFont statusFont = statusLabel_->font();
     statusFont.setBold(true);
@@ -125,6 +126,21 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
         program_.showOptionsMenu();
     });
 
+    followLanguage(this, [=, this] {
+        setWindowTitle(tr("Neues Spiel"));
+        worldOption_->setText(tr("Weltherrschaft"));
+        simpleOption_->setText(tr("einfaches Spiel"));
+        mapCaption->setText(tr("Karte :"));
+        sideCaption->setText(tr("Deine Seite :"));
+        opponentCaption->setText(tr("Aktive Gegner :"));
+        for (QPushButton* change : {mapChangeButton, sideChangeButton_, opponentChangeButton_})
+            change->setText(tr("Ändern"));
+        startButton_->setText(tr("Starten"));
+        cancelButton_->setText(tr("Abbrechen"));
+        if (!statusLabel_->text().isEmpty())
+            statusLabel_->setText(tr("Lade..."));
+    });
+
     centreOnScreen(*this);
 
     // Opening: load the map only to find the country it names for the player.
@@ -135,10 +151,7 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
     startButton_->setEnabled(true);
 }
 
-NewGameWindow::~NewGameWindow()
-{
-    delete pick_;
-}
+NewGameWindow::~NewGameWindow() { delete pick_; }
 
 void NewGameWindow::openMap(const QString& name)
 {
@@ -256,18 +269,16 @@ void NewGameWindow::startClicked()
     // none of them and call the game won; without a side on the map he would
     // hold nothing and lose at once.
     if (world.countryCount <= 0) {
-        program_.dialogs.message(
-            this, QStringLiteral("Die Karte enthält keine Länder. Das Spiel kann nicht gestartet werden."),
-            QStringLiteral("Fehler !"));
+        program_.dialogs.message(this, tr("Die Karte enthält keine Länder. Das Spiel kann nicht gestartet werden."),
+                                 tr("Fehler !"));
         return;
     }
     if (!validCountry(world, world.side[0])) {
-        program_.dialogs.message(this, QStringLiteral("Bitte wähle zuerst über \"Ändern\" dein Land."),
-                                 QStringLiteral("Neues Spiel"));
+        program_.dialogs.message(this, tr("Bitte wähle zuerst über \"Ändern\" dein Land."), tr("Neues Spiel"));
         return;
     }
 
-    statusLabel_->setText(QStringLiteral("Lade..."));
+    statusLabel_->setText(tr("Lade..."));
     cancelButton_->setEnabled(false);
     simpleOption_->setEnabled(false);
     startButton_->setEnabled(false);

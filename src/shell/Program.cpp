@@ -34,9 +34,8 @@ Program::Program(WorldState& w, RandomSource& r, Dialogs& d, QString folder)
     : world(w), random(r), dialogs(d), paths_(std::move(folder)), preferences_(paths_.preferencesFile()),
       session_(new GameSession(w, r, this))
 {
-    preferences_.onWriteFailure([this](const QString& message) {
-        dialogs.message(QApplication::activeWindow(), message, QStringLiteral("Fehler !"));
-    });
+    preferences_.onWriteFailure(
+        [this](const QString& message) { dialogs.message(QApplication::activeWindow(), message, tr("Fehler !")); });
 }
 
 Program::~Program()
@@ -49,10 +48,18 @@ Program::~Program()
     delete imageStore_;
 }
 
-QString Program::path(const QString& relative) const
+void Program::useLanguage(const QString& code) { translations_.use(code); }
+
+void Program::chooseLanguage(const QString& code)
 {
-    return paths_.resource(relative);
+    if (!languages().contains(code))
+        return;
+    preferences_.setValue(QString::fromLatin1(LanguageKey), code);
+    if (code != translations_.current())
+        useLanguage(code);
 }
+
+QString Program::path(const QString& relative) const { return paths_.resource(relative); }
 
 bool Program::start()
 {
@@ -64,7 +71,7 @@ bool Program::start()
     // Per-user folders that cannot be made are told, but the game goes on.
     const QStringList problems = paths_.prepare();
     if (!problems.isEmpty())
-        dialogs.message(loading, problems.join(QStringLiteral("\n\n")), QStringLiteral("Stratagon !"));
+        dialogs.message(loading, problems.join(QStringLiteral("\n\n")), QStringLiteral("Stratagon !"));  // name
     const QFileInfo iniFolder(QFileInfo(paths_.preferencesFile()).absolutePath());
     if (!problems.isEmpty() && !(iniFolder.isDir() && iniFolder.isWritable()))
         preferences_.failureAlreadyTold();
@@ -72,16 +79,15 @@ bool Program::start()
     const FileResult read = readSettings(world, ss(paths_.settingsFileToRead()));
     if (!read.ok) {
         dialogs.message(loading,
-                        QStringLiteral("Ein Fehler ist aufgetreten : ") + qs(read.description) +
-                            QStringLiteral(" Das Programm wird beendet."),
-                        QStringLiteral("Fehler : ") + QString::number(read.errorNumber));
+                        tr("Ein Fehler ist aufgetreten : %1 Das Programm wird beendet.").arg(qs(read.description)),
+                        tr("Fehler : %1").arg(read.errorNumber));
         loading->close();
         return false;
     }
     rememberFileSettings();
     // A value moved into the window's range is said once, before the menu.
     if (!read.notice.empty())
-        dialogs.message(loading, qs(read.notice), QStringLiteral("Einstellungen"));
+        dialogs.message(loading, qs(read.notice), tr("Einstellungen"));
     loading->close();
     showOptionsMenu();
     return true;
@@ -116,10 +122,7 @@ W* Program::show(QPointer<W>& slot, Args&&... args)
     return showMade(slot, [&] { return new W(*this, std::forward<Args>(args)...); });
 }
 
-void Program::rememberFileSettings()
-{
-    fileSettings_ = std::pair(world.monthInterval, world.aiDivisor);
-}
+void Program::rememberFileSettings() { fileSettings_ = std::pair(world.monthInterval, world.aiDivisor); }
 
 void Program::restoreFileSettings()
 {
@@ -152,7 +155,8 @@ MainWindow* Program::showMainWindow()
 
 MainWindow* Program::makeMainWindow(bool loadedGame)
 {
-    MainWindowSetup setup{context(), preferences_, [this](const QString& file) { return path(file); }, [this] {
+    MainWindowSetup setup{context(), preferences_, [this](const QString& file) { return path(file); },
+                          [this] {
                               restoreFileSettings();
                               const MapEntry map = mapForGame(paths_, preferences_.mapName());
                               return NewGameChoice{map.mapFile, map.pictureFile, preferences_.opponentCount()};
@@ -234,10 +238,7 @@ DeployWindow* Program::showDeploy(int target)
     });
 }
 
-bool Program::playing() const
-{
-    return openWindow(mainWindow_) && world.playing;
-}
+bool Program::playing() const { return openWindow(mainWindow_) && world.playing; }
 
 ImageStore& Program::imageStore()
 {

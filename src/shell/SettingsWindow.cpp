@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "mapview/MainWindow.h"
+#include "shell/LanguageChoice.h"
 #include "shell/OptionsMenuWindow.h"
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
@@ -117,7 +118,7 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Spiel bedingte Einstellungen"));
     useCompactFont(*this);
-    setFixedSize(312, 329);
+    setFixedSize(312, 361);
 
     auto* yearHeading = new QLabel(QStringLiteral("Ein Jahr vergeht in"), this);
     yearHeading->setGeometry(104, 16, 137, 17);
@@ -176,10 +177,14 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     ruleChoice_->setCurrentIndex(program_.preferences().ruleSet());
     showRulesNote(ruleChoice_->currentIndex());
 
+    // The language: shown at once, kept with OK.
+    language_ = new LanguageChoice(program_, this);
+    language_->setGeometry(16, 292, 288, 22);
+
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(40, 292, 105, 25);
+    ok->setGeometry(40, 324, 105, 25);
     auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancel->setGeometry(160, 292, 113, 25);
+    cancel->setGeometry(160, 324, 113, 25);
     connect(ok, &QPushButton::clicked, this, &SettingsWindow::okClicked);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
@@ -202,6 +207,7 @@ void SettingsWindow::okClicked()
     if (MainWindow* main = program_.mainWindow())
         main->setColourScheme(scheme);
     program_.preferences().setRuleSet(ruleChoice_->currentIndex() == RulesZuegig ? RulesZuegig : RulesKlassisch);
+    language_->keep();
     const int monthInterval = monthIntervalAt(yearSlider_->value());
     const int aiDivisor = aiDivisorAt(opponentSlider_->value());
     const QString file = program_.paths().settingsFile();
@@ -209,9 +215,8 @@ void SettingsWindow::okClicked()
     // What could not be saved is not played either: the game keeps the
     // values that are still in the file.
     if (!written.ok) {
-        program_.dialogs.message(
-            this, QStringLiteral("Ein Fehler ist aufgetreten : ") + qs(written.description),
-            QStringLiteral("Fehler : ") + QString::number(written.errorNumber));
+        program_.dialogs.message(this, QStringLiteral("Ein Fehler ist aufgetreten : ") + qs(written.description),
+                                 QStringLiteral("Fehler : ") + QString::number(written.errorNumber));
         program_.showOptionsMenu();
         return;
     }
@@ -223,7 +228,9 @@ void SettingsWindow::okClicked()
 
 void SettingsWindow::closeEvent(QCloseEvent* event)
 {
-    // Every way out, the frame included, brings the menu back.
+    // Every way out, the frame included, brings the menu back; all but OK
+    // the language it began with.
+    language_->revert();
     program_.showOptionsMenu();
     event->accept();
 }

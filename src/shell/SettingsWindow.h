@@ -8,6 +8,7 @@ class QSlider;
 
 namespace stratagon {
 
+class LanguageChoice;
 class Program;
 
 // "Spiel bedingte Einstellungen": year length and opponent strength on two
@@ -23,6 +24,8 @@ public:
     QComboBox* colourChoice() const { return colourChoice_; }
     // "Regeln :": "Klassisch" or "Zügig" for the next new game, kept in the preferences.
     QComboBox* ruleChoice() const { return ruleChoice_; }
+    // "Sprache :": "Deutsch" or "English", kept in the preferences.
+    LanguageChoice* languageChoice() const { return language_; }
 
     // The stored values of each slider position.
     static int monthIntervalAt(int position);
@@ -39,6 +42,7 @@ private:
     QSlider* opponentSlider_ = nullptr;
     QComboBox* colourChoice_ = nullptr;
     QComboBox* ruleChoice_ = nullptr;
+    LanguageChoice* language_ = nullptr;
 };
 
 }  // namespace stratagon
