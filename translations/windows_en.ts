@@ -177,6 +177,45 @@ Held by: %2</translation>
     </message>
 </context>
 <context>
+    <name>stratagon::ControlStrip</name>
+    <message>
+        <source>Generäle</source>
+        <translation>Generals</translation>
+    </message>
+    <message>
+        <source>Die Generalliste: Generäle einstellen, entlassen und ihnen Aufgaben geben</source>
+        <translation>The list of generals: recruit and dismiss generals and give them tasks</translation>
+    </message>
+    <message>
+        <source>Bilanz</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>Die Bilanz des Spiels bis jetzt</source>
+        <translation>The summary of the game so far</translation>
+    </message>
+    <message>
+        <source>Modus wechseln: in der Schlacht greift ein Klick auf ein Nachbarland an, im Info-Modus zeigt er nur das Land</source>
+        <translation>Switch mode: in battle mode a click attacks a neighbouring country, in info mode it only shows the country</translation>
+    </message>
+    <message>
+        <source>Modus : Schlacht</source>
+        <translation>Mode: Battle</translation>
+    </message>
+    <message>
+        <source>Modus : Info</source>
+        <translation>Mode: Info</translation>
+    </message>
+    <message>
+        <source>Weiterspielen (Leertaste)</source>
+        <translation>Play on (space bar)</translation>
+    </message>
+    <message>
+        <source>Pause (Leertaste)</source>
+        <translation>Pause (space bar)</translation>
+    </message>
+</context>
+<context>
     <name>stratagon::CountryPickWindow</name>
     <message>
         <source>Welches Land ?</source>
@@ -623,6 +662,41 @@ Do you want to dismiss %1 all the same?</translation>
     </message>
 </context>
 <context>
+    <name>stratagon::MainWindow</name>
+    <message>
+        <source>Optionsmenü</source>
+        <translation>Options menu</translation>
+    </message>
+    <message>
+        <source>Das Spiel anhalten und das Optionsmenü öffnen: weiterspielen, neu starten oder aufhören</source>
+        <translation>Pause the game and open the options menu: play on, start again or stop</translation>
+    </message>
+    <message>
+        <source>Seitenmenü &gt;</source>
+        <translation>Side menu &gt;</translation>
+    </message>
+    <message>
+        <source>Das Seitenmenü mit den Generälen und der Bilanz ein- und ausblenden</source>
+        <translation>Show or hide the side menu with the generals and the summary</translation>
+    </message>
+    <message>
+        <source>Fehler !</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>Spiel pausiert</source>
+        <translation>Game paused</translation>
+    </message>
+    <message>
+        <source>Spiel läuft</source>
+        <translation>Game running</translation>
+    </message>
+    <message>
+        <source>Willst du das laufende Spiel wirklich beenden?</source>
+        <translation>Do you really want to end the running game?</translation>
+    </message>
+</context>
+<context>
     <name>stratagon::MapPickWindow</name>
     <message>
         <source>Welche Karte ?</source>
@@ -718,6 +792,65 @@ Do you want to dismiss %1 all the same?</translation>
             <numerusform>%n opponent</numerusform>
             <numerusform>%n opponents</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>stratagon::OptionsMenuWindow</name>
+    <message>
+        <source>Optionsmenü </source>
+        <translation>Options menu</translation>
+    </message>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Spiel abbrechen</source>
+        <translation>Abort game</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Credits</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Spiel speichern</source>
+        <translation>Save game</translation>
+    </message>
+    <message>
+        <source>Spiel laden</source>
+        <translation>Load game</translation>
+    </message>
+    <message>
+        <source>Ein Kontinent, ein Feldherr: Viel Erfolg !</source>
+        <translation>One continent, one commander: good luck!</translation>
+    </message>
+    <message>
+        <source>Stratagon Optionsmenü</source>
+        <translation>Stratagon options menu</translation>
+    </message>
+    <message>
+        <source>Spielpause</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>Spielstart</source>
+        <translation>New start</translation>
+    </message>
+    <message>
+        <source>Zurück zum Spiel</source>
+        <translation>Back to the game</translation>
+    </message>
+    <message>
+        <source>Spiel starten</source>
+        <translation>Start game</translation>
+    </message>
+    <message>
+        <source>Wollen sie diese &apos;Mission&apos; neu starten ?</source>
+        <translation>Do you want to start this &apos;mission&apos; again?</translation>
     </message>
 </context>
 <context>
@@ -904,6 +1037,113 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Fehler !</source>
         <translation>Error!</translation>
+    </message>
+</context>
+<context>
+    <name>stratagon::SettingsWindow</name>
+    <message>
+        <source>Sehr Leicht</source>
+        <translation>Very easy</translation>
+    </message>
+    <message>
+        <source>Leicht</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>Mittel</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Schwer</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>Irrsinnig</source>
+        <translation>Insane</translation>
+    </message>
+    <message>
+        <source>Der Gegner greift etwa alle %1 Jahre an.</source>
+        <translation>The opponent attacks about every %1 years.</translation>
+    </message>
+    <message>
+        <source>Der Gegner greift etwa alle %1 Monate an.</source>
+        <translation>The opponent attacks about every %1 months.</translation>
+    </message>
+    <message>
+        <source>Der Gegner greift etwa jeden Monat an.</source>
+        <translation>The opponent attacks about every month.</translation>
+    </message>
+    <message>
+        <source>einmal</source>
+        <translation>once</translation>
+    </message>
+    <message>
+        <source>zweimal</source>
+        <translation>twice</translation>
+    </message>
+    <message>
+        <source>dreimal</source>
+        <translation>three times</translation>
+    </message>
+    <message>
+        <source>viermal</source>
+        <translation>four times</translation>
+    </message>
+    <message>
+        <source>Der Gegner greift etwa %1 im Monat an.</source>
+        <translation>The opponent attacks about %1 a month.</translation>
+    </message>
+    <message>
+        <source>Die ursprünglichen Regeln. Gilt ab dem nächsten Spiel.</source>
+        <translation>The original rules. Applies from the next game.</translation>
+    </message>
+    <message>
+        <source>Schnelle Schlachten, schwächere neutrale Länder.</source>
+        <translation>Quick battles, weaker neutral countries.</translation>
+    </message>
+    <message>
+        <source>Spiel bedingte Einstellungen</source>
+        <translation>Game settings</translation>
+    </message>
+    <message>
+        <source>Ein Jahr vergeht in</source>
+        <translation>A year passes in</translation>
+    </message>
+    <message>
+        <source>KI - Einstellungen</source>
+        <translation>Opponent strength</translation>
+    </message>
+    <message>
+        <source>Farben :</source>
+        <translation>Colours:</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Farbenblind</source>
+        <translation>Colour-blind</translation>
+    </message>
+    <message>
+        <source>Regeln :</source>
+        <translation>Rules:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ein Fehler ist aufgetreten : %1</source>
+        <translation>An error occurred: %1</translation>
+    </message>
+    <message>
+        <source>Fehler : %1</source>
+        <translation>Error: %1</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "mapview/PanelParts.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
+#include "platform/Retranslate.h"
 #include "session/GameSession.h"
 #include "simulation/Clock.h"
 #include "simulation/PlayerActions.h"
@@ -34,7 +35,7 @@ MainWindow::MainWindow(MainWindowSetup setup)
       painter_(world_, setup_.preferences.colourScheme()), layout_(*this, painter_.surface(), setup_.preferences)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Stratagon !"));
+    setWindowTitle(QStringLiteral("Stratagon !"));  // name
     buildControls();
     panels_ = new GamePanels(*this, setup_.game);
     connect(&session_, &GameSession::ticked, this, &MainWindow::showTick);
@@ -63,7 +64,7 @@ void MainWindow::buildControls()
     mapPicture_->setToolTipSource([this](QPointF p) { return painter_.toolTipAt(p); });
     connect(mapPicture_, &MapView::released, this, &MainWindow::mapReleased);
 
-    statusLabel_ = makeLabel(this, "statusLabel", QStringLiteral("Spiel läuft"));
+    statusLabel_ = makeLabel(this, "statusLabel");
     statusLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QFont bold = statusLabel_->font();
     bold.setBold(true);
@@ -71,13 +72,18 @@ void MainWindow::buildControls()
 
     // Space belongs to the pause toggle, not to whichever button has focus:
     // no button takes the focus.
-    optionsMenuButton_ = makeButton(this, QStringLiteral("Optionsmenü"), "optionsMenuButton",
-                                    QStringLiteral("Das Spiel anhalten und das Optionsmenü öffnen: weiterspielen, "
-                                                   "neu starten oder aufhören"));
+    optionsMenuButton_ = makeButton(this, QString(), "optionsMenuButton", QString());
     connect(optionsMenuButton_, &QPushButton::clicked, this, &MainWindow::openOptionsMenu);
 
-    sideMenuButton_ = makeButton(this, QStringLiteral("Seitenmenü >"), "sideMenuButton",
-                                 QStringLiteral("Das Seitenmenü mit den Generälen und der Bilanz ein- und ausblenden"));
+    sideMenuButton_ = makeButton(this, QString(), "sideMenuButton", QString());
+    followLanguage(this, [this] {
+        showStatus(statusPaused_);
+        optionsMenuButton_->setText(tr("Optionsmenü"));
+        optionsMenuButton_->setToolTip(
+            tr("Das Spiel anhalten und das Optionsmenü öffnen: weiterspielen, neu starten oder aufhören"));
+        sideMenuButton_->setText(tr("Seitenmenü >"));
+        sideMenuButton_->setToolTip(tr("Das Seitenmenü mit den Generälen und der Bilanz ein- und ausblenden"));
+    });
     connect(sideMenuButton_, &QPushButton::clicked, this, &MainWindow::toggleSideMenu);
 
     strip_ = new ControlStrip(setup_.resource, this);
@@ -147,7 +153,7 @@ void MainWindow::Startat()
         setup = session_.startNewGame(ss(next.mapFile), next.opponents, &painter_.surface());
     } else {
         world_.playing = false;
-        setup.messages.push_back({missingPictureMessage(&painter_.surface()), "Fehler !"});
+        setup.messages.push_back({missingPictureMessage(&painter_.surface()), tr("Fehler !").toStdString()});
     }
     // The world as the set-up left it: its first tick and the sides placed.
     if (setup.started || setup.outcome != GameOutcome::Running)
@@ -190,14 +196,14 @@ void MainWindow::openLoadedGame()
     // The picture beside the saved game's map, whichever map is chosen for new games.
     loadedPicture_ = mapPictureFor(qs(world_.mapFileName));
     if (!loadMapPicture()) {
-        showMessage(missingPictureMessage(nullptr), "Fehler !");
+        showMessage(missingPictureMessage(nullptr), tr("Fehler !").toStdString());
         world_.playing = false;
         loadFailed_ = true;
         closeGame();
         return;
     }
     session_.openLoadedGame();
-    statusLabel_->setText(QStringLiteral("Spiel pausiert"));
+    showStatus(true);
     layout_.setStatusLeft(design::StatusLeft - StatusStep);
     showPauseState();
     sideMenuButton_->setEnabled(true);
@@ -220,7 +226,7 @@ void MainWindow::openLoadedGame()
 
 void MainWindow::showStatusRunning()
 {
-    statusLabel_->setText(QStringLiteral("Spiel läuft"));
+    showStatus(false);
     layout_.setStatusLeft(design::StatusLeft);
     showPauseState();
 }
@@ -230,7 +236,7 @@ bool MainWindow::loadMapPicture()
     const QString picture = !loadedPicture_.isEmpty() ? loadedPicture_ : newGamePicture_;
     if (!painter_.surface().load(picture))
         return false;
-    sideMenuButton_->setText(QStringLiteral("Seitenmenü >"));
+    sideMenuButton_->setText(tr("Seitenmenü >"));
     layout_.fitNewMap();
     return true;
 }
@@ -296,17 +302,23 @@ void MainWindow::refreshPanels()
     painter_.markBattles();
 }
 
+void MainWindow::showStatus(bool paused)
+{
+    statusPaused_ = paused;
+    statusLabel_->setText(paused ? tr("Spiel pausiert") : tr("Spiel läuft"));
+}
+
 void MainWindow::showPauseState() { strip_->showPauseState(session_.paused() && world_.playing); }
 
 void MainWindow::togglePause()
 {
     if (!session_.paused()) {
         session_.setPaused(true);
-        statusLabel_->setText(QStringLiteral("Spiel pausiert"));
+        showStatus(true);
         layout_.moveStatus(-StatusStep);
     } else {
         session_.setPaused(false);
-        statusLabel_->setText(QStringLiteral("Spiel läuft"));
+        showStatus(false);
         layout_.moveStatus(StatusStep);
     }
     showPauseState();
@@ -356,8 +368,8 @@ bool MainWindow::confirmClose()
 {
     // The war waits while the player answers.
     const ClockHold hold = session_.hold();
-    return setup_.game.dialogs.question(this, QStringLiteral("Willst du das laufende Spiel wirklich beenden?"),
-                                        QStringLiteral("Stratagon !"));
+    return setup_.game.dialogs.question(this, tr("Willst du das laufende Spiel wirklich beenden?"),
+                                        QStringLiteral("Stratagon !"));  // name
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

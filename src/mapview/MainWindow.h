@@ -152,6 +152,8 @@ protected:
 private:
     void buildControls();
     void showStatusRunning();
+    // "Spiel läuft" or "Spiel pausiert" beside the pause toggle.
+    void showStatus(bool paused);
     bool loadMapPicture();
     void mapReleased(QPointF position);
 
@@ -175,6 +177,7 @@ private:
 
     MapView* mapPicture_ = nullptr;
     QLabel* statusLabel_ = nullptr;
+    bool statusPaused_ = false;
     QPushButton* sideMenuButton_ = nullptr;
     QPushButton* optionsMenuButton_ = nullptr;
     ControlStrip* strip_ = nullptr;
