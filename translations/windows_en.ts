@@ -784,7 +784,7 @@ Do you want to dismiss %1 all the same?</translation>
     <name>stratagon::OpponentPickWindow</name>
     <message>
         <source>Wie viele Gegner ?</source>
-        <translation>How many opponents?</translation>
+        <translation>Opponents?</translation>
     </message>
     <message numerus="yes">
         <source>%n Gegner</source>

@@ -123,12 +123,15 @@ TEST(Language, OpenGameWindowsRetranslateTheirTextsAndData)
     EXPECT_EQ(report->windowTitle(), "Game summary");
     EXPECT_TRUE(hasLabel(report, "Length of game:"));
     EXPECT_TRUE(hasLabel(main, "No battles") || hasLabel(main, "Battles: 1"));
+    EXPECT_TRUE(button(main, "Options menu") && button(main, "Generals"));
+    EXPECT_TRUE(hasLabel(main, "Game running"));
 
     t.program->useLanguage("de");
     deliverLanguageChange();
     EXPECT_EQ(roster->windowTitle(), "Generalliste");
     EXPECT_TRUE(button(roster, "General  löschen"));
     EXPECT_TRUE(hasLabel(report, "Spieldauer :"));
+    EXPECT_TRUE(button(main, "Optionsmenü") && hasLabel(main, "Spiel läuft"));
 }
 
 }  // namespace stratagon::test
