@@ -1145,6 +1145,14 @@ Do you want to dismiss %1 all the same?</translation>
         <source>Fehler : %1</source>
         <translation>Error: %1</translation>
     </message>
+    <message>
+        <source>Klassisch</source>
+        <translation>Classic</translation>
+    </message>
+    <message>
+        <source>Zügig</source>
+        <translation>Brisk</translation>
+    </message>
 </context>
 <context>
     <name>stratagon::TaskWindow</name>

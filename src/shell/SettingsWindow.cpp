@@ -81,6 +81,11 @@ constexpr std::array<const char*, 2> ruleNotes{{
     QT_TRANSLATE_NOOP("stratagon::SettingsWindow", "Schnelle Schlachten, schwächere neutrale Länder."),
 }};
 
+// The rule sets' names as the rules spell them, for the catalog.
+[[maybe_unused]] constexpr std::array<const char*, 2> ruleNames{
+    {QT_TRANSLATE_NOOP("stratagon::SettingsWindow", "Klassisch"),
+     QT_TRANSLATE_NOOP("stratagon::SettingsWindow", "Zügig")}};
+
 // Where the sliders stand when a stored value is in neither table.
 constexpr int yearStart = 4;
 constexpr int opponentStart = 2;
@@ -203,6 +208,8 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
         colourChoice_->setItemText(0, tr("Standard"));
         colourChoice_->setItemText(1, tr("Farbenblind"));
         rulesHeading->setText(tr("Regeln :"));
+        for (int i = 0; i < ruleChoice_->count() && i < static_cast<int>(RuleTables.size()); ++i)
+            ruleChoice_->setItemText(i, tr(std::string(RuleTables[static_cast<std::size_t>(i)].name).c_str()));
         showRulesNote(ruleChoice_->currentIndex());
         ok->setText(tr("OK"));
         cancel->setText(tr("Abbrechen"));
