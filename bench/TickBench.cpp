@@ -2,10 +2,12 @@
 // One clock tick in the worst case, painted onto a real map surface; the
 // repaint alone; and the bitmap copy that every repaint starts from.
 
+#include "BenchSound.h"
 #include "mapview/AreaScaler.h"
 #include "mapview/MapSurface.h"
 #include "simulation/Clock.h"
 #include "simulation/Opponents.h"
+#include "simulation/SoundCue.h"
 #include "world/MapLoader.h"
 #include "world/Rules.h"
 
@@ -186,6 +188,24 @@ void BM_ClockTickWorstCase(benchmark::State& state)
     state.SetLabel(c->source + ", " + std::to_string(c->world->countryCount) + " countries");
 }
 BENCHMARK(BM_ClockTickWorstCase)->Unit(benchmark::kMicrosecond);
+
+// The same with the sound the tick calls for, played for real; a threat
+// every tick, so the call is never skipped.
+void BM_ClockTickWorstCaseWithSound(benchmark::State& state)
+{
+    auto c = makeWorstCase();
+    EffectPlayer& sound = bench::shippedEffects();
+    SeededRandom random(1);
+    for (auto _ : state) {
+        const TickReport report = clockTick(*c->world, random);
+        sound.play(std::max(soundCueFor(*c->world, report), SoundCue::UnderAttack));
+        showTick(*c->world, c->surface);
+        keepBattlesRunning(*c->world);
+        benchmark::DoNotOptimize(c->surface.surface().constBits());
+    }
+    state.SetLabel(c->source + ", " + bench::outputLabel());
+}
+BENCHMARK(BM_ClockTickWorstCaseWithSound)->Unit(benchmark::kMicrosecond);
 
 // The same on the largest shipped map against five opponents, in either rule set.
 void BM_ClockTickWorstCaseAsienFiveOpponents(benchmark::State& state)

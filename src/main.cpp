@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -76,5 +77,7 @@ int main(int argc, char* argv[])
                     world->countryCount > 0 ? world->countryName[world->side[0]].c_str() : "");
         return 0;
     }
+    // The effects load once the menu is up: the start waits for no sound server.
+    QTimer::singleShot(0, &program, &stratagon::Program::startSound);
     return app.exec();
 }

@@ -64,6 +64,32 @@
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>&lt;h3&gt;Mit der Tastatur spielen&lt;/h3&gt;&lt;p&gt;Zu Beginn eines Spiels hat die Karte den Fokus; ein schwarz-weißer Rand zeigt das Land, auf dem du stehst, zuerst dein Heimatland. Die &lt;b&gt;Pfeiltasten&lt;/b&gt; gehen zum Nachbarland, das am ehesten in dieser Richtung liegt, auch über das Meer. &lt;b&gt;Buchstaben&lt;/b&gt; springen zum Land, dessen Name so beginnt; derselbe Buchstabe noch einmal geht zum nächsten. Die &lt;b&gt;Eingabetaste&lt;/b&gt; greift im Modus Schlacht das Land an, im Modus Info zeigt sie es.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tab&lt;/b&gt; und &lt;b&gt;Umschalt+Tab&lt;/b&gt; gehen durch alle Knöpfe und Listen eines Fensters; die &lt;b&gt;Leertaste&lt;/b&gt; oder die &lt;b&gt;Eingabetaste&lt;/b&gt; drückt den gewählten Knopf, &lt;b&gt;Escape&lt;/b&gt; schließt ein Fenster mit „Abbrechen“ oder „Schließen“.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Escape&lt;/b&gt;: Optionsmenü&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;: diese Anleitung&lt;/li&gt;&lt;li&gt;&lt;b&gt;F2&lt;/b&gt;: Generäle&lt;/li&gt;&lt;li&gt;&lt;b&gt;F3&lt;/b&gt;: Bilanz&lt;/li&gt;&lt;li&gt;&lt;b&gt;F4&lt;/b&gt;: Seitenmenü ein- und ausblenden&lt;/li&gt;&lt;li&gt;&lt;b&gt;F5&lt;/b&gt;: Modus wechseln&lt;/li&gt;&lt;li&gt;&lt;b&gt;Leertaste&lt;/b&gt; (auf der Karte): Pause und weiter&lt;/li&gt;&lt;li&gt;&lt;b&gt;-&lt;/b&gt; und &lt;b&gt;+&lt;/b&gt;: langsamer und schneller&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Unter &lt;b&gt;Optionen&lt;/b&gt; stellst du die &lt;b&gt;Schriftgröße&lt;/b&gt; aller Fenster ein.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Playing with the keyboard&lt;/h3&gt;&lt;p&gt;When a game begins the map has the focus; a black and white border shows the country you are on, your home country first. The &lt;b&gt;arrow keys&lt;/b&gt; go to the neighbouring country that lies most nearly in that direction, across the sea too. &lt;b&gt;Letters&lt;/b&gt; jump to the country whose name begins so; the same letter again goes to the next one. The &lt;b&gt;Enter key&lt;/b&gt; attacks the country in battle mode and shows it in info mode.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tab&lt;/b&gt; and &lt;b&gt;Shift+Tab&lt;/b&gt; go through all buttons and lists of a window; the &lt;b&gt;space bar&lt;/b&gt; or the &lt;b&gt;Enter key&lt;/b&gt; presses the chosen button, &lt;b&gt;Escape&lt;/b&gt; closes a window with “Cancel” or “Close”.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Escape&lt;/b&gt;: options menu&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;: this guide&lt;/li&gt;&lt;li&gt;&lt;b&gt;F2&lt;/b&gt;: generals&lt;/li&gt;&lt;li&gt;&lt;b&gt;F3&lt;/b&gt;: summary&lt;/li&gt;&lt;li&gt;&lt;b&gt;F4&lt;/b&gt;: show or hide the side menu&lt;/li&gt;&lt;li&gt;&lt;b&gt;F5&lt;/b&gt;: switch mode&lt;/li&gt;&lt;li&gt;&lt;b&gt;Space bar&lt;/b&gt; (on the map): pause and go on&lt;/li&gt;&lt;li&gt;&lt;b&gt;-&lt;/b&gt; and &lt;b&gt;+&lt;/b&gt;: slower and faster&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Under &lt;b&gt;Options&lt;/b&gt; you set the &lt;b&gt;text size&lt;/b&gt; of all windows.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardAccess</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>MapCatalog</name>
     <message>
         <source>Das Kartenbild lässt sich nicht lesen.</source>
@@ -137,6 +163,13 @@ Held by: %2</translation>
     </message>
 </context>
 <context>
+    <name>stratagon::Announcer</name>
+    <message>
+        <source>Meldungen</source>
+        <translation>Messages</translation>
+    </message>
+</context>
+<context>
     <name>stratagon::BattleListPanel</name>
     <message>
         <source>Kampf um</source>
@@ -164,6 +197,10 @@ Held by: %2</translation>
         <translation>%1  %2
 %3, %4 XP</translation>
     </message>
+    <message>
+        <source>Alle Schlachten</source>
+        <translation>All battles</translation>
+    </message>
 </context>
 <context>
     <name>stratagon::BattlePanel</name>
@@ -174,6 +211,10 @@ Held by: %2</translation>
     <message>
         <source>Kampf um</source>
         <translation>Battle for</translation>
+    </message>
+    <message>
+        <source>Deine Schlachten blättern</source>
+        <translation>Leaf through your battles</translation>
     </message>
 </context>
 <context>
@@ -213,6 +254,14 @@ Held by: %2</translation>
     <message>
         <source>Pause (Leertaste)</source>
         <translation>Pause (space bar)</translation>
+    </message>
+    <message>
+        <source>Weiterspielen</source>
+        <translation>Play on</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
     </message>
 </context>
 <context>
@@ -395,6 +444,10 @@ Held by: %2</translation>
         <source>Zuviele Kämpfe !</source>
         <translation>Too many battles!</translation>
     </message>
+    <message>
+        <source>Generäle</source>
+        <translation>Generals</translation>
+    </message>
 </context>
 <context>
     <name>stratagon::GamePanels</name>
@@ -495,6 +548,97 @@ Do you want to dismiss %1 all the same?</translation>
     </message>
 </context>
 <context>
+    <name>stratagon::GuidePanel</name>
+    <message>
+        <source>Einführung</source>
+        <translation>Introduction</translation>
+    </message>
+    <message>
+        <source>Überspringen</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>Die Einführung beenden und einfach weiterspielen</source>
+        <translation>End the introduction and simply play on</translation>
+    </message>
+    <message>
+        <source>Weiterspielen</source>
+        <translation>Play on</translation>
+    </message>
+    <message>
+        <source>Zum Menü</source>
+        <translation>To the menu</translation>
+    </message>
+    <message>
+        <source>Willkommen! Du führst %1. Noch steht die Zeit still: Starte die Uhr mit dem markierten Knopf oder der Leertaste.</source>
+        <translation>Welcome! You lead %1. Time is still standing still: start the clock with the marked button or the space bar.</translation>
+    </message>
+    <message>
+        <source>Schau dir einen Nachbarn an: Stelle den Modus mit dem markierten Knopf auf „Info“ und klicke dann ein Land neben %1 an.</source>
+        <translation>Take a look at a neighbour: set the mode to “Info” with the marked button, then click a country next to %1.</translation>
+    </message>
+    <message>
+        <source>Klicke ein Land neben %1 an. Die Tafel zeigt dir, wer es hält und wie stark sein General ist.</source>
+        <translation>Click a country next to %1. The panel shows you who holds it and how strong its general is.</translation>
+    </message>
+    <message>
+        <source>Ein Heer braucht Führer: Öffne „Generäle“ und stelle mit „Neuer Unteroffizier“ einen General ein.</source>
+        <translation>An army needs leaders: open “Generals” and recruit a general with “New NCO”.</translation>
+    </message>
+    <message>
+        <source>Ein Heer braucht Führer: Öffne das Seitenmenü, dann „Generäle“, und stelle mit „Neuer Unteroffizier“ einen General ein.</source>
+        <translation>An army needs leaders: open the side menu, then “Generals”, and recruit a general with “New NCO”.</translation>
+    </message>
+    <message>
+        <source>Generäle werden im Training stärker. Wähle in „Generäle“ einen General, klicke „Aufgabe“ und wähle „General ausbilden“.</source>
+        <translation>Generals grow stronger in training. In “Generals”, choose a general, click “Task” and choose “Train general”.</translation>
+    </message>
+    <message>
+        <source>Greif früh an! %1 ist dein schwächster Nachbar (Siegchance %2 %). Modus auf „Schlacht“, %1 anklicken, dann „Land angreifen“.</source>
+        <translation>Attack early! %1 is your weakest neighbour (chance of victory %2 %). Mode to “Battle”, click %1, then “Attack country”.</translation>
+    </message>
+    <message>
+        <source>Die Schlacht läuft! In der Liste der Schlachten siehst du, wie sie steht. Lass die Uhr einen Augenblick laufen.</source>
+        <translation>The battle is on! The list of battles shows you how it stands. Let the clock run for a moment.</translation>
+    </message>
+    <message>
+        <source>Mit dem markierten Knopf oder der Leertaste hältst du das Spiel jederzeit an. Probier es aus.</source>
+        <translation>With the marked button or the space bar you can pause the game at any time. Try it.</translation>
+    </message>
+    <message>
+        <source>Mit „Schneller“ und „Langsamer“ (Tasten + und -) stellst du das Tempo ein. Ändere es einmal.</source>
+        <translation>With “Faster” and “Slower” (keys + and -) you set the pace. Change it once.</translation>
+    </message>
+    <message>
+        <source>Unter „Meldungen“ steht, was im Krieg geschieht, das Neueste oben. Klicke eine Meldung an.</source>
+        <translation>Under “Messages” you read what happens in the war, the latest on top. Click a message.</translation>
+    </message>
+    <message>
+        <source>Die „Bilanz“ zeigt die Spielbilanz: Länder, Generäle und Schlachten. Öffne sie einmal.</source>
+        <translation>The “Summary” shows the game summary: countries, generals and battles. Open it once.</translation>
+    </message>
+    <message>
+        <source>Die „Bilanz“ im Seitenmenü zeigt die Spielbilanz: Länder, Generäle und Schlachten. Öffne sie einmal.</source>
+        <translation>The “Summary” in the side menu shows the game summary: countries, generals and battles. Open it once.</translation>
+    </message>
+    <message>
+        <source>Die Uhr steht. Starte sie wieder, damit deine Schlacht entschieden wird.</source>
+        <translation>The clock has stopped. Start it again so that your battle is decided.</translation>
+    </message>
+    <message>
+        <source>Jetzt gilt es abzuwarten, bis deine Schlacht entschieden ist. Schneller geht es mit „Schneller“.</source>
+        <translation>Now wait until your battle is decided. It goes quicker with “Faster”.</translation>
+    </message>
+    <message>
+        <source>Diese Schlacht ist verloren, doch der Krieg geht weiter. Greif %1 erneut an (Siegchance %2 %).</source>
+        <translation>This battle is lost, but the war goes on. Attack %1 again (chance of victory %2 %).</translation>
+    </message>
+    <message>
+        <source>Geschafft: Dein erstes Land ist erobert! Trainiere deine Generäle, greif früh an und erobere den ganzen Kontinent. Viel Erfolg!</source>
+        <translation>Done: your first country is conquered! Train your generals, attack early and conquer the whole continent. Good luck!</translation>
+    </message>
+</context>
+<context>
     <name>stratagon::HelpWindow</name>
     <message>
         <source>&lt;h2&gt;Stratagon – Spielanleitung&lt;/h2&gt;</source>
@@ -579,6 +723,14 @@ Do you want to dismiss %1 all the same?</translation>
         <source>Rang :</source>
         <translation>Rank:</translation>
     </message>
+    <message>
+        <source>Generäle des Landes blättern</source>
+        <translation>Leaf through the country’s generals</translation>
+    </message>
+    <message>
+        <source>%1, Kolonie : %2</source>
+        <translation>%1, colony: %2</translation>
+    </message>
 </context>
 <context>
     <name>stratagon::LanguageChoice</name>
@@ -653,6 +805,10 @@ Do you want to dismiss %1 all the same?</translation>
         <source>dd.MM.yyyy HH:mm</source>
         <translation>yyyy-MM-dd HH:mm</translation>
     </message>
+    <message>
+        <source>Spielstände</source>
+        <translation>Saved games</translation>
+    </message>
 </context>
 <context>
     <name>stratagon::LoadingWindow</name>
@@ -694,6 +850,41 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Willst du das laufende Spiel wirklich beenden?</source>
         <translation>Do you really want to end the running game?</translation>
+    </message>
+</context>
+<context>
+    <name>stratagon::MapFocus</name>
+    <message>
+        <source>Landkarte</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Pfeiltasten: zum Nachbarland; Buchstaben: Land nach Namen; Eingabetaste: angreifen oder zeigen</source>
+        <translation>Arrow keys: to the neighbouring country; letters: country by name; Enter: attack or show</translation>
+    </message>
+    <message>
+        <source>dein Land</source>
+        <translation>your country</translation>
+    </message>
+    <message>
+        <source>gehalten von %1</source>
+        <translation>held by %1</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation>neutral</translation>
+    </message>
+    <message>
+        <source>umkämpft</source>
+        <translation>contested</translation>
+    </message>
+    <message>
+        <source>angreifbar, beste Siegchance %1 %</source>
+        <translation>open to attack, best chance of victory %1 %</translation>
+    </message>
+    <message>
+        <source>angreifbar, aber kein General bereit</source>
+        <translation>open to attack, but no general ready</translation>
     </message>
 </context>
 <context>
@@ -851,6 +1042,18 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Wollen sie diese &apos;Mission&apos; neu starten ?</source>
         <translation>Do you want to start this &apos;mission&apos; again?</translation>
+    </message>
+    <message>
+        <source>Einführung</source>
+        <translation>Introduction</translation>
+    </message>
+    <message>
+        <source>Ein kurzes geführtes Spiel, das dir die ersten Schritte zeigt</source>
+        <translation>A short guided game that shows you the first steps</translation>
+    </message>
+    <message>
+        <source>Möchtest du eine kurze Einführung spielen?</source>
+        <translation>Would you like to play a short introduction?</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1356,41 @@ Do you want to dismiss %1 all the same?</translation>
         <source>Zügig</source>
         <translation>Brisk</translation>
     </message>
+    <message>
+        <source>Schriftgröße :</source>
+        <translation>Text size:</translation>
+    </message>
+    <message>
+        <source>Schriftgröße</source>
+        <translation>Text size</translation>
+    </message>
+</context>
+<context>
+    <name>stratagon::SoundSettingsBox</name>
+    <message>
+        <source>Ton :</source>
+        <translation>Sound:</translation>
+    </message>
+    <message>
+        <source>An</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Ton</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Lautstärke :</source>
+        <translation>Volume:</translation>
+    </message>
+    <message>
+        <source>Lautstärke</source>
+        <translation>Volume</translation>
+    </message>
 </context>
 <context>
     <name>stratagon::TaskWindow</name>
@@ -1187,6 +1425,10 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Schlacht</source>
         <translation>Battle</translation>
+    </message>
+    <message>
+        <source>Aufgaben</source>
+        <translation>Tasks</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 #include "generals/DeployWindow.h"
 
 #include "platform/Dialogs.h"
+#include "session/GameText.h"
 #include "platform/Paths.h"
 #include "platform/Retranslate.h"
 #include "simulation/Battle.h"
@@ -46,8 +47,8 @@ QString targetText(const WorldState& world, int target)
     const int holder = world.countryOwner[target];
     if (validSideIndex(holder) && holder != target)
         return DeployWindow::tr("Ziel : %1, gehalten von %2")
-            .arg(qs(world.countryName[target]), qs(world.countryName[holder]));
-    return DeployWindow::tr("Ziel : %1").arg(qs(world.countryName[target]));
+            .arg(gametext::name(world.countryName[target]), gametext::name(world.countryName[holder]));
+    return DeployWindow::tr("Ziel : %1").arg(gametext::name(world.countryName[target]));
 }
 
 // The general who would defend: the holder's best one not in battle, as the
@@ -67,26 +68,20 @@ QString defenderText(const WorldState& world, int target)
     const int holder = world.countryOwner[target];
     const int32_t ep = world.generalEP[holder][slot];
     return DeployWindow::tr("Verteidiger : %1, %2, %3 EP")
-        .arg(qs(world.generalName[holder][slot]), qs(rankName(ep)), QString::number(ep));
+        .arg(qs(world.generalName[holder][slot]), gametext::rankName(ep), QString::number(ep));
 }
 
 // The attacker's chance with `ep` against the target's defender; below 0
 // when there is nothing to attack.
-double chanceAgainst(const WorldState& world, int target, int32_t ep)
-{
-    if (!validCountry(world, target) || !validSideIndex(world.countryOwner[target]))
-        return -1;
-    const int holder = world.countryOwner[target];
-    return attackChance(ep, world.generalEP[holder][defendingGeneral(world, target)]);
-}
+double chanceAgainst(const WorldState& world, int target, int32_t ep) { return chanceAgainstHolder(world, target, ep); }
 
 // One row of the list: who he is, what he is doing, and his chance here.
 QString generalLine(const WorldState& world, int player, int slot, int target)
 {
     const int32_t ep = world.generalEP[player][slot];
     QString line = DeployWindow::tr("%1 – %2, %3 EP – %4")
-                       .arg(qs(world.generalName[player][slot]), qs(rankName(ep)), QString::number(ep),
-                            qs(statusTextOf(world.generalStatus[player][slot])));
+                       .arg(qs(world.generalName[player][slot]), gametext::rankName(ep), QString::number(ep),
+                            gametext::statusName(world.generalStatus[player][slot]));
     const double chance = chanceAgainst(world, target, ep);
     if (generalReady(world, player, slot) && chance >= 0)
         line += QStringLiteral(" – %1 %").arg(qRound(chance * 100));
@@ -113,6 +108,7 @@ DeployWindow::DeployWindow(GameContext game, int target, const QWidget* over)
 
     generalList_ = new QListWidget(this);
     generalList_->setObjectName(QStringLiteral("generalList"));
+    generalList_->setAccessibleName(tr("Generäle"));
     const int player = world.side[0];
     if (validSideIndex(player)) {
         const int count = std::clamp(world.generalCount[static_cast<std::size_t>(player)], 0, MaxGenerals);
@@ -204,6 +200,10 @@ DeployWindow::DeployWindow(GameContext game, int target, const QWidget* over)
     // The best general who can go stands chosen: Enter sends him.
     if (const int best = validSideIndex(player) ? bestGeneral(world, player) : 0)
         generalList_->setCurrentRow(best - 1);
+    // The list has the keys: arrows choose, Return attacks, Escape cancels.
+    generalList_->setFocus();
+    setTabOrder(generalList_, attackButton_);
+    setTabOrder(attackButton_, cancelButton_);
 }
 
 void DeployWindow::chooseGeneral(int row)
@@ -225,8 +225,8 @@ void DeployWindow::chooseGeneral(int row)
     const auto j = static_cast<std::size_t>(slot);
     const int32_t ep = world.generalEP[s][j];
     epLabel_->setText(QString::number(ep));
-    rankLabel_->setText(qs(rankName(ep)));
-    taskLabel_->setText(qs(statusTextOf(world.generalStatus[s][j])));
+    rankLabel_->setText(gametext::rankName(ep));
+    taskLabel_->setText(gametext::statusName(world.generalStatus[s][j]));
     // In training counts as ready: only a general in battle is not.
     if (generalReady(world, player, slot))
         setReadiness(readinessLabel_, tr("Bereit"), Qt::green);

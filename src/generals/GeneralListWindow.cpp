@@ -2,6 +2,7 @@
 #include "generals/GeneralListWindow.h"
 
 #include "platform/Dialogs.h"
+#include "session/GameText.h"
 #include "platform/Paths.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
@@ -34,7 +35,7 @@ QString dismissQuestion(const WorldState& world, int slot)
         if (his && validSideIndex(world.battles[b].country))
             return GeneralListWindow::tr("%1 führt gerade die Schlacht um %2. Entlässt du ihn, geht diese "
                                          "Schlacht verloren.\n\nWillst du %1 trotzdem entlassen?")
-                .arg(name, qs(world.countryName[world.battles[b].country]));
+                .arg(name, gametext::name(world.countryName[world.battles[b].country]));
     }
     return GeneralListWindow::tr("Willst du %1 wirklich entlassen?").arg(name);
 }
@@ -93,6 +94,11 @@ GeneralListWindow::GeneralListWindow(GameContext game, const QWidget* over) : ga
     centreOver(*this, over);
 
     load();
+    // The list has the keys: arrows choose a general (none is chosen before,
+    // so that no button acts on one unasked), Return opens his task.
+    list_->setAccessibleName(tr("Generalliste"));
+    connect(list_, &QTreeWidget::activated, this, &GeneralListWindow::openTask);
+    list_->setFocus();
 }
 
 QPushButton* GeneralListWindow::addButton()
@@ -116,8 +122,8 @@ void GeneralListWindow::load()
         return;
     for (int s = 1; s <= world.generalCount[p] && s <= MaxGenerals; ++s) {
         new QTreeWidgetItem(list_,
-                            {qs(world.generalName[p][s]), qs(rankName(world.generalEP[p][s])),
-                             QString::number(world.generalEP[p][s]), qs(statusTextOf(world.generalStatus[p][s]))});
+                            {qs(world.generalName[p][s]), gametext::rankName(world.generalEP[p][s]),
+                             QString::number(world.generalEP[p][s]), gametext::statusName(world.generalStatus[p][s])});
     }
 }
 
@@ -132,8 +138,8 @@ void GeneralListWindow::showGameTexts()
         if (!validSlot(s) || s > world.generalCount[p])
             break;
         QTreeWidgetItem* item = list_->topLevelItem(row);
-        item->setText(1, qs(rankName(world.generalEP[p][s])));
-        item->setText(3, qs(statusTextOf(world.generalStatus[p][s])));
+        item->setText(1, gametext::rankName(world.generalEP[p][s]));
+        item->setText(3, gametext::statusName(world.generalStatus[p][s]));
     }
 }
 
@@ -172,7 +178,7 @@ void GeneralListWindow::recruitGeneral()
                             qs(distinctGeneralName(world, p, ss(suggestedNames_.at(defaultNameCursor_)))));
     if (game_.session.recruit(ss(name)) != RecruitOutcome::Recruited)
         return;
-    new QTreeWidgetItem(list_, {name, qs(rankName(1)), QStringLiteral("1"), qs(statusTextOf(Training))});
+    new QTreeWidgetItem(list_, {name, gametext::rankName(1), QStringLiteral("1"), gametext::statusName(Training)});
 }
 
 void GeneralListWindow::dismissGeneral()

@@ -2,6 +2,7 @@
 #include "generals/RanksWindow.h"
 
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
 #include "world/Ranks.h"
@@ -115,7 +116,7 @@ RanksWindow::RanksWindow(const QWidget* over)
     list_ = new QListWidget(this);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setSelectionMode(QAbstractItemView::NoSelection);  // a reference to read, nothing to pick
-    list_->setFocusPolicy(Qt::NoFocus);
+    list_->setFocus();                                        // read by the arrow keys
 
     note_ = new QLabel(this);
     note_->setTextFormat(Qt::PlainText);
@@ -125,6 +126,7 @@ RanksWindow::RanksWindow(const QWidget* over)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     followLanguage(this, [this, close] {
         setWindowTitle(tr("Dienstgrade"));
+        list_->setAccessibleName(tr("Dienstgrade"));
         showRanks();
         note_->setText(tr("  Hier sehen sie alle Dienstgrade der Soldaten aus dem Spiel  .     "
                           "In der Mitte sehen sie die benötigten Erfahrungspunkte für%1den Rang")
@@ -143,10 +145,14 @@ RanksWindow::RanksWindow(const QWidget* over)
 void RanksWindow::showRanks()
 {
     QStringList entries;
-    for (const RankRow& row : RankLadder)
-        entries << qs(row.name) + QString(tabsAfter(row.name), QLatin1Char('\t')) + qs(row.range());
+    for (std::size_t level = 0; level < RankLadder.size(); ++level) {
+        const RankRow& row = RankLadder[level];
+        entries << gametext::rankTitle(static_cast<int>(level)) + QString(tabsAfter(row.name), QLatin1Char('\t')) +
+                       qs(row.range());
+    }
     list_->clear();
     list_->addItems(entries);
+    list_->setCurrentRow(0);
     QAbstractItemDelegate* previous = list_->itemDelegate();
     list_->setItemDelegate(new TabStopDelegate(entries, list_->font(), list_));
     previous->deleteLater();

@@ -2,6 +2,7 @@
 #include "generals/TaskWindow.h"
 
 #include "platform/Dialogs.h"
+#include "session/GameText.h"
 #include "platform/Paths.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
@@ -38,6 +39,10 @@ TaskWindow::TaskWindow(GameContext game, QWidget* roster) : game_(game), roster_
     });
     connect(give, &QPushButton::clicked, this, &TaskWindow::giveTask);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    // Return (or a double click) on a task gives it; the list has the keys.
+    connect(tasks_, &QListWidget::activated, this, &TaskWindow::giveTask);
+    tasks_->setAccessibleName(tr("Aufgaben"));
+    tasks_->setFocus();
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(give);
@@ -78,7 +83,7 @@ void TaskWindow::showTitle()
     if (titleName_.isNull())
         setWindowTitle(tr("Aufgabe des Generals"));
     else
-        setWindowTitle(tr("Aufgabe für %1 %2").arg(qs(rankName(titleRank_)), titleName_));
+        setWindowTitle(tr("Aufgabe für %1 %2").arg(gametext::rankName(titleRank_), titleName_));
 }
 
 void TaskWindow::refuse()

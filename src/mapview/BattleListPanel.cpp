@@ -2,6 +2,7 @@
 #include "mapview/BattleListPanel.h"
 
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "simulation/Battle.h"
 #include "world/WorldState.h"
 #include "platform/Retranslate.h"
@@ -24,13 +25,13 @@ BattleListPanel::BattleListPanel(const WorldState& world, QWidget* parent) : QWi
 
     table_ = new QTreeWidget(this);
     table_->setObjectName(QStringLiteral("battleTable"));
+    table_->setAccessibleName(tr("Alle Schlachten"));
     // Three columns fit the narrow panel column: each side's cell holds its
     // score on the first line, its general and his EP on the second.
     table_->setRootIsDecorated(false);
     table_->setUniformRowHeights(true);
     table_->setWordWrap(false);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
-    table_->setFocusPolicy(Qt::NoFocus);
     table_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->header()->setStretchLastSection(true);
 
@@ -59,12 +60,12 @@ void BattleListPanel::refresh()
         QTreeWidgetItem* item = table_->topLevelItem(static_cast<int>(i));
         const auto side = [](const std::string& name, int score, const std::string& general, int ep) {
             return tr("%1  %2\n%3, %4 EP")
-                .arg(qs(name))
+                .arg(gametext::name(name))
                 .arg(score)
                 .arg(general.empty() ? QStringLiteral("-") : qs(general))
                 .arg(ep);
         };
-        const QStringList texts = {qs(e.country),
+        const QStringList texts = {gametext::name(e.country),
                                    side(e.attackerSide, e.attackerScore, e.attackerGeneral, e.attackerEP),
                                    side(e.defenderSide, e.defenderScore, e.defenderGeneral, e.defenderEP)};
         for (int c = 0; c < texts.size(); ++c) {

@@ -3,6 +3,7 @@
 
 #include "mapview/PanelParts.h"
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "world/WorldState.h"
 #include "platform/Retranslate.h"
 
@@ -32,6 +33,7 @@ BattlePanel::BattlePanel(const WorldState& world, QWidget* parent) : QWidget(par
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     scroll_ = makeScrollBar(this, "battleScroll");
+    scroll_->setAccessibleName(tr("Deine Schlachten blättern"));
     followLanguage(this, [this] { refresh(); });
 }
 
@@ -61,12 +63,12 @@ void BattlePanel::refresh()
     }
     const PlayerBattleEntry& e = world_.playerBattleList[static_cast<std::size_t>(k)];
     heading_->setText(tr("Kampf um"));
-    country_->setText(qs(e.country));
-    side_[0]->setText(qs(e.attackerSide));
+    country_->setText(gametext::name(e.country));
+    side_[0]->setText(gametext::name(e.attackerSide));
     score_[0]->setText(QString::number(e.attackerScore));
     general_[0]->setText(qs(e.attackerGeneral));
     ep_[0]->setText(QString::number(e.attackerEP));
-    side_[1]->setText(qs(e.defenderSide));
+    side_[1]->setText(gametext::name(e.defenderSide));
     score_[1]->setText(QString::number(e.defenderScore));
     general_[1]->setText(qs(e.defenderGeneral));
     ep_[1]->setText(QString::number(e.defenderEP));

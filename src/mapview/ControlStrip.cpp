@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mapview/ControlStrip.h"
 
+#include "mapview/MainKeys.h"
 #include "mapview/PanelParts.h"
 #include "platform/Retranslate.h"
 
@@ -30,9 +31,9 @@ ControlStrip::ControlStrip(const std::function<QString(const QString&)>& dataPat
     pause_->setObjectName(QStringLiteral("pauseButton"));
     pause_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     pause_->setIconSize(QSize(40, 40));
-    // Space belongs to the window's pause key, not to a focused button.
-    mode_->setFocusPolicy(Qt::NoFocus);
-    pause_->setFocusPolicy(Qt::NoFocus);
+    mode_->setFocusPolicy(Qt::StrongFocus);
+    pause_->setFocusPolicy(Qt::StrongFocus);
+    bindKeys(*this, {{generals_, Qt::Key_F2}, {report_, Qt::Key_F3}, {mode_, Qt::Key_F5}});
 
     decoration_ = new QLabel(this);
     decoration_->setObjectName(QStringLiteral("decoration"));
@@ -83,6 +84,7 @@ void ControlStrip::showPauseState(bool paused)
     pause_->setIcon(paused ? style()->standardIcon(QStyle::SP_MediaPlay)
                            : QIcon(dataPath_(QStringLiteral("data/Pause.png"))));
     pause_->setToolTip(paused ? tr("Weiterspielen (Leertaste)") : tr("Pause (Leertaste)"));
+    pause_->setAccessibleName(paused ? tr("Weiterspielen") : tr("Pause"));
 }
 
 void ControlStrip::place(const MainBoxes& b)

@@ -2,6 +2,7 @@
 #include "mapview/GamePanels.h"
 
 #include "mapview/BattleListPanel.h"
+#include "mapview/GuidePanel.h"
 #include "mapview/MainWindow.h"
 #include "mapview/MessagesPanel.h"
 #include "mapview/PanelParts.h"
@@ -51,6 +52,8 @@ GamePanels::GamePanels(MainWindow& window, const GameContext& game)
 
     messages_ = new MessagesPanel(world_);
     battles_ = new BattleListPanel(world_);
+    guide_ = new GuidePanel(window_, game, *this);
+    window_.addPanel(guide_, 0);
     window_.addPanel(bar, 0);
     window_.addPanel(messages_, 2);
     window_.addPanel(battles_, 3);
@@ -60,6 +63,7 @@ void GamePanels::refresh()
 {
     messages_->refresh();
     battles_->refresh();
+    guide_->refresh();
     showPace();
 }
 

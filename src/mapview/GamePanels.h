@@ -9,6 +9,7 @@ class QPushButton;
 namespace stratagon {
 
 class BattleListPanel;
+class GuidePanel;
 class MainWindow;
 class MessagesPanel;
 struct GameContext;
@@ -30,6 +31,8 @@ public:
 
     MessagesPanel* messages() const { return messages_; }
     BattleListPanel* battles() const { return battles_; }
+    QPushButton* fasterButton() const { return faster_; }
+    GuidePanel* guide() const { return guide_; }
 
 private:
     void showPace();
@@ -42,6 +45,7 @@ private:
     QLabel* pace_ = nullptr;
     MessagesPanel* messages_ = nullptr;
     BattleListPanel* battles_ = nullptr;
+    GuidePanel* guide_ = nullptr;
 };
 
 }  // namespace stratagon

@@ -3,6 +3,7 @@
 
 #include "mapview/PanelParts.h"
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "world/Ranks.h"
 #include "world/WorldState.h"
 #include "platform/Retranslate.h"
@@ -31,6 +32,7 @@ InfoPanel::InfoPanel(const WorldState& world, QWidget* parent) : QWidget(parent)
         values_[i] = makeLabel(this, valueNames[i]);
 
     scroll_ = makeScrollBar(this, "generalScroll");
+    scroll_->setAccessibleName(tr("Generäle des Landes blättern"));
     connect(scroll_, &QScrollBar::valueChanged, this, &InfoPanel::showGeneral);
     followLanguage(this, [this] {
         const QString captions[6] = {tr("Land :"), tr("Kontienent :"), tr("Generäle :"),
@@ -43,14 +45,26 @@ InfoPanel::InfoPanel(const WorldState& world, QWidget* parent) : QWidget(parent)
     });
 }
 
+// The land as the rules describe it, "Holder, Kolonie : Land" for a country
+// a side took, with its names and words in the current language.
+QString InfoPanel::landText(const std::string& land)
+{
+    static const std::string colony = ", Kolonie : ";
+    const std::size_t at = land.find(colony);
+    if (at == std::string::npos)
+        return gametext::name(land);
+    return tr("%1, Kolonie : %2")
+        .arg(gametext::name(land.substr(0, at)), gametext::name(land.substr(at + colony.size())));
+}
+
 int InfoPanel::shownCount() const { return static_cast<int>(shown_.generals.size()); }
 
 void InfoPanel::showCountry(int country, bool fromClick)
 {
     shownCountry_ = country;
     shown_ = describeCountry(world_, country);
-    values_[0]->setText(qs(shown_.land));
-    values_[1]->setText(qs(shown_.continent));
+    values_[0]->setText(landText(shown_.land));
+    values_[1]->setText(gametext::name(shown_.continent));
     values_[2]->setText(QString::number(shownCount()));
     showScroll(fromClick);
     showGeneral(fromClick ? 1 : scroll_->value());
@@ -86,7 +100,7 @@ void InfoPanel::showGeneral(int n)
     const auto& [name, ep] = shown_.generals[static_cast<std::size_t>(std::clamp(n, 1, count) - 1)];
     values_[3]->setText(qs(name));
     values_[4]->setText(QString::number(ep));
-    values_[5]->setText(qs(rankName(ep)));
+    values_[5]->setText(gametext::rankName(ep));
 }
 
 void InfoPanel::place(const QRect& rows, const QRect& scroll, Arrangement arrangement, Twips px)

@@ -44,6 +44,7 @@ private:
     QScrollBar* scroll_ = nullptr;
     CountryPanel shown_;  // describeCountry (simulation/Clock.h)
     int shownCountry_ = 0;
+    static QString landText(const std::string& land);
 };
 
 }  // namespace stratagon

@@ -4,7 +4,10 @@
 #include "mapview/BattlePanel.h"
 #include "mapview/ControlStrip.h"
 #include "mapview/GamePanels.h"
+#include "mapview/Announcer.h"
 #include "mapview/InfoPanel.h"
+#include "mapview/MainKeys.h"
+#include "mapview/MapFocus.h"
 #include "mapview/MapView.h"
 #include "mapview/PanelParts.h"
 #include "platform/Dialogs.h"
@@ -63,6 +66,9 @@ void MainWindow::buildControls()
     mapPicture_->setMouseTracking(true);
     mapPicture_->setToolTipSource([this](QPointF p) { return painter_.toolTipAt(p); });
     connect(mapPicture_, &MapView::released, this, &MainWindow::mapReleased);
+    mapFocus_ = new MapFocus(world_, *mapPicture_);
+    connect(mapFocus_, &MapFocus::activated, this, [this](int c) { chooseCountry(c, world_.countryCode[c]); });
+    announcer_ = new Announcer(this);
 
     statusLabel_ = makeLabel(this, "statusLabel");
     statusLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -70,8 +76,6 @@ void MainWindow::buildControls()
     bold.setBold(true);
     statusLabel_->setFont(bold);
 
-    // Space belongs to the pause toggle, not to whichever button has focus:
-    // no button takes the focus.
     optionsMenuButton_ = makeButton(this, QString(), "optionsMenuButton", QString());
     connect(optionsMenuButton_, &QPushButton::clicked, this, &MainWindow::openOptionsMenu);
 
@@ -93,6 +97,8 @@ void MainWindow::buildControls()
     showPauseState();
     connect(strip_->pauseButton(), &QToolButton::clicked, this, &MainWindow::togglePause);
     setFocusPolicy(Qt::StrongFocus);
+    // A key for every button (the strip's: F2, F3, F5); Space pauses, - and + set the pace, F1 the guide.
+    bindKeys(*this, {{optionsMenuButton_, Qt::Key_Escape}, {sideMenuButton_, Qt::Key_F4}});
 
     info_ = new InfoPanel(world_, this);
     line_ = new QFrame(this);
@@ -150,16 +156,22 @@ void MainWindow::Startat()
     sideMenuButton_->setEnabled(true);
     SetupResult setup;
     if (loadMapPicture()) {
-        setup = session_.startNewGame(ss(next.mapFile), next.opponents, &painter_.surface());
+        setup = session_.startNewGame(ss(next.mapFile), next.opponents, &painter_.surface(), next.guided);
     } else {
         world_.playing = false;
         setup.messages.push_back({missingPictureMessage(&painter_.surface()), tr("Fehler !").toStdString()});
+    }
+    if (setup.started && session_.paused()) {
+        showStatus(true);
+        layout_.moveStatus(-StatusStep);
+        showPauseState();
     }
     // The world as the set-up left it: its first tick and the sides placed.
     if (setup.started || setup.outcome != GameOutcome::Running)
         showTick({});
     for (const EndMessage& message : setup.messages)
         showMessage(message.text, message.title);
+    startKeyboard(world_.side[0]);
     if (setup.outcome != GameOutcome::Running) {
         showOutcome(setup.outcome);
     } else if (!setup.started) {
@@ -185,6 +197,7 @@ void MainWindow::showTick(const TickReport& report)
 void MainWindow::showOutcome(GameOutcome outcome)
 {
     const EndMessage message = endMessage(world_, outcome);
+    announcer_->announce(qs(message.text));
     showMessage(message.text, message.title);
     closeGame();
     emit reportRequested();
@@ -220,6 +233,13 @@ void MainWindow::openLoadedGame()
     showBattlePanel();
     refreshPanels();
     setEnabled(true);
+    startKeyboard(validCountry(world_, world_.shownCountry) ? world_.shownCountry : world_.side[0]);
+}
+
+void MainWindow::startKeyboard(int country)
+{
+    mapFocus_->takeKeys(country);
+    announcer_->restart(world_);
 }
 
 // ---- What the game shows ----
@@ -269,12 +289,17 @@ void MainWindow::closeGame()
 void MainWindow::mapReleased(QPointF position)
 {
     const QPoint cell = painter_.cellUnder(position);
-    const int country = countryAtCell(world_, cell.x(), cell.y());
+    chooseCountry(countryAtCell(world_, cell.x(), cell.y()), cellCode(world_, cell.x(), cell.y()));
+}
+
+void MainWindow::chooseCountry(int country, const std::string& code)
+{
     if (country != 0) {
         info_->showCountry(country, true);
         world_.shownCountry = country;
+        mapFocus_->moveTo(country);
     }
-    if (!world_.battleMode || !attackableCode(world_, cellCode(world_, cell.x(), cell.y())))
+    if (!world_.battleMode || !attackableCode(world_, code))
         return;
     setEnabled(false);
     emit deployRequested(country);
@@ -300,6 +325,7 @@ void MainWindow::refreshPanels()
     if (panels_)
         panels_->refresh();
     painter_.markBattles();
+    announcer_->announceNewMessages(world_);
 }
 
 void MainWindow::showStatus(bool paused)
@@ -312,25 +338,19 @@ void MainWindow::showPauseState() { strip_->showPauseState(session_.paused() && 
 
 void MainWindow::togglePause()
 {
-    if (!session_.paused()) {
-        session_.setPaused(true);
-        showStatus(true);
-        layout_.moveStatus(-StatusStep);
-    } else {
-        session_.setPaused(false);
-        showStatus(false);
-        layout_.moveStatus(StatusStep);
-    }
+    const bool pause = !session_.paused();
+    session_.setPaused(pause);
+    showStatus(pause);
+    layout_.moveStatus(pause ? -StatusStep : StatusStep);
     showPauseState();
 }
 
 void MainWindow::openOptionsMenu()
 {
-    if (!world_.playing) {
+    if (!world_.playing)
         close();
-    } else {
+    else
         setEnabled(false);
-    }
     // The menu holds the clock while it is open over a game.
     emit menuRequested();
 }

@@ -29,6 +29,8 @@ class ControlStrip;
 class GamePanels;
 class InfoPanel;
 class MapView;
+class MapFocus;
+class Announcer;
 class GameSession;
 class Preferences;
 
@@ -37,6 +39,8 @@ struct NewGameChoice {
     QString mapFile;
     QString pictureFile;
     int opponents = 1;
+    // The guided first game: it starts paused, its panel shows the steps.
+    bool guided = false;
 };
 
 // What the window needs of the program around it.
@@ -92,11 +96,17 @@ public:
 
     const MapSurface& mapSurface() const { return painter_.surface(); }
     MapView* mapView() const { return mapPicture_; }
+    MapFocus* mapFocus() const { return mapFocus_; }
+    Announcer* announcer() const { return announcer_; }
 
     // The messages, the battle list and the pace after an order given
     // between ticks; countries fought over are marked on the map.
     void refreshPanels();
     GamePanels* gamePanels() const { return panels_; }
+    // The controls a guidance step may point at.
+    ControlStrip* controlStrip() const { return strip_; }
+    QPushButton* sideMenuButton() const { return sideMenuButton_; }
+    QPushButton* optionsMenuButton() const { return optionsMenuButton_; }
 
     // A further panel in the column beside the map (see above).
     void addPanel(QWidget* panel, int stretch = 1);
@@ -156,6 +166,11 @@ private:
     void showStatus(bool paused);
     bool loadMapPicture();
     void mapReleased(QPointF position);
+    // A country chosen on the map (code: the grid cell's): shown, and in
+    // battle mode attacked where it may be.
+    void chooseCountry(int country, const std::string& code);
+    // The map takes the keys, standing on the country; announcements start afresh.
+    void startKeyboard(int country);
 
     void toggleSideMenu();
     void toggleMode();
@@ -176,6 +191,8 @@ private:
     QString newGamePicture_;  // a loaded game's map picture; empty for a new game
 
     MapView* mapPicture_ = nullptr;
+    MapFocus* mapFocus_ = nullptr;
+    Announcer* announcer_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     bool statusPaused_ = false;
     QPushButton* sideMenuButton_ = nullptr;

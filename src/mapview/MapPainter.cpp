@@ -3,6 +3,7 @@
 
 #include "mapview/MapView.h"
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "simulation/Clock.h"
 #include "simulation/PlayerActions.h"
 
@@ -61,7 +62,7 @@ void MapPainter::repaint()
     for (const CountryPaint& paint : mapPaints(world_, scheme_))
         surface_.paintCountry(paint.x, paint.y, paint.style);
     if (!monthName(world_.month).empty())
-        drawDate(dateText(world_));
+        drawDate(gametext::date(world_.month, world_.year).toStdString());
     showChanges();
 }
 
@@ -92,10 +93,10 @@ QString MapPainter::toolTipAt(QPointF position) const
     if (country == 0)
         return {};
     const int holder = world_.countryOwner[static_cast<std::size_t>(country)];
-    const QString name = qs(world_.countryName[static_cast<std::size_t>(country)]);
+    const QString name = gametext::name(world_.countryName[static_cast<std::size_t>(country)]);
     if (holder != 0 && validSideIndex(holder))
         return QCoreApplication::translate("MapPainter", "%1\nBesitzer : %2")
-            .arg(name, qs(world_.countryName[static_cast<std::size_t>(holder)]));
+            .arg(name, gametext::name(world_.countryName[static_cast<std::size_t>(holder)]));
     return name;
 }
 

@@ -43,6 +43,16 @@ public:
 
     QSize sizeHint() const override;
 
+    // The country the keyboard stands on, outlined on the picture (its area
+    // when the surface knows it, else a ring round its seed point); 0 for none.
+    void setFocusCountry(int country, QPoint seed);
+    int focusCountry() const { return focusCountry_; }
+    // The part of the view that shows a country's area; a small box round
+    // its seed where the area is unknown.
+    QRect countryRect(int country, QPoint seed) const;
+    // The country under a point of the view; 0 for none.
+    int countryAtView(QPoint viewPosition) const;
+
 signals:
     // Any mouse button, position in picture pixels.
     void released(QPointF position);
@@ -54,13 +64,20 @@ protected:
 
 private:
     QSize scaledSize() const;
+    void buildOutline();
+    QRect toView(const QRect& pictureBox) const;
 
     const MapSurface& surface_;
     double scale_ = 1.0;
     AreaScaler scaler_;
-    QImage shownBefore_;                 // the surface as last shown
-    std::vector<uint8_t> changedRows_;   // since the scaled copy was last made
+    QImage shownBefore_;                // the surface as last shown
+    std::vector<uint8_t> changedRows_;  // since the scaled copy was last made
     std::function<QString(QPointF)> toolTipSource_;
+    int focusCountry_ = 0;
+    QPoint focusSeed_;
+    QImage outline_;         // the focus country's outline, over outlineBox_
+    QRect outlineBox_;       // in picture pixels
+    qint64 outlineFor_ = 0;  // the bitmap the outline was made on
 };
 
 }  // namespace stratagon

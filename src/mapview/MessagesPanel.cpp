@@ -2,6 +2,7 @@
 #include "mapview/MessagesPanel.h"
 
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "simulation/Events.h"
 #include "world/WorldState.h"
 #include "platform/Retranslate.h"
@@ -21,8 +22,8 @@ MessagesPanel::MessagesPanel(const WorldState& world, QWidget* parent) : QWidget
     heading->setFont(bold);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("messageList"));
+    list_->setAccessibleName(tr("Meldungen"));
     list_->setSelectionMode(QAbstractItemView::NoSelection);
-    list_->setFocusPolicy(Qt::NoFocus);
     list_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -40,7 +41,7 @@ MessagesPanel::MessagesPanel(const WorldState& world, QWidget* parent) : QWidget
 
 void MessagesPanel::refresh()
 {
-    const std::string last = world_.events.empty() ? std::string() : world_.events.back().text;
+    const Text last = world_.events.empty() ? Text() : world_.events.back().text;
     if (world_.events.size() == shownCount_ && last == shownLast_ && list_->count() == int(shownCount_))
         return;
     shownCount_ = world_.events.size();
@@ -48,8 +49,9 @@ void MessagesPanel::refresh()
     list_->clear();
     for (auto e = world_.events.rbegin(); e != world_.events.rend(); ++e) {
         const bool threat = e->kind == EventKind::Threat;
-        auto* item = new QListWidgetItem(
-            (threat ? QStringLiteral("⚠ ") : QString()) + tr("%1: %2").arg(qs(eventDate(*e)), qs(e->text)), list_);
+        auto* item = new QListWidgetItem((threat ? QStringLiteral("⚠ ") : QString()) +
+                                             tr("%1: %2").arg(gametext::eventDate(*e), gametext::render(e->text)),
+                                         list_);
         if (eventStandsOut(*e)) {
             QFont font = item->font();
             font.setBold(true);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "world/Text.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -27,7 +29,7 @@ private:
     const WorldState& world_;
     QListWidget* list_ = nullptr;
     std::size_t shownCount_ = 0;
-    std::string shownLast_;
+    Text shownLast_;
 };
 
 }  // namespace stratagon

@@ -8,7 +8,7 @@ QPushButton* makeButton(QWidget* parent, const QString& text, const char* name, 
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(toolTip);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }
 
@@ -18,7 +18,7 @@ QScrollBar* makeScrollBar(QWidget* parent, const char* name)
     scroll->setObjectName(QString::fromLatin1(name));
     scroll->setRange(1, 1);
     scroll->setEnabled(false);
-    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setFocusPolicy(Qt::StrongFocus);
     return scroll;
 }
 

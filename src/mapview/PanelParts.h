@@ -21,12 +21,11 @@ inline QLabel* makeLabel(QWidget* parent, const char* name, const QString& text 
     return label;
 }
 
-// A button of the main window: named, with its tip, and never taking the
-// keyboard focus, so that the window's keys (Space, -, +) stay with it.
+// A button of the main window: named, with its tip, in the Tab order.
 QPushButton* makeButton(QWidget* parent, const QString& text, const char* name, const QString& toolTip);
 
 // A panel's scroll bar through its entries: from 1, off while there is at
-// most one; no focus, as the buttons.
+// most one.
 QScrollBar* makeScrollBar(QWidget* parent, const char* name);
 
 // Where a panel's controls go, in its parent's coordinates: the panel

@@ -74,6 +74,8 @@ bool AppPaths::completeHome()
 
 QString AppPaths::resource(const QString& relative) const { return resolvePath(dataFolder_, relative); }
 
+QString AppPaths::soundFile(const QString& name) const { return resource(QStringLiteral("sounds/") + name); }
+
 QString AppPaths::settingsFile() const
 {
     return hasUserFolders() ? resolvePath(configFolder_, QStringLiteral("game.dat")) : QString();

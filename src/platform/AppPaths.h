@@ -34,12 +34,15 @@ public:
     bool installed() const { return installed_; }
     QString programFolder() const { return programFolder_; }
 
-    // The folder of the read-only files (cards/, data/, the default game.dat).
+    // The folder of the read-only files (cards/, data/, sounds/, the default game.dat).
     QString dataFolder() const { return dataFolder_; }
     // A read-only file below dataFolder() given as "cards/Afrika.mgi" or
     // "Data/Info.ico"; each part is matched without regard to case when the
     // exact name is absent.
     QString resource(const QString& relative) const;
+
+    // A sound effect of the program ("attack.wav"), in sounds/.
+    QString soundFile(const QString& name) const;
 
     // The game.dat in use, and the one shipped with the program. The
     // per-user files and folders are empty without hasUserFolders().

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/WindowStyle.h"
 
+#include "platform/KeyboardAccess.h"
+
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
@@ -8,7 +10,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
+#include <QPointer>
 #include <QWidget>
+#include <vector>
 #include <algorithm>
 
 namespace stratagon {
@@ -48,12 +52,75 @@ void useDarkGreenBackground(QWidget& window)
     window.setAutoFillBackground(true);
 }
 
+namespace {
+
+// 8 points at the normal text size, grown with it, also while the window is
+// open. The window's pixel boxes grow by as much, so that no text is cut off:
+// the boxes as built are kept at the first showing and scaled from there.
+class CompactFont : public QObject {
+public:
+    using QObject::QObject;
+
+    static void applyFont(QWidget& window)
+    {
+        QFont font = QApplication::font();
+        font.setPointSizeF(8.0 * textSizePercent() / 100.0);
+        font.setStretch(QFont::SemiCondensed);
+        window.setFont(font);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!watched->isWidgetType())
+            return false;
+        auto& window = *static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::ApplicationFontChange) {
+            applyFont(window);
+            scaleBoxes(window);
+        } else if (event->type() == QEvent::Show && !recorded_) {
+            recordBoxes(window);
+            scaleBoxes(window);
+        }
+        return false;
+    }
+
+private:
+    void recordBoxes(QWidget& window)
+    {
+        recorded_ = true;
+        fixed_ = window.minimumSize() == window.maximumSize() ? window.minimumSize() : QSize();
+        for (QWidget* child : window.findChildren<QWidget*>())
+            if (!child->isWindow() && child->parentWidget() && !child->parentWidget()->layout())
+                boxes_.push_back({child, child->geometry()});
+    }
+
+    void scaleBoxes(QWidget& window)
+    {
+        if (!recorded_)
+            return;
+        const double f = textSizePercent() / 100.0;
+        const auto scaled = [f](const QRect& r) {
+            return QRect(qRound(r.x() * f), qRound(r.y() * f), qRound(r.width() * f), qRound(r.height() * f));
+        };
+        for (const auto& [child, box] : boxes_)
+            if (child)
+                child->setGeometry(scaled(box));
+        if (fixed_.isValid())
+            window.setFixedSize(qRound(fixed_.width() * f), qRound(fixed_.height() * f));
+    }
+
+    bool recorded_ = false;
+    QSize fixed_;
+    std::vector<std::pair<QPointer<QWidget>, QRect>> boxes_;
+};
+
+}  // namespace
+
 void useCompactFont(QWidget& window)
 {
-    QFont font = window.font();
-    font.setPointSize(8);
-    font.setStretch(QFont::SemiCondensed);
-    window.setFont(font);
+    window.installEventFilter(new CompactFont(&window));
+    CompactFont::applyFont(window);
 }
 
 void centreOnScreen(QWidget& window)

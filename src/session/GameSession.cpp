@@ -53,9 +53,20 @@ void GameSession::setPaused(bool paused)
 {
     paused_ = paused;
     updateTimer();
+    noteGuide(paused ? GuideAction::ClockPaused : GuideAction::ClockStarted);
 }
 
-void GameSession::paceChanged() { timer_.setInterval(tickPeriodMs(world_)); }
+void GameSession::paceChanged()
+{
+    timer_.setInterval(tickPeriodMs(world_));
+    noteGuide(GuideAction::PaceChanged);
+}
+
+void GameSession::noteGuide(GuideAction action, int country)
+{
+    if (open_ && guideAction(world_, action, country))
+        emit guideChanged();
+}
 
 void GameSession::updateTimer()
 {
@@ -69,13 +80,16 @@ void GameSession::updateTimer()
     emit clockRunningChanged(run);
 }
 
-SetupResult GameSession::startNewGame(const std::string& mapPath, int opponents, const MapPicture* picture)
+SetupResult GameSession::startNewGame(const std::string& mapPath, int opponents, const MapPicture* picture, bool guided)
 {
     closeGame();
     SetupResult result = startGame(world_, random_, mapPath, opponents, picture);
+    endGuide(world_);
     if (result.started) {
         open_ = true;
-        paused_ = false;
+        paused_ = guided;
+        if (guided)
+            startGuide(world_);
         sessionClock_ = new SessionClock(world_, this);
     }
     updateTimer();
@@ -104,9 +118,12 @@ void GameSession::tick()
     if (!open_ || !world_.playing)
         return;
     const TickReport report = clockTick(world_, random_);
+    const bool guideMoved = guideTick(world_, report);
     if (report.outcome != GameOutcome::Running)
         updateTimer();  // the game is over: no tick while the player reads the news
     emit ticked(report);
+    if (guideMoved)
+        emit guideChanged();
     if (report.outcome != GameOutcome::Running)
         emit decided(report.outcome);
 }
@@ -114,8 +131,10 @@ void GameSession::tick()
 RecruitOutcome GameSession::recruit(const std::string& name)
 {
     const RecruitOutcome outcome = recruitGeneral(world_, name);
-    if (outcome == RecruitOutcome::Recruited)
+    if (outcome == RecruitOutcome::Recruited) {
         emit changed();
+        noteGuide(GuideAction::Recruited);
+    }
     return outcome;
 }
 
@@ -130,16 +149,22 @@ bool GameSession::dismiss(int slot)
 TaskOutcome GameSession::setTask(int slot, GeneralStatus task)
 {
     const TaskOutcome outcome = setGeneralTask(world_, slot, task);
-    if (outcome == TaskOutcome::Set)
+    if (outcome == TaskOutcome::Set) {
         emit changed();
+        if (task == Training)
+            noteGuide(GuideAction::TrainingSet);
+    }
     return outcome;
 }
 
 AttackOutcome GameSession::attack(int target, int generalSlot)
 {
     const AttackOutcome outcome = launchAttack(world_, target, generalSlot);
-    if (outcome == AttackOutcome::Launched)
+    emit attackOrdered(outcome);
+    if (outcome == AttackOutcome::Launched) {
         emit changed();
+        noteGuide(GuideAction::AttackLaunched);
+    }
     return outcome;
 }
 

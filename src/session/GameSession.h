@@ -9,6 +9,7 @@
 // nobody holds it. Whatever must stop the war for a while (a window the
 // player works in, a question) takes a ClockHold and lets it go.
 
+#include "simulation/Guide.h"
 #include "simulation/PlayerActions.h"
 #include "simulation/Setup.h"
 #include "simulation/TickReport.h"
@@ -68,7 +69,8 @@ public:
     // ---- A game ----
     // A new game on the map at mapPath; the picture, loaded by the window,
     // is checked against the map. The clock starts when the game did.
-    SetupResult startNewGame(const std::string& mapPath, int opponents, const MapPicture* picture);
+    // A guided game starts paused, at the guidance's first step.
+    SetupResult startNewGame(const std::string& mapPath, int opponents, const MapPicture* picture, bool guided = false);
     // The game just loaded into the world, paused.
     void openLoadedGame();
     // The game's window is gone: the clock stops until the next game.
@@ -83,13 +85,20 @@ public:
     RecruitOutcome recruit(const std::string& name);
     bool dismiss(int slot);
     TaskOutcome setTask(int slot, GeneralStatus task);
+    // What the windows see the player do for the guidance (a country looked
+    // at, a message read, the summary opened); the orders above note theirs.
+    void noteGuide(GuideAction action, int country = 0);
 
 signals:
     void ticked(const stratagon::TickReport& report);
     void decided(stratagon::GameOutcome outcome);
     // The player's orders between ticks changed the world.
     void changed();
+    // The player ordered an attack, with what became of it.
+    void attackOrdered(stratagon::AttackOutcome outcome);
     void clockRunningChanged(bool running);
+    // The guidance moved to another step.
+    void guideChanged();
 
 private:
     friend class ClockHold;

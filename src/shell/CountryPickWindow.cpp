@@ -2,6 +2,7 @@
 #include "shell/CountryPickWindow.h"
 
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "platform/WindowStyle.h"
 #include "world/WorldState.h"
 #include "platform/Retranslate.h"
@@ -68,13 +69,13 @@ CountryPickWindow::CountryPickWindow(const WorldState& world, const QString& cur
     QFont bold = currentLabel_->font();
     bold.setBold(true);
     currentLabel_->setFont(bold);
-    currentLabel_->setText(current);
+    currentLabel_->setText(gametext::name(ss(current)));
 
     list_ = new QListWidget(this);
     list_->setGeometry(8, 32, 224, 224);
     std::vector<std::pair<QString, int>> countries;
     for (int i = 1; i <= world.countryCount && i <= MaxCountries; ++i)
-        countries.emplace_back(qs(world.countryName[i]), i);
+        countries.emplace_back(gametext::name(world.countryName[i]), i);
     std::stable_sort(countries.begin(), countries.end(),
                      [](const auto& a, const auto& b) { return germanLess(a.first, b.first); });
     for (const auto& [name, index] : countries) {

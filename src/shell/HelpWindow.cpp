@@ -7,6 +7,7 @@
 #include "shell/Program.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QTimer>
 #include <QKeyEvent>
@@ -15,6 +16,37 @@
 #include <QVBoxLayout>
 
 namespace stratagon {
+
+namespace {
+
+// The whole game by keyboard, for players without a mouse or with a screen reader.
+QString keyGuide()
+{
+    return QCoreApplication::translate(
+        "HelpWindow",
+        "<h3>Mit der Tastatur spielen</h3>"
+        "<p>Zu Beginn eines Spiels hat die Karte den Fokus; ein schwarz-weißer Rand zeigt das Land, auf dem du "
+        "stehst, zuerst dein Heimatland. Die <b>Pfeiltasten</b> gehen zum Nachbarland, das am ehesten in "
+        "dieser Richtung liegt, auch über das Meer. <b>Buchstaben</b> springen zum Land, dessen Name so "
+        "beginnt; derselbe Buchstabe noch einmal geht zum nächsten. Die <b>Eingabetaste</b> greift im Modus "
+        "Schlacht das Land an, im Modus Info zeigt sie es.</p>"
+        "<p><b>Tab</b> und <b>Umschalt+Tab</b> gehen durch alle Knöpfe und Listen eines Fensters; die "
+        "<b>Leertaste</b> oder die <b>Eingabetaste</b> drückt den gewählten Knopf, <b>Escape</b> schließt ein "
+        "Fenster mit „Abbrechen“ oder „Schließen“.</p>"
+        "<ul>"
+        "<li><b>Escape</b>: Optionsmenü</li>"
+        "<li><b>F1</b>: diese Anleitung</li>"
+        "<li><b>F2</b>: Generäle</li>"
+        "<li><b>F3</b>: Bilanz</li>"
+        "<li><b>F4</b>: Seitenmenü ein- und ausblenden</li>"
+        "<li><b>F5</b>: Modus wechseln</li>"
+        "<li><b>Leertaste</b> (auf der Karte): Pause und weiter</li>"
+        "<li><b>-</b> und <b>+</b>: langsamer und schneller</li>"
+        "</ul>"
+        "<p>Unter <b>Optionen</b> stellst du die <b>Schriftgröße</b> aller Fenster ein.</p>");
+}
+
+}  // namespace
 
 QString HelpWindow::guideText()
 {
@@ -67,7 +99,8 @@ QString HelpWindow::guideText()
               "„Schwer“ mit 5 und auf „Irrsinnig“ mit 8 (sonst 1). In der Ausbildung gewinnen deine etwa 5 EP "
               "im Jahr, die des Gegners 4 (sonst 3).</li><li>Der Gegner führt bis zu zehn Generäle statt fünf "
               "und schickt nie seinen letzten freien General in eine Schlacht.</li></ul>") +
-           tr("<p><b>F1</b> öffnet diese Anleitung jederzeit; solange sie offen ist, wartet das Spiel.</p>");
+           tr("<p><b>F1</b> öffnet diese Anleitung jederzeit; solange sie offen ist, wartet das Spiel.</p>") +
+           keyGuide();
 }
 
 HelpWindow::HelpWindow(Program& program) : program_(program)
@@ -80,6 +113,7 @@ HelpWindow::HelpWindow(Program& program) : program_(program)
     auto* close = new QPushButton(this);
     followLanguage(this, [this, text, close] {
         setWindowTitle(tr("Spielanleitung"));
+        text->setAccessibleName(tr("Spielanleitung"));
         text->setHtml(guideText());
         close->setText(tr("Schließen"));
     });

@@ -41,6 +41,7 @@ LoadGameWindow::LoadGameWindow(Program& program) : program_(program)
 
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("saveList"));
+    list_->setAccessibleName(tr("Spielstände"));
     list_->setGeometry(8, 8, 584, 248);
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);

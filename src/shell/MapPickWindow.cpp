@@ -2,6 +2,8 @@
 #include "shell/MapPickWindow.h"
 
 #include "platform/AppPaths.h"
+#include "platform/Paths.h"
+#include "session/GameText.h"
 #include "platform/WindowStyle.h"
 #include "platform/Retranslate.h"
 
@@ -92,10 +94,12 @@ void MapPickWindow::showEntry(int row)
     const MapEntry& map = maps_[row];
     QListWidgetItem* item = list_->item(row);
     if (!map.checked)
-        item->setText(tr("%1 – wird geprüft …").arg(map.name));
-    else if (map.problem.isEmpty())
-        item->setText(tr("%1 – %2, %n Länder", nullptr, map.countries).arg(map.name, map.continent));
-    else
+        item->setText(tr("%1 – wird geprüft …").arg(gametext::name(ss(map.name))));
+    else if (map.problem.isEmpty()) {
+        const QString name = gametext::name(ss(map.name));
+        const QString continent = gametext::name(ss(map.continent));
+        item->setText(tr("%1 – %2, %n Länder", nullptr, map.countries).arg(name, continent));
+    } else
         item->setText(QStringLiteral("%1 – %2").arg(map.name, map.problem));
     item->setToolTip(map.checked ? map.problem : QString());
     // Greyed: seen, but never chosen.

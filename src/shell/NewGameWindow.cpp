@@ -2,6 +2,7 @@
 #include "shell/NewGameWindow.h"
 
 #include "platform/Dialogs.h"
+#include "session/GameText.h"
 #include "platform/Paths.h"
 #include "platform/WindowStyle.h"
 #include "shell/CountryPickWindow.h"
@@ -85,15 +86,13 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
     QLabel* mapCaption = label(this, QString(), QRect(8, 56, 65, 17));
     auto* mapBox = new QGroupBox(this);
     mapBox->setGeometry(80, 40, 225, 41);
-    mapNameLabel_ = label(mapBox, QStringLiteral("Afrika"), QRect(8, 16, 145, 17));
+    mapNameLabel_ = label(mapBox, QString(), QRect(8, 16, 145, 17));
     auto* mapChangeButton = button(mapBox, QString(), QRect(160, 16, 57, 17));
     mapChangeButton->setObjectName(QStringLiteral("mapChangeButton"));
     connect(mapChangeButton, &QPushButton::clicked, this, &NewGameWindow::changeMapClicked);
 
     QLabel* sideCaption = label(this, QString(), QRect(8, 96, 65, 17));
-    // Until the map is read: the side it names first.
-    sideLabel_ = label(this, QStringLiteral("Südafrika"), QRect(136, 96, 105, 17),  // name
-                       Qt::AlignRight | Qt::AlignVCenter);
+    sideLabel_ = label(this, QString(), QRect(136, 96, 105, 17), Qt::AlignRight | Qt::AlignVCenter);
     sideChangeButton_ = button(this, QString(), QRect(248, 88, 57, 25));
 
     QLabel* opponentCaption = label(this, QString(), QRect(8, 128, 89, 17));
@@ -137,6 +136,7 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
             change->setText(tr("Ändern"));
         startButton_->setText(tr("Starten"));
         cancelButton_->setText(tr("Abbrechen"));
+        showNames();
         if (!statusLabel_->text().isEmpty())
             statusLabel_->setText(tr("Lade..."));
     });
@@ -149,6 +149,7 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
     cancelButton_->setEnabled(true);
     simpleOption_->setEnabled(true);
     startButton_->setEnabled(true);
+    startButton_->setFocus();  // after the loading, which had it disabled
 }
 
 NewGameWindow::~NewGameWindow() { delete pick_; }
@@ -157,7 +158,8 @@ void NewGameWindow::openMap(const QString& name)
 {
     WorldState& world = program_.world;
     const MapEntry map = mapForGame(program_.paths(), name);
-    mapNameLabel_->setText(map.name);
+    mapName_ = map.name;
+    showNames();
     const MapLoadResult loaded = loadMap(world, ss(map.mapFile));
     if (!loaded.ok)
         program_.dialogs.message(this, qs(loaded.message), qs(loaded.title));
@@ -167,25 +169,37 @@ void NewGameWindow::openMap(const QString& name)
     if (!world.defaultSideCode.empty()) {
         for (int i = 0; i <= 99; ++i) {
             if (world.countryCode[i] == world.defaultSideCode) {
-                sideLabel_->setText(qs(world.countryName[i]));
+                showSide(qs(world.countryName[i]));
                 world.side[0] = i;
             }
         }
     }
     const std::string& chosen = program_.chosenSideName();
     if (const int country = chosen.empty() ? 0 : countryIndexByName(world, chosen)) {
-        sideLabel_->setText(qs(world.countryName[country]));
+        showSide(qs(world.countryName[country]));
         world.side[0] = country;
     }
 }
 
-QString NewGameWindow::mapName() const { return mapNameLabel_->text(); }
+QString NewGameWindow::mapName() const { return mapName_; }
+
+void NewGameWindow::showSide(const QString& country)
+{
+    sideName_ = country;
+    showNames();
+}
+
+void NewGameWindow::showNames()
+{
+    mapNameLabel_->setText(gametext::name(ss(mapName_)));
+    sideLabel_->setText(sideName_.isEmpty() ? QString() : gametext::name(ss(sideName_)));
+}
 
 void NewGameWindow::useMap(const QString& name)
 {
     // Another map: the side chosen on the old one means nothing there.
     program_.world.side[0] = 0;
-    sideLabel_->clear();
+    showSide(QString());
     openMap(name);
 }
 
@@ -234,7 +248,7 @@ int NewGameWindow::opponentCount() const { return opponentCountLabel_->text().to
 
 void NewGameWindow::showOpponentCount(int count) { opponentCountLabel_->setNum(count); }
 
-QString NewGameWindow::sideText() const { return sideLabel_->text(); }
+QString NewGameWindow::sideText() const { return sideName_; }
 
 int NewGameWindow::progress() const { return progressBox_->percent; }
 
@@ -259,7 +273,7 @@ void NewGameWindow::takeSide(int country)
         return;
     world.side[0] = country;
     program_.setChosenSideName(world.countryName[country]);
-    sideLabel_->setText(qs(world.countryName[country]));
+    showSide(qs(world.countryName[country]));
 }
 
 void NewGameWindow::startClicked()

@@ -2,6 +2,7 @@
 #include "shell/OptionsMenuWindow.h"
 
 #include "mapview/MainWindow.h"
+#include "mapview/MapFocus.h"
 #include "platform/Dialogs.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
@@ -44,7 +45,7 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     useCompactFont(*this);
-    setFixedSize(312, 265);
+    setFixedSize(312, 289);
     useDarkGreenBackground(*this);
 
     titleLabel_ = new QLabel(this);
@@ -64,12 +65,15 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
     saveButton_->setObjectName(QStringLiteral("saveButton"));
     loadButton_ = menuButton(this, QString(), 200);
     loadButton_->setObjectName(QStringLiteral("loadButton"));
+    guideButton_ = menuButton(this, tr("Einführung"), 224);
+    guideButton_->setObjectName(QStringLiteral("guideButton"));
+    guideButton_->setToolTip(tr("Ein kurzes geführtes Spiel, das dir die ersten Schritte zeigt"));
 
     icon(this, program_.path(QStringLiteral("data/MenuIcon1.png")), 16, 40);
     icon(this, program_.path(QStringLiteral("data/MenuIcon2.png")), 248, 120);
 
     auto* footer = new QLabel(this);
-    footer->setGeometry(8, 240, 297, 17);
+    footer->setGeometry(8, 264, 297, 17);
     footer->setAlignment(Qt::AlignCenter);
 
     connect(startButton_, &QPushButton::clicked, this, &OptionsMenuWindow::startClicked);
@@ -79,6 +83,7 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
     connect(quitButton_, &QPushButton::clicked, this, &OptionsMenuWindow::quitClicked);
     connect(saveButton_, &QPushButton::clicked, this, &OptionsMenuWindow::saveClicked);
     connect(loadButton_, &QPushButton::clicked, this, &OptionsMenuWindow::loadClicked);
+    connect(guideButton_, &QPushButton::clicked, this, &OptionsMenuWindow::startGuidance);
 
     // Once per creation: a little later the start button takes the focus.
     focusTimer_ = new QTimer(this);
@@ -86,6 +91,7 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
     focusTimer_->setInterval(100);
     connect(focusTimer_, &QTimer::timeout, this, [this] { startButton_->setFocus(Qt::OtherFocusReason); });
     focusTimer_->start();
+    startButton_->setFocus();
 
     followLanguage(this, [this, footer] {
         setWindowTitle(tr("Optionsmenü "));
@@ -140,6 +146,8 @@ void OptionsMenuWindow::resumeGame(bool closeSelf)
         main->show();
         main->raise();
         main->activateWindow();
+        // The window was disabled and so lost its focus: the keys go back to the map.
+        main->mapFocus()->takeKeys(main->mapFocus()->country());
     }
 }
 
@@ -204,6 +212,25 @@ void OptionsMenuWindow::loadClicked()
     LoadGameWindow* window = program_.showLoadGame();
     // A game loaded from here opens in the main window; the menu goes.
     connect(window, &LoadGameWindow::gameLoaded, this, &OptionsMenuWindow::closeMenu, Qt::UniqueConnection);
+}
+
+void OptionsMenuWindow::offerGuidance()
+{
+    const bool yes =
+        program_.dialogs.question(this, tr("Möchtest du eine kurze Einführung spielen?"), tr("Einführung"));
+    // Asked once: the answer goes into the preferences, which makes them exist.
+    program_.preferences().setValue(QStringLiteral("guide/offered"),
+                                    yes ? QStringLiteral("ja") : QStringLiteral("nein"));
+    if (yes)
+        startGuidance();
+}
+
+void OptionsMenuWindow::startGuidance()
+{
+    // The menu's hold on a paused game goes with the menu.
+    hold_.release();
+    closeMenu();
+    program_.startGuidance();
 }
 
 void OptionsMenuWindow::closeEvent(QCloseEvent* event)

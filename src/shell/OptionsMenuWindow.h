@@ -24,6 +24,9 @@ public:
     // clock, to the matching form.
     void reload();
 
+    // The very first start's question: a short guided game, yes or no.
+    void offerGuidance();
+
     // Whether the last restart question was answered Yes.
     bool lastRestartAnswer() const { return lastRestartAnswer_; }
 
@@ -38,6 +41,7 @@ private:
     void quitClicked();
     void saveClicked();
     void loadClicked();
+    void startGuidance();
     // Clock on, main window enabled and in front; the menu closes unless it
     // is already closing.
     void resumeGame(bool closeMenu);
@@ -54,6 +58,7 @@ private:
     QPushButton* quitButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QPushButton* loadButton_ = nullptr;
+    QPushButton* guideButton_ = nullptr;
     QTimer* focusTimer_ = nullptr;
     bool lastRestartAnswer_ = false;
     bool closingHandled_ = false;

@@ -6,7 +6,9 @@
 #include "generals/RanksWindow.h"
 #include "generals/TaskWindow.h"
 #include "mapview/MainWindow.h"
+#include "mapview/MapFocus.h"
 #include "platform/Dialogs.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/Paths.h"
 #include "shell/CreditsWindow.h"
 #include "shell/HelpWindow.h"
@@ -19,6 +21,10 @@
 #include "shell/ReportWindow.h"
 #include "shell/SaveGames.h"
 #include "shell/SettingsWindow.h"
+#include "simulation/Guide.h"
+#include "world/MapLoader.h"
+#include "simulation/SoundCue.h"
+#include "sound/EffectPlayer.h"
 #include "world/Settings.h"
 #include "world/WorldState.h"
 #include "session/GameSession.h"
@@ -26,7 +32,9 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
+#include <array>
 #include <tuple>
+#include <utility>
 
 namespace stratagon {
 
@@ -34,8 +42,17 @@ Program::Program(WorldState& w, RandomSource& r, Dialogs& d, QString folder)
     : world(w), random(r), dialogs(d), paths_(std::move(folder)), preferences_(paths_.preferencesFile()),
       session_(new GameSession(w, r, this))
 {
-    preferences_.onWriteFailure(
-        [this](const QString& message) { dialogs.message(QApplication::activeWindow(), message, tr("Fehler !")); });
+    preferences_.onWriteFailure([this](const QString& message) {
+        dialogs.message(QApplication::activeWindow(), message, tr("Fehler !"));
+    });
+    setSoundPlayer(std::make_unique<NoSound>());
+    // The sounds hang on the session's news, whichever window is open.
+    connect(session_, &GameSession::ticked, this,
+            [this](const TickReport& report) { sound_->play(soundCueFor(world, report)); });
+    connect(session_, &GameSession::attackOrdered, this,
+            [this](AttackOutcome outcome) { sound_->play(soundCueFor(outcome)); });
+    installKeyboardAccess();
+    applyTextSize(preferences_.textSizePercent());
 }
 
 Program::~Program()
@@ -69,12 +86,16 @@ bool Program::start()
     QApplication::processEvents();
 
     // Per-user folders that cannot be made are told, but the game goes on.
+    firstStart_ = !QFileInfo::exists(paths_.preferencesFile());
     const QStringList problems = paths_.prepare();
     if (!problems.isEmpty())
         dialogs.message(loading, problems.join(QStringLiteral("\n\n")), QStringLiteral("Stratagon !"));  // name
     const QFileInfo iniFolder(QFileInfo(paths_.preferencesFile()).absolutePath());
-    if (!problems.isEmpty() && !(iniFolder.isDir() && iniFolder.isWritable()))
+    if (!problems.isEmpty() && !(iniFolder.isDir() && iniFolder.isWritable())) {
         preferences_.failureAlreadyTold();
+        // An answer that cannot be kept would be asked for at every start.
+        firstStart_ = false;
+    }
 
     const FileResult read = readSettings(world, ss(paths_.settingsFileToRead()));
     if (!read.ok) {
@@ -89,7 +110,9 @@ bool Program::start()
     if (!read.notice.empty())
         dialogs.message(loading, qs(read.notice), tr("Einstellungen"));
     loading->close();
-    showOptionsMenu();
+    OptionsMenuWindow* menu = showOptionsMenu();
+    if (std::exchange(firstStart_, false))
+        menu->offerGuidance();
     return true;
 }
 
@@ -158,6 +181,9 @@ MainWindow* Program::makeMainWindow(bool loadedGame)
     MainWindowSetup setup{context(), preferences_, [this](const QString& file) { return path(file); },
                           [this] {
                               restoreFileSettings();
+                              // A restart in the guidance restarts the guidance.
+                              if (std::exchange(guidedNext_, false) || (mainWindow() && guideShown(world)))
+                                  return guidedGame();
                               const MapEntry map = mapForGame(paths_, preferences_.mapName());
                               return NewGameChoice{map.mapFile, map.pictureFile, preferences_.opponentCount()};
                           }};
@@ -232,6 +258,9 @@ DeployWindow* Program::showDeploy(int target)
             if (MainWindow* main = mainWindow()) {
                 main->setEnabled(true);
                 main->refreshPanels();
+                // The keys go back to the map, on the country just dealt with.
+                main->activateWindow();
+                main->mapFocus()->takeKeys(main->mapFocus()->country());
             }
         });
         return deploy;
@@ -240,11 +269,48 @@ DeployWindow* Program::showDeploy(int target)
 
 bool Program::playing() const { return openWindow(mainWindow_) && world.playing; }
 
+NewGameChoice Program::guidedGame()
+{
+    const MapEntry map = mapForGame(paths_, qs(GuideMapName));
+    loadMap(world, ss(map.mapFile));
+    prepareGuidedGame(world);
+    return NewGameChoice{map.mapFile, map.pictureFile, GuideOpponents, true};
+}
+
+MainWindow* Program::startGuidance()
+{
+    if (MainWindow* main = mainWindow()) {
+        if (world.playing)
+            saveAutomatically(*this, main);
+        // `playing` goes first: the window must not take its closing for the end of a running game.
+        world.playing = false;
+        main->close();
+    }
+    guidedNext_ = true;
+    return showMainWindow();
+}
+
+
 ImageStore& Program::imageStore()
 {
     if (!imageStore_)
         imageStore_ = new ImageStore;
     return *imageStore_;
+}
+
+void Program::setSoundPlayer(std::unique_ptr<SoundPlayer> player)
+{
+    sound_ = std::move(player);
+    sound_->setEnabled(preferences_.soundEnabled());
+    sound_->setVolume(preferences_.soundVolume());
+}
+
+void Program::startSound()
+{
+    std::array<QString, SoundCueCount> files;
+    for (int i = 1; i < SoundCueCount; ++i)
+        files[std::size_t(i)] = paths_.soundFile(SoundPlayer::fileName(SoundCue(i)));
+    setSoundPlayer(std::make_unique<EffectPlayer>(files));
 }
 
 void Program::quit()

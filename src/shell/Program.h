@@ -12,6 +12,7 @@
 #include "storage/Preferences.h"
 
 #include <QObject>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <QPointer>
@@ -26,6 +27,7 @@ class Dialogs;
 class GameSession;
 class ImageStore;
 class MainWindow;
+struct NewGameChoice;
 class OptionsMenuWindow;
 class NewGameWindow;
 class SettingsWindow;
@@ -37,6 +39,7 @@ class DeployWindow;
 class ReportWindow;
 class HelpWindow;
 class LoadGameWindow;
+class SoundPlayer;
 
 class Program : public QObject {
     Q_OBJECT
@@ -101,6 +104,13 @@ public:
     // The main window on the game just loaded into the world, paused.
     MainWindow* showLoadedGame();
 
+    // "Einführung": the guided game on a fresh main window; a game still
+    // running is kept in the autosave and closed first.
+    MainWindow* startGuidance();
+    // The very first start asks whether to play the guidance; true when
+    // the question is due (no preferences file where they are kept).
+    bool firstStart() const { return firstStart_; }
+
     // `playing` of the main window; false when there is none.
     bool playing() const;
     // The game being played, its clock and the player's orders.
@@ -109,6 +119,14 @@ public:
     GameContext context() const { return {world, *session_, dialogs}; }
 
     ImageStore& imageStore();
+
+    // The game's sounds: silent until startSound() or setSoundPlayer(). The
+    // player hears each tick's news and his own attacks, as the preferences
+    // say ("Ton :", "Lautstärke :").
+    SoundPlayer& sound() const { return *sound_; }
+    void setSoundPlayer(std::unique_ptr<SoundPlayer> player);
+    // Loads the shipped effects for the audio output, if there is one.
+    void startSound();
 
     // The side the player chose in this session (a country's name); the next
     // new game starts on it when its map has that country. By name: the
@@ -125,6 +143,8 @@ signals:
 
 private:
     MainWindow* makeMainWindow(bool loadedGame);
+    // The guided game's map, side and settings, put into the world.
+    NewGameChoice guidedGame();
     // Shows the window in `slot`, made by `make` when it is not open.
     template <typename W, typename Make>
     W* showMade(QPointer<W>& slot, Make make);
@@ -137,9 +157,12 @@ private:
     Preferences preferences_;
     Translations translations_;
     bool quitRequested_ = false;
+    bool firstStart_ = false;
+    bool guidedNext_ = false;
     std::optional<std::pair<int, int>> fileSettings_;
     std::string chosenSideName_;
     GameSession* session_ = nullptr;
+    std::unique_ptr<SoundPlayer> sound_;
     ImageStore* imageStore_ = nullptr;
     QPointer<MainWindow> mainWindow_;
     QPointer<OptionsMenuWindow> optionsMenu_;

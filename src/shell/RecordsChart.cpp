@@ -2,6 +2,7 @@
 #include "shell/RecordsChart.h"
 
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "world/WorldState.h"
 
 #include <QPainter>
@@ -71,7 +72,7 @@ void RecordsChart::paintEvent(QPaintEvent*)
     const int sides = std::clamp(world_.sideMax, 0, RecordedSides - 1);
     for (int s = sides; s >= 0; --s) {
         const int country = world_.side[s];
-        const QString name = validSideIndex(country) ? qs(world_.countryName[country]) : QString();
+        const QString name = validSideIndex(country) ? gametext::name(world_.countryName[country]) : QString();
         series.push_back({s == 0 ? tr("Du (%1)").arg(name) : name, s});
     }
 

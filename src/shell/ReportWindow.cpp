@@ -3,6 +3,7 @@
 
 #include "mapview/MainWindow.h"
 #include "platform/Dialogs.h"
+#include "session/GameText.h"
 #include "platform/Paths.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
@@ -30,7 +31,7 @@ namespace stratagon {
 
 namespace {
 
-QString dateOf(int year, int month) { return qs(monthName(month)) + QLatin1Char(' ') + QString::number(year); }
+QString dateOf(int year, int month) { return gametext::date(month, year); }
 
 QString lengthText(const GameRecords& r)
 {
@@ -75,7 +76,7 @@ QString headingText(const WorldState& w)
         if (held == 0)
             return ReportWindow::tr("Du hast verloren!");
     }
-    return ReportWindow::tr("Stand : %1").arg(qs(dateText(w)));
+    return ReportWindow::tr("Stand : %1").arg(gametext::date(w.month, w.year));
 }
 
 }  // namespace
@@ -85,7 +86,7 @@ QList<QPair<QString, QString>> reportFigures(const WorldState& w)
     const GameRecords& r = w.records;
     const QString rank = r.highestRank < 0
                              ? QStringLiteral("-")
-                             : qs(RankLadder[static_cast<std::size_t>(std::clamp(r.highestRank, 0, 19))].name) +
+                             : gametext::rankTitle(std::clamp(r.highestRank, 0, 19)) +
                                    QStringLiteral(" (%1)").arg(dateOf(r.highestRankDate.year, r.highestRankDate.month));
     return {
         {ReportWindow::tr("Spieldauer"), lengthText(r)},

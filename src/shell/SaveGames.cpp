@@ -7,6 +7,7 @@
 #include "generals/TaskWindow.h"
 #include "mapview/MapSurface.h"
 #include "platform/Dialogs.h"
+#include "session/GameText.h"
 #include "platform/Paths.h"
 #include "shell/Program.h"
 #include "shell/ReportWindow.h"
@@ -50,8 +51,8 @@ QString checkSavedPicture(const WorldState& game, const QString& bitmapPath)
 
 QString suggestedSaveName(const WorldState& world)
 {
-    const QString country = validCountry(world, world.side[0]) ? qs(world.countryName[world.side[0]]) : QString();
-    return country + QStringLiteral(", ") + qs(dateText(world));
+    const QString country = validCountry(world, world.side[0]) ? gametext::name(world.countryName[world.side[0]]) : QString();
+    return country + QStringLiteral(", ") + gametext::date(world.month, world.year);
 }
 
 QString saveFileFor(const Program& program, const QString& name)

@@ -6,9 +6,11 @@
 #include "mapview/MainWindow.h"
 #include "shell/LanguageChoice.h"
 #include "shell/OptionsMenuWindow.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
+#include "shell/SoundSettingsBox.h"
 #include "storage/SettingsFile.h"
 #include "world/Rules.h"
 #include "world/Settings.h"
@@ -19,6 +21,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <algorithm>
 #include <array>
 
@@ -127,11 +130,12 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     useCompactFont(*this);
-    setFixedSize(312, 361);
+    setFixedSize(312, 359 + SoundSettingsBox::Height + 6 + 30);
 
     auto* yearHeading = new QLabel(this);
     yearHeading->setGeometry(104, 16, 137, 17);
     yearSlider_ = slider(this, 8, QRect(16, 40, 281, 33));
+    yearSlider_->setAccessibleName(tr("Ein Jahr vergeht in"));
     for (const Position& p : yearPositions) {
         auto* l = new QLabel(QString::fromUtf8(p.label), this);
         l->setGeometry(p.x, 80, 32, 17);
@@ -186,14 +190,31 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     ruleChoice_->setCurrentIndex(program_.preferences().ruleSet());
     showRulesNote(ruleChoice_->currentIndex());
 
+    // The text size of every window: a preference of this player.
+    auto* textSizeHeading = new QLabel(this);
+    textSizeHeading->setGeometry(16, 290, 80, 22);
+    textSize_ = new QSpinBox(this);
+    textSize_->setObjectName(QStringLiteral("textSizeChoice"));
+    textSize_->setRange(100, 200);
+    textSize_->setSingleStep(10);
+    textSize_->setSuffix(QStringLiteral(" %"));
+    textSize_->setValue(program_.preferences().textSizePercent());
+    textSize_->setGeometry(104, 290, 137, 22);
+    textSizeHeading->setBuddy(textSize_);
+
+    // The sounds, heard at once while the player chooses.
+    soundBox_ = new SoundSettingsBox(program_, this);
+    soundBox_->setGeometry(0, 320, width(), SoundSettingsBox::Height);
+
     // The language: shown at once, kept with OK.
     language_ = new LanguageChoice(program_, this);
-    language_->setGeometry(16, 292, 288, 22);
+    language_->setGeometry(16, 322 + SoundSettingsBox::Height + 6, 288, 22);
+    const int buttonsTop = 322 + SoundSettingsBox::Height + 6 + 30;
 
     auto* ok = new QPushButton(this);
-    ok->setGeometry(40, 324, 105, 25);
+    ok->setGeometry(40, buttonsTop, 105, 25);
     auto* cancel = new QPushButton(this);
-    cancel->setGeometry(160, 324, 113, 25);
+    cancel->setGeometry(160, buttonsTop, 113, 25);
     connect(ok, &QPushButton::clicked, this, &SettingsWindow::okClicked);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 
@@ -207,6 +228,9 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
         colourHeading->setText(tr("Farben :"));
         colourChoice_->setItemText(0, tr("Standard"));
         colourChoice_->setItemText(1, tr("Farbenblind"));
+        opponentSlider_->setAccessibleName(tr("KI - Einstellungen"));
+        textSizeHeading->setText(tr("Schriftgröße :"));
+        textSize_->setAccessibleName(tr("Schriftgröße"));
         rulesHeading->setText(tr("Regeln :"));
         for (int i = 0; i < ruleChoice_->count() && i < static_cast<int>(RuleTables.size()); ++i)
             ruleChoice_->setItemText(i, tr(std::string(RuleTables[static_cast<std::size_t>(i)].name).c_str()));
@@ -234,6 +258,9 @@ void SettingsWindow::okClicked()
     if (MainWindow* main = program_.mainWindow())
         main->setColourScheme(scheme);
     program_.preferences().setRuleSet(ruleChoice_->currentIndex() == RulesZuegig ? RulesZuegig : RulesKlassisch);
+    soundBox_->store();
+    program_.preferences().setTextSizePercent(textSize_->value());
+    applyTextSize(textSize_->value());
     language_->keep();
     const int monthInterval = monthIntervalAt(yearSlider_->value());
     const int aiDivisor = aiDivisorAt(opponentSlider_->value());
@@ -255,8 +282,10 @@ void SettingsWindow::okClicked()
 
 void SettingsWindow::closeEvent(QCloseEvent* event)
 {
-    // Every way out, the frame included, brings the menu back; all but OK
-    // the language it began with.
+    // Every way out, the frame included, brings the menu back, the sound
+    // as it is kept (what "OK" stored, or what was there before), and all
+    // but OK the language it began with.
+    soundBox_->restore();
     language_->revert();
     program_.showOptionsMenu();
     event->accept();

@@ -5,11 +5,13 @@
 
 class QComboBox;
 class QSlider;
+class QSpinBox;
 
 namespace stratagon {
 
 class LanguageChoice;
 class Program;
+class SoundSettingsBox;
 
 // "Spiel bedingte Einstellungen": year length and opponent strength on two
 // sliders, saved to game.dat. The options menu is hidden meanwhile.
@@ -24,6 +26,10 @@ public:
     QComboBox* colourChoice() const { return colourChoice_; }
     // "Regeln :": "Klassisch" or "Zügig" for the next new game, kept in the preferences.
     QComboBox* ruleChoice() const { return ruleChoice_; }
+    // "Ton :" and "Lautstärke :", kept in the preferences.
+    SoundSettingsBox* soundBox() const { return soundBox_; }
+    // "Schriftgröße :": 100 to 200 % for every window, kept in the preferences.
+    QSpinBox* textSizeChoice() const { return textSize_; }
     // "Sprache :": "Deutsch" or "English", kept in the preferences.
     LanguageChoice* languageChoice() const { return language_; }
 
@@ -42,6 +48,8 @@ private:
     QSlider* opponentSlider_ = nullptr;
     QComboBox* colourChoice_ = nullptr;
     QComboBox* ruleChoice_ = nullptr;
+    SoundSettingsBox* soundBox_ = nullptr;
+    QSpinBox* textSize_ = nullptr;
     LanguageChoice* language_ = nullptr;
 };
 

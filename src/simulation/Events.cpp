@@ -16,24 +16,38 @@ std::string nameOfSide(const WorldState& w, int side)
 
 }  // namespace
 
-void recordEvent(WorldState& world, EventKind kind, std::string text)
+void recordEvent(WorldState& world, EventKind kind, Text text)
 {
     world.events.push_back({kind, world.year, world.month, std::move(text)});
     while (world.events.size() > static_cast<std::size_t>(MaxEvents))
         world.events.pop_front();
 }
 
+namespace {
+
+Text message(const char* id, std::vector<TextArg> args) { return {MessagesContext, id, std::move(args)}; }
+
+TextArg sideArg(const WorldState& w, int side) { return TextArg::name(nameOfSide(w, side)); }
+
+}  // namespace
+
 void noteBattleOpened(WorldState& world, const BattleNews& b)
 {
     const WorldState& w = world;
-    const std::string country = nameOfSide(w, b.country);
+    const TextArg country = sideArg(w, b.country);
+    const TextArg general = TextArg::plain(b.attackerGeneralName);
     if (b.attacker == w.side[0]) {
-        std::string text = "Angriff auf " + country + ": " + b.attackerGeneralName + " gegen ";
-        const std::string& general = b.defenderGeneralName;
-        text += general.empty() ? nameOfSide(w, b.defender) : general + " (" + nameOfSide(w, b.defender) + ")";
-        recordEvent(world, EventKind::BattleOpened, text + ".");
+        if (b.defenderGeneralName.empty())
+            recordEvent(world, EventKind::BattleOpened,
+                        message(QT_TRANSLATE_NOOP("GameMessages", "Angriff auf %1: %2 gegen %3."),
+                                {country, general, sideArg(w, b.defender)}));
+        else
+            recordEvent(world, EventKind::BattleOpened,
+                        message(QT_TRANSLATE_NOOP("GameMessages", "Angriff auf %1: %2 gegen %3 (%4)."),
+                                {country, general, TextArg::plain(b.defenderGeneralName), sideArg(w, b.defender)}));
     } else if (b.defender == w.side[0]) {
-        recordEvent(world, EventKind::Threat, nameOfSide(w, b.attacker) + " greift " + country + " an!");
+        recordEvent(world, EventKind::Threat,
+                    message(QT_TRANSLATE_NOOP("GameMessages", "%1 greift %2 an!"), {sideArg(w, b.attacker), country}));
     }
 }
 
@@ -42,25 +56,41 @@ void noteBattleEnded(WorldState& world, const BattleNews& b)
     const WorldState& w = world;
     const int player = w.side[0];
     const int winner = b.winner;
-    const std::string country = nameOfSide(w, b.country);
-    const std::string attacker = nameOfSide(w, b.attacker);
-    const std::string defender = nameOfSide(w, b.defender);
+    const TextArg country = sideArg(w, b.country);
+    const TextArg attacker = sideArg(w, b.attacker);
+    const TextArg defender = sideArg(w, b.defender);
+    // A country defended by no other side is taken from itself: no "von".
+    const bool ownDefence = defender.text == country.text;
     if (b.attacker == player) {
-        if (winner == player)
+        const TextArg general = TextArg::plain(b.attackerGeneralName);
+        if (winner != player)
+            recordEvent(world, EventKind::BattleLost,
+                        message(QT_TRANSLATE_NOOP("GameMessages", "Niederlage: der Angriff auf %1 ist gescheitert."),
+                                {country}));
+        else if (ownDefence)
             recordEvent(world, EventKind::BattleWon,
-                        "Sieg: " + b.attackerGeneralName + " erobert " + country +
-                            (defender == country ? "" : " von " + defender) + ".");
+                        message(QT_TRANSLATE_NOOP("GameMessages", "Sieg: %1 erobert %2."), {general, country}));
         else
-            recordEvent(world, EventKind::BattleLost, "Niederlage: der Angriff auf " + country + " ist gescheitert.");
+            recordEvent(world, EventKind::BattleWon,
+                        message(QT_TRANSLATE_NOOP("GameMessages", "Sieg: %1 erobert %2 von %3."),
+                                {general, country, defender}));
     } else if (b.defender == player) {
         if (winner == player)
             recordEvent(world, EventKind::BattleWon,
-                        "Abgewehrt: " + country + " bleibt dein, " + attacker + " ist geschlagen.");
+                        message(QT_TRANSLATE_NOOP("GameMessages", "Abgewehrt: %1 bleibt dein, %2 ist geschlagen."),
+                                {country, attacker}));
         else
-            recordEvent(world, EventKind::BattleLost, "Verloren: " + attacker + " hat dir " + country + " abgenommen.");
+            recordEvent(
+                world, EventKind::BattleLost,
+                message(QT_TRANSLATE_NOOP("GameMessages", "Verloren: %1 hat dir %2 abgenommen."), {attacker, country}));
     } else if (winner == b.attacker) {
-        recordEvent(world, EventKind::CountryTaken,
-                    attacker + " erobert " + country + (defender == country ? "" : " von " + defender) + ".");
+        if (ownDefence)
+            recordEvent(world, EventKind::CountryTaken,
+                        message(QT_TRANSLATE_NOOP("GameMessages", "%1 erobert %2."), {attacker, country}));
+        else
+            recordEvent(
+                world, EventKind::CountryTaken,
+                message(QT_TRANSLATE_NOOP("GameMessages", "%1 erobert %2 von %3."), {attacker, country, defender}));
     }
 }
 
@@ -69,7 +99,9 @@ void notePromotion(WorldState& world, const PromotionNews& p)
     if (p.side != world.side[0] || p.slot < 1)
         return;
     if (rankLevel(p.epBefore) != rankLevel(p.epAfter))
-        recordEvent(world, EventKind::Promotion, p.name + " ist jetzt " + std::string(rankName(p.epAfter)) + ".");
+        recordEvent(world, EventKind::Promotion,
+                    message(QT_TRANSLATE_NOOP("GameMessages", "%1 ist jetzt %2."),
+                            {TextArg::plain(p.name), TextArg::rank(p.epAfter)}));
 }
 
 std::string eventDate(const GameEvent& event)

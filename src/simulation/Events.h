@@ -13,7 +13,7 @@ namespace stratagon {
 
 // Appends a line dated with the game's month, dropping the oldest beyond
 // MaxEvents.
-void recordEvent(WorldState& world, EventKind kind, std::string text);
+void recordEvent(WorldState& world, EventKind kind, Text text);
 
 // The messages of what happened: the player's battles opened and ended,
 // threats to him, countries changing hands elsewhere, his generals' new ranks.
@@ -21,7 +21,8 @@ void noteBattleOpened(WorldState& world, const BattleNews& battle);
 void noteBattleEnded(WorldState& world, const BattleNews& battle);
 void notePromotion(WorldState& world, const PromotionNews& promotion);
 
-// "März 2003" for an event.
+// "März 2003" for an event, in German (the renderer has it in the reader's
+// language).
 std::string eventDate(const GameEvent& event);
 
 // Own events and threats: what the messages panel makes stand out.

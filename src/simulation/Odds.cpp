@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "simulation/Odds.h"
 
+#include "simulation/Battle.h"
+#include "simulation/PlayerActions.h"
+#include "world/WorldState.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -16,8 +20,8 @@ constexpr int StartScore = 80;
 int scoreStep(int32_t attackerEP, int32_t defenderEP, int r1, int r2)
 {
     const int64_t raw = int64_t{attackerEP} * r1 - int64_t{defenderEP} * r2;
-    const auto d = static_cast<int16_t>(std::clamp<int64_t>(raw, std::numeric_limits<int16_t>::min(),
-                                                            std::numeric_limits<int16_t>::max()));
+    const auto d = static_cast<int16_t>(
+        std::clamp<int64_t>(raw, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
     return d / 10;
 }
 
@@ -78,6 +82,26 @@ double attackChance(int32_t attackerEP, int32_t defenderEP)
         p[static_cast<std::size_t>(r)] = sum / row[static_cast<std::size_t>(r)];
     }
     return std::clamp(p[StartScore], 0.0, 1.0);
+}
+
+double chanceAgainstHolder(const WorldState& world, int target, int32_t attackerEP)
+{
+    if (!validCountry(world, target) || !validSideIndex(world.countryOwner[target]))
+        return -1;
+    const int holder = world.countryOwner[target];
+    return attackChance(attackerEP, world.generalEP[holder][bestGeneral(world, holder)]);
+}
+
+double bestPlayerChance(const WorldState& world, int target)
+{
+    const int player = world.side[0];
+    if (!validSideIndex(player))
+        return -1;
+    double best = -1;
+    for (int slot = 1; slot <= std::min(world.generalCount[player], MaxGenerals); ++slot)
+        if (generalReady(world, player, slot))
+            best = std::max(best, chanceAgainstHolder(world, target, world.generalEP[player][slot]));
+    return best;
 }
 
 }  // namespace stratagon

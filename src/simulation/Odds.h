@@ -5,6 +5,8 @@
 
 namespace stratagon {
 
+struct WorldState;
+
 // The chance (0..1) that an attacker whose general has attackerEP wins a
 // battle opened at 20 : 80 against a general with defenderEP, under the
 // battle step's own rules (both draws in 0..4, the 16-bit difference, its
@@ -17,5 +19,14 @@ namespace stratagon {
 // battle that can never end (both generals too weak to move the score)
 // counts as not won.
 double attackChance(int32_t attackerEP, int32_t defenderEP);
+
+// The chance of a general with attackerEP against the general who would
+// defend the target (its holder's best one not in battle, as the attack
+// picks him); below 0 when the target has no holder to fight.
+double chanceAgainstHolder(const WorldState& world, int target, int32_t attackerEP);
+
+// The player's best chance against the target with a general who may go
+// now; below 0 when he has none or there is nothing to fight.
+double bestPlayerChance(const WorldState& world, int target);
 
 }  // namespace stratagon

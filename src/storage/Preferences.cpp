@@ -36,6 +36,18 @@ void Preferences::setZoomPercent(int percent)
     setValue(QStringLiteral("display/zoom"), QString::number(std::clamp(percent, 50, 200)));
 }
 
+int Preferences::textSizePercent() const
+{
+    bool ok = false;
+    const int percent = value(QStringLiteral("display/textsize")).toInt(&ok);
+    return ok ? std::clamp(percent, 100, 200) : 100;
+}
+
+void Preferences::setTextSizePercent(int percent)
+{
+    setValue(QStringLiteral("display/textsize"), QString::number(std::clamp(percent, 100, 200)));
+}
+
 QByteArray Preferences::mainWindowGeometry() const
 {
     return QByteArray::fromBase64(value(QStringLiteral("display/geometry")).toLatin1());
@@ -77,6 +89,25 @@ void Preferences::setRuleSet(RuleSet rules)
 {
     const std::string_view key = ruleTable(rules).key;
     setValue(QStringLiteral("game/rules"), QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
+}
+
+bool Preferences::soundEnabled() const { return value(QStringLiteral("sound/enabled")) != QStringLiteral("false"); }
+
+void Preferences::setSoundEnabled(bool enabled)
+{
+    setValue(QStringLiteral("sound/enabled"), enabled ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
+int Preferences::soundVolume() const
+{
+    bool ok = false;
+    const int percent = value(QStringLiteral("sound/volume")).toInt(&ok);
+    return ok ? std::clamp(percent, 0, 100) : 60;
+}
+
+void Preferences::setSoundVolume(int percent)
+{
+    setValue(QStringLiteral("sound/volume"), QString::number(std::clamp(percent, 0, 100)));
 }
 
 QString Preferences::value(const QString& key, const QString& fallback) const

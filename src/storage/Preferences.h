@@ -48,6 +48,16 @@ public:
     RuleSet ruleSet() const;
     void setRuleSet(RuleSet rules);
 
+    // "Ton :" and "Lautstärke :" ("sound/enabled" true or false, "sound/volume"
+    // 0..100): on at 60 when none or an unreadable value is kept.
+    bool soundEnabled() const;
+    void setSoundEnabled(bool enabled);
+    int soundVolume() const;
+    void setSoundVolume(int percent);
+    // The text size of every window in per cent, 100..200; 100 when none was kept.
+    int textSizePercent() const;
+    void setTextSizePercent(int percent);
+
     // Generic access for later additions.
     QString value(const QString& key, const QString& fallback = {}) const;
     // False when the file could not take the value; it holds until the end

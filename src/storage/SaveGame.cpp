@@ -5,6 +5,7 @@
 #include "storage/JsonFields.h"
 #include "storage/SaveUpgrade.h"
 
+#include "simulation/Guide.h"
 #include "simulation/Pace.h"
 #include "storage/AtomicFile.h"
 #include "world/MapLoader.h"
@@ -55,6 +56,26 @@ struct Members<PlayerBattleEntry> {
         FIELD(PlayerBattleEntry, attackerEP),    FIELD(PlayerBattleEntry, defenderSide),
         FIELD(PlayerBattleEntry, defenderScore, Score), FIELD(PlayerBattleEntry, defenderGeneral),
         FIELD(PlayerBattleEntry, defenderEP),
+    };
+};
+
+// A message as the rules made it: its id and values, in no language. The
+// context is empty for a message kept verbatim from an older save.
+template <>
+struct Members<TextArg> {
+    static constexpr std::array list = {
+        FIELD(TextArg, kind, Range{0, int(TextArg::Kind::Month)}),
+        FIELD(TextArg, text, Any, Optional),
+        FIELD(TextArg, number, Any, Optional),
+    };
+};
+
+template <>
+struct Members<Text> {
+    static constexpr std::array list = {
+        FIELD(Text, context, Any, Optional),
+        FIELD(Text, id),
+        FIELD(Text, args, Any, Optional),
     };
 };
 
@@ -172,6 +193,9 @@ struct Members<WorldState> {
         W(paceStep, Range{0, int(PaceSteps.size()) - 1}, Optional),
         // Saves from before the second rule set: Klassisch.
         W(ruleSet, Range{RulesKlassisch, RulesZuegig}, Optional),
+        // Absent in ordinary games and older saves: no guidance.
+        W(guideStep, Range{0, GuideStepCount}, Optional),
+        W(guideConquered, Any, Optional),
     };
 };
 #undef W
@@ -252,6 +276,11 @@ QByteArray saveDocument(const WorldState& world, const QString& name, const QDat
                         const QByteArray& bitmapSha256)
 {
     QJsonObject game = encode(world).toObject();
+    // Only a guided game carries its guidance: the saves of all other games stay as they were.
+    if (world.guideStep == 0) {
+        game.remove(QStringLiteral("guideStep"));
+        game.remove(QStringLiteral("guideConquered"));
+    }
     game.insert(QStringLiteral("map"),
                 QJsonObject{{QStringLiteral("file"), QFileInfo(QString::fromStdString(world.mapFileName)).fileName()},
                             {QStringLiteral("bitmap"), QString::fromStdString(mapPictureName(world.mapFileName))},

@@ -18,7 +18,7 @@
 namespace stratagon {
 
 extern const char* const SaveFormatName;  // "stratagon-save"
-constexpr int SaveFormatVersion = 2;
+constexpr int SaveFormatVersion = 3;
 extern const char* const AutosaveName;    // "Automatisch gespeichert"
 
 // What the load window lists about a save, read without the full check.

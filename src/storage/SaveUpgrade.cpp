@@ -66,12 +66,34 @@ QString upgradeFromVersion1(QJsonObject& game)
     return {};
 }
 
+// Version 2 kept each message as the German sentence shown; version 3 keeps
+// its id and values. An old sentence stays as it was written.
+QString upgradeFromVersion2(QJsonObject& game)
+{
+    const QJsonValue events = game.value(QStringLiteral("events"));
+    if (!events.isArray())
+        return {};  // missing or wrong: the reader reports it
+    QJsonArray upgraded;
+    for (const QJsonValue& item : events.toArray()) {
+        QJsonObject event = item.toObject();
+        const QJsonValue text = event.value(QStringLiteral("text"));
+        if (item.isObject() && text.isString())
+            event.insert(QStringLiteral("text"), QJsonObject{{QStringLiteral("id"), text}});
+        upgraded.append(item.isObject() ? QJsonValue(event) : item);
+    }
+    game.insert(QStringLiteral("events"), upgraded);
+    return {};
+}
+
 }  // namespace
 
 QString upgradeSavedGame(QJsonObject& game, int version)
 {
     if (version <= 1)
         if (QString wrong = upgradeFromVersion1(game); !wrong.isEmpty())
+            return wrong;
+    if (version <= 2)
+        if (QString wrong = upgradeFromVersion2(game); !wrong.isEmpty())
             return wrong;
     return {};
 }

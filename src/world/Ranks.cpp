@@ -1,31 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "world/Ranks.h"
 
+#include "world/Text.h"
+
 #include <algorithm>
 
 namespace stratagon {
 
 constexpr std::array<RankRow, 20> RankLadder = {{
-    {"Panzergrenadier", -40, -31},
-    {"Gefreiter", -30, -21},
-    {"Obergefreiter", -20, -11},
-    {"Stabsgefreiter", -10, -1},
-    {"Unteroffizier", 0, 4},
-    {"Stabsunteroffizier", 5, 9},
-    {"Feldwebel", 10, 14},
-    {"Oberfeldwebel", 15, 19},
-    {"Stabsfeldwebel", 20, 24},
-    {"Oberstabsfeldwebel", 25, 29},
-    {"Leutnamt", 30, 34},
-    {"Oberleutnamt", 35, 39},
-    {"Hauptmann", 40, 44},
-    {"Major", 45, 49},
-    {"Oberstleutnamt", 50, 54},
-    {"Oberst", 55, 64},
-    {"Brigadegeneral", 65, 74},
-    {"Generalmajor", 75, 84},
-    {"Generalleutnamt", 85, 94},
-    {"General", 95, 100},
+    {QT_TRANSLATE_NOOP("GameRanks", "Panzergrenadier"), -40, -31},
+    {QT_TRANSLATE_NOOP("GameRanks", "Gefreiter"), -30, -21},
+    {QT_TRANSLATE_NOOP("GameRanks", "Obergefreiter"), -20, -11},
+    {QT_TRANSLATE_NOOP("GameRanks", "Stabsgefreiter"), -10, -1},
+    {QT_TRANSLATE_NOOP("GameRanks", "Unteroffizier"), 0, 4},
+    {QT_TRANSLATE_NOOP("GameRanks", "Stabsunteroffizier"), 5, 9},
+    {QT_TRANSLATE_NOOP("GameRanks", "Feldwebel"), 10, 14},
+    {QT_TRANSLATE_NOOP("GameRanks", "Oberfeldwebel"), 15, 19},
+    {QT_TRANSLATE_NOOP("GameRanks", "Stabsfeldwebel"), 20, 24},
+    {QT_TRANSLATE_NOOP("GameRanks", "Oberstabsfeldwebel"), 25, 29},
+    {QT_TRANSLATE_NOOP("GameRanks", "Leutnamt"), 30, 34},
+    {QT_TRANSLATE_NOOP("GameRanks", "Oberleutnamt"), 35, 39},
+    {QT_TRANSLATE_NOOP("GameRanks", "Hauptmann"), 40, 44},
+    {QT_TRANSLATE_NOOP("GameRanks", "Major"), 45, 49},
+    {QT_TRANSLATE_NOOP("GameRanks", "Oberstleutnamt"), 50, 54},
+    {QT_TRANSLATE_NOOP("GameRanks", "Oberst"), 55, 64},
+    {QT_TRANSLATE_NOOP("GameRanks", "Brigadegeneral"), 65, 74},
+    {QT_TRANSLATE_NOOP("GameRanks", "Generalmajor"), 75, 84},
+    {QT_TRANSLATE_NOOP("GameRanks", "Generalleutnamt"), 85, 94},
+    {QT_TRANSLATE_NOOP("GameRanks", "General"), 95, 100},
 }};
 
 namespace {
@@ -63,9 +65,6 @@ int rankLevel(int32_t ep)
     return LevelByEP[std::size_t(std::clamp(ep, 0, TopEP))];
 }
 
-std::string_view rankName(int32_t ep)
-{
-    return RankLadder[static_cast<std::size_t>(rankLevel(ep))].name;
-}
+std::string_view rankName(int32_t ep) { return RankLadder[static_cast<std::size_t>(rankLevel(ep))].name; }
 
 }  // namespace stratagon

@@ -32,9 +32,9 @@ const std::array<RuleTable, 2> RuleTables = {{
         // makes an opponent who attacks often grow faster.
         .key = "zuegig",
         .name = "Zügig",
-        .stepScale = 2,
+        .stepScale = 5,
         .stepBase = 0,
-        .stepPerEP = 1,
+        .stepPerEP = 2,
         .battleTickLimit = 4 * 12 * 4,
         .winEP = 10,
         .trainingOdds = {10, 32, 12},

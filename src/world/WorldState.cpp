@@ -32,16 +32,28 @@ std::string nameToCode(const WorldState& w, const std::string& name)
 
 const std::string& statusTextOf(int status)
 {
-    static const std::array<std::string, 4> texts = {"Bereit für den Einsatz", "Wird Ausgebildet",
-                                                     "Wird im Kampf eingesetzt", ""};
+    static const std::array<std::string, 4> texts = {QT_TRANSLATE_NOOP("GameStatus", "Bereit für den Einsatz"),
+                                                     QT_TRANSLATE_NOOP("GameStatus", "Wird Ausgebildet"),
+                                                     QT_TRANSLATE_NOOP("GameStatus", "Wird im Kampf eingesetzt"), ""};
     return texts[std::size_t(status >= Ready && status <= InBattle ? status : 3)];
 }
 
 std::string monthName(int month)
 {
     static const std::array<const char*, 13> names = {
-        "",     "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
-        "Juli", "August", "September", "Oktober", "November", "Dezember",
+        "",
+        QT_TRANSLATE_NOOP("GameMonths", "Januar"),
+        QT_TRANSLATE_NOOP("GameMonths", "Februar"),
+        QT_TRANSLATE_NOOP("GameMonths", "März"),
+        QT_TRANSLATE_NOOP("GameMonths", "April"),
+        QT_TRANSLATE_NOOP("GameMonths", "Mai"),
+        QT_TRANSLATE_NOOP("GameMonths", "Juni"),
+        QT_TRANSLATE_NOOP("GameMonths", "Juli"),
+        QT_TRANSLATE_NOOP("GameMonths", "August"),
+        QT_TRANSLATE_NOOP("GameMonths", "September"),
+        QT_TRANSLATE_NOOP("GameMonths", "Oktober"),
+        QT_TRANSLATE_NOOP("GameMonths", "November"),
+        QT_TRANSLATE_NOOP("GameMonths", "Dezember"),
     };
     return month >= 1 && month <= 12 ? names[std::size_t(month)] : "";
 }

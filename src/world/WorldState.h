@@ -6,6 +6,7 @@
 // their tests run without a window.
 
 #include "world/GameRecords.h"
+#include "world/Text.h"
 
 #include <algorithm>
 #include <array>
@@ -69,7 +70,7 @@ struct GameEvent {
     EventKind kind = EventKind::BattleOpened;
     int32_t year = 0;
     int32_t month = 0;
-    std::string text;
+    Text text;
 
     bool operator==(const GameEvent&) const = default;
 };
@@ -152,6 +153,10 @@ struct WorldState {
     std::deque<GameEvent> events;
     // The pace as a step of PaceSteps (simulation/Pace.h); not part of game.dat.
     int32_t paceStep = 1;
+    // The guided first game (simulation/Guide.h): its step, 0 for none, and
+    // whether the player has conquered a country in it yet.
+    int32_t guideStep = 0;
+    bool guideConquered = false;
 
     bool operator==(const WorldState&) const = default;
 };

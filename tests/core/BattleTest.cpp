@@ -58,12 +58,14 @@ TEST(Battle, ZuegigMovesTheScoreByTheRatioOfTheEPAndBreaksOffAtTheTickLimit)
     // like marshals; at the limit the defender keeps the country, unpaid.
     struct Case { int aEP, dEP, r1, r2, before, score, owner; };
     const int limit = rules.battleTickLimit;
+    // The step for a draw difference d against the stronger general's EP.
+    const auto moved = [&](int d, int strongerEP) { return d * rules.stepScale / (rules.stepPerEP * strongerEP); };
     const Case cases[] = {
-        {1, 1, 4, 0, 0, 80 - 4 * rules.stepScale, 0},
-        {100, 100, 4, 0, 0, 80 - 4 * rules.stepScale, 0},
-        {3, 1, 2, 3, 0, 80 - 3 * rules.stepScale / 3, 0},
-        {1, 1, 4, 0, limit - 2, 80 - 4 * rules.stepScale, 0},
-        {1, 1, 4, 0, limit - 1, 80 - 4 * rules.stepScale, 1},
+        {1, 1, 4, 0, 0, 80 - moved(4, 1), 0},
+        {100, 100, 4, 0, 0, 80 - moved(400, 100), 0},
+        {3, 1, 2, 3, 0, 80 - moved(3, 3), 0},
+        {1, 1, 4, 0, limit - 2, 80 - moved(4, 1), 0},
+        {1, 1, 4, 0, limit - 1, 80 - moved(4, 1), 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(row(c.aEP, c.dEP, c.r1, c.r2, c.before));

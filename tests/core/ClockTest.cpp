@@ -71,7 +71,7 @@ TEST(Clock, TickDrawsRecruitThenDifficultyThenTrainingUpToFiveGenerals)
         clockTick(*w, random);
         EXPECT_EQ(random.remaining(), 0u);
     };
-    tick(6, 1, 4, {3, 3, 3, 0});  // recruits "Tinkay", who trains at once
+    tick(6, 1, 4, {3, 3, 3, 0});   // recruits "Tinkay", who trains at once
     EXPECT_EQ(random.reseeds, 2);  // the tick and the name pick
     EXPECT_EQ(row(w->generalEP[1][1], w->generalName[2][4], w->generalEP[2][4], w->generalEP[3][0], w->generalEP[3][1]),
               "3|Tinkay|2|1|7");
@@ -119,17 +119,10 @@ TEST(MapPaints, EverySideInPlayInItsOwnStyle)
     EXPECT_NE(sideStyle(ColourScheme::ColourBlind, 1), sideStyle(ColourScheme::ColourBlind, 2));
 }
 
-// A tick that decides the game says so, and the game stops playing.
-TEST(Clock, ADecidingTickReportsTheOutcomeAndEndsTheGame)
+// The game goes on while anything is left to win or to lose (won and lost
+// games: the whole games' tests).
+TEST(Clock, TheGameGoesOnWhileAnythingIsLeftToWinOrLose)
 {
-    for (const bool won : {true, false}) {
-        auto w = chainWorld(3);
-        w->countryOwner[2] = won ? 1 : 2, w->countryOwner[1] = won ? 1 : 2, w->countryOwner[3] = won ? 1 : 2;
-        SeededRandom random(1);
-        const TickReport report = clockTick(*w, random);
-        EXPECT_EQ(row(int(report.outcome), w->playing), row(int(won ? GameOutcome::Won : GameOutcome::Lost), false));
-        EXPECT_EQ(endMessage(*w, report.outcome).title, won ? "Gewonnen!" : "Verloren!");
-    }
     auto w = chainWorld(4);
     w->countryOwner[2] = 1;  // the opponent is gone, but passive countries remain
     EXPECT_EQ(endOfGameCheck(*w), GameOutcome::Running);

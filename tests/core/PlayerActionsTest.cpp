@@ -88,7 +88,7 @@ TEST(Attack, RefusalsChangeNothingAndALaunchFightsTheHoldersBestOrSlotZero)
     EXPECT_EQ(row(w->generalStatus[2][0], generalReady(*w, 1, 2)), row(InBattle, false));
     // At once in the game's story and messages.
     ASSERT_EQ(row(w->records.battlesOpened, w->events.size()), "1|1");
-    EXPECT_EQ(w->events.back().text, "Angriff auf C2: Bert gegen C2.");
+    EXPECT_EQ(germanText(w->events.back().text), "Angriff auf C2: Bert gegen C2.");
 }
 
 namespace {

@@ -41,7 +41,7 @@ std::string eventsOf(const WorldState& w)
 {
     std::string out;
     for (const GameEvent& e : w.events)
-        out += row(int(e.kind), eventDate(e), e.text, eventStandsOut(e)) + "\n";
+        out += row(int(e.kind), eventDate(e), germanText(e.text), eventStandsOut(e)) + "\n";
     return out;
 }
 
@@ -151,6 +151,6 @@ TEST(Events, TrainingPromotesOnlyThePlayersGeneralsAndTheLogKeepsTheLatest200)
     EXPECT_EQ(eventsOf(*w), "5|Januar 2000|Lehrling ist jetzt Stabsunteroffizier.|1\n");
 
     for (int i = 1; i <= 250; ++i)
-        recordEvent(*w, EventKind::CountryTaken, std::to_string(i));
-    EXPECT_EQ(row(w->events.size(), w->events.front().text, w->events.back().text), "200|51|250");
+        recordEvent(*w, EventKind::CountryTaken, Text::verbatim(std::to_string(i)));
+    EXPECT_EQ(row(w->events.size(), germanText(w->events.front().text), germanText(w->events.back().text)), "200|51|250");
 }

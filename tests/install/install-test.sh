@@ -37,7 +37,7 @@ home="$work/home"
 run "$home"
 [ $rc -eq 0 ] || fail "first start ended with $rc: $(cat "$work/err")"
 [ "$out" = "55 Südafrika" ] || fail "map not read: '$out'"
-[ -z "$err" ] || fail "unexpected message: $err"
+[ "$err" = "[Einführung] Möchtest du eine kurze Einführung spielen?" ] || fail "first start, not the guidance's question alone: $err"
 cmp -s "$home/.config/stratagon/game.dat" "$tree/share/stratagon/game.dat" || fail "game.dat not copied"
 [ -w "$home/.config/stratagon/game.dat" ] || fail "the player's game.dat is not writable"
 [ -d "$home/.local/share/stratagon/saves" ] && [ -d "$home/.local/share/stratagon/cards" ] || fail "no saves/ or cards/"
@@ -47,6 +47,7 @@ cmp -s "$home/.config/stratagon/game.dat" "$tree/share/stratagon/game.dat" || fa
 printf ' 2500 \r\n 3 \r\n' >"$home/.config/stratagon/game.dat"
 run "$home"
 [ $rc -eq 0 ] && [ "$(cat "$home/.config/stratagon/game.dat")" = "$(printf ' 2500 \r\n 3 \r\n')" ] || fail "own game.dat replaced"
+[ -z "$err" ] || fail "the second start asked or said something: $err"
 
 # XDG_* set: the files go there instead.
 run "$work/home2" XDG_CONFIG_HOME="$work/xdg-config" XDG_DATA_HOME="$work/xdg-data"

@@ -36,6 +36,7 @@ void expectFreshGameRunning(TestProgram& t, MainWindow* main, int side)
 TEST(ProgramFlow, StartPlayPauseResumeRestartAbandonQuit)
 {
     TestProgram t;
+    t.program->preferences().setValue("guide/offered", "nein");  // not the very first start
     ASSERT_TRUE(t.program->start());
     waitFor(150);  // the focus timer gives Enter to the start button
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -55,8 +56,12 @@ TEST(ProgramFlow, StartPlayPauseResumeRestartAbandonQuit)
     MainWindow* main = t.program->mainWindow();
     expectFreshGameRunning(t, main, side);
 
-    // Pause and resume.
-    press(pause(t, main), "Zurück zum Spiel");
+    // "Spiel abbrechen" cancelled: back to the paused menu, which resumes the game.
+    t.dialogs.threeWay = {Answer::Cancel};
+    OptionsMenuWindow* menu = pause(t, main);
+    press(menu, "Spiel abbrechen");
+    EXPECT_TRUE(t.program->optionsMenu() == menu && menu->isVisible() && !main->session().clockRunning());
+    press(menu, "Zurück zum Spiel");
     expectFreshGameRunning(t, main, side);
 
     // Restart the mission: a fresh game on the same side.
@@ -64,8 +69,8 @@ TEST(ProgramFlow, StartPlayPauseResumeRestartAbandonQuit)
     t.world->countryOwner[side == 1 ? 2 : 1] = side;
     t.dialogs.threeWay = {Answer::Yes};
     press(pause(t, main), "Spiel abbrechen");
-    ASSERT_EQ(t.dialogs.shown.size(), 1u);
-    EXPECT_EQ(t.dialogs.shown[0].kind, "question3");
+    ASSERT_EQ(t.dialogs.shown.size(), 2u);
+    EXPECT_EQ(t.dialogs.shown[1].kind, "question3");
     expectFreshGameRunning(t, main, side);
 
     // Give the game up; a second game starts as the first did, and is given up too.
@@ -78,5 +83,5 @@ TEST(ProgramFlow, StartPlayPauseResumeRestartAbandonQuit)
     }
     press(t.program->optionsMenu(), "Beenden");
     EXPECT_TRUE(t.program->quitRequested() && !t.program->optionsMenu());
-    EXPECT_EQ(t.dialogs.shown.size(), 3u);  // "Beenden" asks nothing
+    EXPECT_EQ(t.dialogs.shown.size(), 4u);  // "Beenden" asks nothing
 }

@@ -24,13 +24,6 @@ namespace {
 const QString Fixture = QStringLiteral(STRATAGON_FIXTURES "/save-v1.json");
 const QString Shipped = QStringLiteral(STRATAGON_ASSETS "/cards/");
 
-void write(const QString& file, const QByteArray& bytes)
-{
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // Beside one good file `good`: a link to /dev/zero, a pipe, a link to a
 // folder, a dangling link, each named "<kind><suffix>".
 void addTraps(const QDir& dir, const QString& suffix)
@@ -84,7 +77,7 @@ TEST(SaveFolder, IndexFollowsTheFilesAndSurvivesDamage)
     const QString index = dir.filePath("cache/index.json");
     QDir().mkpath(folder);
     QByteArray save = readSaveBytes(Fixture).bytes;
-    write(folder + "/a.json", save);
+    writeFile(folder + "/a.json", save);
     EXPECT_EQ(listSaves(folder, index).at(0).name, "Südafrika, März 2003");
     ASSERT_TRUE(QFileInfo(index).isFile());
 
@@ -94,14 +87,15 @@ TEST(SaveFolder, IndexFollowsTheFilesAndSurvivesDamage)
 
     // Renamed inside, same length, another time: read again.
     save.replace("\"name\":\"Südafrika, März 2003\"", "\"name\":\"Version 2\"");
-    write(folder + "/a.json", save);
+    writeFile(folder + "/a.json", save);
     QFile(folder + "/a.json").setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
     EXPECT_EQ(listSaves(folder, index).at(0).name, "Version 2");
 
-    for (const QByteArray& damage : {QByteArray("{\"format\":\"stratagon-save-index\",\"version\":1,\"saves\":{\"a.json\":"
-                                               "[1,2,3]}}"),
-                                    QByteArray("\x00\xff{", 3)}) {
-        write(index, damage);
+    for (const QByteArray& damage :
+         {QByteArray("{\"format\":\"stratagon-save-index\",\"version\":1,\"saves\":{\"a.json\":"
+                     "[1,2,3]}}"),
+          QByteArray("\x00\xff{", 3)}) {
+        writeFile(index, damage);
         EXPECT_EQ(listed(listSaves(folder, index)), "Version 2|" + listSaves(folder).at(0).country);
         SaveIndex again(folder, index);
         again.scan();
@@ -118,7 +112,7 @@ TEST(SaveFolder, ManyNewSavesAreReadBehindTheOpenWindow)
     saves.mkpath(".");
     const QByteArray save = readSaveBytes(Fixture).bytes;
     for (int i = 0; i < 250; ++i)
-        write(saves.filePath(QString("Stand %1.json").arg(i)), save);
+        writeFile(saves.filePath(QString("Stand %1.json").arg(i)), save);
     LoadGameWindow* window = t.program->showLoadGame();
     auto* list = window->findChild<QTreeWidget*>("saveList");
     ASSERT_EQ(list->topLevelItemCount(), 1);
@@ -133,16 +127,22 @@ TEST(SaveFolder, ManyNewSavesAreReadBehindTheOpenWindow)
 
 // A map the player put beside the shipped ones and that cannot be played is
 // listed greyed with the reason, whatever is wrong with it; nothing blocks.
+// A name found in an earlier folder is refused; without that folder the
+// player's own map of that name is offered.
 TEST(MapFolder, RefusedMapsAreListedWithTheirReason)
 {
     QTemporaryDir own;
     const QDir dir(own.path());
     QFile::copy(Shipped + "Europa.mgi", dir.filePath("Eigene.mgi"));
-    QFile::copy(Shipped + "Europa.bmp", dir.filePath("Eigene.bmp"));
+    QFile::copy(Shipped + "Europa.bmp", dir.filePath("Eigene.BMP"));
     QFile::copy(Shipped + "Amerika.mgi", dir.filePath("Afrika.mgi"));  // the shipped one has the name
     QFile::copy(Shipped + "Amerika.bmp", dir.filePath("Afrika.bmp"));
     QFile::copy(Shipped + "Europa.mgi", dir.filePath("Bild kaputt.mgi"));
-    write(dir.filePath("Bild kaputt.bmp"), QByteArray("BM") + QByteArray(100, 'x'));
+    writeFile(dir.filePath("Bild kaputt.bmp"), QByteArray("BM") + QByteArray(100, 'x'));
+    writeFile(dir.filePath("Karte kaputt.mgi"), "1,\"nur der Anfang");
+    QFile::copy(Shipped + "Afrika.bmp", dir.filePath("Karte kaputt.bmp"));
+    writeFile(dir.filePath("Leer.mgi"), "");
+    QFile::copy(Shipped + "Afrika.bmp", dir.filePath("Leer.bmp"));
     QFile::copy(Shipped + "Amerika.mgi", dir.filePath("Falsches Bild.mgi"));  // fails the check
     QFile::copy(Shipped + "Europa.bmp", dir.filePath("Falsches Bild.bmp"));
     QFile::copy(Shipped + "Asien.mgi", dir.filePath("Ohne Bild.mgi"));
@@ -154,26 +154,28 @@ TEST(MapFolder, RefusedMapsAreListedWithTheirReason)
     QFile::copy(Shipped + "Asien.mgi", dir.filePath("Gerätebild.mgi"));
     ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("Gerätebild.bmp")));
 
+    const auto shown = [](const QList<MapEntry>& maps) {
+        QStringList lines;
+        for (const MapEntry& m : maps)
+            lines << m.name + (m.playable() ? "/" + m.continent : ": " + m.problem.left(70));
+        return lines;
+    };
     const QString cache = own.filePath("cache/maps.json");
-    QStringList seen;
-    for (int pass = 0; pass < 2; ++pass) {  // the second from the cache
-        QStringList shown;
-        for (const MapEntry& m : listMaps({Shipped, own.path()}, cache))
-            shown << m.name + (m.playable() ? QString() : ": " + m.problem.left(70));
-        if (pass == 1) {
-            EXPECT_EQ(shown.join('\n'), seen.join('\n'));
-        }
-        seen = shown;
-    }
-    EXPECT_EQ(seen.mid(0, 5), QStringList({"Afrika", "Amerika", "Asien", "Eigene", "Europa"}));
+    const QStringList seen = shown(listMaps({Shipped, own.path()}, cache));
+    EXPECT_EQ(shown(listMaps({Shipped, own.path()}, cache)), seen) << "the second time from the cache";
+    EXPECT_EQ(seen.mid(0, 5),
+              QStringList({"Afrika/Afrika", "Amerika/Amerika", "Asien/Asien", "Eigene/Europa", "Europa/Europa"}));
     const QString all = seen.mid(5).join('\n');
     for (const QString expected :
-         {"Afrika: Es gibt schon eine Karte „Afrika“.", "Bild kaputt: Das Kartenbild", "Falsches Bild: ",
-          "Gerätebild: Das Kartenbild kann nicht gelesen werden: Die Datei ist ein Gerät",
-          "null: Die Kartendatei ist keine gewöhnliche", "Ohne Bild: Das Kartenbild „Ohne Bild.bmp“ fehlt.",
-          "ordner: Die Kartendatei ist keine", "pipe: Die Kartendatei ist keine", "weg: Die Kartendatei ist keine"})
+         {"Afrika: Es gibt schon eine Karte „Afrika“.", "Bild kaputt: Das Kartenbild",
+          "Falsches Bild: ", "Gerätebild: Das Kartenbild kann nicht gelesen werden: Die Datei ist ein Gerät",
+          "Karte kaputt: ", "Leer: ", "null: Die Kartendatei ist keine gewöhnliche",
+          "Ohne Bild: Das Kartenbild „Ohne Bild.bmp“ fehlt.", "ordner: Die Kartendatei ist keine",
+          "pipe: Die Kartendatei ist keine", "weg: Die Kartendatei ist keine"})
         EXPECT_TRUE(all.contains(expected)) << expected.toStdString() << "\n" << all.toStdString();
-    EXPECT_EQ(seen.size(), 14) << all.toStdString();
+    EXPECT_EQ(seen.size(), 16) << all.toStdString();
+    EXPECT_EQ(shown(listMaps({own.filePath("fehlt"), own.path()})).mid(0, 2),
+              QStringList({"Afrika/Amerika", "Eigene/Europa"}));
 }
 
 // In "Welche Karte ?" a refused map is greyed and cannot be chosen; maps not
@@ -184,7 +186,8 @@ TEST(MapFolder, PickWindowGreysRefusedMapsAndChecksNewOnesInTheBackground)
     const QDir cards(t.path("cards"));
     for (int i = 0; i < 6; ++i) {
         QFile::link(cards.filePath("Amerika.mgi"), cards.filePath(QString("Neu %1.mgi").arg(i)));
-        QFile::link(cards.filePath(i == 5 ? "Europa.bmp" : "Amerika.bmp"), cards.filePath(QString("Neu %1.bmp").arg(i)));
+        QFile::link(cards.filePath(i == 5 ? "Europa.bmp" : "Amerika.bmp"),
+                    cards.filePath(QString("Neu %1.bmp").arg(i)));
     }
     NewGameWindow* w = t.program->showNewGame();
     press(w->findChild<QAbstractButton*>("mapChangeButton"));

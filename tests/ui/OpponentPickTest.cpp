@@ -17,7 +17,6 @@ TEST(OpponentPick, ChoosesHowManyOpponentsPlay)
     NewGameWindow* w = t.program->showNewGame();
     QAbstractButton* change = w->findChild<QAbstractButton*>("opponentChangeButton");
     ASSERT_TRUE(change && change->isEnabled());
-    EXPECT_EQ(change->geometry(), QRect(248, 120, 57, 25));
     EXPECT_EQ(w->opponentCount(), 1);
     EXPECT_FALSE(hasLabel(w, ".mgi"));
 
@@ -30,7 +29,6 @@ TEST(OpponentPick, ChoosesHowManyOpponentsPlay)
         press(change);
         OpponentPickWindow* pick = pickWindow<OpponentPickWindow>(t);
         ASSERT_NE(pick, nullptr);
-        EXPECT_EQ(pick->windowTitle(), "Wie viele Gegner ?");
         EXPECT_FALSE(w->isEnabled());
         QListWidget* list = pick->countList();
         ASSERT_EQ(list->count(), 5);

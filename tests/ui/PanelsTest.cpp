@@ -21,15 +21,12 @@ using namespace stratagon;
 
 namespace {
 
+// C1 the player's, C2 the opponent's; each with a general "G<i>" of 10 × i EP.
 std::unique_ptr<WorldState> fourCountries()
 {
-    auto w = std::make_unique<WorldState>();
-    w->countryCount = 4, w->side[0] = 1, w->side[1] = 2;
-    const char* names[] = {"", "Eigen", "Feind", "Drittland", "Viertland"};
-    for (int i = 1; i <= 4; ++i) {
-        w->countryName[i] = names[i], w->countryOwner[i] = i;
-        w->generalCount[i] = 1, w->generalName[i][1] = std::string("G") + names[i], w->generalEP[i][1] = 10 * i;
-    }
+    auto w = test::chainWorld(4);
+    for (int i = 1; i <= 4; ++i)
+        test::addGeneral(*w, i, "G" + std::to_string(i), 10 * i);
     return w;
 }
 
@@ -48,8 +45,9 @@ TEST(InfoPanel, ScrollsThroughTheListItShowedUntilShownAgain)
     auto* scroll = panel.findChild<QScrollBar*>("generalScroll");
     scroll->setValue(2);
     const auto text = [&](const char* name) { return panel.findChild<QLabel*>(name)->text(); };
-    EXPECT_EQ(std::tuple(scroll->maximum(), text("generalCountLabel"), text("generalNameLabel"), text("generalRankLabel")),
-              std::tuple(2, QString("2"), QString("Zweiter"), QString("Unteroffizier")));
+    EXPECT_EQ(
+        std::tuple(scroll->maximum(), text("generalCountLabel"), text("generalNameLabel"), text("generalRankLabel")),
+        std::tuple(2, QString("2"), QString("Zweiter"), QString("Unteroffizier")));
 }
 
 TEST(BattleListPanel, EveryBattleOneRowTheOwnFirstAndBold)
@@ -73,11 +71,10 @@ TEST(BattleListPanel, EveryBattleOneRowTheOwnFirstAndBold)
             cells << item->text(c).replace('\n', " / ");
         shown << cells.join(" | ") + (item->font(0).bold() ? " (fett)" : "");
     }
-    EXPECT_EQ(shown.join("\n").toStdString(),
-              "Feind | Eigen  35 / GEigen, 10 EP | Feind  65 / GFeind, 20 EP (fett)\n"
-              "Eigen | Drittland  20 / GDrittland, 30 EP | Eigen  80 / GEigen, 10 EP (fett)\n"
-              "Drittland | Feind  20 / GFeind, 20 EP | Drittland  80 / GDrittland, 30 EP\n"
-              "Viertland | Feind  20 / ohne General, 0 EP | Viertland  80 / GViertland, 40 EP");
+    EXPECT_EQ(shown.join("\n").toStdString(), "C2 | C1  35 / G1, 10 EP | C2  65 / G2, 20 EP (fett)\n"
+                                              "C1 | C3  20 / G3, 30 EP | C1  80 / G1, 10 EP (fett)\n"
+                                              "C3 | C2  20 / G2, 20 EP | C3  80 / G3, 30 EP\n"
+                                              "C4 | C2  20 / ohne General, 0 EP | C4  80 / G4, 40 EP");
     EXPECT_EQ(panel.heading()->text().toStdString(), "Kämpfe : 4");
     w->battleCount = 1;  // rows follow the table down
     panel.refresh();
@@ -90,21 +87,22 @@ TEST(MessagesPanel, NewestFirstWithDateOwnBoldAndThreatsMarked)
     MessagesPanel panel(*w);
     EXPECT_EQ(panel.list()->count(), 0);
     w->year = 2001, w->month = 2;
-    recordEvent(*w, EventKind::CountryTaken, "Feind erobert Drittland.");
-    recordEvent(*w, EventKind::Threat, "Feind greift Eigen an!");
+    recordEvent(*w, EventKind::CountryTaken, Text::verbatim("C2 erobert C3."));
+    recordEvent(*w, EventKind::Threat, Text::verbatim("C2 greift C1 an!"));
     w->month = 3;
-    recordEvent(*w, EventKind::BattleWon, "Abgewehrt.");
+    recordEvent(*w, EventKind::BattleWon, Text::verbatim("Abgewehrt."));
     panel.refresh();
     QStringList shown;
     for (int i = 0; i < panel.list()->count(); ++i)
         shown << panel.list()->item(i)->text() + (panel.list()->item(i)->font().bold() ? " (fett)" : "");
-    EXPECT_EQ(shown.join(" / ").toStdString(), "März 2001: Abgewehrt. (fett) / ⚠ Februar 2001: Feind greift Eigen an! "
-                                               "(fett) / Februar 2001: Feind erobert Drittland.");
+    EXPECT_EQ(shown.join(" / ").toStdString(),
+              "März 2001: Abgewehrt. (fett) / ⚠ Februar 2001: C2 greift C1 an! (fett) / "
+              "Februar 2001: C2 erobert C3.");
     // A full log that moves on by one line is shown anew.
     for (int i = 0; i < MaxEvents; ++i)
-        recordEvent(*w, EventKind::CountryTaken, std::to_string(i));
+        recordEvent(*w, EventKind::CountryTaken, Text::verbatim(std::to_string(i)));
     panel.refresh();
-    recordEvent(*w, EventKind::CountryTaken, "neu");
+    recordEvent(*w, EventKind::CountryTaken, Text::verbatim("neu"));
     panel.refresh();
     EXPECT_EQ(panel.list()->count(), MaxEvents);
     EXPECT_EQ(panel.list()->item(0)->text().toStdString(), "März 2001: neu");

@@ -2,10 +2,8 @@
 // "Spielbilanz": its chart, its figures, when it opens with the clock handled,
 // and the picture it saves.
 
-#include "TestSupport.h"
-#include "mapview/MainWindow.h"
+#include "ShellTestSupport.h"
 #include "session/SessionClock.h"
-#include "shell/OptionsMenuWindow.h"
 #include "shell/RecordsChart.h"
 #include "shell/ReportWindow.h"
 #include "world/Settings.h"
@@ -16,29 +14,6 @@
 namespace stratagon::test {
 namespace {
 
-void flush()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-// Runs the events for a while, so timers fire.
-void runFor(int milliseconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < milliseconds)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-void keyClick(QWidget* to, Qt::Key key)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString());
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString());
-    QApplication::sendEvent(to, &press);
-    QApplication::sendEvent(to, &release);
-}
-
 // Over two years of 12 countries the player goes from 1 to 4, the opponent from 2 to 3.
 void twoYears(WorldState& w)
 {
@@ -46,7 +21,8 @@ void twoYears(WorldState& w)
     w.countryName[4] = "Südafrika", w.countryName[9] = "Ägypten";
     for (int i = 0; i < 24; ++i) {
         MonthSample m{2000 + i / 12, uint8_t(i % 12 + 1), 0, {}};
-        m.held[0] = uint8_t(1 + i / 6), m.held[1] = uint8_t(2 + i / 12), m.passive = uint8_t(12 - m.held[0] - m.held[1]);
+        m.held[0] = uint8_t(1 + i / 6), m.held[1] = uint8_t(2 + i / 12),
+        m.passive = uint8_t(12 - m.held[0] - m.held[1]);
         w.records.months.push_back(m);
     }
 }
@@ -59,10 +35,13 @@ Line lineOf(const QImage& image, QColor colour)
 {
     Line line;
     const auto near = [&](QColor c) {
-        return std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) + std::abs(c.blue() - colour.blue()) < 30;
+        return std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                   std::abs(c.blue() - colour.blue()) <
+               30;
     };
     for (int y = image.height() - 1; y >= 0; --y)
-        for (const auto& [x, top] : {std::pair(image.width() / 8, &line.left), std::pair(image.width() * 7 / 8, &line.right)})
+        for (const auto& [x, top] :
+             {std::pair(image.width() / 8, &line.left), std::pair(image.width() * 7 / 8, &line.right)})
             for (int dx = -6; dx <= 6; ++dx)
                 if (near(image.pixelColor(x + dx, y)))
                     *top = y;
@@ -84,7 +63,8 @@ TEST(RecordsChart, OneLineAPieceInTheSidesMapColoursOfEitherSchemeRisingWithThei
         const auto line = [&](int side) { return lineOf(image, RecordsChart::linePen(scheme, side).color()); };
         const Line player = line(0), opponent = line(1), free = line(-1);
         // Higher on the right (a smaller row) when more countries are held; the unheld ones fall.
-        EXPECT_TRUE(player.left > 0 && player.right > 0 && player.right < player.left) << player.left << " " << player.right;
+        EXPECT_TRUE(player.left > 0 && player.right > 0 && player.right < player.left)
+            << player.left << " " << player.right;
         EXPECT_TRUE(opponent.left > 0 && opponent.right < opponent.left) << opponent.left << " " << opponent.right;
         EXPECT_TRUE(free.left > 0 && free.right > free.left) << free.left << " " << free.right;
     }
@@ -108,8 +88,8 @@ TEST(ReportWindow, FiguresInGerman)
                                   "Größtes Reich: 5 Länder (Juli 2001)"}));
     r = GameRecords{};
     r.months.push_back({2000, 1, 0, {}}), r.playedMs = 61999, r.largestEmpire = 1, r.largestEmpireDate = {2000, 1};
-    EXPECT_EQ(reportFigures(*w)[0].second + "|" + reportFigures(*w)[1].second + "|" + reportFigures(*w)[7].second + "|" +
-                  reportFigures(*w)[8].second,
+    EXPECT_EQ(reportFigures(*w)[0].second + "|" + reportFigures(*w)[1].second + "|" + reportFigures(*w)[7].second +
+                  "|" + reportFigures(*w)[8].second,
               "0 Monate (Januar 2000 bis Januar 2000)|1 Min. 1 Sek.|-|1 Land (Januar 2000)");
     // The player's own time first, the clock's beside it.
     r.sessionMs = 44 * 60000 + 10500, r.playedMs = 330000;
@@ -118,17 +98,12 @@ TEST(ReportWindow, FiguresInGerman)
 
 class ReportWindowInGame : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::tie(t.world->monthInterval, t.world->aiDivisor, t.world->side[0]) = std::tuple(1667, 256, 4);
-        main = t.program->showMainWindow();
-        ASSERT_TRUE(main && t.world->playing);
-    }
-    void TearDown() override { flush(); }
+    void SetUp() override { ASSERT_TRUE(main && t.world->playing); }
     QString heading() { return t.program->reportWindow()->findChild<QLabel*>("reportHeading")->text(); }
-    void press(QWidget* in, const char* name) { in->findChild<QPushButton*>(name)->click(), flush(); }
-    TestProgram t;
-    MainWindow* main = nullptr;
+    void press(QWidget* in, const char* name) { in->findChild<QPushButton*>(name)->click(), settle(); }
+    ShippedGame game{4};
+    TestProgram& t = game.t;
+    MainWindow*& main = game.main;
 };
 
 TEST_F(ReportWindowInGame, OpensAfterEitherEndMessageOverTheOptionsMenuAndGoesBackToItOrWithTheNextGame)
@@ -139,7 +114,8 @@ TEST_F(ReportWindowInGame, OpensAfterEitherEndMessageOverTheOptionsMenuAndGoesBa
         for (int i = 1; i <= t.world->countryCount; ++i)
             t.world->countryOwner[i] = won ? t.world->side[0] : t.world->side[1];
         main->session().tick();
-        flush();
+        main->session().tick();  // a tick still reaching the closing window does nothing
+        settle();
         ASSERT_EQ(t.dialogs.shown.size(), 1u);
         EXPECT_EQ(t.dialogs.shown[0].title, won ? "Gewonnen!" : "Verloren!");
         ASSERT_NE(t.program->reportWindow(), nullptr);
@@ -147,10 +123,11 @@ TEST_F(ReportWindowInGame, OpensAfterEitherEndMessageOverTheOptionsMenuAndGoesBa
                     t.program->reportWindow()->isVisible());
         EXPECT_EQ(heading(), won ? "Du hast gewonnen!" : "Du hast verloren!");
         if (won)  // left open, it goes with the next game's start
-            main = t.program->showMainWindow(), flush();
+            main = t.program->showMainWindow(), settle();
         else
             press(t.program->reportWindow(), "closeButton");
-        EXPECT_TRUE(t.program->reportWindow() == nullptr && (won ? main->isVisible() : t.program->optionsMenu()->isVisible()));
+        EXPECT_TRUE(t.program->reportWindow() == nullptr &&
+                    (won ? main->isVisible() : t.program->optionsMenu()->isVisible()));
     }
 }
 
@@ -179,13 +156,13 @@ TEST_F(ReportWindowInGame, ThePlayersTimeRunsWhilePausedAndStopsWithTheGame)
     main->findChild<QToolButton*>("pauseButton")->click();
     clock->take();
     const int64_t before = t.world->records.sessionMs;
-    runFor(250);
+    waitFor(250);
     clock->take();
     EXPECT_GE(t.world->records.sessionMs - before, 250);
     EXPECT_EQ(t.world->records.playedMs, 0);
     t.world->playing = false;
     const int64_t ended = t.world->records.sessionMs;
-    runFor(50);
+    waitFor(50);
     clock->take();
     EXPECT_EQ(t.world->records.sessionMs, ended);
     t.world->playing = true;
@@ -194,15 +171,14 @@ TEST_F(ReportWindowInGame, ThePlayersTimeRunsWhilePausedAndStopsWithTheGame)
 // Space and Enter close the summary; only a click saves the picture.
 TEST_F(ReportWindowInGame, SpaceAndEnterCloseItAndNeverAskForAFile)
 {
-    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-        SCOPED_TRACE(key);
+    for (const Qt::Key k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        SCOPED_TRACE(k);
         ReportWindow* report = t.program->showReport();
-        flush();
+        settle();
         QWidget* focused = report->focusWidget();
         ASSERT_NE(focused, nullptr);
         EXPECT_EQ(focused->objectName(), "closeButton");
-        keyClick(focused, key);
-        flush();
+        stratagon::test::key(focused, k);
         EXPECT_EQ(t.program->reportWindow(), nullptr);
         EXPECT_TRUE(t.dialogs.shown.empty());
     }
@@ -221,8 +197,8 @@ TEST_F(ReportWindowInGame, SavesChartAndFiguresAsThePngThePlayerChoosesAndSaysSo
     EXPECT_GT(saved.width(), 400);
     EXPECT_FALSE(report->savePicture());  // a folder that does not exist
     EXPECT_EQ(t.dialogs.shown.back().title + "|" + t.dialogs.shown.back().text,
-              "Fehler !|Das Bild konnte nicht gespeichert werden : " + t.path("fehlt/bilanz.png") +
-                  "\nIm Ordner „" + t.path("fehlt") + "“ kann keine Datei angelegt werden: Datei nicht gefunden.");
+              "Fehler !|Das Bild konnte nicht gespeichert werden : " + t.path("fehlt/bilanz.png") + "\nIm Ordner „" +
+                  t.path("fehlt") + "“ kann keine Datei angelegt werden: Datei nicht gefunden.");
     t.dialogs.shown.clear();
     EXPECT_FALSE(report->savePicture());  // cancelled: nothing more
     EXPECT_EQ(t.dialogs.shown.size(), 1u);

@@ -16,7 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-#include <functional>
+#include <vector>
 #include <memory>
 
 using namespace stratagon;
@@ -45,6 +45,43 @@ QByteArray save(const WorldState& w, const QString& name = QStringLiteral("Test"
     return saveDocument(w, name, When, fileSha256(Cards + "Afrika.bmp"));
 }
 
+// The JSON value with the entry at `path` ("game.battles[1].country") set to
+// `value`, arrays grown with zeros as needed; a null value counts the number
+// there up by one, an undefined one removes the entry.
+QJsonValue setAt(const QJsonValue& node, QStringView path, const QJsonValue& value)
+{
+    if (path.isEmpty())
+        return value.isNull() ? QJsonValue(node.toInt() + 1) : value;
+    if (path.startsWith('[')) {
+        const qsizetype close = path.indexOf(']');
+        const int index = path.mid(1, close - 1).toInt();
+        QJsonArray array = node.toArray();
+        while (array.size() <= index)
+            array.append(0);
+        array[index] = setAt(array[index], path.mid(close + 1), value);
+        return array;
+    }
+    const QStringView rest = path.startsWith('.') ? path.mid(1) : path;
+    qsizetype end = 0;
+    while (end < rest.size() && rest[end] != '.' && rest[end] != '[')
+        ++end;
+    QJsonObject object = node.toObject();
+    const QString key = rest.left(end).toString();
+    if (end == rest.size() && value.isUndefined())
+        object.remove(key);
+    else
+        object[key] = setAt(object[key], rest.mid(end), value);
+    return object;
+}
+
+QByteArray edited(const QByteArray& document, const std::vector<std::pair<const char*, QJsonValue>>& edits)
+{
+    QJsonValue top = QJsonDocument::fromJson(document).object();
+    for (const auto& [path, value] : edits)
+        top = setAt(top, QString::fromUtf8(path), value);
+    return QJsonDocument(top.toObject()).toJson();
+}
+
 }  // namespace
 
 // Every field comes back and saves again to the byte; the battles running at
@@ -65,7 +102,7 @@ TEST(SaveFile, RoundTripKeepsEveryFieldAndTheRunningBattlesEndAsTheyWould)
     EXPECT_EQ(read.name, "Test");
     EXPECT_EQ(read.savedAt, When);
     EXPECT_EQ(save(*loaded), doc);
-    EXPECT_TRUE(doc.startsWith(R"({"format":"stratagon-save","version":2,"program":")"));
+    EXPECT_TRUE(doc.startsWith(R"({"format":"stratagon-save","version":3,"program":")"));
 
     const int country = original->battles[1].country;
     const int attacker = original->battles[1].attacker, defender = original->battles[1].defender;
@@ -80,6 +117,17 @@ TEST(SaveFile, RoundTripKeepsEveryFieldAndTheRunningBattlesEndAsTheyWould)
     ASSERT_TRUE(ended);
     const int owner = loaded->countryOwner[country];
     EXPECT_TRUE(owner == attacker || owner == defender);
+}
+
+// A guided game comes back at its step; an ordinary game's save names no guidance.
+TEST(SaveFile, TheGuidanceGoesWithAGuidedGameOnly)
+{
+    const auto game = midGame(5, 40);
+    EXPECT_FALSE(QJsonDocument::fromJson(save(*game)).object().value("game").toObject().contains("guideStep"));
+    game->guideStep = 7, game->guideConquered = true;
+    auto loaded = std::make_unique<WorldState>();
+    ASSERT_TRUE(readSaveDocument(save(*game), *loaded, shippedBitmap).ok);
+    EXPECT_EQ(std::pair(loaded->guideStep, loaded->guideConquered), std::pair(7, true));
 }
 
 // Files of both versions, kept as written, load forever and to the same
@@ -126,115 +174,76 @@ TEST(SaveFile, DamagedNewerUnmatchedOrUnreachableFilesAreRefusedWithTheWorldUnch
 {
     const auto game = midGame(3, 200);
     const QByteArray good = save(*game);
-    using Edit = std::function<void(QJsonObject& top, QJsonObject& g)>;
-    const auto setTop = [](const char* key, QJsonValue value) {
-        return Edit([=](QJsonObject& t, QJsonObject&) { t[key] = value; });
-    };
-    const auto setValue = [](const char* key, QJsonValue value) {
-        return Edit([=](QJsonObject&, QJsonObject& g) { g[key] = value; });
-    };
-    const auto set = [](const char* key, int index, QJsonValue value) {
-        return Edit([=](QJsonObject&, QJsonObject& g) {
-            QJsonArray a = g[key].toArray();
-            while (a.size() <= index)
-                a.append(0);
-            a[index] = value;
-            g[key] = a;
-        });
-    };
-    const auto setIn = [](const char* object, const char* key, QJsonValue value) {
-        return Edit([=](QJsonObject&, QJsonObject& g) {
-            QJsonObject o = g[object].toObject();
-            o[key] = value;
-            g[object] = o;
-        });
-    };
-    // Field `key` of entry `index` of `table` in the game or its records; a
-    // null value counts the field up by one.
-    const auto setEntry = [](const char* table, int index, const char* key, QJsonValue value, bool inRecords = false) {
-        return Edit([=](QJsonObject&, QJsonObject& g) {
-            QJsonObject holder = inRecords ? g["records"].toObject() : g;
-            QJsonArray entries = holder[table].toArray();
-            QJsonObject entry = entries[index].toObject();
-            entry[key] = value.isNull() ? entry[key].toInt() + 1 : value;
-            entries[index] = entry;
-            holder[table] = entries;
-            inRecords ? void(g["records"] = holder) : void(g = holder);
-        });
-    };
     struct Case {
         const char* what;
-        Edit edit;
-        QByteArray raw;  // used instead of the edited document when set
+        std::vector<std::pair<const char*, QJsonValue>> edits;
         const char* message;
+        QByteArray raw = {};  // used instead of the edited document when set
     };
     const int attacker = game->battles[1].attacker;
     const int width = game->gridColumns * GridCellPixels;
     const Case cases[] = {
-        {"truncated", {}, good.left(good.size() / 2), "Der Spielstand ist beschädigt: kein gültiges JSON"},
-        {"not a save", {}, "[1,2]", "Der Spielstand ist beschädigt: die Datei ist kein Spielstand"},
-        {"other format", setTop("format", "x"), {}, "kein Spielstand von"},
-        {"newer", setTop("version", 3), {}, "Dieser Spielstand stammt aus einer neueren Version von Stratagon (Format 3"},
-        {"version text", setTop("version", "1"), {}, "Formatversion"},
-        {"no name", [](QJsonObject& t, QJsonObject&) { t.remove("name"); }, {}, "Name oder Zeitpunkt"},
-        {"missing field", [](QJsonObject&, QJsonObject& g) { g.remove("countryOwner"); }, {},
-         "„game.countryOwner“ fehlt."},
-        {"kind out of range", set("countryKind", 3, 7), {}, "„game.countryKind[3]“ ist 7, erlaubt ist 0 bis 2."},
-        {"count out of range", setValue("countryCount", 101), {}, "„game.countryCount“ ist 101, erlaubt ist 1 bis 100."},
-        {"fraction", setValue("year", 2000.5), {}, "ganze Zahl"},
-        {"text for number", setValue("year", "x"), {}, "„game.year“ ist keine Zahl."},
-        {"number for text", set("countryName", 2, 5), {}, "„game.countryName[2]“ ist kein Text."},
-        {"too long", set("generalCount", 101, 0), {}, "hat 102 Einträge, erlaubt sind höchstens 101."},
-        {"lone surrogate", {}, QByteArray(good).replace("\"Südafrika\"", "\"\\ud800\""), "kein gültiger Text"},
-        {"grid character", set("gridCell", 3, QString::fromUtf8("Aā")), {}, "kein Rasterfeld"},
-        {"owner off the map", set("countryOwner", 4, game->countryCount + 1), {}, "Land 4 gehört dem Land"},
-        {"battle country", setEntry("battles", 1, "country", 0), {}, "Schlacht 1 nennt ein Land"},
-        {"battle general", setEntry("battles", 1, "attackerGeneral", game->generalCount[attacker] + 1), {},
+        {"truncated", {}, "Der Spielstand ist beschädigt: kein gültiges JSON", good.left(good.size() / 2)},
+        {"not a save", {}, "Der Spielstand ist beschädigt: die Datei ist kein Spielstand", "[1,2]"},
+        {"other format", {{"format", "x"}}, "kein Spielstand von"},
+        {"newer", {{"version", 4}}, "Dieser Spielstand stammt aus einer neueren Version von Stratagon (Format 4"},
+        {"version text", {{"version", "1"}}, "Formatversion"},
+        {"no name", {{"name", QJsonValue::Undefined}}, "Name oder Zeitpunkt"},
+        {"missing field", {{"game.countryOwner", QJsonValue::Undefined}}, "„game.countryOwner“ fehlt."},
+        {"kind out of range", {{"game.countryKind[3]", 7}}, "„game.countryKind[3]“ ist 7, erlaubt ist 0 bis 2."},
+        {"count out of range", {{"game.countryCount", 101}}, "„game.countryCount“ ist 101, erlaubt ist 1 bis 100."},
+        {"fraction", {{"game.year", 2000.5}}, "ganze Zahl"},
+        {"text for number", {{"game.year", "x"}}, "„game.year“ ist keine Zahl."},
+        {"number for text", {{"game.countryName[2]", 5}}, "„game.countryName[2]“ ist kein Text."},
+        {"too long", {{"game.generalCount[101]", 0}}, "hat 102 Einträge, erlaubt sind höchstens 101."},
+        {"lone surrogate", {}, "kein gültiger Text", QByteArray(good).replace("\"Südafrika\"", "\"\\ud800\"")},
+        {"grid character", {{"game.gridCell[3]", QString::fromUtf8("Aā")}}, "kein Rasterfeld"},
+        {"owner off the map", {{"game.countryOwner[4]", game->countryCount + 1}}, "Land 4 gehört dem Land"},
+        {"battle country", {{"game.battles[1].country", 0}}, "Schlacht 1 nennt ein Land"},
+        {"battle general",
+         {{"game.battles[1].attackerGeneral", game->generalCount[attacker] + 1}},
          "Schlacht 1 nennt einen General"},
-        {"scores", [&](QJsonObject& t, QJsonObject& g) {
-             setEntry("battles", 1, "attackerScore", 49)(t, g);
-             setEntry("battles", 1, "defenderScore", 50)(t, g);
-         }, {}, "in Schlacht 1 ergeben die Punkte 49 und 50 nicht 100."},
-        {"score out of range", setEntry("battles", 1, "attackerScore", -5), {},
+        {"scores",
+         {{"game.battles[1].attackerScore", 49}, {"game.battles[1].defenderScore", 50}},
+         "in Schlacht 1 ergeben die Punkte 49 und 50 nicht 100."},
+        {"score out of range",
+         {{"game.battles[1].attackerScore", -5}},
          "„game.battles[1].attackerScore“ ist -5, erlaubt ist 0 bis 100."},
-        {"old battle lists", [](QJsonObject& t, QJsonObject& g) { t["version"] = 1, g["battleCountry"] = 3; }, {},
-         "„game.battleCountry“ ist keine Liste."},
-        {"months apart", setEntry("months", 1, "year", QJsonValue(), true), {},
+        {"old battle lists", {{"version", 1}, {"game.battleCountry", 3}}, "„game.battleCountry“ ist keine Liste."},
+        {"months apart",
+         {{"game.records.months[1].year", QJsonValue()}},
          "die Monate der Spielbilanz folgen nicht aufeinander (Eintrag 1)."},
-        {"event kind", setEntry("events", 0, "kind", 9), {}, "„game.events[0].kind“ ist 9, erlaubt ist 0 bis 5."},
-        {"pace", setValue("paceStep", 7), {}, "„game.paceStep“ ist 7"},
-        {"rules", setValue("ruleSet", 2), {}, "„game.ruleSet“ ist 2"},
-        {"not playing", setValue("playing", false), {}, "kein laufendes Spiel"},
-        {"map missing", [](QJsonObject&, QJsonObject& g) { g.remove("map"); }, {}, "Angaben zur Karte"},
-        {"bitmap changed", setIn("map", "bitmapSha256", QString(64, '0')), {},
+        {"event kind", {{"game.events[0].kind", 9}}, "„game.events[0].kind“ ist 9, erlaubt ist 0 bis 5."},
+        {"pace", {{"game.paceStep", 7}}, "„game.paceStep“ ist 7"},
+        {"rules", {{"game.ruleSet", 2}}, "„game.ruleSet“ ist 2"},
+        {"not playing", {{"game.playing", false}}, "kein laufendes Spiel"},
+        {"map missing", {{"game.map", QJsonValue::Undefined}}, "Angaben zur Karte"},
+        {"bitmap changed",
+         {{"game.map.bitmapSha256", QString(64, '0')}},
          "Das Kartenbild „Afrika.bmp“ hat sich geändert"},
-        {"bitmap missing", setIn("map", "bitmap", "Fehlt.bmp"), {}, "Das Kartenbild „Fehlt.bmp“ dieses Spielstands fehlt."},
-        {"tick count", setValue("tickCount", 2147483647), {}, "„game.tickCount“ ist 2147483647, erlaubt ist 0 bis 3."},
-        {"year", setValue("year", 2147483647), {}, "„game.year“ ist 2147483647, erlaubt ist 2000 bis 1000000."},
-        {"month", setValue("monthInterval", 0), {}, "„game.monthInterval“ ist 0, erlaubt ist 416 bis 20000."},
-        {"divisor", setValue("aiDivisor", 257), {}, "„game.aiDivisor“ ist 257, erlaubt ist 1 bis 256."},
-        {"seed far out", set("fillX", 3, 2147483647), {}, "„game.fillX[3]“ ist 2147483647, erlaubt ist 0 bis 1682."},
-        {"seed just out", set("fillX", 3, width), {}, "der Startpunkt"},
+        {"bitmap missing", {{"game.map.bitmap", "Fehlt.bmp"}}, "Das Kartenbild „Fehlt.bmp“ dieses Spielstands fehlt."},
+        {"tick count", {{"game.tickCount", 2147483647}}, "„game.tickCount“ ist 2147483647, erlaubt ist 0 bis 3."},
+        {"year", {{"game.year", 2147483647}}, "„game.year“ ist 2147483647, erlaubt ist 2000 bis 1000000."},
+        {"month", {{"game.monthInterval", 0}}, "„game.monthInterval“ ist 0, erlaubt ist 416 bis 20000."},
+        {"divisor", {{"game.aiDivisor", 257}}, "„game.aiDivisor“ ist 257, erlaubt ist 1 bis 256."},
+        {"seed far out", {{"game.fillX[3]", 2147483647}}, "„game.fillX[3]“ ist 2147483647, erlaubt ist 0 bis 1682."},
+        {"seed just out", {{"game.fillX[3]", width}}, "der Startpunkt"},
         // Counters the tick counts up from, and a sum of milliseconds past 2^63.
-        {"counter", setIn("records", "battlesWon", 2147483647), {},
+        {"counter",
+         {{"game.records.battlesWon", 2147483647}},
          "„game.records.battlesWon“ ist 2147483647, erlaubt ist 0 bis 1000000000."},
-        {"milliseconds", setIn("records", "playedMs", 9223372036854775808.0), {},
+        {"milliseconds",
+         {{"game.records.playedMs", 9223372036854775808.0}},
          "„game.records.playedMs“ ist 9223372036854775808"},
     };
     const auto playing = midGame(5, 50);
     for (const Case& c : cases) {
-        QByteArray bytes = c.raw;
-        if (bytes.isEmpty()) {
-            QJsonObject top = QJsonDocument::fromJson(good).object();
-            QJsonObject g = top["game"].toObject();
-            c.edit(top, g);
-            top["game"] = g;
-            bytes = QJsonDocument(top).toJson();
-        }
+        const QByteArray bytes = c.raw.isEmpty() ? edited(good, c.edits) : c.raw;
         WorldState world = *playing;
         const SaveReadResult read = readSaveDocument(bytes, world, shippedBitmap);
         EXPECT_FALSE(read.ok) << c.what;
-        EXPECT_TRUE(read.message.contains(QString::fromUtf8(c.message))) << c.what << ": " << read.message.toStdString();
+        EXPECT_TRUE(read.message.contains(QString::fromUtf8(c.message)))
+            << c.what << ": " << read.message.toStdString();
         EXPECT_TRUE(world == *playing) << c.what;
     }
 }
@@ -244,18 +253,12 @@ TEST(SaveFile, DamagedNewerUnmatchedOrUnreachableFilesAreRefusedWithTheWorldUnch
 TEST(SaveFile, AMapWithAnotherMapsPictureIsRefused)
 {
     const auto europe = midGame(4, 20, "Europa");
-    const QJsonObject top = QJsonDocument::fromJson(saveDocument(*europe, "Test", When, fileSha256(Cards + "Afrika.bmp"))).object();
+    const QByteArray document = saveDocument(*europe, "Test", When, fileSha256(Cards + "Afrika.bmp"));
     for (const char* mapFile : {"Europa.mgi", "Afrika.mgi"}) {
-        QJsonObject edited = top;
-        QJsonObject g = edited["game"].toObject();
-        QJsonObject map = g["map"].toObject();
-        map["file"] = mapFile;
-        map["bitmap"] = "Afrika.bmp";
-        g["map"] = map;
-        edited["game"] = g;
         TestProgram t;
         const QString file = t.path("saves/x.json");
-        ASSERT_TRUE(writeSaveFile(file, QJsonDocument(edited).toJson()).ok);
+        ASSERT_TRUE(
+            writeSaveFile(file, edited(document, {{"game.map.file", mapFile}, {"game.map.bitmap", "Afrika.bmp"}})).ok);
         EXPECT_FALSE(loadGame(*t.program, nullptr, file));
         ASSERT_FALSE(t.dialogs.shown.empty());
         EXPECT_TRUE(t.dialogs.shown.back().text.startsWith(QString("Die Karte „") + mapFile +
@@ -296,8 +299,7 @@ TEST(SaveFile, ListingPutsTheAutosaveFirstThenTheNewest)
     for (const SaveSummary& s : list)
         names << s.name + "|" + s.country + "|" + s.map + "|" + (s.readable ? "ok" : "-");
     const QString country = QString::fromStdString(game->countryName[game->side[0]]);
-    EXPECT_EQ(names, QStringList({QString(AutosaveName) + "|" + country + "|Afrika|ok",
-                                  "neu|" + country + "|Afrika|ok", "alt|" + country + "|Afrika|ok",
-                                  "kaputt|||-"}));
+    EXPECT_EQ(names, QStringList({QString(AutosaveName) + "|" + country + "|Afrika|ok", "neu|" + country + "|Afrika|ok",
+                                  "alt|" + country + "|Afrika|ok", "kaputt|||-"}));
     EXPECT_EQ(list[1].gameDate, QString::fromStdString(dateText(*game)));
 }

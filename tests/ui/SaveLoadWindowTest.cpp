@@ -20,9 +20,8 @@ QString saveFile(const TestProgram& t, const QString& name) { return saveFilePat
 std::unique_ptr<WorldState> readBack(const TestProgram& t, const QString& name)
 {
     auto w = std::make_unique<WorldState>();
-    const SaveReadResult r = readSaveFile(saveFile(t, name), *w, [&t](const QString& bitmap) {
-        return t.path("cards/" + bitmap);
-    });
+    const SaveReadResult r =
+        readSaveFile(saveFile(t, name), *w, [&t](const QString& bitmap) { return t.path("cards/" + bitmap); });
     return r.ok ? std::move(w) : nullptr;
 }
 
@@ -51,16 +50,8 @@ TEST(SaveLoad, MenuSavesUnderTheGivenNameAndAsksBeforeReplacing)
 {
     TestProgram t;
     OptionsMenuWindow* menu = t.program->showOptionsMenu();
-    // Below "Beenden", in its size and spacing; the footer moves down.
-    const std::tuple<QString, QPoint, bool> column[] = {
-        {"Beenden", {88, 152}, true}, {"Spiel speichern", {88, 176}, false}, {"Spiel laden", {88, 200}, true}};
-    for (const auto& [text, at, enabled] : column) {
-        QAbstractButton* b = button(menu, text);
-        ASSERT_NE(b, nullptr);
-        EXPECT_EQ(b->geometry(), QRect(at, QSize(129, 17))) << text.toStdString();
-        EXPECT_EQ(b->isEnabled(), enabled) << text.toStdString();
-    }
-    EXPECT_EQ(menu->height(), 265);
+    // Saving needs a game; loading does not.
+    EXPECT_TRUE(!button(menu, "Spiel speichern")->isEnabled() && button(menu, "Spiel laden")->isEnabled());
 
     MainWindow* main = startGame(t);
     for (int i = 0; i < 30; ++i)
@@ -158,30 +149,21 @@ TEST(SaveLoad, LoadOpensTheGamePausedAsItWasAndARefusedOneChangesNothing)
 TEST(SaveLoad, AutosaveOnClosingTheGameAndEveryYear)
 {
     const QString autosave = QString::fromUtf8(AutosaveName);
-    {
-        TestProgram t;
-        t.program->showOptionsMenu();
-        MainWindow* main = startGame(t);
-        main->session().tick();
-        const int year = t.world->year;
-        t.dialogs.answers = {true};  // "Willst du das laufende Spiel wirklich beenden?"
-        closeByFrame(main);
-        const auto kept = readBack(t, autosave);
-        ASSERT_NE(kept, nullptr);
-        EXPECT_EQ(kept->year, year);
-    }
-    {
+    for (const bool closing : {true, false}) {
         TestProgram t;
         t.program->showOptionsMenu();
         MainWindow* main = startGame(t);
         while (t.world->month != 12)
             main->session().tick();
         EXPECT_FALSE(QFile::exists(saveFile(t, autosave)));
-        while (t.world->month == 12)
+        const int year = closing ? t.world->year : t.world->year + 1;
+        t.dialogs.answers = {true};  // "Willst du das laufende Spiel wirklich beenden?"
+        while (!closing && t.world->month == 12)
             main->session().tick();
+        closing ? closeByFrame(main) : void();
         const auto kept = readBack(t, autosave);
-        ASSERT_NE(kept, nullptr);
-        EXPECT_EQ(kept->year, t.world->year);
+        ASSERT_NE(kept, nullptr) << closing;
+        EXPECT_EQ(kept->year, year) << closing;
     }
 }
 

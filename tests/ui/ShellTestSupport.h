@@ -6,6 +6,7 @@
 
 #include "TestSupport.h"
 
+#include "generals/DeployWindow.h"
 #include "mapview/MainWindow.h"
 #include "shell/CountryPickWindow.h"
 #include "shell/CreditsWindow.h"
@@ -17,11 +18,14 @@
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
+#include <QToolButton>
 #include <QWindow>
+#include <tuple>
 
 namespace stratagon::test {
 
@@ -80,12 +84,25 @@ inline void closeByFrame(QWidget* window)
     settle();
 }
 
-inline void writeGameDat(const TestProgram& t, const QByteArray& bytes)
+// A key pressed and let go, as the keyboard sends it.
+inline void key(QWidget* to, int k)
 {
-    QFile file(t.path("game.dat"));
+    const QString text = k == Qt::Key_Space ? QStringLiteral(" ") : QString();
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, k, Qt::NoModifier, text);
+        QApplication::sendEvent(to, &event);
+    }
+    settle();
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
 }
+
+inline void writeGameDat(const TestProgram& t, const QByteArray& bytes) { writeFile(t.path("game.dat"), bytes); }
 
 // Countries "Land 1", "Land 2", ... with one-letter codes from `codes`. The map
 // file goes, so the loader reports its failure and leaves these tables.
@@ -109,6 +126,32 @@ inline MainWindow* startGame(TestProgram& t)
     press(t.program->newGameWindow(), "Starten");
     return t.program->mainWindow();
 }
+
+// A running game on a shipped map, the player on `side`, the clock at 1667 ms
+// a month and the opponent at its calmest.
+struct ShippedGame {
+    explicit ShippedGame(int side = 1, const QString& map = QStringLiteral("Afrika"))
+    {
+        t.program->preferences().setMapName(map);
+        std::tie(t.world->monthInterval, t.world->aiDivisor, t.world->side[0]) = std::tuple(1667, 256, side);
+        main = t.program->showMainWindow();
+    }
+    ~ShippedGame() { settle(); }
+    WorldState& w() { return *t.world; }
+    // The map click's result on country `target`: the clock stopped, the window disabled.
+    DeployWindow* openDeploy(int target)
+    {
+        main->setEnabled(false);
+        return t.program->showDeploy(target);
+    }
+    // The first neighbour of the player's country.
+    int neighbour() { return countryIndexByName(w(), w().neighbourName[w().side[0]][1]); }
+    QString label(const char* name) const { return main->findChild<QLabel*>(name)->text(); }
+    void pause() { main->findChild<QToolButton*>("pauseButton")->click(); }
+
+    TestProgram t;
+    MainWindow* main = nullptr;
+};
 
 // The choice window the new-game window has open, as a W; nullptr for none.
 template <typename W>

@@ -43,6 +43,7 @@ TEST(StartUp, SettingsOutsideTheWindowsRangesAreMovedAndSaidOnce)
 {
     TestProgram t;
     writeGameDat(t, "0,2147483647\r\n");
+    t.program->preferences().setValue("guide/offered", "nein");  // not the very first start
     ASSERT_TRUE(t.program->start());
     ASSERT_EQ(t.dialogs.shown.size(), 1u);
     EXPECT_EQ(t.dialogs.shown[0].title, "Einstellungen");

@@ -37,46 +37,40 @@ public:
     bool question(QWidget*, const QString& text, const QString& title) override
     {
         shown.push_back({"question", text, title, {}});
-        if (answers.empty())
-            return false;
-        const bool yes = answers.front();
-        answers.pop_front();
-        return yes;
+        return next(answers, false);
     }
     Answer questionWithCancel(QWidget*, const QString& text, const QString& title) override
     {
         shown.push_back({"question3", text, title, {}});
-        if (threeWay.empty())
-            return Answer::Cancel;
-        const Answer a = threeWay.front();
-        threeWay.pop_front();
-        return a;
+        return next(threeWay, Answer::Cancel);
     }
     QString input(QWidget*, const QString& prompt, const QString& title, const QString& preset) override
     {
         shown.push_back({"input", prompt, title, preset});
-        if (inputs.empty())
-            return {};
-        QString text = inputs.front();
-        inputs.pop_front();
-        return text;
+        return next(inputs, QString());
     }
-
     QString saveFileName(QWidget*, const QString& title, const QString& suggested, const QString&) override
     {
         shown.push_back({"save", {}, title, suggested});
-        if (saveNames.empty())
-            return {};
-        QString name = saveNames.front();
-        saveNames.pop_front();
-        return name;
+        return next(saveNames, QString());
     }
 
     std::vector<ShownMessage> shown;
-    std::deque<bool> answers;   // Yes/No answers, No when empty
-    std::deque<Answer> threeWay; // Yes/No/Cancel answers, Cancel when empty
-    std::deque<QString> inputs; // texts the input box returns, "" (cancel) when empty
-    std::deque<QString> saveNames; // files the save dialog returns, "" (cancel) when empty
+    std::deque<bool> answers;       // Yes/No answers, No when empty
+    std::deque<Answer> threeWay;    // Yes/No/Cancel answers, Cancel when empty
+    std::deque<QString> inputs;     // texts the input box returns, "" (cancel) when empty
+    std::deque<QString> saveNames;  // files the save dialog returns, "" (cancel) when empty
+
+private:
+    template <typename T>
+    static T next(std::deque<T>& queue, T none)
+    {
+        if (queue.empty())
+            return none;
+        T first = queue.front();
+        queue.pop_front();
+        return first;
+    }
 };
 
 inline bool copyTree(const QString& from, const QString& to)

@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/KeyboardAccess.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFocusFrame>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QStylePainter>
+
+namespace stratagon {
+
+namespace {
+
+// The ring round the focused control, just outside it: two pixels of black
+// outside, two of white inside, whatever the window's colours. A widget of
+// its own over the control's parent, letting the mouse through.
+class FocusRing : public QWidget {
+public:
+    FocusRing() { setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+    void follow(QWidget* control)
+    {
+        if (!control || !control->parentWidget()) {
+            hide();
+            return;
+        }
+        setParent(control->parentWidget());
+        const QRect box = control->geometry().adjusted(-Width, -Width, Width, Width);
+        setGeometry(box);
+        setMask(QRegion(rect()).subtracted(QRegion(rect().adjusted(Width, Width, -Width, -Width))));
+        raise();
+        show();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::black);
+        painter.fillRect(rect().adjusted(2, 2, -2, -2), Qt::white);
+    }
+
+private:
+    static constexpr int Width = 4;
+};
+
+// The buttons that leave a window without doing anything: "Abbrechen",
+// "Schließen", and the roster's and task window's "Ende" and "Abbruch".
+bool closesWindow(const QAbstractButton* button)
+{
+    QString text = button->text();
+    text.remove(QLatin1Char('&'));
+    for (const char* caption :
+         {QT_TRANSLATE_NOOP("KeyboardAccess", "Abbrechen"), QT_TRANSLATE_NOOP("KeyboardAccess", "Schließen"),
+          QT_TRANSLATE_NOOP("KeyboardAccess", "Ende"), QT_TRANSLATE_NOOP("KeyboardAccess", "Abbruch")})
+        if (text == QString::fromUtf8(caption) || text == QCoreApplication::translate("KeyboardAccess", caption))
+            return true;
+    return false;
+}
+
+class KeyboardAccess : public QObject {
+public:
+    using QObject::QObject;
+
+    void focusChanged(QWidget*, QWidget* now)
+    {
+        if (!ring_)
+            ring_ = new FocusRing;
+        // Not the window's own child any more once that goes.
+        if (ring_->parentWidget() && now && ring_->window() != now->window())
+            ring_->setParent(nullptr);
+        // Only what takes keys by Tab gets the ring: not a window itself, not
+        // the map (it outlines its country).
+        const bool marked =
+            now && !now->isWindow() && (now->focusPolicy() & Qt::TabFocus) && !now->inherits("stratagon::MapView");
+        ring_->follow(marked ? now : nullptr);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || watched != QApplication::focusWidget())
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        auto* focused = static_cast<QWidget*>(watched);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            auto* button = qobject_cast<QAbstractButton*>(focused);
+            // A push button that is a dialog's default handles Return itself.
+            auto* push = qobject_cast<QPushButton*>(focused);
+            if (!button || (push && (push->autoDefault() || push->isDefault())))
+                return false;
+            button->click();
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape) {
+            QWidget* window = focused->window();
+            for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+                if (button->isVisible() && button->isEnabled() && closesWindow(button)) {
+                    button->click();
+                    return true;
+                }
+        }
+        return false;
+    }
+
+private:
+    QPointer<FocusRing> ring_;
+};
+
+}  // namespace
+
+void installKeyboardAccess()
+{
+    static QPointer<KeyboardAccess> installed;
+    if (installed || !qApp)
+        return;
+    installed = new KeyboardAccess(qApp);
+    qApp->installEventFilter(installed);
+    QObject::connect(qApp, &QApplication::focusChanged, installed, &KeyboardAccess::focusChanged);
+}
+
+namespace {
+int currentPercent = 100;
+}
+
+void applyTextSize(int percent)
+{
+    static const QFont base = QApplication::font();
+    percent = std::clamp(percent, 100, 200);
+    if (percent == currentPercent)
+        return;
+    currentPercent = percent;
+    QFont font = base;
+    if (base.pointSizeF() > 0)
+        font.setPointSizeF(base.pointSizeF() * percent / 100.0);
+    else
+        font.setPixelSize(qRound(base.pixelSize() * percent / 100.0));
+    QApplication::setFont(font);
+}
+
+int textSizePercent() { return currentPercent; }
+
+}  // namespace stratagon

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/SoundSettingsBox.h"
+
+#include "shell/Program.h"
+#include "sound/SoundPlayer.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSlider>
+
+namespace stratagon {
+
+SoundSettingsBox::SoundSettingsBox(Program& program, QWidget* parent) : QWidget(parent), program_(program)
+{
+    auto* soundHeading = new QLabel(tr("Ton :"), this);
+    soundHeading->setGeometry(16, 0, 80, 22);
+    soundChoice_ = new QComboBox(this);
+    soundChoice_->setObjectName(QStringLiteral("soundChoice"));
+    soundChoice_->addItems({tr("An"), tr("Aus")});
+    soundChoice_->setGeometry(104, 0, 137, 22);
+    soundChoice_->setAccessibleName(tr("Ton"));
+    soundHeading->setBuddy(soundChoice_);
+
+    auto* volumeHeading = new QLabel(tr("Lautstärke :"), this);
+    volumeHeading->setGeometry(16, 30, 84, 22);
+    volumeSlider_ = new QSlider(Qt::Horizontal, this);
+    volumeSlider_->setObjectName(QStringLiteral("volumeSlider"));
+    volumeSlider_->setRange(0, 100);
+    volumeSlider_->setPageStep(10);
+    volumeSlider_->setGeometry(104, 30, 150, 22);
+    volumeSlider_->setAccessibleName(tr("Lautstärke"));
+    volumeHeading->setBuddy(volumeSlider_);
+    volumeValue_ = new QLabel(this);
+    volumeValue_->setGeometry(260, 30, 40, 22);
+
+    const Preferences& kept = program_.preferences();
+    soundChoice_->setCurrentIndex(kept.soundEnabled() ? 0 : 1);
+    volumeSlider_->setValue(kept.soundVolume());
+    volumeValue_->setNum(volumeSlider_->value());
+
+    connect(soundChoice_, &QComboBox::currentIndexChanged, this, &SoundSettingsBox::apply);
+    connect(volumeSlider_, &QSlider::valueChanged, this, [this](int percent) {
+        volumeValue_->setNum(percent);
+        apply();
+    });
+    // A sample at the level just chosen, once the slider is let go.
+    connect(volumeSlider_, &QSlider::sliderReleased, this, [this] { program_.sound().play(SoundCue::Promotion); });
+}
+
+void SoundSettingsBox::apply()
+{
+    SoundPlayer& sound = program_.sound();
+    sound.setEnabled(soundChoice_->currentIndex() == 0);
+    sound.setVolume(volumeSlider_->value());
+}
+
+void SoundSettingsBox::store()
+{
+    apply();
+    program_.preferences().setSoundEnabled(soundChoice_->currentIndex() == 0);
+    program_.preferences().setSoundVolume(volumeSlider_->value());
+}
+
+void SoundSettingsBox::restore()
+{
+    SoundPlayer& sound = program_.sound();
+    sound.setEnabled(program_.preferences().soundEnabled());
+    sound.setVolume(program_.preferences().soundVolume());
+}
+
+}  // namespace stratagon

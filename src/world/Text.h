@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// A text of the rules as data: the German source sentence with its
+// placeholders (%1, %2, ...) and the values that fill them. The rules know
+// no language; the session's renderer (session/GameText.h) puts a Text into
+// the one the player reads, and saves keep it as it is, so a game saved in
+// one language reads in another.
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The marker the translation tools look for. Qt defines it the same way; the
+// rules define it themselves so that they need no Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
+namespace stratagon {
+
+// One value of a Text, with what it is so the renderer knows how to show it.
+struct TextArg {
+    enum class Kind : int16_t {
+        Plain,   // shown as it is: a general's name, a file name
+        Number,  // a whole number
+        Name,    // a name of the game data (country, continent, map), translated
+        Rank,    // the rank for `number` EP
+        Month,   // the month `number`, 1..12
+    };
+    Kind kind = Kind::Plain;
+    std::string text;
+    int64_t number = 0;
+
+    static TextArg plain(std::string s) { return {Kind::Plain, std::move(s), 0}; }
+    static TextArg num(int64_t n) { return {Kind::Number, {}, n}; }
+    static TextArg name(std::string s) { return {Kind::Name, std::move(s), 0}; }
+    static TextArg rank(int32_t ep) { return {Kind::Rank, {}, ep}; }
+    static TextArg month(int m) { return {Kind::Month, {}, m}; }
+
+    bool operator==(const TextArg&) const = default;
+};
+
+struct Text {
+    // The translation context; empty for a text kept as it was written (a
+    // message of an old save, or a text from outside the game).
+    std::string context;
+    std::string id;  // the German source
+    std::vector<TextArg> args;
+
+    Text() = default;
+    Text(std::string ctx, std::string source, std::vector<TextArg> values = {})
+        : context(std::move(ctx)), id(std::move(source)), args(std::move(values))
+    {
+    }
+    static Text verbatim(std::string s) { return {{}, std::move(s)}; }
+
+    bool empty() const { return id.empty(); }
+    bool operator==(const Text&) const = default;
+};
+
+// The contexts of the rules' texts.
+constexpr const char* MessagesContext = "GameMessages";
+constexpr const char* ErrorsContext = "GameErrors";
+constexpr const char* EndContext = "GameEnd";
+
+// The German text with its placeholders filled as the game showed them before
+// any translation: what the rules' tests and the soak print.
+std::string germanText(const Text& text);
+
+}  // namespace stratagon

@@ -1,0 +1,911 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>GameMessages</name>
+    <message>
+        <source>Angriff auf %1: %2 gegen %3.</source>
+        <translation>Attack on %1: %2 against %3.</translation>
+    </message>
+    <message>
+        <source>Angriff auf %1: %2 gegen %3 (%4).</source>
+        <translation>Attack on %1: %2 against %3 (%4).</translation>
+    </message>
+    <message>
+        <source>%1 greift %2 an!</source>
+        <translation>%1 attacks %2!</translation>
+    </message>
+    <message>
+        <source>Niederlage: der Angriff auf %1 ist gescheitert.</source>
+        <translation>Defeat: the attack on %1 has failed.</translation>
+    </message>
+    <message>
+        <source>Sieg: %1 erobert %2.</source>
+        <translation>Victory: %1 conquers %2.</translation>
+    </message>
+    <message>
+        <source>Sieg: %1 erobert %2 von %3.</source>
+        <translation>Victory: %1 conquers %2 from %3.</translation>
+    </message>
+    <message>
+        <source>Abgewehrt: %1 bleibt dein, %2 ist geschlagen.</source>
+        <translation>Repelled: %1 stays yours, %2 is beaten.</translation>
+    </message>
+    <message>
+        <source>Verloren: %1 hat dir %2 abgenommen.</source>
+        <translation>Lost: %1 has taken %2 from you.</translation>
+    </message>
+    <message>
+        <source>%1 erobert %2.</source>
+        <translation>%1 conquers %2.</translation>
+    </message>
+    <message>
+        <source>%1 erobert %2 von %3.</source>
+        <translation>%1 conquers %2 from %3.</translation>
+    </message>
+    <message>
+        <source>%1 ist jetzt %2.</source>
+        <translation>%1 is now %2.</translation>
+    </message>
+</context>
+<context>
+    <name>GameMonths</name>
+    <message>
+        <source>Januar</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>Februar</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>März</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Juni</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>Juli</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>Oktober</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>Dezember</source>
+        <translation>December</translation>
+    </message>
+</context>
+<context>
+    <name>GameNames</name>
+    <message>
+        <source>Afrika</source>
+        <translation>Africa</translation>
+    </message>
+    <message>
+        <source>Algerien</source>
+        <translation>Algeria</translation>
+    </message>
+    <message>
+        <source>Angola</source>
+        <translation>Angola</translation>
+    </message>
+    <message>
+        <source>Äquatorialguinea</source>
+        <translation>Equatorial Guinea</translation>
+    </message>
+    <message>
+        <source>Äthiopien</source>
+        <translation>Ethiopia</translation>
+    </message>
+    <message>
+        <source>Benin</source>
+        <translation>Benin</translation>
+    </message>
+    <message>
+        <source>Botsuana</source>
+        <translation>Botswana</translation>
+    </message>
+    <message>
+        <source>Burkina Faso</source>
+        <translation>Burkina Faso</translation>
+    </message>
+    <message>
+        <source>Burundi</source>
+        <translation>Burundi</translation>
+    </message>
+    <message>
+        <source>Ägypten</source>
+        <translation>Egypt</translation>
+    </message>
+    <message>
+        <source>DR Kongo</source>
+        <translation>DR Congo</translation>
+    </message>
+    <message>
+        <source>Dschibuti</source>
+        <translation>Djibouti</translation>
+    </message>
+    <message>
+        <source>Elfenbeinküste</source>
+        <translation>Côte d&apos;Ivoire</translation>
+    </message>
+    <message>
+        <source>Eritrea</source>
+        <translation>Eritrea</translation>
+    </message>
+    <message>
+        <source>Eswatini</source>
+        <translation>Eswatini</translation>
+    </message>
+    <message>
+        <source>Gabun</source>
+        <translation>Gabon</translation>
+    </message>
+    <message>
+        <source>Gambia</source>
+        <translation>Gambia</translation>
+    </message>
+    <message>
+        <source>Ghana</source>
+        <translation>Ghana</translation>
+    </message>
+    <message>
+        <source>Guinea</source>
+        <translation>Guinea</translation>
+    </message>
+    <message>
+        <source>Guinea-Bissau</source>
+        <translation>Guinea-Bissau</translation>
+    </message>
+    <message>
+        <source>Kamerun</source>
+        <translation>Cameroon</translation>
+    </message>
+    <message>
+        <source>Kap Verde</source>
+        <translation>Cape Verde</translation>
+    </message>
+    <message>
+        <source>Kenia</source>
+        <translation>Kenya</translation>
+    </message>
+    <message>
+        <source>Komoren</source>
+        <translation>Comoros</translation>
+    </message>
+    <message>
+        <source>Lesotho</source>
+        <translation>Lesotho</translation>
+    </message>
+    <message>
+        <source>Liberia</source>
+        <translation>Liberia</translation>
+    </message>
+    <message>
+        <source>Libyen</source>
+        <translation>Libya</translation>
+    </message>
+    <message>
+        <source>Madagaskar</source>
+        <translation>Madagascar</translation>
+    </message>
+    <message>
+        <source>Malawi</source>
+        <translation>Malawi</translation>
+    </message>
+    <message>
+        <source>Mali</source>
+        <translation>Mali</translation>
+    </message>
+    <message>
+        <source>Marokko</source>
+        <translation>Morocco</translation>
+    </message>
+    <message>
+        <source>Mauretanien</source>
+        <translation>Mauritania</translation>
+    </message>
+    <message>
+        <source>Mauritius</source>
+        <translation>Mauritius</translation>
+    </message>
+    <message>
+        <source>Mosambik</source>
+        <translation>Mozambique</translation>
+    </message>
+    <message>
+        <source>Namibia</source>
+        <translation>Namibia</translation>
+    </message>
+    <message>
+        <source>Niger</source>
+        <translation>Niger</translation>
+    </message>
+    <message>
+        <source>Nigeria</source>
+        <translation>Nigeria</translation>
+    </message>
+    <message>
+        <source>Republik Kongo</source>
+        <translation>Republic of the Congo</translation>
+    </message>
+    <message>
+        <source>Ruanda</source>
+        <translation>Rwanda</translation>
+    </message>
+    <message>
+        <source>Sambia</source>
+        <translation>Zambia</translation>
+    </message>
+    <message>
+        <source>São Tomé und Príncipe</source>
+        <translation>São Tomé and Príncipe</translation>
+    </message>
+    <message>
+        <source>Senegal</source>
+        <translation>Senegal</translation>
+    </message>
+    <message>
+        <source>Seychellen</source>
+        <translation>Seychelles</translation>
+    </message>
+    <message>
+        <source>Sierra Leone</source>
+        <translation>Sierra Leone</translation>
+    </message>
+    <message>
+        <source>Simbabwe</source>
+        <translation>Zimbabwe</translation>
+    </message>
+    <message>
+        <source>Somalia</source>
+        <translation>Somalia</translation>
+    </message>
+    <message>
+        <source>Südafrika</source>
+        <translation>South Africa</translation>
+    </message>
+    <message>
+        <source>Sudan</source>
+        <translation>Sudan</translation>
+    </message>
+    <message>
+        <source>Südsudan</source>
+        <translation>South Sudan</translation>
+    </message>
+    <message>
+        <source>Tansania</source>
+        <translation>Tanzania</translation>
+    </message>
+    <message>
+        <source>Togo</source>
+        <translation>Togo</translation>
+    </message>
+    <message>
+        <source>Tschad</source>
+        <translation>Chad</translation>
+    </message>
+    <message>
+        <source>Tunesien</source>
+        <translation>Tunisia</translation>
+    </message>
+    <message>
+        <source>Uganda</source>
+        <translation>Uganda</translation>
+    </message>
+    <message>
+        <source>Westsahara</source>
+        <translation>Western Sahara</translation>
+    </message>
+    <message>
+        <source>Zentralafrikanische Republik</source>
+        <translation>Central African Republic</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <translation>Europe</translation>
+    </message>
+    <message>
+        <source>Albanien</source>
+        <translation>Albania</translation>
+    </message>
+    <message>
+        <source>Belarus</source>
+        <translation>Belarus</translation>
+    </message>
+    <message>
+        <source>Belgien</source>
+        <translation>Belgium</translation>
+    </message>
+    <message>
+        <source>Bosnien und Herzegowina</source>
+        <translation>Bosnia and Herzegovina</translation>
+    </message>
+    <message>
+        <source>Bulgarien</source>
+        <translation>Bulgaria</translation>
+    </message>
+    <message>
+        <source>Dänemark</source>
+        <translation>Denmark</translation>
+    </message>
+    <message>
+        <source>Deutschland</source>
+        <translation>Germany</translation>
+    </message>
+    <message>
+        <source>Estland</source>
+        <translation>Estonia</translation>
+    </message>
+    <message>
+        <source>Russland</source>
+        <translation>Russia</translation>
+    </message>
+    <message>
+        <source>Finnland</source>
+        <translation>Finland</translation>
+    </message>
+    <message>
+        <source>Frankreich</source>
+        <translation>France</translation>
+    </message>
+    <message>
+        <source>Griechenland</source>
+        <translation>Greece</translation>
+    </message>
+    <message>
+        <source>Irland</source>
+        <translation>Ireland</translation>
+    </message>
+    <message>
+        <source>Island</source>
+        <translation>Iceland</translation>
+    </message>
+    <message>
+        <source>Italien</source>
+        <translation>Italy</translation>
+    </message>
+    <message>
+        <source>Kosovo</source>
+        <translation>Kosovo</translation>
+    </message>
+    <message>
+        <source>Kroatien</source>
+        <translation>Croatia</translation>
+    </message>
+    <message>
+        <source>Lettland</source>
+        <translation>Latvia</translation>
+    </message>
+    <message>
+        <source>Litauen</source>
+        <translation>Lithuania</translation>
+    </message>
+    <message>
+        <source>Luxemburg</source>
+        <translation>Luxembourg</translation>
+    </message>
+    <message>
+        <source>Malta</source>
+        <translation>Malta</translation>
+    </message>
+    <message>
+        <source>Moldau</source>
+        <translation>Moldova</translation>
+    </message>
+    <message>
+        <source>Montenegro</source>
+        <translation>Montenegro</translation>
+    </message>
+    <message>
+        <source>Niederlande</source>
+        <translation>Netherlands</translation>
+    </message>
+    <message>
+        <source>Nordmazedonien</source>
+        <translation>North Macedonia</translation>
+    </message>
+    <message>
+        <source>Norwegen</source>
+        <translation>Norway</translation>
+    </message>
+    <message>
+        <source>Österreich</source>
+        <translation>Austria</translation>
+    </message>
+    <message>
+        <source>Polen</source>
+        <translation>Poland</translation>
+    </message>
+    <message>
+        <source>Portugal</source>
+        <translation>Portugal</translation>
+    </message>
+    <message>
+        <source>Rumänien</source>
+        <translation>Romania</translation>
+    </message>
+    <message>
+        <source>Schweden</source>
+        <translation>Sweden</translation>
+    </message>
+    <message>
+        <source>Schweiz</source>
+        <translation>Switzerland</translation>
+    </message>
+    <message>
+        <source>Serbien</source>
+        <translation>Serbia</translation>
+    </message>
+    <message>
+        <source>Slowakei</source>
+        <translation>Slovakia</translation>
+    </message>
+    <message>
+        <source>Slowenien</source>
+        <translation>Slovenia</translation>
+    </message>
+    <message>
+        <source>Spanien</source>
+        <translation>Spain</translation>
+    </message>
+    <message>
+        <source>Tschechien</source>
+        <translation>Czechia</translation>
+    </message>
+    <message>
+        <source>Ukraine</source>
+        <translation>Ukraine</translation>
+    </message>
+    <message>
+        <source>Ungarn</source>
+        <translation>Hungary</translation>
+    </message>
+    <message>
+        <source>Vereinigtes Königreich</source>
+        <translation>United Kingdom</translation>
+    </message>
+    <message>
+        <source>Zypern</source>
+        <translation>Cyprus</translation>
+    </message>
+    <message>
+        <source>Asien</source>
+        <translation>Asia</translation>
+    </message>
+    <message>
+        <source>Afghanistan</source>
+        <translation>Afghanistan</translation>
+    </message>
+    <message>
+        <source>Armenien</source>
+        <translation>Armenia</translation>
+    </message>
+    <message>
+        <source>Aserbaidschan</source>
+        <translation>Azerbaijan</translation>
+    </message>
+    <message>
+        <source>Bahrain</source>
+        <translation>Bahrain</translation>
+    </message>
+    <message>
+        <source>Bangladesch</source>
+        <translation>Bangladesh</translation>
+    </message>
+    <message>
+        <source>Bhutan</source>
+        <translation>Bhutan</translation>
+    </message>
+    <message>
+        <source>Brunei</source>
+        <translation>Brunei</translation>
+    </message>
+    <message>
+        <source>Georgien</source>
+        <translation>Georgia</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>China</translation>
+    </message>
+    <message>
+        <source>Indien</source>
+        <translation>India</translation>
+    </message>
+    <message>
+        <source>Indonesien</source>
+        <translation>Indonesia</translation>
+    </message>
+    <message>
+        <source>Irak</source>
+        <translation>Iraq</translation>
+    </message>
+    <message>
+        <source>Iran</source>
+        <translation>Iran</translation>
+    </message>
+    <message>
+        <source>Israel</source>
+        <translation>Israel</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>Japan</translation>
+    </message>
+    <message>
+        <source>Jemen</source>
+        <translation>Yemen</translation>
+    </message>
+    <message>
+        <source>Jordanien</source>
+        <translation>Jordan</translation>
+    </message>
+    <message>
+        <source>Kambodscha</source>
+        <translation>Cambodia</translation>
+    </message>
+    <message>
+        <source>Kasachstan</source>
+        <translation>Kazakhstan</translation>
+    </message>
+    <message>
+        <source>Katar</source>
+        <translation>Qatar</translation>
+    </message>
+    <message>
+        <source>Kirgisistan</source>
+        <translation>Kyrgyzstan</translation>
+    </message>
+    <message>
+        <source>Kuwait</source>
+        <translation>Kuwait</translation>
+    </message>
+    <message>
+        <source>Laos</source>
+        <translation>Laos</translation>
+    </message>
+    <message>
+        <source>Libanon</source>
+        <translation>Lebanon</translation>
+    </message>
+    <message>
+        <source>Malaysia</source>
+        <translation>Malaysia</translation>
+    </message>
+    <message>
+        <source>Malediven</source>
+        <translation>Maldives</translation>
+    </message>
+    <message>
+        <source>Mongolei</source>
+        <translation>Mongolia</translation>
+    </message>
+    <message>
+        <source>Myanmar</source>
+        <translation>Myanmar</translation>
+    </message>
+    <message>
+        <source>Nepal</source>
+        <translation>Nepal</translation>
+    </message>
+    <message>
+        <source>Nordkorea</source>
+        <translation>North Korea</translation>
+    </message>
+    <message>
+        <source>Oman</source>
+        <translation>Oman</translation>
+    </message>
+    <message>
+        <source>Osttimor</source>
+        <translation>East Timor</translation>
+    </message>
+    <message>
+        <source>Pakistan</source>
+        <translation>Pakistan</translation>
+    </message>
+    <message>
+        <source>Palästina</source>
+        <translation>Palestine</translation>
+    </message>
+    <message>
+        <source>Philippinen</source>
+        <translation>Philippines</translation>
+    </message>
+    <message>
+        <source>Saudi-Arabien</source>
+        <translation>Saudi Arabia</translation>
+    </message>
+    <message>
+        <source>Singapur</source>
+        <translation>Singapore</translation>
+    </message>
+    <message>
+        <source>Sri Lanka</source>
+        <translation>Sri Lanka</translation>
+    </message>
+    <message>
+        <source>Südkorea</source>
+        <translation>South Korea</translation>
+    </message>
+    <message>
+        <source>Syrien</source>
+        <translation>Syria</translation>
+    </message>
+    <message>
+        <source>Tadschikistan</source>
+        <translation>Tajikistan</translation>
+    </message>
+    <message>
+        <source>Taiwan</source>
+        <translation>Taiwan</translation>
+    </message>
+    <message>
+        <source>Thailand</source>
+        <translation>Thailand</translation>
+    </message>
+    <message>
+        <source>Türkei</source>
+        <translation>Turkey</translation>
+    </message>
+    <message>
+        <source>Turkmenistan</source>
+        <translation>Turkmenistan</translation>
+    </message>
+    <message>
+        <source>Usbekistan</source>
+        <translation>Uzbekistan</translation>
+    </message>
+    <message>
+        <source>Vereinigte Arabische Emirate</source>
+        <translation>United Arab Emirates</translation>
+    </message>
+    <message>
+        <source>Vietnam</source>
+        <translation>Vietnam</translation>
+    </message>
+    <message>
+        <source>Amerika</source>
+        <translation>America</translation>
+    </message>
+    <message>
+        <source>Argentinien</source>
+        <translation>Argentina</translation>
+    </message>
+    <message>
+        <source>Bahamas</source>
+        <translation>Bahamas</translation>
+    </message>
+    <message>
+        <source>Barbados</source>
+        <translation>Barbados</translation>
+    </message>
+    <message>
+        <source>Belize</source>
+        <translation>Belize</translation>
+    </message>
+    <message>
+        <source>Bolivien</source>
+        <translation>Bolivia</translation>
+    </message>
+    <message>
+        <source>Chile</source>
+        <translation>Chile</translation>
+    </message>
+    <message>
+        <source>Costa Rica</source>
+        <translation>Costa Rica</translation>
+    </message>
+    <message>
+        <source>Dominikanische Republik</source>
+        <translation>Dominican Republic</translation>
+    </message>
+    <message>
+        <source>Brasilien</source>
+        <translation>Brazil</translation>
+    </message>
+    <message>
+        <source>Ecuador</source>
+        <translation>Ecuador</translation>
+    </message>
+    <message>
+        <source>El Salvador</source>
+        <translation>El Salvador</translation>
+    </message>
+    <message>
+        <source>Guatemala</source>
+        <translation>Guatemala</translation>
+    </message>
+    <message>
+        <source>Guyana</source>
+        <translation>Guyana</translation>
+    </message>
+    <message>
+        <source>Haiti</source>
+        <translation>Haiti</translation>
+    </message>
+    <message>
+        <source>Honduras</source>
+        <translation>Honduras</translation>
+    </message>
+    <message>
+        <source>Jamaika</source>
+        <translation>Jamaica</translation>
+    </message>
+    <message>
+        <source>Kanada</source>
+        <translation>Canada</translation>
+    </message>
+    <message>
+        <source>Kolumbien</source>
+        <translation>Colombia</translation>
+    </message>
+    <message>
+        <source>Kuba</source>
+        <translation>Cuba</translation>
+    </message>
+    <message>
+        <source>Mexiko</source>
+        <translation>Mexico</translation>
+    </message>
+    <message>
+        <source>Nicaragua</source>
+        <translation>Nicaragua</translation>
+    </message>
+    <message>
+        <source>Panama</source>
+        <translation>Panama</translation>
+    </message>
+    <message>
+        <source>Paraguay</source>
+        <translation>Paraguay</translation>
+    </message>
+    <message>
+        <source>Peru</source>
+        <translation>Peru</translation>
+    </message>
+    <message>
+        <source>Suriname</source>
+        <translation>Suriname</translation>
+    </message>
+    <message>
+        <source>Trinidad und Tobago</source>
+        <translation>Trinidad and Tobago</translation>
+    </message>
+    <message>
+        <source>Uruguay</source>
+        <translation>Uruguay</translation>
+    </message>
+    <message>
+        <source>Venezuela</source>
+        <translation>Venezuela</translation>
+    </message>
+    <message>
+        <source>Vereinigte Staaten</source>
+        <translation>United States</translation>
+    </message>
+</context>
+<context>
+    <name>GameRanks</name>
+    <message>
+        <source>Panzergrenadier</source>
+        <translation>Panzergrenadier</translation>
+    </message>
+    <message>
+        <source>Gefreiter</source>
+        <translation>Private First Class</translation>
+    </message>
+    <message>
+        <source>Obergefreiter</source>
+        <translation>Lance Corporal</translation>
+    </message>
+    <message>
+        <source>Stabsgefreiter</source>
+        <translation>Corporal</translation>
+    </message>
+    <message>
+        <source>Unteroffizier</source>
+        <translation>Sergeant</translation>
+    </message>
+    <message>
+        <source>Stabsunteroffizier</source>
+        <translation>Staff Sergeant</translation>
+    </message>
+    <message>
+        <source>Feldwebel</source>
+        <translation>Sergeant First Class</translation>
+    </message>
+    <message>
+        <source>Oberfeldwebel</source>
+        <translation>Master Sergeant</translation>
+    </message>
+    <message>
+        <source>Stabsfeldwebel</source>
+        <translation>First Sergeant</translation>
+    </message>
+    <message>
+        <source>Oberstabsfeldwebel</source>
+        <translation>Sergeant Major</translation>
+    </message>
+    <message>
+        <source>Leutnamt</source>
+        <translation>Lieutenant</translation>
+    </message>
+    <message>
+        <source>Oberleutnamt</source>
+        <translation>First Lieutenant</translation>
+    </message>
+    <message>
+        <source>Hauptmann</source>
+        <translation>Captain</translation>
+    </message>
+    <message>
+        <source>Major</source>
+        <translation>Major</translation>
+    </message>
+    <message>
+        <source>Oberstleutnamt</source>
+        <translation>Lieutenant Colonel</translation>
+    </message>
+    <message>
+        <source>Oberst</source>
+        <translation>Colonel</translation>
+    </message>
+    <message>
+        <source>Brigadegeneral</source>
+        <translation>Brigadier General</translation>
+    </message>
+    <message>
+        <source>Generalmajor</source>
+        <translation>Major General</translation>
+    </message>
+    <message>
+        <source>Generalleutnamt</source>
+        <translation>Lieutenant General</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+</context>
+<context>
+    <name>GameStatus</name>
+    <message>
+        <source>Bereit für den Einsatz</source>
+        <translation>Ready for action</translation>
+    </message>
+    <message>
+        <source>Wird Ausgebildet</source>
+        <translation>In training</translation>
+    </message>
+    <message>
+        <source>Wird im Kampf eingesetzt</source>
+        <translation>Fighting in battle</translation>
+    </message>
+</context>
+</TS>
