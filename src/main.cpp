@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
+#include "platform/Language.h"
 #include "platform/Paths.h"
 #include "shell/Program.h"
 #include "world/Random.h"
@@ -8,9 +9,7 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -53,11 +52,6 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Stratagon"));
     QApplication::setApplicationVersion(QStringLiteral(STRATAGON_VERSION));
-    // Qt's own texts (a text field's context menu and the like) in German too,
-    // when Qt's translations are installed; the dialogs set theirs anyway.
-    QTranslator qtGerman;
-    if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtGerman);
     // Lets the window system match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(STRATAGON_APP_ID));
 
@@ -71,6 +65,9 @@ int main(int argc, char* argv[])
     PrintedDialogs printedDialogs;
     stratagon::Dialogs& dialogs = check ? static_cast<stratagon::Dialogs&>(printedDialogs) : shownDialogs;
     stratagon::Program program(*world, random, dialogs, stratagon::programFolder());
+    // The player's language, or the system's; Qt's own texts (a text field's
+    // context menu and the like) follow when Qt's translations are installed.
+    program.useLanguage(stratagon::chosenLanguage(program.preferences()));
     QApplication::setWindowIcon(QIcon(program.path(QStringLiteral("data/Stratagon.png"))));
     if (!program.start())
         return 1;

@@ -2,7 +2,9 @@
 #include "generals/DeployWindow.h"
 
 #include "platform/Dialogs.h"
+#include "session/GameText.h"
 #include "platform/Paths.h"
+#include "platform/Retranslate.h"
 #include "simulation/Battle.h"
 #include "simulation/Odds.h"
 #include "simulation/PlayerActions.h"
@@ -18,6 +20,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 
 namespace stratagon {
 
@@ -40,12 +43,12 @@ void setReadiness(QLabel* label, const QString& text, Qt::GlobalColor colour)
 QString targetText(const WorldState& world, int target)
 {
     if (!validCountry(world, target))
-        return QStringLiteral("Ziel : -");
+        return DeployWindow::tr("Ziel : -");
     const int holder = world.countryOwner[target];
-    QString text = QStringLiteral("Ziel : ") + qs(world.countryName[target]);
     if (validSideIndex(holder) && holder != target)
-        text += QStringLiteral(", gehalten von ") + qs(world.countryName[holder]);
-    return text;
+        return DeployWindow::tr("Ziel : %1, gehalten von %2")
+            .arg(gametext::name(world.countryName[target]), gametext::name(world.countryName[holder]));
+    return DeployWindow::tr("Ziel : %1").arg(gametext::name(world.countryName[target]));
 }
 
 // The general who would defend: the holder's best one not in battle, as the
@@ -61,11 +64,11 @@ QString defenderText(const WorldState& world, int target)
 {
     const int slot = defendingGeneral(world, target);
     if (slot == 0)
-        return QStringLiteral("Verteidiger : kein General bereit");
+        return DeployWindow::tr("Verteidiger : kein General bereit");
     const int holder = world.countryOwner[target];
     const int32_t ep = world.generalEP[holder][slot];
-    return QStringLiteral("Verteidiger : %1, %2, %3 EP")
-        .arg(qs(world.generalName[holder][slot]), qs(rankName(ep)), QString::number(ep));
+    return DeployWindow::tr("Verteidiger : %1, %2, %3 EP")
+        .arg(qs(world.generalName[holder][slot]), gametext::rankName(ep), QString::number(ep));
 }
 
 // The attacker's chance with `ep` against the target's defender; below 0
@@ -76,9 +79,9 @@ double chanceAgainst(const WorldState& world, int target, int32_t ep) { return c
 QString generalLine(const WorldState& world, int player, int slot, int target)
 {
     const int32_t ep = world.generalEP[player][slot];
-    QString line = QStringLiteral("%1 – %2, %3 EP – %4")
-                       .arg(qs(world.generalName[player][slot]), qs(rankName(ep)), QString::number(ep),
-                            qs(statusTextOf(world.generalStatus[player][slot])));
+    QString line = DeployWindow::tr("%1 – %2, %3 EP – %4")
+                       .arg(qs(world.generalName[player][slot]), gametext::rankName(ep), QString::number(ep),
+                            gametext::statusName(world.generalStatus[player][slot]));
     const double chance = chanceAgainst(world, target, ep);
     if (generalReady(world, player, slot) && chance >= 0)
         line += QStringLiteral(" – %1 %").arg(qRound(chance * 100));
@@ -91,19 +94,16 @@ DeployWindow::DeployWindow(GameContext game, int target, const QWidget* over)
     : game_(game), target_(target), hold_(game.session.hold())
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("General für den Kampf einsetzen"));
-
-    auto* prompt =
-        new QLabel(QStringLiteral("Wählen sie aus welcher General für das Ziel eingesetzt werden soll :"), this);
+    auto* prompt = new QLabel(this);
     prompt->setWordWrap(true);
 
     const WorldState& world = game_.world;
-    auto* targetLabel = new QLabel(targetText(world, target_), this);
+    auto* targetLabel = new QLabel(this);
     targetLabel->setObjectName(QStringLiteral("targetLabel"));
     QFont targetFont = targetLabel->font();
     targetFont.setBold(true);
     targetLabel->setFont(targetFont);
-    auto* defenderLabel = new QLabel(defenderText(world, target_), this);
+    auto* defenderLabel = new QLabel(this);
     defenderLabel->setObjectName(QStringLiteral("defenderLabel"));
 
     generalList_ = new QListWidget(this);
@@ -113,7 +113,7 @@ DeployWindow::DeployWindow(GameContext game, int target, const QWidget* over)
     if (validSideIndex(player)) {
         const int count = std::clamp(world.generalCount[static_cast<std::size_t>(player)], 0, MaxGenerals);
         for (int slot = 1; slot <= count; ++slot) {
-            auto* item = new QListWidgetItem(generalLine(world, player, slot, target_), generalList_);
+            auto* item = new QListWidgetItem(generalList_);
             // One row a slot; a general in battle stays in view, greyed, but
             // cannot be chosen.
             if (!generalReady(world, player, slot))
@@ -139,29 +139,25 @@ DeployWindow::DeployWindow(GameContext game, int target, const QWidget* over)
     QFont bold = readinessLabel_->font();
     bold.setBold(true);
     readinessLabel_->setFont(bold);
-    setReadiness(readinessLabel_, QStringLiteral("N.A."), Qt::red);
     taskLabel_ = new QLabel(QStringLiteral("-"), this);
     taskLabel_->setObjectName(QStringLiteral("taskLabel"));
     chanceLabel_ = new QLabel(QStringLiteral("-"), this);
     chanceLabel_->setObjectName(QStringLiteral("chanceLabel"));
     chanceLabel_->setFont(bold);
 
+    std::array<QLabel*, 5> captions{};
     auto* values = new QGridLayout;
-    values->addWidget(new QLabel(QStringLiteral("Erfahrungspunkte : "), this), 0, 0);
-    values->addWidget(epLabel_, 0, 1);
-    values->addWidget(new QLabel(QStringLiteral("Rang :"), this), 1, 0);
-    values->addWidget(rankLabel_, 1, 1);
-    values->addWidget(new QLabel(QStringLiteral("Bereitschaft :"), this), 2, 0);
-    values->addWidget(readinessLabel_, 2, 1);
-    values->addWidget(new QLabel(QStringLiteral("Aufgabe :"), this), 3, 0);
-    values->addWidget(taskLabel_, 3, 1);
-    values->addWidget(new QLabel(QStringLiteral("Siegchance :"), this), 4, 0);
-    values->addWidget(chanceLabel_, 4, 1);
+    const std::array<QLabel*, 5> valueLabels{epLabel_, rankLabel_, readinessLabel_, taskLabel_, chanceLabel_};
+    for (std::size_t row = 0; row < captions.size(); ++row) {
+        captions[row] = new QLabel(this);
+        values->addWidget(captions[row], static_cast<int>(row), 0);
+        values->addWidget(valueLabels[row], static_cast<int>(row), 1);
+    }
     values->setColumnStretch(1, 1);
 
-    attackButton_ = new QPushButton(QStringLiteral("Land angreifen"), this);
+    attackButton_ = new QPushButton(this);
     attackButton_->setObjectName(QStringLiteral("launchAttack"));
-    cancelButton_ = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cancelButton_ = new QPushButton(this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     connect(attackButton_, &QPushButton::clicked, this, &DeployWindow::attack);
     connect(cancelButton_, &QPushButton::clicked, this, &QWidget::close);
@@ -181,6 +177,25 @@ DeployWindow::DeployWindow(GameContext game, int target, const QWidget* over)
     resize(520, 440);
     if (over)
         move(over->geometry().center() - rect().center());
+
+    followLanguage(this, [=, this] {
+        setWindowTitle(tr("General für den Kampf einsetzen"));
+        prompt->setText(tr("Wählen sie aus welcher General für das Ziel eingesetzt werden soll :"));
+        captions[0]->setText(tr("Erfahrungspunkte : "));
+        captions[1]->setText(tr("Rang :"));
+        captions[2]->setText(tr("Bereitschaft :"));
+        captions[3]->setText(tr("Aufgabe :"));
+        captions[4]->setText(tr("Siegchance :"));
+        attackButton_->setText(tr("Land angreifen"));
+        cancelButton_->setText(tr("Abbrechen"));
+        // The game's data in the current language too.
+        const WorldState& w = game_.world;
+        targetLabel->setText(targetText(w, target_));
+        defenderLabel->setText(defenderText(w, target_));
+        for (int row = 0; row < generalList_->count(); ++row)
+            generalList_->item(row)->setText(generalLine(w, w.side[0], row + 1, target_));
+        chooseGeneral(chosenSlot_ - 1);
+    });
 
     // The best general who can go stands chosen: Enter sends him.
     if (const int best = validSideIndex(player) ? bestGeneral(world, player) : 0)
@@ -202,7 +217,7 @@ void DeployWindow::chooseGeneral(int row)
         chosenSlot_ = 0;
         for (QLabel* label : {epLabel_, rankLabel_, taskLabel_, chanceLabel_})
             label->setText(QStringLiteral("-"));
-        setReadiness(readinessLabel_, QStringLiteral("N.A."), Qt::red);
+        setReadiness(readinessLabel_, tr("N.A."), Qt::red);
         return;
     }
     chosenSlot_ = slot;
@@ -210,13 +225,13 @@ void DeployWindow::chooseGeneral(int row)
     const auto j = static_cast<std::size_t>(slot);
     const int32_t ep = world.generalEP[s][j];
     epLabel_->setText(QString::number(ep));
-    rankLabel_->setText(qs(rankName(ep)));
-    taskLabel_->setText(qs(statusTextOf(world.generalStatus[s][j])));
+    rankLabel_->setText(gametext::rankName(ep));
+    taskLabel_->setText(gametext::statusName(world.generalStatus[s][j]));
     // In training counts as ready: only a general in battle is not.
     if (generalReady(world, player, slot))
-        setReadiness(readinessLabel_, QStringLiteral("Bereit"), Qt::green);
+        setReadiness(readinessLabel_, tr("Bereit"), Qt::green);
     else
-        setReadiness(readinessLabel_, QStringLiteral("N. Bereit"), Qt::red);
+        setReadiness(readinessLabel_, tr("N. Bereit"), Qt::red);
     const double chance = chanceAgainst(world, target_, ep);
     if (chance >= 0)
         chanceLabel_->setText(generalReady(world, player, slot) ? QStringLiteral("%1 %").arg(qRound(chance * 100))
@@ -229,26 +244,24 @@ void DeployWindow::attack()
         return;
     Dialogs& dialogs = game_.dialogs;
     if (chosenSlot_ == 0) {
-        dialogs.message(this, QStringLiteral("Wähle zuerst einen General aus der Liste."),
-                        QStringLiteral("Kein General"));
+        dialogs.message(this, tr("Wähle zuerst einen General aus der Liste."), tr("Kein General"));
         return;
     }
     switch (game_.session.attack(target_, chosenSlot_)) {
     case AttackOutcome::NotReady:
-        dialogs.message(this, QStringLiteral("Der angewählte General ist nicht bereit !!!"),
-                        QStringLiteral("Nicht bereit"));
+        dialogs.message(this, tr("Der angewählte General ist nicht bereit !!!"), tr("Nicht bereit"));
         return;
     case AttackOutcome::CountryContested:
         dialogs.message(this,
-                        QStringLiteral("Es tobt eine Schlacht in dem Land! Deine Truppen wollen die Schlacht "
-                                       "erst führen, wenn die jetzige Schlacht beendet ist."),
-                        QStringLiteral("Schlacht!"));
+                        tr("Es tobt eine Schlacht in dem Land! Deine Truppen wollen die Schlacht "
+                           "erst führen, wenn die jetzige Schlacht beendet ist."),
+                        tr("Schlacht!"));
         break;
     case AttackOutcome::TooManyBattles:
         dialogs.message(this,
-                        QStringLiteral("Sie können in dieser Version nur bis zu 25 Kämpfe gleichzeitig "
-                                       "durchführen !"),
-                        QStringLiteral("Zuviele Kämpfe !"));
+                        tr("Sie können in dieser Version nur bis zu 25 Kämpfe gleichzeitig "
+                           "durchführen !"),
+                        tr("Zuviele Kämpfe !"));
         break;
     case AttackOutcome::NoTarget:
     case AttackOutcome::Launched:

@@ -2,7 +2,9 @@
 #include "generals/GeneralListWindow.h"
 
 #include "platform/Dialogs.h"
+#include "session/GameText.h"
 #include "platform/Paths.h"
+#include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
 #include "session/GameSession.h"
 #include "simulation/PlayerActions.h"
@@ -31,11 +33,11 @@ QString dismissQuestion(const WorldState& world, int slot)
         const bool his = (world.battles[b].attacker == p && world.battles[b].attackerGeneral == slot) ||
                          (world.battles[b].defender == p && world.battles[b].defenderGeneral == slot);
         if (his && validSideIndex(world.battles[b].country))
-            return QStringLiteral("%1 führt gerade die Schlacht um %2. Entlässt du ihn, geht diese "
-                                  "Schlacht verloren.\n\nWillst du %1 trotzdem entlassen?")
-                .arg(name, qs(world.countryName[world.battles[b].country]));
+            return GeneralListWindow::tr("%1 führt gerade die Schlacht um %2. Entlässt du ihn, geht diese "
+                                         "Schlacht verloren.\n\nWillst du %1 trotzdem entlassen?")
+                .arg(name, gametext::name(world.countryName[world.battles[b].country]));
     }
-    return QStringLiteral("Willst du %1 wirklich entlassen?").arg(name);
+    return GeneralListWindow::tr("Willst du %1 wirklich entlassen?").arg(name);
 }
 
 }  // namespace
@@ -43,13 +45,10 @@ QString dismissQuestion(const WorldState& world, int slot)
 GeneralListWindow::GeneralListWindow(GameContext game, const QWidget* over) : game_(game)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Generalliste"));
     useDarkGreenBackground(*this);
 
     list_ = new QTreeWidget(this);
     list_->setColumnCount(4);
-    list_->setHeaderLabels({QStringLiteral("Genräle"), QStringLiteral("Rang"),
-                            QStringLiteral("Erfahrungspunkte"), QStringLiteral("Aufgabe")});
     list_->setRootIsDecorated(false);
     list_->setItemsExpandable(false);
     list_->setUniformRowHeights(true);
@@ -66,16 +65,27 @@ GeneralListWindow::GeneralListWindow(GameContext game, const QWidget* over) : ga
     list_->setMinimumWidth(600);
 
     buttons_ = new QVBoxLayout;
-    connect(addButton(QStringLiteral("Neuer Unteroffizier")), &QPushButton::clicked, this,
-            &GeneralListWindow::recruitGeneral);
-    connect(addButton(QStringLiteral("General  löschen")), &QPushButton::clicked, this,
-            &GeneralListWindow::dismissGeneral);
-    connect(addButton(QStringLiteral("Aufgabe")), &QPushButton::clicked, this,
-            &GeneralListWindow::openTask);
-    connect(addButton(QStringLiteral("Dienstgrade")), &QPushButton::clicked, this,
-            &GeneralListWindow::ranksRequested);
-    connect(addButton(QStringLiteral("Ende")), &QPushButton::clicked, this, &QWidget::close);
+    QPushButton* recruit = addButton();
+    QPushButton* dismiss = addButton();
+    QPushButton* task = addButton();
+    QPushButton* ranks = addButton();
+    QPushButton* end = addButton();
+    connect(recruit, &QPushButton::clicked, this, &GeneralListWindow::recruitGeneral);
+    connect(dismiss, &QPushButton::clicked, this, &GeneralListWindow::dismissGeneral);
+    connect(task, &QPushButton::clicked, this, &GeneralListWindow::openTask);
+    connect(ranks, &QPushButton::clicked, this, &GeneralListWindow::ranksRequested);
+    connect(end, &QPushButton::clicked, this, &QWidget::close);
     buttons_->addStretch();
+    followLanguage(this, [=, this] {
+        setWindowTitle(tr("Generalliste"));
+        list_->setHeaderLabels({tr("Genräle"), tr("Rang"), tr("Erfahrungspunkte"), tr("Aufgabe")});
+        recruit->setText(tr("Neuer Unteroffizier"));
+        dismiss->setText(tr("General  löschen"));
+        task->setText(tr("Aufgabe"));
+        ranks->setText(tr("Dienstgrade"));
+        end->setText(tr("Ende"));
+        showGameTexts();
+    });
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(list_, 1);
@@ -91,9 +101,9 @@ GeneralListWindow::GeneralListWindow(GameContext game, const QWidget* over) : ga
     list_->setFocus();
 }
 
-QPushButton* GeneralListWindow::addButton(const QString& caption)
+QPushButton* GeneralListWindow::addButton()
 {
-    auto* button = new QPushButton(caption, this);
+    auto* button = new QPushButton(this);
     button->setMinimumWidth(150);
     buttons_->addWidget(button);
     return button;
@@ -111,9 +121,25 @@ void GeneralListWindow::load()
     if (!validSideIndex(p))
         return;
     for (int s = 1; s <= world.generalCount[p] && s <= MaxGenerals; ++s) {
-        new QTreeWidgetItem(list_, {qs(world.generalName[p][s]), qs(rankName(world.generalEP[p][s])),
-                                    QString::number(world.generalEP[p][s]),
-                                    qs(statusTextOf(world.generalStatus[p][s]))});
+        new QTreeWidgetItem(list_,
+                            {qs(world.generalName[p][s]), gametext::rankName(world.generalEP[p][s]),
+                             QString::number(world.generalEP[p][s]), gametext::statusName(world.generalStatus[p][s])});
+    }
+}
+
+void GeneralListWindow::showGameTexts()
+{
+    const WorldState& world = game_.world;
+    const int p = world.side[0];
+    if (!validSideIndex(p))
+        return;
+    for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+        const int s = row + 1;
+        if (!validSlot(s) || s > world.generalCount[p])
+            break;
+        QTreeWidgetItem* item = list_->topLevelItem(row);
+        item->setText(1, gametext::rankName(world.generalEP[p][s]));
+        item->setText(3, gametext::statusName(world.generalStatus[p][s]));
     }
 }
 
@@ -142,20 +168,17 @@ void GeneralListWindow::recruitGeneral()
     WorldState& world = game_.world;
     const int p = world.side[0];
     if (!validSideIndex(p) || world.generalCount[p] >= MaxGenerals) {
-        game_.dialogs.message(this, QStringLiteral("Ne mehr Generäle gibt es nicht :)"),
-                                 QStringLiteral("Generäle"));
+        game_.dialogs.message(this, tr("Ne mehr Generäle gibt es nicht :)"), tr("Generäle"));
         return;
     }
     if (++defaultNameCursor_ > 5)
         defaultNameCursor_ = 0;
-    const QString name = game_.dialogs.input(
-        this, QStringLiteral("Geben sie den Namen des Unteroffiziers ein :"),
-        QStringLiteral("Neuer Unteroffizier"),
-        qs(distinctGeneralName(world, p, ss(suggestedNames_.at(defaultNameCursor_)))));
+    const QString name =
+        game_.dialogs.input(this, tr("Geben sie den Namen des Unteroffiziers ein :"), tr("Neuer Unteroffizier"),
+                            qs(distinctGeneralName(world, p, ss(suggestedNames_.at(defaultNameCursor_)))));
     if (game_.session.recruit(ss(name)) != RecruitOutcome::Recruited)
         return;
-    new QTreeWidgetItem(list_, {name, QStringLiteral("Unteroffizier"), QStringLiteral("1"),
-                                qs(statusTextOf(Training))});
+    new QTreeWidgetItem(list_, {name, gametext::rankName(1), QStringLiteral("1"), gametext::statusName(Training)});
 }
 
 void GeneralListWindow::dismissGeneral()
@@ -164,7 +187,7 @@ void GeneralListWindow::dismissGeneral()
     if (row < 0)
         return;
     const int slot = row + 1;
-    if (!game_.dialogs.question(this, dismissQuestion(game_.world, slot), QStringLiteral("General  löschen")))
+    if (!game_.dialogs.question(this, dismissQuestion(game_.world, slot), tr("General  löschen")))
         return;
     if (!game_.session.dismiss(slot))
         return;

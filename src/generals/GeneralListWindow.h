@@ -27,9 +27,9 @@ public:
     QTreeWidget* list() const { return list_; }
 
     // The buttons' actions.
-    void recruitGeneral();   // "Neuer Unteroffizier"
-    void dismissGeneral();   // "General  löschen"
-    void openTask();         // "Aufgabe"
+    void recruitGeneral();  // "Neuer Unteroffizier"
+    void dismissGeneral();  // "General  löschen"
+    void openTask();        // "Aufgabe"
 
 signals:
     // "Dienstgrade".
@@ -45,7 +45,9 @@ protected:
 private:
     void load();
     int selectedRow() const;  // 0-based, -1 for none
-    QPushButton* addButton(const QString& caption);
+    QPushButton* addButton();
+    // The ranks and tasks of the rows in the current language.
+    void showGameTexts();
 
     GameContext game_;
     ClockHold hold_;  // the main window itself stays usable

@@ -2,6 +2,8 @@
 #include "generals/RanksWindow.h"
 
 #include "platform/Paths.h"
+#include "session/GameText.h"
+#include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
 #include "world/Ranks.h"
 
@@ -25,8 +27,7 @@ namespace {
 // long ones, so the first stop lies between the two groups of names.
 class TabStopDelegate final : public QStyledItemDelegate {
 public:
-    TabStopDelegate(const QStringList& entries, const QFont& font, QObject* parent)
-        : QStyledItemDelegate(parent)
+    TabStopDelegate(const QStringList& entries, const QFont& font, QObject* parent) : QStyledItemDelegate(parent)
     {
         const QFontMetricsF metrics(font);
         const qreal gap = metrics.horizontalAdvance(QStringLiteral("MM"));
@@ -61,15 +62,13 @@ public:
         width_ = column_ + widestRange + 2 * Margin;
     }
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyleOptionViewItem item(option);
         initStyleOption(&item, index);
         QString text = item.text;
         if (collapse_)
-            text = text.section(QLatin1Char('\t'), 0, 0) + QLatin1Char('\t') +
-                   text.section(QLatin1Char('\t'), -1);
+            text = text.section(QLatin1Char('\t'), 0, 0) + QLatin1Char('\t') + text.section(QLatin1Char('\t'), -1);
         item.text.clear();
         const QStyle* style = item.widget ? item.widget->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
@@ -79,8 +78,8 @@ public:
         layout.setTabs(tabs_);
         painter->save();
         painter->setFont(item.font);
-        painter->setPen(item.palette.color(item.state & QStyle::State_Selected ? QPalette::HighlightedText
-                                                                               : QPalette::Text));
+        painter->setPen(
+            item.palette.color(item.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
         painter->drawText(QRectF(item.rect).adjusted(Margin, 0, -Margin, 0), text, layout);
         painter->restore();
     }
@@ -112,33 +111,28 @@ int tabsAfter(std::string_view name)
 RanksWindow::RanksWindow(const QWidget* over)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Dienstgrade"));
     useDarkGreenBackground(*this);
 
-    QStringList entries;
-    for (const RankRow& row : RankLadder)
-        entries << qs(row.name) + QString(tabsAfter(row.name), QLatin1Char('\t')) + qs(row.range());
-
     list_ = new QListWidget(this);
-    list_->addItems(entries);
-    list_->setItemDelegate(new TabStopDelegate(entries, list_->font(), list_));
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setSelectionMode(QAbstractItemView::NoSelection);  // a reference to read, nothing to pick
-    list_->setCurrentRow(0);
-    list_->setAccessibleName(tr("Dienstgrade"));
-    list_->setFocus();  // read by the arrow keys
-    list_->setMinimumHeight(list_->sizeHintForRow(0) * 20 + 2 * list_->frameWidth());
-    list_->setMinimumWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + 24);
+    list_->setFocus();                                        // read by the arrow keys
 
-    note_ = new QLabel(QStringLiteral("  Hier sehen sie alle Dienstgrade der Soldaten aus dem Spiel  .     "
-                                      "In der Mitte sehen sie die benötigten Erfahrungspunkte für") +
-                           QString(47, QLatin1Char(' ')) + QStringLiteral("den Rang"),
-                       this);
+    note_ = new QLabel(this);
     note_->setTextFormat(Qt::PlainText);
     note_->setWordWrap(true);
 
-    auto* close = new QPushButton(QStringLiteral("Ende"), this);
+    auto* close = new QPushButton(this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    followLanguage(this, [this, close] {
+        setWindowTitle(tr("Dienstgrade"));
+        list_->setAccessibleName(tr("Dienstgrade"));
+        showRanks();
+        note_->setText(tr("  Hier sehen sie alle Dienstgrade der Soldaten aus dem Spiel  .     "
+                          "In der Mitte sehen sie die benötigten Erfahrungspunkte für%1den Rang")
+                           .arg(QString(47, QLatin1Char(' '))));
+        close->setText(tr("Ende"));
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_, 1);
@@ -146,6 +140,24 @@ RanksWindow::RanksWindow(const QWidget* over)
     layout->addWidget(close);
     setMinimumWidth(300);
     centreOver(*this, over);
+}
+
+void RanksWindow::showRanks()
+{
+    QStringList entries;
+    for (std::size_t level = 0; level < RankLadder.size(); ++level) {
+        const RankRow& row = RankLadder[level];
+        entries << gametext::rankTitle(static_cast<int>(level)) + QString(tabsAfter(row.name), QLatin1Char('\t')) +
+                       qs(row.range());
+    }
+    list_->clear();
+    list_->addItems(entries);
+    list_->setCurrentRow(0);
+    QAbstractItemDelegate* previous = list_->itemDelegate();
+    list_->setItemDelegate(new TabStopDelegate(entries, list_->font(), list_));
+    previous->deleteLater();
+    list_->setMinimumHeight(list_->sizeHintForRow(0) * 20 + 2 * list_->frameWidth());
+    list_->setMinimumWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + 24);
 }
 
 }  // namespace stratagon

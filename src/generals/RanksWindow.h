@@ -19,6 +19,8 @@ public:
     QLabel* note() const { return note_; }
 
 private:
+    // The ladder in the current language.
+    void showRanks();
     QListWidget* list_ = nullptr;
     QLabel* note_ = nullptr;
 };

@@ -2,7 +2,9 @@
 #include "generals/TaskWindow.h"
 
 #include "platform/Dialogs.h"
+#include "session/GameText.h"
 #include "platform/Paths.h"
+#include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
 #include "session/GameSession.h"
 #include "simulation/PlayerActions.h"
@@ -19,14 +21,22 @@ namespace stratagon {
 TaskWindow::TaskWindow(GameContext game, QWidget* roster) : game_(game), roster_(roster)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Aufgabe des Generals"));
     useDarkGreenBackground(*this);
 
     tasks_ = new QListWidget(this);
     tasks_->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    auto* give = new QPushButton(QStringLiteral("Aufgabe geben"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Abbruch"), this);
+    auto* give = new QPushButton(this);
+    auto* cancel = new QPushButton(this);
+    followLanguage(this, [=, this] {
+        showTitle();
+        give->setText(tr("Aufgabe geben"));
+        cancel->setText(tr("Abbruch"));
+        if (tasks_->count() == 2) {
+            tasks_->item(0)->setText(tr("Zur Verfügung bereithalten"));
+            tasks_->item(1)->setText(tr("General ausbilden"));
+        }
+    });
     connect(give, &QPushButton::clicked, this, &TaskWindow::giveTask);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     // Return (or a double click) on a task gives it; the list has the keys.
@@ -47,7 +57,9 @@ TaskWindow::TaskWindow(GameContext game, QWidget* roster) : game_(game), roster_
 bool TaskWindow::openFor(int slot, const QString& epText, const QString& name, bool wasOpen)
 {
     General = slot;
-    setWindowTitle(QStringLiteral("Aufgabe für ") + qs(rankName(epText.toInt())) + QLatin1Char(' ') + name);
+    titleRank_ = epText.toInt();
+    titleName_ = name;
+    showTitle();
 
     const WorldState& world = game_.world;
     const int p = world.side[0];
@@ -57,7 +69,7 @@ bool TaskWindow::openFor(int slot, const QString& epText, const QString& name, b
     }
     if (!wasOpen) {
         tasks_->clear();
-        tasks_->addItems({QStringLiteral("Zur Verfügung bereithalten"), QStringLiteral("General ausbilden")});
+        tasks_->addItems({tr("Zur Verfügung bereithalten"), tr("General ausbilden")});
         tasks_->setCurrentRow(0);
     }
     show();
@@ -66,14 +78,22 @@ bool TaskWindow::openFor(int slot, const QString& epText, const QString& name, b
     return true;
 }
 
+void TaskWindow::showTitle()
+{
+    if (titleName_.isNull())
+        setWindowTitle(tr("Aufgabe des Generals"));
+    else
+        setWindowTitle(tr("Aufgabe für %1 %2").arg(gametext::rankName(titleRank_), titleName_));
+}
+
 void TaskWindow::refuse()
 {
     // A roster closed meanwhile waits hidden for its delete.
     QWidget* parent = roster_ && roster_->isVisible() ? roster_.data() : this;
     game_.dialogs.message(parent,
-                          QStringLiteral("Der ausgewählte General führt gerade eine Schlacht!!! "
-                                         "Die Aufgabe kann nicht gewechselt werden!!!"),
-                          QStringLiteral("Schlacht"));
+                          tr("Der ausgewählte General führt gerade eine Schlacht!!! "
+                             "Die Aufgabe kann nicht gewechselt werden!!!"),
+                          tr("Schlacht"));
     close();
 }
 

@@ -42,10 +42,14 @@ signals:
 
 private:
     void refuse();
+    void showTitle();
 
     GameContext game_;
     QPointer<QWidget> roster_;
     QListWidget* tasks_ = nullptr;
+    // Whose task the title names (his EP and name); none before openFor.
+    int titleRank_ = 0;
+    QString titleName_;
 };
 
 }  // namespace stratagon

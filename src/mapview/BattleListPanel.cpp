@@ -2,8 +2,10 @@
 #include "mapview/BattleListPanel.h"
 
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "simulation/Battle.h"
 #include "world/WorldState.h"
+#include "platform/Retranslate.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -15,7 +17,7 @@ namespace stratagon {
 BattleListPanel::BattleListPanel(const WorldState& world, QWidget* parent) : QWidget(parent), world_(world)
 {
     setObjectName(QStringLiteral("battleListPanel"));
-    heading_ = new QLabel(QStringLiteral("Keine Kämpfe"), this);
+    heading_ = new QLabel(this);
     heading_->setObjectName(QStringLiteral("battleListHeading"));
     QFont bold = heading_->font();
     bold.setBold(true);
@@ -26,7 +28,6 @@ BattleListPanel::BattleListPanel(const WorldState& world, QWidget* parent) : QWi
     table_->setAccessibleName(tr("Alle Schlachten"));
     // Three columns fit the narrow panel column: each side's cell holds its
     // score on the first line, its general and his EP on the second.
-    table_->setHeaderLabels({QStringLiteral("Kampf um"), QStringLiteral("Angreifer"), QStringLiteral("Verteidiger")});
     table_->setRootIsDecorated(false);
     table_->setUniformRowHeights(true);
     table_->setWordWrap(false);
@@ -39,14 +40,16 @@ BattleListPanel::BattleListPanel(const WorldState& world, QWidget* parent) : QWi
     layout->setSpacing(2);
     layout->addWidget(heading_);
     layout->addWidget(table_, 1);
-    refresh();
+    followLanguage(this, [this] {
+        table_->setHeaderLabels({tr("Kampf um"), tr("Angreifer"), tr("Verteidiger")});
+        refresh();
+    });
 }
 
 void BattleListPanel::refresh()
 {
     const std::vector<BattleOverviewRow> rows = battleOverview(world_);
-    heading_->setText(rows.empty() ? QStringLiteral("Keine Kämpfe")
-                                   : QStringLiteral("Kämpfe : %1").arg(rows.size()));
+    heading_->setText(rows.empty() ? tr("Keine Kämpfe") : tr("Kämpfe : %1").arg(rows.size()));
     // Rows are reused: a tick only changes their texts.
     while (table_->topLevelItemCount() > static_cast<int>(rows.size()))
         delete table_->takeTopLevelItem(table_->topLevelItemCount() - 1);
@@ -56,9 +59,14 @@ void BattleListPanel::refresh()
         const PlayerBattleEntry& e = rows[i].entry;
         QTreeWidgetItem* item = table_->topLevelItem(static_cast<int>(i));
         const auto side = [](const std::string& name, int score, const std::string& general, int ep) {
-            return QStringLiteral("%1  %2\n%3, %4 EP").arg(qs(name)).arg(score).arg(general.empty() ? QStringLiteral("-") : qs(general)).arg(ep);
+            return tr("%1  %2\n%3, %4 EP")
+                .arg(gametext::name(name))
+                .arg(score)
+                .arg(general.empty() ? QStringLiteral("-") : qs(general))
+                .arg(ep);
         };
-        const QStringList texts = {qs(e.country), side(e.attackerSide, e.attackerScore, e.attackerGeneral, e.attackerEP),
+        const QStringList texts = {gametext::name(e.country),
+                                   side(e.attackerSide, e.attackerScore, e.attackerGeneral, e.attackerEP),
                                    side(e.defenderSide, e.defenderScore, e.defenderGeneral, e.defenderEP)};
         for (int c = 0; c < texts.size(); ++c) {
             item->setText(c, texts[c]);

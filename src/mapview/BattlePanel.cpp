@@ -3,7 +3,9 @@
 
 #include "mapview/PanelParts.h"
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "world/WorldState.h"
+#include "platform/Retranslate.h"
 
 #include <QScrollBar>
 #include <algorithm>
@@ -15,7 +17,7 @@ BattlePanel::BattlePanel(const WorldState& world, QWidget* parent) : QWidget(par
     setObjectName(QStringLiteral("battlePanel"));
     QFont bold = font();
     bold.setBold(true);
-    heading_ = makeLabel(this, "battleHeadingLabel", QStringLiteral("Keine Kämpfe"));
+    heading_ = makeLabel(this, "battleHeadingLabel");
     heading_->setFont(bold);
     country_ = makeLabel(this, "battleCountryLabel");
     country_->setFont(bold);
@@ -32,13 +34,14 @@ BattlePanel::BattlePanel(const WorldState& world, QWidget* parent) : QWidget(par
 
     scroll_ = makeScrollBar(this, "battleScroll");
     scroll_->setAccessibleName(tr("Deine Schlachten blättern"));
+    followLanguage(this, [this] { refresh(); });
 }
 
 void BattlePanel::refresh()
 {
     const int m = std::min<int>(world_.playerBattleCount, MaxPlayerBattles);
     if (m <= 0) {
-        heading_->setText(QStringLiteral("Keine Kämpfe"));
+        heading_->setText(tr("Keine Kämpfe"));
         country_->clear();
         for (int k = 0; k < 2; ++k) {
             side_[k]->clear();
@@ -59,13 +62,13 @@ void BattlePanel::refresh()
         k = std::clamp(scroll_->value(), 1, m);
     }
     const PlayerBattleEntry& e = world_.playerBattleList[static_cast<std::size_t>(k)];
-    heading_->setText(QStringLiteral("Kampf um"));
-    country_->setText(qs(e.country));
-    side_[0]->setText(qs(e.attackerSide));
+    heading_->setText(tr("Kampf um"));
+    country_->setText(gametext::name(e.country));
+    side_[0]->setText(gametext::name(e.attackerSide));
     score_[0]->setText(QString::number(e.attackerScore));
     general_[0]->setText(qs(e.attackerGeneral));
     ep_[0]->setText(QString::number(e.attackerEP));
-    side_[1]->setText(qs(e.defenderSide));
+    side_[1]->setText(gametext::name(e.defenderSide));
     score_[1]->setText(QString::number(e.defenderScore));
     general_[1]->setText(qs(e.defenderGeneral));
     ep_[1]->setText(QString::number(e.defenderEP));

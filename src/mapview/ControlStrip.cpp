@@ -3,6 +3,7 @@
 
 #include "mapview/MainKeys.h"
 #include "mapview/PanelParts.h"
+#include "platform/Retranslate.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -17,20 +18,14 @@ ControlStrip::ControlStrip(const std::function<QString(const QString&)>& dataPat
     : QWidget(parent), dataPath_(dataPath)
 {
     setObjectName(QStringLiteral("controlStrip"));
-    generals_ = makeButton(this, QStringLiteral("Generäle"), "generalsButton",
-                           QStringLiteral("Die Generalliste: Generäle einstellen, entlassen und ihnen Aufgaben "
-                                          "geben"));
-    report_ =
-        makeButton(this, QStringLiteral("Bilanz"), "reportButton", QStringLiteral("Die Bilanz des Spiels bis jetzt"));
+    generals_ = makeButton(this, QString(), "generalsButton", QString());
+    report_ = makeButton(this, QString(), "reportButton", QString());
     menu_.push_back(report_);
 
     mode_ = new QToolButton(this);
     mode_->setObjectName(QStringLiteral("modeButton"));
     mode_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     mode_->setIconSize(QSize(32, 32));
-    showMode(true);
-    mode_->setToolTip(QStringLiteral("Modus wechseln: in der Schlacht greift ein Klick auf ein Nachbarland an, "
-                                     "im Info-Modus zeigt er nur das Land"));
 
     pause_ = new QToolButton(this);
     pause_->setObjectName(QStringLiteral("pauseButton"));
@@ -47,6 +42,17 @@ ControlStrip::ControlStrip(const std::function<QString(const QString&)>& dataPat
     if (!logo.isNull())
         decoration_->setPixmap(logo.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     decoration_->setVisible(!logo.isNull());
+
+    followLanguage(this, [this] {
+        generals_->setText(tr("Generäle"));
+        generals_->setToolTip(tr("Die Generalliste: Generäle einstellen, entlassen und ihnen Aufgaben geben"));
+        report_->setText(tr("Bilanz"));
+        report_->setToolTip(tr("Die Bilanz des Spiels bis jetzt"));
+        mode_->setToolTip(tr("Modus wechseln: in der Schlacht greift ein Klick auf ein Nachbarland an, "
+                             "im Info-Modus zeigt er nur das Land"));
+        showMode(battle_);
+        showPauseState(paused_);
+    });
 }
 
 QPushButton* ControlStrip::addMenuButton(const QString& text, const QString& objectName, bool visible)
@@ -67,15 +73,17 @@ void ControlStrip::setMenuOpen(bool open)
 
 void ControlStrip::showMode(bool battle)
 {
-    mode_->setText(battle ? QStringLiteral("Modus : Schlacht") : QStringLiteral("Modus : Info"));
+    battle_ = battle;
+    mode_->setText(battle ? tr("Modus : Schlacht") : tr("Modus : Info"));
     mode_->setIcon(QIcon(dataPath_(battle ? QStringLiteral("data/Kampf.ico") : QStringLiteral("data/Info.ico"))));
 }
 
 void ControlStrip::showPauseState(bool paused)
 {
+    paused_ = paused;
     pause_->setIcon(paused ? style()->standardIcon(QStyle::SP_MediaPlay)
                            : QIcon(dataPath_(QStringLiteral("data/Pause.png"))));
-    pause_->setToolTip(paused ? QStringLiteral("Weiterspielen (Leertaste)") : QStringLiteral("Pause (Leertaste)"));
+    pause_->setToolTip(paused ? tr("Weiterspielen (Leertaste)") : tr("Pause (Leertaste)"));
     pause_->setAccessibleName(paused ? tr("Weiterspielen") : tr("Pause"));
 }
 

@@ -48,6 +48,9 @@ private:
     QToolButton* mode_ = nullptr;
     QToolButton* pause_ = nullptr;
     QLabel* decoration_ = nullptr;
+    // What the mode button and the pause toggle show now.
+    bool battle_ = true;
+    bool paused_ = false;
 };
 
 }  // namespace stratagon

@@ -10,6 +10,7 @@
 #include "session/GameContext.h"
 #include "simulation/Pace.h"
 #include "world/WorldState.h"
+#include "platform/Retranslate.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,15 +24,21 @@ GamePanels::GamePanels(MainWindow& window, const GameContext& game)
 {
     auto* bar = new QWidget;
     bar->setObjectName(QStringLiteral("paceBar"));
-    slower_ = makeButton(bar, QStringLiteral("Langsamer"), "slowerButton",
-                         QStringLiteral("Das Spiel langsamer laufen lassen (Taste -)"));
-    faster_ = makeButton(bar, QStringLiteral("Schneller"), "fasterButton",
-                         QStringLiteral("Das Spiel schneller laufen lassen (Taste +)"));
+    slower_ = makeButton(bar, QString(), "slowerButton", QString());
+    faster_ = makeButton(bar, QString(), "fasterButton", QString());
     pace_ = new QLabel(bar);
     pace_->setObjectName(QStringLiteral("paceLabel"));
-    pace_->setToolTip(QStringLiteral("Das Tempo im Verhältnis zur Einstellung in den Optionen"));
-    auto* help =
-        makeButton(bar, QStringLiteral("Hilfe"), "helpButton", QStringLiteral("Die Spielanleitung öffnen (F1)"));
+    auto* help = makeButton(bar, QString(), "helpButton", QString());
+    followLanguage(bar, [this, help] {
+        slower_->setText(tr("Langsamer"));
+        slower_->setToolTip(tr("Das Spiel langsamer laufen lassen (Taste -)"));
+        faster_->setText(tr("Schneller"));
+        faster_->setToolTip(tr("Das Spiel schneller laufen lassen (Taste +)"));
+        pace_->setToolTip(tr("Das Tempo im Verhältnis zur Einstellung in den Optionen"));
+        help->setText(tr("Hilfe"));
+        help->setToolTip(tr("Die Spielanleitung öffnen (F1)"));
+        showPace();
+    });
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(slower_);
@@ -50,7 +57,6 @@ GamePanels::GamePanels(MainWindow& window, const GameContext& game)
     window_.addPanel(bar, 0);
     window_.addPanel(messages_, 2);
     window_.addPanel(battles_, 3);
-    showPace();
 }
 
 void GamePanels::refresh()
@@ -72,7 +78,7 @@ void GamePanels::changePace(int direction)
 
 void GamePanels::showPace()
 {
-    pace_->setText(QStringLiteral("Tempo : ") + QString::fromUtf8(currentPace(world_).text));
+    pace_->setText(tr("Tempo : %1").arg(QString::fromUtf8(currentPace(world_).text)));
     slower_->setEnabled(world_.paceStep > 0);
     faster_->setEnabled(world_.paceStep < static_cast<int>(PaceSteps.size()) - 1);
 }

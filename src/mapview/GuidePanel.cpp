@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mapview/GuidePanel.h"
 
-#include "mapview/MapFocus.h"
-
 #include "mapview/BattleListPanel.h"
 #include "mapview/ControlStrip.h"
 #include "mapview/GamePanels.h"
 #include "mapview/GuideMark.h"
 #include "mapview/MainWindow.h"
+#include "mapview/MapFocus.h"
 #include "mapview/MapView.h"
 #include "mapview/MessagesPanel.h"
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "world/WorldState.h"
 
 #include <QHBoxLayout>
@@ -87,9 +87,9 @@ void GuidePanel::countryLooked(int country) { session_.noteGuide(GuideAction::Co
 
 QString GuidePanel::stepText() const
 {
-    const QString own = qs(world_.countryName[std::clamp(world_.side[0], 0, MaxCountries)]);
+    const QString own = gametext::name(world_.countryName[std::clamp(world_.side[0], 0, MaxCountries)]);
     const GuideTarget target = weakestNeighbour(world_);
-    const QString weakest = qs(world_.countryName[target.country]);
+    const QString weakest = gametext::name(world_.countryName[target.country]);
     const QString chance = QString::number(std::lround(target.chance * 100));
     const bool menuOpen = window_.controlStrip()->generalsButton()->isVisible();
     switch (guideStep(world_)) {

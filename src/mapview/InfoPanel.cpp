@@ -3,8 +3,10 @@
 
 #include "mapview/PanelParts.h"
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "world/Ranks.h"
 #include "world/WorldState.h"
+#include "platform/Retranslate.h"
 
 #include <QScrollBar>
 #include <algorithm>
@@ -22,27 +24,47 @@ InfoPanel::InfoPanel(const WorldState& world, QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("infoPanel"));
     const char* captionNames[6] = {"landCaption",        "continentCaption", "generalCountCaption",
                                    "generalNameCaption", "generalEPCaption", "generalRankCaption"};
-    const QString captions[6] = {QStringLiteral("Land :"), QStringLiteral("Kontienent :"), QStringLiteral("Generäle :"),
-                                 QStringLiteral("Name :"), QStringLiteral("EP :"),         QStringLiteral("Rang :")};
     const char* valueNames[6] = {"landLabel",        "continentLabel", "generalCountLabel",
                                  "generalNameLabel", "generalEPLabel", "generalRankLabel"};
     for (std::size_t i = 0; i < 6; ++i)
-        captions_[i] = makeLabel(this, captionNames[i], captions[i]);
+        captions_[i] = makeLabel(this, captionNames[i]);
     for (std::size_t i = 0; i < 6; ++i)
         values_[i] = makeLabel(this, valueNames[i]);
 
     scroll_ = makeScrollBar(this, "generalScroll");
     scroll_->setAccessibleName(tr("Generäle des Landes blättern"));
     connect(scroll_, &QScrollBar::valueChanged, this, &InfoPanel::showGeneral);
+    followLanguage(this, [this] {
+        const QString captions[6] = {tr("Land :"), tr("Kontienent :"), tr("Generäle :"),
+                                     tr("Name :"), tr("EP :"),         tr("Rang :")};
+        for (std::size_t i = 0; i < 6; ++i)
+            captions_[i]->setText(captions[i]);
+        // The country shown, in the new language.
+        if (shownCountry_ > 0)
+            showCountry(shownCountry_, false);
+    });
+}
+
+// The land as the rules describe it, "Holder, Kolonie : Land" for a country
+// a side took, with its names and words in the current language.
+QString InfoPanel::landText(const std::string& land)
+{
+    static const std::string colony = ", Kolonie : ";
+    const std::size_t at = land.find(colony);
+    if (at == std::string::npos)
+        return gametext::name(land);
+    return tr("%1, Kolonie : %2")
+        .arg(gametext::name(land.substr(0, at)), gametext::name(land.substr(at + colony.size())));
 }
 
 int InfoPanel::shownCount() const { return static_cast<int>(shown_.generals.size()); }
 
 void InfoPanel::showCountry(int country, bool fromClick)
 {
+    shownCountry_ = country;
     shown_ = describeCountry(world_, country);
-    values_[0]->setText(qs(shown_.land));
-    values_[1]->setText(qs(shown_.continent));
+    values_[0]->setText(landText(shown_.land));
+    values_[1]->setText(gametext::name(shown_.continent));
     values_[2]->setText(QString::number(shownCount()));
     showScroll(fromClick);
     showGeneral(fromClick ? 1 : scroll_->value());
@@ -78,7 +100,7 @@ void InfoPanel::showGeneral(int n)
     const auto& [name, ep] = shown_.generals[static_cast<std::size_t>(std::clamp(n, 1, count) - 1)];
     values_[3]->setText(qs(name));
     values_[4]->setText(QString::number(ep));
-    values_[5]->setText(qs(rankName(ep)));
+    values_[5]->setText(gametext::rankName(ep));
 }
 
 void InfoPanel::place(const QRect& rows, const QRect& scroll, Arrangement arrangement, Twips px)

@@ -43,6 +43,8 @@ private:
     std::array<QLabel*, 6> values_{};  // land, continent, count, name, EP, rank
     QScrollBar* scroll_ = nullptr;
     CountryPanel shown_;  // describeCountry (simulation/Clock.h)
+    int shownCountry_ = 0;
+    static QString landText(const std::string& land);
 };
 
 }  // namespace stratagon

@@ -10,8 +10,10 @@
 #include "mapview/MapFocus.h"
 #include "mapview/MapView.h"
 #include "mapview/PanelParts.h"
+#include "mapview/StatusLabel.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
+#include "platform/Retranslate.h"
 #include "session/GameSession.h"
 #include "session/GameText.h"
 #include "simulation/PlayerActions.h"
@@ -37,7 +39,7 @@ MainWindow::MainWindow(MainWindowSetup setup)
       painter_(world_, setup_.preferences.colourScheme()), layout_(*this, painter_.surface(), setup_.preferences)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Stratagon !"));
+    setWindowTitle(QStringLiteral("Stratagon !"));  // name
     buildControls();
     panels_ = new GamePanels(*this, setup_.game);
     connect(&session_, &GameSession::ticked, this, &MainWindow::showTick);
@@ -69,16 +71,19 @@ void MainWindow::buildControls()
     connect(mapFocus_, &MapFocus::activated, this, [this](int c) { chooseCountry(c, world_.countryCode[c]); });
     announcer_ = new Announcer(this);
 
-    statusLabel_ = makeBoldLabel(this, "statusLabel", QStringLiteral("Spiel läuft"));
-    statusLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    statusLabel_ = new StatusLabel(this);
 
-    optionsMenuButton_ = makeButton(this, QStringLiteral("Optionsmenü"), "optionsMenuButton",
-                                    QStringLiteral("Das Spiel anhalten und das Optionsmenü öffnen: weiterspielen, "
-                                                   "neu starten oder aufhören"));
+    optionsMenuButton_ = makeButton(this, QString(), "optionsMenuButton", QString());
     connect(optionsMenuButton_, &QPushButton::clicked, this, &MainWindow::openOptionsMenu);
 
-    sideMenuButton_ = makeButton(this, QStringLiteral("Seitenmenü >"), "sideMenuButton",
-                                 QStringLiteral("Das Seitenmenü mit den Generälen und der Bilanz ein- und ausblenden"));
+    sideMenuButton_ = makeButton(this, QString(), "sideMenuButton", QString());
+    followLanguage(this, [this] {
+        optionsMenuButton_->setText(tr("Optionsmenü"));
+        optionsMenuButton_->setToolTip(
+            tr("Das Spiel anhalten und das Optionsmenü öffnen: weiterspielen, neu starten oder aufhören"));
+        sideMenuButton_->setText(tr("Seitenmenü >"));
+        sideMenuButton_->setToolTip(tr("Das Seitenmenü mit den Generälen und der Bilanz ein- und ausblenden"));
+    });
     connect(sideMenuButton_, &QPushButton::clicked, this, &MainWindow::toggleSideMenu);
 
     strip_ = new ControlStrip(setup_.resource, this);
@@ -141,7 +146,9 @@ void MainWindow::Startat()
     closedByGame_ = false;
     const NewGameChoice next = setup_.nextGame();
     newGamePicture_ = next.pictureFile;
-    showStatusRunning();
+    statusLabel_->showPaused(false);
+    layout_.setStatusLeft(design::StatusLeft);
+    showPauseState();
     sideMenuButton_->setEnabled(true);
     SetupResult setup;
     if (loadMapPicture()) {
@@ -151,7 +158,7 @@ void MainWindow::Startat()
         setup.messages.push_back({missingPictureMessage(&painter_.surface()), errorTitle()});
     }
     if (setup.started && session_.paused()) {
-        statusLabel_->setText(QStringLiteral("Spiel pausiert"));
+        statusLabel_->showPaused(true);
         layout_.moveStatus(-StatusStep);
         showPauseState();
     }
@@ -205,7 +212,7 @@ void MainWindow::openLoadedGame()
         return;
     }
     session_.openLoadedGame();
-    statusLabel_->setText(QStringLiteral("Spiel pausiert"));
+    statusLabel_->showPaused(true);
     layout_.setStatusLeft(design::StatusLeft - StatusStep);
     showPauseState();
     sideMenuButton_->setEnabled(true);
@@ -233,19 +240,12 @@ void MainWindow::startKeyboard(int country)
 
 // ---- What the game shows ----
 
-void MainWindow::showStatusRunning()
-{
-    statusLabel_->setText(QStringLiteral("Spiel läuft"));
-    layout_.setStatusLeft(design::StatusLeft);
-    showPauseState();
-}
-
 bool MainWindow::loadMapPicture()
 {
     const QString picture = !loadedPicture_.isEmpty() ? loadedPicture_ : newGamePicture_;
     if (!painter_.surface().load(picture))
         return false;
-    sideMenuButton_->setText(QStringLiteral("Seitenmenü >"));
+    sideMenuButton_->setText(tr("Seitenmenü >"));
     layout_.fitNewMap();
     return true;
 }
@@ -272,8 +272,6 @@ void MainWindow::closeGame()
     // for the time before a game.
     emit menuRequested();
 }
-
-// ---- Map ----
 
 void MainWindow::mapReleased(QPointF position)
 {
@@ -323,7 +321,8 @@ void MainWindow::togglePause()
 {
     const bool pause = !session_.paused();
     session_.setPaused(pause);
-    statusLabel_->setText(pause ? QStringLiteral("Spiel pausiert") : QStringLiteral("Spiel läuft"));
+    statusLabel_->showPaused(pause);
+    announcer_->announce(statusLabel_->text());
     layout_.moveStatus(pause ? -StatusStep : StatusStep);
     showPauseState();
 }
@@ -371,8 +370,8 @@ bool MainWindow::confirmClose()
 {
     // The war waits while the player answers.
     const ClockHold hold = session_.hold();
-    return setup_.game.dialogs.question(this, QStringLiteral("Willst du das laufende Spiel wirklich beenden?"),
-                                        QStringLiteral("Stratagon !"));
+    return setup_.game.dialogs.question(this, tr("Willst du das laufende Spiel wirklich beenden?"),
+                                        QStringLiteral("Stratagon !"));  // name
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -29,6 +29,7 @@ class BattlePanel;
 class ControlStrip;
 class GamePanels;
 class InfoPanel;
+class StatusLabel;
 class MapView;
 class MapFocus;
 class Announcer;
@@ -162,7 +163,7 @@ protected:
 
 private:
     void buildControls();
-    void showStatusRunning();
+    // "Spiel läuft" or "Spiel pausiert" beside the pause toggle.
     bool loadMapPicture();
     void mapReleased(QPointF position);
     // A country chosen on the map (code: the grid cell's): shown, and in
@@ -192,7 +193,7 @@ private:
     MapView* mapPicture_ = nullptr;
     MapFocus* mapFocus_ = nullptr;
     Announcer* announcer_ = nullptr;
-    QLabel* statusLabel_ = nullptr;
+    StatusLabel* statusLabel_ = nullptr;
     QPushButton* sideMenuButton_ = nullptr;
     QPushButton* optionsMenuButton_ = nullptr;
     ControlStrip* strip_ = nullptr;

@@ -4,12 +4,14 @@
 #include "mapview/MapAccess.h"
 #include "mapview/MapView.h"
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "simulation/Odds.h"
 #include "simulation/PlayerActions.h"
 #include "world/MapNavigation.h"
 #include "world/WorldState.h"
 
 #include <QAccessible>
+#include <QTimer>
 #include <QKeyEvent>
 
 namespace stratagon {
@@ -63,7 +65,7 @@ void MapFocus::announceFocus()
 
 QString MapFocus::name(int country) const
 {
-    return validCountry(world_, country) ? qs(world_.countryName[country]) : QString();
+    return validCountry(world_, country) ? gametext::name(world_.countryName[country]) : QString();
 }
 
 QString MapFocus::description(int country) const
@@ -75,9 +77,11 @@ QString MapFocus::description(int country) const
     if (holder == world_.side[0])
         parts << tr("dein Land");
     else if (validCountry(world_, holder) && holder != country)
-        parts << tr("gehalten von %1").arg(qs(world_.countryName[holder]));
+        parts << tr("gehalten von %1").arg(gametext::name(world_.countryName[holder]));
     else if (world_.countryKind[country] == KindPassive)
         parts << tr("neutral");
+    else
+        parts << tr("Land eines Gegners");
     for (int k = 1; k <= std::min(world_.battleCount, MaxBattles); ++k)
         if (world_.battles[k].country == country) {
             parts << tr("umkämpft");
@@ -96,7 +100,9 @@ bool MapFocus::eventFilter(QObject* watched, QEvent* event)
     if (watched != &view_)
         return false;
     if (event->type() == QEvent::FocusIn) {
-        announceFocus();
+        // Qt tells the map's own focus after this event: the country comes
+        // after it, so that a screen reader ends on the country.
+        QTimer::singleShot(0, this, &MapFocus::announceFocus);
         return false;
     }
     if (event->type() != QEvent::KeyPress)

@@ -3,9 +3,11 @@
 
 #include "mapview/MapView.h"
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "simulation/Clock.h"
 #include "simulation/PlayerActions.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -60,7 +62,7 @@ void MapPainter::repaint()
     for (const CountryPaint& paint : mapPaints(world_, scheme_))
         surface_.paintCountry(paint.x, paint.y, paint.style);
     if (!monthName(world_.month).empty())
-        drawDate(dateText(world_));
+        drawDate(gametext::date(world_.month, world_.year).toStdString());
     showChanges();
 }
 
@@ -91,10 +93,11 @@ QString MapPainter::toolTipAt(QPointF position) const
     if (country == 0)
         return {};
     const int holder = world_.countryOwner[static_cast<std::size_t>(country)];
-    QString text = qs(world_.countryName[static_cast<std::size_t>(country)]);
+    const QString name = gametext::name(world_.countryName[static_cast<std::size_t>(country)]);
     if (holder != 0 && validSideIndex(holder))
-        text += QStringLiteral("\nBesitzer : ") + qs(world_.countryName[static_cast<std::size_t>(holder)]);
-    return text;
+        return QCoreApplication::translate("MapPainter", "%1\nBesitzer : %2")
+            .arg(name, gametext::name(world_.countryName[static_cast<std::size_t>(holder)]));
+    return name;
 }
 
 QPoint MapPainter::cellUnder(QPointF position)

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mapview/MapSurface.h"
 
+#include "platform/Paths.h"
 #include "world/Settings.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFont>
 #include <QFontMetrics>
@@ -40,12 +42,16 @@ bool MapSurface::load(const QString& path)
     if (!read.ok) {
         // A missing picture has its own message; anything else is named.
         if (read.errorNumber != ENOENT)
-            problem_ = "Das Kartenbild kann nicht gelesen werden: " + read.description;
+            problem_ = QCoreApplication::translate("MapSurface", "Das Kartenbild kann nicht gelesen werden: %1")
+                           .arg(qs(read.description))
+                           .toStdString();
         return false;
     }
     if (bytes.size() > MaxPictureBytes) {
-        problem_ = "Das Kartenbild ist größer als " + std::to_string(MaxPictureBytes / (1024 * 1024)) +
-                   " MB; so groß ist kein Kartenbild.";
+        problem_ = QCoreApplication::translate("MapSurface",
+                                               "Das Kartenbild ist größer als %1 MB; so groß ist kein Kartenbild.")
+                       .arg(MaxPictureBytes / (1024 * 1024))
+                       .toStdString();
         return false;
     }
     return loadFromData(bytes);
@@ -99,10 +105,7 @@ void MapSurface::clear()
     }
 }
 
-void MapSurface::fillCountry(int x, int y, Rgb colour)
-{
-    paintCountry(x, y, SideStyle{colour});
-}
+void MapSurface::fillCountry(int x, int y, Rgb colour) { paintCountry(x, y, SideStyle{colour}); }
 
 void MapSurface::paintCountry(int x, int y, const SideStyle& style)
 {
@@ -115,7 +118,8 @@ int MapSurface::areaAt(int x, int y) const
     if (labels_.empty() || x < 0 || y < 0 || x >= bitmap_.width() || y >= bitmap_.height())
         return -1;
     return static_cast<int>(labels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(bitmap_.width()) +
-                                    static_cast<std::size_t>(x)]) - 1;
+                                    static_cast<std::size_t>(x)]) -
+           1;
 }
 
 int MapSurface::countryAt(int x, int y) const
@@ -210,8 +214,8 @@ void MapSurface::buildAreas(const std::vector<QPoint>& seeds)
                 if (ny < 0 || ny >= h)
                     continue;
                 for (int xx = left; xx <= right; ++xx)
-                    if (!label(xx, ny) && line(ny)[xx] == target && (xx == left || label(xx - 1, ny) ||
-                                                                      line(ny)[xx - 1] != target))
+                    if (!label(xx, ny) && line(ny)[xx] == target &&
+                        (xx == left || label(xx - 1, ny) || line(ny)[xx - 1] != target))
                         todo.emplace_back(xx, ny);
             }
         }

@@ -5,6 +5,7 @@
 #include "session/GameText.h"
 #include "simulation/Events.h"
 #include "world/WorldState.h"
+#include "platform/Retranslate.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -15,7 +16,7 @@ namespace stratagon {
 MessagesPanel::MessagesPanel(const WorldState& world, QWidget* parent) : QWidget(parent), world_(world)
 {
     setObjectName(QStringLiteral("messagesPanel"));
-    auto* heading = new QLabel(QStringLiteral("Meldungen"), this);
+    auto* heading = new QLabel(this);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
@@ -29,7 +30,13 @@ MessagesPanel::MessagesPanel(const WorldState& world, QWidget* parent) : QWidget
     layout->setSpacing(2);
     layout->addWidget(heading);
     layout->addWidget(list_, 1);
-    refresh();
+    followLanguage(this, [this, heading] {
+        heading->setText(tr("Meldungen"));
+        // Every message anew, in the new language.
+        shownCount_ = 0;
+        list_->clear();
+        refresh();
+    });
 }
 
 void MessagesPanel::refresh()
@@ -42,8 +49,8 @@ void MessagesPanel::refresh()
     list_->clear();
     for (auto e = world_.events.rbegin(); e != world_.events.rend(); ++e) {
         const bool threat = e->kind == EventKind::Threat;
-        auto* item = new QListWidgetItem((threat ? QStringLiteral("⚠ ") : QString()) + gametext::eventDate(*e) +
-                                             QStringLiteral(": ") + gametext::render(e->text),
+        auto* item = new QListWidgetItem((threat ? QStringLiteral("⚠ ") : QString()) +
+                                             tr("%1: %2").arg(gametext::eventDate(*e), gametext::render(e->text)),
                                          list_);
         if (eventStandsOut(*e)) {
             QFont font = item->font();

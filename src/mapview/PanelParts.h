@@ -22,16 +22,6 @@ inline QLabel* makeLabel(QWidget* parent, const char* name, const QString& text 
     return label;
 }
 
-// A label in bold: the game's state, read at a glance.
-inline QLabel* makeBoldLabel(QWidget* parent, const char* name, const QString& text)
-{
-    QLabel* label = makeLabel(parent, name, text);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
-
 // A sunken line between two panels.
 inline QFrame* makeLine(QWidget* parent)
 {

@@ -3,6 +3,7 @@
 
 #include "platform/Paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -71,10 +72,7 @@ bool AppPaths::completeHome()
     return qputenv("HOME", entry->pw_dir);
 }
 
-QString AppPaths::resource(const QString& relative) const
-{
-    return resolvePath(dataFolder_, relative);
-}
+QString AppPaths::resource(const QString& relative) const { return resolvePath(dataFolder_, relative); }
 
 QString AppPaths::soundFile(const QString& name) const { return resource(QStringLiteral("sounds/") + name); }
 
@@ -93,10 +91,7 @@ QString AppPaths::settingsFileToRead() const
     return own;
 }
 
-QString AppPaths::defaultSettingsFile() const
-{
-    return resource(QStringLiteral("game.dat"));
-}
+QString AppPaths::defaultSettingsFile() const { return resource(QStringLiteral("game.dat")); }
 
 QString AppPaths::preferencesFile() const
 {
@@ -136,24 +131,26 @@ QStringList AppPaths::prepare() const
     if (!installed_)
         return {};
     if (!hasUserFolders())
-        return {QStringLiteral("Es gibt keinen Benutzerordner (HOME ist nicht gesetzt). Das Spiel startet mit den "
-                               "mitgelieferten Einstellungen; Einstellungen und Spielstände können nicht "
-                               "gespeichert werden.")};
+        return {QCoreApplication::translate(
+            "AppPaths", "Es gibt keinen Benutzerordner (HOME ist nicht gesetzt). Das Spiel startet mit den "
+                        "mitgelieferten Einstellungen; Einstellungen und Spielstände können nicht "
+                        "gespeichert werden.")};
     QStringList problems;
     auto ready = [&problems](const QString& folder, const QString& consequence) {
         if (!QDir().mkpath(folder)) {
-            problems << QStringLiteral("Der Ordner „%1“ lässt sich nicht anlegen. %2")
+            problems << QCoreApplication::translate("AppPaths", "Der Ordner „%1“ lässt sich nicht anlegen. %2")
                             .arg(QDir::toNativeSeparators(folder), consequence);
             return false;
         }
         if (!canWriteIn(folder)) {
-            problems << QStringLiteral("In den Ordner „%1“ kann nicht geschrieben werden. %2")
+            problems << QCoreApplication::translate("AppPaths", "In den Ordner „%1“ kann nicht geschrieben werden. %2")
                             .arg(QDir::toNativeSeparators(folder), consequence);
             return false;
         }
         return true;
     };
-    const QString settingsLost = QStringLiteral(
+    const QString settingsLost = QCoreApplication::translate(
+        "AppPaths",
         "Das Spiel startet mit den mitgelieferten Einstellungen, deine Änderungen werden aber nicht gespeichert.");
     if (ready(configFolder_, settingsLost)) {
         const QString own = QDir(configFolder_).filePath(QStringLiteral("game.dat"));
@@ -163,11 +160,11 @@ QStringList AppPaths::prepare() const
             if (QFile::copy(shipped, own))
                 QFile::setPermissions(own, QFile::permissions(own) | QFile::WriteOwner | QFile::ReadOwner);
             else
-                problems << QStringLiteral("Die Datei „%1“ lässt sich nicht anlegen. %2")
+                problems << QCoreApplication::translate("AppPaths", "Die Datei „%1“ lässt sich nicht anlegen. %2")
                                 .arg(QDir::toNativeSeparators(own), settingsLost);
         }
     }
-    ready(savesFolder(), QStringLiteral("Spielstände können nicht gespeichert werden."));
+    ready(savesFolder(), QCoreApplication::translate("AppPaths", "Spielstände können nicht gespeichert werden."));
     // Only a place to put maps into; without it nothing is lost.
     QDir().mkpath(QDir(userDataFolder_).filePath(QStringLiteral("cards")));
     return problems;

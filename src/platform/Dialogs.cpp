@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -11,15 +12,20 @@ namespace stratagon {
 
 namespace {
 
-// The standard buttons in German, whatever translation the system offers.
+QString translated(const char* text) { return QCoreApplication::translate("Dialogs", text); }
+
+// The standard buttons in the game's language, whatever translation the
+// system offers.
 void germanButtons(QMessageBox& box)
 {
     const std::pair<QMessageBox::StandardButton, const char*> texts[] = {
-        {QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "Ja"}, {QMessageBox::No, "Nein"},
-        {QMessageBox::Cancel, "Abbrechen"}};
+        {QMessageBox::Ok, QT_TRANSLATE_NOOP("Dialogs", "OK")},
+        {QMessageBox::Yes, QT_TRANSLATE_NOOP("Dialogs", "Ja")},
+        {QMessageBox::No, QT_TRANSLATE_NOOP("Dialogs", "Nein")},
+        {QMessageBox::Cancel, QT_TRANSLATE_NOOP("Dialogs", "Abbrechen")}};
     for (const auto& [button, text] : texts)
         if (QAbstractButton* b = box.button(button))
-            b->setText(QString::fromUtf8(text));
+            b->setText(translated(text));
 }
 
 }  // namespace
@@ -40,8 +46,8 @@ bool QtDialogs::question(QWidget* parent, const QString& text, const QString& ti
 
 Answer QtDialogs::questionWithCancel(QWidget* parent, const QString& text, const QString& title)
 {
-    QMessageBox box(QMessageBox::Question, title, text,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    parent);
     box.setEscapeButton(QMessageBox::Cancel);
     germanButtons(box);
     switch (box.exec()) {
@@ -54,34 +60,32 @@ Answer QtDialogs::questionWithCancel(QWidget* parent, const QString& text, const
     }
 }
 
-QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& title,
-                         const QString& preset)
+QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& title, const QString& preset)
 {
     QInputDialog dialog(parent);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(preset);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    dialog.setOkButtonText(QCoreApplication::translate("Dialogs", "OK"));
+    dialog.setCancelButtonText(QCoreApplication::translate("Dialogs", "Abbrechen"));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
-QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& suggested,
-                                const QString& filter)
+QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& suggested, const QString& filter)
 {
     QFileDialog dialog(parent, title, suggested, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
     dialog.selectFile(suggested);
-    // Qt's own dialog, so that its texts can be German whatever the system offers.
+    // Qt's own dialog, so that its texts follow the game's language whatever the system offers.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Ordner :"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname :"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp :"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Speichern"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    dialog.setLabelText(QFileDialog::LookIn, QCoreApplication::translate("Dialogs", "Ordner :"));
+    dialog.setLabelText(QFileDialog::FileName, QCoreApplication::translate("Dialogs", "Dateiname :"));
+    dialog.setLabelText(QFileDialog::FileType, QCoreApplication::translate("Dialogs", "Dateityp :"));
+    dialog.setLabelText(QFileDialog::Accept, QCoreApplication::translate("Dialogs", "Speichern"));
+    dialog.setLabelText(QFileDialog::Reject, QCoreApplication::translate("Dialogs", "Abbrechen"));
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().front()
-                                                                                  : QString();
+                                                                                   : QString();
 }
 
 }  // namespace stratagon

@@ -2,8 +2,10 @@
 #include "shell/CountryPickWindow.h"
 
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "platform/WindowStyle.h"
 #include "world/WorldState.h"
+#include "platform/Retranslate.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -54,23 +56,26 @@ bool germanLess(const QString& a, const QString& b)
 
 }  // namespace
 
-CountryPickWindow::CountryPickWindow(const WorldState& world, const QString& current)
-    : PickWindow(QStringLiteral("Welches Land ?"), QSize(240, 300))
+CountryPickWindow::CountryPickWindow(const WorldState& world, const QString& current) : PickWindow(QSize(240, 300))
 {
-    auto* caption = new QLabel(QStringLiteral("Aktuell gewählt :"), this);
+    auto* caption = new QLabel(this);
+    followLanguage(this, [this, caption] {
+        setWindowTitle(tr("Welches Land ?"));
+        caption->setText(tr("Aktuell gewählt :"));
+    });
     caption->setGeometry(8, 8, 100, 17);
     currentLabel_ = new QLabel(this);
     currentLabel_->setGeometry(112, 8, 120, 17);
     QFont bold = currentLabel_->font();
     bold.setBold(true);
     currentLabel_->setFont(bold);
-    currentLabel_->setText(current);
+    currentLabel_->setText(gametext::name(ss(current)));
 
     list_ = new QListWidget(this);
     list_->setGeometry(8, 32, 224, 224);
     std::vector<std::pair<QString, int>> countries;
     for (int i = 1; i <= world.countryCount && i <= MaxCountries; ++i)
-        countries.emplace_back(qs(world.countryName[i]), i);
+        countries.emplace_back(gametext::name(world.countryName[i]), i);
     std::stable_sort(countries.begin(), countries.end(),
                      [](const auto& a, const auto& b) { return germanLess(a.first, b.first); });
     for (const auto& [name, index] : countries) {

@@ -2,6 +2,7 @@
 #include "shell/CreditsWindow.h"
 
 #include "shell/ImageStore.h"
+#include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
 
@@ -27,31 +28,31 @@ struct CreditLine {
 
 const std::array<CreditLine, 26> creditLines{{
     {0, ""},
-    {0, "präsentiert"},
+    {0, QT_TRANSLATE_NOOP("stratagon::CreditsWindow", "präsentiert")},
     {0, ""},
     {28, "Stratagon!"},
     {14, ""},
     {14, ""},
-    {20, "Programmierung"},
-    {14, "Das Stratagon-Team"},
+    {20, QT_TRANSLATE_NOOP("stratagon::CreditsWindow", "Programmierung")},
+    {14, QT_TRANSLATE_NOOP("stratagon::CreditsWindow", "Das Stratagon-Team")},
     {14, ""},
-    {20, "Die nicht vorhandene Grafik"},
-    {14, "Das Stratagon-Team"},
+    {20, QT_TRANSLATE_NOOP("stratagon::CreditsWindow", "Die nicht vorhandene Grafik")},
+    {14, QT_TRANSLATE_NOOP("stratagon::CreditsWindow", "Das Stratagon-Team")},
     {14, ""},
-    {20, "Sound&Musik"},
-    {14, "gibbet net :D"},
+    {20, QT_TRANSLATE_NOOP("stratagon::CreditsWindow", "Sound&Musik")},
+    {14, QT_TRANSLATE_NOOP("stratagon::CreditsWindow", "gibbet net :D")},
     {14, ""},
-    {20, "Tester"},
-    {14, "Die Testreihe des Teams"},
-    {14, "Die Spieler der ersten Stunde"},
+    {20, QT_TRANSLATE_NOOP("stratagon::CreditsWindow", "Tester")},
+    {14, QT_TRANSLATE_NOOP("stratagon::CreditsWindow", "Die Testreihe des Teams")},
+    {14, QT_TRANSLATE_NOOP("stratagon::CreditsWindow", "Die Spieler der ersten Stunde")},
     {14, ""},
-    {14, "Besten Dank an euch beiden :)"},
+    {14, QT_TRANSLATE_NOOP("stratagon::CreditsWindow", "Besten Dank an euch beiden :)")},
     {14, ""},
-    {14, "Besucht uns im Internet"},
-    {14, "Made with Natural Earth"},
-    {14, "Fenster und Grafik: Qt 6"},
+    {14, QT_TRANSLATE_NOOP("stratagon::CreditsWindow", "Besucht uns im Internet")},
+    {14, QT_TRANSLATE_NOOP("stratagon::CreditsWindow", "Made with Natural Earth")},
+    {14, QT_TRANSLATE_NOOP("stratagon::CreditsWindow", "Fenster und Grafik: Qt 6")},
     {14, ""},
-    {14, "Danke fürs Spielen!"},
+    {14, QT_TRANSLATE_NOOP("stratagon::CreditsWindow", "Danke fürs Spielen!")},
 }};
 
 QFont creditsFont(double pointSize)
@@ -70,7 +71,12 @@ CreditsWindow::CreditsWindow(Program& program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(QString(52, QLatin1Char(' ')) + QStringLiteral("Credits"));
+    texts_.resize(creditLines.size());
+    followLanguage(this, [this] {
+        setWindowTitle(QString(52, QLatin1Char(' ')) + tr("Credits"));
+        for (std::size_t i = 0; i < creditLines.size(); ++i)
+            texts_[i] = *creditLines[i].text ? tr(creditLines[i].text) : QString();
+    });
     setFixedSize(clientWidth, clientHeight);
     centreOnScreen(*this);
 
@@ -102,16 +108,10 @@ void CreditsWindow::tick()
 
     lineY_ = static_cast<int>(scrollY_) + logo.height();
     painter.setPen(QColor(0, 128, 0));
-    static const std::array<QString, creditLines.size()> texts = [] {
-        std::array<QString, creditLines.size()> t;
-        for (std::size_t i = 0; i < creditLines.size(); ++i)
-            t[i] = QString::fromUtf8(creditLines[i].text);
-        return t;
-    }();
     for (std::size_t i = 0; i < creditLines.size(); ++i) {
         if (creditLines[i].size > 0)
             pointSize_ = creditLines[i].size;
-        printCentred(painter, texts[i]);
+        printCentred(painter, texts_[i]);
     }
     painter.end();
 

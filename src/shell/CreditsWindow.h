@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QString>
 #include <QWidget>
 #include <utility>
 #include <vector>
@@ -46,6 +47,8 @@ private:
     double pointSize_ = 14.25;  // stays in force from one tick to the next
     int lineY_ = 0;
     std::vector<std::pair<double, SizedFont>> fonts_;
+    // The lines in the current language.
+    std::vector<QString> texts_;
 };
 
 }  // namespace stratagon

@@ -2,6 +2,7 @@
 #include "shell/HelpWindow.h"
 
 #include "mapview/MainWindow.h"
+#include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
 
@@ -49,69 +50,56 @@ QString keyGuide()
 
 QString HelpWindow::guideText()
 {
-    return QStringLiteral(
-               "<h2>Stratagon – Spielanleitung</h2>"
-               "<h3>Das Ziel</h3>"
-               "<p>Du führst ein Land des Kontinents. Erobere mit deinen Generälen alle Länder, dann hast du "
-               "gewonnen. Hältst du kein einziges Land mehr, hast du verloren.</p>"
-               "<h3>Die Karte</h3>"
-               "<p><b>Rot</b> sind deine Länder, <b>grün</b> die deines Gegners. Spielst du gegen mehrere Gegner, hat "
-               "jeder seine eigene Farbe: grün, blau, violett, türkis und orange. Alle anderen Länder behalten die "
-               "Farben der Karte: Sie greifen niemanden an und verteidigen sich nur. Um ein Land, das einen "
-               "weißen Kreis mit schwarzem Kreuz trägt, wird gerade gekämpft.</p>"
-               "<h3>Die zwei Modi</h3>"
-               "<p>Der Knopf <b>Modus</b> wechselt zwischen <b>Schlacht</b> und <b>Info</b>. Im Modus Schlacht "
-               "greift ein Klick auf ein Nachbarland an; im Modus Info zeigt ein Klick nur, wem das Land gehört "
-               "und welche Generäle es hat.</p>"
-               "<h3>Angreifen</h3>"
-               "<p>Klicke im Modus Schlacht auf ein Land, das an eines deiner Länder grenzt. Im Fenster siehst du "
-               "das Ziel, seinen Besitzer, den General, der es verteidigen wird, und für den General, den du "
-               "wählst, deine Siegchance. Jede Zeile der Liste nennt Rang, EP, Aufgabe und Siegchance eines "
-               "Generals; wer gerade kämpft, ist ausgegraut. Dein bester bereiter General ist schon gewählt. "
-               "<b>Enter</b> oder ein Doppelklick schickt ihn los, <b>Escape</b> bricht ab. Jede Schlacht "
-               "beginnt 20 : 80 gegen dich; wer über 100 Punkte kommt, gewinnt das Land. "
-               "Je mehr Erfahrungspunkte (EP) dein General gegenüber dem Verteidiger hat, desto besser stehen "
-               "deine Chancen. Du kannst bis zu 25 Schlachten zugleich führen.</p>"
-               "<h3>Bereitschaft</h3>"
-               "<p>Ein General, der gerade kämpft, ist <b>nicht bereit</b>. Jeder andere – ob er sich bereithält "
-               "oder ausgebildet wird – kann sofort in eine Schlacht ziehen.</p>"
-               "<h3>Aufgaben und Ausbildung</h3>"
-               "<p>Unter <b>Generäle</b> findest du deine Generalliste. Dort stellst du neue Unteroffiziere ein, "
-               "entlässt Generäle und gibst ihnen eine <b>Aufgabe</b>: sich bereithalten oder ausgebildet "
-               "werden. Wer ausgebildet wird, gewinnt von Zeit zu Zeit einen EP dazu; ein Sieg bringt 5 EP.</p>"
-               "<h3>Ränge</h3>"
-               "<p>Der Rang folgt den EP: vom Unteroffizier (0 bis 4 EP) bis zum General (ab 95 EP). "
-               "<b>Dienstgrade</b> in der Generalliste zeigt die ganze Leiter. Steigt einer deiner Generäle auf, "
-               "steht es in den Meldungen.</p>"
-               "<h3>Pause und Tempo</h3>"
-               "<p>Die <b>Leertaste</b> oder der Pause-Knopf hält das Spiel an und lässt es weiterlaufen. Solange "
-               "du pausiert hast, bleibt die Zeit stehen, auch wenn du andere Fenster öffnest und schließt; "
-               "Angriffe kannst du trotzdem befehlen, sie beginnen, sobald es weitergeht. Mit <b>-</b> und "
-               "<b>+</b> (oder den Tempo-Knöpfen) spielst du mit halbem, einfachem, doppeltem oder vierfachem "
-               "Tempo.</p>"
-               "<h3>Meldungen und Kämpfe</h3>"
-               "<p>Die Meldungen nennen die neuesten Ereignisse zuerst, jede mit ihrem Datum. Was dich betrifft, "
-               "ist fett gedruckt; ein Angriff auf dich ist zusätzlich mit ⚠ markiert. Die Kampfliste zeigt "
-               "alle laufenden Schlachten, deine zuerst.</p>"
-               "<h3>Regeln: Klassisch und Zügig</h3>"
-               "<p>Unter <b>Einstellungen</b> wählst du bei <b>Regeln</b>, wie dein nächstes neues Spiel gespielt "
-               "wird; ein laufendes oder geladenes Spiel behält seine Regeln. <b>Klassisch</b> sind die Regeln, wie "
-               "sie hier beschrieben sind. <b>Zügig</b> ändert nur Zahlen:</p>"
-               "<ul>"
-               "<li>Der Punktestand einer Schlacht bewegt sich nach dem Verhältnis der EP beider Generäle, nicht nach "
-               "ihrem Unterschied: auch Schlachten zwischen Unteroffizieren kommen voran.</li>"
-               "<li>Eine Schlacht dauert höchstens 4 Jahre; ist sie dann nicht entschieden, behält der Verteidiger "
-               "sein Land.</li>"
-               "<li>Ein Sieg bringt 10 EP statt 5.</li>"
-               "<li>Die Generäle der Länder ohne Spieler beginnen mit der Hälfte ihrer EP und werden halb so schnell "
-               "ausgebildet.</li>"
-               "<li>Deine neuen Generäle beginnen mit 3 EP, die des Gegners mit 4, auf „Schwer“ mit 5 und auf "
-               "„Irrsinnig“ mit 8 (sonst 1). In der Ausbildung "
-               "gewinnen deine etwa 5 EP im Jahr, die des Gegners 4 (sonst 3).</li>"
-               "<li>Der Gegner führt bis zu zehn Generäle statt fünf und schickt nie seinen letzten freien General "
-               "in eine Schlacht.</li>"
-               "</ul>"
-               "<p><b>F1</b> öffnet diese Anleitung jederzeit; solange sie offen ist, wartet das Spiel.</p>") +
+    // One piece a section, so that each is translated on its own.
+    return tr("<h2>Stratagon – Spielanleitung</h2>") +
+           tr("<h3>Das Ziel</h3><p>Du führst ein Land des Kontinents. Erobere mit deinen Generälen alle "
+              "Länder, dann hast du gewonnen. Hältst du kein einziges Land mehr, hast du verloren.</p>") +
+           tr("<h3>Die Karte</h3><p><b>Rot</b> sind deine Länder, <b>grün</b> die deines Gegners. Spielst du "
+              "gegen mehrere Gegner, hat jeder seine eigene Farbe: grün, blau, violett, türkis und orange. "
+              "Alle anderen Länder behalten die Farben der Karte: Sie greifen niemanden an und verteidigen "
+              "sich nur. Um ein Land, das einen weißen Kreis mit schwarzem Kreuz trägt, wird gerade "
+              "gekämpft.</p>") +
+           tr("<h3>Die zwei Modi</h3><p>Der Knopf <b>Modus</b> wechselt zwischen <b>Schlacht</b> und "
+              "<b>Info</b>. Im Modus Schlacht greift ein Klick auf ein Nachbarland an; im Modus Info zeigt "
+              "ein Klick nur, wem das Land gehört und welche Generäle es hat.</p>") +
+           tr("<h3>Angreifen</h3><p>Klicke im Modus Schlacht auf ein Land, das an eines deiner Länder grenzt. "
+              "Im Fenster siehst du das Ziel, seinen Besitzer, den General, der es verteidigen wird, und für "
+              "den General, den du wählst, deine Siegchance. Jede Zeile der Liste nennt Rang, EP, Aufgabe und "
+              "Siegchance eines Generals; wer gerade kämpft, ist ausgegraut. Dein bester bereiter General ist "
+              "schon gewählt. <b>Enter</b> oder ein Doppelklick schickt ihn los, <b>Escape</b> bricht ab. "
+              "Jede Schlacht beginnt 20 : 80 gegen dich; wer über 100 Punkte kommt, gewinnt das Land. Je mehr "
+              "Erfahrungspunkte (EP) dein General gegenüber dem Verteidiger hat, desto besser stehen deine "
+              "Chancen. Du kannst bis zu 25 Schlachten zugleich führen.</p>") +
+           tr("<h3>Bereitschaft</h3><p>Ein General, der gerade kämpft, ist <b>nicht bereit</b>. Jeder andere "
+              "– ob er sich bereithält oder ausgebildet wird – kann sofort in eine Schlacht ziehen.</p>") +
+           tr("<h3>Aufgaben und Ausbildung</h3><p>Unter <b>Generäle</b> findest du deine Generalliste. Dort "
+              "stellst du neue Unteroffiziere ein, entlässt Generäle und gibst ihnen eine <b>Aufgabe</b>: "
+              "sich bereithalten oder ausgebildet werden. Wer ausgebildet wird, gewinnt von Zeit zu Zeit "
+              "einen EP dazu; ein Sieg bringt 5 EP.</p>") +
+           tr("<h3>Ränge</h3><p>Der Rang folgt den EP: vom Unteroffizier (0 bis 4 EP) bis zum General (ab 95 "
+              "EP). <b>Dienstgrade</b> in der Generalliste zeigt die ganze Leiter. Steigt einer deiner "
+              "Generäle auf, steht es in den Meldungen.</p>") +
+           tr("<h3>Pause und Tempo</h3><p>Die <b>Leertaste</b> oder der Pause-Knopf hält das Spiel an und "
+              "lässt es weiterlaufen. Solange du pausiert hast, bleibt die Zeit stehen, auch wenn du andere "
+              "Fenster öffnest und schließt; Angriffe kannst du trotzdem befehlen, sie beginnen, sobald es "
+              "weitergeht. Mit <b>-</b> und <b>+</b> (oder den Tempo-Knöpfen) spielst du mit halbem, "
+              "einfachem, doppeltem oder vierfachem Tempo.</p>") +
+           tr("<h3>Meldungen und Kämpfe</h3><p>Die Meldungen nennen die neuesten Ereignisse zuerst, jede mit "
+              "ihrem Datum. Was dich betrifft, ist fett gedruckt; ein Angriff auf dich ist zusätzlich mit ⚠ "
+              "markiert. Die Kampfliste zeigt alle laufenden Schlachten, deine zuerst.</p>") +
+           tr("<h3>Regeln: Klassisch und Zügig</h3><p>Unter <b>Einstellungen</b> wählst du bei <b>Regeln</b>, "
+              "wie dein nächstes neues Spiel gespielt wird; ein laufendes oder geladenes Spiel behält seine "
+              "Regeln. <b>Klassisch</b> sind die Regeln, wie sie hier beschrieben sind. <b>Zügig</b> ändert "
+              "nur Zahlen:</p><ul><li>Der Punktestand einer Schlacht bewegt sich nach dem Verhältnis der EP "
+              "beider Generäle, nicht nach ihrem Unterschied: auch Schlachten zwischen Unteroffizieren kommen "
+              "voran.</li><li>Eine Schlacht dauert höchstens 4 Jahre; ist sie dann nicht entschieden, behält "
+              "der Verteidiger sein Land.</li><li>Ein Sieg bringt 10 EP statt 5.</li><li>Die Generäle der "
+              "Länder ohne Spieler beginnen mit der Hälfte ihrer EP und werden halb so schnell "
+              "ausgebildet.</li><li>Deine neuen Generäle beginnen mit 3 EP, die des Gegners mit 4, auf "
+              "„Schwer“ mit 5 und auf „Irrsinnig“ mit 8 (sonst 1). In der Ausbildung gewinnen deine etwa 5 EP "
+              "im Jahr, die des Gegners 4 (sonst 3).</li><li>Der Gegner führt bis zu zehn Generäle statt fünf "
+              "und schickt nie seinen letzten freien General in eine Schlacht.</li></ul>") +
+           tr("<p><b>F1</b> öffnet diese Anleitung jederzeit; solange sie offen ist, wartet das Spiel.</p>") +
            keyGuide();
 }
 
@@ -120,13 +108,15 @@ HelpWindow::HelpWindow(Program& program) : program_(program)
     // Reading takes time the game should not run on.
     hold_ = program_.session().hold();
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Spielanleitung"));
-
     auto* text = new QTextBrowser(this);
     text->setObjectName(QStringLiteral("guide"));
-    text->setAccessibleName(tr("Spielanleitung"));
-    text->setHtml(guideText());
-    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+    auto* close = new QPushButton(this);
+    followLanguage(this, [this, text, close] {
+        setWindowTitle(tr("Spielanleitung"));
+        text->setAccessibleName(tr("Spielanleitung"));
+        text->setHtml(guideText());
+        close->setText(tr("Schließen"));
+    });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;

@@ -2,6 +2,7 @@
 #include "shell/LoadGameWindow.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "shell/SaveGames.h"
@@ -21,7 +22,7 @@ namespace stratagon {
 
 namespace {
 
-const QString Title = QStringLiteral("Spiel laden");
+QString title() { return LoadGameWindow::tr("Spiel laden"); }
 
 // Saves not in the index that are read before the window shows: a few
 // hundred take a quarter of a second.
@@ -32,7 +33,6 @@ constexpr int ReadAtOnce = 200;
 LoadGameWindow::LoadGameWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(Title);
     // The menu behind waits until a save is chosen or the window closed.
     setWindowModality(Qt::ApplicationModal);
     useCompactFont(*this);
@@ -45,20 +45,18 @@ LoadGameWindow::LoadGameWindow(Program& program) : program_(program)
     list_->setGeometry(8, 8, 584, 248);
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Land"), QStringLiteral("Spieldatum"),
-                            QStringLiteral("Karte"), QStringLiteral("Gespeichert am")});
     list_->setColumnWidth(0, 170);
     list_->setColumnWidth(1, 110);
     list_->setColumnWidth(2, 95);
     list_->setColumnWidth(3, 70);
 
-    loadButton_ = new QPushButton(QStringLiteral("Laden"), this);
+    loadButton_ = new QPushButton(this);
     loadButton_->setObjectName(QStringLiteral("loadButton"));
     loadButton_->setGeometry(8, 266, 105, 25);
-    deleteButton_ = new QPushButton(QStringLiteral("Löschen"), this);
+    deleteButton_ = new QPushButton(this);
     deleteButton_->setObjectName(QStringLiteral("deleteButton"));
     deleteButton_->setGeometry(121, 266, 105, 25);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    auto* cancel = new QPushButton(this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setGeometry(487, 266, 105, 25);
 
@@ -73,6 +71,14 @@ LoadGameWindow::LoadGameWindow(Program& program) : program_(program)
         const bool chosen = !selectedFile().isEmpty();
         loadButton_->setEnabled(chosen);
         deleteButton_->setEnabled(chosen);
+    });
+
+    followLanguage(this, [this, cancel] {
+        setWindowTitle(title());
+        list_->setHeaderLabels({tr("Name"), tr("Land"), tr("Spieldatum"), tr("Karte"), tr("Gespeichert am")});
+        loadButton_->setText(tr("Laden"));
+        deleteButton_->setText(tr("Löschen"));
+        cancel->setText(tr("Abbrechen"));
     });
 
     reload();
@@ -98,7 +104,7 @@ void LoadGameWindow::reload()
     // Many saves not seen before: they are read on a worker thread, and the
     // window says so meanwhile instead of freezing.
     list_->clear();
-    auto* waiting = new QTreeWidgetItem(list_, {QStringLiteral("Die Spielstände werden gelesen …")});
+    auto* waiting = new QTreeWidgetItem(list_, {tr("Die Spielstände werden gelesen …")});
     waiting->setFlags(Qt::NoItemFlags);
     loadButton_->setEnabled(false);
     deleteButton_->setEnabled(false);
@@ -120,8 +126,8 @@ void LoadGameWindow::fill(const QList<SaveSummary>& saves)
 {
     list_->clear();
     const QLocale german(QLocale::German, QLocale::Germany);
-    const QString damaged = QStringLiteral("(beschädigt)");
-    const QString format = QStringLiteral("dd.MM.yyyy HH:mm");
+    const QString damaged = tr("(beschädigt)");
+    const QString format = tr("dd.MM.yyyy HH:mm");
     QList<QTreeWidgetItem*> items;
     items.reserve(saves.size());
     for (const SaveSummary& save : saves) {
@@ -162,9 +168,8 @@ void LoadGameWindow::loadSelected()
         return;
     if (program_.playing() &&
         !program_.dialogs.question(
-            this,
-            QStringLiteral("Willst du das laufende Spiel aufgeben und den Spielstand „%1“ laden?").arg(selectedName()),
-            Title))
+            this, tr("Willst du das laufende Spiel aufgeben und den Spielstand „%1“ laden?").arg(selectedName()),
+            title()))
         return;
     if (!loadGame(program_, this, file))
         return;
@@ -175,14 +180,12 @@ void LoadGameWindow::loadSelected()
 void LoadGameWindow::deleteSelected()
 {
     const QString file = selectedFile();
-    if (file.isEmpty() ||
-        !program_.dialogs.question(
-            this, QStringLiteral("Willst du den Spielstand „%1“ wirklich löschen?").arg(selectedName()), Title))
+    if (file.isEmpty() || !program_.dialogs.question(
+                              this, tr("Willst du den Spielstand „%1“ wirklich löschen?").arg(selectedName()), title()))
         return;
     if (!QFile::remove(file))
-        program_.dialogs.message(
-            this, QStringLiteral("Der Spielstand „%1“ konnte nicht gelöscht werden.").arg(selectedName()),
-            QStringLiteral("Fehler !"));
+        program_.dialogs.message(this, tr("Der Spielstand „%1“ konnte nicht gelöscht werden.").arg(selectedName()),
+                                 tr("Fehler !"));
     reload();
 }
 

@@ -28,7 +28,7 @@ void LoadingWindow::paintEvent(QPaintEvent*)
     QFont font = p.font();
     font.setBold(true);
     p.setFont(font);
-    p.drawText(label.adjusted(6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Lade ..."));
+    p.drawText(label.adjusted(6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, tr("Lade ..."));
 }
 
 }  // namespace stratagon

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/MapCatalog.h"
 
+#include "platform/Language.h"
+
 #include "mapview/MapSurface.h"
 #include "platform/AppPaths.h"
 #include "platform/Paths.h"
@@ -10,6 +12,7 @@
 #include "world/Settings.h"
 #include "world/WorldState.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -43,8 +46,8 @@ QJsonArray signature(const MapEntry& e)
 {
     const QFileInfo map(e.mapFile);
     const QFileInfo picture(e.pictureFile);
-    return {double(map.size()), double(map.lastModified().toMSecsSinceEpoch()), e.pictureFile,
-            double(picture.size()), double(picture.lastModified().toMSecsSinceEpoch())};
+    return {double(map.size()), double(map.lastModified().toMSecsSinceEpoch()), e.pictureFile, double(picture.size()),
+            double(picture.lastModified().toMSecsSinceEpoch())};
 }
 
 QHash<QString, QJsonArray> readCache(const QString& path)
@@ -56,8 +59,10 @@ QHash<QString, QJsonArray> readCache(const QString& path)
         return cache;
     // A damaged cache is ignored and made anew.
     const QJsonObject top = QJsonDocument::fromJson(QByteArray::fromStdString(bytes)).object();
+    // The verdicts are texts in the language they were made in.
     if (top.value(QStringLiteral("format")).toString() != CacheFormat ||
-        top.value(QStringLiteral("version")).toInt() != CacheVersion)
+        top.value(QStringLiteral("version")).toInt() != CacheVersion ||
+        top.value(QStringLiteral("language")).toString() != currentLanguage())
         return cache;
     const QJsonObject maps = top.value(QStringLiteral("maps")).toObject();
     for (auto it = maps.begin(); it != maps.end(); ++it) {
@@ -95,8 +100,9 @@ void checkMap(MapEntry& entry)
     entry.countries = world->countryCount;
     MapSurface surface;
     if (!surface.load(entry.pictureFile)) {
-        entry.problem = surface.problem().empty() ? QStringLiteral("Das Kartenbild lässt sich nicht lesen.")
-                                                  : qs(surface.problem());
+        entry.problem = surface.problem().empty()
+                            ? QCoreApplication::translate("MapCatalog", "Das Kartenbild lässt sich nicht lesen.")
+                            : qs(surface.problem());
         return;
     }
     const std::vector<std::string> findings = checkPlayability(*world, &surface);
@@ -104,8 +110,11 @@ void checkMap(MapEntry& entry)
         entry.problem.clear();
     else if (findings.size() == 1)
         entry.problem = qs(findings.front());
-    else
-        entry.problem = QStringLiteral("%1 (und %2 weitere Mängel)").arg(qs(findings.front())).arg(findings.size() - 1);
+    else {
+        const int more = static_cast<int>(findings.size()) - 1;
+        entry.problem = QCoreApplication::translate("MapCatalog", "%1 (und %n weitere Mängel)", nullptr, more)
+                            .arg(qs(findings.front()));
+    }
 }
 
 MapCatalog::MapCatalog(QStringList folders, QString cacheFile)
@@ -144,13 +153,15 @@ void MapCatalog::scan()
         });
         for (MapEntry& e : found) {
             if (seen.contains(e.name)) {
-                e.problem = QStringLiteral("Es gibt schon eine Karte „%1“. Benenne diese um, dann kannst du "
-                                           "sie wählen.")
+                e.problem = QCoreApplication::translate(
+                                "MapCatalog", "Es gibt schon eine Karte „%1“. Benenne diese um, dann kannst du "
+                                              "sie wählen.")
                                 .arg(e.name);
             } else if (!QFileInfo(e.mapFile).isFile()) {
-                e.problem = QStringLiteral("Die Kartendatei ist keine gewöhnliche Datei.");
+                e.problem = QCoreApplication::translate("MapCatalog", "Die Kartendatei ist keine gewöhnliche Datei.");
             } else if (e.pictureFile.isEmpty()) {
-                e.problem = QStringLiteral("Das Kartenbild „%1“ fehlt.").arg(qs(mapPictureName(ss(e.mapFile))));
+                e.problem = QCoreApplication::translate("MapCatalog", "Das Kartenbild „%1“ fehlt.")
+                                .arg(qs(mapPictureName(ss(e.mapFile))));
             } else {
                 seen.insert(e.name);
                 const auto known = cache.constFind(e.mapFile);
@@ -208,6 +219,7 @@ void MapCatalog::store() const
     }
     const QByteArray bytes = QJsonDocument(QJsonObject{{QStringLiteral("format"), CacheFormat},
                                                        {QStringLiteral("version"), CacheVersion},
+                                                       {QStringLiteral("language"), currentLanguage()},
                                                        {QStringLiteral("maps"), maps}})
                                  .toJson(QJsonDocument::Compact);
     writeCacheFile(cacheFile_, bytes);
@@ -237,8 +249,12 @@ MapEntry mapForGame(const AppPaths& paths, const QString& name)
                 return {name, {}, 0, file.filePath(), picture, {}};
         }
     }
-    return {QStringLiteral("Afrika"), {}, 0, paths.resource(QStringLiteral("cards/Afrika.mgi")),
-            paths.resource(QStringLiteral("cards/Afrika.bmp")), {}};
+    return {QStringLiteral("Afrika"),
+            {},
+            0,
+            paths.resource(QStringLiteral("cards/Afrika.mgi")),
+            paths.resource(QStringLiteral("cards/Afrika.bmp")),
+            {}};
 }
 
 }  // namespace stratagon

@@ -2,7 +2,10 @@
 #include "shell/MapPickWindow.h"
 
 #include "platform/AppPaths.h"
+#include "platform/Paths.h"
+#include "session/GameText.h"
 #include "platform/WindowStyle.h"
+#include "platform/Retranslate.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -30,7 +33,7 @@ void MapChecker::run()
 }
 
 MapPickWindow::MapPickWindow(const AppPaths& paths, const QString& current)
-    : PickWindow(QStringLiteral("Welche Karte ?"), QSize(280, 240)), current_(current)
+    : PickWindow(QSize(280, 240)), current_(current)
 {
     MapCatalog catalog(paths.mapFolders(), paths.cacheFile(QStringLiteral("map-verdicts.json")));
     catalog.scan();
@@ -49,13 +52,17 @@ MapPickWindow::MapPickWindow(const AppPaths& paths, const QString& current)
     list_->setTextElideMode(Qt::ElideNone);
     for (int row = 0; row < maps_.size(); ++row) {
         list_->addItem(QString());
-        showEntry(row);
         // The current map stands selected, so "OK" alone keeps it.
         if (maps_[row].playable() && maps_[row].name == current_)
             list_->setCurrentRow(row);
     }
 
     addPickButtons(list_, 206, 125);
+    followLanguage(this, [this] {
+        setWindowTitle(tr("Welche Karte ?"));
+        for (int row = 0; row < maps_.size(); ++row)
+            showEntry(row);
+    });
 
     if (catalog.unchecked() > 0) {
         checker_ = new MapChecker(std::move(catalog));
@@ -87,10 +94,12 @@ void MapPickWindow::showEntry(int row)
     const MapEntry& map = maps_[row];
     QListWidgetItem* item = list_->item(row);
     if (!map.checked)
-        item->setText(QStringLiteral("%1 – wird geprüft …").arg(map.name));
-    else if (map.problem.isEmpty())
-        item->setText(QStringLiteral("%1 – %2, %3 Länder").arg(map.name, map.continent).arg(map.countries));
-    else
+        item->setText(tr("%1 – wird geprüft …").arg(gametext::name(ss(map.name))));
+    else if (map.problem.isEmpty()) {
+        const QString name = gametext::name(ss(map.name));
+        const QString continent = gametext::name(ss(map.continent));
+        item->setText(tr("%1 – %2, %n Länder", nullptr, map.countries).arg(name, continent));
+    } else
         item->setText(QStringLiteral("%1 – %2").arg(map.name, map.problem));
     item->setToolTip(map.checked ? map.problem : QString());
     // Greyed: seen, but never chosen.

@@ -2,6 +2,7 @@
 #include "shell/NewGameWindow.h"
 
 #include "platform/Dialogs.h"
+#include "session/GameText.h"
 #include "platform/Paths.h"
 #include "platform/WindowStyle.h"
 #include "shell/CountryPickWindow.h"
@@ -11,6 +12,7 @@
 #include "shell/Program.h"
 #include "world/MapLoader.h"
 #include "world/WorldState.h"
+#include "platform/Retranslate.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -68,43 +70,41 @@ QPushButton* button(QWidget* parent, const QString& text, const QRect& place, bo
 NewGameWindow::NewGameWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Neues Spiel"));
     useCompactFont(*this);
     setFixedSize(312, 215);
 
-    worldOption_ = new QRadioButton(QStringLiteral("Weltherrschaft"), this);
+    worldOption_ = new QRadioButton(this);
     worldOption_->setGeometry(8, 8, 145, 25);
     worldOption_->setEnabled(false);
-    simpleOption_ = new QRadioButton(QStringLiteral("einfaches Spiel"), this);
+    simpleOption_ = new QRadioButton(this);
     simpleOption_->setGeometry(168, 8, 137, 25);
     simpleOption_->setChecked(true);
     auto* kind = new QButtonGroup(this);
     kind->addButton(worldOption_);
     kind->addButton(simpleOption_);
 
-    label(this, QStringLiteral("Karte :"), QRect(8, 56, 65, 17));
+    QLabel* mapCaption = label(this, QString(), QRect(8, 56, 65, 17));
     auto* mapBox = new QGroupBox(this);
     mapBox->setGeometry(80, 40, 225, 41);
-    mapNameLabel_ = label(mapBox, QStringLiteral("Afrika"), QRect(8, 16, 145, 17));
-    auto* mapChangeButton = button(mapBox, QStringLiteral("Ändern"), QRect(160, 16, 57, 17));
+    mapNameLabel_ = label(mapBox, QString(), QRect(8, 16, 145, 17));
+    auto* mapChangeButton = button(mapBox, QString(), QRect(160, 16, 57, 17));
     mapChangeButton->setObjectName(QStringLiteral("mapChangeButton"));
     connect(mapChangeButton, &QPushButton::clicked, this, &NewGameWindow::changeMapClicked);
 
-    label(this, QStringLiteral("Deine Seite :"), QRect(8, 96, 65, 17));
-    sideLabel_ = label(this, QStringLiteral("Südafrika"), QRect(136, 96, 105, 17),
-                       Qt::AlignRight | Qt::AlignVCenter);
-    sideChangeButton_ = button(this, QStringLiteral("Ändern"), QRect(248, 88, 57, 25));
+    QLabel* sideCaption = label(this, QString(), QRect(8, 96, 65, 17));
+    sideLabel_ = label(this, QString(), QRect(136, 96, 105, 17), Qt::AlignRight | Qt::AlignVCenter);
+    sideChangeButton_ = button(this, QString(), QRect(248, 88, 57, 25));
 
-    label(this, QStringLiteral("Aktive Gegner :"), QRect(8, 128, 89, 17));
+    QLabel* opponentCaption = label(this, QString(), QRect(8, 128, 89, 17));
     opponentCountLabel_ = label(this, QString(), QRect(176, 128, 65, 17), Qt::AlignRight | Qt::AlignVCenter);
     opponentCountLabel_->setObjectName(QStringLiteral("opponentCountLabel"));
     showOpponentCount(program_.preferences().opponentCount());
-    opponentChangeButton_ = button(this, QStringLiteral("Ändern"), QRect(248, 120, 57, 25));
+    opponentChangeButton_ = button(this, QString(), QRect(248, 120, 57, 25));
     opponentChangeButton_->setObjectName(QStringLiteral("opponentChangeButton"));
     connect(opponentChangeButton_, &QPushButton::clicked, this, &NewGameWindow::changeOpponentsClicked);
 
-    startButton_ = button(this, QStringLiteral("Starten"), QRect(8, 160, 97, 25));
-    cancelButton_ = button(this, QStringLiteral("Abbrechen"), QRect(112, 160, 97, 25));
+    startButton_ = button(this, QString(), QRect(8, 160, 97, 25));
+    cancelButton_ = button(this, QString(), QRect(112, 160, 97, 25));
     statusLabel_ = label(this, QString(), QRect(224, 160, 81, 25), Qt::AlignCenter);
     QFont statusFont = statusLabel_->font();
     statusFont.setBold(true);
@@ -125,6 +125,22 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
         program_.showOptionsMenu();
     });
 
+    followLanguage(this, [=, this] {
+        setWindowTitle(tr("Neues Spiel"));
+        worldOption_->setText(tr("Weltherrschaft"));
+        simpleOption_->setText(tr("einfaches Spiel"));
+        mapCaption->setText(tr("Karte :"));
+        sideCaption->setText(tr("Deine Seite :"));
+        opponentCaption->setText(tr("Aktive Gegner :"));
+        for (QPushButton* change : {mapChangeButton, sideChangeButton_, opponentChangeButton_})
+            change->setText(tr("Ändern"));
+        startButton_->setText(tr("Starten"));
+        cancelButton_->setText(tr("Abbrechen"));
+        showNames();
+        if (!statusLabel_->text().isEmpty())
+            statusLabel_->setText(tr("Lade..."));
+    });
+
     centreOnScreen(*this);
 
     // Opening: load the map only to find the country it names for the player.
@@ -136,16 +152,14 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
     startButton_->setFocus();  // after the loading, which had it disabled
 }
 
-NewGameWindow::~NewGameWindow()
-{
-    delete pick_;
-}
+NewGameWindow::~NewGameWindow() { delete pick_; }
 
 void NewGameWindow::openMap(const QString& name)
 {
     WorldState& world = program_.world;
     const MapEntry map = mapForGame(program_.paths(), name);
-    mapNameLabel_->setText(map.name);
+    mapName_ = map.name;
+    showNames();
     const MapLoadResult loaded = loadMap(world, ss(map.mapFile));
     if (!loaded.ok)
         program_.dialogs.message(this, qs(loaded.message), qs(loaded.title));
@@ -155,25 +169,37 @@ void NewGameWindow::openMap(const QString& name)
     if (!world.defaultSideCode.empty()) {
         for (int i = 0; i <= 99; ++i) {
             if (world.countryCode[i] == world.defaultSideCode) {
-                sideLabel_->setText(qs(world.countryName[i]));
+                showSide(qs(world.countryName[i]));
                 world.side[0] = i;
             }
         }
     }
     const std::string& chosen = program_.chosenSideName();
     if (const int country = chosen.empty() ? 0 : countryIndexByName(world, chosen)) {
-        sideLabel_->setText(qs(world.countryName[country]));
+        showSide(qs(world.countryName[country]));
         world.side[0] = country;
     }
 }
 
-QString NewGameWindow::mapName() const { return mapNameLabel_->text(); }
+QString NewGameWindow::mapName() const { return mapName_; }
+
+void NewGameWindow::showSide(const QString& country)
+{
+    sideName_ = country;
+    showNames();
+}
+
+void NewGameWindow::showNames()
+{
+    mapNameLabel_->setText(gametext::name(ss(mapName_)));
+    sideLabel_->setText(sideName_.isEmpty() ? QString() : gametext::name(ss(sideName_)));
+}
 
 void NewGameWindow::useMap(const QString& name)
 {
     // Another map: the side chosen on the old one means nothing there.
     program_.world.side[0] = 0;
-    sideLabel_->clear();
+    showSide(QString());
     openMap(name);
 }
 
@@ -222,7 +248,7 @@ int NewGameWindow::opponentCount() const { return opponentCountLabel_->text().to
 
 void NewGameWindow::showOpponentCount(int count) { opponentCountLabel_->setNum(count); }
 
-QString NewGameWindow::sideText() const { return sideLabel_->text(); }
+QString NewGameWindow::sideText() const { return sideName_; }
 
 int NewGameWindow::progress() const { return progressBox_->percent; }
 
@@ -247,7 +273,7 @@ void NewGameWindow::takeSide(int country)
         return;
     world.side[0] = country;
     program_.setChosenSideName(world.countryName[country]);
-    sideLabel_->setText(qs(world.countryName[country]));
+    showSide(qs(world.countryName[country]));
 }
 
 void NewGameWindow::startClicked()
@@ -257,18 +283,16 @@ void NewGameWindow::startClicked()
     // none of them and call the game won; without a side on the map he would
     // hold nothing and lose at once.
     if (world.countryCount <= 0) {
-        program_.dialogs.message(
-            this, QStringLiteral("Die Karte enthält keine Länder. Das Spiel kann nicht gestartet werden."),
-            QStringLiteral("Fehler !"));
+        program_.dialogs.message(this, tr("Die Karte enthält keine Länder. Das Spiel kann nicht gestartet werden."),
+                                 tr("Fehler !"));
         return;
     }
     if (!validCountry(world, world.side[0])) {
-        program_.dialogs.message(this, QStringLiteral("Bitte wähle zuerst über \"Ändern\" dein Land."),
-                                 QStringLiteral("Neues Spiel"));
+        program_.dialogs.message(this, tr("Bitte wähle zuerst über \"Ändern\" dein Land."), tr("Neues Spiel"));
         return;
     }
 
-    statusLabel_->setText(QStringLiteral("Lade..."));
+    statusLabel_->setText(tr("Lade..."));
     cancelButton_->setEnabled(false);
     simpleOption_->setEnabled(false);
     startButton_->setEnabled(false);

@@ -61,6 +61,12 @@ private:
     QRadioButton* simpleOption_ = nullptr;
     QLabel* mapNameLabel_ = nullptr;
     QLabel* sideLabel_ = nullptr;
+    // The map and the side as the map names them (German); the labels show
+    // them in the current language. Until the map is read: the ones it names first.
+    QString mapName_ = QStringLiteral("Afrika");      // name
+    QString sideName_ = QStringLiteral("Südafrika");  // name
+    void showSide(const QString& country);
+    void showNames();
     QPushButton* sideChangeButton_ = nullptr;
     QLabel* opponentCountLabel_ = nullptr;
     QPushButton* opponentChangeButton_ = nullptr;

@@ -3,19 +3,24 @@
 
 #include "platform/WindowStyle.h"
 #include "simulation/Opponents.h"
+#include "platform/Retranslate.h"
 
 #include <QListWidget>
 
 namespace stratagon {
 
-OpponentPickWindow::OpponentPickWindow(int current)
-    : PickWindow(QStringLiteral("Wie viele Gegner ?"), QSize(200, 124))
+OpponentPickWindow::OpponentPickWindow(int current) : PickWindow(QSize(200, 124))
 {
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("opponentCountList"));
     list_->setGeometry(8, 8, 184, 74);
     for (int n = 1; n <= MaxOpponents; ++n)
-        list_->addItem(QStringLiteral("%1 Gegner").arg(n));
+        list_->addItem(QString());
+    followLanguage(this, [this] {
+        setWindowTitle(tr("Wie viele Gegner ?"));
+        for (int row = 0; row < list_->count(); ++row)
+            list_->item(row)->setText(tr("%n Gegner", nullptr, row + 1));
+    });
     // The current number stands selected, so "OK" alone keeps it.
     list_->setCurrentRow(current - 1);
 

@@ -4,6 +4,7 @@
 #include "mapview/MainWindow.h"
 #include "mapview/MapFocus.h"
 #include "platform/Dialogs.h"
+#include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
 #include "shell/LoadGameWindow.h"
 #include "shell/Program.h"
@@ -43,12 +44,11 @@ QLabel* icon(QWidget* parent, const QString& path, int x, int y)
 OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Optionsmenü "));
     useCompactFont(*this);
     setFixedSize(312, 289);
     useDarkGreenBackground(*this);
 
-    titleLabel_ = new QLabel(QStringLiteral("Stratagon Optionsmenü"), this);
+    titleLabel_ = new QLabel(this);
     titleLabel_->setGeometry(8, 8, 137, 17);
     QFont bold = titleLabel_->font();
     bold.setBold(true);
@@ -56,14 +56,14 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
     stateLabel_ = new QLabel(this);
     stateLabel_->setGeometry(248, 8, 57, 17);
 
-    startButton_ = menuButton(this, QStringLiteral("Spiel starten"), 56);
-    settingsButton_ = menuButton(this, QStringLiteral("Optionen"), 80);
-    abortButton_ = menuButton(this, QStringLiteral("Spiel abbrechen"), 104);
-    creditsButton_ = menuButton(this, QStringLiteral("Credits"), 128);
-    quitButton_ = menuButton(this, QStringLiteral("Beenden"), 152);
-    saveButton_ = menuButton(this, QStringLiteral("Spiel speichern"), 176);
+    startButton_ = menuButton(this, QString(), 56);
+    settingsButton_ = menuButton(this, QString(), 80);
+    abortButton_ = menuButton(this, QString(), 104);
+    creditsButton_ = menuButton(this, QString(), 128);
+    quitButton_ = menuButton(this, QString(), 152);
+    saveButton_ = menuButton(this, QString(), 176);
     saveButton_->setObjectName(QStringLiteral("saveButton"));
-    loadButton_ = menuButton(this, QStringLiteral("Spiel laden"), 200);
+    loadButton_ = menuButton(this, QString(), 200);
     loadButton_->setObjectName(QStringLiteral("loadButton"));
     guideButton_ = menuButton(this, tr("Einführung"), 224);
     guideButton_->setObjectName(QStringLiteral("guideButton"));
@@ -72,7 +72,7 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
     icon(this, program_.path(QStringLiteral("data/MenuIcon1.png")), 16, 40);
     icon(this, program_.path(QStringLiteral("data/MenuIcon2.png")), 248, 120);
 
-    auto* footer = new QLabel(QStringLiteral("Ein Kontinent, ein Feldherr: Viel Erfolg !"), this);
+    auto* footer = new QLabel(this);
     footer->setGeometry(8, 264, 297, 17);
     footer->setAlignment(Qt::AlignCenter);
 
@@ -93,9 +93,28 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
     focusTimer_->start();
     startButton_->setFocus();
 
+    followLanguage(this, [this, footer] {
+        setWindowTitle(tr("Optionsmenü "));
+        settingsButton_->setText(tr("Optionen"));
+        abortButton_->setText(tr("Spiel abbrechen"));
+        creditsButton_->setText(tr("Credits"));
+        quitButton_->setText(tr("Beenden"));
+        saveButton_->setText(tr("Spiel speichern"));
+        loadButton_->setText(tr("Spiel laden"));
+        footer->setText(tr("Ein Kontinent, ein Feldherr: Viel Erfolg !"));
+        showStateTexts();
+    });
+
     centreOnScreen(*this);
 
     reload();
+}
+
+void OptionsMenuWindow::showStateTexts()
+{
+    titleLabel_->setText(tr("Stratagon Optionsmenü"));
+    stateLabel_->setText(program_.playing() ? tr("Spielpause") : tr("Spielstart"));
+    startButton_->setText(program_.playing() ? tr("Zurück zum Spiel") : tr("Spiel starten"));
 }
 
 void OptionsMenuWindow::reload()
@@ -105,16 +124,8 @@ void OptionsMenuWindow::reload()
         hold_.release();
     else if (!hold_.holding())
         hold_ = program_.session().hold();
-    if (!program_.playing()) {
-        titleLabel_->setText(QStringLiteral("Stratagon Optionsmenü"));
-        stateLabel_->setText(QStringLiteral("Spielstart"));
-        startButton_->setText(QStringLiteral("Spiel starten"));
-        abortButton_->setEnabled(false);
-    } else {
-        startButton_->setText(QStringLiteral("Zurück zum Spiel"));
-        abortButton_->setEnabled(true);
-        stateLabel_->setText(QStringLiteral("Spielpause"));
-    }
+    abortButton_->setEnabled(program_.playing());
+    showStateTexts();
 }
 
 void OptionsMenuWindow::closeMenu()
@@ -153,8 +164,8 @@ void OptionsMenuWindow::startClicked()
 void OptionsMenuWindow::abortClicked()
 {
     MainWindow* main = program_.mainWindow();
-    const Answer answer = program_.dialogs.questionWithCancel(
-        this, QStringLiteral("Wollen sie diese 'Mission' neu starten ?"), QStringLiteral("Stratagon !"));
+    const Answer answer = program_.dialogs.questionWithCancel(this, tr("Wollen sie diese 'Mission' neu starten ?"),
+                                                              QStringLiteral("Stratagon !"));  // name
     // Escape or "Abbrechen" is a way back to the paused game; only "Nein" gives it up.
     if (answer == Answer::Cancel && program_.playing())
         return;

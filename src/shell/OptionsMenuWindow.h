@@ -34,6 +34,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The title, state and first button as the game stands.
+    void showStateTexts();
     void startClicked();
     void abortClicked();
     void quitClicked();

@@ -2,6 +2,7 @@
 #include "shell/PickWindow.h"
 
 #include "platform/WindowStyle.h"
+#include "platform/Retranslate.h"
 
 #include <QCloseEvent>
 #include <QListWidget>
@@ -9,10 +10,9 @@
 
 namespace stratagon {
 
-PickWindow::PickWindow(const QString& title, QSize size)
+PickWindow::PickWindow(QSize size)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(title);
     useCompactFont(*this);
     setFixedSize(size);
     useDarkGreenBackground(*this);
@@ -20,10 +20,14 @@ PickWindow::PickWindow(const QString& title, QSize size)
 
 void PickWindow::addPickButtons(QListWidget* list, int y, int buttonWidth)
 {
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(this);
     ok->setGeometry(8, y, buttonWidth, 25);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    auto* cancel = new QPushButton(this);
     cancel->setGeometry(width() - 8 - buttonWidth, y, buttonWidth, 25);
+    followLanguage(this, [ok, cancel] {
+        ok->setText(tr("OK"));
+        cancel->setText(tr("Abbrechen"));
+    });
     connect(ok, &QPushButton::clicked, this, &PickWindow::accept);
     connect(list, &QListWidget::itemActivated, this, &PickWindow::accept);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);

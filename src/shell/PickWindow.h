@@ -18,7 +18,7 @@ signals:
     void closed();
 
 protected:
-    PickWindow(const QString& title, QSize size);
+    explicit PickWindow(QSize size);
 
     // "OK" and "Abbrechen", `buttonWidth` wide, at height `y` and 8 pixels in
     // from either side; "OK" and a double click (or Enter) in `list` accept.

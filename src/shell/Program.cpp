@@ -43,7 +43,7 @@ Program::Program(WorldState& w, RandomSource& r, Dialogs& d, QString folder)
       session_(new GameSession(w, r, this))
 {
     preferences_.onWriteFailure([this](const QString& message) {
-        dialogs.message(QApplication::activeWindow(), message, QStringLiteral("Fehler !"));
+        dialogs.message(QApplication::activeWindow(), message, tr("Fehler !"));
     });
     setSoundPlayer(std::make_unique<NoSound>());
     // The sounds hang on the session's news, whichever window is open.
@@ -65,10 +65,18 @@ Program::~Program()
     delete imageStore_;
 }
 
-QString Program::path(const QString& relative) const
+void Program::useLanguage(const QString& code) { translations_.use(code); }
+
+void Program::chooseLanguage(const QString& code)
 {
-    return paths_.resource(relative);
+    if (!languages().contains(code))
+        return;
+    preferences_.setValue(QString::fromLatin1(LanguageKey), code);
+    if (code != translations_.current())
+        useLanguage(code);
 }
+
+QString Program::path(const QString& relative) const { return paths_.resource(relative); }
 
 bool Program::start()
 {
@@ -81,7 +89,7 @@ bool Program::start()
     firstStart_ = !QFileInfo::exists(paths_.preferencesFile());
     const QStringList problems = paths_.prepare();
     if (!problems.isEmpty())
-        dialogs.message(loading, problems.join(QStringLiteral("\n\n")), QStringLiteral("Stratagon !"));
+        dialogs.message(loading, problems.join(QStringLiteral("\n\n")), QStringLiteral("Stratagon !"));  // name
     const QFileInfo iniFolder(QFileInfo(paths_.preferencesFile()).absolutePath());
     if (!problems.isEmpty() && !(iniFolder.isDir() && iniFolder.isWritable())) {
         preferences_.failureAlreadyTold();
@@ -92,16 +100,15 @@ bool Program::start()
     const FileResult read = readSettings(world, ss(paths_.settingsFileToRead()));
     if (!read.ok) {
         dialogs.message(loading,
-                        QStringLiteral("Ein Fehler ist aufgetreten : ") + qs(read.description) +
-                            QStringLiteral(" Das Programm wird beendet."),
-                        QStringLiteral("Fehler : ") + QString::number(read.errorNumber));
+                        tr("Ein Fehler ist aufgetreten : %1 Das Programm wird beendet.").arg(qs(read.description)),
+                        tr("Fehler : %1").arg(read.errorNumber));
         loading->close();
         return false;
     }
     rememberFileSettings();
     // A value moved into the window's range is said once, before the menu.
     if (!read.notice.empty())
-        dialogs.message(loading, qs(read.notice), QStringLiteral("Einstellungen"));
+        dialogs.message(loading, qs(read.notice), tr("Einstellungen"));
     loading->close();
     OptionsMenuWindow* menu = showOptionsMenu();
     if (std::exchange(firstStart_, false))
@@ -138,10 +145,7 @@ W* Program::show(QPointer<W>& slot, Args&&... args)
     return showMade(slot, [&] { return new W(*this, std::forward<Args>(args)...); });
 }
 
-void Program::rememberFileSettings()
-{
-    fileSettings_ = std::pair(world.monthInterval, world.aiDivisor);
-}
+void Program::rememberFileSettings() { fileSettings_ = std::pair(world.monthInterval, world.aiDivisor); }
 
 void Program::restoreFileSettings()
 {
@@ -263,6 +267,8 @@ DeployWindow* Program::showDeploy(int target)
     });
 }
 
+bool Program::playing() const { return openWindow(mainWindow_) && world.playing; }
+
 NewGameChoice Program::guidedGame()
 {
     const MapEntry map = mapForGame(paths_, qs(GuideMapName));
@@ -284,7 +290,6 @@ MainWindow* Program::startGuidance()
     return showMainWindow();
 }
 
-bool Program::playing() const { return openWindow(mainWindow_) && world.playing; }
 
 ImageStore& Program::imageStore()
 {

@@ -7,6 +7,7 @@
 // nullptr. Closing a window destroys it.
 
 #include "platform/AppPaths.h"
+#include "platform/Language.h"
 #include "session/GameContext.h"
 #include "storage/Preferences.h"
 
@@ -58,6 +59,12 @@ public:
     const AppPaths& paths() const { return paths_; }
     // The preferences beside the game.dat in use.
     Preferences& preferences() { return preferences_; }
+
+    // The language of every window ("de", "en"): useLanguage switches for
+    // this session, chooseLanguage also keeps the choice for the next.
+    void useLanguage(const QString& code);
+    void chooseLanguage(const QString& code);
+    QString language() const { return translations_.current(); }
 
     // The loading window's sequence: read game.dat, fill the status texts,
     // show the options menu. False after the error box: the program ends.
@@ -148,6 +155,7 @@ private:
 
     AppPaths paths_;
     Preferences preferences_;
+    Translations translations_;
     bool quitRequested_ = false;
     bool firstStart_ = false;
     bool guidedNext_ = false;

@@ -2,6 +2,7 @@
 #include "shell/RecordsChart.h"
 
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "world/WorldState.h"
 
 #include <QPainter>
@@ -12,15 +13,9 @@ namespace stratagon {
 
 namespace {
 
-QColor fromRgb(Rgb c)
-{
-    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-}
+QColor fromRgb(Rgb c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 
-bool light(ColourScheme scheme)
-{
-    return scheme == ColourScheme::ColourBlind;
-}
+bool light(ColourScheme scheme) { return scheme == ColourScheme::ColourBlind; }
 
 // The smallest of 1, 2, 5, 10, 20, 50, ... that leaves at most `most` steps over `range`.
 int roundStep(int range, int most)
@@ -73,20 +68,21 @@ void RecordsChart::paintEvent(QPaintEvent*)
     const QFontMetrics fm = p.fontMetrics();
     const GameRecords& r = world_.records;
 
-    std::vector<Series> series{{QStringLiteral("Unabhängige Länder"), -1}};
+    std::vector<Series> series{{tr("Unabhängige Länder"), -1}};
     const int sides = std::clamp(world_.sideMax, 0, RecordedSides - 1);
     for (int s = sides; s >= 0; --s) {
         const int country = world_.side[s];
-        const QString name = validSideIndex(country) ? qs(world_.countryName[country]) : QString();
-        series.push_back({s == 0 ? QStringLiteral("Du (%1)").arg(name) : name, s});
+        const QString name = validSideIndex(country) ? gametext::name(world_.countryName[country]) : QString();
+        series.push_back({s == 0 ? tr("Du (%1)").arg(name) : name, s});
     }
 
     // Legend, the player first.
     const int pad = 10;
     int x = pad;
     p.setPen(ink);
-    p.drawText(x, pad + fm.ascent(), QStringLiteral("Länder"));
-    x += fm.horizontalAdvance(QStringLiteral("Länder")) + 3 * pad;
+    const QString axis = tr("Länder");
+    p.drawText(x, pad + fm.ascent(), axis);
+    x += fm.horizontalAdvance(axis) + 3 * pad;
     for (auto it = series.rbegin(); it != series.rend(); ++it) {
         p.setPen(linePen(scheme_, it->side));
         const int mid = pad + fm.height() / 2;
@@ -118,7 +114,9 @@ void RecordsChart::paintEvent(QPaintEvent*)
     const auto n = static_cast<int>(r.months.size());
     if (n == 0)
         return;
-    const auto xOf = [&](int i) { return n == 1 ? plot.center().x() : plot.left() + double(i) * plot.width() / (n - 1); };
+    const auto xOf = [&](int i) {
+        return n == 1 ? plot.center().x() : plot.left() + double(i) * plot.width() / (n - 1);
+    };
 
     // Game years along the bottom, at each January.
     const int years = r.months.back().year - r.months.front().year + 1;

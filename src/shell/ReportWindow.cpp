@@ -4,6 +4,7 @@
 #include "mapview/MainWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
+#include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
 #include "session/GameText.h"
 #include "shell/OptionsMenuWindow.h"
@@ -30,23 +31,15 @@ namespace stratagon {
 
 namespace {
 
-QString dateOf(int year, int month)
-{
-    return gametext::date(month, year);
-}
-
-QString counted(long long n, const char* one, const char* many)
-{
-    return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(n == 1 ? one : many);
-}
+QString dateOf(int year, int month) { return gametext::date(month, year); }
 
 QString lengthText(const GameRecords& r)
 {
     const int months = recordedMonths(r);
-    QString text = months >= 12 ? counted(months / 12, "Jahr", "Jahre") + QStringLiteral(", ") : QString();
-    text += counted(months % 12, "Monat", "Monate");
+    QString text = months >= 12 ? ReportWindow::tr("%n Jahre, ", nullptr, months / 12) : QString();
+    text += ReportWindow::tr("%n Monate", nullptr, months % 12);
     if (!r.months.empty())
-        text += QStringLiteral(" (%1 bis %2)")
+        text += ReportWindow::tr(" (%1 bis %2)")
                     .arg(dateOf(r.months.front().year, r.months.front().month),
                          dateOf(r.months.back().year, r.months.back().month));
     return text;
@@ -56,8 +49,8 @@ QString playedText(int64_t ms)
 {
     const long long seconds = ms / 1000;
     if (seconds >= 3600)
-        return QStringLiteral("%1 Std. %2 Min.").arg(seconds / 3600).arg(seconds / 60 % 60);
-    return QStringLiteral("%1 Min. %2 Sek.").arg(seconds / 60).arg(seconds % 60);
+        return ReportWindow::tr("%1 Std. %2 Min.").arg(seconds / 3600).arg(seconds / 60 % 60);
+    return ReportWindow::tr("%1 Min. %2 Sek.").arg(seconds / 60).arg(seconds % 60);
 }
 
 // The player's own time, and beside it how long the game clock ran (less:
@@ -67,13 +60,10 @@ QString playedTimeText(const GameRecords& r)
 {
     if (r.sessionMs <= r.playedMs)
         return playedText(r.playedMs);
-    return playedText(r.sessionMs) + QStringLiteral(" (Spieluhr : %1)").arg(playedText(r.playedMs));
+    return playedText(r.sessionMs) + ReportWindow::tr(" (Spieluhr : %1)").arg(playedText(r.playedMs));
 }
 
-QString pair(int a, int b)
-{
-    return QStringLiteral("%1 / %2").arg(a).arg(b);
-}
+QString pair(int a, int b) { return QStringLiteral("%1 / %2").arg(a).arg(b); }
 
 // Won or lost after the end, else how things stand.
 QString headingText(const WorldState& w)
@@ -82,11 +72,11 @@ QString headingText(const WorldState& w)
     if (!w.playing && !r.months.empty()) {
         const int held = r.months.back().held[0];
         if (held == w.countryCount)
-            return QStringLiteral("Du hast gewonnen!");
+            return ReportWindow::tr("Du hast gewonnen!");
         if (held == 0)
-            return QStringLiteral("Du hast verloren!");
+            return ReportWindow::tr("Du hast verloren!");
     }
-    return QStringLiteral("Stand : ") + gametext::date(w.month, w.year);
+    return ReportWindow::tr("Stand : %1").arg(gametext::date(w.month, w.year));
 }
 
 }  // namespace
@@ -94,21 +84,21 @@ QString headingText(const WorldState& w)
 QList<QPair<QString, QString>> reportFigures(const WorldState& w)
 {
     const GameRecords& r = w.records;
-    const QString rank = r.highestRank < 0 ? QStringLiteral("-")
-                                           : qs(RankLadder[static_cast<std::size_t>(std::clamp(r.highestRank, 0, 19))].name) +
-                                                 QStringLiteral(" (%1)").arg(dateOf(r.highestRankDate.year,
-                                                                                    r.highestRankDate.month));
+    const QString rank = r.highestRank < 0
+                             ? QStringLiteral("-")
+                             : gametext::rankTitle(std::clamp(r.highestRank, 0, 19)) +
+                                   QStringLiteral(" (%1)").arg(dateOf(r.highestRankDate.year, r.highestRankDate.month));
     return {
-        {QStringLiteral("Spieldauer"), lengthText(r)},
-        {QStringLiteral("Gespielte Zeit"), playedTimeText(r)},
-        {QStringLiteral("Angriffe gestartet"), QString::number(r.battlesOpened)},
-        {QStringLiteral("Angriffe auf dich"), QString::number(r.attacksSuffered)},
-        {QStringLiteral("Schlachten gewonnen / verloren"), pair(r.battlesWon, r.battlesLost)},
-        {QStringLiteral("Länder erobert / verloren"), pair(r.countriesTaken, r.countriesLost)},
-        {QStringLiteral("Generäle angeworben / entlassen"), pair(r.generalsRecruited, r.generalsDismissed)},
-        {QStringLiteral("Höchster Rang"), rank},
-        {QStringLiteral("Größtes Reich"),
-         counted(r.largestEmpire, "Land", "Länder") +
+        {ReportWindow::tr("Spieldauer"), lengthText(r)},
+        {ReportWindow::tr("Gespielte Zeit"), playedTimeText(r)},
+        {ReportWindow::tr("Angriffe gestartet"), QString::number(r.battlesOpened)},
+        {ReportWindow::tr("Angriffe auf dich"), QString::number(r.attacksSuffered)},
+        {ReportWindow::tr("Schlachten gewonnen / verloren"), pair(r.battlesWon, r.battlesLost)},
+        {ReportWindow::tr("Länder erobert / verloren"), pair(r.countriesTaken, r.countriesLost)},
+        {ReportWindow::tr("Generäle angeworben / entlassen"), pair(r.generalsRecruited, r.generalsDismissed)},
+        {ReportWindow::tr("Höchster Rang"), rank},
+        {ReportWindow::tr("Größtes Reich"),
+         ReportWindow::tr("%n Länder", nullptr, static_cast<int>(r.largestEmpire)) +
              QStringLiteral(" (%1)").arg(dateOf(r.largestEmpireDate.year, r.largestEmpireDate.month))},
     };
 }
@@ -116,7 +106,6 @@ QList<QPair<QString, QString>> reportFigures(const WorldState& w)
 ReportWindow::ReportWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Spielbilanz"));
     useDarkGreenBackground(*this);
 
     // A game still running waits while the player looks back.
@@ -125,7 +114,7 @@ ReportWindow::ReportWindow(Program& program) : program_(program)
     const WorldState& world = program_.world;
     content_ = new QWidget(this);
     content_->setAutoFillBackground(true);
-    auto* heading = new QLabel(headingText(world), content_);
+    auto* heading = new QLabel(content_);
     heading->setObjectName(QStringLiteral("reportHeading"));
     QFont big = heading->font();
     big.setPointSize(big.pointSize() + 4);
@@ -134,11 +123,13 @@ ReportWindow::ReportWindow(Program& program) : program_(program)
 
     auto* figures = new QGridLayout;
     figures->setHorizontalSpacing(16);
-    const auto rows = reportFigures(world);
-    const int perColumn = (static_cast<int>(rows.size()) + 1) / 2;
-    for (int i = 0; i < rows.size(); ++i) {
-        auto* label = new QLabel(rows[i].first + QStringLiteral(" :"), content_);
-        auto* value = new QLabel(rows[i].second, content_);
+    const int count = static_cast<int>(reportFigures(world).size());
+    const int perColumn = (count + 1) / 2;
+    QList<QPair<QLabel*, QLabel*>> rowLabels;
+    for (int i = 0; i < count; ++i) {
+        auto* label = new QLabel(content_);
+        auto* value = new QLabel(content_);
+        rowLabels.append(qMakePair(label, value));
         value->setObjectName(QStringLiteral("figure%1").arg(i));
         QFont bold = value->font();
         bold.setBold(true);
@@ -154,10 +145,10 @@ ReportWindow::ReportWindow(Program& program) : program_(program)
     contentLayout->addWidget(new RecordsChart(world, program_.preferences().colourScheme(), content_), 1);
     contentLayout->addLayout(figures);
 
-    auto* save = new QPushButton(QStringLiteral("Bild speichern"), this);
+    auto* save = new QPushButton(this);
     save->setObjectName(QStringLiteral("savePictureButton"));
     connect(save, &QPushButton::clicked, this, &ReportWindow::savePicture);
-    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+    auto* close = new QPushButton(this);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setDefault(true);
     // Outside a dialog a default button takes no key: Space goes to the
@@ -173,28 +164,36 @@ ReportWindow::ReportWindow(Program& program) : program_(program)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(content_, 1);
     layout->addLayout(buttons);
+    followLanguage(this, [=, this] {
+        setWindowTitle(tr("Spielbilanz"));
+        heading->setText(headingText(program_.world));
+        const auto rows = reportFigures(program_.world);
+        for (int i = 0; i < rows.size() && i < rowLabels.size(); ++i) {
+            rowLabels[i].first->setText(tr("%1 :").arg(rows[i].first));
+            rowLabels[i].second->setText(rows[i].second);
+        }
+        save->setText(tr("Bild speichern"));
+        close->setText(tr("Schließen"));
+    });
+
     // Fits a 1366 × 768 screen with its panel.
     resize(900, 620);
     centreOnScreen(*this);
 }
 
-QImage ReportWindow::picture() const
-{
-    return content_->grab().toImage();
-}
+QImage ReportWindow::picture() const { return content_->grab().toImage(); }
 
 bool ReportWindow::savePicture()
 {
     const QString name = program_.dialogs.saveFileName(
-        this, QStringLiteral("Bild speichern"), program_.paths().pictureFile(QStringLiteral("Spielbilanz.png")),
-        QStringLiteral("PNG-Bilder (*.png)"));
+        this, tr("Bild speichern"), program_.paths().pictureFile(tr("Spielbilanz.png")), tr("PNG-Bilder (*.png)"));
     if (name.isEmpty())
         return false;
     // Encoded in memory, then written whole: a full disk leaves no half picture.
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    QString reason = QStringLiteral("Das Bild lässt sich nicht als PNG kodieren.");
+    QString reason = tr("Das Bild lässt sich nicht als PNG kodieren.");
     if (picture().save(&buffer, "PNG")) {
         const FileResult written = writeFileAtomically(QFile::encodeName(name).toStdString(),
                                                        std::string_view(png.constData(), std::size_t(png.size())));
@@ -202,9 +201,8 @@ bool ReportWindow::savePicture()
             return true;
         reason = qs(written.description);
     }
-    program_.dialogs.message(this, QStringLiteral("Das Bild konnte nicht gespeichert werden : ") + name +
-                                       QStringLiteral("\n") + reason,
-                             QStringLiteral("Fehler !"));
+    program_.dialogs.message(this, tr("Das Bild konnte nicht gespeichert werden : %1\n%2").arg(name, reason),
+                             tr("Fehler !"));
     return false;
 }
 

@@ -7,6 +7,7 @@
 #include "generals/TaskWindow.h"
 #include "mapview/MapSurface.h"
 #include "platform/Dialogs.h"
+#include "session/GameText.h"
 #include "platform/Paths.h"
 #include "shell/Program.h"
 #include "shell/ReportWindow.h"
@@ -17,14 +18,13 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <memory>
 
 namespace stratagon {
 
 namespace {
-
-const QString ErrorTitle = QStringLiteral("Fehler !");
 
 // The map's bitmap by its file name, in the first map folder that has it.
 QString locateBitmap(const Program& program, const QString& name)
@@ -42,7 +42,7 @@ QString checkSavedPicture(const WorldState& game, const QString& bitmapPath)
 {
     MapSurface picture;
     if (!picture.load(bitmapPath))
-        return QStringLiteral("Das Kartenbild lässt sich nicht lesen.");
+        return QCoreApplication::translate("SaveGames", "Das Kartenbild lässt sich nicht lesen.");
     const std::vector<std::string> faults = checkMapPicture(game, picture);
     return faults.empty() ? QString() : qs(faults.front());
 }
@@ -51,8 +51,8 @@ QString checkSavedPicture(const WorldState& game, const QString& bitmapPath)
 
 QString suggestedSaveName(const WorldState& world)
 {
-    const QString country = validCountry(world, world.side[0]) ? qs(world.countryName[world.side[0]]) : QString();
-    return country + QStringLiteral(", ") + qs(dateText(world));
+    const QString country = validCountry(world, world.side[0]) ? gametext::name(world.countryName[world.side[0]]) : QString();
+    return country + QStringLiteral(", ") + gametext::date(world.month, world.year);
 }
 
 QString saveFileFor(const Program& program, const QString& name)
@@ -63,17 +63,22 @@ QString saveFileFor(const Program& program, const QString& name)
 
 QString askSaveName(const Program& program, QWidget* parent)
 {
-    const QString title = QStringLiteral("Spiel speichern");
-    const QString name = program.dialogs
-                             .input(parent, QStringLiteral("Unter welchem Namen willst du das Spiel speichern?"),
-                                    title, suggestedSaveName(program.world))
-                             .trimmed()
-                             .left(80);
+    const QString title = QCoreApplication::translate("SaveGames", "Spiel speichern");
+    const QString name =
+        program.dialogs
+            .input(parent,
+                   QCoreApplication::translate("SaveGames", "Unter welchem Namen willst du das Spiel speichern?"),
+                   title, suggestedSaveName(program.world))
+            .trimmed()
+            .left(80);
     if (name.isEmpty())
         return {};
     if (QFile::exists(saveFileFor(program, name)) &&
         !program.dialogs.question(
-            parent, QStringLiteral("Es gibt schon einen Spielstand „%1“. Willst du ihn ersetzen?").arg(name), title))
+            parent,
+            QCoreApplication::translate("SaveGames", "Es gibt schon einen Spielstand „%1“. Willst du ihn ersetzen?")
+                .arg(name),
+            title))
         return {};
     return name;
 }
@@ -88,12 +93,14 @@ bool saveGame(Program& program, QWidget* parent, const QString& name)
     const QString file = saveFileFor(program, name);
     if (file.isEmpty()) {
         program.dialogs.message(
-            parent, QStringLiteral("Ohne Benutzerordner kann das Spiel nicht gespeichert werden."), ErrorTitle);
+            parent,
+            QCoreApplication::translate("SaveGames", "Ohne Benutzerordner kann das Spiel nicht gespeichert werden."),
+            QCoreApplication::translate("SaveGames", "Fehler !"));
         return false;
     }
     const SaveWriteResult written = writeSaveFile(file, document);
     if (!written.ok)
-        program.dialogs.message(parent, written.message, ErrorTitle);
+        program.dialogs.message(parent, written.message, QCoreApplication::translate("SaveGames", "Fehler !"));
     return written.ok;
 }
 
@@ -110,7 +117,7 @@ bool loadGame(Program& program, QWidget* parent, const QString& file)
         file, program.world, [&program](const QString& name) { return locateBitmap(program, name); },
         checkSavedPicture);
     if (!read.ok) {
-        program.dialogs.message(parent, read.message, ErrorTitle);
+        program.dialogs.message(parent, read.message, QCoreApplication::translate("SaveGames", "Fehler !"));
         return false;
     }
     // These windows showed the game given up.

@@ -4,8 +4,10 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "mapview/MainWindow.h"
+#include "shell/LanguageChoice.h"
 #include "shell/OptionsMenuWindow.h"
 #include "platform/KeyboardAccess.h"
+#include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
 #include "shell/SoundSettingsBox.h"
@@ -47,11 +49,11 @@ constexpr std::array<Position, 9> yearPositions{{
 }};
 
 constexpr std::array<Position, 5> opponentPositions{{
-    {"Sehr Leicht", 256, 0},
-    {"Leicht", 64, 72},
-    {"Mittel", 16, 128},
-    {"Schwer", 4, 200},
-    {"Irrsinnig", 1, 256},
+    {QT_TRANSLATE_NOOP("stratagon::SettingsWindow", "Sehr Leicht"), 256, 0},
+    {QT_TRANSLATE_NOOP("stratagon::SettingsWindow", "Leicht"), 64, 72},
+    {QT_TRANSLATE_NOOP("stratagon::SettingsWindow", "Mittel"), 16, 128},
+    {QT_TRANSLATE_NOOP("stratagon::SettingsWindow", "Schwer"), 4, 200},
+    {QT_TRANSLATE_NOOP("stratagon::SettingsWindow", "Irrsinnig"), 1, 256},
 }};
 
 // What each strength changes, shown under the slider: how often the
@@ -62,21 +64,30 @@ QString opponentNote(int divisor)
     constexpr int ticksPerMonth = 4;
     const int months = std::max(divisor, 1) / ticksPerMonth;
     if (months >= 24)
-        return QStringLiteral("Der Gegner greift etwa alle %1 Jahre an.").arg(qRound(months / 12.0));
+        return SettingsWindow::tr("Der Gegner greift etwa alle %1 Jahre an.").arg(qRound(months / 12.0));
     if (months >= 2)
-        return QStringLiteral("Der Gegner greift etwa alle %1 Monate an.").arg(months);
+        return SettingsWindow::tr("Der Gegner greift etwa alle %1 Monate an.").arg(months);
     if (months == 1)
-        return QStringLiteral("Der Gegner greift etwa jeden Monat an.");
-    static const std::array<const char*, ticksPerMonth + 1> times{{"", "einmal", "zweimal", "dreimal", "viermal"}};
-    return QStringLiteral("Der Gegner greift etwa %1 im Monat an.")
-        .arg(QString::fromUtf8(times[static_cast<std::size_t>(ticksPerMonth / std::max(divisor, 1))]));
+        return SettingsWindow::tr("Der Gegner greift etwa jeden Monat an.");
+    static const std::array<const char*, ticksPerMonth + 1> times{
+        {"", QT_TRANSLATE_NOOP("stratagon::SettingsWindow", "einmal"),
+         QT_TRANSLATE_NOOP("stratagon::SettingsWindow", "zweimal"),
+         QT_TRANSLATE_NOOP("stratagon::SettingsWindow", "dreimal"),
+         QT_TRANSLATE_NOOP("stratagon::SettingsWindow", "viermal")}};
+    return SettingsWindow::tr("Der Gegner greift etwa %1 im Monat an.")
+        .arg(SettingsWindow::tr(times[static_cast<std::size_t>(ticksPerMonth / std::max(divisor, 1))]));
 }
 
 // What each rule set changes, under its choice; in the order of RuleSet.
 constexpr std::array<const char*, 2> ruleNotes{{
-    "Die ursprünglichen Regeln. Gilt ab dem nächsten Spiel.",
-    "Schnelle Schlachten, schwächere neutrale Länder.",
+    QT_TRANSLATE_NOOP("stratagon::SettingsWindow", "Die ursprünglichen Regeln. Gilt ab dem nächsten Spiel."),
+    QT_TRANSLATE_NOOP("stratagon::SettingsWindow", "Schnelle Schlachten, schwächere neutrale Länder."),
 }};
+
+// The rule sets' names as the rules spell them, for the catalog.
+[[maybe_unused]] constexpr std::array<const char*, 2> ruleNames{
+    {QT_TRANSLATE_NOOP("stratagon::SettingsWindow", "Klassisch"),
+     QT_TRANSLATE_NOOP("stratagon::SettingsWindow", "Zügig")}};
 
 // Where the sliders stand when a stored value is in neither table.
 constexpr int yearStart = 4;
@@ -118,11 +129,10 @@ int SettingsWindow::aiDivisorAt(int position)
 SettingsWindow::SettingsWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Spiel bedingte Einstellungen"));
     useCompactFont(*this);
-    setFixedSize(312, 359 + SoundSettingsBox::Height + 6);
+    setFixedSize(312, 359 + SoundSettingsBox::Height + 6 + 30);
 
-    auto* yearHeading = new QLabel(QStringLiteral("Ein Jahr vergeht in"), this);
+    auto* yearHeading = new QLabel(this);
     yearHeading->setGeometry(104, 16, 137, 17);
     yearSlider_ = slider(this, 8, QRect(16, 40, 281, 33));
     yearSlider_->setAccessibleName(tr("Ein Jahr vergeht in"));
@@ -131,16 +141,16 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
         l->setGeometry(p.x, 80, 32, 17);
     }
 
-    auto* opponentHeading = new QLabel(QStringLiteral("KI - Einstellungen"), this);
+    auto* opponentHeading = new QLabel(this);
     opponentHeading->setGeometry(104, 112, 105, 25);
     opponentHeading->setAlignment(Qt::AlignCenter);
     opponentSlider_ = slider(this, 4, QRect(16, 136, 281, 41));
-    opponentSlider_->setAccessibleName(tr("KI - Einstellungen"));
+    std::array<QLabel*, opponentPositions.size()> strengths{};
     for (std::size_t i = 0; i < opponentPositions.size(); ++i) {
         const Position& p = opponentPositions[i];
         // Each label may take the room up to the next one.
         const int right = i + 1 < opponentPositions.size() ? opponentPositions[i + 1].x : width();
-        auto* l = new QLabel(QString::fromUtf8(p.label), this);
+        auto* l = strengths[i] = new QLabel(this);
         l->setGeometry(p.x, 176, right - p.x, 17);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
@@ -150,20 +160,19 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     note->setGeometry(8, 193, 296, 14);
     note->setAlignment(Qt::AlignCenter);
     const auto showNote = [note](int position) { note->setText(opponentNote(aiDivisorAt(position))); };
-    showNote(opponentSlider_->value());
     connect(opponentSlider_, &QSlider::valueChanged, note, showNote);
 
     // The map's colours: a preference of this player, not part of game.dat.
-    auto* colourHeading = new QLabel(QStringLiteral("Farben :"), this);
+    auto* colourHeading = new QLabel(this);
     colourHeading->setGeometry(16, 208, 80, 22);
     colourChoice_ = new QComboBox(this);
     colourChoice_->setObjectName(QStringLiteral("colourChoice"));
-    colourChoice_->addItems({QStringLiteral("Standard"), QStringLiteral("Farbenblind")});
+    colourChoice_->addItems({QString(), QString()});
     colourChoice_->setGeometry(104, 208, 137, 22);
     colourChoice_->setCurrentIndex(program_.preferences().colourScheme() == ColourScheme::ColourBlind ? 1 : 0);
 
     // The rules of the next new game; a running or loaded game keeps its own.
-    auto* rulesHeading = new QLabel(QStringLiteral("Regeln :"), this);
+    auto* rulesHeading = new QLabel(this);
     rulesHeading->setGeometry(16, 240, 80, 22);
     ruleChoice_ = new QComboBox(this);
     ruleChoice_->setObjectName(QStringLiteral("ruleChoice"));
@@ -175,21 +184,20 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     rulesNote->setGeometry(8, 266, 296, 14);
     rulesNote->setAlignment(Qt::AlignCenter);
     const auto showRulesNote = [rulesNote](int index) {
-        rulesNote->setText(QString::fromUtf8(ruleNotes.at(static_cast<std::size_t>(std::clamp(index, 0, 1)))));
+        rulesNote->setText(tr(ruleNotes.at(static_cast<std::size_t>(std::clamp(index, 0, 1)))));
     };
     connect(ruleChoice_, &QComboBox::currentIndexChanged, rulesNote, showRulesNote);
     ruleChoice_->setCurrentIndex(program_.preferences().ruleSet());
     showRulesNote(ruleChoice_->currentIndex());
 
     // The text size of every window: a preference of this player.
-    auto* textSizeHeading = new QLabel(tr("Schriftgröße :"), this);
+    auto* textSizeHeading = new QLabel(this);
     textSizeHeading->setGeometry(16, 290, 80, 22);
     textSize_ = new QSpinBox(this);
     textSize_->setObjectName(QStringLiteral("textSizeChoice"));
     textSize_->setRange(100, 200);
     textSize_->setSingleStep(10);
     textSize_->setSuffix(QStringLiteral(" %"));
-    textSize_->setAccessibleName(tr("Schriftgröße"));
     textSize_->setValue(program_.preferences().textSizePercent());
     textSize_->setGeometry(104, 290, 137, 22);
     textSizeHeading->setBuddy(textSize_);
@@ -197,14 +205,39 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     // The sounds, heard at once while the player chooses.
     soundBox_ = new SoundSettingsBox(program_, this);
     soundBox_->setGeometry(0, 320, width(), SoundSettingsBox::Height);
-    const int buttonsTop = 322 + SoundSettingsBox::Height + 6;
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    // The language: shown at once, kept with OK.
+    language_ = new LanguageChoice(program_, this);
+    language_->setGeometry(16, 322 + SoundSettingsBox::Height + 6, 288, 22);
+    const int buttonsTop = 322 + SoundSettingsBox::Height + 6 + 30;
+
+    auto* ok = new QPushButton(this);
     ok->setGeometry(40, buttonsTop, 105, 25);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    auto* cancel = new QPushButton(this);
     cancel->setGeometry(160, buttonsTop, 113, 25);
     connect(ok, &QPushButton::clicked, this, &SettingsWindow::okClicked);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+
+    followLanguage(this, [=, this] {
+        setWindowTitle(tr("Spiel bedingte Einstellungen"));
+        yearHeading->setText(tr("Ein Jahr vergeht in"));
+        opponentHeading->setText(tr("KI - Einstellungen"));
+        for (std::size_t i = 0; i < strengths.size(); ++i)
+            strengths[i]->setText(tr(opponentPositions[i].label));
+        showNote(opponentSlider_->value());
+        colourHeading->setText(tr("Farben :"));
+        colourChoice_->setItemText(0, tr("Standard"));
+        colourChoice_->setItemText(1, tr("Farbenblind"));
+        opponentSlider_->setAccessibleName(tr("KI - Einstellungen"));
+        textSizeHeading->setText(tr("Schriftgröße :"));
+        textSize_->setAccessibleName(tr("Schriftgröße"));
+        rulesHeading->setText(tr("Regeln :"));
+        for (int i = 0; i < ruleChoice_->count() && i < static_cast<int>(RuleTables.size()); ++i)
+            ruleChoice_->setItemText(i, tr(std::string(RuleTables[static_cast<std::size_t>(i)].name).c_str()));
+        showRulesNote(ruleChoice_->currentIndex());
+        ok->setText(tr("OK"));
+        cancel->setText(tr("Abbrechen"));
+    });
 
     centreOnScreen(*this);
 
@@ -228,6 +261,7 @@ void SettingsWindow::okClicked()
     soundBox_->store();
     program_.preferences().setTextSizePercent(textSize_->value());
     applyTextSize(textSize_->value());
+    language_->keep();
     const int monthInterval = monthIntervalAt(yearSlider_->value());
     const int aiDivisor = aiDivisorAt(opponentSlider_->value());
     const QString file = program_.paths().settingsFile();
@@ -235,9 +269,8 @@ void SettingsWindow::okClicked()
     // What could not be saved is not played either: the game keeps the
     // values that are still in the file.
     if (!written.ok) {
-        program_.dialogs.message(
-            this, QStringLiteral("Ein Fehler ist aufgetreten : ") + qs(written.description),
-            QStringLiteral("Fehler : ") + QString::number(written.errorNumber));
+        program_.dialogs.message(this, tr("Ein Fehler ist aufgetreten : %1").arg(qs(written.description)),
+                                 tr("Fehler : %1").arg(written.errorNumber));
         program_.showOptionsMenu();
         return;
     }
@@ -249,9 +282,11 @@ void SettingsWindow::okClicked()
 
 void SettingsWindow::closeEvent(QCloseEvent* event)
 {
-    // Every way out, the frame included, brings the menu back, and the
-    // sound as it is kept (what "OK" stored, or what was there before).
+    // Every way out, the frame included, brings the menu back, the sound
+    // as it is kept (what "OK" stored, or what was there before), and all
+    // but OK the language it began with.
     soundBox_->restore();
+    language_->revert();
     program_.showOptionsMenu();
     event->accept();
 }

@@ -9,6 +9,7 @@ class QSpinBox;
 
 namespace stratagon {
 
+class LanguageChoice;
 class Program;
 class SoundSettingsBox;
 
@@ -29,6 +30,8 @@ public:
     SoundSettingsBox* soundBox() const { return soundBox_; }
     // "Schriftgröße :": 100 to 200 % for every window, kept in the preferences.
     QSpinBox* textSizeChoice() const { return textSize_; }
+    // "Sprache :": "Deutsch" or "English", kept in the preferences.
+    LanguageChoice* languageChoice() const { return language_; }
 
     // The stored values of each slider position.
     static int monthIntervalAt(int position);
@@ -47,6 +50,7 @@ private:
     QComboBox* ruleChoice_ = nullptr;
     SoundSettingsBox* soundBox_ = nullptr;
     QSpinBox* textSize_ = nullptr;
+    LanguageChoice* language_ = nullptr;
 };
 
 }  // namespace stratagon

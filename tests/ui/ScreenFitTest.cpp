@@ -288,9 +288,10 @@ TEST(ScreenFit, LargerTextGetsBoxesItFitsInWhileTheMapMakesRoom)
             << label->objectName().toStdString() << " " << label->text().toStdString();
     }
     for (const QAbstractButton* button : g.window->findChildren<QAbstractButton*>()) {
-        if (button->isVisibleTo(g.window) && !button->text().isEmpty())
+        if (button->isVisibleTo(g.window) && !button->text().isEmpty()) {
             EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width())
                 << button->objectName().toStdString() << " " << button->text().toStdString();
+        }
     }
     applyTextSize(100);
     settle();

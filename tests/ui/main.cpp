@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/Language.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,6 +12,9 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // As the game starts for a German reader: the plural forms come from a catalog.
+    stratagon::Translations german;
+    german.use(QStringLiteral("de"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/LanguageChoice.h"
+
+#include "platform/Language.h"
+#include "platform/Retranslate.h"
+#include "shell/Program.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+namespace stratagon {
+
+LanguageChoice::LanguageChoice(Program& program, QWidget* parent)
+    : QWidget(parent), program_(program), atOpening_(program.language())
+{
+    caption_ = new QLabel(this);
+    caption_->setGeometry(0, 0, 80, 22);
+    choice_ = new QComboBox(this);
+    choice_->setObjectName(QStringLiteral("languageChoice"));
+    choice_->setGeometry(88, 0, 137, 22);
+    // Each language under its own name, so that a reader finds his own.
+    const QStringList codes = languages();
+    for (const QString& code : codes) {
+        const QString own =
+            code == QLatin1String("de") ? QStringLiteral("Deutsch") : QStringLiteral("English");  // name
+        choice_->addItem(own, code);
+    }
+    choice_->setCurrentIndex(std::max(0, static_cast<int>(codes.indexOf(atOpening_))));
+    followLanguage(this, [this] { caption_->setText(tr("Sprache :")); });
+    connect(choice_, &QComboBox::currentIndexChanged, this,
+            [this] { program_.useLanguage(choice_->currentData().toString()); });
+}
+
+void LanguageChoice::keep()
+{
+    program_.chooseLanguage(choice_->currentData().toString());
+    atOpening_ = program_.language();
+}
+
+void LanguageChoice::revert()
+{
+    if (program_.language() != atOpening_)
+        program_.useLanguage(atOpening_);
+}
+
+}  // namespace stratagon
