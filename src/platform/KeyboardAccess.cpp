@@ -19,7 +19,7 @@ namespace {
 // its own over the control's parent, letting the mouse through.
 class FocusRing : public QWidget {
 public:
-    FocusRing() { setAttribute(Qt::WA_TransparentForMouseEvents); }
+    explicit FocusRing(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
     void follow(QWidget* control)
     {
@@ -67,16 +67,18 @@ public:
 
     void focusChanged(QWidget*, QWidget* now)
     {
-        if (!ring_)
-            ring_ = new FocusRing;
-        // Not the window's own child any more once that goes.
-        if (ring_->parentWidget() && now && ring_->window() != now->window())
-            ring_->setParent(nullptr);
         // Only what takes keys by Tab gets the ring: not a window itself, not
         // the map (it outlines its country).
         const bool marked =
             now && !now->isWindow() && (now->focusPolicy() & Qt::TabFocus) && !now->inherits("stratagon::MapView");
-        ring_->follow(marked ? now : nullptr);
+        // The ring always belongs to a window, which takes it along when it
+        // goes: one for each window the focus moves to.
+        if (ring_ && marked && ring_->window() != now->window())
+            delete ring_.data();
+        if (!ring_ && marked && now->parentWidget())
+            ring_ = new FocusRing(now->parentWidget());
+        if (ring_)
+            ring_->follow(marked ? now : nullptr);
     }
 
 protected:
