@@ -962,6 +962,18 @@ Do you want to dismiss %1 all the same?</translation>
         <source>Bitte wähle zuerst über &quot;Ändern&quot; dein Land.</source>
         <translation>Please choose your country with &quot;Change&quot; first.</translation>
     </message>
+    <message>
+        <source>Andere Karte wählen</source>
+        <translation>Choose another map</translation>
+    </message>
+    <message>
+        <source>Anderes Land als deine Seite wählen</source>
+        <translation>Choose another country as your side</translation>
+    </message>
+    <message>
+        <source>Andere Zahl aktiver Gegner wählen</source>
+        <translation>Choose another number of active opponents</translation>
+    </message>
 </context>
 <context>
     <name>stratagon::OpponentPickWindow</name>

@@ -134,6 +134,10 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
         opponentCaption->setText(tr("Aktive Gegner :"));
         for (QPushButton* change : {mapChangeButton, sideChangeButton_, opponentChangeButton_})
             change->setText(tr("Ändern"));
+        // Three buttons of one name: a screen reader says which choice each changes.
+        mapChangeButton->setAccessibleDescription(tr("Andere Karte wählen"));
+        sideChangeButton_->setAccessibleDescription(tr("Anderes Land als deine Seite wählen"));
+        opponentChangeButton_->setAccessibleDescription(tr("Andere Zahl aktiver Gegner wählen"));
         startButton_->setText(tr("Starten"));
         cancelButton_->setText(tr("Abbrechen"));
         showNames();
