@@ -123,10 +123,9 @@ GuideTarget weakestNeighbour(const WorldState& world)
     for (int k = 1; k <= std::min(world.countryCount, MaxCountries); ++k) {
         if (!attackableCode(world, world.countryCode[k]))
             continue;
-        const int holder = world.countryOwner[k];
-        if (!validSideIndex(holder))
+        const double chance = chanceAgainstHolder(world, k, ep);
+        if (chance < 0)
             continue;
-        const double chance = attackChance(ep, world.generalEP[holder][bestGeneral(world, holder)]);
         if (best.country == 0 || chance > best.chance)
             best = {k, chance};
     }

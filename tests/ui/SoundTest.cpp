@@ -3,6 +3,7 @@
 // settings window's "Ton :" and "Lautstärke :", and the player of real
 // effects without an audio output.
 
+#include "../core/CoreTestSupport.h"
 #include "ShellTestSupport.h"
 
 #include "ScriptedPlayer.h"
@@ -13,7 +14,6 @@
 
 #include <QComboBox>
 #include <QSettings>
-#include <sstream>
 
 using namespace stratagon;
 using namespace stratagon::test;
@@ -47,16 +47,6 @@ void startSmallGame(TestProgram& t)
     ASSERT_TRUE(session.startNewGame(map, 1, nullptr).started);
     ASSERT_EQ(session.recruit("Blücher"), RecruitOutcome::Recruited);
     t.world->generalStatus[t.world->side[0]][1] = Ready;
-}
-
-// The values joined by '|', to compare several in one line.
-template <typename... T>
-std::string row(const T&... values)
-{
-    std::ostringstream out;
-    const char* separator = "";
-    ((out << separator << values, separator = "|"), ...);
-    return out.str();
 }
 
 int neighbourOfPlayer(const WorldState& w)
