@@ -65,6 +65,10 @@ struct Text {
 constexpr const char* MessagesContext = "GameMessages";
 constexpr const char* ErrorsContext = "GameErrors";
 constexpr const char* EndContext = "GameEnd";
+// A map file or picture the game cannot use.
+constexpr const char* MapErrorsContext = "MapErrors";
+// The settings file and the save files.
+constexpr const char* FileErrorsContext = "FileErrors";
 
 // The German text with its placeholders filled as the game showed them before
 // any translation: what the rules' tests and the soak print.
