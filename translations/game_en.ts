@@ -950,4 +950,237 @@ You have lost!</translation>
         <translation>Fighting in battle</translation>
     </message>
 </context>
+<context>
+    <name>MapErrors</name>
+    <message>
+        <source>Entweder handelt es sich um keine Stratagonkarte oder die Version der Karte ist nicht kompatibel mit dieser Version</source>
+        <translation>Either this is not a Stratagon map or the map&apos;s version does not work with this version of the game</translation>
+    </message>
+    <message>
+        <source>Land %1, %2</source>
+        <translation>country %1, %2</translation>
+    </message>
+    <message>
+        <source>Formatversion</source>
+        <translation>format version</translation>
+    </message>
+    <message>
+        <source>Kopfzeile, Feld 2</source>
+        <translation>header, field 2</translation>
+    </message>
+    <message>
+        <source>Kopfzeile, Feld 3</source>
+        <translation>header, field 3</translation>
+    </message>
+    <message>
+        <source>Anzahl der Länder</source>
+        <translation>number of countries</translation>
+    </message>
+    <message>
+        <source>Spalten des Rasters</source>
+        <translation>columns of the grid</translation>
+    </message>
+    <message>
+        <source>Zeilen des Rasters</source>
+        <translation>rows of the grid</translation>
+    </message>
+    <message>
+        <source>Name des Kontinents</source>
+        <translation>name of the continent</translation>
+    </message>
+    <message>
+        <source>Kürzel des Startlandes</source>
+        <translation>code of the starting country</translation>
+    </message>
+    <message>
+        <source>Kopfzeile, Feld 9</source>
+        <translation>header, field 9</translation>
+    </message>
+    <message>
+        <source>Kopfzeile, Feld 10</source>
+        <translation>header, field 10</translation>
+    </message>
+    <message>
+        <source>Kennung des Rasters</source>
+        <translation>grid marker</translation>
+    </message>
+    <message>
+        <source>Rasterzeile %1</source>
+        <translation>grid row %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>Kürzel</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>Die Karte ist fehlerhaft: %1 ist &quot;%2&quot;, erwartet wird ein einzelnes Zeichen (ohne Umlaute).</source>
+        <translation>The map is faulty: %1 is &quot;%2&quot;, a single character (no accented letters) is expected.</translation>
+    </message>
+    <message>
+        <source>Anzahl der Generäle</source>
+        <translation>number of generals</translation>
+    </message>
+    <message>
+        <source>Feld 4</source>
+        <translation>field 4</translation>
+    </message>
+    <message>
+        <source>Wert A</source>
+        <translation>value A</translation>
+    </message>
+    <message>
+        <source>Wert B</source>
+        <translation>value B</translation>
+    </message>
+    <message>
+        <source>Feld 7</source>
+        <translation>field 7</translation>
+    </message>
+    <message>
+        <source>Startpunkt x</source>
+        <translation>seed point x</translation>
+    </message>
+    <message>
+        <source>Startpunkt y</source>
+        <translation>seed point y</translation>
+    </message>
+    <message>
+        <source>Anzahl der Nachbarn</source>
+        <translation>number of neighbours</translation>
+    </message>
+    <message>
+        <source>Feld 11</source>
+        <translation>field 11</translation>
+    </message>
+    <message>
+        <source>Nachbar %1</source>
+        <translation>neighbour %1</translation>
+    </message>
+    <message>
+        <source>Feld 13</source>
+        <translation>field 13</translation>
+    </message>
+    <message>
+        <source>Name des Generals %1</source>
+        <translation>name of general %1</translation>
+    </message>
+    <message>
+        <source>EP des Generals %1</source>
+        <translation>EP of general %1</translation>
+    </message>
+    <message>
+        <source>Feld nach den EP des Generals %1</source>
+        <translation>field after the EP of general %1</translation>
+    </message>
+    <message>
+        <source>Die Kartendatei endet zu früh: es fehlt %1.</source>
+        <translation>The map file ends too early: %1 is missing.</translation>
+    </message>
+    <message>
+        <source>Die Karte ist fehlerhaft: bei %1 fehlt das schließende Anführungszeichen.</source>
+        <translation>The map is faulty: the closing quotation mark of %1 is missing.</translation>
+    </message>
+    <message>
+        <source>Die Karte ist fehlerhaft: %1 ist %2 Zeichen lang, erlaubt sind höchstens %3.</source>
+        <translation>The map is faulty: %1 is %2 characters long, at most %3 are allowed.</translation>
+    </message>
+    <message>
+        <source>Die Karte ist fehlerhaft: %1 ist &quot;%2&quot;, erwartet wird eine ganze Zahl.</source>
+        <translation>The map is faulty: %1 is &quot;%2&quot;, a whole number is expected.</translation>
+    </message>
+    <message>
+        <source>Die Karte ist fehlerhaft: %1 ist %2, erlaubt ist %3 bis %4.</source>
+        <translation>The map is faulty: %1 is %2, allowed is %3 to %4.</translation>
+    </message>
+    <message>
+        <source>Fehler !</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>Die Kartendatei &quot;%1&quot; kann nicht gelesen werden: %2</source>
+        <translation>The map file &quot;%1&quot; cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Die Kartendatei &quot;%1&quot; ist größer als %2 MB; so groß ist keine Karte.</source>
+        <translation>The map file &quot;%1&quot; is larger than %2 MB; no map is that large.</translation>
+    </message>
+    <message>
+        <source>Der Startpunkt (%1, %2) von „%3“ liegt außerhalb des Kartenbilds (%4 × %5).</source>
+        <translation>The seed point (%1, %2) of “%3” lies outside the map picture (%4 × %5).</translation>
+    </message>
+    <message>
+        <source>Der Startpunkt (%1, %2) von „%3“ liegt auf einer Fläche (Farbe %4), die kein Feld des Landes im Raster berührt.</source>
+        <translation>The seed point (%1, %2) of “%3” lies on an area (colour %4) that touches none of the country&apos;s cells in the grid.</translation>
+    </message>
+    <message>
+        <source>Der Startpunkt (%1, %2) von „%3“ liegt auf einer Fläche (Farbe %4), die weit über das Land hinausreicht: eine Grenzlinie oder das Meer?</source>
+        <translation>The seed point (%1, %2) of “%3” lies on an area (colour %4) that reaches far beyond the country: a border line or the sea?</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Die Startpunkte von %1 und „%2“ liegen auf derselben Fläche; diese Länder würden immer zusammen eingefärbt.</source>
+        <translation>The seed points of %1 and “%2” lie on the same area; these countries would always be coloured together.</translation>
+    </message>
+    <message>
+        <source>Die Karte enthält kein Land.</source>
+        <translation>The map has no country.</translation>
+    </message>
+    <message>
+        <source>Das Kürzel des Startlandes „%1“ gehört zu keinem Land der Karte.</source>
+        <translation>The code of the starting country, “%1”, belongs to no country of the map.</translation>
+    </message>
+    <message>
+        <source>„%1“ und „%2“ haben dasselbe Kürzel „%3“.</source>
+        <translation>“%1” and “%2” have the same code, “%3”.</translation>
+    </message>
+    <message>
+        <source>Der Nachbar „%1“ von „%2“ ist kein Land der Karte.</source>
+        <translation>The neighbour “%1” of “%2” is no country of the map.</translation>
+    </message>
+    <message>
+        <source>„%1“ hat kein Feld im Raster: du könntest es nie anklicken und nie erobern.</source>
+        <translation>“%1” has no cell in the grid: you could never click it and never conquer it.</translation>
+    </message>
+    <message>
+        <source>Das Kartenbild ist %1 × %2 Bildpunkte groß; zum Raster von %3 × %4 Feldern zu 17 Bildpunkten passen %5 bis %6 × %7 bis %8.</source>
+        <translation>The map picture is %1 × %2 pixels; a grid of %3 × %4 cells of 17 pixels needs %5 to %6 × %7 to %8.</translation>
+    </message>
+    <message>
+        <source>Auf dieser Karte kann nicht gespielt werden:</source>
+        <translation>This map cannot be played:</translation>
+    </message>
+    <message>
+        <source>Auf dieser Karte kann nicht gespielt werden:
+- %1</source>
+        <translation>This map cannot be played:
+- %1</translation>
+    </message>
+    <message>
+        <source>Auf dieser Karte kann nicht gespielt werden:
+- %1
+... und %2 weitere Fehler.</source>
+        <translation>This map cannot be played:
+- %1
+... and %2 more.</translation>
+    </message>
+    <message>
+        <source>Das Kartenbild ist unvollständig: die Datei hat %1 Bytes, zu wenige für ihren Kopf.</source>
+        <translation>The map picture is incomplete: the file has %1 bytes, too few for its header.</translation>
+    </message>
+    <message>
+        <source>Das Kartenbild ist unvollständig: die Datei hat %1 Bytes, für ihre %2 × %3 Bildpunkte braucht sie mehr.</source>
+        <translation>The map picture is incomplete: the file has %1 bytes, its %2 × %3 pixels need more.</translation>
+    </message>
+    <message>
+        <source>Das Kartenbild ist unvollständig: die Datei hat %1 Bytes, für ihre %2 × %3 Bildpunkte braucht sie %4.</source>
+        <translation>The map picture is incomplete: the file has %1 bytes, its %2 × %3 pixels need %4.</translation>
+    </message>
+</context>
 </TS>

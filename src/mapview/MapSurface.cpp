@@ -36,22 +36,22 @@ constexpr std::size_t MaxPictureBytes = std::size_t(64) * 1024 * 1024;
 
 bool MapSurface::load(const QString& path)
 {
-    problem_.clear();
+    problem_ = {};
     std::string bytes;
     const FileResult read = readRegularFile(QFile::encodeName(path).toStdString(), MaxPictureBytes, bytes);
     if (!read.ok) {
         // A missing picture has its own message; anything else is named.
         if (read.errorNumber != ENOENT)
-            problem_ = QCoreApplication::translate("MapSurface", "Das Kartenbild kann nicht gelesen werden: %1")
-                           .arg(qs(read.description))
-                           .toStdString();
+            problem_ = {"MapSurface",
+                        QT_TRANSLATE_NOOP("MapSurface", "Das Kartenbild kann nicht gelesen werden: %1"),
+                        {TextArg::plain(read.description)}};
         return false;
     }
     if (bytes.size() > MaxPictureBytes) {
-        problem_ = QCoreApplication::translate("MapSurface",
-                                               "Das Kartenbild ist größer als %1 MB; so groß ist kein Kartenbild.")
-                       .arg(MaxPictureBytes / (1024 * 1024))
-                       .toStdString();
+        problem_ = {
+            "MapSurface",
+            QT_TRANSLATE_NOOP("MapSurface", "Das Kartenbild ist größer als %1 MB; so groß ist kein Kartenbild."),
+            {TextArg::num(int64_t(MaxPictureBytes / (1024 * 1024)))}};
         return false;
     }
     return loadFromData(bytes);

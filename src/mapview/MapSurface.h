@@ -38,7 +38,7 @@ public:
     int height() const override { return bitmap_.height(); }
     // The bitmap's colour, whatever is painted over it.
     Rgb colourAt(int x, int y) const override;
-    std::string problem() const override { return problem_; }
+    Text problem() const override { return problem_; }
     const QImage& bitmap() const { return bitmap_; }
     const QImage& surface() const { return surface_; }
 
@@ -104,7 +104,7 @@ private:
     std::vector<uint8_t> labels_;  // area number + 1 per pixel, 0 for none
     std::vector<Area> areas_;
     std::vector<Run> runs_;
-    std::string problem_;
+    Text problem_;
     std::vector<Span> stack_;  // kept between fills so that a fill allocates nothing
     QFont textFont_;
     int textPointSize_ = 0;

@@ -29,6 +29,12 @@ QString argument(const TextArg& arg)
         return rankName(int32_t(arg.number));
     case TextArg::Kind::Month:
         return monthName(int(arg.number));
+    case TextArg::Kind::Texts: {
+        QStringList parts;
+        for (const Text& part : arg.parts)
+            parts.append(render(part));
+        return parts.join(QString::fromStdString(arg.text));
+    }
     case TextArg::Kind::Plain:
         break;
     }

@@ -6,6 +6,7 @@
 #include "mapview/MapSurface.h"
 #include "platform/AppPaths.h"
 #include "platform/Paths.h"
+#include "session/GameText.h"
 #include "storage/CacheFile.h"
 #include "world/MapLoader.h"
 #include "world/Playability.h"
@@ -93,7 +94,7 @@ void checkMap(MapEntry& entry)
     const MapLoadResult loaded = loadMap(*world, ss(entry.mapFile));
     entry.checked = true;
     if (!loaded.ok) {
-        entry.problem = qs(loaded.message).replace(entry.mapFile, shown);
+        entry.problem = gametext::render(loaded.message).replace(entry.mapFile, shown);
         return;
     }
     entry.continent = qs(world->continentName);
@@ -102,18 +103,18 @@ void checkMap(MapEntry& entry)
     if (!surface.load(entry.pictureFile)) {
         entry.problem = surface.problem().empty()
                             ? QCoreApplication::translate("MapCatalog", "Das Kartenbild lässt sich nicht lesen.")
-                            : qs(surface.problem());
+                            : gametext::render(surface.problem());
         return;
     }
-    const std::vector<std::string> findings = checkPlayability(*world, &surface);
+    const std::vector<Text> findings = checkPlayability(*world, &surface);
     if (findings.empty())
         entry.problem.clear();
     else if (findings.size() == 1)
-        entry.problem = qs(findings.front());
+        entry.problem = gametext::render(findings.front());
     else {
         const int more = static_cast<int>(findings.size()) - 1;
         entry.problem = QCoreApplication::translate("MapCatalog", "%1 (und %n weitere Mängel)", nullptr, more)
-                            .arg(qs(findings.front()));
+                            .arg(gametext::render(findings.front()));
     }
 }
 

@@ -166,7 +166,7 @@ void NewGameWindow::openMap(const QString& name)
     showNames();
     const MapLoadResult loaded = loadMap(world, ss(map.mapFile));
     if (!loaded.ok)
-        program_.dialogs.message(this, qs(loaded.message), qs(loaded.title));
+        program_.dialogs.message(this, gametext::render(loaded.message), gametext::render(loaded.title));
 
     // Scan without stopping: the last match wins. An empty code names no
     // country, so it must not match the empty codes of unused entries.

@@ -43,8 +43,8 @@ QString checkSavedPicture(const WorldState& game, const QString& bitmapPath)
     MapSurface picture;
     if (!picture.load(bitmapPath))
         return QCoreApplication::translate("SaveGames", "Das Kartenbild lässt sich nicht lesen.");
-    const std::vector<std::string> faults = checkMapPicture(game, picture);
-    return faults.empty() ? QString() : qs(faults.front());
+    const std::vector<Text> faults = checkMapPicture(game, picture);
+    return faults.empty() ? QString() : gametext::render(faults.front());
 }
 
 }  // namespace

@@ -16,12 +16,13 @@ namespace stratagon {
 
 Text missingPictureMessage(const MapPicture* picture)
 {
-    const std::string problem = picture ? picture->problem() : std::string();
+    Text problem = picture ? picture->problem() : Text();
     if (problem.empty())
         return {ErrorsContext, QT_TRANSLATE_NOOP("GameErrors", "Das Kartenbild konnte nicht geladen werden. Das "
                                                                "Spiel kann nicht beginnen.")};
-    return {
-        ErrorsContext, QT_TRANSLATE_NOOP("GameErrors", "%1 Das Spiel kann nicht beginnen."), {TextArg::plain(problem)}};
+    return {ErrorsContext,
+            QT_TRANSLATE_NOOP("GameErrors", "%1 Das Spiel kann nicht beginnen."),
+            {TextArg::nested(std::move(problem))}};
 }
 
 SetupResult startGame(WorldState& world, RandomSource& random, const std::string& mapPath, int opponents,
@@ -39,11 +40,11 @@ SetupResult startGame(WorldState& world, RandomSource& random, const std::string
 
     const MapLoadResult loaded = loadMap(w, mapPath);
     if (!loaded.ok)
-        result.messages.push_back({Text::verbatim(loaded.message), errorTitle()});
+        result.messages.push_back({loaded.message, errorTitle()});
     // A map that cannot be played, or a picture that does not fit it, makes
     // no game: back to the menu as without a picture.
-    if (const std::vector<std::string> findings = checkPlayability(w, picture); !findings.empty()) {
-        result.messages.push_back({Text::verbatim(playabilityMessage(findings)), errorTitle()});
+    if (const std::vector<Text> findings = checkPlayability(w, picture); !findings.empty()) {
+        result.messages.push_back({playabilityMessage(findings), errorTitle()});
         w.playing = false;
         return result;
     }

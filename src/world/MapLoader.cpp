@@ -10,13 +10,11 @@
 
 namespace stratagon {
 
-const char* const WrongMapVersionMessage =
-    "Entweder handelt es sich um keine Stratagonkarte oder die Version der Karte ist nicht "
-    "kompatibel mit dieser Version";
+const char* const WrongMapVersionMessage = QT_TRANSLATE_NOOP(
+    "MapErrors", "Entweder handelt es sich um keine Stratagonkarte oder die Version der Karte ist nicht "
+                 "kompatibel mit dieser Version");
 
 namespace {
-
-constexpr const char* ErrorTitle = "Fehler !";
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
@@ -138,58 +136,63 @@ struct StagedMap {
     std::array<std::string_view, MaxGridSize + 1> rows{};
 };
 
+Text mapError(const char* source, std::vector<TextArg> values) { return {MapErrorsContext, source, std::move(values)}; }
+
 // What a field means, for the messages; formatted only when something fails.
+// `what` is a phrase of its own in the messages' context, with %1 for the
+// item when it has one.
 struct Where {
     const char* what;
     int country = 0;  // 1.. when the field belongs to a country record
     int item = 0;     // neighbour, general or row number
 };
 
-std::string describe(const Where& where)
+TextArg describe(const Where& where)
 {
-    std::string text;
+    Text field = mapError(where.what, where.item > 0 ? std::vector{TextArg::num(where.item)} : std::vector<TextArg>{});
     if (where.country > 0)
-        text = "Land " + std::to_string(where.country) + ", ";
-    text += where.what;
-    if (where.item > 0)
-        text += " " + std::to_string(where.item);
-    return text;
+        return TextArg::nested(mapError(QT_TRANSLATE_NOOP("MapErrors", "Land %1, %2"),
+                                        {TextArg::num(where.country), TextArg::nested(std::move(field))}));
+    return TextArg::nested(std::move(field));
 }
 
-std::string shown(std::string_view raw)
+// A field's text as read, cut to a length a message box can show.
+TextArg shown(std::string_view raw)
 {
     constexpr std::size_t Longest = 40;
     std::string text = windows1252ToUtf8(raw.substr(0, Longest));
     if (raw.size() > Longest)
         text += "...";
-    return "\"" + text + "\"";
+    return TextArg::plain(std::move(text));
 }
 
 class Parser {
 public:
     explicit Parser(std::string_view bytes) : reader_(bytes) {}
 
-    std::string error;
+    Text error;
     bool wrongVersion = false;
 
     bool parse(StagedMap& map)
     {
         std::string_view f;
-        if (!field({"Formatversion"}, f))
+        if (!field({QT_TRANSLATE_NOOP("MapErrors", "Formatversion")}, f))
             return false;
         int32_t version = 0;
         if (!readInt32(f, version) || version != 1) {
             wrongVersion = true;
             return false;
         }
-        if (!skip({"Kopfzeile, Feld 2"}) || !skip({"Kopfzeile, Feld 3"}))
+        if (!skip({QT_TRANSLATE_NOOP("MapErrors", "Kopfzeile, Feld 2")}) ||
+            !skip({QT_TRANSLATE_NOOP("MapErrors", "Kopfzeile, Feld 3")}))
             return false;
-        if (!number({"Anzahl der Länder"}, 1, MaxCountries, map.countryCount) ||
-            !number({"Spalten des Rasters"}, 1, MaxGridSize, map.gridColumns) ||
-            !number({"Zeilen des Rasters"}, 1, MaxGridSize, map.gridRows) ||
-            !text({"Name des Kontinents"}, MaxMapTextLength, map.continentName) ||
-            !text({"Kürzel des Startlandes"}, MaxMapTextLength, map.defaultSideCode) ||
-            !skip({"Kopfzeile, Feld 9"}) || !skip({"Kopfzeile, Feld 10"}))
+        if (!number({QT_TRANSLATE_NOOP("MapErrors", "Anzahl der Länder")}, 1, MaxCountries, map.countryCount) ||
+            !number({QT_TRANSLATE_NOOP("MapErrors", "Spalten des Rasters")}, 1, MaxGridSize, map.gridColumns) ||
+            !number({QT_TRANSLATE_NOOP("MapErrors", "Zeilen des Rasters")}, 1, MaxGridSize, map.gridRows) ||
+            !text({QT_TRANSLATE_NOOP("MapErrors", "Name des Kontinents")}, MaxMapTextLength, map.continentName) ||
+            !text({QT_TRANSLATE_NOOP("MapErrors", "Kürzel des Startlandes")}, MaxMapTextLength, map.defaultSideCode) ||
+            !skip({QT_TRANSLATE_NOOP("MapErrors", "Kopfzeile, Feld 9")}) ||
+            !skip({QT_TRANSLATE_NOOP("MapErrors", "Kopfzeile, Feld 10")}))
             return false;
 
         map.countries.resize(std::size_t(map.countryCount));
@@ -197,11 +200,12 @@ public:
             if (!country(i, map.countries[std::size_t(i - 1)], map.generals))
                 return false;
 
-        if (!skip({"Kennung des Rasters"}))
+        if (!skip({QT_TRANSLATE_NOOP("MapErrors", "Kennung des Rasters")}))
             return false;
         // A row longer than the grid is wide is no row of this map.
         for (int row = 1; row <= map.gridRows; ++row)
-            if (!text({"Rasterzeile", 0, row}, std::size_t(map.gridColumns), map.rows[std::size_t(row)]))
+            if (!text({QT_TRANSLATE_NOOP("MapErrors", "Rasterzeile %1"), 0, row}, std::size_t(map.gridColumns),
+                      map.rows[std::size_t(row)]))
                 return false;
         return true;
     }
@@ -209,36 +213,39 @@ public:
 private:
     bool country(int i, StagedCountry& c, std::vector<StagedGeneral>& generals)
     {
-        if (!text({"Name", i}, MaxMapTextLength, c.name) || !field({"Kürzel", i}, c.codeText))
+        if (!text({QT_TRANSLATE_NOOP("MapErrors", "Name"), i}, MaxMapTextLength, c.name) ||
+            !field({QT_TRANSLATE_NOOP("MapErrors", "Kürzel"), i}, c.codeText))
             return false;
         if (c.codeText.size() != 1 || static_cast<unsigned char>(c.codeText[0]) < 0x20 ||
             static_cast<unsigned char>(c.codeText[0]) > 0x7E) {
-            error = "Die Karte ist fehlerhaft: " + describe({"Kürzel", i}) + " ist " +
-                    shown(c.codeText) + ", erwartet wird ein einzelnes Zeichen (ohne Umlaute).";
+            error = mapError(QT_TRANSLATE_NOOP("MapErrors", "Die Karte ist fehlerhaft: %1 ist \"%2\", erwartet wird "
+                                                            "ein einzelnes Zeichen (ohne Umlaute)."),
+                             {describe({QT_TRANSLATE_NOOP("MapErrors", "Kürzel"), i}), shown(c.codeText)});
             return false;
         }
         c.code = c.codeText[0];
-        if (!number({"Anzahl der Generäle", i}, 0, MaxGenerals, c.generalCount) ||
-            !skip({"Feld 4", i}) ||
-            !number({"Wert A", i}, INT32_MIN, INT32_MAX, c.valueA) ||
-            !number({"Wert B", i}, INT32_MIN, INT32_MAX, c.valueB) ||
-            !skip({"Feld 7", i}) ||
-            !number({"Startpunkt x", i}, INT32_MIN, INT32_MAX, c.fillX) ||
-            !number({"Startpunkt y", i}, INT32_MIN, INT32_MAX, c.fillY) ||
-            !number({"Anzahl der Nachbarn", i}, 0, MaxNeighbours, c.neighbourCount) ||
-            !skip({"Feld 11", i}))
+        if (!number({QT_TRANSLATE_NOOP("MapErrors", "Anzahl der Generäle"), i}, 0, MaxGenerals, c.generalCount) ||
+            !skip({QT_TRANSLATE_NOOP("MapErrors", "Feld 4"), i}) ||
+            !number({QT_TRANSLATE_NOOP("MapErrors", "Wert A"), i}, INT32_MIN, INT32_MAX, c.valueA) ||
+            !number({QT_TRANSLATE_NOOP("MapErrors", "Wert B"), i}, INT32_MIN, INT32_MAX, c.valueB) ||
+            !skip({QT_TRANSLATE_NOOP("MapErrors", "Feld 7"), i}) ||
+            !number({QT_TRANSLATE_NOOP("MapErrors", "Startpunkt x"), i}, INT32_MIN, INT32_MAX, c.fillX) ||
+            !number({QT_TRANSLATE_NOOP("MapErrors", "Startpunkt y"), i}, INT32_MIN, INT32_MAX, c.fillY) ||
+            !number({QT_TRANSLATE_NOOP("MapErrors", "Anzahl der Nachbarn"), i}, 0, MaxNeighbours, c.neighbourCount) ||
+            !skip({QT_TRANSLATE_NOOP("MapErrors", "Feld 11"), i}))
             return false;
         for (int k = 1; k <= c.neighbourCount; ++k)
-            if (!text({"Nachbar", i, k}, MaxMapTextLength, c.neighbour[std::size_t(k)]))
+            if (!text({QT_TRANSLATE_NOOP("MapErrors", "Nachbar %1"), i, k}, MaxMapTextLength,
+                      c.neighbour[std::size_t(k)]))
                 return false;
-        if (!skip({"Feld 13", i}))
+        if (!skip({QT_TRANSLATE_NOOP("MapErrors", "Feld 13"), i}))
             return false;
         c.firstGeneral = generals.size();
         for (int j = 1; j <= c.generalCount; ++j) {
             StagedGeneral g;
-            if (!text({"Name des Generals", i, j}, MaxMapTextLength, g.name) ||
-                !number({"EP des Generals", i, j}, INT32_MIN, INT32_MAX, g.ep) ||
-                !skip({"Feld nach den EP des Generals", i, j}))
+            if (!text({QT_TRANSLATE_NOOP("MapErrors", "Name des Generals %1"), i, j}, MaxMapTextLength, g.name) ||
+                !number({QT_TRANSLATE_NOOP("MapErrors", "EP des Generals %1"), i, j}, INT32_MIN, INT32_MAX, g.ep) ||
+                !skip({QT_TRANSLATE_NOOP("MapErrors", "Feld nach den EP des Generals %1"), i, j}))
                 return false;
             generals.push_back(g);
         }
@@ -251,11 +258,14 @@ private:
         case FieldReader::Status::Ok:
             return true;
         case FieldReader::Status::End:
-            error = "Die Kartendatei endet zu früh: es fehlt " + describe(where) + ".";
+            error = mapError(QT_TRANSLATE_NOOP("MapErrors", "Die Kartendatei endet zu früh: es fehlt %1."),
+                             {describe(where)});
             return false;
         case FieldReader::Status::OpenQuote:
-            error = "Die Karte ist fehlerhaft: bei " + describe(where) +
-                    " fehlt das schließende Anführungszeichen.";
+            error =
+                mapError(QT_TRANSLATE_NOOP("MapErrors",
+                                           "Die Karte ist fehlerhaft: bei %1 fehlt das schließende Anführungszeichen."),
+                         {describe(where)});
             return false;
         }
         return false;
@@ -267,8 +277,9 @@ private:
         if (!field(where, out))
             return false;
         if (out.size() > longest) {
-            error = "Die Karte ist fehlerhaft: " + describe(where) + " ist " + std::to_string(out.size()) +
-                    " Zeichen lang, erlaubt sind höchstens " + std::to_string(longest) + ".";
+            error = mapError(QT_TRANSLATE_NOOP("MapErrors", "Die Karte ist fehlerhaft: %1 ist %2 Zeichen lang, erlaubt "
+                                                            "sind höchstens %3."),
+                             {describe(where), TextArg::num(int64_t(out.size())), TextArg::num(int64_t(longest))});
             return false;
         }
         return true;
@@ -287,13 +298,16 @@ private:
             return false;
         int32_t value = 0;
         if (!readInt32(f, value)) {
-            error = "Die Karte ist fehlerhaft: " + describe(where) + " ist " + shown(f) +
-                    ", erwartet wird eine ganze Zahl.";
+            error =
+                mapError(QT_TRANSLATE_NOOP("MapErrors",
+                                           "Die Karte ist fehlerhaft: %1 ist \"%2\", erwartet wird eine ganze Zahl."),
+                         {describe(where), shown(f)});
             return false;
         }
         if (value < low || value > high) {
-            error = "Die Karte ist fehlerhaft: " + describe(where) + " ist " + std::to_string(value) +
-                    ", erlaubt ist " + std::to_string(low) + " bis " + std::to_string(high) + ".";
+            error =
+                mapError(QT_TRANSLATE_NOOP("MapErrors", "Die Karte ist fehlerhaft: %1 ist %2, erlaubt ist %3 bis %4."),
+                         {describe(where), TextArg::num(value), TextArg::num(low), TextArg::num(high)});
             return false;
         }
         out = value;
@@ -351,9 +365,9 @@ void apply(const StagedMap& map, WorldState& world, const std::string& path)
     world.mapFileName = path;
 }
 
-MapLoadResult failed(std::string message)
+MapLoadResult failed(Text message)
 {
-    return {false, std::move(message), ErrorTitle};
+    return {false, std::move(message), mapError(QT_TRANSLATE_NOOP("MapErrors", "Fehler !"), {})};
 }
 
 }  // namespace
@@ -365,7 +379,7 @@ MapLoadResult loadMapFromBytes(WorldState& world, std::string_view bytes, const 
     StagedMap map;
     Parser parser(bytes);
     if (!parser.parse(map))
-        return failed(parser.wrongVersion ? std::string(WrongMapVersionMessage) : parser.error);
+        return failed(parser.wrongVersion ? mapError(WrongMapVersionMessage, {}) : parser.error);
     apply(map, world, path);
     return {true, {}, {}};
 }
@@ -377,10 +391,12 @@ MapLoadResult loadMap(WorldState& world, const std::string& path)
     std::string bytes;
     const FileResult read = readRegularFile(path, MaxMapFileBytes, bytes);
     if (!read.ok)
-        return failed("Die Kartendatei \"" + path + "\" kann nicht gelesen werden: " + read.description);
+        return failed(mapError(QT_TRANSLATE_NOOP("MapErrors", "Die Kartendatei \"%1\" kann nicht gelesen werden: %2"),
+                               {TextArg::plain(path), TextArg::plain(read.description)}));
     if (bytes.size() > MaxMapFileBytes)
-        return failed("Die Kartendatei \"" + path + "\" ist größer als " +
-                      std::to_string(MaxMapFileBytes / (1024 * 1024)) + " MB; so groß ist keine Karte.");
+        return failed(mapError(
+            QT_TRANSLATE_NOOP("MapErrors", "Die Kartendatei \"%1\" ist größer als %2 MB; so groß ist keine Karte."),
+            {TextArg::plain(path), TextArg::num(int64_t(MaxMapFileBytes / (1024 * 1024)))}));
     return loadMapFromBytes(world, bytes, path);
 }
 

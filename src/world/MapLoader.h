@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "world/Text.h"
 #include "world/WorldState.h"
 
 #include <cstddef>
@@ -11,8 +12,8 @@ namespace stratagon {
 
 struct MapLoadResult {
     bool ok = false;
-    std::string message;  // German, for the message box; empty when ok
-    std::string title;    // "Fehler !"
+    Text message;  // for the message box; empty when ok
+    Text title;    // "Fehler !"
 };
 
 // Longest name or text of a map (continent, default side, country, neighbour,
@@ -22,7 +23,7 @@ constexpr std::size_t MaxMapTextLength = 100;
 // stays below 2 MB; a larger file is refused before it is parsed.
 constexpr std::size_t MaxMapFileBytes = std::size_t(4) * 1024 * 1024;
 
-// The text of the wrong-version message.
+// The German source of the wrong-version message.
 extern const char* const WrongMapVersionMessage;
 
 // Reads a .mgi map file (Windows-1252) into the world. On any failure the

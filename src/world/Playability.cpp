@@ -10,9 +10,10 @@ namespace stratagon {
 
 namespace {
 
-std::string quoted(const std::string& text) { return "„" + text + "“"; }
-
-std::string point(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
+Text mapError(const char* source, std::vector<TextArg> values = {})
+{
+    return {MapErrorsContext, source, std::move(values)};
+}
 
 std::string colourText(Rgb colour)
 {
@@ -47,17 +48,17 @@ uint32_t little(std::string_view b, std::size_t at, int bytes)
     return value;
 }
 
-
 bool inside(const WorldState& w, const MapPicture& picture, int i)
 {
     return w.fillX[i] >= 0 && w.fillY[i] >= 0 && w.fillX[i] < picture.width() && w.fillY[i] < picture.height();
 }
 
-std::string outsideText(const WorldState& w, const MapPicture& picture, int i)
+Text outsideText(const WorldState& w, const MapPicture& picture, int i)
 {
-    return "Der Startpunkt " + point(w.fillX[i], w.fillY[i]) + " von " + quoted(w.countryName[i]) +
-           " liegt außerhalb des Kartenbilds (" + std::to_string(picture.width()) + " × " +
-           std::to_string(picture.height()) + ").";
+    return mapError(
+        QT_TRANSLATE_NOOP("MapErrors", "Der Startpunkt (%1, %2) von „%3“ liegt außerhalb des Kartenbilds (%4 × %5)."),
+        {TextArg::num(w.fillX[i]), TextArg::num(w.fillY[i]), TextArg::name(w.countryName[i]),
+         TextArg::num(picture.width()), TextArg::num(picture.height())});
 }
 
 // The area a fill from each seed paints (4-connected, one colour), judged by
@@ -66,8 +67,8 @@ std::string outsideText(const WorldState& w, const MapPicture& picture, int i)
 // in the sea paints far beyond), and hold no other country's seed (the two
 // would always be painted together). Findings per country go to `findings`,
 // shared areas to `shared`.
-void checkSeedAreas(const WorldState& w, const MapPicture& picture, std::vector<std::string>& findings,
-                    std::vector<std::string>& shared)
+void checkSeedAreas(const WorldState& w, const MapPicture& picture, std::vector<Text>& findings,
+                    std::vector<Text>& shared)
 {
     const int width = picture.width(), height = picture.height();
     const int columns = w.gridColumns, rows = w.gridRows;
@@ -142,50 +143,62 @@ void checkSeedAreas(const WorldState& w, const MapPicture& picture, std::vector<
         // Thin parts of a country may run through cells of its neighbours;
         // a border network or a sea reaches far more cells than it owns.
         const bool staysNear = 2 * nearOwn >= touched;
-        const std::string seed = "Der Startpunkt " + point(w.fillX[i], w.fillY[i]) + " von " + quoted(w.countryName[i]);
-        const std::string colour = colourText(picture.colourAt(w.fillX[i], w.fillY[i]));
+        std::vector<TextArg> seed = {TextArg::num(w.fillX[i]), TextArg::num(w.fillY[i]),
+                                     TextArg::name(w.countryName[i]),
+                                     TextArg::plain(colourText(picture.colourAt(w.fillX[i], w.fillY[i])))};
         if (!reachesOwn)
-            findings.push_back(seed + " liegt auf einer Fläche (Farbe " + colour +
-                               "), die kein Feld des Landes im Raster berührt.");
+            findings.push_back(mapError(QT_TRANSLATE_NOOP("MapErrors", "Der Startpunkt (%1, %2) von „%3“ liegt auf "
+                                                                       "einer Fläche (Farbe %4), die kein Feld des "
+                                                                       "Landes im Raster berührt."),
+                                        std::move(seed)));
         else if (!staysNear)
-            findings.push_back(seed + " liegt auf einer Fläche (Farbe " + colour +
-                               "), die weit über das Land hinausreicht: eine Grenzlinie oder das Meer?");
+            findings.push_back(mapError(QT_TRANSLATE_NOOP("MapErrors", "Der Startpunkt (%1, %2) von „%3“ liegt auf "
+                                                                       "einer Fläche (Farbe %4), die weit über das "
+                                                                       "Land hinausreicht: eine Grenzlinie oder das "
+                                                                       "Meer?"),
+                                        std::move(seed)));
     }
     for (const std::vector<int>& together : seeds)
         if (together.size() > 1) {
-            std::string names;
-            for (std::size_t k = 0; k < together.size(); ++k)
-                names += (k == 0 ? "" : k + 1 == together.size() ? " und " : ", ") +
-                         quoted(w.countryName[together[k]]);
-            shared.push_back("Die Startpunkte von " + names +
-                             " liegen auf derselben Fläche; diese Länder würden immer zusammen eingefärbt.");
+            std::vector<Text> first;
+            for (std::size_t k = 0; k + 1 < together.size(); ++k)
+                first.push_back(
+                    mapError(QT_TRANSLATE_NOOP("MapErrors", "„%1“"), {TextArg::name(w.countryName[together[k]])}));
+            shared.push_back(
+                mapError(QT_TRANSLATE_NOOP("MapErrors", "Die Startpunkte von %1 und „%2“ liegen auf "
+                                                        "derselben Fläche; diese Länder würden immer "
+                                                        "zusammen eingefärbt."),
+                         {TextArg::joined(std::move(first), ", "), TextArg::name(w.countryName[together.back()])}));
         }
 }
 }  // namespace
 
-std::vector<std::string> checkMapRules(const WorldState& w)
+std::vector<Text> checkMapRules(const WorldState& w)
 {
-    std::vector<std::string> findings;
+    std::vector<Text> findings;
     const int n = countries(w);
     if (n < 1) {
-        findings.push_back("Die Karte enthält kein Land.");
+        findings.push_back(mapError(QT_TRANSLATE_NOOP("MapErrors", "Die Karte enthält kein Land.")));
         return findings;
     }
     if (codeToCountry(w, w.defaultSideCode) == 0)
-        findings.push_back("Das Kürzel des Startlandes " + quoted(w.defaultSideCode) +
-                           " gehört zu keinem Land der Karte.");
+        findings.push_back(
+            mapError(QT_TRANSLATE_NOOP("MapErrors", "Das Kürzel des Startlandes „%1“ gehört zu keinem Land der Karte."),
+                     {TextArg::plain(w.defaultSideCode)}));
     for (int i = 2; i <= n; ++i)
         for (int j = 1; j < i; ++j)
             if (w.countryCode[j] == w.countryCode[i]) {
-                findings.push_back(quoted(w.countryName[j]) + " und " + quoted(w.countryName[i]) +
-                                   " haben dasselbe Kürzel " + quoted(w.countryCode[i]) + ".");
+                findings.push_back(mapError(QT_TRANSLATE_NOOP("MapErrors", "„%1“ und „%2“ haben dasselbe Kürzel „%3“."),
+                                            {TextArg::name(w.countryName[j]), TextArg::name(w.countryName[i]),
+                                             TextArg::plain(w.countryCode[i])}));
                 break;
             }
     for (int i = 1; i <= n; ++i)
         for (int k = 1; k <= std::clamp(w.neighbourCount[i], 0, MaxNeighbours); ++k)
             if (countryIndexByName(w, w.neighbourName[i][k]) == 0)
-                findings.push_back("Der Nachbar " + quoted(w.neighbourName[i][k]) + " von " +
-                                   quoted(w.countryName[i]) + " ist kein Land der Karte.");
+                findings.push_back(
+                    mapError(QT_TRANSLATE_NOOP("MapErrors", "Der Nachbar „%1“ von „%2“ ist kein Land der Karte."),
+                             {TextArg::name(w.neighbourName[i][k]), TextArg::name(w.countryName[i])}));
 
     std::array<bool, MaxCountries + 1> hasCell{};
     const std::array<int, 256> byCode = countryByCode(w);
@@ -194,15 +207,16 @@ std::vector<std::string> checkMapRules(const WorldState& w)
             hasCell[std::size_t(byCode[static_cast<unsigned char>(w.gridCell[col][row])])] = true;
     for (int i = 1; i <= n; ++i)
         if (!hasCell[std::size_t(i)] && codeToCountry(w, w.countryCode[i]) == i)
-            findings.push_back(quoted(w.countryName[i]) +
-                               " hat kein Feld im Raster: du könntest es nie anklicken und nie erobern.");
+            findings.push_back(mapError(QT_TRANSLATE_NOOP("MapErrors", "„%1“ hat kein Feld im Raster: du könntest es "
+                                                                       "nie anklicken und nie erobern."),
+                                        {TextArg::name(w.countryName[i])}));
     return findings;
 }
 
-std::vector<std::string> checkMapPicture(const WorldState& w, const MapPicture& picture)
+std::vector<Text> checkMapPicture(const WorldState& w, const MapPicture& picture)
 {
-    std::vector<std::string> findings;
-    if (const std::string problem = picture.problem(); !problem.empty()) {
+    std::vector<Text> findings;
+    if (Text problem = picture.problem(); !problem.empty()) {
         findings.push_back(problem);
         return findings;
     }
@@ -210,17 +224,18 @@ std::vector<std::string> checkMapPicture(const WorldState& w, const MapPicture& 
     const int height = picture.height();
     const bool fits = width > 0 && height > 0 && cellsFor(width) == w.gridColumns && cellsFor(height) == w.gridRows;
     if (!fits) {
-        const auto range = [](int cells) {
-            return std::to_string((cells - 1) * GridCellPixels + 1) + " bis " + std::to_string(cells * GridCellPixels);
-        };
-        findings.push_back("Das Kartenbild ist " + std::to_string(width) + " × " + std::to_string(height) +
-                           " Bildpunkte groß; zum Raster von " + std::to_string(w.gridColumns) + " × " +
-                           std::to_string(w.gridRows) + " Feldern zu 17 Bildpunkten passen " +
-                           range(w.gridColumns) + " × " + range(w.gridRows) + ".");
+        const auto least = [](int cells) { return TextArg::num((cells - 1) * GridCellPixels + 1); };
+        const auto most = [](int cells) { return TextArg::num(cells * GridCellPixels); };
+        findings.push_back(
+            mapError(QT_TRANSLATE_NOOP("MapErrors", "Das Kartenbild ist %1 × %2 Bildpunkte groß; zum "
+                                                    "Raster von %3 × %4 Feldern zu 17 Bildpunkten "
+                                                    "passen %5 bis %6 × %7 bis %8."),
+                     {TextArg::num(width), TextArg::num(height), TextArg::num(w.gridColumns), TextArg::num(w.gridRows),
+                      least(w.gridColumns), most(w.gridColumns), least(w.gridRows), most(w.gridRows)}));
     }
 
     const int n = countries(w);
-    std::vector<std::string> shared;
+    std::vector<Text> shared;
     if (fits)
         checkSeedAreas(w, picture, findings, shared);
     else
@@ -231,44 +246,51 @@ std::vector<std::string> checkMapPicture(const WorldState& w, const MapPicture& 
     return findings;
 }
 
-std::vector<std::string> checkPlayability(const WorldState& world, const MapPicture* picture)
+std::vector<Text> checkPlayability(const WorldState& world, const MapPicture* picture)
 {
-    std::vector<std::string> findings = checkMapRules(world);
+    std::vector<Text> findings = checkMapRules(world);
     if (picture) {
-        const std::vector<std::string> more = checkMapPicture(world, *picture);
-        findings.insert(findings.end(), more.begin(), more.end());
+        std::vector<Text> more = checkMapPicture(world, *picture);
+        findings.insert(findings.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
     }
     return findings;
 }
 
-std::string playabilityMessage(const std::vector<std::string>& findings, std::size_t shown)
+Text playabilityMessage(const std::vector<Text>& findings, std::size_t shown)
 {
-    std::string text = "Auf dieser Karte kann nicht gespielt werden:";
-    for (std::size_t k = 0; k < findings.size() && k < shown; ++k)
-        text += "\n- " + findings[k];
-    if (findings.size() > shown)
-        text += "\n... und " + std::to_string(findings.size() - shown) + " weitere Fehler.";
-    return text;
+    if (findings.empty())
+        return mapError(QT_TRANSLATE_NOOP("MapErrors", "Auf dieser Karte kann nicht gespielt werden:"));
+    shown = std::clamp<std::size_t>(shown, 1, findings.size());
+    TextArg listed = TextArg::joined({findings.begin(), findings.begin() + std::ptrdiff_t(shown)}, "\n- ");
+    if (shown == findings.size())
+        return mapError(QT_TRANSLATE_NOOP("MapErrors", "Auf dieser Karte kann nicht gespielt werden:\n- %1"),
+                        {std::move(listed)});
+    return mapError(QT_TRANSLATE_NOOP("MapErrors",
+                                      "Auf dieser Karte kann nicht gespielt werden:\n- %1\n... und %2 weitere Fehler."),
+                    {std::move(listed), TextArg::num(int64_t(findings.size() - shown))});
 }
 
-std::string bitmapFileProblem(std::string_view b)
+Text bitmapFileProblem(std::string_view b)
 {
     if (b.size() < 2 || b[0] != 'B' || b[1] != 'M')
         return {};
-    const std::string cut = "Das Kartenbild ist unvollständig: die Datei hat " + std::to_string(b.size()) + " Bytes";
+    const Text cut = mapError(
+        QT_TRANSLATE_NOOP("MapErrors",
+                          "Das Kartenbild ist unvollständig: die Datei hat %1 Bytes, zu wenige für ihren Kopf."),
+        {TextArg::num(int64_t(b.size()))});
     if (b.size() < 18)
-        return cut + ", zu wenige für ihren Kopf.";
+        return cut;
     const uint32_t offset = little(b, 10, 4);
     const uint32_t headerSize = little(b, 14, 4);
     int64_t width = 0, height = 0;
     uint32_t bits = 0, compression = 0, imageSize = 0;
     if (headerSize == 12) {
         if (b.size() < 26)
-            return cut + ", zu wenige für ihren Kopf.";
+            return cut;
         width = little(b, 18, 2), height = little(b, 20, 2), bits = little(b, 24, 2);
     } else if (headerSize >= 40) {
         if (b.size() < 54)
-            return cut + ", zu wenige für ihren Kopf.";
+            return cut;
         width = int32_t(little(b, 18, 4)), height = int32_t(little(b, 22, 4));
         bits = little(b, 28, 2), compression = little(b, 30, 4), imageSize = little(b, 34, 4);
     } else {
@@ -280,14 +302,20 @@ std::string bitmapFileProblem(std::string_view b)
     // Rows of whole 32-bit words; packed pixels say their size in the header.
     unsigned __int128 needed = offset;
     if (compression == 0 || compression == 3 || compression == 6)
-        needed += (((unsigned __int128)(width) * bits + 31) / 32) * 4 * (unsigned __int128)(height);
+        needed += (((unsigned __int128)(width)*bits + 31) / 32) * 4 * (unsigned __int128)(height);
     else
         needed += imageSize;
     if (needed <= b.size())
         return {};
-    const std::string wanted = needed > UINT64_MAX ? std::string("mehr") : std::to_string(uint64_t(needed));
-    return cut + ", für ihre " + std::to_string(width) + " × " + std::to_string(height) +
-           " Bildpunkte braucht sie " + wanted + ".";
+    std::vector<TextArg> sizes = {TextArg::num(int64_t(b.size())), TextArg::num(width), TextArg::num(height)};
+    if (needed > INT64_MAX)
+        return mapError(QT_TRANSLATE_NOOP("MapErrors", "Das Kartenbild ist unvollständig: die Datei hat %1 Bytes, für "
+                                                       "ihre %2 × %3 Bildpunkte braucht sie mehr."),
+                        std::move(sizes));
+    sizes.push_back(TextArg::num(int64_t(needed)));
+    return mapError(QT_TRANSLATE_NOOP("MapErrors", "Das Kartenbild ist unvollständig: die Datei hat %1 Bytes, für "
+                                                   "ihre %2 × %3 Bildpunkte braucht sie %4."),
+                    std::move(sizes));
 }
 
 }  // namespace stratagon

@@ -6,6 +6,7 @@
 // makes a game is decided here, by one check for every caller (the game's
 // start, lists of maps, the mapcheck tool), which names every fault it finds.
 
+#include "world/Text.h"
 #include "world/WorldState.h"
 
 #include <string>
@@ -24,33 +25,33 @@ public:
     virtual Rgb colourAt(int x, int y) const = 0;
     // Why the last load gave no picture when the file was there but unusable
     // (cut short, say); empty otherwise.
-    virtual std::string problem() const { return {}; }
+    virtual Text problem() const { return {}; }
 };
 
 // The rules on the map file alone: there is a country; the default side names
 // one; no two countries share a code; every neighbour names a country of the
 // map; every country has a cell in the grid (else the player can never click
-// it, so never take it, so never win). One German sentence per fault; empty:
-// no fault.
-std::vector<std::string> checkMapRules(const WorldState& world);
+// it, so never take it, so never win). One sentence per fault; empty: no
+// fault.
+std::vector<Text> checkMapRules(const WorldState& world);
 
 // The rules on the picture: it has the grid's size (columns and rows of 17
 // pixels, the last ones may be cut); every seed point lies inside it and on
 // its country's own area of colour: the area a fill from the seed paints
 // reaches a cell of the country, lies mostly among its cells and the cells
 // around them (not the border lines, not the sea) and holds no other seed.
-std::vector<std::string> checkMapPicture(const WorldState& world, const MapPicture& picture);
+std::vector<Text> checkMapPicture(const WorldState& world, const MapPicture& picture);
 
 // Both; without a picture only the rules on the file.
-std::vector<std::string> checkPlayability(const WorldState& world, const MapPicture* picture);
+std::vector<Text> checkPlayability(const WorldState& world, const MapPicture* picture);
 
 // The faults as the text of one message box: a heading, the first `shown`
-// faults, and how many more there are.
-std::string playabilityMessage(const std::vector<std::string>& findings, std::size_t shown = 8);
+// faults (at least one), and how many more there are.
+Text playabilityMessage(const std::vector<Text>& findings, std::size_t shown = 8);
 
 // What is wrong with a bitmap file's bytes that a picture loader may let
 // pass: fewer bytes than its header's pixels need. Empty when nothing is, and
 // for files that are no bitmap (their loader judges them).
-std::string bitmapFileProblem(std::string_view bytes);
+Text bitmapFileProblem(std::string_view bytes);
 
 }  // namespace stratagon

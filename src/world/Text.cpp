@@ -31,6 +31,10 @@ std::string germanText(const Text& text)
         case TextArg::Kind::Month:
             out += monthName(int(arg.number));
             break;
+        case TextArg::Kind::Texts:
+            for (std::size_t k = 0; k < arg.parts.size(); ++k)
+                out += (k == 0 ? std::string() : arg.text) + germanText(arg.parts[k]);
+            break;
         default:
             out += arg.text;
         }

@@ -21,6 +21,8 @@
 
 namespace stratagon {
 
+struct Text;
+
 // One value of a Text, with what it is so the renderer knows how to show it.
 struct TextArg {
     enum class Kind : int16_t {
@@ -29,16 +31,24 @@ struct TextArg {
         Name,    // a name of the game data (country, continent, map), translated
         Rank,    // the rank for `number` EP
         Month,   // the month `number`, 1..12
+        // Texts of their own (`parts`), each rendered in its own context and
+        // joined by `text`: a field's name inside a sentence, a list of
+        // findings. Only for texts shown at once (a map's faults); saves
+        // store no parts, and their loader refuses this kind.
+        Texts,
     };
     Kind kind = Kind::Plain;
     std::string text;
     int64_t number = 0;
+    std::vector<Text> parts;  // Texts only
 
-    static TextArg plain(std::string s) { return {Kind::Plain, std::move(s), 0}; }
-    static TextArg num(int64_t n) { return {Kind::Number, {}, n}; }
-    static TextArg name(std::string s) { return {Kind::Name, std::move(s), 0}; }
-    static TextArg rank(int32_t ep) { return {Kind::Rank, {}, ep}; }
-    static TextArg month(int m) { return {Kind::Month, {}, m}; }
+    static TextArg plain(std::string s);
+    static TextArg num(int64_t n);
+    static TextArg name(std::string s);
+    static TextArg rank(int32_t ep);
+    static TextArg month(int m);
+    static TextArg nested(Text part);
+    static TextArg joined(std::vector<Text> parts, std::string separator);
 
     bool operator==(const TextArg&) const = default;
 };
@@ -60,6 +70,18 @@ struct Text {
     bool empty() const { return id.empty(); }
     bool operator==(const Text&) const = default;
 };
+
+// Defined here, where Text is complete.
+inline TextArg TextArg::plain(std::string s) { return {Kind::Plain, std::move(s), 0, {}}; }
+inline TextArg TextArg::num(int64_t n) { return {Kind::Number, {}, n, {}}; }
+inline TextArg TextArg::name(std::string s) { return {Kind::Name, std::move(s), 0, {}}; }
+inline TextArg TextArg::rank(int32_t ep) { return {Kind::Rank, {}, ep, {}}; }
+inline TextArg TextArg::month(int m) { return {Kind::Month, {}, m, {}}; }
+inline TextArg TextArg::nested(Text part) { return {Kind::Texts, {}, 0, {std::move(part)}}; }
+inline TextArg TextArg::joined(std::vector<Text> parts, std::string separator)
+{
+    return {Kind::Texts, std::move(separator), 0, std::move(parts)};
+}
 
 // The contexts of the rules' texts.
 constexpr const char* MessagesContext = "GameMessages";

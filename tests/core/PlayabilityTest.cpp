@@ -35,7 +35,7 @@ struct TestPicture : MapPicture {
             return Sea;
         return x < 16 ? ColourA : x < 50 ? ColourB : ColourC;
     }
-    std::string problem() const override { return cut; }
+    Text problem() const override { return cut.empty() ? Text() : Text::verbatim(cut); }
 };
 
 std::unique_ptr<WorldState> playableWorld()
@@ -58,6 +58,14 @@ std::unique_ptr<WorldState> playableWorld()
     return w;
 }
 
+std::vector<std::string> german(const std::vector<Text>& texts)
+{
+    std::vector<std::string> out;
+    for (const Text& t : texts)
+        out.push_back(germanText(t));
+    return out;
+}
+
 }  // namespace
 
 TEST(Playability, EachRuleFindsItsFaultAndOnlyIt)
@@ -70,49 +78,60 @@ TEST(Playability, EachRuleFindsItsFaultAndOnlyIt)
         {"playable", [](WorldState&, TestPicture&) {}, {}},
         {"last cells cut", [](WorldState&, TestPicture& p) { p.w = 5 * 17 + 1, p.h = 17 + 1; }, {}},
         {"no country", [](WorldState& w, TestPicture&) { w.countryCount = 0; }, {"Die Karte enthält kein Land."}},
-        {"default side", [](WorldState& w, TestPicture&) { w.defaultSideCode = "Q"; },
+        {"default side",
+         [](WorldState& w, TestPicture&) { w.defaultSideCode = "Q"; },
          {"Das Kürzel des Startlandes „Q“ gehört zu keinem Land der Karte."}},
-        {"codes unique", [](WorldState& w, TestPicture&) { w.countryCode[3] = "B"; },
+        {"codes unique",
+         [](WorldState& w, TestPicture&) { w.countryCode[3] = "B"; },
          // The grid's B cells now stand for the last country of the code.
          {"„Bergen“ und „Cimmerien“ haben dasselbe Kürzel „B“.",
           "Der Startpunkt (80, 5) von „Cimmerien“ liegt auf einer Fläche (Farbe #C0A0D0), die kein Feld des Landes "
           "im Raster berührt."}},
-        {"neighbours", [](WorldState& w, TestPicture&) { w.neighbourName[2][2] = "Atlantis"; },
+        {"neighbours",
+         [](WorldState& w, TestPicture&) { w.neighbourName[2][2] = "Atlantis"; },
          {"Der Nachbar „Atlantis“ von „Bergen“ ist kein Land der Karte."}},
-        {"a cell each", [](WorldState& w, TestPicture&) { w.gridCell[1][1] = 'B'; },
+        {"a cell each",
+         [](WorldState& w, TestPicture&) { w.gridCell[1][1] = 'B'; },
          {"„Arland“ hat kein Feld im Raster: du könntest es nie anklicken und nie erobern."}},
-        {"picture size", [](WorldState&, TestPicture& p) { p.w = 5 * 17; },
+        {"picture size",
+         [](WorldState&, TestPicture& p) { p.w = 5 * 17; },
          {"Das Kartenbild ist 85 × 34 Bildpunkte groß; zum Raster von 6 × 2 Feldern zu 17 Bildpunkten passen "
           "86 bis 102 × 18 bis 34."}},
-        {"seed inside", [](WorldState& w, TestPicture&) { w.fillY[3] = 34; },
+        {"seed inside",
+         [](WorldState& w, TestPicture&) { w.fillY[3] = 34; },
          {"Der Startpunkt (80, 34) von „Cimmerien“ liegt außerhalb des Kartenbilds (102 × 34)."}},
-        {"seed on a border line", [](WorldState& w, TestPicture&) { w.fillX[1] = 16; },
+        {"seed on a border line",
+         [](WorldState& w, TestPicture&) { w.fillX[1] = 16; },
          {"Der Startpunkt (16, 5) von „Arland“ liegt auf einer Fläche (Farbe #000000), die weit über das Land "
           "hinausreicht: eine Grenzlinie oder das Meer?"}},
-        {"seed in the sea", [](WorldState& w, TestPicture&) { w.fillY[3] = 30; },
+        {"seed in the sea",
+         [](WorldState& w, TestPicture&) { w.fillY[3] = 30; },
          {"Der Startpunkt (80, 30) von „Cimmerien“ liegt auf einer Fläche (Farbe #4080C0), die kein Feld des "
           "Landes im Raster berührt."}},
-        {"seed on a neighbour", [](WorldState& w, TestPicture&) { w.fillX[1] = 20; },
+        {"seed on a neighbour",
+         [](WorldState& w, TestPicture&) { w.fillX[1] = 20; },
          {"Der Startpunkt (20, 5) von „Arland“ liegt auf einer Fläche (Farbe #A0E090), die kein Feld des Landes "
           "im Raster berührt.",
           "Die Startpunkte von „Arland“ und „Bergen“ liegen auf derselben Fläche; diese Länder würden immer "
           "zusammen eingefärbt."}},
-        {"picture cut short", [](WorldState&, TestPicture& p) { p.cut = "Das Kartenbild ist unvollständig."; },
+        {"picture cut short",
+         [](WorldState&, TestPicture& p) { p.cut = "Das Kartenbild ist unvollständig."; },
          {"Das Kartenbild ist unvollständig."}},
     };
     for (const auto& c : cases) {
         auto world = playableWorld();
         TestPicture picture;
         c.spoil(*world, picture);
-        EXPECT_EQ(checkPlayability(*world, &picture), c.findings) << c.rule;
+        EXPECT_EQ(german(checkPlayability(*world, &picture)), c.findings) << c.rule;
     }
     // Without a picture only the file's rules count; the message lists the
     // first faults and counts the rest.
     auto world = playableWorld();
     world->fillX[1] = -100;
     EXPECT_TRUE(checkPlayability(*world, nullptr).empty());
-    EXPECT_EQ(playabilityMessage({"a", "b", "c"}, 2), "Auf dieser Karte kann nicht gespielt werden:\n- a\n- b\n... und 1 "
-                                                      "weitere Fehler.");
+    EXPECT_EQ(germanText(playabilityMessage({Text::verbatim("a"), Text::verbatim("b"), Text::verbatim("c")}, 2)),
+              "Auf dieser Karte kann nicht gespielt werden:\n- a\n- b\n... und 1 "
+              "weitere Fehler.");
 }
 
 // A bitmap is whole when its file holds every row its header promises.
@@ -133,8 +152,8 @@ TEST(Playability, ABitmapCutShortIsNamed)
         {30, "Das Kartenbild ist unvollständig: die Datei hat 30 Bytes, zu wenige für ihren Kopf."},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(bitmapFileProblem(std::string_view(bmp).substr(0, c.length)), c.problem) << c.length;
-    EXPECT_EQ(bitmapFileProblem("\x89PNG\r\n"), "");  // other formats are their loader's business
+        EXPECT_EQ(germanText(bitmapFileProblem(std::string_view(bmp).substr(0, c.length))), c.problem) << c.length;
+    EXPECT_TRUE(bitmapFileProblem("\x89PNG\r\n").empty());  // other formats are their loader's business
 }
 
 // The start refuses a map the check faults, as the caller refuses a missing
@@ -148,11 +167,12 @@ TEST(Playability, TheGamesStartRefusesWhatTheCheckFinds)
     ScriptedRandom random;
     const SetupResult setup = startGame(*world, random, STRATAGON_FIXTURES "/fehlt.mgi", 1, &narrow);
     ASSERT_EQ(setup.messages.size(), 2u);  // the missing file, then the findings
-    EXPECT_EQ(germanText(setup.messages.back().text), playabilityMessage(checkPlayability(*world, &narrow)));
+    EXPECT_EQ(setup.messages.back().text, playabilityMessage(checkPlayability(*world, &narrow)));
     EXPECT_EQ(row(setup.started, germanText(setup.messages.back().title), world->playing), "0|Fehler !|0");
 
     TestPicture cut;
     cut.cut = "Das Kartenbild ist unvollständig: kaputt.";
-    EXPECT_EQ(germanText(missingPictureMessage(&cut)), "Das Kartenbild ist unvollständig: kaputt. Das Spiel kann nicht beginnen.");
+    EXPECT_EQ(germanText(missingPictureMessage(&cut)),
+              "Das Kartenbild ist unvollständig: kaputt. Das Spiel kann nicht beginnen.");
     EXPECT_EQ(missingPictureMessage(nullptr), missingPictureMessage(&narrow));  // nothing named: the plain message
 }

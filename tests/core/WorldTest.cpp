@@ -42,7 +42,7 @@ std::unique_ptr<WorldState> loaded(std::string_view bytes, const std::string& pa
 {
     auto w = std::make_unique<WorldState>();
     const MapLoadResult result = loadMapFromBytes(*w, bytes, path);
-    EXPECT_TRUE(result.ok && result.message.empty()) << result.message;
+    EXPECT_TRUE(result.ok && result.message.empty()) << germanText(result.message);
     return w;
 }
 
@@ -119,9 +119,10 @@ TEST(MapLoader, EveryClassOfFaultIsNamedAndLeavesTheWorldAlone)
     const auto before = std::make_unique<WorldState>(*world);
     const auto expectRefused = [&](std::string_view input, const std::string& expected) {
         const MapLoadResult result = loadMapFromBytes(*world, input, "kaputt.mgi");
-        EXPECT_TRUE(!result.ok && result.title == "Fehler !" && result.message.find(expected) != std::string::npos &&
-                    *world == *before)
-            << result.message << " / " << expected;
+        const std::string message = germanText(result.message);
+        EXPECT_TRUE(!result.ok && germanText(result.title) == "Fehler !" &&
+                    message.find(expected) != std::string::npos && *world == *before)
+            << message << " / " << expected;
     };
     for (const char* version : {"\"2\"", "0", "\"\"", "Version 1", "1.0", "\"1x\""})
         expectRefused(replaced("\"1\",\"Stratagon", version + std::string(",\"Stratagon")), WrongMapVersionMessage);
@@ -159,7 +160,8 @@ TEST(MapLoader, EveryClassOfFaultIsNamedAndLeavesTheWorldAlone)
     for (std::size_t length = 0; length <= lastRow; ++length)
         expectRefused(std::string_view(Bytes).substr(0, length), "");
     const MapLoadResult missing = loadMap(*world, STRATAGON_FIXTURES "/fehlt.mgi");
-    EXPECT_EQ(row(missing.ok, missing.title, missing.message.find("Datei nicht gefunden") != missing.message.npos),
+    EXPECT_EQ(row(missing.ok, germanText(missing.title),
+                  germanText(missing.message).find("Datei nicht gefunden") != std::string::npos),
               "0|Fehler !|1");
     EXPECT_TRUE(!loadMap(*world, STRATAGON_FIXTURES).ok && *world == *before);
 }

@@ -12,12 +12,14 @@
 #include "storage/SaveList.h"
 #include "world/GameNames.h"
 #include "world/MapLoader.h"
+#include "world/Playability.h"
 #include "world/Ranks.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -66,6 +68,13 @@ BattleNews news(int country, int attacker, int defender, int winner, std::string
 
 const QString Fixtures = QStringLiteral(STRATAGON_FIXTURES "/");
 QString fixtureBitmap(const QString&) { return Fixtures + "save-v1-bitmap.bin"; }
+
+// A picture of one colour: every seed lies on the same area.
+struct OneColourPicture : MapPicture {
+    int width() const override { return 51; }
+    int height() const override { return 34; }
+    Rgb colourAt(int, int) const override { return 0xC8B414; }
+};
 
 QStringList rendered(const WorldState& w)
 {
@@ -287,4 +296,47 @@ TEST(GameText, EndOfGameAndSetUpMessagesInBothLanguages)
     EXPECT_TRUE(gametext::render(lost.text).startsWith("Your generals could not lead you to victory!"));
     EXPECT_EQ(gametext::render(errorTitle()) + "|" + gametext::render(missingPictureMessage(nullptr)),
               "Error!|The map picture could not be loaded. The game cannot start.");
+}
+
+// A map the game refuses: the loader's fault with the field named inside the
+// sentence, and the check's findings with country names, in both languages.
+TEST(GameText, MapFaultsInBothLanguages)
+{
+    QFile file(Fixtures + "small.mgi");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::string bytes = file.readAll().replace("\"Namibia\",\"N\",1,", "\"Namibia\",\"N\",100,").toStdString();
+    auto broken = std::make_unique<WorldState>();
+    const MapLoadResult loaded = loadMapFromBytes(*broken, bytes, "kaputt.mgi");
+    ASSERT_FALSE(loaded.ok);
+
+    auto w = threeCountries();
+    w->defaultSideCode = "A", w->neighbourCount[1] = w->neighbourCount[2] = 0, w->neighbourCount[3] = 1;
+    w->neighbourName[3][1] = "Atlantis";
+    const OneColourPicture picture;
+    const Text findings = playabilityMessage(checkPlayability(*w, &picture), 1);
+
+    const QString germanFault = "Die Karte ist fehlerhaft: Land 2, Anzahl der Generäle ist 100, erlaubt ist 0 bis 99.";
+    EXPECT_EQ(gametext::render(loaded.title) + "|" + gametext::render(loaded.message), "Fehler !|" + germanFault);
+    EXPECT_EQ(gametext::render(findings).toStdString(), germanText(findings));
+    EXPECT_EQ(gametext::render(findings).section('\n', 0, 1),
+              "Auf dieser Karte kann nicht gespielt werden:\n- Der Nachbar „Atlantis“ von „Namibia“ ist kein Land "
+              "der Karte.");
+    const std::vector<Text> onPicture = checkMapPicture(*w, picture);
+    ASSERT_FALSE(onPicture.empty());
+    EXPECT_EQ(gametext::render(onPicture.back()),
+              "Die Startpunkte von „Südafrika“, „Ägypten“ und „Namibia“ liegen auf derselben Fläche; diese Länder "
+              "würden immer zusammen eingefärbt.");
+
+    English english;
+    ASSERT_TRUE(english.loaded);
+    EXPECT_EQ(gametext::render(loaded.title) + "|" + gametext::render(loaded.message),
+              "Error!|The map is faulty: country 2, number of generals is 100, allowed is 0 to 99.");
+    const QStringList lines = gametext::render(findings).split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0] + lines[1], "This map cannot be played:- The neighbour “Atlantis” of “Namibia” is no country "
+                                   "of the map.");
+    EXPECT_TRUE(lines[2].startsWith("... and ") && lines[2].endsWith(" more.")) << lines[2].toStdString();
+    EXPECT_EQ(gametext::render(onPicture.back()),
+              "The seed points of “South Africa”, “Egypt” and “Namibia” lie on the same area; these countries would "
+              "always be coloured together.");
 }

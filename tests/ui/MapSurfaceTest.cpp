@@ -130,9 +130,9 @@ TEST(ShippedMap, OnlyAPictureOfTheGridsSizeAndWholeFitsTheMap)
     for (const auto& c : cases) {
         MapSurface map;
         const bool loaded = map.loadFromData(std::string_view(c.bytes.constData(), std::size_t(c.bytes.size())));
-        const std::vector<std::string> findings = checkPlayability(*world, &map);
+        const std::vector<Text> findings = checkPlayability(*world, &map);
         EXPECT_EQ(loaded, c.loads) << c.name;
-        const std::string first = loaded ? (findings.empty() ? "" : findings[0]) : map.problem();
+        const std::string first = germanText(loaded ? (findings.empty() ? Text() : findings[0]) : map.problem());
         EXPECT_EQ(first.substr(0, c.first.size()), c.first) << c.name;
         EXPECT_EQ(first.empty(), c.first.empty()) << c.name << ": " << first;
     }

@@ -31,29 +31,30 @@ int main(int argc, char** argv)
 
     const QString mapPath = QString::fromLocal8Bit(argv[1]);
     const QFileInfo map(mapPath);
-    const QString picturePath = argc == 3 ? QString::fromLocal8Bit(argv[2])
-                                          : map.path() + QStringLiteral("/") + map.completeBaseName() +
-                                                QStringLiteral(".bmp");
+    const QString picturePath =
+        argc == 3 ? QString::fromLocal8Bit(argv[2])
+                  : map.path() + QStringLiteral("/") + map.completeBaseName() + QStringLiteral(".bmp");
 
     auto world = std::make_unique<WorldState>();
     const MapLoadResult loaded = loadMap(*world, argv[1]);
     if (!loaded.ok) {
-        std::printf("%s\n", loaded.message.c_str());
+        std::printf("%s\n", germanText(loaded.message).c_str());
         return 1;
     }
-    std::vector<std::string> findings;
+    std::vector<Text> findings;
     MapSurface picture;
     if (picture.load(picturePath)) {
         findings = checkPlayability(*world, &picture);
     } else {
         findings = checkPlayability(*world, nullptr);
-        const std::string problem = picture.problem();
-        findings.push_back(problem.empty() ? "Das Kartenbild " + picturePath.toStdString() +
-                                                 " fehlt oder ist kein lesbares Bild."
+        const Text problem = picture.problem();
+        findings.push_back(problem.empty() ? Text::verbatim("Das Kartenbild " + picturePath.toStdString() +
+                                                            " fehlt oder ist kein lesbares Bild.")
                                            : problem);
     }
-    for (const std::string& finding : findings)
-        std::printf("%s\n", finding.c_str());
+    // The tool speaks German, as its usage line does.
+    for (const Text& finding : findings)
+        std::printf("%s\n", germanText(finding).c_str());
     if (!findings.empty())
         return 1;
     std::printf("Die Karte ist spielbar: %d Länder, Raster %d × %d, Bild %d × %d.\n", world->countryCount,
