@@ -21,7 +21,8 @@ struct MapEntry {
     int countries = 0;
     QString mapFile;
     QString pictureFile;
-    // Why it cannot be chosen (German, one sentence or two); empty when it can.
+    // Why it cannot be chosen (one sentence or two, in the language of the
+    // check, which the cache records); empty when it can.
     QString problem;
     // False while the check is still to be made.
     bool checked = true;
