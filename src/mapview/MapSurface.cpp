@@ -2,6 +2,7 @@
 #include "mapview/MapSurface.h"
 
 #include "platform/Paths.h"
+#include "session/FileText.h"
 #include "world/Settings.h"
 
 #include <QCoreApplication>
@@ -43,7 +44,7 @@ bool MapSurface::load(const QString& path)
         // A missing picture has its own message; anything else is named.
         if (read.errorNumber != ENOENT)
             problem_ = QCoreApplication::translate("MapSurface", "Das Kartenbild kann nicht gelesen werden: %1")
-                           .arg(qs(read.description))
+                           .arg(gametext::reason(read))
                            .toStdString();
         return false;
     }

@@ -41,7 +41,7 @@ QByteArray saveDocument(const WorldState& world, const QString& name, const QDat
 
 struct SaveReadResult {
     bool ok = false;
-    QString message;  // German, for the message box; empty when ok
+    QString message;  // for the message box, in the current language; empty when ok
     QString name;
     QDateTime savedAt;
     // Read from an older format; readSaveFile writes it back in the current one.
@@ -53,7 +53,7 @@ struct SaveReadResult {
 using BitmapLocator = std::function<QString(const QString& bitmapFile)>;
 
 // Whether the game read can be played on the bitmap at `bitmapPath`: empty
-// when it can, else the first fault, a German sentence with its full stop. The picture needs
+// when it can, else the first fault, a sentence with its full stop. The picture needs
 // Qt's image reader, which the storage layer does not use.
 using PictureCheck = std::function<QString(const WorldState& game, const QString& bitmapPath)>;
 
@@ -72,7 +72,7 @@ SaveReadResult readSaveFile(const QString& path, WorldState& world, const Bitmap
 QByteArray fileSha256(const QString& path);
 
 // Writes atomically: on failure the previous file is left as it was and the
-// result's message (German) names the file.
+// result's message names the file.
 struct SaveWriteResult {
     bool ok = false;
     QString message;
