@@ -23,11 +23,10 @@ extern const char* const AutosaveName;  // "Automatisch gespeichert"
 
 // What the load window lists about a save, read without the full check.
 struct SaveSummary {
-    QString file;      // full path
-    QString name;      // the save's own name; the file's name when unreadable
-    QString country;   // the player's country
-    QString gameDate;  // "März 2003", in the language of the reader
-    int month = 0;     // the game date as saved: the index keeps it, not the text
+    QString file;     // full path
+    QString name;     // the save's own name; the file's name when unreadable
+    QString country;  // the player's country
+    int month = 0;    // the game date as saved: the window names it in its language
     int year = 0;
     QString map;        // "Afrika"
     QDateTime savedAt;  // UTC; the file's time when unreadable

@@ -2,7 +2,6 @@
 #include "storage/SaveList.h"
 
 #include "session/FileText.h"
-#include "session/GameText.h"
 #include "storage/CacheFile.h"
 #include "world/Settings.h"
 
@@ -86,7 +85,6 @@ SaveSummary summariseSave(const QString& file, const QByteArray& bytes)
     s.country = game.value(QStringLiteral("countryName")).toArray().at(player).toString();
     s.month = game.value(QStringLiteral("month")).toInt();
     s.year = game.value(QStringLiteral("year")).toInt();
-    s.gameDate = gametext::date(s.month, s.year);
     s.map = QFileInfo(game.value(QStringLiteral("map")).toObject().value(QStringLiteral("file")).toString())
                 .completeBaseName();
     return s;
@@ -128,8 +126,6 @@ void SaveIndex::readIndex()
         if (a.at(6).isDouble())
             e.summary.savedAt = QDateTime::fromMSecsSinceEpoch(qint64(a.at(6).toDouble()), Qt::UTC);
         e.summary.readable = a.at(7).toBool();
-        if (e.summary.readable)
-            e.summary.gameDate = gametext::date(e.summary.month, e.summary.year);
         indexed_.insert(it.key(), e);
     }
 }
