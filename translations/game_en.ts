@@ -237,15 +237,15 @@ An earlier saved game under this name stays unchanged.</translation>
     </message>
     <message>
         <source>Ein Spielmonat dauert laut game.dat %1 ms; möglich sind %2 bis %3 ms. Es gilt jetzt %4 ms.</source>
-        <translation>According to game.dat a game month lasts %1 ms; possible are %2 to %3 ms. It is now %4 ms.</translation>
+        <translation>According to game.dat a game month lasts %1 ms; it can last %2 to %3 ms. It is now %4 ms.</translation>
     </message>
     <message>
         <source>Die KI-Einstellung ist laut game.dat %1; möglich sind %2 bis %3. Es gilt jetzt %4.</source>
-        <translation>According to game.dat the AI setting is %1; possible are %2 to %3. It is now %4.</translation>
+        <translation>According to game.dat the AI setting is %1; it can be %2 to %3. It is now %4.</translation>
     </message>
     <message>
         <source>Unter &quot;Optionen&quot; kannst du die Einstellungen neu wählen und speichern.</source>
-        <translation>Under &quot;Options&quot; you can choose the settings anew and save them.</translation>
+        <translation>You can choose the settings again and save them under &quot;Options&quot;.</translation>
     </message>
 </context>
 <context>

@@ -316,9 +316,9 @@ TEST(GameText, FileRefusalsAndSettingsNoticesInBothLanguages)
     English english;
     ASSERT_TRUE(english.loaded);
     EXPECT_EQ(gametext::notice(moved),
-              "According to game.dat a game month lasts 0 ms; possible are 416 to 20000 ms. It is now 416 ms.\n"
-              "According to game.dat the AI setting is 300; possible are 1 to 256. It is now 256.\n"
-              "Under \"Options\" you can choose the settings anew and save them.");
+              "According to game.dat a game month lasts 0 ms; it can last 416 to 20000 ms. It is now 416 ms.\n"
+              "According to game.dat the AI setting is 300; it can be 1 to 256. It is now 256.\n"
+              "You can choose the settings again and save them under \"Options\".");
     EXPECT_EQ(gametext::reason(folder),
               "No file can be created in the folder “/nonexistent-stratagon”: File not found.");
     const QStringList english_ = refusals();
