@@ -5,6 +5,7 @@
 #include "BenchSound.h"
 #include "mapview/AreaScaler.h"
 #include "mapview/MapSurface.h"
+#include "session/GameText.h"
 #include "simulation/Clock.h"
 #include "simulation/Opponents.h"
 #include "simulation/SoundCue.h"
@@ -45,7 +46,7 @@ void showTick(const WorldState& w, MapSurface& surface, ColourScheme scheme = Co
     for (const CountryPaint& paint : mapPaints(w, scheme))
         surface.paintCountry(paint.x, paint.y, paint.style);
     benchmark::DoNotOptimize(describeCountry(w, w.shownCountry));
-    surface.drawText(1, 1, QString::fromStdString(dateText(w)), 18, White);
+    surface.drawText(1, 1, gametext::date(w.month, w.year), 18, White);
 }
 
 // A stand-in when the shipped map is missing: 100 countries in a 10 x 10
@@ -225,7 +226,10 @@ void BM_ClockTickWorstCaseAsienFiveOpponents(benchmark::State& state)
     state.SetLabel(c->source + ", " + std::to_string(c->world->countryCount) + " countries, " +
                    std::to_string(c->world->sideMax) + " opponents, " + std::string(ruleTable(rules).key));
 }
-BENCHMARK(BM_ClockTickWorstCaseAsienFiveOpponents)->Arg(RulesKlassisch)->Arg(RulesZuegig)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ClockTickWorstCaseAsienFiveOpponents)
+    ->Arg(RulesKlassisch)
+    ->Arg(RulesZuegig)
+    ->Unit(benchmark::kMicrosecond);
 
 // The tick and what the screen then shows at a display scale in per cent, as
 // the map view does it: find the rows that changed, below 100 average them
@@ -252,7 +256,8 @@ void BM_ClockTickShownAtScale(benchmark::State& state)
         int first = now.height();
         int last = -1;
         for (int y = 0; y < now.height(); ++y) {
-            changed[static_cast<std::size_t>(y)] = std::memcmp(now.constScanLine(y), before.constScanLine(y), bytes) != 0;
+            changed[static_cast<std::size_t>(y)] =
+                std::memcmp(now.constScanLine(y), before.constScanLine(y), bytes) != 0;
             if (changed[static_cast<std::size_t>(y)]) {
                 std::memcpy(before.scanLine(y), now.constScanLine(y), bytes);
                 first = std::min(first, y);

@@ -2,6 +2,253 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>FileErrors</name>
+    <message>
+        <source>Im Ordner „%1“ kann keine Datei angelegt werden: </source>
+        <translation>No file can be created in the folder “%1”: </translation>
+    </message>
+    <message>
+        <source>„%1“ %2</source>
+        <translation>“%1” %2</translation>
+    </message>
+    <message>
+        <source>ist keine Zahl.</source>
+        <translation>is not a number.</translation>
+    </message>
+    <message>
+        <source>ist %1, erwartet wird eine ganze Zahl.</source>
+        <translation>is %1, a whole number is expected.</translation>
+    </message>
+    <message>
+        <source>ist %1, erlaubt ist %2 bis %3.</source>
+        <translation>is %1, allowed is %2 to %3.</translation>
+    </message>
+    <message>
+        <source>ist kein Wahrheitswert.</source>
+        <translation>is not true or false.</translation>
+    </message>
+    <message>
+        <source>ist kein Text.</source>
+        <translation>is not a text.</translation>
+    </message>
+    <message>
+        <source>ist kein gültiger Text.</source>
+        <translation>is not a valid text.</translation>
+    </message>
+    <message>
+        <source>enthält Zeichen, die kein Rasterfeld sein können.</source>
+        <translation>contains characters that cannot be a grid cell.</translation>
+    </message>
+    <message>
+        <source>hat %1 Felder, erlaubt sind höchstens %2.</source>
+        <translation>has %1 cells, at most %2 are allowed.</translation>
+    </message>
+    <message>
+        <source>ist keine Liste.</source>
+        <translation>is not a list.</translation>
+    </message>
+    <message>
+        <source>hat %1 Einträge, erlaubt sind höchstens %2.</source>
+        <translation>has %1 entries, at most %2 are allowed.</translation>
+    </message>
+    <message>
+        <source>ist kein Objekt.</source>
+        <translation>is not an object.</translation>
+    </message>
+    <message>
+        <source>fehlt.</source>
+        <translation>is missing.</translation>
+    </message>
+    <message>
+        <source>Im Ordner für vorläufige Dateien ist kein Platz.</source>
+        <translation>There is no space in the folder for temporary files.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen lassen sich nicht zusammenstellen.</source>
+        <translation>The settings cannot be put together.</translation>
+    </message>
+    <message>
+        <source>Deine Einstellungen können nicht in der Datei „%1“ gespeichert werden: %2
+Was du wählst, gilt, bis du Stratagon beendest.</source>
+        <translation>Your settings cannot be saved in the file “%1”: %2
+What you choose applies until you quit Stratagon.</translation>
+    </message>
+    <message>
+        <source>Der Spielstand ist beschädigt: %1</source>
+        <translation>The saved game is damaged: %1</translation>
+    </message>
+    <message>
+        <source>er enthält kein laufendes Spiel.</source>
+        <translation>it holds no running game.</translation>
+    </message>
+    <message>
+        <source>Land %1 gehört dem Land %2, die Karte hat %3 Länder.</source>
+        <translation>country %1 belongs to country %2, the map has %3 countries.</translation>
+    </message>
+    <message>
+        <source>das Land des Spielers (%1) gibt es nicht.</source>
+        <translation>the player’s country (%1) does not exist.</translation>
+    </message>
+    <message>
+        <source>das Raster ist zu groß.</source>
+        <translation>the grid is too large.</translation>
+    </message>
+    <message>
+        <source>der Startpunkt (%1, %2) von Land %3 liegt außerhalb des Kartenbilds (%4 × %5).</source>
+        <translation>the starting point (%1, %2) of country %3 lies outside the map picture (%4 × %5).</translation>
+    </message>
+    <message>
+        <source>Schlacht %1 nennt ein Land, das es nicht gibt.</source>
+        <translation>battle %1 names a country that does not exist.</translation>
+    </message>
+    <message>
+        <source>Schlacht %1 nennt einen General, den es nicht gibt.</source>
+        <translation>battle %1 names a general who does not exist.</translation>
+    </message>
+    <message>
+        <source>in Schlacht %1 ergeben die Punkte %2 und %3 nicht 100.</source>
+        <translation>in battle %1 the points %2 and %3 do not add up to 100.</translation>
+    </message>
+    <message>
+        <source>es sind %1 Meldungen, höchstens %2 werden aufbewahrt.</source>
+        <translation>there are %1 messages, at most %2 are kept.</translation>
+    </message>
+    <message>
+        <source>die Monate der Spielbilanz folgen nicht aufeinander (Eintrag %1).</source>
+        <translation>the months of the game record do not follow one another (entry %1).</translation>
+    </message>
+    <message>
+        <source>das angezeigte Land %1 gibt es nicht.</source>
+        <translation>the country shown, %1, does not exist.</translation>
+    </message>
+    <message>
+        <source>kein gültiges JSON (%1 bei Byte %2).</source>
+        <translation>it is no valid JSON (%1 at byte %2).</translation>
+    </message>
+    <message>
+        <source>die Datei ist kein Spielstand von Stratagon.</source>
+        <translation>the file is not a saved game of Stratagon.</translation>
+    </message>
+    <message>
+        <source>die Formatversion fehlt oder ist ungültig.</source>
+        <translation>the format version is missing or invalid.</translation>
+    </message>
+    <message>
+        <source>Dieser Spielstand stammt aus einer neueren Version von Stratagon (Format %1, diese Version kennt Format %2) und kann nicht geladen werden.</source>
+        <translation>This saved game comes from a newer version of Stratagon (format %1, this version knows format %2) and cannot be loaded.</translation>
+    </message>
+    <message>
+        <source>Name oder Zeitpunkt des Spielstands fehlen.</source>
+        <translation>the name or the time of the saved game is missing.</translation>
+    </message>
+    <message>
+        <source>die Angaben zur Karte fehlen oder sind ungültig.</source>
+        <translation>the details of the map are missing or invalid.</translation>
+    </message>
+    <message>
+        <source>Das Kartenbild „%1“ dieses Spielstands fehlt. Der Spielstand kann nicht geladen werden.</source>
+        <translation>The map picture “%1” of this saved game is missing. The saved game cannot be loaded.</translation>
+    </message>
+    <message>
+        <source>Das Kartenbild „%1“ hat sich geändert, seit das Spiel gespeichert wurde. Der Spielstand passt nicht mehr dazu und kann nicht geladen werden.</source>
+        <translation>The map picture “%1” has changed since the game was saved. The saved game no longer fits it and cannot be loaded.</translation>
+    </message>
+    <message>
+        <source>Die Karte „%1“ und das Kartenbild „%2“ dieses Spielstands gehören nicht zusammen.%3 Der Spielstand kann nicht geladen werden.</source>
+        <translation>The map “%1” and the map picture “%2” of this saved game do not belong together.%3 The saved game cannot be loaded.</translation>
+    </message>
+    <message>
+        <source>Der Spielstand konnte nicht in die Datei „%1“ geschrieben werden: %2
+Ein früherer Spielstand unter diesem Namen bleibt unverändert.</source>
+        <translation>The game could not be saved in the file “%1”: %2
+An earlier saved game under this name stays unchanged.</translation>
+    </message>
+    <message>
+        <source>Der Ordner „%1“ kann nicht angelegt werden.</source>
+        <translation>The folder “%1” cannot be created.</translation>
+    </message>
+    <message>
+        <source>Der Spielstand „%1“ kann nicht gelesen werden: %2</source>
+        <translation>The saved game “%1” cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>die Datei ist zu groß.</source>
+        <translation>the file is too large.</translation>
+    </message>
+    <message>
+        <source>Datei nicht gefunden.</source>
+        <translation>File not found.</translation>
+    </message>
+    <message>
+        <source>Zugriff verweigert.</source>
+        <translation>Access denied.</translation>
+    </message>
+    <message>
+        <source>Der Pfad ist ein Ordner, keine Datei.</source>
+        <translation>The path is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>Kein Platz mehr auf dem Datenträger.</source>
+        <translation>No space left on the disk.</translation>
+    </message>
+    <message>
+        <source>Dein Speicherkontingent auf dem Datenträger ist erschöpft.</source>
+        <translation>Your disk quota is used up.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>The disk is write-protected.</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler.</source>
+        <translation>Input/output error.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält weniger als zwei Zahlen.</source>
+        <translation>The file holds fewer than two numbers.</translation>
+    </message>
+    <message>
+        <source>Ein Eintrag der Datei ist keine ganze Zahl.</source>
+        <translation>An entry of the file is not a whole number.</translation>
+    </message>
+    <message>
+        <source>Dateifehler (%1).</source>
+        <translation>File error (%1).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist eine Pipe, keine gewöhnliche Datei.</source>
+        <translation>The file is a pipe, not an ordinary file.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist ein Socket, keine gewöhnliche Datei.</source>
+        <translation>The file is a socket, not an ordinary file.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist ein Gerät, keine gewöhnliche Datei.</source>
+        <translation>The file is a device, not an ordinary file.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine gewöhnliche Datei.</source>
+        <translation>The file is not an ordinary file.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist zu groß: in ihren ersten %1 Bytes stehen keine zwei Zahlen.</source>
+        <translation>The file is too large: its first %1 bytes do not hold two numbers.</translation>
+    </message>
+    <message>
+        <source>Ein Spielmonat dauert laut game.dat %1 ms; möglich sind %2 bis %3 ms. Es gilt jetzt %4 ms.</source>
+        <translation>According to game.dat a game month lasts %1 ms; it can last %2 to %3 ms. It is now %4 ms.</translation>
+    </message>
+    <message>
+        <source>Die KI-Einstellung ist laut game.dat %1; möglich sind %2 bis %3. Es gilt jetzt %4.</source>
+        <translation>According to game.dat the AI setting is %1; it can be %2 to %3. It is now %4.</translation>
+    </message>
+    <message>
+        <source>Unter &quot;Optionen&quot; kannst du die Einstellungen neu wählen und speichern.</source>
+        <translation>You can choose the settings again and save them under &quot;Options&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>GameEnd</name>
     <message>
         <source>Es ist vollbracht! Deine Generäle haben %1 unter deiner Kontrolle gebracht.<byte value="xd"/>

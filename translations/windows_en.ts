@@ -809,6 +809,10 @@ Do you want to dismiss %1 all the same?</translation>
         <source>Spielstände</source>
         <translation>Saved games</translation>
     </message>
+    <message>
+        <source>Automatisch gespeichert</source>
+        <translation>Saved automatically</translation>
+    </message>
 </context>
 <context>
     <name>stratagon::LoadingWindow</name>

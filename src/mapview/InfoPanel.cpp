@@ -45,16 +45,12 @@ InfoPanel::InfoPanel(const WorldState& world, QWidget* parent) : QWidget(parent)
     });
 }
 
-// The land as the rules describe it, "Holder, Kolonie : Land" for a country
-// a side took, with its names and words in the current language.
-QString InfoPanel::landText(const std::string& land)
+// The country under its holder's name when a side holds it, in the current language.
+QString InfoPanel::landText(const CountryPanel& panel)
 {
-    static const std::string colony = ", Kolonie : ";
-    const std::size_t at = land.find(colony);
-    if (at == std::string::npos)
-        return gametext::name(land);
-    return tr("%1, Kolonie : %2")
-        .arg(gametext::name(land.substr(0, at)), gametext::name(land.substr(at + colony.size())));
+    if (panel.holder.empty())
+        return gametext::name(panel.land);
+    return tr("%1, Kolonie : %2").arg(gametext::name(panel.holder), gametext::name(panel.land));
 }
 
 int InfoPanel::shownCount() const { return static_cast<int>(shown_.generals.size()); }
@@ -63,7 +59,7 @@ void InfoPanel::showCountry(int country, bool fromClick)
 {
     shownCountry_ = country;
     shown_ = describeCountry(world_, country);
-    values_[0]->setText(landText(shown_.land));
+    values_[0]->setText(landText(shown_));
     values_[1]->setText(gametext::name(shown_.continent));
     values_[2]->setText(QString::number(shownCount()));
     showScroll(fromClick);

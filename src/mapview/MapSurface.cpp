@@ -4,7 +4,6 @@
 #include "platform/Paths.h"
 #include "world/Settings.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFont>
 #include <QFontMetrics>
@@ -44,7 +43,7 @@ bool MapSurface::load(const QString& path)
         if (read.errorNumber != ENOENT)
             problem_ = {"MapSurface",
                         QT_TRANSLATE_NOOP("MapSurface", "Das Kartenbild kann nicht gelesen werden: %1"),
-                        {TextArg::plain(read.description)}};
+                        {TextArg::joined(read.reason, "")}};
         return false;
     }
     if (bytes.size() > MaxPictureBytes) {

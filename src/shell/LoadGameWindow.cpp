@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
+#include "session/GameText.h"
 #include "shell/Program.h"
 #include "shell/SaveGames.h"
 #include "storage/SaveList.h"
@@ -79,6 +80,13 @@ LoadGameWindow::LoadGameWindow(Program& program) : program_(program)
         loadButton_->setText(tr("Laden"));
         deleteButton_->setText(tr("Löschen"));
         cancel->setText(tr("Abbrechen"));
+        // The names and dates listed, in the new language; the choice stays.
+        if (!shown_.isEmpty()) {
+            const int row = list_->indexOfTopLevelItem(list_->currentItem());
+            fill(shown_);
+            if (row >= 0 && row < list_->topLevelItemCount())
+                list_->setCurrentItem(list_->topLevelItem(row));
+        }
     });
 
     reload();
@@ -104,6 +112,7 @@ void LoadGameWindow::reload()
     // Many saves not seen before: they are read on a worker thread, and the
     // window says so meanwhile instead of freezing.
     list_->clear();
+    shown_.clear();
     auto* waiting = new QTreeWidgetItem(list_, {tr("Die Spielstände werden gelesen …")});
     waiting->setFlags(Qt::NoItemFlags);
     loadButton_->setEnabled(false);
@@ -125,6 +134,7 @@ void LoadGameWindow::reload()
 void LoadGameWindow::fill(const QList<SaveSummary>& saves)
 {
     list_->clear();
+    shown_ = saves;
     const QLocale german(QLocale::German, QLocale::Germany);
     const QString damaged = tr("(beschädigt)");
     const QString format = tr("dd.MM.yyyy HH:mm");
@@ -132,10 +142,12 @@ void LoadGameWindow::fill(const QList<SaveSummary>& saves)
     items.reserve(saves.size());
     for (const SaveSummary& save : saves) {
         auto* item = new QTreeWidgetItem;
-        item->setText(0, save.name);
-        item->setText(1, save.readable ? save.country : damaged);
-        item->setText(2, save.gameDate);
-        item->setText(3, save.map);
+        // The autosave keeps its German name in the file, which finds it again.
+        const bool autosave = save.readable && save.name == QLatin1String(AutosaveName);
+        item->setText(0, autosave ? tr("Automatisch gespeichert") : save.name);
+        item->setText(1, save.readable ? gametext::name(save.country.toStdString()) : damaged);
+        item->setText(2, save.readable ? gametext::date(save.month, save.year) : QString());
+        item->setText(3, gametext::name(save.map.toStdString()));
         item->setText(4, save.savedAt.isValid() ? german.toString(save.savedAt.toLocalTime(), format) : QString());
         item->setData(0, Qt::UserRole, save.file);
         items.append(item);

@@ -42,7 +42,8 @@ private:
     QTreeWidget* list_ = nullptr;
     QPushButton* loadButton_ = nullptr;
     QPushButton* deleteButton_ = nullptr;
-    int generation_ = 0;  // of the last reload, so a late result of an earlier one is dropped
+    QList<SaveSummary> shown_;  // named anew when the language changes
+    int generation_ = 0;        // of the last reload, so a late result of an earlier one is dropped
 };
 
 }  // namespace stratagon

@@ -27,6 +27,7 @@
 #include "sound/EffectPlayer.h"
 #include "world/Settings.h"
 #include "world/WorldState.h"
+#include "session/FileText.h"
 #include "session/GameSession.h"
 
 #include <QApplication>
@@ -42,9 +43,8 @@ Program::Program(WorldState& w, RandomSource& r, Dialogs& d, QString folder)
     : world(w), random(r), dialogs(d), paths_(std::move(folder)), preferences_(paths_.preferencesFile()),
       session_(new GameSession(w, r, this))
 {
-    preferences_.onWriteFailure([this](const QString& message) {
-        dialogs.message(QApplication::activeWindow(), message, tr("Fehler !"));
-    });
+    preferences_.onWriteFailure(
+        [this](const QString& message) { dialogs.message(QApplication::activeWindow(), message, tr("Fehler !")); });
     setSoundPlayer(std::make_unique<NoSound>());
     // The sounds hang on the session's news, whichever window is open.
     connect(session_, &GameSession::ticked, this,
@@ -100,7 +100,7 @@ bool Program::start()
     const FileResult read = readSettings(world, ss(paths_.settingsFileToRead()));
     if (!read.ok) {
         dialogs.message(loading,
-                        tr("Ein Fehler ist aufgetreten : %1 Das Programm wird beendet.").arg(qs(read.description)),
+                        tr("Ein Fehler ist aufgetreten : %1 Das Programm wird beendet.").arg(gametext::reason(read)),
                         tr("Fehler : %1").arg(read.errorNumber));
         loading->close();
         return false;
@@ -108,7 +108,7 @@ bool Program::start()
     rememberFileSettings();
     // A value moved into the window's range is said once, before the menu.
     if (!read.notice.empty())
-        dialogs.message(loading, qs(read.notice), tr("Einstellungen"));
+        dialogs.message(loading, gametext::notice(read), tr("Einstellungen"));
     loading->close();
     OptionsMenuWindow* menu = showOptionsMenu();
     if (std::exchange(firstStart_, false))
@@ -289,7 +289,6 @@ MainWindow* Program::startGuidance()
     guidedNext_ = true;
     return showMainWindow();
 }
-
 
 ImageStore& Program::imageStore()
 {

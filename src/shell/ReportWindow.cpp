@@ -6,6 +6,7 @@
 #include "platform/Paths.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
+#include "session/FileText.h"
 #include "session/GameText.h"
 #include "shell/OptionsMenuWindow.h"
 #include "shell/Program.h"
@@ -199,7 +200,7 @@ bool ReportWindow::savePicture()
                                                        std::string_view(png.constData(), std::size_t(png.size())));
         if (written.ok)
             return true;
-        reason = qs(written.description);
+        reason = gametext::reason(written);
     }
     program_.dialogs.message(this, tr("Das Bild konnte nicht gespeichert werden : %1\n%2").arg(name, reason),
                              tr("Fehler !"));

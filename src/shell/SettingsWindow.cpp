@@ -9,6 +9,7 @@
 #include "platform/KeyboardAccess.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
+#include "session/FileText.h"
 #include "shell/Program.h"
 #include "shell/SoundSettingsBox.h"
 #include "storage/SettingsFile.h"
@@ -269,7 +270,7 @@ void SettingsWindow::okClicked()
     // What could not be saved is not played either: the game keeps the
     // values that are still in the file.
     if (!written.ok) {
-        program_.dialogs.message(this, tr("Ein Fehler ist aufgetreten : %1").arg(qs(written.description)),
+        program_.dialogs.message(this, tr("Ein Fehler ist aufgetreten : %1").arg(gametext::reason(written)),
                                  tr("Fehler : %1").arg(written.errorNumber));
         program_.showOptionsMenu();
         return;

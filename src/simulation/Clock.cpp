@@ -104,20 +104,17 @@ CountryPanel describeCountry(const WorldState& world, int h)
     panel.continent = world.continentName;
     if (!validSideIndex(h))
         return panel;  // nothing to describe: an empty panel
-    // Under its holder's name when a side in play holds it.
     int listed = h;
     panel.land = world.countryName[h];
     if (const int s = holdingSide(world, h); s >= 0 && validSideIndex(world.side[std::size_t(s)])) {
         listed = world.side[std::size_t(s)];
-        panel.land = world.countryName[listed] + ", Kolonie : " + world.countryName[h];
+        panel.holder = world.countryName[listed];
     }
     const int count = std::clamp(world.generalCount[listed], 0, MaxGenerals);
     for (int j = 1; j <= count; ++j)
         panel.generals.push_back({world.generalName[listed][j], world.generalEP[listed][j]});
     return panel;
 }
-
-std::string dateText(const WorldState& world) { return monthName(world.month) + " " + std::to_string(world.year); }
 
 std::vector<CountryPaint> mapPaints(const WorldState& world, ColourScheme scheme)
 {

@@ -31,18 +31,16 @@ void advanceCalendar(WorldState& world, RandomSource& random);
 // kind (16 for every kind in Klassisch).
 void trainGenerals(WorldState& world, RandomSource& random, int country, const RuleTable& rules, TickReport& report);
 
-// What the information panel shows of country h: its name (under its
-// holder's name when a side in play holds it), the continent, and the
-// generals of the side listed.
+// What the information panel shows of country h: its name, the name of the
+// side's country that holds it, the continent, and the generals of the side
+// listed (the holder's when there is one).
 struct CountryPanel {
     std::string land;
+    std::string holder;  // empty when no side in play holds it
     std::string continent;
     std::vector<std::pair<std::string, int32_t>> generals;  // name, EP
 };
 CountryPanel describeCountry(const WorldState& world, int h);
-
-// "Januar 2000"
-std::string dateText(const WorldState& world);
 
 // Where to fill the map and in which style: every country a side in play
 // holds, the player's in his colour, each opponent's in its own.

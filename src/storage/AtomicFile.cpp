@@ -91,10 +91,11 @@ FileResult writeFileAtomically(const std::string& path, std::string_view bytes, 
     const std::string temporary = target.string() + ".neu";
     int fd = -1;
     if (const int number = ops.create(temporary, mode, fd)) {
-        FileResult failed = fileFailure(number);
-        failed.description = "Im Ordner „" + target.parent_path().string() +
-                             "“ kann keine Datei angelegt werden: " + failed.description;
-        return failed;
+        return fileFailure(number,
+                           {Text(FileErrorsContext,
+                                 QT_TRANSLATE_NOOP("FileErrors", "Im Ordner „%1“ kann keine Datei angelegt werden: "),
+                                 {TextArg::plain(target.parent_path().string())}),
+                            describeError(number)});
     }
     int number = ops.write(fd, bytes);
     if (number == 0)

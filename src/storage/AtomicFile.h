@@ -4,7 +4,7 @@
 // The one way the game writes a file: the bytes go to a temporary file beside
 // the target, which is written, synced and closed, each step checked, and only
 // then renamed over it. A failure at any step leaves the earlier file byte for
-// byte and says why in German. Plain POSIX underneath: Qt's buffered writers
+// byte and says why. Plain POSIX underneath: Qt's buffered writers
 // can lose a failed final flush (a full disk) and still rename an empty file.
 
 #include "world/Settings.h"

@@ -8,6 +8,7 @@
 
 #include "world/MapLoader.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -40,7 +41,7 @@ public:
     bool fail(const QString& what)
     {
         if (error.isEmpty())
-            error = QStringLiteral("„%1“ %2").arg(where(), what);
+            error = QCoreApplication::translate("FileErrors", "„%1“ %2").arg(where(), what);
         return false;
     }
 
@@ -83,10 +84,14 @@ enum Presence { Required, Optional };  // Optional: a field added after version 
 // up to their last entry that is not the default; reading pads with defaults.
 
 template <typename S>
-struct Members {};  // the fields of a record type: Members<S>::list
+struct Members {
+};  // the fields of a record type: Members<S>::list
 
 template <typename S>
-concept Record = requires { Members<S>::list; };
+concept Record = requires
+{
+    Members<S>::list;
+};
 
 template <typename I>
 concept Integer = std::is_integral_v<I> && !std::is_same_v<I, bool> && !std::is_same_v<I, char>;
@@ -96,10 +101,12 @@ concept Enum = std::is_enum_v<E>;
 
 // Lists that grow with the game (std::vector, std::deque).
 template <typename L>
-concept Sequence = requires(L list, typename L::value_type item) {
+concept Sequence = requires(L list, typename L::value_type item)
+{
     list.push_back(item);
     list.assign(std::size_t{1}, item);
-} && !std::is_same_v<L, std::string>;
+}
+&&!std::is_same_v<L, std::string>;
 
 // Declared first: table and record overloads call each other.
 template <std::size_t N>
@@ -176,16 +183,17 @@ template <Integer I>
 bool decode(const QJsonValue& v, I& out, const Range& range, Context& c)
 {
     if (!v.isDouble())
-        return c.fail(QStringLiteral("ist keine Zahl."));
+        return c.fail(QCoreApplication::translate("FileErrors", "ist keine Zahl."));
     const double d = v.toDouble();
     const auto low = std::max<double>(double(range.low), double(std::numeric_limits<I>::min()));
     // Beyond 2^53 a double is no exact whole number, and 2^63 does not fit an int64_t.
     const auto high = std::min({double(range.high), double(std::numeric_limits<I>::max()), 9007199254740992.0});
     if (d != std::trunc(d))
-        return c.fail(QStringLiteral("ist %1, erwartet wird eine ganze Zahl.").arg(d));
+        return c.fail(QCoreApplication::translate("FileErrors", "ist %1, erwartet wird eine ganze Zahl.").arg(d));
     if (d < low || d > high)
-        return c.fail(QStringLiteral("ist %1, erlaubt ist %2 bis %3.")
-                          .arg(QString::number(d, 'g', 20), QString::number(qint64(low)), QString::number(qint64(high))));
+        return c.fail(
+            QCoreApplication::translate("FileErrors", "ist %1, erlaubt ist %2 bis %3.")
+                .arg(QString::number(d, 'g', 20), QString::number(qint64(low)), QString::number(qint64(high))));
     out = static_cast<I>(d);
     return true;
 }
@@ -203,7 +211,7 @@ bool decode(const QJsonValue& v, E& out, const Range& range, Context& c)
 inline bool decode(const QJsonValue& v, bool& out, const Range&, Context& c)
 {
     if (!v.isBool())
-        return c.fail(QStringLiteral("ist kein Wahrheitswert."));
+        return c.fail(QCoreApplication::translate("FileErrors", "ist kein Wahrheitswert."));
     out = v.toBool();
     return true;
 }
@@ -211,11 +219,11 @@ inline bool decode(const QJsonValue& v, bool& out, const Range&, Context& c)
 inline bool decodeText(const QJsonValue& v, QString& out, Context& c)
 {
     if (!v.isString())
-        return c.fail(QStringLiteral("ist kein Text."));
+        return c.fail(QCoreApplication::translate("FileErrors", "ist kein Text."));
     out = v.toString();
     // A lone surrogate from a \u escape is no character of any text.
     if (!out.isValidUtf16())
-        return c.fail(QStringLiteral("ist kein gültiger Text."));
+        return c.fail(QCoreApplication::translate("FileErrors", "ist kein gültiger Text."));
     return true;
 }
 
@@ -237,9 +245,11 @@ bool decode(const QJsonValue& v, std::array<char, N>& cells, const Range&, Conte
     const std::string utf8 = text.toStdString();
     const std::string bytes = utf8ToWindows1252(utf8);
     if (windows1252ToUtf8(bytes) != utf8)
-        return c.fail(QStringLiteral("enthält Zeichen, die kein Rasterfeld sein können."));
+        return c.fail(QCoreApplication::translate("FileErrors", "enthält Zeichen, die kein Rasterfeld sein können."));
     if (bytes.size() > N)
-        return c.fail(QStringLiteral("hat %1 Felder, erlaubt sind höchstens %2.").arg(bytes.size()).arg(N));
+        return c.fail(QCoreApplication::translate("FileErrors", "hat %1 Felder, erlaubt sind höchstens %2.")
+                          .arg(bytes.size())
+                          .arg(N));
     cells.fill(0);
     std::copy(bytes.begin(), bytes.end(), cells.begin());
     return true;
@@ -249,10 +259,12 @@ template <typename T, std::size_t N>
 bool decode(const QJsonValue& v, std::array<T, N>& table, const Range& range, Context& c)
 {
     if (!v.isArray())
-        return c.fail(QStringLiteral("ist keine Liste."));
+        return c.fail(QCoreApplication::translate("FileErrors", "ist keine Liste."));
     const QJsonArray array = v.toArray();
     if (array.size() > qsizetype(N))
-        return c.fail(QStringLiteral("hat %1 Einträge, erlaubt sind höchstens %2.").arg(array.size()).arg(N));
+        return c.fail(QCoreApplication::translate("FileErrors", "hat %1 Einträge, erlaubt sind höchstens %2.")
+                          .arg(array.size())
+                          .arg(N));
     std::fill(table.begin(), table.end(), T{});
     for (qsizetype i = 0; i < array.size(); ++i) {
         c.push(int(i));
@@ -270,10 +282,12 @@ template <Sequence L>
 bool decode(const QJsonValue& v, L& list, const Range& range, Context& c)
 {
     if (!v.isArray())
-        return c.fail(QStringLiteral("ist keine Liste."));
+        return c.fail(QCoreApplication::translate("FileErrors", "ist keine Liste."));
     const QJsonArray array = v.toArray();
     if (array.size() > LongestList)
-        return c.fail(QStringLiteral("hat %1 Einträge, erlaubt sind höchstens %2.").arg(array.size()).arg(LongestList));
+        return c.fail(QCoreApplication::translate("FileErrors", "hat %1 Einträge, erlaubt sind höchstens %2.")
+                          .arg(array.size())
+                          .arg(LongestList));
     list.assign(std::size_t(array.size()), typename L::value_type{});
     for (qsizetype i = 0; i < array.size(); ++i) {
         c.push(int(i));
@@ -288,14 +302,14 @@ template <Record S>
 bool decode(const QJsonValue& v, S& record, const Range&, Context& c)
 {
     if (!v.isObject())
-        return c.fail(QStringLiteral("ist kein Objekt."));
+        return c.fail(QCoreApplication::translate("FileErrors", "ist kein Objekt."));
     const QJsonObject object = v.toObject();
     for (const auto& m : Members<S>::list) {
         const auto found = object.constFind(QLatin1String(m.key));
         c.push(m.key);
         if (found == object.constEnd()) {
             if (m.presence == Required)
-                return c.fail(QStringLiteral("fehlt."));
+                return c.fail(QCoreApplication::translate("FileErrors", "fehlt."));
         } else if (!m.read(*found, record, m.range, c)) {
             return false;
         }
@@ -323,6 +337,5 @@ constexpr Member<S> member(const char* key, Range range = Any, Presence presence
 }
 
 #define FIELD(Type, name, ...) member<&Type::name, Type>(#name __VA_OPT__(, ) __VA_ARGS__)
-
 
 }  // namespace stratagon::json

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/Preferences.h"
 
+#include "session/FileText.h"
 #include "storage/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -58,15 +60,9 @@ void Preferences::setMainWindowGeometry(const QByteArray& geometry)
     setValue(QStringLiteral("display/geometry"), QString::fromLatin1(geometry.toBase64()));
 }
 
-QString Preferences::mapName() const
-{
-    return value(QStringLiteral("game/map"));
-}
+QString Preferences::mapName() const { return value(QStringLiteral("game/map")); }
 
-void Preferences::setMapName(const QString& name)
-{
-    setValue(QStringLiteral("game/map"), name);
-}
+void Preferences::setMapName(const QString& name) { setValue(QStringLiteral("game/map"), name); }
 
 int Preferences::opponentCount() const
 {
@@ -80,10 +76,7 @@ void Preferences::setOpponentCount(int count)
     setValue(QStringLiteral("game/opponents"), QString::number(std::clamp(count, 1, 5)));
 }
 
-RuleSet Preferences::ruleSet() const
-{
-    return ruleSetFromKey(value(QStringLiteral("game/rules")).toStdString());
-}
+RuleSet Preferences::ruleSet() const { return ruleSetFromKey(value(QStringLiteral("game/rules")).toStdString()); }
 
 void Preferences::setRuleSet(RuleSet rules)
 {
@@ -133,7 +126,7 @@ QByteArray updatedIni(const QString& file, const QMap<QString, QString>& changes
     std::string old;
     const FileResult read = readRegularFile(QFile::encodeName(file).toStdString(), 1024 * 1024, old);
     if (!read.ok && read.errorNumber != ENOENT) {
-        reason = QString::fromStdString(read.description);
+        reason = gametext::reason(read);
         return {};
     }
     const QTemporaryDir scratch;
@@ -141,7 +134,7 @@ QByteArray updatedIni(const QString& file, const QMap<QString, QString>& changes
     QFile out(copy);
     if (!scratch.isValid() || !out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         out.write(old.data(), qint64(old.size())) != qint64(old.size())) {
-        reason = QStringLiteral("Im Ordner für vorläufige Dateien ist kein Platz.");
+        reason = QCoreApplication::translate("FileErrors", "Im Ordner für vorläufige Dateien ist kein Platz.");
         return {};
     }
     out.close();
@@ -151,7 +144,7 @@ QByteArray updatedIni(const QString& file, const QMap<QString, QString>& changes
             settings.setValue(it.key(), *it);
         settings.sync();
         if (settings.status() != QSettings::NoError) {
-            reason = QStringLiteral("Die Einstellungen lassen sich nicht zusammenstellen.");
+            reason = QCoreApplication::translate("FileErrors", "Die Einstellungen lassen sich nicht zusammenstellen.");
             return {};
         }
     }
@@ -159,13 +152,13 @@ QByteArray updatedIni(const QString& file, const QMap<QString, QString>& changes
     const QSettings check(copy, QSettings::IniFormat);
     for (auto it = changes.cbegin(); it != changes.cend(); ++it)
         if (check.value(it.key()).toString() != *it) {
-            reason = QStringLiteral("Im Ordner für vorläufige Dateien ist kein Platz.");
+            reason = QCoreApplication::translate("FileErrors", "Im Ordner für vorläufige Dateien ist kein Platz.");
             return {};
         }
     std::string bytes;
     if (const FileResult again = readRegularFile(QFile::encodeName(copy).toStdString(), 1024 * 1024, bytes);
         !again.ok) {
-        reason = QString::fromStdString(again.description);
+        reason = gametext::reason(again);
         return {};
     }
     return QByteArray::fromStdString(bytes);
@@ -191,13 +184,14 @@ bool Preferences::setValue(const QString& key, const QString& value)
             unsaved_.clear();
             return true;
         }
-        reason = QString::fromStdString(written.description);
+        reason = gametext::reason(written);
     }
     unsaved_ = changes;
     if (!reported_ && report_) {
         reported_ = true;
-        report_(QStringLiteral("Deine Einstellungen können nicht in der Datei „%1“ gespeichert werden: %2\n"
-                               "Was du wählst, gilt, bis du Stratagon beendest.")
+        report_(QCoreApplication::translate(
+                    "FileErrors", "Deine Einstellungen können nicht in der Datei „%1“ gespeichert werden: %2\n"
+                                  "Was du wählst, gilt, bis du Stratagon beendest.")
                     .arg(QDir::toNativeSeparators(file_), reason));
     }
     return false;

@@ -64,7 +64,7 @@ public:
     // of the session all the same.
     bool setValue(const QString& key, const QString& value);
 
-    // Called with a German message the first time a value cannot be written.
+    // Called with a message in the current language the first time a value cannot be written.
     void onWriteFailure(std::function<void(const QString& message)> report) { report_ = std::move(report); }
     // The player already knows that nothing of his can be kept (the folder
     // could not be made): a failure is not told again.

@@ -7,11 +7,13 @@
 
 #include "simulation/Guide.h"
 #include "simulation/Pace.h"
+#include "session/FileText.h"
 #include "storage/AtomicFile.h"
 #include "world/MapLoader.h"
 #include "world/Rules.h"
 #include "world/Settings.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -39,7 +41,11 @@ namespace {
 #define STRATAGON_VERSION "1.0"
 #endif
 
-const QString Damaged = QStringLiteral("Der Spielstand ist beschädigt: ");
+// A save the game cannot read, and what is wrong with it.
+QString damaged(const QString& detail)
+{
+    return QCoreApplication::translate("FileErrors", "Der Spielstand ist beschädigt: %1").arg(detail);
+}
 
 using namespace json;
 
@@ -51,10 +57,14 @@ namespace json {
 template <>
 struct Members<PlayerBattleEntry> {
     static constexpr std::array list = {
-        FIELD(PlayerBattleEntry, country),       FIELD(PlayerBattleEntry, attackerSide),
-        FIELD(PlayerBattleEntry, attackerScore, Score), FIELD(PlayerBattleEntry, attackerGeneral),
-        FIELD(PlayerBattleEntry, attackerEP),    FIELD(PlayerBattleEntry, defenderSide),
-        FIELD(PlayerBattleEntry, defenderScore, Score), FIELD(PlayerBattleEntry, defenderGeneral),
+        FIELD(PlayerBattleEntry, country),
+        FIELD(PlayerBattleEntry, attackerSide),
+        FIELD(PlayerBattleEntry, attackerScore, Score),
+        FIELD(PlayerBattleEntry, attackerGeneral),
+        FIELD(PlayerBattleEntry, attackerEP),
+        FIELD(PlayerBattleEntry, defenderSide),
+        FIELD(PlayerBattleEntry, defenderScore, Score),
+        FIELD(PlayerBattleEntry, defenderGeneral),
         FIELD(PlayerBattleEntry, defenderEP),
     };
 };
@@ -91,7 +101,8 @@ struct Members<GameEvent> {
 
 template <>
 struct Members<GameDate> {
-    static constexpr std::array list = {FIELD(GameDate, year, Range{0, LastYear}), FIELD(GameDate, month, Range{0, 12})};
+    static constexpr std::array list = {FIELD(GameDate, year, Range{0, LastYear}),
+                                        FIELD(GameDate, month, Range{0, 12})};
 };
 
 template <>
@@ -164,8 +175,8 @@ struct Members<WorldState> {
         W(countryCode),
         W(countryOwner, Range{0, MaxCountries}),
         W(countryKind, Range{KindPlayer, KindOpponent}),
-        W(fillX, Range{0, MaxGridSize * GridCellPixels - 1}),
-        W(fillY, Range{0, MaxGridSize * GridCellPixels - 1}),
+        W(fillX, Range{0, MaxGridSize* GridCellPixels - 1}),
+        W(fillY, Range{0, MaxGridSize* GridCellPixels - 1}),
         W(countryValueA),
         W(countryValueB),
         W(neighbourCount, Range{0, MaxNeighbours}),
@@ -211,43 +222,57 @@ QString inconsistency(const WorldState& w)
     const int n = w.countryCount;
     const auto country = [n](int i) { return i >= 1 && i <= n; };
     if (!w.playing)
-        return QStringLiteral("er enthält kein laufendes Spiel.");
+        return QCoreApplication::translate("FileErrors", "er enthält kein laufendes Spiel.");
     for (int i = 1; i <= n; ++i)
         if (!country(w.countryOwner[i]))
-            return QStringLiteral("Land %1 gehört dem Land %2, die Karte hat %3 Länder.")
-                .arg(i).arg(w.countryOwner[i]).arg(n);
+            return QCoreApplication::translate("FileErrors", "Land %1 gehört dem Land %2, die Karte hat %3 Länder.")
+                .arg(i)
+                .arg(w.countryOwner[i])
+                .arg(n);
     if (!country(w.side[0]))
-        return QStringLiteral("das Land des Spielers (%1) gibt es nicht.").arg(w.side[0]);
+        return QCoreApplication::translate("FileErrors", "das Land des Spielers (%1) gibt es nicht.").arg(w.side[0]);
     if (w.gridColumns > MaxGridSize || w.gridRows > MaxGridSize)
-        return QStringLiteral("das Raster ist zu groß.");
+        return QCoreApplication::translate("FileErrors", "das Raster ist zu groß.");
     // The picture has the grid's size (the last cells may be cut), and the
     // game starts only when every seed point lies inside it.
     for (int i = 1; i <= n; ++i)
         if (w.fillX[i] >= w.gridColumns * GridCellPixels || w.fillY[i] >= w.gridRows * GridCellPixels)
-            return QStringLiteral("der Startpunkt (%1, %2) von Land %3 liegt außerhalb des Kartenbilds (%4 × %5).")
-                .arg(w.fillX[i]).arg(w.fillY[i]).arg(i)
-                .arg(w.gridColumns * GridCellPixels).arg(w.gridRows * GridCellPixels);
+            return QCoreApplication::translate(
+                       "FileErrors", "der Startpunkt (%1, %2) von Land %3 liegt außerhalb des Kartenbilds (%4 × %5).")
+                .arg(w.fillX[i])
+                .arg(w.fillY[i])
+                .arg(i)
+                .arg(w.gridColumns * GridCellPixels)
+                .arg(w.gridRows * GridCellPixels);
     for (int k = 1; k <= w.battleCount; ++k) {
         const int attacker = w.battles[k].attacker;
         const int defender = w.battles[k].defender;
         if (!country(w.battles[k].country) || !country(attacker) || !country(defender))
-            return QStringLiteral("Schlacht %1 nennt ein Land, das es nicht gibt.").arg(k);
+            return QCoreApplication::translate("FileErrors", "Schlacht %1 nennt ein Land, das es nicht gibt.").arg(k);
         // Slot 0 is the stand-in for a general dismissed during the battle.
         if (w.battles[k].attackerGeneral > w.generalCount[attacker] ||
             w.battles[k].defenderGeneral > w.generalCount[defender])
-            return QStringLiteral("Schlacht %1 nennt einen General, den es nicht gibt.").arg(k);
+            return QCoreApplication::translate("FileErrors", "Schlacht %1 nennt einen General, den es nicht gibt.")
+                .arg(k);
         if (w.battles[k].attackerScore + w.battles[k].defenderScore != 100)
-            return QStringLiteral("in Schlacht %1 ergeben die Punkte %2 und %3 nicht 100.")
-                .arg(k).arg(w.battles[k].attackerScore).arg(w.battles[k].defenderScore);
+            return QCoreApplication::translate("FileErrors", "in Schlacht %1 ergeben die Punkte %2 und %3 nicht 100.")
+                .arg(k)
+                .arg(w.battles[k].attackerScore)
+                .arg(w.battles[k].defenderScore);
     }
     if (w.events.size() > MaxEvents)
-        return QStringLiteral("es sind %1 Meldungen, höchstens %2 werden aufbewahrt.").arg(w.events.size()).arg(MaxEvents);
+        return QCoreApplication::translate("FileErrors", "es sind %1 Meldungen, höchstens %2 werden aufbewahrt.")
+            .arg(w.events.size())
+            .arg(MaxEvents);
     const std::vector<MonthSample>& months = w.records.months;
     for (std::size_t i = 1; i < months.size(); ++i)
-        if (int64_t{months[i].year} * 12 + months[i].month != int64_t{months[i - 1].year} * 12 + months[i - 1].month + 1)
-            return QStringLiteral("die Monate der Spielbilanz folgen nicht aufeinander (Eintrag %1).").arg(i);
+        if (int64_t{months[i].year} * 12 + months[i].month !=
+            int64_t{months[i - 1].year} * 12 + months[i - 1].month + 1)
+            return QCoreApplication::translate("FileErrors",
+                                               "die Monate der Spielbilanz folgen nicht aufeinander (Eintrag %1).")
+                .arg(i);
     if (w.shownCountry > n)
-        return QStringLiteral("das angezeigte Land %1 gibt es nicht.").arg(w.shownCountry);
+        return QCoreApplication::translate("FileErrors", "das angezeigte Land %1 gibt es nicht.").arg(w.shownCountry);
     return {};
 }
 
@@ -258,10 +283,7 @@ QByteArray compact(const QJsonValue& value)
     return wrapped.mid(1, wrapped.size() - 2);
 }
 
-QString savedAtText(const QDateTime& at)
-{
-    return at.toUTC().toString(Qt::ISODate);
-}
+QString savedAtText(const QDateTime& at) { return at.toUTC().toString(Qt::ISODate); }
 
 SaveReadResult refused(const QString& message)
 {
@@ -302,18 +324,21 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
     if (doc.isNull())
-        return refused(Damaged + QStringLiteral("kein gültiges JSON (%1 bei Byte %2).")
-                                     .arg(parseError.errorString())
-                                     .arg(parseError.offset));
+        return refused(damaged(QCoreApplication::translate("FileErrors", "kein gültiges JSON (%1 bei Byte %2).")
+                                   .arg(parseError.errorString())
+                                   .arg(parseError.offset)));
     const QJsonObject top = doc.object();
     if (!doc.isObject() || top.value(QStringLiteral("format")).toString() != QLatin1String(SaveFormatName))
-        return refused(Damaged + QStringLiteral("die Datei ist kein Spielstand von Stratagon."));
+        return refused(
+            damaged(QCoreApplication::translate("FileErrors", "die Datei ist kein Spielstand von Stratagon.")));
     const QJsonValue version = top.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() != std::trunc(version.toDouble()) || version.toDouble() < 1)
-        return refused(Damaged + QStringLiteral("die Formatversion fehlt oder ist ungültig."));
+        return refused(
+            damaged(QCoreApplication::translate("FileErrors", "die Formatversion fehlt oder ist ungültig.")));
     if (version.toDouble() > SaveFormatVersion)
-        return refused(QStringLiteral("Dieser Spielstand stammt aus einer neueren Version von Stratagon "
-                                      "(Format %1, diese Version kennt Format %2) und kann nicht geladen werden.")
+        return refused(QCoreApplication::translate(
+                           "FileErrors", "Dieser Spielstand stammt aus einer neueren Version von Stratagon "
+                                         "(Format %1, diese Version kennt Format %2) und kann nicht geladen werden.")
                            .arg(version.toDouble())
                            .arg(SaveFormatVersion));
 
@@ -321,7 +346,8 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
     const QJsonValue name = top.value(QStringLiteral("name"));
     const QJsonValue savedAt = top.value(QStringLiteral("savedAt"));
     if (!name.isString() || !savedAt.isString())
-        return refused(Damaged + QStringLiteral("Name oder Zeitpunkt des Spielstands fehlen."));
+        return refused(
+            damaged(QCoreApplication::translate("FileErrors", "Name oder Zeitpunkt des Spielstands fehlen.")));
     result.name = name.toString();
     result.savedAt = QDateTime::fromString(savedAt.toString(), Qt::ISODate).toLocalTime();
 
@@ -329,7 +355,7 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
     const int fromVersion = int(version.toDouble());
     if (fromVersion < SaveFormatVersion)
         if (const QString wrong = upgradeSavedGame(game, fromVersion); !wrong.isEmpty())
-            return refused(Damaged + wrong);
+            return refused(damaged(wrong));
     result.upgraded = fromVersion < SaveFormatVersion;
     const QJsonObject map = game.value(QStringLiteral("map")).toObject();
     const QString mapFile = map.value(QStringLiteral("file")).toString();
@@ -337,7 +363,8 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
     const QByteArray sha = QByteArray::fromHex(map.value(QStringLiteral("bitmapSha256")).toString().toLatin1());
     if (mapFile.isEmpty() || bitmap.isEmpty() || sha.size() != 32 || bitmap.contains(QLatin1Char('/')) ||
         mapFile.contains(QLatin1Char('/')))
-        return refused(Damaged + QStringLiteral("die Angaben zur Karte fehlen oder sind ungültig."));
+        return refused(
+            damaged(QCoreApplication::translate("FileErrors", "die Angaben zur Karte fehlen oder sind ungültig.")));
     result.bitmapSha256 = sha;
 
     // Staged in a fresh world: nothing of the running game is touched
@@ -346,23 +373,26 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
     Context context;
     context.push("game");
     if (!decode(QJsonValue(game), *staged, Any, context))
-        return refused(Damaged + context.error);
+        return refused(damaged(context.error));
     if (const QString wrong = inconsistency(*staged); !wrong.isEmpty())
-        return refused(Damaged + wrong);
+        return refused(damaged(wrong));
 
     const QString bitmapPath = locate ? locate(bitmap) : QString();
     if (bitmapPath.isEmpty())
-        return refused(QStringLiteral("Das Kartenbild „%1“ dieses Spielstands fehlt. Der Spielstand kann "
-                                      "nicht geladen werden.")
+        return refused(QCoreApplication::translate("FileErrors",
+                                                   "Das Kartenbild „%1“ dieses Spielstands fehlt. Der Spielstand kann "
+                                                   "nicht geladen werden.")
                            .arg(bitmap));
     if (fileSha256(bitmapPath) != sha)
-        return refused(QStringLiteral("Das Kartenbild „%1“ hat sich geändert, seit das Spiel gespeichert "
-                                      "wurde. Der Spielstand passt nicht mehr dazu und kann nicht geladen werden.")
+        return refused(QCoreApplication::translate(
+                           "FileErrors", "Das Kartenbild „%1“ hat sich geändert, seit das Spiel gespeichert "
+                                         "wurde. Der Spielstand passt nicht mehr dazu und kann nicht geladen werden.")
                            .arg(bitmap));
     // The game is played on the picture of its own map: Europe's countries
     // filled on Africa's picture would flood the sea.
-    const QString notTogether = QStringLiteral("Die Karte „%1“ und das Kartenbild „%2“ dieses Spielstands gehören "
-                                               "nicht zusammen.%3 Der Spielstand kann nicht geladen werden.");
+    const QString notTogether =
+        QCoreApplication::translate("FileErrors", "Die Karte „%1“ und das Kartenbild „%2“ dieses Spielstands gehören "
+                                                  "nicht zusammen.%3 Der Spielstand kann nicht geladen werden.");
     if (QFileInfo(mapFile).completeBaseName() != QFileInfo(bitmap).completeBaseName())
         return refused(notTogether.arg(mapFile, bitmap, QString()));
     if (checkPicture)
@@ -407,19 +437,20 @@ SaveWriteResult writeSaveFile(const QString& path, const QByteArray& document)
 {
     const QString shown = QDir::toNativeSeparators(path);
     const auto failed = [&](const QString& reason) {
-        return SaveWriteResult{false, QStringLiteral("Der Spielstand konnte nicht in die Datei „%1“ geschrieben "
-                                                     "werden: %2\nEin früherer Spielstand unter diesem Namen "
-                                                     "bleibt unverändert.")
+        return SaveWriteResult{false, QCoreApplication::translate(
+                                          "FileErrors", "Der Spielstand konnte nicht in die Datei „%1“ geschrieben "
+                                                        "werden: %2\nEin früherer Spielstand unter diesem Namen "
+                                                        "bleibt unverändert.")
                                           .arg(shown, reason)};
     };
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
-        return failed(QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.")
+        return failed(QCoreApplication::translate("FileErrors", "Der Ordner „%1“ kann nicht angelegt werden.")
                           .arg(QDir::toNativeSeparators(info.absolutePath())));
-    const FileResult written =
-        writeFileAtomically(QFile::encodeName(path).toStdString(), std::string_view(document.data(), std::size_t(document.size())));
+    const FileResult written = writeFileAtomically(QFile::encodeName(path).toStdString(),
+                                                   std::string_view(document.data(), std::size_t(document.size())));
     if (!written.ok)
-        return failed(QString::fromStdString(written.description));
+        return failed(gametext::reason(written));
     return {true, {}};
 }
 

@@ -23,11 +23,10 @@ extern const char* const AutosaveName;  // "Automatisch gespeichert"
 
 // What the load window lists about a save, read without the full check.
 struct SaveSummary {
-    QString file;      // full path
-    QString name;      // the save's own name; the file's name when unreadable
-    QString country;   // the player's country
-    QString gameDate;  // "März 2003", in the language of the reader
-    int month = 0;     // the game date as saved: the index keeps it, not the text
+    QString file;     // full path
+    QString name;     // the save's own name; the file's name when unreadable
+    QString country;  // the player's country
+    int month = 0;    // the game date as saved: the window names it in its language
     int year = 0;
     QString map;        // "Afrika"
     QDateTime savedAt;  // UTC; the file's time when unreadable
@@ -41,7 +40,7 @@ QByteArray saveDocument(const WorldState& world, const QString& name, const QDat
 
 struct SaveReadResult {
     bool ok = false;
-    QString message;  // German, for the message box; empty when ok
+    QString message;  // for the message box, in the current language; empty when ok
     QString name;
     QDateTime savedAt;
     // Read from an older format; readSaveFile writes it back in the current one.
@@ -53,7 +52,7 @@ struct SaveReadResult {
 using BitmapLocator = std::function<QString(const QString& bitmapFile)>;
 
 // Whether the game read can be played on the bitmap at `bitmapPath`: empty
-// when it can, else the first fault, a German sentence with its full stop. The picture needs
+// when it can, else the first fault, a sentence with its full stop. The picture needs
 // Qt's image reader, which the storage layer does not use.
 using PictureCheck = std::function<QString(const WorldState& game, const QString& bitmapPath)>;
 
@@ -72,7 +71,7 @@ SaveReadResult readSaveFile(const QString& path, WorldState& world, const Bitmap
 QByteArray fileSha256(const QString& path);
 
 // Writes atomically: on failure the previous file is left as it was and the
-// result's message (German) names the file.
+// result's message names the file.
 struct SaveWriteResult {
     bool ok = false;
     QString message;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/SaveList.h"
 
+#include "session/FileText.h"
 #include "storage/CacheFile.h"
 #include "world/Settings.h"
 
@@ -32,15 +33,6 @@ constexpr std::size_t LargestIndex = std::size_t(64) * 1024 * 1024;
 
 QString text(const QJsonArray& a, int i) { return a.at(i).toString(); }
 
-// "März 2003" in the installed language (the month's name as the game's
-// texts translate it); the year alone for a month out of range.
-QString gameDate(int month, int year)
-{
-    const std::string m = monthName(month);
-    const QString year_ = QString::number(year);
-    return m.empty() ? year_ : QCoreApplication::translate("GameMonths", m.c_str()) + QLatin1Char(' ') + year_;
-}
-
 struct Folder {
     explicit Folder(DIR* d) : handle(d) {}
     ~Folder()
@@ -60,12 +52,13 @@ SaveBytes readSaveBytes(const QString& path)
     const FileResult read =
         readRegularFile(QFile::encodeName(path).toStdString(), std::size_t(LargestSaveBytes), bytes);
     if (!read.ok) {
-        result.message = QStringLiteral("Der Spielstand „%1“ kann nicht gelesen werden: %2")
-                             .arg(QDir::toNativeSeparators(path), QString::fromStdString(read.description));
+        result.message = QCoreApplication::translate("FileErrors", "Der Spielstand „%1“ kann nicht gelesen werden: %2")
+                             .arg(QDir::toNativeSeparators(path), gametext::reason(read));
         return result;
     }
     if (qint64(bytes.size()) > LargestSaveBytes) {
-        result.message = QStringLiteral("Der Spielstand ist beschädigt: die Datei ist zu groß.");
+        result.message = QCoreApplication::translate("FileErrors", "Der Spielstand ist beschädigt: %1")
+                             .arg(QCoreApplication::translate("FileErrors", "die Datei ist zu groß."));
         return result;
     }
     result.ok = true;
@@ -92,7 +85,6 @@ SaveSummary summariseSave(const QString& file, const QByteArray& bytes)
     s.country = game.value(QStringLiteral("countryName")).toArray().at(player).toString();
     s.month = game.value(QStringLiteral("month")).toInt();
     s.year = game.value(QStringLiteral("year")).toInt();
-    s.gameDate = gameDate(s.month, s.year);
     s.map = QFileInfo(game.value(QStringLiteral("map")).toObject().value(QStringLiteral("file")).toString())
                 .completeBaseName();
     return s;
@@ -134,8 +126,6 @@ void SaveIndex::readIndex()
         if (a.at(6).isDouble())
             e.summary.savedAt = QDateTime::fromMSecsSinceEpoch(qint64(a.at(6).toDouble()), Qt::UTC);
         e.summary.readable = a.at(7).toBool();
-        if (e.summary.readable)
-            e.summary.gameDate = gameDate(e.summary.month, e.summary.year);
         indexed_.insert(it.key(), e);
     }
 }

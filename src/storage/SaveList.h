@@ -20,7 +20,7 @@ constexpr qint64 LargestSaveBytes = qint64(64) * 1024 * 1024;
 
 struct SaveBytes {
     bool ok = false;
-    QString message;  // German, names the file; empty when ok
+    QString message;  // in the current language, names the file; empty when ok
     QByteArray bytes;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/SaveUpgrade.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <algorithm>
 #include <array>
@@ -41,11 +42,15 @@ QString upgradeFromVersion1(QJsonObject& game)
         const QJsonValue list = game.value(QLatin1String(key.oldKey));
         if (list.isUndefined() && !key.required)
             continue;
-        const QString where = QStringLiteral("„game.%1“ ").arg(QLatin1String(key.oldKey));
+        // Said as the reader of the current format says it.
+        const auto where = [&key](const QString& what) {
+            return QCoreApplication::translate("FileErrors", "„%1“ %2")
+                .arg(QStringLiteral("game.") + QLatin1String(key.oldKey), what);
+        };
         if (list.isUndefined())
-            return where + QStringLiteral("fehlt.");
+            return where(QCoreApplication::translate("FileErrors", "fehlt."));
         if (!list.isArray())
-            return where + QStringLiteral("ist keine Liste.");
+            return where(QCoreApplication::translate("FileErrors", "ist keine Liste."));
         longest = std::max(longest, list.toArray().size());
     }
     QJsonArray battles;

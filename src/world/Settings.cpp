@@ -22,39 +22,62 @@ constexpr int NotANumber = EINVAL;
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+// A text of the settings file or another file the game reads or writes.
+Text fileText(const char* german, std::vector<TextArg> args = {})
+{
+    return Text(FileErrorsContext, german, std::move(args));
+}
+
 }  // namespace
 
-std::string describeError(int errorNumber)
+Text describeError(int errorNumber)
 {
     switch (errorNumber) {
     case ENOENT:
-        return "Datei nicht gefunden.";
+        return fileText(QT_TRANSLATE_NOOP("FileErrors", "Datei nicht gefunden."));
     case EACCES:
     case EPERM:
-        return "Zugriff verweigert.";
+        return fileText(QT_TRANSLATE_NOOP("FileErrors", "Zugriff verweigert."));
     case EISDIR:
-        return "Der Pfad ist ein Ordner, keine Datei.";
+        return fileText(QT_TRANSLATE_NOOP("FileErrors", "Der Pfad ist ein Ordner, keine Datei."));
     case ENOSPC:
-        return "Kein Platz mehr auf dem Datenträger.";
+        return fileText(QT_TRANSLATE_NOOP("FileErrors", "Kein Platz mehr auf dem Datenträger."));
     case EDQUOT:
-        return "Dein Speicherkontingent auf dem Datenträger ist erschöpft.";
+        return fileText(QT_TRANSLATE_NOOP("FileErrors", "Dein Speicherkontingent auf dem Datenträger ist erschöpft."));
     case EROFS:
-        return "Der Datenträger ist schreibgeschützt.";
+        return fileText(QT_TRANSLATE_NOOP("FileErrors", "Der Datenträger ist schreibgeschützt."));
     case EIO:
-        return "Ein-/Ausgabefehler.";
+        return fileText(QT_TRANSLATE_NOOP("FileErrors", "Ein-/Ausgabefehler."));
     case ReadPastEndNumber:
-        return "Die Datei enthält weniger als zwei Zahlen.";
+        return fileText(QT_TRANSLATE_NOOP("FileErrors", "Die Datei enthält weniger als zwei Zahlen."));
     case NotANumber:
-        return "Ein Eintrag der Datei ist keine ganze Zahl.";
+        return fileText(QT_TRANSLATE_NOOP("FileErrors", "Ein Eintrag der Datei ist keine ganze Zahl."));
     default:
-        return "Dateifehler (" + std::string(std::strerror(errorNumber)) + ").";
+        // The system's own words for the rest.
+        return fileText(QT_TRANSLATE_NOOP("FileErrors", "Dateifehler (%1)."),
+                        {TextArg::plain(std::strerror(errorNumber))});
     }
 }
 
-FileResult fileFailure(int number)
+std::string germanText(const std::vector<Text>& parts, std::string_view separator)
 {
-    return {false, number, describeError(number), {}};
+    std::string out;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            out += separator;
+        out += germanText(parts[i]);
+    }
+    return out;
 }
+
+FileResult fileFailure(int number, std::vector<Text> reason)
+{
+    FileResult failed{false, number, std::move(reason), {}, {}};
+    failed.description = germanText(failed.reason);
+    return failed;
+}
+
+FileResult fileFailure(int number) { return fileFailure(number, {describeError(number)}); }
 
 // Refuses what is not a regular file: reading a pipe would wait for a writer
 // for ever, a device like /dev/zero never ends.
@@ -65,12 +88,15 @@ FileResult requireRegularFile(unsigned mode)
     if (S_ISDIR(mode))
         return fileFailure(EISDIR);
     if (S_ISFIFO(mode))
-        return {false, ESPIPE, "Die Datei ist eine Pipe, keine gewöhnliche Datei.", {}};
+        return fileFailure(
+            ESPIPE, {fileText(QT_TRANSLATE_NOOP("FileErrors", "Die Datei ist eine Pipe, keine gewöhnliche Datei."))});
     if (S_ISSOCK(mode))
-        return {false, ESPIPE, "Die Datei ist ein Socket, keine gewöhnliche Datei.", {}};
+        return fileFailure(
+            ESPIPE, {fileText(QT_TRANSLATE_NOOP("FileErrors", "Die Datei ist ein Socket, keine gewöhnliche Datei."))});
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return {false, ENODEV, "Die Datei ist ein Gerät, keine gewöhnliche Datei.", {}};
-    return {false, ENODEV, "Die Datei ist keine gewöhnliche Datei.", {}};
+        return fileFailure(
+            ENODEV, {fileText(QT_TRANSLATE_NOOP("FileErrors", "Die Datei ist ein Gerät, keine gewöhnliche Datei."))});
+    return fileFailure(ENODEV, {fileText(QT_TRANSLATE_NOOP("FileErrors", "Die Datei ist keine gewöhnliche Datei."))});
 }
 
 namespace {
@@ -142,10 +168,11 @@ FileResult readSettings(WorldState& world, const std::string& path)
     }
     FileResult result = parseSettings(world, text);
     if (cut && !result.ok && result.errorNumber == ReadPastEndNumber)
-        return {false, EFBIG,
-                "Die Datei ist zu groß: in ihren ersten " + std::to_string(SettingsReadLimit) +
-                    " Bytes stehen keine zwei Zahlen.",
-                {}};
+        return fileFailure(
+            EFBIG,
+            {fileText(QT_TRANSLATE_NOOP("FileErrors",
+                                        "Die Datei ist zu groß: in ihren ersten %1 Bytes stehen keine zwei Zahlen."),
+                      {TextArg::num(int64_t(SettingsReadLimit))})});
     return result;
 }
 
@@ -189,17 +216,19 @@ FileResult parseSettings(WorldState& world, std::string_view text)
     const int32_t month = std::clamp(values[0], ShortestMonth, LongestMonth);
     const int32_t divisor = std::clamp(values[1], MostActiveOpponent, LeastActiveOpponent);
     if (month != values[0])
-        result.notice += "Ein Spielmonat dauert laut game.dat " + std::to_string(values[0]) +
-                         " ms; möglich sind " + std::to_string(ShortestMonth) + " bis " +
-                         std::to_string(LongestMonth) + " ms. Es gilt jetzt " + std::to_string(month) +
-                         " ms.\n";
+        result.notice.push_back(fileText(
+            QT_TRANSLATE_NOOP("FileErrors", "Ein Spielmonat dauert laut game.dat %1 ms; möglich sind %2 bis "
+                                            "%3 ms. Es gilt jetzt %4 ms."),
+            {TextArg::num(values[0]), TextArg::num(ShortestMonth), TextArg::num(LongestMonth), TextArg::num(month)}));
     if (divisor != values[1])
-        result.notice += "Die KI-Einstellung ist laut game.dat " + std::to_string(values[1]) +
-                         "; möglich sind " + std::to_string(MostActiveOpponent) + " bis " +
-                         std::to_string(LeastActiveOpponent) + ". Es gilt jetzt " + std::to_string(divisor) +
-                         ".\n";
+        result.notice.push_back(
+            fileText(QT_TRANSLATE_NOOP("FileErrors", "Die KI-Einstellung ist laut game.dat %1; möglich sind %2 bis "
+                                                     "%3. Es gilt jetzt %4."),
+                     {TextArg::num(values[1]), TextArg::num(MostActiveOpponent), TextArg::num(LeastActiveOpponent),
+                      TextArg::num(divisor)}));
     if (!result.notice.empty())
-        result.notice += "Unter \"Optionen\" kannst du die Einstellungen neu wählen und speichern.";
+        result.notice.push_back(fileText(QT_TRANSLATE_NOOP(
+            "FileErrors", "Unter \"Optionen\" kannst du die Einstellungen neu wählen und speichern.")));
     world.monthInterval = month;
     world.aiDivisor = divisor;
     return result;

@@ -1,20 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "world/Text.h"
 #include "world/WorldState.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace stratagon {
 
 struct FileResult {
     bool ok = true;
-    int errorNumber = 0;      // errno-style number for the title "Fehler : N"
-    std::string description;  // German description of the failure
-    // On success: German note that a value was moved into the settings
-    // window's range; empty when both were used as they stand.
-    std::string notice;
+    int errorNumber = 0;  // errno-style number for the title "Fehler : N"
+    // Why it failed, as texts of FileErrorsContext read one after another
+    // (where it failed, then the cause), so each part is translated whole.
+    std::vector<Text> reason;
+    // The same in German, as one string: for the tools and the rules' own
+    // sentences that quote it.
+    std::string description;
+    // On success: a line for each value moved into the settings window's
+    // range and one on choosing anew; empty when both were used as they stand.
+    std::vector<Text> notice;
 };
 
 // The ranges the settings window offers. A value outside them gives a clock
@@ -46,11 +53,16 @@ std::string settingsFileText(int monthInterval, int aiDivisor);
 // socket is refused before it is opened, so nothing blocks.
 FileResult readRegularFile(const std::string& path, std::size_t limit, std::string& bytes);
 
-// German description of an errno value.
-std::string describeError(int errorNumber);
+// What an errno value means for the player.
+Text describeError(int errorNumber);
 
-// A failed result for an errno value, described in German.
+// A failed result for an errno value, described by describeError.
 FileResult fileFailure(int errorNumber);
+// A failed result for an errno value with its own reason.
+FileResult fileFailure(int errorNumber, std::vector<Text> reason);
+
+// The parts of a reason or the lines of a notice in German, `separator` between them.
+std::string germanText(const std::vector<Text>& parts, std::string_view separator = {});
 
 // Success for a regular file, by its stat mode; else the failure for a
 // folder, a pipe, a device or a socket.

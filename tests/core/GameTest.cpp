@@ -24,8 +24,9 @@ void expectEnded(const NewGame& game, const TickReport& last)
 {
     const bool won = game.held() == game.w->countryCount;
     EXPECT_TRUE(won || game.held() == 0) << game.held();
-    EXPECT_EQ(row(game.w->playing, game.decided, int(last.outcome), germanText(endMessage(*game.w, last.outcome).title)),
-              row(false, 1, int(won ? GameOutcome::Won : GameOutcome::Lost), won ? "Gewonnen!" : "Verloren!"));
+    EXPECT_EQ(
+        row(game.w->playing, game.decided, int(last.outcome), germanText(endMessage(*game.w, last.outcome).title)),
+        row(false, 1, int(won ? GameOutcome::Won : GameOutcome::Lost), won ? "Gewonnen!" : "Verloren!"));
 }
 
 // The game's story agrees with the board: every country counted once a
@@ -118,9 +119,9 @@ TEST(Setup, ANewGameStartsFreshAndReportsWhatIsMissing)
     EXPECT_TRUE(s.setup.messages.empty());
     const WorldState& w = *s.w;  // the set-up's tick saw no opponent yet: no recruit for Malawi
     EXPECT_EQ(row(w.playing, w.battleMode, w.sideMenuClosed, w.battleCount, w.shownCountry, w.year, w.month,
-                  w.tickCount, w.side[1], w.sideMax, describeCountry(w, w.shownCountry).land, w.generalStatus[1][6],
-                  w.generalCount[9], w.countryCount),
-              "1|1|0|0|1|2000|1|0|9|1|Südafrika, Kolonie : Südafrika|0|1|12");
+                  w.tickCount, w.side[1], w.sideMax, describeCountry(w, w.shownCountry).holder,
+                  describeCountry(w, w.shownCountry).land, w.generalStatus[1][6], w.generalCount[9], w.countryCount),
+              "1|1|0|0|1|2000|1|0|9|1|Südafrika|Südafrika|0|1|12");
     std::string painted;
     for (const CountryPaint& p : mapPaints(w, ColourScheme::Standard))
         painted += row(p.x, p.y, p.style == sideStyle(ColourScheme::Standard, 0)) + " ";

@@ -23,9 +23,8 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Folder {
-    fs::path path = fs::path(testing::TempDir()) /
-                    ("stratagon-game-dat-" + std::to_string(getpid()) + "-" +
-                     testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::path path = fs::path(testing::TempDir()) / ("stratagon-game-dat-" + std::to_string(getpid()) + "-" +
+                                                    testing::UnitTest::GetInstance()->current_test_info()->name());
     Folder() { fs::remove_all(path), fs::create_directories(path); }
     ~Folder() { fs::remove_all(path); }
     std::string file(const std::string& name, const std::string& bytes) const
@@ -62,7 +61,7 @@ TEST(GameDat, ReadsOnlyRegularFilesAndOnlyTheirStart)
         {(folder.path / "link-to-pipe.dat").string(), row(ESPIPE, "Die Datei ist eine Pipe, keine gewöhnliche Datei.")},
         {(folder.path / "zero.dat").string(), row(ENODEV, "Die Datei ist ein Gerät, keine gewöhnliche Datei.")},
         {"/dev/null", row(ENODEV, "Die Datei ist ein Gerät, keine gewöhnliche Datei.")},
-        {folder.path.string(), row(EISDIR, describeError(EISDIR))},
+        {folder.path.string(), row(EISDIR, germanText(describeError(EISDIR)))},
         {big, row(EFBIG, "Die Datei ist zu groß: in ihren ersten 4096 Bytes stehen keine zwei Zahlen.")},
         {across, row(EFBIG, "Die Datei ist zu groß: in ihren ersten 4096 Bytes stehen keine zwei Zahlen.")},
         {bigWithNumbers, row(833, 64)},
@@ -88,10 +87,17 @@ TEST(GameDat, TheFirstTwoWholeNumbersCountMovedIntoTheWindowsRanges)
         int month, divisor;
         bool noticed;
     } cases[] = {
-        {" 2500 \r\n 16 \r\n", 2500, 16, false}, {" 833 , 64 ", 833, 64, false}, {"416\n256\n", 416, 256, false},
-        {"\r\n\r\n  1667 \r\n\r\n 4 ", 1667, 4, false}, {" 5000 \r\n 1 \r\n 99 \r\nirgendwas\r\n", 5000, 1, false},
-        {"1000 3", 1000, 3, false}, {"20000 1", 20000, 1, false}, {"0 0", 416, 1, true},
-        {"-2147483648,-1", 416, 1, true}, {"2147483647 16", 20000, 16, true}, {"2500 1000", 2500, 256, true},
+        {" 2500 \r\n 16 \r\n", 2500, 16, false},
+        {" 833 , 64 ", 833, 64, false},
+        {"416\n256\n", 416, 256, false},
+        {"\r\n\r\n  1667 \r\n\r\n 4 ", 1667, 4, false},
+        {" 5000 \r\n 1 \r\n 99 \r\nirgendwas\r\n", 5000, 1, false},
+        {"1000 3", 1000, 3, false},
+        {"20000 1", 20000, 1, false},
+        {"0 0", 416, 1, true},
+        {"-2147483648,-1", 416, 1, true},
+        {"2147483647 16", 20000, 16, true},
+        {"2500 1000", 2500, 256, true},
         {"415 257", 416, 256, true},
     };
     for (const auto& c : cases) {
@@ -108,7 +114,7 @@ TEST(GameDat, TheFirstTwoWholeNumbersCountMovedIntoTheWindowsRanges)
         EXPECT_TRUE(!result.ok && result.errorNumber != 0 && !result.description.empty()) << text;
     }
     EXPECT_EQ(std::pair(world->monthInterval, world->aiDivisor), std::pair(0, 0));  // refusals change nothing
-    EXPECT_EQ(parseSettings(*world, "0 300").notice,
+    EXPECT_EQ(germanText(parseSettings(*world, "0 300").notice, "\n"),
               "Ein Spielmonat dauert laut game.dat 0 ms; möglich sind 416 bis 20000 ms. Es gilt jetzt 416 ms.\n"
               "Die KI-Einstellung ist laut game.dat 300; möglich sind 1 bis 256. Es gilt jetzt 256.\n"
               "Unter \"Optionen\" kannst du die Einstellungen neu wählen und speichern.");

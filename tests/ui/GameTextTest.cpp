@@ -8,6 +8,8 @@
 #include "simulation/EndOfGame.h"
 #include "simulation/Events.h"
 #include "simulation/Setup.h"
+#include "session/FileText.h"
+#include "storage/AtomicFile.h"
 #include "storage/SaveGame.h"
 #include "storage/SaveList.h"
 #include "world/GameNames.h"
@@ -339,4 +341,41 @@ TEST(GameText, MapFaultsInBothLanguages)
     EXPECT_EQ(gametext::render(onPicture.back()),
               "The seed points of “South Africa”, “Egypt” and “Namibia” lie on the same area; these countries would "
               "always be coloured together.");
+}
+
+// What the game says about its files: German letter for letter as before,
+// English with the catalog, the parts of a reason each translated whole.
+TEST(GameText, FileRefusalsAndSettingsNoticesInBothLanguages)
+{
+    auto w = test::chainWorld(3);
+    const FileResult moved = parseSettings(*w, "0 300");
+    const FileResult folder = writeFileAtomically("/nonexistent-stratagon/x.dat", "1");
+    const auto refusals = [&w] {
+        QStringList out;
+        for (const QByteArray& bytes : {QByteArray("{"), QByteArray(R"({"format":"stratagon-save"})"),
+                                        QByteArray(R"({"format":"stratagon-save","version":99})")})
+            out << readSaveDocument(bytes, *w, {}).message;
+        return out;
+    };
+    EXPECT_EQ(gametext::notice(moved).toStdString(), germanText(moved.notice, "\n"));
+    EXPECT_EQ(gametext::reason(folder).toStdString(), folder.description);
+    EXPECT_EQ(folder.description, "Im Ordner „/nonexistent-stratagon“ kann keine Datei angelegt werden: Datei "
+                                  "nicht gefunden.");
+    const QStringList german = refusals();
+    EXPECT_TRUE(german[0].startsWith("Der Spielstand ist beschädigt: kein gültiges JSON (")) << german[0].toStdString();
+    EXPECT_EQ(german[1], "Der Spielstand ist beschädigt: die Formatversion fehlt oder ist ungültig.");
+
+    English english;
+    ASSERT_TRUE(english.loaded);
+    EXPECT_EQ(gametext::notice(moved),
+              "According to game.dat a game month lasts 0 ms; it can last 416 to 20000 ms. It is now 416 ms.\n"
+              "According to game.dat the AI setting is 300; it can be 1 to 256. It is now 256.\n"
+              "You can choose the settings again and save them under \"Options\".");
+    EXPECT_EQ(gametext::reason(folder),
+              "No file can be created in the folder “/nonexistent-stratagon”: File not found.");
+    const QStringList english_ = refusals();
+    EXPECT_TRUE(english_[0].startsWith("The saved game is damaged: it is no valid JSON ("))
+        << english_[0].toStdString();
+    EXPECT_EQ(english_[1], "The saved game is damaged: the format version is missing or invalid.");
+    EXPECT_TRUE(english_[2].startsWith("This saved game comes from a newer version of Stratagon"));
 }

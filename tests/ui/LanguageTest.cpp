@@ -4,8 +4,11 @@
 #include "generals/GeneralListWindow.h"
 #include "platform/Language.h"
 #include "shell/LanguageChoice.h"
+#include "shell/LoadGameWindow.h"
 #include "shell/ReportWindow.h"
+#include "shell/SaveGames.h"
 #include "storage/Preferences.h"
+#include "storage/SaveGame.h"
 
 #include <QComboBox>
 #include <QTemporaryDir>
@@ -132,6 +135,36 @@ TEST(Language, OpenGameWindowsRetranslateTheirTextsAndData)
     EXPECT_TRUE(button(roster, "General  löschen"));
     EXPECT_TRUE(hasLabel(report, "Spieldauer :"));
     EXPECT_TRUE(button(main, "Optionsmenü") && hasLabel(main, "Spiel läuft"));
+}
+
+// The load window names the autosave and the game dates in the language
+// shown; the autosave's file keeps the name that finds it again.
+TEST(Language, TheSaveListFollowsTheLanguageAndTheAutosaveKeepsItsFile)
+{
+    TestProgram t;
+    t.program->showOptionsMenu();
+    MainWindow* main = startGame(t);
+    ASSERT_TRUE(main);
+    t.world->month = 3, t.world->year = 2003;
+    saveAutomatically(*t.program, main);
+    press(main, "Optionsmenü");
+    press(t.program->optionsMenu(), "Spiel laden");
+    LoadGameWindow* window = t.program->loadGameWindow();
+    ASSERT_TRUE(window);
+    auto* list = window->findChild<QTreeWidget*>("saveList");
+    const auto first = [list] {
+        const QTreeWidgetItem* item = list->topLevelItem(0);
+        return item ? item->text(0) + "|" + item->text(2) + "|" + item->text(3) : QString();
+    };
+    EXPECT_EQ(first(), "Automatisch gespeichert|März 2003|Afrika");
+
+    t.program->useLanguage("en");
+    deliverLanguageChange();
+    EXPECT_EQ(first(), "Saved automatically|March 2003|Africa");
+    EXPECT_TRUE(QFile::exists(saveFilePath(t.path("saves"), QString::fromUtf8(AutosaveName))));
+    t.program->useLanguage("de");
+    deliverLanguageChange();
+    EXPECT_EQ(first(), "Automatisch gespeichert|März 2003|Afrika");
 }
 
 }  // namespace stratagon::test

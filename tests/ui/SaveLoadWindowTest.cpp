@@ -5,7 +5,7 @@
 #include "platform/Paths.h"
 #include "shell/LoadGameWindow.h"
 #include "shell/SaveGames.h"
-#include "simulation/Clock.h"
+#include "session/GameText.h"
 #include "storage/SaveGame.h"
 
 #include <QTreeWidget>
@@ -62,7 +62,7 @@ TEST(SaveLoad, MenuSavesUnderTheGivenNameAndAsksBeforeReplacing)
     press(menu, "Spiel speichern");
     const ShownMessage& asked = t.dialogs.shown.back();
     EXPECT_EQ(asked.kind, "input");
-    EXPECT_EQ(asked.preset, QString("Südafrika, ") + qs(dateText(*t.world)));
+    EXPECT_EQ(asked.preset, QString("Südafrika, ") + gametext::date(t.world->month, t.world->year));
     ASSERT_NE(readBack(t, "Erster"), nullptr);
     const int firstYear = readBack(t, "Erster")->year;
     // The menu stays in its paused form over the stopped game.

@@ -15,7 +15,7 @@ TEST(StartUp, ABadGameDatShowsTheErrorBoxAndEndsTheProgram)
 {
     const std::tuple<const char*, QString, int> cases[] = {
         {nullptr, "Datei nicht gefunden.", ENOENT},  // no file at all
-        {" 20000 \r\n", QString::fromStdString(describeError(ENODATA)), ENODATA},
+        {" 20000 \r\n", QString::fromStdString(germanText(describeError(ENODATA))), ENODATA},
     };
     for (const auto& [bytes, description, number] : cases) {
         SCOPED_TRACE(number);
