@@ -2,9 +2,11 @@
 #include "shell/LoadGameWindow.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Paths.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
 #include "shell/Program.h"
+#include "session/GameText.h"
 #include "shell/SaveGames.h"
 #include "storage/SaveList.h"
 
@@ -79,6 +81,8 @@ LoadGameWindow::LoadGameWindow(Program& program) : program_(program)
         loadButton_->setText(tr("Laden"));
         deleteButton_->setText(tr("Löschen"));
         cancel->setText(tr("Abbrechen"));
+        if (!saves_.isEmpty())
+            showSaves();
     });
 
     reload();
@@ -124,29 +128,40 @@ void LoadGameWindow::reload()
 
 void LoadGameWindow::fill(const QList<SaveSummary>& saves)
 {
+    saves_ = saves;
     list_->clear();
-    const QLocale german(QLocale::German, QLocale::Germany);
-    const QString damaged = tr("(beschädigt)");
-    const QString format = tr("dd.MM.yyyy HH:mm");
-    QList<QTreeWidgetItem*> items;
-    items.reserve(saves.size());
-    for (const SaveSummary& save : saves) {
-        auto* item = new QTreeWidgetItem;
-        item->setText(0, save.name);
-        item->setText(1, save.readable ? save.country : damaged);
-        item->setText(2, save.gameDate);
-        item->setText(3, save.map);
-        item->setText(4, save.savedAt.isValid() ? german.toString(save.savedAt.toLocalTime(), format) : QString());
-        item->setData(0, Qt::UserRole, save.file);
-        items.append(item);
-    }
-    list_->addTopLevelItems(items);
+    showSaves();
     if (list_->topLevelItemCount() > 0)
         list_->setCurrentItem(list_->topLevelItem(0));
     const bool chosen = !selectedFile().isEmpty();
     loadButton_->setEnabled(chosen);
     deleteButton_->setEnabled(chosen);
     list_->setFocus(Qt::OtherFocusReason);
+}
+
+void LoadGameWindow::showSaves()
+{
+    const QString chosen = selectedFile();
+    list_->clear();
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QString damaged = tr("(beschädigt)");
+    const QString format = tr("dd.MM.yyyy HH:mm");
+    QList<QTreeWidgetItem*> items;
+    items.reserve(saves_.size());
+    for (const SaveSummary& save : std::as_const(saves_)) {
+        auto* item = new QTreeWidgetItem;
+        item->setText(0, save.name);
+        item->setText(1, save.readable ? gametext::name(ss(save.country)) : damaged);
+        item->setText(2, save.readable ? gametext::date(save.month, save.year) : save.gameDate);
+        item->setText(3, gametext::name(ss(save.map)));
+        item->setText(4, save.savedAt.isValid() ? german.toString(save.savedAt.toLocalTime(), format) : QString());
+        item->setData(0, Qt::UserRole, save.file);
+        items.append(item);
+    }
+    list_->addTopLevelItems(items);
+    for (QTreeWidgetItem* item : std::as_const(items))
+        if (!chosen.isEmpty() && item->data(0, Qt::UserRole).toString() == chosen)
+            list_->setCurrentItem(item);
 }
 
 QString LoadGameWindow::selectedFile() const

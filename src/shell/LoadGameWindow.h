@@ -33,6 +33,8 @@ protected:
 
 private:
     void fill(const QList<SaveSummary>& saves);
+    // The rows of the saves read, in the language in use; the chosen one stays chosen.
+    void showSaves();
     QString selectedFile() const;
     QString selectedName() const;
     void loadSelected();
@@ -42,6 +44,7 @@ private:
     QTreeWidget* list_ = nullptr;
     QPushButton* loadButton_ = nullptr;
     QPushButton* deleteButton_ = nullptr;
+    QList<SaveSummary> saves_;
     int generation_ = 0;  // of the last reload, so a late result of an earlier one is dropped
 };
 
