@@ -4,6 +4,7 @@
 #include "generals/GeneralListWindow.h"
 #include "generals/TaskWindow.h"
 #include "mapview/GamePanels.h"
+#include "mapview/GuidePanel.h"
 #include "platform/Language.h"
 #include "shell/HelpWindow.h"
 #include "shell/LoadGameWindow.h"
@@ -280,6 +281,27 @@ TEST(WindowTexts, TheGameWindowsAndTheirQuestionsShowOnlyTranslatedTexts)
     roster->dismissGeneral();
     expectAllWrapped(t, "options menu of a paused game, a saved game, the questions", before);
     EXPECT_GE(t.dialogs.shown.size(), before + 2);
+}
+
+TEST(WindowTexts, TheGuidedGameAndItsEndShowOnlyTranslatedTexts)
+{
+    TestProgram t;
+    ASSERT_TRUE(t.program->start());
+    MainWindow* main = t.program->startGuidance();
+    ASSERT_TRUE(main && main->gamePanels()->guide()->isVisible());
+    PseudoLanguage pseudo;
+    expectAllWrapped(t, "guided game");
+
+    // Every country his: the game is won, the message says so and the summary opens.
+    const std::size_t before = t.dialogs.shown.size();
+    WorldState& w = *t.world;
+    for (int c = 1; c <= w.countryCount; ++c)
+        w.countryOwner[c] = w.side[0];
+    main->session().tick();
+    settle();
+    ASSERT_TRUE(t.program->reportWindow());
+    expectAllWrapped(t, "end of the game", before);
+    EXPECT_GT(t.dialogs.shown.size(), before);
 }
 
 }  // namespace stratagon::test
