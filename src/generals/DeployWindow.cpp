@@ -108,7 +108,6 @@ DeployWindow::DeployWindow(GameContext game, int target, const QWidget* over)
 
     generalList_ = new QListWidget(this);
     generalList_->setObjectName(QStringLiteral("generalList"));
-    generalList_->setAccessibleName(tr("Generäle"));
     const int player = world.side[0];
     if (validSideIndex(player)) {
         const int count = std::clamp(world.generalCount[static_cast<std::size_t>(player)], 0, MaxGenerals);
@@ -180,6 +179,7 @@ DeployWindow::DeployWindow(GameContext game, int target, const QWidget* over)
 
     followLanguage(this, [=, this] {
         setWindowTitle(tr("General für den Kampf einsetzen"));
+        generalList_->setAccessibleName(tr("Generäle"));
         prompt->setText(tr("Wählen sie aus welcher General für das Ziel eingesetzt werden soll :"));
         captions[0]->setText(tr("Erfahrungspunkte : "));
         captions[1]->setText(tr("Rang :"));

@@ -78,6 +78,7 @@ GeneralListWindow::GeneralListWindow(GameContext game, const QWidget* over) : ga
     buttons_->addStretch();
     followLanguage(this, [=, this] {
         setWindowTitle(tr("Generalliste"));
+        list_->setAccessibleName(tr("Generalliste"));
         list_->setHeaderLabels({tr("Genräle"), tr("Rang"), tr("Erfahrungspunkte"), tr("Aufgabe")});
         recruit->setText(tr("Neuer Unteroffizier"));
         dismiss->setText(tr("General  löschen"));
@@ -96,7 +97,6 @@ GeneralListWindow::GeneralListWindow(GameContext game, const QWidget* over) : ga
     load();
     // The list has the keys: arrows choose a general (none is chosen before,
     // so that no button acts on one unasked), Return opens his task.
-    list_->setAccessibleName(tr("Generalliste"));
     connect(list_, &QTreeWidget::activated, this, &GeneralListWindow::openTask);
     list_->setFocus();
 }

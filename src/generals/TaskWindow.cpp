@@ -30,6 +30,7 @@ TaskWindow::TaskWindow(GameContext game, QWidget* roster) : game_(game), roster_
     auto* cancel = new QPushButton(this);
     followLanguage(this, [=, this] {
         showTitle();
+        tasks_->setAccessibleName(tr("Aufgaben"));
         give->setText(tr("Aufgabe geben"));
         cancel->setText(tr("Abbruch"));
         if (tasks_->count() == 2) {
@@ -41,7 +42,6 @@ TaskWindow::TaskWindow(GameContext game, QWidget* roster) : game_(game), roster_
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     // Return (or a double click) on a task gives it; the list has the keys.
     connect(tasks_, &QListWidget::activated, this, &TaskWindow::giveTask);
-    tasks_->setAccessibleName(tr("Aufgaben"));
     tasks_->setFocus();
 
     auto* buttons = new QHBoxLayout;

@@ -2,6 +2,7 @@
 #include "mapview/Announcer.h"
 
 #include "platform/Paths.h"
+#include "platform/Retranslate.h"
 #include "session/GameText.h"
 #include "world/WorldState.h"
 
@@ -15,7 +16,9 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 1, 1);
-    setAccessibleName(tr("Meldungen"));
+    // An announcement is spoken when it comes; after a language switch the
+    // widget is named anew rather than keep the words of the old language.
+    followLanguage(this, [this] { setAccessibleName(tr("Meldungen")); });
 }
 
 void Announcer::announce(const QString& text)

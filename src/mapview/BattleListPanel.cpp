@@ -25,7 +25,6 @@ BattleListPanel::BattleListPanel(const WorldState& world, QWidget* parent) : QWi
 
     table_ = new QTreeWidget(this);
     table_->setObjectName(QStringLiteral("battleTable"));
-    table_->setAccessibleName(tr("Alle Schlachten"));
     // Three columns fit the narrow panel column: each side's cell holds its
     // score on the first line, its general and his EP on the second.
     table_->setRootIsDecorated(false);
@@ -41,6 +40,7 @@ BattleListPanel::BattleListPanel(const WorldState& world, QWidget* parent) : QWi
     layout->addWidget(heading_);
     layout->addWidget(table_, 1);
     followLanguage(this, [this] {
+        table_->setAccessibleName(tr("Alle Schlachten"));
         table_->setHeaderLabels({tr("Kampf um"), tr("Angreifer"), tr("Verteidiger")});
         refresh();
     });

@@ -33,8 +33,10 @@ BattlePanel::BattlePanel(const WorldState& world, QWidget* parent) : QWidget(par
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     scroll_ = makeScrollBar(this, "battleScroll");
-    scroll_->setAccessibleName(tr("Deine Schlachten blättern"));
-    followLanguage(this, [this] { refresh(); });
+    followLanguage(this, [this] {
+        scroll_->setAccessibleName(tr("Deine Schlachten blättern"));
+        refresh();
+    });
 }
 
 void BattlePanel::refresh()

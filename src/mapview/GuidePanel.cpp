@@ -10,6 +10,7 @@
 #include "mapview/MapView.h"
 #include "mapview/MessagesPanel.h"
 #include "platform/Paths.h"
+#include "platform/Retranslate.h"
 #include "session/GameText.h"
 #include "world/WorldState.h"
 
@@ -28,7 +29,7 @@ GuidePanel::GuidePanel(MainWindow& window, const GameContext& game, const GamePa
 {
     setObjectName(QStringLiteral("guidePanel"));
     setFrameShape(QFrame::StyledPanel);
-    auto* heading = new QLabel(tr("Einführung"), this);
+    auto* heading = new QLabel(this);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
@@ -37,12 +38,11 @@ GuidePanel::GuidePanel(MainWindow& window, const GameContext& game, const GamePa
     text_->setWordWrap(true);
     text_->setMinimumHeight(text_->fontMetrics().lineSpacing() * 4);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    skip_ = new QPushButton(tr("Überspringen"), this);
+    skip_ = new QPushButton(this);
     skip_->setObjectName(QStringLiteral("guideSkipButton"));
-    skip_->setToolTip(tr("Die Einführung beenden und einfach weiterspielen"));
-    keepPlaying_ = new QPushButton(tr("Weiterspielen"), this);
+    keepPlaying_ = new QPushButton(this);
     keepPlaying_->setObjectName(QStringLiteral("guideContinueButton"));
-    toMenu_ = new QPushButton(tr("Zum Menü"), this);
+    toMenu_ = new QPushButton(this);
     toMenu_->setObjectName(QStringLiteral("guideMenuButton"));
     // Space stays the pause key: no button here takes the focus.
     for (QPushButton* b : {skip_, keepPlaying_, toMenu_})
@@ -81,6 +81,16 @@ GuidePanel::GuidePanel(MainWindow& window, const GameContext& game, const GamePa
             [this] { session_.noteGuide(GuideAction::MessageRead); });
     connect(&window_, &MainWindow::reportRequested, this, [this] { session_.noteGuide(GuideAction::ReportOpened); });
     hide();
+    followLanguage(this, [this, heading] {
+        heading->setText(tr("Einführung"));
+        skip_->setText(tr("Überspringen"));
+        skip_->setToolTip(tr("Die Einführung beenden und einfach weiterspielen"));
+        keepPlaying_->setText(tr("Weiterspielen"));
+        toMenu_->setText(tr("Zum Menü"));
+        // The step shown, in the new language; nothing else of it changes.
+        if (!isHidden())
+            text_->setText(stepText());
+    });
 }
 
 void GuidePanel::countryLooked(int country) { session_.noteGuide(GuideAction::CountryLooked, country); }

@@ -32,13 +32,13 @@ InfoPanel::InfoPanel(const WorldState& world, QWidget* parent) : QWidget(parent)
         values_[i] = makeLabel(this, valueNames[i]);
 
     scroll_ = makeScrollBar(this, "generalScroll");
-    scroll_->setAccessibleName(tr("Generäle des Landes blättern"));
     connect(scroll_, &QScrollBar::valueChanged, this, &InfoPanel::showGeneral);
     followLanguage(this, [this] {
         const QString captions[6] = {tr("Land :"), tr("Kontienent :"), tr("Generäle :"),
                                      tr("Name :"), tr("EP :"),         tr("Rang :")};
         for (std::size_t i = 0; i < 6; ++i)
             captions_[i]->setText(captions[i]);
+        scroll_->setAccessibleName(tr("Generäle des Landes blättern"));
         // The country shown, in the new language.
         if (shownCountry_ > 0)
             showCountry(shownCountry_, false);

@@ -4,6 +4,7 @@
 #include "mapview/MapAccess.h"
 #include "mapview/MapView.h"
 #include "platform/Paths.h"
+#include "platform/Retranslate.h"
 #include "session/GameText.h"
 #include "simulation/Odds.h"
 #include "simulation/PlayerActions.h"
@@ -26,9 +27,11 @@ MapFocus::MapFocus(const WorldState& world, MapView& view) : QObject(&view), wor
 {
     installAccessibility();
     view_.setFocusPolicy(Qt::StrongFocus);
-    view_.setAccessibleName(tr("Landkarte"));
-    view_.setAccessibleDescription(
-        tr("Pfeiltasten: zum Nachbarland; Buchstaben: Land nach Namen; Eingabetaste: angreifen oder zeigen"));
+    followLanguage(&view_, [this] {
+        view_.setAccessibleName(tr("Landkarte"));
+        view_.setAccessibleDescription(
+            tr("Pfeiltasten: zum Nachbarland; Buchstaben: Land nach Namen; Eingabetaste: angreifen oder zeigen"));
+    });
     view_.installEventFilter(this);
 }
 

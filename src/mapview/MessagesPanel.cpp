@@ -22,7 +22,6 @@ MessagesPanel::MessagesPanel(const WorldState& world, QWidget* parent) : QWidget
     heading->setFont(bold);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("messageList"));
-    list_->setAccessibleName(tr("Meldungen"));
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
@@ -32,6 +31,7 @@ MessagesPanel::MessagesPanel(const WorldState& world, QWidget* parent) : QWidget
     layout->addWidget(list_, 1);
     followLanguage(this, [this, heading] {
         heading->setText(tr("Meldungen"));
+        list_->setAccessibleName(tr("Meldungen"));
         // Every message anew, in the new language.
         shownCount_ = 0;
         list_->clear();

@@ -69,24 +69,35 @@ CountryPickWindow::CountryPickWindow(const WorldState& world, const QString& cur
     QFont bold = currentLabel_->font();
     bold.setBold(true);
     currentLabel_->setFont(bold);
-    currentLabel_->setText(gametext::name(ss(current)));
 
     list_ = new QListWidget(this);
     list_->setGeometry(8, 32, 224, 224);
-    std::vector<std::pair<QString, int>> countries;
+    std::vector<std::pair<std::string, int>> countries;
     for (int i = 1; i <= world.countryCount && i <= MaxCountries; ++i)
-        countries.emplace_back(gametext::name(world.countryName[i]), i);
-    std::stable_sort(countries.begin(), countries.end(),
-                     [](const auto& a, const auto& b) { return germanLess(a.first, b.first); });
-    for (const auto& [name, index] : countries) {
-        auto* item = new QListWidgetItem(name, list_);
-        item->setData(Qt::UserRole, index);
-        // The current side stands selected, so "OK" alone keeps it.
-        if (index == world.side[0]) {
-            list_->setCurrentItem(item);
-            list_->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+        countries.emplace_back(world.countryName[i], i);
+    // The names and their order in the language in use; the chosen one stays chosen.
+    followLanguage(list_, [this, countries, side = world.side[0], current = ss(current)] {
+        currentLabel_->setText(gametext::name(current));
+        const QListWidgetItem* chosen = list_->currentItem();
+        const int keep = list_->count() == 0              ? side
+                         : chosen && chosen->isSelected() ? chosen->data(Qt::UserRole).toInt()
+                                                          : 0;
+        std::vector<std::pair<QString, int>> shown;
+        for (const auto& [name, index] : countries)
+            shown.emplace_back(gametext::name(name), index);
+        std::stable_sort(shown.begin(), shown.end(),
+                         [](const auto& a, const auto& b) { return germanLess(a.first, b.first); });
+        list_->clear();
+        for (const auto& [name, index] : shown) {
+            auto* item = new QListWidgetItem(name, list_);
+            item->setData(Qt::UserRole, index);
+            // The current side stands selected, so "OK" alone keeps it.
+            if (index == keep) {
+                list_->setCurrentItem(item);
+                list_->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+            }
         }
-    }
+    });
 
     addPickButtons(list_, 266, 105);
 

@@ -42,7 +42,6 @@ LoadGameWindow::LoadGameWindow(Program& program) : program_(program)
 
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("saveList"));
-    list_->setAccessibleName(tr("Spielstände"));
     list_->setGeometry(8, 8, 584, 248);
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -76,6 +75,7 @@ LoadGameWindow::LoadGameWindow(Program& program) : program_(program)
 
     followLanguage(this, [this, cancel] {
         setWindowTitle(title());
+        list_->setAccessibleName(tr("Spielstände"));
         list_->setHeaderLabels({tr("Name"), tr("Land"), tr("Spieldatum"), tr("Karte"), tr("Gespeichert am")});
         loadButton_->setText(tr("Laden"));
         deleteButton_->setText(tr("Löschen"));

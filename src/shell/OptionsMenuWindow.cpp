@@ -65,9 +65,8 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
     saveButton_->setObjectName(QStringLiteral("saveButton"));
     loadButton_ = menuButton(this, QString(), 200);
     loadButton_->setObjectName(QStringLiteral("loadButton"));
-    guideButton_ = menuButton(this, tr("Einführung"), 224);
+    guideButton_ = menuButton(this, QString(), 224);
     guideButton_->setObjectName(QStringLiteral("guideButton"));
-    guideButton_->setToolTip(tr("Ein kurzes geführtes Spiel, das dir die ersten Schritte zeigt"));
 
     icon(this, program_.path(QStringLiteral("data/MenuIcon1.png")), 16, 40);
     icon(this, program_.path(QStringLiteral("data/MenuIcon2.png")), 248, 120);
@@ -101,6 +100,8 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
         quitButton_->setText(tr("Beenden"));
         saveButton_->setText(tr("Spiel speichern"));
         loadButton_->setText(tr("Spiel laden"));
+        guideButton_->setText(tr("Einführung"));
+        guideButton_->setToolTip(tr("Ein kurzes geführtes Spiel, das dir die ersten Schritte zeigt"));
         footer->setText(tr("Ein Kontinent, ein Feldherr: Viel Erfolg !"));
         showStateTexts();
     });

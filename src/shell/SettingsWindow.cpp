@@ -136,7 +136,6 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     auto* yearHeading = new QLabel(this);
     yearHeading->setGeometry(104, 16, 137, 17);
     yearSlider_ = slider(this, 8, QRect(16, 40, 281, 33));
-    yearSlider_->setAccessibleName(tr("Ein Jahr vergeht in"));
     for (const Position& p : yearPositions) {
         auto* l = new QLabel(QString::fromUtf8(p.label), this);
         l->setGeometry(p.x, 80, 32, 17);
@@ -222,6 +221,7 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     followLanguage(this, [=, this] {
         setWindowTitle(tr("Spiel bedingte Einstellungen"));
         yearHeading->setText(tr("Ein Jahr vergeht in"));
+        yearSlider_->setAccessibleName(tr("Ein Jahr vergeht in"));
         opponentHeading->setText(tr("KI - Einstellungen"));
         for (std::size_t i = 0; i < strengths.size(); ++i)
             strengths[i]->setText(tr(opponentPositions[i].label));

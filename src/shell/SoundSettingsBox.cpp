@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/SoundSettingsBox.h"
 
+#include "platform/Retranslate.h"
 #include "shell/Program.h"
 #include "sound/SoundPlayer.h"
 
@@ -12,26 +13,33 @@ namespace stratagon {
 
 SoundSettingsBox::SoundSettingsBox(Program& program, QWidget* parent) : QWidget(parent), program_(program)
 {
-    auto* soundHeading = new QLabel(tr("Ton :"), this);
+    auto* soundHeading = new QLabel(this);
     soundHeading->setGeometry(16, 0, 80, 22);
     soundChoice_ = new QComboBox(this);
     soundChoice_->setObjectName(QStringLiteral("soundChoice"));
-    soundChoice_->addItems({tr("An"), tr("Aus")});
+    soundChoice_->addItems({QString(), QString()});
     soundChoice_->setGeometry(104, 0, 137, 22);
-    soundChoice_->setAccessibleName(tr("Ton"));
     soundHeading->setBuddy(soundChoice_);
 
-    auto* volumeHeading = new QLabel(tr("Lautstärke :"), this);
+    auto* volumeHeading = new QLabel(this);
     volumeHeading->setGeometry(16, 30, 84, 22);
     volumeSlider_ = new QSlider(Qt::Horizontal, this);
     volumeSlider_->setObjectName(QStringLiteral("volumeSlider"));
     volumeSlider_->setRange(0, 100);
     volumeSlider_->setPageStep(10);
     volumeSlider_->setGeometry(104, 30, 150, 22);
-    volumeSlider_->setAccessibleName(tr("Lautstärke"));
     volumeHeading->setBuddy(volumeSlider_);
     volumeValue_ = new QLabel(this);
     volumeValue_->setGeometry(260, 30, 40, 22);
+
+    followLanguage(this, [this, soundHeading, volumeHeading] {
+        soundHeading->setText(tr("Ton :"));
+        soundChoice_->setItemText(0, tr("An"));
+        soundChoice_->setItemText(1, tr("Aus"));
+        soundChoice_->setAccessibleName(tr("Ton"));
+        volumeHeading->setText(tr("Lautstärke :"));
+        volumeSlider_->setAccessibleName(tr("Lautstärke"));
+    });
 
     const Preferences& kept = program_.preferences();
     soundChoice_->setCurrentIndex(kept.soundEnabled() ? 0 : 1);
