@@ -93,7 +93,7 @@ QString HelpWindow::guideText()
               "nur Zahlen:</p><ul><li>Der Punktestand einer Schlacht bewegt sich nach dem Verhältnis der EP "
               "beider Generäle, nicht nach ihrem Unterschied: auch Schlachten zwischen Unteroffizieren kommen "
               "voran.</li><li>Eine Schlacht dauert höchstens 4 Jahre; ist sie dann nicht entschieden, behält "
-              "der Verteidiger sein Land.</li><li>Ein Sieg bringt 10 EP statt 5.</li><li>Die Generäle der "
+              "der Verteidiger sein Land.</li><li>Die Generäle der "
               "Länder ohne Spieler beginnen mit der Hälfte ihrer EP und werden halb so schnell "
               "ausgebildet.</li><li>Deine neuen Generäle beginnen mit 3 EP, die des Gegners mit 4, auf "
               "„Schwer“ mit 5 und auf „Irrsinnig“ mit 8 (sonst 1). In der Ausbildung gewinnen deine etwa 5 EP "

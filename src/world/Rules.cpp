@@ -28,15 +28,16 @@ const std::array<RuleTable, 2> RuleTables = {{
         // The score moves by the generals' difference measured against the
         // stronger one, so battles between fresh recruits move as fast as
         // between marshals, and no battle outlasts four years. Neutral
-        // countries start weaker and train slower; victories pay more, which
-        // makes an opponent who attacks often grow faster.
+        // countries start weaker and train slower. Victories pay no more than
+        // in Klassisch: a larger reward let two strong sides trade countries
+        // back and forth for centuries.
         .key = "zuegig",
         .name = "Zügig",
         .stepScale = 5,
         .stepBase = 0,
         .stepPerEP = 2,
         .battleTickLimit = 4 * 12 * 4,
-        .winEP = 10,
+        .winEP = 5,
         .trainingOdds = {10, 32, 12},
         .passiveStartPercent = 50,
         .playerRecruitEP = 3,

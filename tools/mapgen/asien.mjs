@@ -60,7 +60,7 @@ const LIST = [
 ];
 
 export const TIERS = {
-  player: [8, 5, 3],
+  player: [12, 7, 4],
   opponent: [32, 19, 11],
   0: [2],
   1: [4, 2],

@@ -97,7 +97,7 @@ function inventedName(n) {
 // EP of the starting generals by tier. Tier 0: small states; 1: most
 // countries; 2: regional powers; 3: the strongest passive states.
 export const TIERS = {
-  player: [8, 5, 3],
+  player: [10, 6, 4],
   opponent: [22, 13, 8],
   0: [2],
   1: [4, 2],

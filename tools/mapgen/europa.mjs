@@ -52,8 +52,8 @@ const LIST = [
 ];
 
 export const TIERS = {
-  player: [8, 5, 3],
-  opponent: [22, 13, 8],
+  player: [12, 7, 4],
+  opponent: [26, 16, 9],
   0: [2],
   1: [4, 2],
   2: [6, 3],
