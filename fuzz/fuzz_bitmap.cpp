@@ -24,9 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     MapSurface surface;
     const bool loaded = surface.loadFromData(bytes);
-    const std::string problem = bitmapFileProblem(bytes);
+    const std::string problem = germanText(bitmapFileProblem(bytes));
     // A cut bitmap is never loaded, and the surface says why.
-    if (!problem.empty() && (loaded || surface.problem() != problem))
+    if (!problem.empty() && (loaded || germanText(surface.problem()) != problem))
         std::abort();
     if (!loaded)
         return 0;
@@ -52,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 world->gridCell[col][row] = 'A';
         const auto sizeFindings = [&] {
             int found = 0;
-            for (const std::string& f : checkMapPicture(*world, surface))
-                found += f.rfind("Das Kartenbild ist ", 0) == 0;
+            for (const Text& f : checkMapPicture(*world, surface))
+                found += germanText(f).rfind("Das Kartenbild ist ", 0) == 0;
             return found;
         };
         if (sizeFindings() != 0)

@@ -185,7 +185,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string_view file(reinterpret_cast<const char*>(data), size);
     const MapLoadResult result = loadMapFromBytes(*world, file, "fuzz.mgi");
     if (!result.ok) {
-        if (!(*world == *before) || result.message.empty())
+        if (!(*world == *before) || germanText(result.message).empty())
             std::abort();
         return 0;
     }
@@ -195,11 +195,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // millions of pixels, and the rules are the same on a few hundred cells.
     const bool withPicture = world->gridColumns * world->gridRows <= 400;
     const CodePicture picture(*world);
-    const std::vector<std::string> findings = checkPlayability(*world, withPicture ? &picture : nullptr);
+    const std::vector<Text> findings = checkPlayability(*world, withPicture ? &picture : nullptr);
     if (findings.size() != expectedFaults(*world, withPicture))
         std::abort();
-    for (const std::string& finding : findings)
-        if (finding.empty())
+    for (const Text& finding : findings)
+        if (germanText(finding).empty())
             std::abort();
     return 0;
 }
