@@ -2,10 +2,11 @@
 #include "shell/MapPickWindow.h"
 
 #include "platform/AppPaths.h"
+#include "platform/Language.h"
 #include "platform/Paths.h"
-#include "session/GameText.h"
-#include "platform/WindowStyle.h"
 #include "platform/Retranslate.h"
+#include "platform/WindowStyle.h"
+#include "session/GameText.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -33,9 +34,9 @@ void MapChecker::run()
 }
 
 MapPickWindow::MapPickWindow(const AppPaths& paths, const QString& current)
-    : PickWindow(QSize(280, 240)), current_(current)
+    : PickWindow(QSize(280, 240)), current_(current), folders_(paths.mapFolders()), language_(currentLanguage())
 {
-    MapCatalog catalog(paths.mapFolders(), paths.cacheFile(QStringLiteral("map-verdicts.json")));
+    MapCatalog catalog(folders_, paths.cacheFile(QStringLiteral("map-verdicts.json")));
     catalog.scan();
     if (catalog.unchecked() <= CheckAtOnce) {
         while (catalog.checkNext() >= 0) {
@@ -60,6 +61,10 @@ MapPickWindow::MapPickWindow(const AppPaths& paths, const QString& current)
     addPickButtons(list_, 206, 125);
     followLanguage(this, [this] {
         setWindowTitle(tr("Welche Karte ?"));
+        if (language_ != currentLanguage()) {
+            language_ = currentLanguage();
+            sayRefusalsAgain();
+        }
         for (int row = 0; row < maps_.size(); ++row)
             showEntry(row);
     });
@@ -104,6 +109,27 @@ void MapPickWindow::showEntry(int row)
     item->setToolTip(map.checked ? map.problem : QString());
     // Greyed: seen, but never chosen.
     item->setFlags(map.playable() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags);
+}
+
+void MapPickWindow::sayRefusalsAgain()
+{
+    // Seen again without the cache, whose verdicts are in the old language;
+    // only the refused maps are checked again, and they fail early.
+    MapCatalog fresh(folders_, {});
+    fresh.scan();
+    for (MapEntry& map : maps_) {
+        if (!map.checked || map.problem.isEmpty())
+            continue;
+        for (MapEntry again : fresh.maps()) {
+            if (again.mapFile != map.mapFile)
+                continue;
+            if (!again.checked)
+                checkMap(again);
+            if (!again.problem.isEmpty())
+                map.problem = again.problem;
+            break;
+        }
+    }
 }
 
 void MapPickWindow::takeVerdict(int row, const QString& continent, int countries, const QString& problem)

@@ -52,9 +52,13 @@ signals:
 private:
     void accept() override;
     void showEntry(int row);
+    // The reasons of the refused maps, in the language now in use.
+    void sayRefusalsAgain();
     void takeVerdict(int row, const QString& continent, int countries, const QString& problem);
 
     QString current_;
+    QStringList folders_;
+    QString language_;  // of the reasons shown
     QList<MapEntry> maps_;
     QListWidget* list_ = nullptr;
     MapChecker* checker_ = nullptr;

@@ -219,5 +219,16 @@ TEST(MapFolder, PickWindowGreysRefusedMapsAndChecksNewOnesInTheBackground)
     ASSERT_NE(pick, nullptr);
     EXPECT_FALSE(pick->checking());
     EXPECT_EQ(pick->mapList()->item(9)->text(), last);
+
+    // A switch of language says the reasons again in the new one.
+    t.program->useLanguage("en");
+    deliverLanguageChange();
+    const QString english = pick->mapList()->item(9)->text();
+    EXPECT_TRUE(english.startsWith("Neu 5 – ") && english != last) << english.toStdString();
+    EXPECT_EQ(pick->mapList()->item(9)->toolTip(), english.mid(QString("Neu 5 – ").size()));
+    EXPECT_EQ(pick->mapList()->item(0)->text(), "Africa – Africa, 55 countries");
+    t.program->useLanguage("de");
+    deliverLanguageChange();
+    EXPECT_EQ(pick->mapList()->item(9)->text(), last);
     press(pick, "Abbrechen");
 }

@@ -22,13 +22,6 @@ QString translated(const char* context, const char* text, int n = -1)
     return QCoreApplication::translate(context, text, nullptr, n);
 }
 
-// The posted language events reach every window.
-void deliverLanguageChange()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    settle();
-}
-
 }  // namespace
 
 TEST(Language, FollowsTheSystemUntilThePlayerChooses)

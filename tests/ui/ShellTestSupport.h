@@ -36,6 +36,13 @@ inline void settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// The posted language events reach every window.
+inline void deliverLanguageChange()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    settle();
+}
+
 // Runs the events for a while, so timers fire (a nested event loop would
 // return at once once a test's program has quit).
 inline void waitFor(int milliseconds)
