@@ -6,23 +6,8 @@
 
 namespace stratagon::gametext {
 
-namespace {
+QString reason(const FileResult& result) { return render(result.reason); }
 
-QString joined(const std::vector<Text>& parts, QStringView separator)
-{
-    QString out;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0)
-            out += separator;
-        out += render(parts[i]);
-    }
-    return out;
-}
-
-}  // namespace
-
-QString reason(const FileResult& result) { return joined(result.reason, {}); }
-
-QString notice(const FileResult& result) { return joined(result.notice, u"\n"); }
+QString notice(const FileResult& result) { return render(result.notice, u"\n"); }
 
 }  // namespace stratagon::gametext

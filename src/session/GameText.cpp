@@ -29,12 +29,8 @@ QString argument(const TextArg& arg)
         return rankName(int32_t(arg.number));
     case TextArg::Kind::Month:
         return monthName(int(arg.number));
-    case TextArg::Kind::Texts: {
-        QStringList parts;
-        for (const Text& part : arg.parts)
-            parts.append(render(part));
-        return parts.join(QString::fromStdString(arg.text));
-    }
+    case TextArg::Kind::Texts:
+        return render(arg.parts, QString::fromStdString(arg.text));
     case TextArg::Kind::Plain:
         break;
     }
@@ -71,6 +67,17 @@ QString render(const Text& text)
     for (const TextArg& arg : text.args)
         values.append(argument(arg));
     return fill(translated(text.context.c_str(), text.id), values);
+}
+
+QString render(const std::vector<Text>& parts, QStringView separator)
+{
+    QString out;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            out += separator;
+        out += render(parts[i]);
+    }
+    return out;
 }
 
 QString name(const std::string& german) { return translated(NamesContext, german); }

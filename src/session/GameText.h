@@ -25,6 +25,8 @@ constexpr const char* MonthsContext = "GameMonths";
 constexpr const char* StatusContext = "GameStatus";
 
 QString render(const Text& text);
+// Texts one after another, `separator` between them.
+QString render(const std::vector<Text>& parts, QStringView separator = {});
 
 // A country, continent or map name as the map spells it (German).
 QString name(const std::string& german);

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <algorithm>
 
 namespace stratagon {
 
@@ -117,18 +118,19 @@ void MapPickWindow::sayRefusalsAgain()
     // only the refused maps are checked again, and they fail early.
     MapCatalog fresh(folders_, {});
     fresh.scan();
+    const QList<MapEntry>& seen = fresh.maps();
     for (MapEntry& map : maps_) {
         if (!map.checked || map.problem.isEmpty())
             continue;
-        for (MapEntry again : fresh.maps()) {
-            if (again.mapFile != map.mapFile)
-                continue;
-            if (!again.checked)
-                checkMap(again);
-            if (!again.problem.isEmpty())
-                map.problem = again.problem;
-            break;
-        }
+        const auto found =
+            std::find_if(seen.begin(), seen.end(), [&map](const MapEntry& e) { return e.mapFile == map.mapFile; });
+        if (found == seen.end())
+            continue;
+        MapEntry again = *found;
+        if (!again.checked)
+            checkMap(again);
+        if (!again.problem.isEmpty())
+            map.problem = again.problem;
     }
 }
 

@@ -84,14 +84,10 @@ enum Presence { Required, Optional };  // Optional: a field added after version 
 // up to their last entry that is not the default; reading pads with defaults.
 
 template <typename S>
-struct Members {
-};  // the fields of a record type: Members<S>::list
+struct Members {};  // the fields of a record type: Members<S>::list
 
 template <typename S>
-concept Record = requires
-{
-    Members<S>::list;
-};
+concept Record = requires { Members<S>::list; };
 
 template <typename I>
 concept Integer = std::is_integral_v<I> && !std::is_same_v<I, bool> && !std::is_same_v<I, char>;
@@ -101,12 +97,10 @@ concept Enum = std::is_enum_v<E>;
 
 // Lists that grow with the game (std::vector, std::deque).
 template <typename L>
-concept Sequence = requires(L list, typename L::value_type item)
-{
+concept Sequence = requires(L list, typename L::value_type item) {
     list.push_back(item);
     list.assign(std::size_t{1}, item);
-}
-&&!std::is_same_v<L, std::string>;
+} && !std::is_same_v<L, std::string>;
 
 // Declared first: table and record overloads call each other.
 template <std::size_t N>

@@ -35,17 +35,16 @@ namespace stratagon {
 const char* const SaveFormatName = "stratagon-save";
 const char* const AutosaveName = "Automatisch gespeichert";
 
+QString damagedSave(const QString& detail)
+{
+    return QCoreApplication::translate("FileErrors", "Der Spielstand ist beschädigt: %1").arg(detail);
+}
+
 namespace {
 
 #ifndef STRATAGON_VERSION
 #define STRATAGON_VERSION "1.0"
 #endif
-
-// A save the game cannot read, and what is wrong with it.
-QString damaged(const QString& detail)
-{
-    return QCoreApplication::translate("FileErrors", "Der Spielstand ist beschädigt: %1").arg(detail);
-}
 
 using namespace json;
 
@@ -175,8 +174,8 @@ struct Members<WorldState> {
         W(countryCode),
         W(countryOwner, Range{0, MaxCountries}),
         W(countryKind, Range{KindPlayer, KindOpponent}),
-        W(fillX, Range{0, MaxGridSize* GridCellPixels - 1}),
-        W(fillY, Range{0, MaxGridSize* GridCellPixels - 1}),
+        W(fillX, Range{0, MaxGridSize * GridCellPixels - 1}),
+        W(fillY, Range{0, MaxGridSize * GridCellPixels - 1}),
         W(countryValueA),
         W(countryValueB),
         W(neighbourCount, Range{0, MaxNeighbours}),
@@ -324,17 +323,17 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
     if (doc.isNull())
-        return refused(damaged(QCoreApplication::translate("FileErrors", "kein gültiges JSON (%1 bei Byte %2).")
+        return refused(damagedSave(QCoreApplication::translate("FileErrors", "kein gültiges JSON (%1 bei Byte %2).")
                                    .arg(parseError.errorString())
                                    .arg(parseError.offset)));
     const QJsonObject top = doc.object();
     if (!doc.isObject() || top.value(QStringLiteral("format")).toString() != QLatin1String(SaveFormatName))
         return refused(
-            damaged(QCoreApplication::translate("FileErrors", "die Datei ist kein Spielstand von Stratagon.")));
+            damagedSave(QCoreApplication::translate("FileErrors", "die Datei ist kein Spielstand von Stratagon.")));
     const QJsonValue version = top.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() != std::trunc(version.toDouble()) || version.toDouble() < 1)
         return refused(
-            damaged(QCoreApplication::translate("FileErrors", "die Formatversion fehlt oder ist ungültig.")));
+            damagedSave(QCoreApplication::translate("FileErrors", "die Formatversion fehlt oder ist ungültig.")));
     if (version.toDouble() > SaveFormatVersion)
         return refused(QCoreApplication::translate(
                            "FileErrors", "Dieser Spielstand stammt aus einer neueren Version von Stratagon "
@@ -347,7 +346,7 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
     const QJsonValue savedAt = top.value(QStringLiteral("savedAt"));
     if (!name.isString() || !savedAt.isString())
         return refused(
-            damaged(QCoreApplication::translate("FileErrors", "Name oder Zeitpunkt des Spielstands fehlen.")));
+            damagedSave(QCoreApplication::translate("FileErrors", "Name oder Zeitpunkt des Spielstands fehlen.")));
     result.name = name.toString();
     result.savedAt = QDateTime::fromString(savedAt.toString(), Qt::ISODate).toLocalTime();
 
@@ -355,7 +354,7 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
     const int fromVersion = int(version.toDouble());
     if (fromVersion < SaveFormatVersion)
         if (const QString wrong = upgradeSavedGame(game, fromVersion); !wrong.isEmpty())
-            return refused(damaged(wrong));
+            return refused(damagedSave(wrong));
     result.upgraded = fromVersion < SaveFormatVersion;
     const QJsonObject map = game.value(QStringLiteral("map")).toObject();
     const QString mapFile = map.value(QStringLiteral("file")).toString();
@@ -363,8 +362,8 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
     const QByteArray sha = QByteArray::fromHex(map.value(QStringLiteral("bitmapSha256")).toString().toLatin1());
     if (mapFile.isEmpty() || bitmap.isEmpty() || sha.size() != 32 || bitmap.contains(QLatin1Char('/')) ||
         mapFile.contains(QLatin1Char('/')))
-        return refused(
-            damaged(QCoreApplication::translate("FileErrors", "die Angaben zur Karte fehlen oder sind ungültig.")));
+        return refused(damagedSave(
+            QCoreApplication::translate("FileErrors", "die Angaben zur Karte fehlen oder sind ungültig.")));
     result.bitmapSha256 = sha;
 
     // Staged in a fresh world: nothing of the running game is touched
@@ -373,9 +372,9 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
     Context context;
     context.push("game");
     if (!decode(QJsonValue(game), *staged, Any, context))
-        return refused(damaged(context.error));
+        return refused(damagedSave(context.error));
     if (const QString wrong = inconsistency(*staged); !wrong.isEmpty())
-        return refused(damaged(wrong));
+        return refused(damagedSave(wrong));
 
     const QString bitmapPath = locate ? locate(bitmap) : QString();
     if (bitmapPath.isEmpty())

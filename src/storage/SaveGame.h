@@ -21,6 +21,9 @@ extern const char* const SaveFormatName;  // "stratagon-save"
 constexpr int SaveFormatVersion = 3;
 extern const char* const AutosaveName;  // "Automatisch gespeichert"
 
+// "Der Spielstand ist beschädigt: " and what is wrong with the file.
+QString damagedSave(const QString& detail);
+
 // What the load window lists about a save, read without the full check.
 struct SaveSummary {
     QString file;     // full path

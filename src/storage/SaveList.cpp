@@ -57,8 +57,7 @@ SaveBytes readSaveBytes(const QString& path)
         return result;
     }
     if (qint64(bytes.size()) > LargestSaveBytes) {
-        result.message = QCoreApplication::translate("FileErrors", "Der Spielstand ist beschädigt: %1")
-                             .arg(QCoreApplication::translate("FileErrors", "die Datei ist zu groß."));
+        result.message = damagedSave(QCoreApplication::translate("FileErrors", "die Datei ist zu groß."));
         return result;
     }
     result.ok = true;

@@ -302,7 +302,7 @@ Text bitmapFileProblem(std::string_view b)
     // Rows of whole 32-bit words; packed pixels say their size in the header.
     unsigned __int128 needed = offset;
     if (compression == 0 || compression == 3 || compression == 6)
-        needed += (((unsigned __int128)(width)*bits + 31) / 32) * 4 * (unsigned __int128)(height);
+        needed += (((unsigned __int128)(width) * bits + 31) / 32) * 4 * (unsigned __int128)(height);
     else
         needed += imageSize;
     if (needed <= b.size())

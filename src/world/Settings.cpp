@@ -59,17 +59,6 @@ Text describeError(int errorNumber)
     }
 }
 
-std::string germanText(const std::vector<Text>& parts, std::string_view separator)
-{
-    std::string out;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i > 0)
-            out += separator;
-        out += germanText(parts[i]);
-    }
-    return out;
-}
-
 FileResult fileFailure(int number, std::vector<Text> reason)
 {
     FileResult failed{false, number, std::move(reason), {}, {}};

@@ -61,9 +61,6 @@ FileResult fileFailure(int errorNumber);
 // A failed result for an errno value with its own reason.
 FileResult fileFailure(int errorNumber, std::vector<Text> reason);
 
-// The parts of a reason or the lines of a notice in German, `separator` between them.
-std::string germanText(const std::vector<Text>& parts, std::string_view separator = {});
-
 // Success for a regular file, by its stat mode; else the failure for a
 // folder, a pipe, a device or a socket.
 FileResult requireRegularFile(unsigned mode);

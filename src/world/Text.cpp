@@ -32,12 +32,22 @@ std::string germanText(const Text& text)
             out += monthName(int(arg.number));
             break;
         case TextArg::Kind::Texts:
-            for (std::size_t k = 0; k < arg.parts.size(); ++k)
-                out += (k == 0 ? std::string() : arg.text) + germanText(arg.parts[k]);
+            out += germanText(arg.parts, arg.text);
             break;
         default:
             out += arg.text;
         }
+    }
+    return out;
+}
+
+std::string germanText(const std::vector<Text>& parts, std::string_view separator)
+{
+    std::string out;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            out += separator;
+        out += germanText(parts[i]);
     }
     return out;
 }

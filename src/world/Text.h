@@ -95,5 +95,7 @@ constexpr const char* FileErrorsContext = "FileErrors";
 // The German text with its placeholders filled as the game showed them before
 // any translation: what the rules' tests and the soak print.
 std::string germanText(const Text& text);
+// Texts one after another in German, `separator` between them.
+std::string germanText(const std::vector<Text>& parts, std::string_view separator = {});
 
 }  // namespace stratagon
