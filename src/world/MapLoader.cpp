@@ -392,7 +392,7 @@ MapLoadResult loadMap(WorldState& world, const std::string& path)
     const FileResult read = readRegularFile(path, MaxMapFileBytes, bytes);
     if (!read.ok)
         return failed(mapError(QT_TRANSLATE_NOOP("MapErrors", "Die Kartendatei \"%1\" kann nicht gelesen werden: %2"),
-                               {TextArg::plain(path), TextArg::plain(read.description)}));
+                               {TextArg::plain(path), TextArg::joined(read.reason, "")}));
     if (bytes.size() > MaxMapFileBytes)
         return failed(mapError(
             QT_TRANSLATE_NOOP("MapErrors", "Die Kartendatei \"%1\" ist größer als %2 MB; so groß ist keine Karte."),

@@ -329,10 +329,15 @@ TEST(GameText, MapFaultsInBothLanguages)
               "Die Startpunkte von „Südafrika“, „Ägypten“ und „Namibia“ liegen auf derselben Fläche; diese Länder "
               "würden immer zusammen eingefärbt.");
 
+    auto none = std::make_unique<WorldState>();
+    const MapLoadResult missing = loadMap(*none, "/nonexistent-stratagon/weg.mgi");
+
     English english;
     ASSERT_TRUE(english.loaded);
     EXPECT_EQ(gametext::render(loaded.title) + "|" + gametext::render(loaded.message),
               "Error!|The map is faulty: country 2, number of generals is 100, allowed is 0 to 99.");
+    EXPECT_EQ(gametext::render(missing.message),
+              "The map file \"/nonexistent-stratagon/weg.mgi\" cannot be read: File not found.");
     const QStringList lines = gametext::render(findings).split('\n');
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[0] + lines[1], "This map cannot be played:- The neighbour “Atlantis” of “Namibia” is no country "
