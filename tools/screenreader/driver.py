@@ -103,7 +103,7 @@ class Player:
 
     def check(self, label, pattern, timeout=3.0, since=None):
         """Like wait_for, but only records whether it was said: a line in
-        the transcript and in checks(), for what the game should say but
+        the transcript and in summary(), for what the game should say but
         need not yet."""
         try:
             u = self.wait_for(pattern, timeout, since)

@@ -2,10 +2,10 @@
 """Plays the probe (tools/screenreader/probe/) and prints, per way of
 announcing and per control, what the screen reader said and how fast.
 
-  cmake -S tools/screenreader/probe -B build-probe && cmake --build build-probe
-  tools/screenreader/run-orca --rate 0 --program build-probe/screenreader_probe \\
+  cmake --preset dev -DSTRATAGON_TOOLS=ON && cmake --build build --target screenreader_probe
+  tools/screenreader/run-orca --rate 0 --program build/tools/screenreader/probe/screenreader_probe \\
       tools/screenreader/probe.py announce controls
-  tools/screenreader/run-orca --rate 15 --program build-probe/screenreader_probe \\
+  tools/screenreader/run-orca --program build/tools/screenreader/probe/screenreader_probe \\
       tools/screenreader/probe.py overlap
 
 Parts: announce (each way once, the same text twice, the notification

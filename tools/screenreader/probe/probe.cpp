@@ -38,9 +38,10 @@ public:
     using QLabel::QLabel;
 };
 
-class NoticeAccessible : public QAccessibleWidget {
+// A label of another role, named by its text.
+class RoleLabelAccessible : public QAccessibleWidget {
 public:
-    explicit NoticeAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
+    RoleLabelAccessible(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? static_cast<QLabel*>(widget())->text() : QAccessibleWidget::text(t);
@@ -75,14 +76,6 @@ public:
     using QLabel::QLabel;
 };
 
-class AlertAccessible : public QAccessibleWidget {
-public:
-    explicit AlertAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::AlertMessage) {}
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? static_cast<QLabel*>(widget())->text() : QAccessibleWidget::text(t);
-    }
-};
 
 // A slider whose value is a text ("30 Sekunden") besides the number.
 class SecondsSlider : public QSlider {
@@ -141,11 +134,11 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
         return nullptr;
     auto* w = static_cast<QWidget*>(object);
     if (dynamic_cast<NoticeLabel*>(w))
-        return new NoticeAccessible(w);
+        return new RoleLabelAccessible(w, QAccessible::Notification);
     if (dynamic_cast<NoticeFrame*>(w))
         return new NoticeFrameAccessible(w);
     if (dynamic_cast<AlertLabel*>(w))
-        return new AlertAccessible(w);
+        return new RoleLabelAccessible(w, QAccessible::AlertMessage);
     if (dynamic_cast<SecondsSlider*>(w) && w->objectName() == QLatin1String("custom"))
         return new SecondsAccessible(w);
     Q_UNUSED(className);
@@ -361,8 +354,9 @@ void Map::openDialog()
     auto* panel = new QGroupBox(QStringLiteral("Lage"));
     auto* panelLayout = new QVBoxLayout(panel);
     auto* focusable = new QLabel(QStringLiteral("Fokussierbar: Jahr 1 800, 12 von 40 Ländern"));
-    focusable->setFocusPolicy(Qt::StrongFocus);
+    // The flags set the focus policy (to a click's alone): the policy after them.
     focusable->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+    focusable->setFocusPolicy(Qt::StrongFocus);
     panelLayout->addWidget(focusable);
     form->addRow(panel);
     auto* bare = new QLabel(QStringLiteral("Fokussierbar ohne Rahmen: 3 Schlachten laufen"));

@@ -9,6 +9,7 @@ does not say yet is checked, not required, and listed at the end.
   tools/screenreader/run-orca tools/screenreader/scenarios/opening.py
 """
 
+import os
 import sys
 
 from driver import Player, SpeechTimeout
@@ -80,6 +81,9 @@ p.settle(quiet=0.8)
 p.press("Return")
 p.wait_for("Optionsmenü|Spiel speichern Druckknopf")
 p.check("save confirmed", "Gespeichert|gespeichert", timeout=2)
+# Not for the player, for the reader: did the save happen, said or not?
+saves = os.path.join(p.run, "game", "saves")
+p.note(f"saves on disk: {sorted(os.listdir(saves)) if os.path.isdir(saves) else 'none'}")
 
 p.note("leave")
 p.press_until("shift+Tab", "Beenden")
