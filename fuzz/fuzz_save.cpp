@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Save files come from disk and may be damaged or made by hand: any bytes
 // must load within the tables or be refused with the world exactly as it was.
-// A game that loads is then played for a few hundred ticks with its countries
-// painted, so values that load but break the rules are found too.
+// They are read as the game reads them, the map picture checked against the
+// game (the shipped Afrika, which the seeds were played on). A game that
+// loads is then played for a few hundred ticks with its countries painted,
+// so values that load but break the rules are found too.
 #include "ScriptedPlayer.h"
 #include "mapview/MapSurface.h"
+#include "shell/SaveGames.h"
 #include "simulation/Clock.h"
 #include "storage/SaveGame.h"
 
@@ -23,8 +26,8 @@ namespace {
 
 constexpr int PlayedTicks = 200;
 
-// The seeds name the bitmap "Afrika.bmp"; a stand-in beside the corpus is
-// found by its checksum only, so inputs can match it or not.
+// The seeds name the bitmap "Afrika.bmp", the shipped one; inputs can match
+// its checksum or not.
 QString bitmap(const QString& name)
 {
     return name == QLatin1String("Afrika.bmp") ? QStringLiteral(STRATAGON_FUZZ_BITMAP) : QString();
@@ -97,7 +100,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static auto before = std::make_unique<WorldState>();
     *before = *world;
     const SaveReadResult result =
-        readSaveDocument(QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)), *world, bitmap);
+        readSaveDocument(QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)), *world, bitmap,
+                         checkSavedPicture);
     if (result.ok) {
         if (!withinTables(*world))
             std::abort();
