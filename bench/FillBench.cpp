@@ -3,6 +3,7 @@
 // write every filled pixel once) and, when OpenCV is there, against its
 // floodFill on the same picture and seeds.
 
+#include "BenchApp.h"
 #include "mapview/MapSurface.h"
 #include "world/MapLoader.h"
 
@@ -46,7 +47,7 @@ struct ShippedMap {
 
 ShippedMap& shipped()
 {
-    static ShippedMap map;
+    static ShippedMap& map = bench::keep(std::make_unique<ShippedMap>());
     return map;
 }
 

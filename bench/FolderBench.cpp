@@ -3,6 +3,7 @@
 // of the player's own, each the second time (from the index of the saves and
 // the verdicts on the maps) and the first time (everything read and checked).
 
+#include "BenchApp.h"
 #include "platform/Dialogs.h"
 #include "shell/LoadGameWindow.h"
 #include "shell/MapCatalog.h"
@@ -12,7 +13,6 @@
 #include "storage/SaveList.h"
 #include "world/Random.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -32,22 +32,10 @@ public:
     QString input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
 };
 
-void ensureApplication()
-{
-    static int argc = 1;
-    static char name[] = "stratagon_bench";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QApplication app(argc, argv);
-    }
-}
-
 // A program in place in a fresh folder: the shipped maps beside it.
 struct Setup {
     Setup()
     {
-        ensureApplication();
         const QDir cards(QStringLiteral(STRATAGON_ASSETS "/cards"));
         QDir(folder.path()).mkpath("cards");
         for (const QString& file : cards.entryList(QDir::Files))
@@ -64,7 +52,7 @@ struct Setup {
 // 10,000 copies of a real save (15 KB each), written once.
 Setup& withSaves()
 {
-    static Setup setup;
+    static Setup& setup = bench::keep(std::make_unique<Setup>());
     static bool made = false;
     if (!made) {
         const QByteArray save = readSaveBytes(QStringLiteral(STRATAGON_FIXTURES "/save-v1.json")).bytes;
@@ -119,7 +107,7 @@ BENCHMARK(BM_ListSaves10000WithoutIndex)->Unit(benchmark::kMillisecond)->Iterati
 // 300 maps of the player's, links to the shipped Amerika under other names.
 Setup& withMaps()
 {
-    static Setup setup;
+    static Setup& setup = bench::keep(std::make_unique<Setup>());
     static bool made = false;
     if (!made) {
         const QDir cards(setup.folder.filePath("cards"));

@@ -30,20 +30,8 @@ public:
     QString input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
 };
 
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "stratagon_bench";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 void BM_LanguageSwitchWithGameOpen(benchmark::State& state)
 {
-    application();
     QTemporaryDir folder;
     QDirIterator files(QStringLiteral(STRATAGON_ASSETS), QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {

@@ -3,6 +3,7 @@
 // does it: the document, the bitmap's checksum and the atomic write; the
 // read with every check and the checksum again.
 
+#include "BenchGame.h"
 #include "ScriptedPlayer.h"
 #include "simulation/Clock.h"
 #include "simulation/Setup.h"
@@ -18,19 +19,14 @@ using namespace stratagon;
 
 namespace {
 
-const QString Bitmap = QStringLiteral(STRATAGON_ASSETS "/cards/Afrika.bmp");
+const QString Bitmap = bench::afrikaPicture();
 
 // Ten game years of the scripted player against the opponent, then on to a
 // moment with battles running.
 std::unique_ptr<WorldState> midGame()
 {
-    auto w = std::make_unique<WorldState>();
-    const std::string map = STRATAGON_ASSETS "/cards/Afrika.mgi";
-    loadMap(*w, map);
-    w->side[0] = defaultSide(*w);
-    w->monthInterval = 416, w->aiDivisor = 16;
     SeededRandom random(1);
-    startGame(*w, random, map);
+    auto w = bench::startedAfrika(random);
     ScriptedPlayer player;
     for (int t = 0; w->playing && (t < 480 || w->battleCount == 0) && t < 4800; ++t) {
         player.act(*w);

@@ -4,12 +4,13 @@
 
 #include "BenchSound.h"
 
+#include "BenchApp.h"
+
 #include "simulation/SoundCue.h"
 #include "world/WorldState.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -17,15 +18,7 @@ namespace stratagon::bench {
 
 EffectPlayer& shippedEffects()
 {
-    static int argc = 1;
-    static char name[] = "stratagon_bench";
-    static char* argv[] = {name, nullptr};
-    // The tick's benchmarks draw text: a GUI application for all of them.
-    if (!QCoreApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication app(argc, argv);
-    }
-    static std::unique_ptr<EffectPlayer> player = [] {
+    static EffectPlayer& player = keep([] {
         std::array<QString, SoundCueCount> files;
         for (int i = 1; i < SoundCueCount; ++i)
             files[std::size_t(i)] =
@@ -38,8 +31,8 @@ EffectPlayer& shippedEffects()
         while (!made->ready() || (made->hasOutput() && clock.elapsed() < 2000))
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         return made;
-    }();
-    return *player;
+    }());
+    return player;
 }
 
 std::string outputLabel() { return shippedEffects().hasOutput() ? "audio output" : "no audio output"; }

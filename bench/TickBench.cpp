@@ -12,7 +12,6 @@
 #include "world/MapLoader.h"
 #include "world/Rules.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
 #include <algorithm>
@@ -25,18 +24,6 @@
 using namespace stratagon;
 
 namespace {
-
-void ensureGuiApplication()
-{
-    // Text drawing needs the font database of a GUI application.
-    static int argc = 1;
-    static char name[] = "stratagon_bench";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication app(argc, argv);
-    }
-}
 
 // What the main window shows after a tick: the map repainted from the
 // plain bitmap, the information panel's values and the date.
@@ -94,7 +81,6 @@ struct WorstCase {
 std::unique_ptr<WorstCase> makeWorstCase(const std::string& mapName = "Afrika", int opponentCount = 1,
                                          RuleSet rules = RulesKlassisch)
 {
-    ensureGuiApplication();
     auto c = std::make_unique<WorstCase>();
     WorldState& w = *c->world;
     const std::string map = std::string(STRATAGON_ASSETS) + "/cards/" + mapName + ".mgi";

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -36,14 +37,43 @@ public:
     }
 };
 
+const char* const Usage =
+    QT_TRANSLATE_NOOP("Main", "Aufruf: stratagon [--help] [--version]\n"
+                              "Ein Echtzeit-Strategiespiel für einen Spieler: Du wirbst Generäle an "
+                              "und eroberst die Länder einer Karte.\n"
+                              "\n"
+                              "  --help     zeigt diese Hilfe\n"
+                              "  --version  zeigt die Version\n");
+
+// --help and --version answer before Qt starts: without a display too. The
+// help speaks the system's language; the game's choice is in files not
+// opened yet.
+bool answeredAtOnce(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("stratagon %s\n", STRATAGON_VERSION);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            QTranslator catalog;
+            QString text;
+            if (stratagon::systemLanguage() != QLatin1String("de") &&
+                catalog.load(QStringLiteral("windows_") + stratagon::systemLanguage(), QStringLiteral(":/i18n")))
+                text = catalog.translate("Main", Usage);
+            std::fputs((text.isEmpty() ? QString::fromUtf8(Usage) : text).toLocal8Bit().constData(), stdout);
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
-        std::printf("stratagon %s\n", STRATAGON_VERSION);
+    if (answeredAtOnce(argc, argv))
         return 0;
-    }
     // Before Qt starts any thread: without HOME every per-user path would
     // begin at the filesystem root.
     stratagon::AppPaths::completeHome();

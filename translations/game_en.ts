@@ -247,6 +247,30 @@ An earlier saved game under this name stays unchanged.</translation>
         <source>Unter &quot;Optionen&quot; kannst du die Einstellungen neu wählen und speichern.</source>
         <translation>You can choose the settings again and save them under &quot;Options&quot;.</translation>
     </message>
+    <message>
+        <source>Listen und Objekte stecken mehr als %1 Ebenen tief ineinander (bei Byte %2).</source>
+        <translation>lists and objects are nested more than %1 levels deep (at byte %2).</translation>
+    </message>
+    <message>
+        <source>ein Text ist länger als %1 Bytes (bei Byte %2).</source>
+        <translation>a text is longer than %1 bytes (at byte %2).</translation>
+    </message>
+    <message>
+        <source>die Texte sind zusammen länger als %1 Bytes.</source>
+        <translation>its texts together are longer than %1 bytes.</translation>
+    </message>
+    <message>
+        <source>die Datei enthält mehr als %1 Werte, so viele schreibt das Spiel nie.</source>
+        <translation>the file holds more than %1 values, more than the game ever writes.</translation>
+    </message>
+    <message>
+        <source>die Datei enthält mehr als %1 Listen und Objekte, so viele schreibt das Spiel nie.</source>
+        <translation>the file holds more than %1 lists and objects, more than the game ever writes.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist größer als %1 KB; so groß sind Einstellungen nie, darum bleibt sie, wie sie ist.</source>
+        <translation>The file is larger than %1 KB; preferences are never that large, so it is left as it is.</translation>
+    </message>
 </context>
 <context>
     <name>GameEnd</name>

@@ -90,6 +90,23 @@
     </message>
 </context>
 <context>
+    <name>Main</name>
+    <message>
+        <source>Aufruf: stratagon [--help] [--version]
+Ein Echtzeit-Strategiespiel für einen Spieler: Du wirbst Generäle an und eroberst die Länder einer Karte.
+
+  --help     zeigt diese Hilfe
+  --version  zeigt die Version
+</source>
+        <translation>Usage: stratagon [--help] [--version]
+A single-player real-time strategy game: you recruit generals and conquer the countries of a map.
+
+  --help     shows this help
+  --version  shows the version
+</translation>
+    </message>
+</context>
+<context>
     <name>MapCatalog</name>
     <message>
         <source>Das Kartenbild lässt sich nicht lesen.</source>

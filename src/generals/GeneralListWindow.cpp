@@ -178,7 +178,9 @@ void GeneralListWindow::recruitGeneral()
                             qs(distinctGeneralName(world, p, ss(suggestedNames_.at(defaultNameCursor_)))));
     if (game_.session.recruit(ss(name)) != RecruitOutcome::Recruited)
         return;
-    new QTreeWidgetItem(list_, {name, gametext::rankName(1), QStringLiteral("1"), gametext::statusName(Training)});
+    // The name as the roster keeps it: a very long one is cut.
+    new QTreeWidgetItem(list_, {qs(world.generalName[p][world.generalCount[p]]), gametext::rankName(1),
+                                QStringLiteral("1"), gametext::statusName(Training)});
 }
 
 void GeneralListWindow::dismissGeneral()

@@ -8,6 +8,8 @@
 #include "platform/Paths.h"
 #include "session/GameText.h"
 #include "storage/CacheFile.h"
+#include "storage/JsonShape.h"
+#include "storage/SaveGame.h"
 #include "world/MapLoader.h"
 #include "world/Playability.h"
 #include "world/Settings.h"
@@ -31,8 +33,26 @@ namespace stratagon {
 namespace {
 
 const QLatin1String CacheFormat("stratagon-map-cache");
-constexpr int CacheVersion = 1;
-constexpr std::size_t LargestCache = std::size_t(16) * 1024 * 1024;
+// 2: each verdict with the checksum of the bytes it was made on.
+constexpr int CacheVersion = 2;
+// A thousand maps take some 600 KB. A key is a map's path (at most 4096
+// bytes, escapes included a few times that).
+constexpr qsizetype LargestCache = qsizetype(4) * 1024 * 1024;
+constexpr JsonLimits CacheLimits{
+    .depth = 4, .longestText = 32 * 1024, .allText = 4 * 1024 * 1024, .values = 200'000, .containers = 20'000};
+// What a verdict says: a continent as a map may name it, a reason of a few
+// sentences. A cached one that says more was not written by the game and is
+// checked again.
+constexpr qsizetype LongestContinent = 100;
+constexpr qsizetype LongestReason = 1000;
+
+// Both files' checksums; empty when either cannot be read.
+QByteArray contentOf(const MapEntry& e)
+{
+    const QByteArray map = fileSha256(e.mapFile);
+    const QByteArray picture = fileSha256(e.pictureFile);
+    return map.isEmpty() || picture.isEmpty() ? QByteArray() : map + picture;
+}
 
 // The map's picture; empty when there is none. Anything of that name counts,
 // the check says what is wrong with it.
@@ -54,12 +74,8 @@ QJsonArray signature(const MapEntry& e)
 QHash<QString, QJsonArray> readCache(const QString& path)
 {
     QHash<QString, QJsonArray> cache;
-    std::string bytes;
-    if (path.isEmpty() || !readRegularFile(QFile::encodeName(path).toStdString(), LargestCache, bytes).ok ||
-        bytes.size() > LargestCache)
-        return cache;
-    // A damaged cache is ignored and made anew.
-    const QJsonObject top = QJsonDocument::fromJson(QByteArray::fromStdString(bytes)).object();
+    // A damaged cache is ignored and made anew; a link in its place is not followed.
+    const QJsonObject top = readJson(readCacheFile(path, LargestCache), CacheLimits).document.object();
     // The verdicts are texts in the language they were made in.
     if (top.value(QStringLiteral("format")).toString() != CacheFormat ||
         top.value(QStringLiteral("version")).toInt() != CacheVersion ||
@@ -68,7 +84,9 @@ QHash<QString, QJsonArray> readCache(const QString& path)
     const QJsonObject maps = top.value(QStringLiteral("maps")).toObject();
     for (auto it = maps.begin(); it != maps.end(); ++it) {
         const QJsonArray a = it.value().toArray();
-        if (a.size() == 8 && a.at(5).isString() && a.at(6).isDouble() && a.at(7).isString())
+        if (a.size() == 9 && a.at(5).isString() && a.at(5).toString().size() <= LongestContinent &&
+            a.at(6).isDouble() && a.at(7).isString() && a.at(7).toString().size() <= LongestReason &&
+            a.at(8).isString() && a.at(8).toString().size() == 128)
             cache.insert(it.key(), a);
     }
     return cache;
@@ -91,6 +109,7 @@ void checkMap(MapEntry& entry)
     // The loader names the whole path; the list shows the file's name.
     const QString shown = QFileInfo(entry.mapFile).fileName();
     auto world = std::make_unique<WorldState>();
+    entry.content = contentOf(entry);
     const MapLoadResult loaded = loadMap(*world, ss(entry.mapFile));
     entry.checked = true;
     if (!loaded.ok) {
@@ -116,6 +135,14 @@ void checkMap(MapEntry& entry)
         entry.problem = QCoreApplication::translate("MapCatalog", "%1 (und %n weitere Mängel)", nullptr, more)
                             .arg(gametext::render(findings.front()));
     }
+}
+
+bool confirmVerdict(MapEntry& entry)
+{
+    const QByteArray now = contentOf(entry);
+    if (!entry.checked || now.isEmpty() || now != entry.content)
+        checkMap(entry);
+    return entry.playable();
 }
 
 MapCatalog::MapCatalog(QStringList folders, QString cacheFile)
@@ -173,6 +200,7 @@ void MapCatalog::scan()
                         e.continent = a.at(5).toString();
                         e.countries = a.at(6).toInt();
                         e.problem = a.at(7).toString();
+                        e.content = QByteArray::fromHex(a.at(8).toString().toLatin1());
                         maps_.append(e);
                         continue;
                     }
@@ -210,12 +238,13 @@ void MapCatalog::store() const
     QJsonObject maps;
     for (const MapEntry& e : maps_) {
         // Only verdicts of a check: the rest is seen again at every scan.
-        if (!e.checked || e.pictureFile.isEmpty() || !QFileInfo(e.mapFile).isFile())
+        if (!e.checked || e.pictureFile.isEmpty() || e.content.isEmpty() || !QFileInfo(e.mapFile).isFile())
             continue;
         QJsonArray a = signature(e);
         a.append(e.continent);
         a.append(e.countries);
         a.append(e.problem);
+        a.append(QString::fromLatin1(e.content.toHex()));
         maps.insert(e.mapFile, a);
     }
     const QByteArray bytes = QJsonDocument(QJsonObject{{QStringLiteral("format"), CacheFormat},
@@ -247,7 +276,7 @@ MapEntry mapForGame(const AppPaths& paths, const QString& name)
             const QFileInfo file(resolvePath(folder, name + QStringLiteral(".mgi")));
             const QString picture = file.isFile() ? pictureBeside(file) : QString();
             if (!picture.isEmpty() && QFileInfo(picture).isFile())
-                return {name, {}, 0, file.filePath(), picture, {}};
+                return {name, {}, 0, file.filePath(), picture, {}, true, {}};
         }
     }
     return {QStringLiteral("Afrika"),
@@ -255,6 +284,8 @@ MapEntry mapForGame(const AppPaths& paths, const QString& name)
             0,
             paths.resource(QStringLiteral("cards/Afrika.mgi")),
             paths.resource(QStringLiteral("cards/Afrika.bmp")),
+            {},
+            true,
             {}};
 }
 

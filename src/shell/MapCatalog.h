@@ -3,9 +3,11 @@
 
 // The maps the player can choose from. Checking a map (its file, its picture
 // and whether a game can be played on them) takes a while on a large
-// picture, so each verdict is kept in a cache file, valid while both files
-// keep their size and time.
+// picture, so each verdict is kept in a cache file, listed while both files
+// keep their size and time, and confirmed by their content when the map is
+// chosen: a file changed in place within the same second is seen then.
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -26,6 +28,9 @@ struct MapEntry {
     QString problem;
     // False while the check is still to be made.
     bool checked = true;
+    // The SHA-256 of both files' bytes the verdict was made on; empty when
+    // not known.
+    QByteArray content;
 
     bool playable() const { return checked && problem.isEmpty(); }
 };
@@ -57,8 +62,13 @@ private:
 };
 
 // Checks the map in `entry` (mapFile and pictureFile): fills continent,
-// countries and problem.
+// countries, problem and content.
 void checkMap(MapEntry& entry);
+
+// Whether the map in `entry` can be played, by a verdict on its files as
+// they are now: the verdict in `entry` when it was made on the same bytes,
+// else a new check, which `entry` then holds.
+bool confirmVerdict(MapEntry& entry);
 
 // Every map in the folders, each one checked (see MapCatalog).
 QList<MapEntry> listMaps(const QStringList& folders, const QString& cacheFile = {});

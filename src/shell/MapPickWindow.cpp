@@ -27,7 +27,7 @@ void MapChecker::run()
 {
     for (qsizetype row = catalog_.checkNext(); row >= 0; row = catalog_.checkNext()) {
         const MapEntry& e = catalog_.maps()[row];
-        emit checked(int(row), e.continent, e.countries, e.problem);
+        emit checked(int(row), e);
         if (isInterruptionRequested())
             break;
     }
@@ -134,15 +134,12 @@ void MapPickWindow::sayRefusalsAgain()
     }
 }
 
-void MapPickWindow::takeVerdict(int row, const QString& continent, int countries, const QString& problem)
+void MapPickWindow::takeVerdict(int row, const MapEntry& checked)
 {
     if (row < 0 || row >= maps_.size())
         return;
     MapEntry& map = maps_[row];
-    map.checked = true;
-    map.continent = continent;
-    map.countries = countries;
-    map.problem = problem;
+    map = checked;
     showEntry(row);
     if (!list_->currentItem() && map.playable() && map.name == current_)
         list_->setCurrentRow(row);
@@ -151,8 +148,15 @@ void MapPickWindow::takeVerdict(int row, const QString& continent, int countries
 void MapPickWindow::accept()
 {
     const int row = list_->currentRow();
-    if (row >= 0 && row < maps_.size() && maps_[row].playable() && list_->currentItem()->isSelected())
+    if (row >= 0 && row < maps_.size() && maps_[row].playable() && list_->currentItem()->isSelected()) {
+        // A verdict from the cache holds only for the bytes it was made on:
+        // a map changed since stays here, greyed with its new reason.
+        if (!confirmVerdict(maps_[row])) {
+            showEntry(row);
+            return;
+        }
         emit chosen(maps_[row].name);
+    }
     close();
 }
 

@@ -19,7 +19,7 @@ public:
     explicit MapChecker(MapCatalog catalog) : catalog_(std::move(catalog)) {}
 
 signals:
-    void checked(int row, const QString& continent, int countries, const QString& problem);
+    void checked(int row, const stratagon::MapEntry& entry);
 
 protected:
     void run() override;
@@ -54,7 +54,7 @@ private:
     void showEntry(int row);
     // The reasons of the refused maps, in the language now in use.
     void sayRefusalsAgain();
-    void takeVerdict(int row, const QString& continent, int countries, const QString& problem);
+    void takeVerdict(int row, const MapEntry& checked);
 
     QString current_;
     QStringList folders_;

@@ -37,7 +37,8 @@ QString locateBitmap(const Program& program, const QString& name)
     return {};
 }
 
-// The game start's own check of a map against its picture.
+}  // namespace
+
 QString checkSavedPicture(const WorldState& game, const QString& bitmapPath)
 {
     MapSurface picture;
@@ -46,8 +47,6 @@ QString checkSavedPicture(const WorldState& game, const QString& bitmapPath)
     const std::vector<Text> faults = checkMapPicture(game, picture);
     return faults.empty() ? QString() : gametext::render(faults.front());
 }
-
-}  // namespace
 
 QString suggestedSaveName(const WorldState& world)
 {

@@ -32,6 +32,10 @@ bool saveGame(Program& program, QWidget* parent, const QString& name);
 // The autosave, when a game is running; replaced on every call.
 void saveAutomatically(Program& program, QWidget* parent);
 
+// The game start's own check of a saved game against its map picture, the
+// PictureCheck of every load: empty when it can be played on it.
+QString checkSavedPicture(const WorldState& game, const QString& bitmapPath);
+
 // Loads the save in `file` and opens it paused in the main window. A refused
 // file is reported and leaves the running game as it was.
 bool loadGame(Program& program, QWidget* parent, const QString& file);

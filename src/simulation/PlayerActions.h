@@ -34,6 +34,7 @@ AttackOutcome launchAttack(WorldState& world, int target, int generalSlot);
 bool generalReady(const WorldState& world, int side, int slot);
 
 enum class RecruitOutcome { Recruited, RosterFull, NoName };
+// The name is kept as typed, cut after MaxMapTextLength characters.
 RecruitOutcome recruitGeneral(WorldState& world, const std::string& name);
 
 // Removes slot k of side(0), moving the later generals down and keeping every

@@ -4,6 +4,7 @@
 
 #include "simulation/PlayerActions.h"
 #include "simulation/Roster.h"
+#include "world/MapLoader.h"
 #include "world/Rules.h"
 
 #include <algorithm>
@@ -12,10 +13,7 @@ namespace stratagon {
 
 namespace {
 
-bool playerSideValid(const WorldState& world)
-{
-    return validSideIndex(world.side[0]);
-}
+bool playerSideValid(const WorldState& world) { return validSideIndex(world.side[0]); }
 
 // A battle names its generals by slot; after slot `removed` of `side` is
 // vacated and the later ones move down, the battle keeps its general, or
@@ -25,6 +23,22 @@ int32_t slotAfterDismissal(int32_t slot, int removed)
     if (slot == removed)
         return 0;
     return slot > removed ? slot - 1 : slot;
+}
+
+// `name` (UTF-8) cut after as many characters as a map's names may have,
+// counted as the windows count them (a character beyond U+FFFF is two).
+std::string cutName(const std::string& name)
+{
+    std::size_t units = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(name[i]);
+        if ((byte & 0xC0) == 0x80)
+            continue;  // inside a character
+        units += byte >= 0xF0 ? 2 : 1;
+        if (units > MaxMapTextLength)
+            return name.substr(0, i);
+    }
+    return name;
 }
 
 bool nameTaken(const WorldState& world, int side, const std::string& name)
@@ -59,7 +73,9 @@ RecruitOutcome recruitGeneral(WorldState& world, const std::string& name)
         return RecruitOutcome::NoName;
     const int n = world.generalCount[p] + 1;
     world.generalCount[p] = n;
-    world.generalName[p][n] = name;  // kept as typed, blanks and all
+    // Kept as typed, blanks and all, as long as a map's names may be: a save
+    // keeps no longer name.
+    world.generalName[p][n] = cutName(name);
     world.generalEP[p][n] = rulesOf(world).playerRecruitEP;
     world.generalStatus[p][n] = Training;
     ++world.records.generalsRecruited;

@@ -30,6 +30,15 @@ SetupResult startGame(WorldState& world, RandomSource& random, const std::string
 {
     WorldState& w = world;
     SetupResult result;
+    // A map the loader refuses makes no game, whatever a list or the
+    // preferences said of it before: the tables still hold the game before,
+    // which belongs to another map and maybe another picture. They stay as
+    // they are, only no longer playing.
+    if (const MapLoadResult loaded = loadMap(w, mapPath); !loaded.ok) {
+        result.messages.push_back({loaded.message, errorTitle()});
+        w.playing = false;
+        return result;
+    }
     w.events.clear();
     w.playing = true;
     w.shownCountry = w.side[0];
@@ -38,9 +47,6 @@ SetupResult startGame(WorldState& world, RandomSource& random, const std::string
     w.tickCount = 3;
     w.battleCount = 0;
 
-    const MapLoadResult loaded = loadMap(w, mapPath);
-    if (!loaded.ok)
-        result.messages.push_back({loaded.message, errorTitle()});
     // A map that cannot be played, or a picture that does not fit it, makes
     // no game: back to the menu as without a picture.
     if (const std::vector<Text> findings = checkPlayability(w, picture); !findings.empty()) {

@@ -17,8 +17,8 @@ Text missingPictureMessage(const MapPicture* picture);
 
 struct SetupResult {
     bool started = false;
-    // What the player must be told, in this order (a rejected map file is
-    // reported and played on; a map that cannot be played ends the set-up).
+    // What the player must be told, in this order (a map file the loader
+    // refuses or a map that cannot be played ends the set-up).
     std::vector<EndMessage> messages;
     // Decided at once: a map of one country, or a player's country that is
     // not on the map. The end-of-game message is not among `messages`.
@@ -32,8 +32,8 @@ struct SetupResult {
 // side(1..sideMax), the first country 9 unless that is the player's; fewer
 // when the map has too few countries. `picture` is the map picture already
 // loaded, checked against the map; nullptr when there is none to check.
-// Not started, with playing false, when the map cannot be played, and also
-// when the position just set up is already decided.
+// Not started, with playing false, when the map file is refused or the map
+// cannot be played, and also when the position just set up is already decided.
 SetupResult startGame(WorldState& world, RandomSource& random, const std::string& mapPath, int opponents = 1,
                       const MapPicture* picture = nullptr);
 

@@ -68,12 +68,23 @@ FileResult writeFileAtomically(const std::string& path, std::string_view bytes, 
     namespace fs = std::filesystem;
     std::error_code ec;
     struct stat st {};
-    const bool exists = ::stat(path.c_str(), &st) == 0;
-    if (!exists && (errno != ENOENT || replace == Replace::Only))
-        return fileFailure(errno);
-    // A link is followed to the file it names: that file gets the bytes, the
-    // link stays. A new file's folder is resolved the same way.
-    const fs::path target = exists ? fs::canonical(path, ec) : fs::weakly_canonical(path, ec);
+    fs::path target;
+    bool exists = false;
+    if (replace == Replace::Entry) {
+        // Only the name's own entry is looked at; the folder may be a link.
+        if (::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+            return fileFailure(EISDIR);
+        const fs::path own = fs::absolute(path, ec);
+        if (!ec)
+            target = fs::weakly_canonical(own.parent_path(), ec) / own.filename();
+    } else {
+        exists = ::stat(path.c_str(), &st) == 0;
+        if (!exists && (errno != ENOENT || replace == Replace::Only))
+            return fileFailure(errno);
+        // A link is followed to the file it names: that file gets the bytes,
+        // the link stays. A new file's folder is resolved the same way.
+        target = exists ? fs::canonical(path, ec) : fs::weakly_canonical(path, ec);
+    }
     if (ec)
         return fileFailure(ec.value());
     int mode = -1;

@@ -30,14 +30,19 @@ public:
 enum class Replace {
     OrCreate,  // a missing file is made
     Only,      // a missing file is an error (game.dat is never made anew)
+    // A file only the game reads (a cache): whatever stands at the name, a
+    // link, a pipe or a file, is replaced by a new regular file and never
+    // followed or opened; a folder there is left alone.
+    Entry,
 };
 
 // Writes `bytes` to `path`. A symbolic link is followed, so its target gets
-// the bytes and the link stays; the target's mode and owner are kept. A file
-// without any write bit is refused (the superuser passes every access check,
-// the player's own protection counts), as is anything that is not a regular
-// file. When no file can be made in the target's folder, the description
-// names that folder.
+// the bytes and the link stays (a player may link his settings elsewhere);
+// the target's mode and owner are kept. A file without any write bit is
+// refused (the superuser passes every access check, the player's own
+// protection counts), as is anything that is not a regular file. Replace::Entry
+// does none of this. When no file can be made in the target's folder, the
+// description names that folder.
 FileResult writeFileAtomically(const std::string& path, std::string_view bytes, Replace replace, FileOps& ops);
 FileResult writeFileAtomically(const std::string& path, std::string_view bytes, Replace replace = Replace::OrCreate);
 

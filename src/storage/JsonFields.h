@@ -63,12 +63,23 @@ private:
     std::vector<Step> steps_;
 };
 
-// The allowed values of a field's whole numbers.
+// The allowed values of a field: its whole numbers from low to high; its
+// texts of at most `longest` characters (a longer one is cut: the rest of the
+// game is still worth loading), its lists of at most `longest` entries (more
+// are damage). 0: the default of its kind, LongestName or LongestList.
 struct Range {
     int64_t low = std::numeric_limits<int64_t>::min();
     int64_t high = std::numeric_limits<int64_t>::max();
+    qsizetype longest = 0;
 };
 constexpr Range Any{};
+
+// A name of the game: a country, a neighbour, a continent, a general. A map
+// allows 100 characters, and so does the roster for a recruit's name.
+constexpr qsizetype LongestName = qsizetype(MaxMapTextLength);
+// A message of the game: its German source, or the sentence an older save
+// kept, names and all.
+constexpr qsizetype LongestMessage = 1000;
 
 // The years a game can reach: it starts in 2000, and at the fastest pace a
 // year takes five seconds, so a million years are some two months of play.
@@ -84,10 +95,14 @@ enum Presence { Required, Optional };  // Optional: a field added after version 
 // up to their last entry that is not the default; reading pads with defaults.
 
 template <typename S>
-struct Members {};  // the fields of a record type: Members<S>::list
+struct Members {
+};  // the fields of a record type: Members<S>::list
 
 template <typename S>
-concept Record = requires { Members<S>::list; };
+concept Record = requires
+{
+    Members<S>::list;
+};
 
 template <typename I>
 concept Integer = std::is_integral_v<I> && !std::is_same_v<I, bool> && !std::is_same_v<I, char>;
@@ -97,10 +112,12 @@ concept Enum = std::is_enum_v<E>;
 
 // Lists that grow with the game (std::vector, std::deque).
 template <typename L>
-concept Sequence = requires(L list, typename L::value_type item) {
+concept Sequence = requires(L list, typename L::value_type item)
+{
     list.push_back(item);
     list.assign(std::size_t{1}, item);
-} && !std::is_same_v<L, std::string>;
+}
+&&!std::is_same_v<L, std::string>;
 
 // Declared first: table and record overloads call each other.
 template <std::size_t N>
@@ -221,11 +238,16 @@ inline bool decodeText(const QJsonValue& v, QString& out, Context& c)
     return true;
 }
 
-inline bool decode(const QJsonValue& v, std::string& out, const Range&, Context& c)
+inline bool decode(const QJsonValue& v, std::string& out, const Range& range, Context& c)
 {
     QString text;
     if (!decodeText(v, text, c))
         return false;
+    const qsizetype longest = range.longest > 0 ? range.longest : LongestName;
+    if (text.size() > longest) {
+        // Never between the two halves of a character.
+        text.truncate(text.at(longest - 1).isHighSurrogate() ? longest - 1 : longest);
+    }
     out = text.toStdString();
     return true;
 }
@@ -278,10 +300,11 @@ bool decode(const QJsonValue& v, L& list, const Range& range, Context& c)
     if (!v.isArray())
         return c.fail(QCoreApplication::translate("FileErrors", "ist keine Liste."));
     const QJsonArray array = v.toArray();
-    if (array.size() > LongestList)
+    const qsizetype longest = range.longest > 0 ? range.longest : LongestList;
+    if (array.size() > longest)
         return c.fail(QCoreApplication::translate("FileErrors", "hat %1 Einträge, erlaubt sind höchstens %2.")
                           .arg(array.size())
-                          .arg(LongestList));
+                          .arg(longest));
     list.assign(std::size_t(array.size()), typename L::value_type{});
     for (qsizetype i = 0; i < array.size(); ++i) {
         c.push(int(i));

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace stratagon {
 
@@ -107,15 +108,39 @@ QString Preferences::value(const QString& key, const QString& fallback) const
 {
     if (const auto kept = unsaved_.constFind(key); kept != unsaved_.constEnd())
         return *kept;
-    // Without a file (no home folder) every preference has its default.
-    if (file_.isEmpty())
+    // Without a file (no home folder) every preference has its default, and
+    // so without one that can be read whole: QSettings opens whatever is at
+    // its path, and a pipe would hold the start for ever.
+    if (file_.isEmpty() || !readable(file_))
         return fallback;
     // An explicit INI path: no organisation name is ever involved.
     const QSettings settings(file_, QSettings::IniFormat);
     return settings.value(key, fallback).toString();
 }
 
+bool Preferences::readable(const QString& file)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(file).constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+           std::size_t(st.st_size) <= LargestPreferences;
+}
+
 namespace {
+
+// The bytes of the preferences file, whole, or `reason` set: one larger than
+// preferences ever get is not cut, it is left as it is.
+std::string wholeIni(const QString& file, QString& reason)
+{
+    std::string bytes;
+    const FileResult read = readRegularFile(QFile::encodeName(file).toStdString(), LargestPreferences, bytes);
+    if (!read.ok && read.errorNumber != ENOENT)
+        reason = gametext::reason(read);
+    else if (bytes.size() > LargestPreferences)
+        reason = QCoreApplication::translate("FileErrors", "Die Datei ist größer als %1 KB; so groß sind "
+                                                           "Einstellungen nie, darum bleibt sie, wie sie ist.")
+                     .arg(LargestPreferences / 1024);
+    return reason.isEmpty() ? bytes : std::string();
+}
 
 // The file with `changes` applied, in QSettings' own INI form: QSettings
 // writes a copy in a private folder, which is read back and checked, so the
@@ -123,12 +148,9 @@ namespace {
 // Empty with `reason` set on failure.
 QByteArray updatedIni(const QString& file, const QMap<QString, QString>& changes, QString& reason)
 {
-    std::string old;
-    const FileResult read = readRegularFile(QFile::encodeName(file).toStdString(), 1024 * 1024, old);
-    if (!read.ok && read.errorNumber != ENOENT) {
-        reason = gametext::reason(read);
+    const std::string old = wholeIni(file, reason);
+    if (!reason.isEmpty())
         return {};
-    }
     const QTemporaryDir scratch;
     const QString copy = scratch.filePath(QStringLiteral("stratagon.ini"));
     QFile out(copy);
@@ -155,12 +177,10 @@ QByteArray updatedIni(const QString& file, const QMap<QString, QString>& changes
             reason = QCoreApplication::translate("FileErrors", "Im Ordner für vorläufige Dateien ist kein Platz.");
             return {};
         }
-    std::string bytes;
-    if (const FileResult again = readRegularFile(QFile::encodeName(copy).toStdString(), 1024 * 1024, bytes);
-        !again.ok) {
-        reason = gametext::reason(again);
+    // Read whole again, or not written: a file cut here would lose the rest.
+    const std::string bytes = wholeIni(copy, reason);
+    if (!reason.isEmpty())
         return {};
-    }
     return QByteArray::fromStdString(bytes);
 }
 

@@ -13,9 +13,14 @@
 #include <QByteArray>
 #include <QMap>
 #include <QString>
+#include <cstddef>
 #include <functional>
 
 namespace stratagon {
+
+// Preferences never take this much; a larger file is neither read nor
+// rewritten (the player may keep something else there).
+constexpr std::size_t LargestPreferences = 1024 * 1024;
 
 class Preferences {
 public:
@@ -69,6 +74,10 @@ public:
     // The player already knows that nothing of his can be kept (the folder
     // could not be made): a failure is not told again.
     void failureAlreadyTold() { reported_ = true; }
+
+    // Whether `file` can be read whole: a regular file (or a link to one) of
+    // at most LargestPreferences bytes.
+    static bool readable(const QString& file);
 
 private:
     QString file_;

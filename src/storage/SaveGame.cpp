@@ -79,12 +79,15 @@ struct Members<TextArg> {
     };
 };
 
+// No message of the game has more values than this.
+constexpr qsizetype LongestArgs = 16;
+
 template <>
 struct Members<Text> {
     static constexpr std::array list = {
         FIELD(Text, context, Any, Optional),
-        FIELD(Text, id),
-        FIELD(Text, args, Any, Optional),
+        FIELD(Text, id, Range{.longest = LongestMessage}),
+        FIELD(Text, args, Range{.longest = LongestArgs}, Optional),
     };
 };
 
@@ -120,7 +123,7 @@ constexpr Range Counter{0, 1'000'000'000};
 template <>
 struct Members<GameRecords> {
     static constexpr std::array list = {
-        FIELD(GameRecords, months),
+        FIELD(GameRecords, months, Range{.longest = LongestSavedMonths}),
         FIELD(GameRecords, battlesOpened, Counter),
         FIELD(GameRecords, battlesWon, Counter),
         FIELD(GameRecords, battlesLost, Counter),
@@ -199,7 +202,7 @@ struct Members<WorldState> {
         W(playerBattleCount, Range{0, MaxPlayerBattles}),
         W(playerBattleList),
         W(records, Any, Optional),
-        W(events, Any, Optional),
+        W(events, Range{.longest = MaxEvents}, Optional),
         W(paceStep, Range{0, int(PaceSteps.size()) - 1}, Optional),
         // Saves from before the second rule set: Klassisch.
         W(ruleSet, Range{RulesKlassisch, RulesZuegig}, Optional),
@@ -293,10 +296,23 @@ SaveReadResult refused(const QString& message)
 
 }  // namespace
 
+JsonRead parseSave(const QByteArray& bytes)
+{
+    static constexpr JsonLimits limits{
+        .depth = 16, .longestText = 64 * 1024, .allText = 16 * 1024 * 1024, .values = 2'000'000, .containers = 200'000};
+    return readJson(bytes, limits);
+}
+
 QByteArray saveDocument(const WorldState& world, const QString& name, const QDateTime& savedAt,
                         const QByteArray& bitmapSha256)
 {
     QJsonObject game = encode(world).toObject();
+    if (const std::vector<MonthSample>& months = world.records.months;
+        months.size() > std::size_t(LongestSavedMonths)) {
+        GameRecords kept = world.records;
+        kept.months.erase(kept.months.begin(), kept.months.end() - LongestSavedMonths);
+        game.insert(QStringLiteral("records"), encode(kept));
+    }
     // Only a guided game carries its guidance: the saves of all other games stay as they were.
     if (world.guideStep == 0) {
         game.remove(QStringLiteral("guideStep"));
@@ -320,12 +336,10 @@ QByteArray saveDocument(const WorldState& world, const QString& name, const QDat
 SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, const BitmapLocator& locate,
                                 const PictureCheck& checkPicture)
 {
-    QJsonParseError parseError;
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
-    if (doc.isNull())
-        return refused(damagedSave(QCoreApplication::translate("FileErrors", "kein gültiges JSON (%1 bei Byte %2).")
-                                   .arg(parseError.errorString())
-                                   .arg(parseError.offset)));
+    const JsonRead read = parseSave(bytes);
+    if (read.document.isNull())
+        return refused(damagedSave(read.fault));
+    const QJsonDocument& doc = read.document;
     const QJsonObject top = doc.object();
     if (!doc.isObject() || top.value(QStringLiteral("format")).toString() != QLatin1String(SaveFormatName))
         return refused(
@@ -347,7 +361,7 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
     if (!name.isString() || !savedAt.isString())
         return refused(
             damagedSave(QCoreApplication::translate("FileErrors", "Name oder Zeitpunkt des Spielstands fehlen.")));
-    result.name = name.toString();
+    result.name = cutText(name.toString(), LongestSaveName);
     result.savedAt = QDateTime::fromString(savedAt.toString(), Qt::ISODate).toLocalTime();
 
     QJsonObject game = top.value(QStringLiteral("game")).toObject();
@@ -423,8 +437,9 @@ SaveReadResult readSaveFile(const QString& path, WorldState& world, const Bitmap
 
 QByteArray fileSha256(const QString& path)
 {
+    // A pipe or a device would never end.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return {};
     QCryptographicHash hash(QCryptographicHash::Sha256);
     if (!hash.addData(&file))

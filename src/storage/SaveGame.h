@@ -7,6 +7,7 @@
 // checks everything and stages into a fresh world, so a refused file leaves
 // the running game exactly as it was.
 
+#include "storage/JsonShape.h"
 #include "world/WorldState.h"
 
 #include <QByteArray>
@@ -20,6 +21,14 @@ namespace stratagon {
 extern const char* const SaveFormatName;  // "stratagon-save"
 constexpr int SaveFormatVersion = 3;
 extern const char* const AutosaveName;  // "Automatisch gespeichert"
+
+// The save's own name: the menu takes no more characters, a longer one read
+// is cut.
+constexpr int LongestSaveName = 80;
+// A save keeps the last 5,000 game years of the month-by-month records; a
+// game played longer loses its earliest months when saved. More in a file is
+// damage: reading a save stays cheap (JsonShape.h).
+constexpr qsizetype LongestSavedMonths = 60'000;
 
 // "Der Spielstand ist beschädigt: " and what is wrong with the file.
 QString damagedSave(const QString& detail);
@@ -51,6 +60,14 @@ struct SaveReadResult {
     QByteArray bitmapSha256;
 };
 
+// The JSON document of a save, looked over first: a file of the largest size
+// a save may have (LargestSaveBytes, 64 MB) is read with at most some 110 MB
+// more and well within a second, or refused unread. The limits leave twice
+// the room the largest game needs: lists and objects 200,000 (the records
+// take two a month), values 2,000,000, all texts 16 MB, one text 64 KB (the
+// grid, a 99 × 99 text, written with escapes), 16 levels deep.
+JsonRead parseSave(const QByteArray& bytes);
+
 // Finds a map's bitmap by its file name ("Afrika.bmp"); empty when missing.
 using BitmapLocator = std::function<QString(const QString& bitmapFile)>;
 
@@ -70,7 +87,7 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
 SaveReadResult readSaveFile(const QString& path, WorldState& world, const BitmapLocator& locate,
                             const PictureCheck& checkPicture = {});
 
-// SHA-256 of a file's bytes; empty when it cannot be read.
+// SHA-256 of a file's bytes; empty when it cannot be read or is no regular file.
 QByteArray fileSha256(const QString& path);
 
 // Writes atomically: on failure the previous file is left as it was and the

@@ -28,10 +28,24 @@ namespace {
 const QLatin1String IndexFormat("stratagon-save-index");
 // 2: the game date as month and year, so that it follows the language.
 constexpr int IndexVersion = 2;
-// Ten thousand saves take about 2 MB; a larger index is damage.
-constexpr std::size_t LargestIndex = std::size_t(64) * 1024 * 1024;
+// Ten thousand saves take about 2 MB; a larger index is damage. An entry
+// holds a file name (at most 255 bytes) and eight values.
+constexpr std::size_t LargestIndex = std::size_t(16) * 1024 * 1024;
+constexpr JsonLimits IndexLimits{
+    .depth = 4, .longestText = 2048, .allText = 16 * 1024 * 1024, .values = 1'500'000, .containers = 200'000};
 
-QString text(const QJsonArray& a, int i) { return a.at(i).toString(); }
+// What the list shows of a save beside its name: a country and a map.
+constexpr qsizetype LongestShownName = 100;
+
+// A text of an index entry; false when it is none or longer than a save's
+// own could be, and the entry is not used.
+bool indexText(const QJsonArray& a, int i, qsizetype longest, QString& out)
+{
+    if (!a.at(i).isString())
+        return false;
+    out = a.at(i).toString();
+    return out.size() <= longest;
+}
 
 struct Folder {
     explicit Folder(DIR* d) : handle(d) {}
@@ -48,20 +62,25 @@ struct Folder {
 SaveBytes readSaveBytes(const QString& path)
 {
     SaveBytes result;
-    std::string bytes;
+    // Straight into the array: a copy would double the largest save's cost.
+    QByteArray& bytes = result.bytes;
     const FileResult read =
-        readRegularFile(QFile::encodeName(path).toStdString(), std::size_t(LargestSaveBytes), bytes);
+        readRegularFile(QFile::encodeName(path).toStdString(), std::size_t(LargestSaveBytes), [&bytes](std::size_t n) {
+            bytes.resize(qsizetype(n));
+            return bytes.data();
+        });
     if (!read.ok) {
+        bytes.clear();
         result.message = QCoreApplication::translate("FileErrors", "Der Spielstand „%1“ kann nicht gelesen werden: %2")
                              .arg(QDir::toNativeSeparators(path), gametext::reason(read));
         return result;
     }
     if (qint64(bytes.size()) > LargestSaveBytes) {
+        bytes.clear();
         result.message = damagedSave(QCoreApplication::translate("FileErrors", "die Datei ist zu groß."));
         return result;
     }
     result.ok = true;
-    result.bytes = QByteArray::fromStdString(bytes);
     return result;
 }
 
@@ -70,22 +89,25 @@ SaveSummary summariseSave(const QString& file, const QByteArray& bytes)
     SaveSummary s;
     s.file = file;
     s.name = QFileInfo(file).completeBaseName();
-    const QJsonObject top = QJsonDocument::fromJson(bytes).object();
+    const QJsonObject top = parseSave(bytes).document.object();
     if (top.value(QStringLiteral("format")).toString() != QLatin1String(SaveFormatName) ||
         !top.value(QStringLiteral("name")).isString())
         return s;
     const QJsonObject game = top.value(QStringLiteral("game")).toObject();
     s.readable = true;
-    s.name = top.value(QStringLiteral("name")).toString();
-    const QDateTime at = QDateTime::fromString(top.value(QStringLiteral("savedAt")).toString(), Qt::ISODate);
+    // Cut as the full read cuts them, before any list lays them out.
+    s.name = cutText(top.value(QStringLiteral("name")).toString(), LongestSaveName);
+    const QDateTime at =
+        QDateTime::fromString(cutText(top.value(QStringLiteral("savedAt")).toString(), LongestShownName), Qt::ISODate);
     if (at.isValid())
         s.savedAt = at.toUTC();
     const int player = game.value(QStringLiteral("side")).toArray().at(0).toInt();
-    s.country = game.value(QStringLiteral("countryName")).toArray().at(player).toString();
+    s.country = cutText(game.value(QStringLiteral("countryName")).toArray().at(player).toString(), LongestShownName);
     s.month = game.value(QStringLiteral("month")).toInt();
     s.year = game.value(QStringLiteral("year")).toInt();
-    s.map = QFileInfo(game.value(QStringLiteral("map")).toObject().value(QStringLiteral("file")).toString())
-                .completeBaseName();
+    s.map = cutText(QFileInfo(game.value(QStringLiteral("map")).toObject().value(QStringLiteral("file")).toString())
+                        .completeBaseName(),
+                    LongestShownName);
     return s;
 }
 
@@ -98,33 +120,32 @@ void SaveIndex::readIndex()
     indexed_.clear();
     if (indexFile_.isEmpty())
         return;
-    std::string bytes;
-    if (!readRegularFile(QFile::encodeName(indexFile_).toStdString(), LargestIndex, bytes).ok ||
-        bytes.size() > LargestIndex)
-        return;
+    // The game's own cache: a link put in its place is not followed.
+    const QByteArray bytes = readCacheFile(indexFile_, LargestIndex);
     // A damaged index is only a slower start: it is ignored and made anew.
-    const QJsonObject top = QJsonDocument::fromJson(QByteArray::fromStdString(bytes)).object();
+    const QJsonObject top = readJson(bytes, IndexLimits).document.object();
     if (top.value(QStringLiteral("format")).toString() != IndexFormat ||
         top.value(QStringLiteral("version")).toInt() != IndexVersion)
         return;
     const QJsonObject saves = top.value(QStringLiteral("saves")).toObject();
     for (auto it = saves.begin(); it != saves.end(); ++it) {
         const QJsonArray a = it.value().toArray();
-        if (a.size() != 8 || !a.at(0).isDouble() || !a.at(1).isDouble() || !a.at(4).isArray() || !a.at(7).isBool() ||
-            !(a.at(6).isDouble() || a.at(6).isNull()))
+        // Only what the game itself stores: a save the index calls damaged
+        // is read again, so no index can spoil a good save's entry.
+        if (a.size() != 8 || !a.at(0).isDouble() || !a.at(1).isDouble() || !a.at(4).isArray() ||
+            a.at(7) != QJsonValue(true) || !a.at(6).isDouble())
             continue;
         Entry e;
         e.size = qint64(a.at(0).toDouble());
         e.modified = qint64(a.at(1).toDouble());
-        e.summary.name = text(a, 2);
-        e.summary.country = text(a, 3);
+        if (!indexText(a, 2, LongestSaveName, e.summary.name) ||
+            !indexText(a, 3, LongestShownName, e.summary.country) || !indexText(a, 5, LongestShownName, e.summary.map))
+            continue;
         const QJsonArray date = a.at(4).toArray();
         e.summary.month = date.at(0).toInt();
         e.summary.year = date.at(1).toInt();
-        e.summary.map = text(a, 5);
-        if (a.at(6).isDouble())
-            e.summary.savedAt = QDateTime::fromMSecsSinceEpoch(qint64(a.at(6).toDouble()), Qt::UTC);
-        e.summary.readable = a.at(7).toBool();
+        e.summary.savedAt = QDateTime::fromMSecsSinceEpoch(qint64(a.at(6).toDouble()), Qt::UTC);
+        e.summary.readable = true;
         indexed_.insert(it.key(), e);
     }
 }
@@ -221,15 +242,14 @@ void SaveIndex::writeIndex() const
         return;
     QJsonObject saves;
     for (const Entry& e : entries_) {
-        if (e.size < 0)
+        // A damaged save is read anew each time: the index never says so.
+        if (e.size < 0 || !e.summary.readable)
             continue;
         const SaveSummary& s = e.summary;
-        saves.insert(QFileInfo(s.file).fileName(),
-                     QJsonArray{double(e.size), double(e.modified), s.name, s.country, QJsonArray{s.month, s.year},
-                                s.map,
-                                s.readable && s.savedAt.isValid() ? QJsonValue(double(s.savedAt.toMSecsSinceEpoch()))
-                                                                  : QJsonValue(),
-                                s.readable});
+        saves.insert(
+            QFileInfo(s.file).fileName(),
+            QJsonArray{double(e.size), double(e.modified), s.name, s.country, QJsonArray{s.month, s.year}, s.map,
+                       s.savedAt.isValid() ? QJsonValue(double(s.savedAt.toMSecsSinceEpoch())) : QJsonValue(), true});
     }
     const QByteArray bytes = QJsonDocument(QJsonObject{{QStringLiteral("format"), IndexFormat},
                                                        {QStringLiteral("version"), IndexVersion},

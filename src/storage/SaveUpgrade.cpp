@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/SaveUpgrade.h"
 
+#include "storage/JsonFields.h"
+#include "storage/JsonShape.h"
+#include "world/WorldState.h"
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <algorithm>
@@ -35,23 +39,37 @@ constexpr std::array DroppedKeys = {"r", "kl", "jk", "hh", "bb", "land", "Kontin
                                     "panelGeneralName", "panelGeneralEP", "monthName", "statusText", "gridRowText"};
 // clang-format on
 
+// Said as the reader of the current format says it.
+QString where(const QString& key, const QString& what)
+{
+    return QCoreApplication::translate("FileErrors", "„%1“ %2").arg(QStringLiteral("game.") + key, what);
+}
+
+QString tooMany(const QString& key, qsizetype count, qsizetype most)
+{
+    return where(
+        key,
+        QCoreApplication::translate("FileErrors", "hat %1 Einträge, erlaubt sind höchstens %2.").arg(count).arg(most));
+}
+
 QString upgradeFromVersion1(QJsonObject& game)
 {
+    // Every list is looked at before anything is built: a list longer than
+    // the battle table is damage, however long.
     qsizetype longest = 0;
     for (const BattleKey& key : BattleKeys) {
         const QJsonValue list = game.value(QLatin1String(key.oldKey));
         if (list.isUndefined() && !key.required)
             continue;
-        // Said as the reader of the current format says it.
-        const auto where = [&key](const QString& what) {
-            return QCoreApplication::translate("FileErrors", "„%1“ %2")
-                .arg(QStringLiteral("game.") + QLatin1String(key.oldKey), what);
-        };
+        const QString name = QLatin1String(key.oldKey);
         if (list.isUndefined())
-            return where(QCoreApplication::translate("FileErrors", "fehlt."));
+            return where(name, QCoreApplication::translate("FileErrors", "fehlt."));
         if (!list.isArray())
-            return where(QCoreApplication::translate("FileErrors", "ist keine Liste."));
-        longest = std::max(longest, list.toArray().size());
+            return where(name, QCoreApplication::translate("FileErrors", "ist keine Liste."));
+        const qsizetype count = list.toArray().size();
+        if (count > MaxBattles + 1)
+            return tooMany(name, count, MaxBattles + 1);
+        longest = std::max(longest, count);
     }
     QJsonArray battles;
     for (qsizetype k = 0; k < longest; ++k) {
@@ -78,12 +96,18 @@ QString upgradeFromVersion2(QJsonObject& game)
     const QJsonValue events = game.value(QStringLiteral("events"));
     if (!events.isArray())
         return {};  // missing or wrong: the reader reports it
+    // Counted before anything is built; a sentence is cut as the reader cuts
+    // a message.
+    const QJsonArray old = events.toArray();
+    if (old.size() > MaxEvents)
+        return tooMany(QStringLiteral("events"), old.size(), MaxEvents);
     QJsonArray upgraded;
-    for (const QJsonValue& item : events.toArray()) {
+    for (const QJsonValue& item : old) {
         QJsonObject event = item.toObject();
         const QJsonValue text = event.value(QStringLiteral("text"));
         if (item.isObject() && text.isString())
-            event.insert(QStringLiteral("text"), QJsonObject{{QStringLiteral("id"), text}});
+            event.insert(QStringLiteral("text"),
+                         QJsonObject{{QStringLiteral("id"), cutText(text.toString(), json::LongestMessage)}});
         upgraded.append(item.isObject() ? QJsonValue(event) : item);
     }
     game.insert(QStringLiteral("events"), upgraded);

@@ -111,13 +111,24 @@ struct Descriptor {
 
 FileResult readRegularFile(const std::string& path, std::size_t limit, std::string& bytes)
 {
+    return readRegularFile(path, limit, [&bytes](std::size_t size) {
+        bytes.resize(size);
+        return bytes.data();
+    });
+}
+
+FileResult readRegularFile(const std::string& path, std::size_t limit,
+                           const std::function<char*(std::size_t size)>& resize, Links links)
+{
     // Look before opening: opening a pipe or a device may already block or
-    // act; a link is followed to what it names.
+    // act; a link is followed to what it names unless links are refused.
+    const bool follow = links == Links::Follow;
     struct stat st {};
-    if (FileResult looked = regularFileStat(::stat(path.c_str(), &st), st); !looked.ok)
+    if (FileResult looked = regularFileStat(follow ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st), st);
+        !looked.ok)
         return looked;
     Descriptor file;
-    file.fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    file.fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (follow ? 0 : O_NOFOLLOW));
     if (file.fd < 0)
         return fileFailure(errno);
     // The name may have been swapped for something else since the look.
@@ -125,12 +136,15 @@ FileResult readRegularFile(const std::string& path, std::size_t limit, std::stri
         return opened;
 
     const std::size_t wanted = limit + 1;
-    bytes.assign(std::min<std::size_t>(wanted, std::size_t(std::max<off_t>(st.st_size, 0)) + 1), '\0');
+    std::size_t size = std::min<std::size_t>(wanted, std::size_t(std::max<off_t>(st.st_size, 0)) + 1);
+    char* data = resize(size);
     std::size_t got = 0;
     while (got < wanted) {
-        if (got == bytes.size())
-            bytes.resize(std::min(wanted, bytes.size() * 2));
-        const ssize_t n = ::read(file.fd, bytes.data() + got, bytes.size() - got);
+        if (got == size) {
+            size = std::min(wanted, size * 2);
+            data = resize(size);
+        }
+        const ssize_t n = ::read(file.fd, data + got, size - got);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -139,7 +153,7 @@ FileResult readRegularFile(const std::string& path, std::size_t limit, std::stri
             break;
         got += std::size_t(n);
     }
-    bytes.resize(got);
+    resize(got);
     return {};
 }
 

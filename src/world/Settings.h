@@ -4,6 +4,7 @@
 #include "world/Text.h"
 #include "world/WorldState.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,6 +53,12 @@ std::string settingsFileText(int monthInterval, int aiDivisor);
 // bytes, so that a caller sees that there is more; a pipe, a device or a
 // socket is refused before it is opened, so nothing blocks.
 FileResult readRegularFile(const std::string& path, std::size_t limit, std::string& bytes);
+// Whether a symbolic link is followed to what it names or refused.
+enum class Links { Follow, Refuse };
+// The same into any buffer: `resize(size)` makes it `size` bytes long and
+// gives its first byte.
+FileResult readRegularFile(const std::string& path, std::size_t limit,
+                           const std::function<char*(std::size_t size)>& resize, Links links = Links::Follow);
 
 // What an errno value means for the player.
 Text describeError(int errorNumber);

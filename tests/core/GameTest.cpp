@@ -135,13 +135,17 @@ TEST(Setup, ANewGameStartsFreshAndReportsWhatIsMissing)
                          : KindPassive,
                 5));
 
-    // A rejected map is reported, and the game goes on with the old tables.
+    // A map the loader refuses is reported and makes no game: the tables
+    // of the game before stay as they were, only no longer playing.
     s.w->countryOwner[4] = 1;
+    const WorldState before = *s.w;
     const SetupResult rejected = startGame(*s.w, s.random, STRATAGON_FIXTURES "/fehlt.mgi");
     ASSERT_EQ(rejected.messages.size(), 1u);
-    EXPECT_EQ(row(rejected.started, germanText(rejected.messages[0].title), s.w->countryCount, s.w->countryOwner[4],
-                  s.w->playing),
-              "1|Fehler !|12|4|1");
+    EXPECT_EQ(row(rejected.started, germanText(rejected.messages[0].title), int(rejected.outcome), s.w->playing),
+              row(false, "Fehler !", int(GameOutcome::Running), false));
+    WorldState stopped = before;
+    stopped.playing = false;
+    EXPECT_TRUE(*s.w == stopped);
 
     // Not on the map: lost at once, the end told by the outcome, not among the messages.
     NewGame lost(STRATAGON_FIXTURES "/small.mgi", 11, 1, 16, RulesKlassisch, 40);

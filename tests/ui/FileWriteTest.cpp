@@ -19,6 +19,7 @@
 #include <fstream>
 #include <iterator>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace stratagon;
@@ -225,4 +226,40 @@ TEST(AtomicWrite, AReadOnlyIniIsToldOnceAndKeepsTheChoices)
     EXPECT_EQ(Preferences(ini).mapName(), "Europa");
     EXPECT_EQ(Preferences(ini).zoomPercent(), 150);
     EXPECT_EQ(told.size(), 1);
+}
+
+// A stratagon.ini that cannot be read whole, one larger than preferences
+// ever get or a pipe, is neither read (a pipe would hold the start for ever)
+// nor rewritten; the player is told why, and his choices hold for the session.
+TEST(AtomicWrite, AnIniThatCannotBeReadWholeIsNeverRewritten)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("stratagon.ini");
+    std::string large = "[game]\nopponents=3\n";
+    while (large.size() <= LargestPreferences)
+        large += "; " + std::string(98, 'x') + "\n";
+    put(ini.toStdString(), large);
+    Preferences preferences(ini);
+    QStringList told;
+    preferences.onWriteFailure([&](const QString& m) { told << m; });
+    EXPECT_EQ(preferences.opponentCount(), 1);  // not read: the default
+    preferences.setOpponentCount(4);
+    EXPECT_EQ(preferences.opponentCount(), 4);
+    EXPECT_EQ(bytesOf(ini.toStdString()), large);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains("Die Datei ist größer als 1024 KB; so groß sind Einstellungen nie, darum bleibt sie, "
+                                 "wie sie ist."))
+        << told[0].toStdString();
+
+    QFile::remove(ini);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+    Preferences piped(ini);
+    told.clear();
+    piped.onWriteFailure([&](const QString& m) { told << m; });
+    EXPECT_EQ(piped.mapName(), "");
+    piped.setMapName("Europa");
+    EXPECT_EQ(piped.mapName(), "Europa");
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains("Die Datei ist eine Pipe, keine gewöhnliche Datei.")) << told[0].toStdString();
+    EXPECT_EQ(fs::status(ini.toStdString()).type(), fs::file_type::fifo);
 }

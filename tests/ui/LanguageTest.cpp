@@ -64,6 +64,17 @@ TEST(Language, CatalogsTranslateTextsAndPluralsBothWays)
     EXPECT_EQ(translated("stratagon::NewGameWindow", "Neues Spiel"), "Neues Spiel");
 }
 
+// Qt's own dialogs (the file dialog's question before replacing a picture)
+// speak the game's language, from Debian's catalogs of Qt's texts.
+TEST(Language, QtsOwnTextsFollowTheGamesLanguage)
+{
+    Translations translations;
+    translations.use("de");
+    EXPECT_EQ(translated("QFileDialog", "%1 already exists.\nDo you want to replace it?"),
+              "Die Datei %1 existiert bereits.\nSoll sie überschrieben werden?");
+    EXPECT_EQ(translated("QPlatformTheme", "Cancel"), "Abbrechen");
+}
+
 TEST(Language, SettingsChoiceShowsAtOnceAndIsKeptOnlyWithOK)
 {
     TestProgram t;

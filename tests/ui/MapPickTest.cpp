@@ -6,6 +6,7 @@
 #include "shell/NewGameWindow.h"
 
 #include <QListWidget>
+#include <filesystem>
 
 using namespace stratagon;
 using namespace stratagon::test;
@@ -44,6 +45,57 @@ TEST(MapPick, ChoosesTheMapOfTheGame)
     EXPECT_EQ(t.world->countryCount, 41);
     EXPECT_EQ(t.world->countryName[t.world->side[0]], "Spanien");
     EXPECT_EQ(t.world->countryName[t.world->side[1]], "Russland");
+}
+
+// A map the cached verdicts call playable but changed in place since, within
+// the same size and time, is checked again by its bytes when chosen and stays
+// greyed with its reason. Named in the preferences from a time it was good,
+// the start refuses it: the loader's error, no game on the tables of the
+// game before, the menu back.
+TEST(MapPick, AMapChangedInPlaceIsRefusedWhenChosenAndAtTheStart)
+{
+    TestProgram t;
+    NewGameWindow* w = t.program->showNewGame();
+    press(w->findChild<QAbstractButton*>("mapChangeButton"));
+    press(pickWindow<MapPickWindow>(t), "Abbrechen");  // the verdicts are kept now
+    settle();
+
+    const std::filesystem::path europa = t.path("cards/Europa.mgi").toStdString();
+    const auto time = std::filesystem::last_write_time(europa);
+    QFile file(t.path("cards/Europa.mgi"));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_EQ(file.read(1), "1");
+    file.seek(0);
+    file.write("2");  // a version no map has
+    file.close();
+    std::filesystem::last_write_time(europa, time);
+
+    press(w->findChild<QAbstractButton*>("mapChangeButton"));
+    MapPickWindow* pick = pickWindow<MapPickWindow>(t);
+    ASSERT_NE(pick, nullptr);
+    QListWidget* list = pick->mapList();
+    ASSERT_EQ(list->item(3)->text(), "Europa – Europa, 41 Länder");  // from the cache
+    list->setCurrentRow(3);
+    press(pick, "OK");
+    ASSERT_EQ(pickWindow<MapPickWindow>(t), pick);
+    EXPECT_TRUE(list->item(3)->text().startsWith("Europa – Entweder handelt es sich um keine Stratagonkarte"))
+        << list->item(3)->text().toStdString();
+    EXPECT_EQ(list->item(3)->flags(), Qt::NoItemFlags);
+    press(pick, "Abbrechen");
+    EXPECT_EQ(w->mapName(), "Afrika");
+    EXPECT_TRUE(t.program->preferences().mapName().isEmpty());
+
+    t.program->preferences().setMapName("Europa");
+    const std::size_t before = t.dialogs.shown.size();
+    press(w, "Starten");
+    settle();
+    ASSERT_GT(t.dialogs.shown.size(), before);
+    EXPECT_TRUE(t.dialogs.shown.back().text.startsWith("Entweder handelt es sich um keine Stratagonkarte"))
+        << t.dialogs.shown.back().text.toStdString();
+    EXPECT_FALSE(t.world->playing);
+    EXPECT_EQ(t.program->mainWindow(), nullptr);
+    ASSERT_NE(t.program->optionsMenu(), nullptr);
+    EXPECT_TRUE(t.program->optionsMenu()->isVisible());
 }
 
 // The countries in German order, Ä with A. A side chosen on one map is kept

@@ -5,6 +5,7 @@
 #include "../core/CoreTestSupport.h"
 #include "session/GameText.h"
 #include "shell/SaveGames.h"
+#include "simulation/PlayerActions.h"
 #include "storage/SaveGame.h"
 #include "storage/SaveList.h"
 #include "TestSupport.h"
@@ -236,6 +237,24 @@ TEST(SaveFile, DamagedNewerUnmatchedOrUnreachableFilesAreRefusedWithTheWorldUnch
         {"milliseconds",
          {{"game.records.playedMs", 9223372036854775808.0}},
          "„game.records.playedMs“ ist 9223372036854775808"},
+        // Lists longer than a game keeps, counted before their entries are read.
+        {"events", {{"game.events[200]", 0}}, "„game.events“ hat 201 Einträge, erlaubt sind höchstens 200."},
+        {"months",
+         {{"game.records.months[60000]", 0}},
+         "„game.records.months“ hat 60001 Einträge, erlaubt sind höchstens 60000."},
+        {"values of a message",
+         {{"game.events[0].text.args[16]", 0}},
+         "„game.events[0].text.args“ hat 17 Einträge, erlaubt sind höchstens 16."},
+        // What no save holds is refused before Qt builds any of it.
+        {"name of 10 MB",
+         {},
+         "ein Text ist länger als 65536 Bytes (bei Byte",
+         QByteArray(good).replace("\"name\":\"Test\"", "\"name\":\"" + QByteArray(10 << 20, 'x') + "\"")},
+        {"three million numbers",
+         {},
+         "die Datei enthält mehr als 2000000 Werte",
+         QByteArray(good).replace("\"game\":{",
+                                  "\"extra\":[" + QByteArray("0,").repeated(3'000'000) + "0],\"game\":{")},
     };
     const auto playing = midGame(5, 50);
     for (const Case& c : cases) {
@@ -303,4 +322,89 @@ TEST(SaveFile, ListingPutsTheAutosaveFirstThenTheNewest)
     EXPECT_EQ(names, QStringList({QString(AutosaveName) + "|" + country + "|Afrika|ok", "neu|" + country + "|Afrika|ok",
                                   "alt|" + country + "|Afrika|ok", "kaputt|||-"}));
     EXPECT_EQ(std::pair(list[1].month, list[1].year), std::pair(game->month, game->year));
+}
+
+// Texts longer than the game writes are cut where they are read, before any
+// window lays them out: the save's name to the menu's 80 characters, names to
+// a map's 100, messages to 1000, never between the halves of a character.
+// The list of saves shows them cut the same way.
+TEST(SaveFile, TextsLongerThanTheGameWritesAreCutAsTheyAreRead)
+{
+    const auto game = midGame(6, 100);
+    ASSERT_FALSE(game->events.empty());
+    const QString name = QString(79, 'n') + QString::fromUtf8("😀") + "rest";
+    const QByteArray doc = edited(save(*game), {{"name", name},
+                                                {"game.generalName[1][1]", QString(300, 'g')},
+                                                {"game.events[0].text.id", QString(3000, 'm')}});
+    auto loaded = std::make_unique<WorldState>();
+    const SaveReadResult read = readSaveDocument(doc, *loaded, shippedBitmap);
+    ASSERT_TRUE(read.ok) << read.message.toStdString();
+    EXPECT_EQ(read.name, QString(79, 'n'));
+    EXPECT_EQ(loaded->generalName[1][1], std::string(100, 'g'));
+    EXPECT_EQ(loaded->events[0].text.id, std::string(1000, 'm'));
+    EXPECT_EQ(summariseSave("x.json", doc).name, QString(79, 'n'));
+
+    // A recruit's name is kept as long as a map's names may be.
+    ASSERT_EQ(recruitGeneral(*loaded, std::string(98, 'r') + "ää" + "zz"), RecruitOutcome::Recruited);
+    EXPECT_EQ(loaded->generalName[loaded->side[0]][loaded->generalCount[loaded->side[0]]], std::string(98, 'r') + "ää");
+}
+
+// Older formats are counted before they are upgraded: a list longer than the
+// battle table or the message log is refused by its old name, before any
+// new list is built; an old message is cut as a message is.
+TEST(SaveFile, OlderFormatsAreCountedBeforeTheyAreUpgraded)
+{
+    const auto bitmap = [](const QString&) { return QStringLiteral(STRATAGON_FIXTURES "/save-v1-bitmap.bin"); };
+    const QByteArray v1 = readSaveBytes(STRATAGON_FIXTURES "/save-v1.json").bytes;
+    const QByteArray v2 = readSaveBytes(STRATAGON_FIXTURES "/save-v2.json").bytes;
+    const std::pair<QByteArray, const char*> refused[] = {
+        {edited(v1, {{"game.battleTicks[100]", 0}}),
+         "„game.battleTicks“ hat 101 Einträge, erlaubt sind höchstens 100."},
+        {edited(v1, {{"game.battleCountry[150]", 1}}),
+         "„game.battleCountry“ hat 151 Einträge, erlaubt sind höchstens 100."},
+        {edited(v2, {{"game.events[200]", 0}}), "„game.events“ hat 201 Einträge, erlaubt sind höchstens 200."},
+    };
+    for (const auto& [bytes, message] : refused) {
+        WorldState world;
+        const SaveReadResult read = readSaveDocument(bytes, world, bitmap);
+        EXPECT_TRUE(!read.ok && read.message.endsWith(QString::fromUtf8(message))) << read.message.toStdString();
+    }
+    auto loaded = std::make_unique<WorldState>();
+    const QJsonObject message{{"kind", 4}, {"year", 2003}, {"month", 3}, {"text", QString(5000, 'a')}};
+    ASSERT_TRUE(readSaveDocument(edited(v2, {{"game.events[0]", message}}), *loaded, bitmap).ok);
+    EXPECT_EQ(loaded->events[0].text.id, std::string(1000, 'a'));
+}
+
+// A game of more than 5,000 years keeps the last 5,000 of its records in a
+// save, which loads again.
+TEST(SaveFile, ASaveKeepsTheLastFiveThousandYearsOfRecords)
+{
+    auto game = midGame(8, 20);
+    std::vector<MonthSample>& months = game->records.months;
+    months.clear();
+    for (int m = 0; m < LongestSavedMonths + 25; ++m)
+        months.push_back({2000 + m / 12, uint8_t(m % 12 + 1), 3, {}});
+    auto loaded = std::make_unique<WorldState>();
+    ASSERT_TRUE(readSaveDocument(save(*game), *loaded, shippedBitmap).ok);
+    ASSERT_EQ(loaded->records.months.size(), std::size_t(LongestSavedMonths));
+    EXPECT_TRUE(loaded->records.months.front() == months[25]);
+    EXPECT_TRUE(loaded->records.months.back() == months.back());
+}
+
+// The save fuzzer's seeds are read as the game reads them, the picture
+// checked: games of the current format load, a guided one among them.
+TEST(SaveFile, TheFuzzersSeedsLoadAsTheGameLoadsThem)
+{
+    const QDir seeds(QStringLiteral(STRATAGON_FIXTURES "/../../fuzz/seeds/save"));
+    QStringList loaded;
+    for (const QString& file : seeds.entryList({"*.json"}, QDir::Files, QDir::Name)) {
+        const QByteArray bytes = readSaveBytes(seeds.filePath(file)).bytes;
+        auto world = std::make_unique<WorldState>();
+        if (!readSaveDocument(bytes, *world, shippedBitmap, checkSavedPicture).ok)
+            continue;
+        const int version = QJsonDocument::fromJson(bytes).object().value("version").toInt();
+        loaded << QString("%1:%2").arg(version).arg(world->guideStep > 0 ? "guided" : "game");
+    }
+    EXPECT_TRUE(loaded.contains("3:game") && loaded.contains("3:guided") && loaded.contains("1:game"))
+        << loaded.join(' ').toStdString();
 }

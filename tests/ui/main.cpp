@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "TestSupport.h"
 #include "platform/Language.h"
+#include "session/SessionClock.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +17,7 @@ int main(int argc, char* argv[])
     // As the game starts for a German reader: the plural forms come from a catalog.
     stratagon::Translations german;
     german.use(QStringLiteral("de"));
+    stratagon::SessionClock::useTimeSource([] { return stratagon::test::sessionTime(); });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
