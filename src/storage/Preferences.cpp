@@ -84,6 +84,28 @@ void Preferences::setRuleSet(RuleSet rules)
     setValue(QStringLiteral("game/rules"), QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
 }
 
+namespace {
+
+QString characterKey(RuleSet rules)
+{
+    const std::string_view key = ruleTable(rules).key;
+    return QStringLiteral("game/characters/") + QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+}  // namespace
+
+CharacterChoice Preferences::characterChoice(RuleSet rules) const
+{
+    CharacterChoice choice = defaultCharacterChoice(rules);
+    CharacterChoice::fromKey(value(characterKey(rules)).toStdString(), choice);
+    return choice;
+}
+
+void Preferences::setCharacterChoice(RuleSet rules, const CharacterChoice& choice)
+{
+    setValue(characterKey(rules), QString::fromStdString(choice.key()));
+}
+
 bool Preferences::soundEnabled() const { return value(QStringLiteral("sound/enabled")) != QStringLiteral("false"); }
 
 void Preferences::setSoundEnabled(bool enabled)
