@@ -87,7 +87,7 @@ void recordBattleOpened(WorldState& world, const BattleNews& battle)
 {
     const int p = world.side[0];
     if (battle.attacker != p && battle.reason != AttackReason::None)
-        ++world.records.opponentAttacks[static_cast<std::size_t>(
+        ++world.records.opponentStrikes[static_cast<std::size_t>(
             std::clamp(static_cast<int>(battle.reason), 0, AttackReasonCount - 1))];
     if (battle.attacker == p)
         ++world.records.battlesOpened;

@@ -38,8 +38,9 @@ struct GameRecords {
     int32_t battlesWon = 0;           // every battle he fought, attacking or defending
     int32_t battlesLost = 0;
     int32_t attacksSuffered = 0;      // opened against him by a computer opponent
-    // Every attack the computer opponents opened, against anyone, by its reason.
-    std::array<int32_t, AttackReasonCount> opponentAttacks{};
+    // Every attack the computer opponents opened, against anyone, by its reason
+    // (simulation/TickReport.h: AttackReason).
+    std::array<int32_t, AttackReasonCount> opponentStrikes{};
     int32_t countriesTaken = 0;
     int32_t countriesLost = 0;
     int32_t generalsRecruited = 0;

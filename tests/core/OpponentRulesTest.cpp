@@ -180,7 +180,7 @@ TEST(Events, AnOpponentsAttackIsToldWithItsReasonNearThePlayerAndCountedEverywhe
     EXPECT_EQ(row(int(w->events[1].kind), germanText(w->events[1].text)),
               row(int(EventKind::OpponentAttack), "C2 (Eroberer) greift C5 an: dort steht kein General zur Verteidigung."));
     EXPECT_FALSE(eventStandsOut(w->events[1]));
-    EXPECT_EQ(row(w->records.opponentAttacks[std::size_t(AttackReason::WeakestNeighbour)],
-                  w->records.opponentAttacks[std::size_t(AttackReason::NoDefender)], w->records.attacksSuffered),
+    EXPECT_EQ(row(w->records.opponentStrikes[std::size_t(AttackReason::WeakestNeighbour)],
+                  w->records.opponentStrikes[std::size_t(AttackReason::NoDefender)], w->records.attacksSuffered),
               row(1, 2, 1));
 }
