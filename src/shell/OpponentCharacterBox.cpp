@@ -97,6 +97,7 @@ void OpponentCharacterBox::openEachWindow()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setObjectName(QStringLiteral("eachOpponentWindow"));
     dialog->setWindowTitle(tr("Charakter der Gegner"));
+    dialog->setMinimumWidth(320);  // room for the title
     auto* rows = new QFormLayout;
     std::vector<QComboBox*> combos;
     for (int i = 0; i < opponents_; ++i) {

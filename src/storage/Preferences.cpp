@@ -134,7 +134,9 @@ QString Preferences::value(const QString& key, const QString& fallback) const
         return fallback;
     // An explicit INI path: no organisation name is ever involved.
     const QSettings settings(file_, QSettings::IniFormat);
-    return settings.value(key, fallback).toString();
+    // A value with commas written by hand reads as a list: the text as written.
+    const QVariant kept = settings.value(key, fallback);
+    return kept.typeId() == QMetaType::QStringList ? kept.toStringList().join(QLatin1Char(',')) : kept.toString();
 }
 
 namespace {

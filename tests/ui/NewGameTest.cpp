@@ -3,8 +3,11 @@
 
 #include "session/GameText.h"
 #include "simulation/Character.h"
+#include "storage/Preferences.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QDialog>
 #include <tuple>
 
@@ -69,4 +72,19 @@ TEST(NewGame, TheOpponentsCharactersAreChosenKeptAndPlayed)
     EXPECT_EQ(characterOf(*t.world, egypt), CharacterGuardian);
     EXPECT_EQ(gametext::sideName(*t.world, egypt), "Ägypten (Wächter)");
     EXPECT_EQ(gametext::sideName(*t.world, t.world->side[0]), "Südafrika");
+}
+
+// A choice for each opponent written into stratagon.ini by hand (commas,
+// no quotes) reads as written; an unknown one gives the rule set's default.
+TEST(NewGame, CharactersWrittenByHandInThePreferencesRead)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("stratagon.ini");
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[game]\ncharacters\\zuegig=conqueror,random\ncharacters\\klassisch=Eroberer\n");
+    file.close();
+    Preferences preferences(ini);
+    EXPECT_EQ(preferences.characterChoice(RulesZuegig).key(), "conqueror,random");
+    EXPECT_EQ(preferences.characterChoice(RulesKlassisch), defaultCharacterChoice(RulesKlassisch));
 }
