@@ -6,6 +6,7 @@
 #include "mapview/AreaScaler.h"
 #include "mapview/MapSurface.h"
 #include "session/GameText.h"
+#include "simulation/Character.h"
 #include "simulation/Clock.h"
 #include "simulation/Opponents.h"
 #include "simulation/SoundCue.h"
@@ -75,11 +76,12 @@ struct WorstCase {
 // Every country held by the player or an opponent, so that every one is
 // filled; each opponent takes a turn every tick over all it holds but can
 // never attack (the player keeps an unbeatable general back, several
-// opponents' generals stand equal and out of training); 30 battles run
+// opponents' generals stand equal and out of training, too weak for an even
+// chance against each other in either rule set); 30 battles run
 // between generals of 3 EP, 25 of them listed for the player. No single step
 // can end them; keepBattlesRunning puts them back to their start each tick.
 std::unique_ptr<WorstCase> makeWorstCase(const std::string& mapName = "Afrika", int opponentCount = 1,
-                                         RuleSet rules = RulesKlassisch)
+                                         RuleSet rules = RulesKlassisch, int character = 0)
 {
     auto c = std::make_unique<WorstCase>();
     WorldState& w = *c->world;
@@ -99,8 +101,10 @@ std::unique_ptr<WorstCase> makeWorstCase(const std::string& mapName = "Afrika", 
     const int player = 1;
     const std::vector<int> opponents = chooseOpponents(w, player, opponentCount);
     w.side[0] = player;
-    for (const int o : opponents)
+    for (const int o : opponents) {
         w.side[++w.sideMax] = o;
+        w.opponentCharacter[static_cast<std::size_t>(w.sideMax)] = character;
+    }
     w.shownCountry = 2;
     w.year = 2000;
     w.month = 1;
@@ -119,7 +123,7 @@ std::unique_ptr<WorstCase> makeWorstCase(const std::string& mapName = "Afrika", 
         w.generalCount[o] = 40;
         if (opponents.size() > 1)
             for (int slot = 1; slot <= 40; ++slot)
-                w.generalEP[o][slot] = 1000, w.generalStatus[o][slot] = Ready;
+                w.generalEP[o][slot] = 50, w.generalStatus[o][slot] = Ready;
     }
 
     // The player holds the first 30 countries other than the opponents'
@@ -194,11 +198,12 @@ void BM_ClockTickWorstCaseWithSound(benchmark::State& state)
 }
 BENCHMARK(BM_ClockTickWorstCaseWithSound)->Unit(benchmark::kMicrosecond);
 
-// The same on the largest shipped map against five opponents, in either rule set.
+// The same on the largest shipped map against five opponents, in either rule
+// set, every opponent of one character.
 void BM_ClockTickWorstCaseAsienFiveOpponents(benchmark::State& state)
 {
     const auto rules = static_cast<RuleSet>(state.range(0));
-    auto c = makeWorstCase("Asien", 5, rules);
+    auto c = makeWorstCase("Asien", 5, rules, static_cast<int>(state.range(1)));
     SeededRandom random(1);
     for (auto _ : state) {
         clockTick(*c->world, random);
@@ -210,11 +215,11 @@ void BM_ClockTickWorstCaseAsienFiveOpponents(benchmark::State& state)
         !c->world->playing)
         state.SkipWithError("the worst case did not hold");
     state.SetLabel(c->source + ", " + std::to_string(c->world->countryCount) + " countries, " +
-                   std::to_string(c->world->sideMax) + " opponents, " + std::string(ruleTable(rules).key));
+                   std::to_string(c->world->sideMax) + " opponents, " + std::string(ruleTable(rules).key) + ", " +
+                   std::string(characterInfo(static_cast<int>(state.range(1))).key));
 }
 BENCHMARK(BM_ClockTickWorstCaseAsienFiveOpponents)
-    ->Arg(RulesKlassisch)
-    ->Arg(RulesZuegig)
+    ->ArgsProduct({{RulesKlassisch, RulesZuegig}, {0, 1, 2, 3}})
     ->Unit(benchmark::kMicrosecond);
 
 // The tick and what the screen then shows at a display scale in per cent, as

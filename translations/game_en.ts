@@ -273,6 +273,29 @@ An earlier saved game under this name stays unchanged.</translation>
     </message>
 </context>
 <context>
+    <name>GameCharacters</name>
+    <message>
+        <source>Greift jeden Nachbarn an, dessen Verteidiger weniger EP hat als sein bester General.</source>
+        <translation>Attacks every neighbour whose defender has fewer XP than his best general.</translation>
+    </message>
+    <message>
+        <source>Greift immer den schwächsten Nachbarn an und breitet sich schnell aus.</source>
+        <translation>Always attacks the weakest neighbour and spreads fast.</translation>
+    </message>
+    <message>
+        <source>Hält seine Grenzen, schlägt zurück und holt sich verlorene Länder wieder.</source>
+        <translation>Holds his borders, strikes back and takes lost countries back.</translation>
+    </message>
+    <message>
+        <source>Bildet aus, bevor er zuschlägt, und greift den Führenden dort an, wo er schwach ist.</source>
+        <translation>Trains before he strikes, and hits the leader where he is weak.</translation>
+    </message>
+    <message>
+        <source>Jeder Gegner bekommt zufällig einen anderen Charakter.</source>
+        <translation>Every opponent gets another character, by chance.</translation>
+    </message>
+</context>
+<context>
     <name>GameEnd</name>
     <message>
         <source>Es ist vollbracht! Deine Generäle haben %1 unter deiner Kontrolle gebracht.<byte value="xd"/>
@@ -359,6 +382,38 @@ You have lost!</translation>
     <message>
         <source>%1 ist jetzt %2.</source>
         <translation>%1 is now %2.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) greift %3 an: dort steht nur ein General mit %4 EP.</source>
+        <translation>%1 (%2) attacks %3: only a general with %4 XP stands there.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) greift %3 an: dort steht kein General zur Verteidigung.</source>
+        <translation>%1 (%2) attacks %3: no general is there to defend it.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) will %3 zurückhaben und greift an.</source>
+        <translation>%1 (%2) wants %3 back and attacks.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) schlägt zurück und greift %3 an.</source>
+        <translation>%1 (%2) strikes back and attacks %3.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) greift %3 an: %5 führt, und dort steht nur ein General mit %4 EP.</source>
+        <translation>%1 (%2) attacks %3: %5 is in the lead, and only a general with %4 XP stands there.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) greift %3 an: sein General hat mehr EP als der Verteidiger.</source>
+        <translation>%1 (%2) attacks %3: his general has more XP than the defender.</translation>
+    </message>
+    <message>
+        <source>Du hast %1 geschlagen: all sein Land gehört jetzt dir.</source>
+        <translation>You have beaten %1: all his land is yours now.</translation>
+    </message>
+    <message>
+        <source>%1 ist geschlagen: all sein Land fällt an %2.</source>
+        <translation>%1 is beaten: all his land goes to %2.</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1176,34 @@ You have lost!</translation>
     <message>
         <source>Vereinigte Staaten</source>
         <translation>United States</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Eroberer</source>
+        <translation>Conqueror</translation>
+    </message>
+    <message>
+        <source>Wächter</source>
+        <translation>Guardian</translation>
+    </message>
+    <message>
+        <source>Stratege</source>
+        <translation>Strategist</translation>
+    </message>
+    <message>
+        <source>Gemischt</source>
+        <translation>Mixed</translation>
+    </message>
+    <message>
+        <source>Zufällig</source>
+        <translation>Random</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,10 @@
         <source>&lt;h3&gt;Mit der Tastatur spielen&lt;/h3&gt;&lt;p&gt;Zu Beginn eines Spiels hat die Karte den Fokus; ein schwarz-weißer Rand zeigt das Land, auf dem du stehst, zuerst dein Heimatland. Die &lt;b&gt;Pfeiltasten&lt;/b&gt; gehen zum Nachbarland, das am ehesten in dieser Richtung liegt, auch über das Meer. &lt;b&gt;Buchstaben&lt;/b&gt; springen zum Land, dessen Name so beginnt; derselbe Buchstabe noch einmal geht zum nächsten. Die &lt;b&gt;Eingabetaste&lt;/b&gt; greift im Modus Schlacht das Land an, im Modus Info zeigt sie es.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tab&lt;/b&gt; und &lt;b&gt;Umschalt+Tab&lt;/b&gt; gehen durch alle Knöpfe und Listen eines Fensters; die &lt;b&gt;Leertaste&lt;/b&gt; oder die &lt;b&gt;Eingabetaste&lt;/b&gt; drückt den gewählten Knopf, &lt;b&gt;Escape&lt;/b&gt; schließt ein Fenster mit „Abbrechen“ oder „Schließen“.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Escape&lt;/b&gt;: Optionsmenü&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;: diese Anleitung&lt;/li&gt;&lt;li&gt;&lt;b&gt;F2&lt;/b&gt;: Generäle&lt;/li&gt;&lt;li&gt;&lt;b&gt;F3&lt;/b&gt;: Bilanz&lt;/li&gt;&lt;li&gt;&lt;b&gt;F4&lt;/b&gt;: Seitenmenü ein- und ausblenden&lt;/li&gt;&lt;li&gt;&lt;b&gt;F5&lt;/b&gt;: Modus wechseln&lt;/li&gt;&lt;li&gt;&lt;b&gt;Leertaste&lt;/b&gt; (auf der Karte): Pause und weiter&lt;/li&gt;&lt;li&gt;&lt;b&gt;-&lt;/b&gt; und &lt;b&gt;+&lt;/b&gt;: langsamer und schneller&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Unter &lt;b&gt;Optionen&lt;/b&gt; stellst du die &lt;b&gt;Schriftgröße&lt;/b&gt; aller Fenster ein.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Playing with the keyboard&lt;/h3&gt;&lt;p&gt;When a game begins the map has the focus; a black and white border shows the country you are on, your home country first. The &lt;b&gt;arrow keys&lt;/b&gt; go to the neighbouring country that lies most nearly in that direction, across the sea too. &lt;b&gt;Letters&lt;/b&gt; jump to the country whose name begins so; the same letter again goes to the next one. The &lt;b&gt;Enter key&lt;/b&gt; attacks the country in battle mode and shows it in info mode.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tab&lt;/b&gt; and &lt;b&gt;Shift+Tab&lt;/b&gt; go through all buttons and lists of a window; the &lt;b&gt;space bar&lt;/b&gt; or the &lt;b&gt;Enter key&lt;/b&gt; presses the chosen button, &lt;b&gt;Escape&lt;/b&gt; closes a window with “Cancel” or “Close”.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Escape&lt;/b&gt;: options menu&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;: this guide&lt;/li&gt;&lt;li&gt;&lt;b&gt;F2&lt;/b&gt;: generals&lt;/li&gt;&lt;li&gt;&lt;b&gt;F3&lt;/b&gt;: summary&lt;/li&gt;&lt;li&gt;&lt;b&gt;F4&lt;/b&gt;: show or hide the side menu&lt;/li&gt;&lt;li&gt;&lt;b&gt;F5&lt;/b&gt;: switch mode&lt;/li&gt;&lt;li&gt;&lt;b&gt;Space bar&lt;/b&gt; (on the map): pause and go on&lt;/li&gt;&lt;li&gt;&lt;b&gt;-&lt;/b&gt; and &lt;b&gt;+&lt;/b&gt;: slower and faster&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Under &lt;b&gt;Options&lt;/b&gt; you set the &lt;b&gt;text size&lt;/b&gt; of all windows.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>&lt;h3&gt;Die Computergegner&lt;/h3&gt;&lt;p&gt;Jeder Computergegner hat einen Charakter. Im Fenster &lt;b&gt;Neues Spiel&lt;/b&gt; wählst du ihn bei &lt;b&gt;Gegner&lt;/b&gt; für alle oder für jeden einzeln; &lt;b&gt;Gemischt&lt;/b&gt; gibt jedem zufällig einen anderen, &lt;b&gt;Zufällig&lt;/b&gt; einem einzelnen irgendeinen. Neue Spiele nach den Regeln „Klassisch“ beginnen mit „Standard“, nach „Zügig“ mit „Gemischt“; was du wählst, gilt für die Regeln, die gerade eingestellt sind.&lt;/p&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;Die Stärke in den Einstellungen bestimmt, wie oft und wie gut ein Gegner mit Charakter entscheidet. Ab „Leicht“ rechnet er mit den genauen Siegchancen, bildet untätige Generäle aus und lässt ab „Mittel“ Verteidiger zu Hause; ab „Schwer“ greift er nie mit weniger als der halben Chance an und schickt seinen besten General nicht in unsichere Schlachten. Auf „Sehr Leicht“ spielt er wie ein Anfänger: Er greift an, sobald sein bester General mehr EP hat als der Verteidiger, und lässt niemanden zu Hause. „Standard“ spielt auf jeder Stärke gleich, nur öfter oder seltener.&lt;/p&gt;&lt;p&gt;Die Info-Leiste zeigt den Charakter eines Gegners hinter seinem Namen, etwa „Ägypten (Eroberer), Kolonie : Libyen“, ihr Tooltip beschreibt ihn. Greift ein Gegner dich oder ein Land neben deinen an, sagen die Meldungen, warum; die Bilanz zählt die Gründe aller Angriffe der Gegner.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;The computer opponents&lt;/h3&gt;&lt;p&gt;Every computer opponent has a character. In the &lt;b&gt;New game&lt;/b&gt; window you choose it under &lt;b&gt;Opponents&lt;/b&gt;, for all of them or for each one; &lt;b&gt;Mixed&lt;/b&gt; gives each another one by chance, &lt;b&gt;Random&lt;/b&gt; gives a single one any. New games under the “Classic” rules start with “Standard”, under “Brisk” with “Mixed”; what you choose holds for the rules set at the time.&lt;/p&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;The strength in the settings decides how often and how well an opponent with a character decides. From “Easy” on he reckons with the exact chances to win and trains idle generals, and from “Medium” on he keeps defenders at home; from “Hard” on he never attacks with less than an even chance and does not send his best general into uncertain battles. On “Very easy” he plays like a beginner: he attacks as soon as his best general has more XP than the defender, and keeps nobody at home. “Standard” plays the same at every strength, only more or less often.&lt;/p&gt;&lt;p&gt;The information panel shows an opponent&apos;s character after his name, say “Egypt (Conqueror), colony: Libya”; its tooltip describes it. When an opponent attacks you or a country next to yours, the messages say why; the summary counts the reasons of all the opponents&apos; attacks.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardAccess</name>
@@ -698,10 +702,6 @@ Do you want to dismiss %1 all the same?</translation>
         <translation>&lt;h3&gt;Messages and battles&lt;/h3&gt;&lt;p&gt;The messages list the latest events first, each with its date. What concerns you is in bold; an attack on you is also marked with ⚠. The battle list shows every battle under way, yours first.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;Regeln: Klassisch und Zügig&lt;/h3&gt;&lt;p&gt;Unter &lt;b&gt;Einstellungen&lt;/b&gt; wählst du bei &lt;b&gt;Regeln&lt;/b&gt;, wie dein nächstes neues Spiel gespielt wird; ein laufendes oder geladenes Spiel behält seine Regeln. &lt;b&gt;Klassisch&lt;/b&gt; sind die Regeln, wie sie hier beschrieben sind. &lt;b&gt;Zügig&lt;/b&gt; ändert nur Zahlen:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Der Punktestand einer Schlacht bewegt sich nach dem Verhältnis der EP beider Generäle, nicht nach ihrem Unterschied: auch Schlachten zwischen Unteroffizieren kommen voran.&lt;/li&gt;&lt;li&gt;Eine Schlacht dauert höchstens 4 Jahre; ist sie dann nicht entschieden, behält der Verteidiger sein Land.&lt;/li&gt;&lt;li&gt;Die Generäle der Länder ohne Spieler beginnen mit der Hälfte ihrer EP und werden halb so schnell ausgebildet.&lt;/li&gt;&lt;li&gt;Deine neuen Generäle beginnen mit 3 EP, die des Gegners mit 4, auf „Schwer“ mit 5 und auf „Irrsinnig“ mit 8 (sonst 1). In der Ausbildung gewinnen deine etwa 5 EP im Jahr, die des Gegners 4 (sonst 3).&lt;/li&gt;&lt;li&gt;Der Gegner führt bis zu zehn Generäle statt fünf und schickt nie seinen letzten freien General in eine Schlacht.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation>&lt;h3&gt;Rules: Classic and Brisk&lt;/h3&gt;&lt;p&gt;Under &lt;b&gt;Settings&lt;/b&gt;, &lt;b&gt;Rules&lt;/b&gt; decides how your next new game is played; a running or loaded game keeps its rules. &lt;b&gt;Classic&lt;/b&gt; are the rules as described here. &lt;b&gt;Brisk&lt;/b&gt; only changes numbers:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;The score of a battle moves by the ratio of both generals’ XP, not by their difference: battles between NCOs make progress too.&lt;/li&gt;&lt;li&gt;A battle lasts at most 4 years; if it is not decided by then, the defender keeps his country.&lt;/li&gt;&lt;li&gt;The generals of countries without a player start with half their XP and train half as fast.&lt;/li&gt;&lt;li&gt;Your new generals start with 3 XP, the opponent’s with 4, on “Hard” with 5 and on “Insane” with 8 (otherwise 1). In training yours gain about 5 XP a year, the opponent’s 4 (otherwise 3).&lt;/li&gt;&lt;li&gt;The opponent leads up to ten generals instead of five and never sends his last free general into battle.&lt;/li&gt;&lt;/ul&gt;</translation>
-    </message>
-    <message>
         <source>&lt;p&gt;&lt;b&gt;F1&lt;/b&gt; öffnet diese Anleitung jederzeit; solange sie offen ist, wartet das Spiel.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;F1&lt;/b&gt; opens this guide at any time; while it is open, the game waits.&lt;/p&gt;</translation>
     </message>
@@ -712,6 +712,10 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Schließen</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Regeln: Klassisch und Zügig&lt;/h3&gt;&lt;p&gt;Unter &lt;b&gt;Einstellungen&lt;/b&gt; wählst du bei &lt;b&gt;Regeln&lt;/b&gt;, wie dein nächstes neues Spiel gespielt wird; ein laufendes oder geladenes Spiel behält seine Regeln. &lt;b&gt;Klassisch&lt;/b&gt; sind die Regeln, wie sie hier beschrieben sind. &lt;b&gt;Zügig&lt;/b&gt; ändert Zahlen und hat Regeln gegen Riesen und endlose Spiele:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Jede Schlacht beginnt 30 : 70. Der Punktestand bewegt sich nach dem Verhältnis der EP beider Generäle, nicht nach ihrem Unterschied, in großen Schritten: auch Schlachten zwischen Unteroffizieren kommen voran, und ein etwas schwächerer Angreifer hat eine Chance.&lt;/li&gt;&lt;li&gt;Eine Schlacht dauert höchstens 4 Jahre; ist sie dann nicht entschieden, behält der Verteidiger sein Land.&lt;/li&gt;&lt;li&gt;Die Generäle der Länder ohne Spieler beginnen mit der Hälfte ihrer EP und werden halb so schnell ausgebildet. Die Computergegner beginnen mit so starken Generälen wie du.&lt;/li&gt;&lt;li&gt;Deine neuen Generäle beginnen mit 3 EP, die des Gegners mit 4, auf „Schwer“ mit 5 und auf „Irrsinnig“ mit 8 (sonst 1). In der Ausbildung gewinnen deine etwa 5 EP im Jahr, die des Gegners je nach Stärke 4 bis 5 (sonst 3).&lt;/li&gt;&lt;li&gt;Land macht stark: Wer mehr Länder hält, bildet schneller aus, mit der halben Karte anderthalbmal, mit der ganzen doppelt so schnell wie mit einem Land.&lt;/li&gt;&lt;li&gt;Ein Sieg bringt 5 EP nur gegen einen mindestens gleich starken General. Gegen einen schwächeren bringt er den Teil, den dessen EP von deinen ausmachen (gegen halb so viele 2 EP), gegen einen mit weniger als einem Fünftel deiner EP nichts: Kein General wird zum Riesen, nur weil er Schwächere schlägt.&lt;/li&gt;&lt;li&gt;Der Gegner führt bis zu zehn Generäle statt fünf, bildet auch seine neuen aus und lässt seinen besten freien General zu Hause.&lt;/li&gt;&lt;li&gt;Fällt das Heimatland eines Computergegners, ist er geschlagen: Er scheidet aus, und alle seine Länder fallen an den, der es erobert hat. Deine eigenen Länder zählen wie immer einzeln.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;h3&gt;Rules: Classic and Brisk&lt;/h3&gt;&lt;p&gt;Under &lt;b&gt;Settings&lt;/b&gt;, &lt;b&gt;Rules&lt;/b&gt; decides how your next new game is played; a running or loaded game keeps its rules. &lt;b&gt;Classic&lt;/b&gt; are the rules as described here. &lt;b&gt;Brisk&lt;/b&gt; changes numbers and has rules against giants and endless games:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Every battle starts at 30 : 70. The score moves by the ratio of both generals’ XP, not by their difference, in large steps: battles between NCOs make progress too, and a slightly weaker attacker has a chance.&lt;/li&gt;&lt;li&gt;A battle lasts at most 4 years; if it is not decided by then, the defender keeps his country.&lt;/li&gt;&lt;li&gt;The generals of countries without a player start with half their XP and train half as fast. The computer opponents start with generals as strong as yours.&lt;/li&gt;&lt;li&gt;Your new generals start with 3 XP, the opponent’s with 4, on “Hard” with 5 and on “Insane” with 8 (otherwise 1). In training yours gain about 5 XP a year, the opponent’s 4 to 5 by strength (otherwise 3).&lt;/li&gt;&lt;li&gt;Land makes strong: whoever holds more countries trains faster, with half the map one and a half times, with the whole map twice as fast as with one country.&lt;/li&gt;&lt;li&gt;A victory brings 5 XP only against a general at least as strong. Against a weaker one it brings the share his XP are of yours (against half as many, 2 XP), against one with less than a fifth of your XP nothing: no general becomes a giant just by beating weaker ones.&lt;/li&gt;&lt;li&gt;The opponent leads up to ten generals instead of five, trains his new ones too and keeps his best free general at home.&lt;/li&gt;&lt;li&gt;When a computer opponent&apos;s home country falls, he is beaten: he leaves the game, and all his countries go to whoever took it. Your own countries count one by one as always.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -747,6 +751,10 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>%1, Kolonie : %2</source>
         <translation>%1, colony: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1002,37 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Andere Zahl aktiver Gegner wählen</source>
         <translation>Choose another number of active opponents</translation>
+    </message>
+</context>
+<context>
+    <name>stratagon::OpponentCharacterBox</name>
+    <message>
+        <source>Gegner :</source>
+        <translation>Opponents:</translation>
+    </message>
+    <message>
+        <source>Wie die Gegner spielen</source>
+        <translation>How the opponents play</translation>
+    </message>
+    <message>
+        <source>Für jeden Gegner …</source>
+        <translation>For each opponent …</translation>
+    </message>
+    <message>
+        <source>Wähle für jeden Gegner einen Charakter oder den Zufall.</source>
+        <translation>Choose a character for each opponent, or leave it to chance.</translation>
+    </message>
+    <message>
+        <source>Gegner %1: %2</source>
+        <translation>Opponent %1: %2</translation>
+    </message>
+    <message>
+        <source>Charakter der Gegner</source>
+        <translation>The opponents&apos; characters</translation>
+    </message>
+    <message>
+        <source>Gegner %1 :</source>
+        <translation>Opponent %1:</translation>
     </message>
 </context>
 <context>
@@ -1265,6 +1304,34 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Fehler !</source>
         <translation>Error!</translation>
+    </message>
+    <message>
+        <source>mehr EP</source>
+        <translation>more XP</translation>
+    </message>
+    <message>
+        <source>schwächster Nachbar</source>
+        <translation>weakest neighbour</translation>
+    </message>
+    <message>
+        <source>ohne Verteidiger</source>
+        <translation>no defender</translation>
+    </message>
+    <message>
+        <source>Rückeroberung</source>
+        <translation>retaking</translation>
+    </message>
+    <message>
+        <source>Gegenangriff</source>
+        <translation>counter-attack</translation>
+    </message>
+    <message>
+        <source>Schwäche des Führenden</source>
+        <translation>the leader&apos;s weak point</translation>
+    </message>
+    <message>
+        <source>Angriffe der Gegner</source>
+        <translation>Opponents&apos; attacks</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "mapview/PanelParts.h"
 #include "platform/Paths.h"
 #include "session/GameText.h"
+#include "simulation/Character.h"
 #include "world/Ranks.h"
 #include "world/WorldState.h"
 #include "platform/Retranslate.h"
@@ -46,11 +47,11 @@ InfoPanel::InfoPanel(const WorldState& world, QWidget* parent) : QWidget(parent)
 }
 
 // The country under its holder's name when a side holds it, in the current language.
-QString InfoPanel::landText(const CountryPanel& panel)
+QString InfoPanel::landText(const CountryPanel& panel) const
 {
     if (panel.holder.empty())
         return gametext::name(panel.land);
-    return tr("%1, Kolonie : %2").arg(gametext::name(panel.holder), gametext::name(panel.land));
+    return tr("%1, Kolonie : %2").arg(gametext::sideName(world_, panel.holderSide), gametext::name(panel.land));
 }
 
 int InfoPanel::shownCount() const { return static_cast<int>(shown_.generals.size()); }
@@ -60,6 +61,12 @@ void InfoPanel::showCountry(int country, bool fromClick)
     shownCountry_ = country;
     shown_ = describeCountry(world_, country);
     values_[0]->setText(landText(shown_));
+    // How a computer opponent holding it plays.
+    const int holder = shown_.holderSide;
+    values_[0]->setToolTip(holder > 0 && world_.countryKind[std::size_t(holder)] == KindOpponent
+                               ? tr("%1: %2").arg(gametext::sideName(world_, holder),
+                                                  gametext::characterDescription(characterOf(world_, holder)))
+                               : QString());
     values_[1]->setText(gametext::name(shown_.continent));
     values_[2]->setText(QString::number(shownCount()));
     showScroll(fromClick);

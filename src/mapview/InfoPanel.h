@@ -44,7 +44,7 @@ private:
     QScrollBar* scroll_ = nullptr;
     CountryPanel shown_;  // describeCountry (simulation/Clock.h)
     int shownCountry_ = 0;
-    static QString landText(const CountryPanel& panel);
+    QString landText(const CountryPanel& panel) const;
 };
 
 }  // namespace stratagon

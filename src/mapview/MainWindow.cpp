@@ -152,7 +152,8 @@ void MainWindow::Startat()
     sideMenuButton_->setEnabled(true);
     SetupResult setup;
     if (loadMapPicture()) {
-        setup = session_.startNewGame(ss(next.mapFile), next.opponents, &painter_.surface(), next.guided);
+        setup = session_.startNewGame(ss(next.mapFile), next.opponents, &painter_.surface(), next.guided,
+                                      next.characters ? &*next.characters : nullptr);
     } else {
         world_.playing = false;
         setup.messages.push_back({missingPictureMessage(&painter_.surface()), errorTitle()});

@@ -5,6 +5,7 @@
 #include "mapview/MapPainter.h"
 #include "mapview/WindowLayout.h"
 #include "session/GameContext.h"
+#include "simulation/Character.h"
 #include "simulation/Clock.h"
 #include "simulation/TickReport.h"
 #include "world/Text.h"
@@ -12,6 +13,7 @@
 #include <QPointF>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <QWidget>
 #include <array>
 #include <vector>
@@ -43,6 +45,8 @@ struct NewGameChoice {
     int opponents = 1;
     // The guided first game: it starts paused, its panel shows the steps.
     bool guided = false;
+    // How the opponents play; none: the rule set's default.
+    std::optional<CharacterChoice> characters;
 };
 
 // What the window needs of the program around it.

@@ -80,7 +80,7 @@ QString MapFocus::description(int country) const
     if (holder == world_.side[0])
         parts << tr("dein Land");
     else if (validCountry(world_, holder) && holder != country)
-        parts << tr("gehalten von %1").arg(gametext::name(world_.countryName[holder]));
+        parts << tr("gehalten von %1").arg(gametext::sideName(world_, holder));
     else if (world_.countryKind[country] == KindPassive)
         parts << tr("neutral");
     else

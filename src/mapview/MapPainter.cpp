@@ -96,7 +96,7 @@ QString MapPainter::toolTipAt(QPointF position) const
     const QString name = gametext::name(world_.countryName[static_cast<std::size_t>(country)]);
     if (holder != 0 && validSideIndex(holder))
         return QCoreApplication::translate("MapPainter", "%1\nBesitzer : %2")
-            .arg(name, gametext::name(world_.countryName[static_cast<std::size_t>(holder)]));
+            .arg(name, gametext::sideName(world_, holder));
     return name;
 }
 

@@ -80,10 +80,11 @@ void GameSession::updateTimer()
     emit clockRunningChanged(run);
 }
 
-SetupResult GameSession::startNewGame(const std::string& mapPath, int opponents, const MapPicture* picture, bool guided)
+SetupResult GameSession::startNewGame(const std::string& mapPath, int opponents, const MapPicture* picture, bool guided,
+                                      const CharacterChoice* characters)
 {
     closeGame();
-    SetupResult result = startGame(world_, random_, mapPath, opponents, picture);
+    SetupResult result = startGame(world_, random_, mapPath, opponents, picture, characters);
     endGuide(world_);
     if (result.started) {
         open_ = true;

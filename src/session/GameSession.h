@@ -70,7 +70,8 @@ public:
     // A new game on the map at mapPath; the picture, loaded by the window,
     // is checked against the map. The clock starts when the game did.
     // A guided game starts paused, at the guidance's first step.
-    SetupResult startNewGame(const std::string& mapPath, int opponents, const MapPicture* picture, bool guided = false);
+    SetupResult startNewGame(const std::string& mapPath, int opponents, const MapPicture* picture, bool guided = false,
+                             const CharacterChoice* characters = nullptr);
     // The game just loaded into the world, paused.
     void openLoadedGame();
     // The game's window is gone: the clock stops until the next game.

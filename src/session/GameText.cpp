@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/GameText.h"
 
+#include "simulation/Character.h"
 #include "world/Ranks.h"
 #include "world/WorldState.h"
 
@@ -83,6 +84,26 @@ QString render(const std::vector<Text>& parts, QStringView separator)
 QString name(const std::string& german) { return translated(NamesContext, german); }
 
 QString rankName(int32_t ep) { return translated(RanksContext, std::string(stratagon::rankName(ep))); }
+
+QString characterName(int character) { return name(characterInfo(character).name); }
+
+QString characterDescription(int character)
+{
+    return translated(CharactersContext, characterInfo(character).description);
+}
+
+QString mixDescription() { return translated(CharactersContext, MixedDescription); }
+
+QString sideName(const WorldState& world, int side)
+{
+    if (!validSideIndex(side))
+        return {};
+    const QString country = name(world.countryName[std::size_t(side)]);
+    const int character = characterOf(world, side);
+    if (world.countryKind[std::size_t(side)] != KindOpponent || character == CharacterStandard)
+        return country;
+    return QCoreApplication::translate("GameNames", "%1 (%2)").arg(country, characterName(character));
+}
 
 QString rankTitle(int level)
 {

@@ -15,6 +15,7 @@
 namespace stratagon {
 
 struct GameEvent;
+struct WorldState;
 
 namespace gametext {
 
@@ -31,6 +32,14 @@ QString render(const std::vector<Text>& parts, QStringView separator = {});
 // A country, continent or map name as the map spells it (German).
 QString name(const std::string& german);
 QString rankName(int32_t ep);
+// A computer opponent's character (simulation/Character.h) and its line.
+QString characterName(int character);
+QString characterDescription(int character);
+// The line of "Gemischt".
+QString mixDescription();
+// The side's country, for a computer opponent with a character other than
+// the plain one with it: "Ägypten (Eroberer)".
+QString sideName(const WorldState& world, int side);
 // The rank of the ladder's row `level` (0..19), as the ranks window lists them.
 QString rankTitle(int level);
 QString monthName(int month);  // empty outside 1..12

@@ -4,7 +4,9 @@
 #include "mapview/MainWindow.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
+#include "session/GameText.h"
 #include "shell/Program.h"
+#include "simulation/Character.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -44,6 +46,33 @@ QString keyGuide()
         "<li><b>-</b> und <b>+</b>: langsamer und schneller</li>"
         "</ul>"
         "<p>Unter <b>Optionen</b> stellst du die <b>Schriftgröße</b> aller Fenster ein.</p>");
+}
+
+// The computer opponents' characters, each with its own line.
+QString opponentGuide()
+{
+    QString characters;
+    for (int c = 0; c < CharacterCount; ++c)
+        characters += QStringLiteral("<li><b>%1</b>: %2</li>")
+                          .arg(gametext::characterName(c), gametext::characterDescription(c));
+    return QCoreApplication::translate(
+               "HelpWindow",
+               "<h3>Die Computergegner</h3><p>Jeder Computergegner hat einen Charakter. Im Fenster "
+               "<b>Neues Spiel</b> wählst du ihn bei <b>Gegner</b> für alle oder für jeden einzeln; "
+               "<b>Gemischt</b> gibt jedem zufällig einen anderen, <b>Zufällig</b> einem einzelnen irgendeinen. "
+               "Neue Spiele nach den Regeln „Klassisch“ beginnen mit „Standard“, nach „Zügig“ mit „Gemischt“; "
+               "was du wählst, gilt für die Regeln, die gerade eingestellt sind.</p><ul>%1</ul>"
+               "<p>Die Stärke in den Einstellungen bestimmt, wie oft und wie gut ein Gegner mit Charakter "
+               "entscheidet. Ab „Leicht“ rechnet er mit den genauen Siegchancen, bildet untätige Generäle aus "
+               "und lässt ab „Mittel“ Verteidiger zu Hause; ab „Schwer“ greift er nie mit weniger als der "
+               "halben Chance an und schickt seinen besten General nicht in unsichere Schlachten. Auf "
+               "„Sehr Leicht“ spielt er wie ein Anfänger: Er greift an, sobald sein bester General mehr EP hat "
+               "als der Verteidiger, und lässt niemanden zu Hause. „Standard“ spielt auf jeder Stärke gleich, "
+               "nur öfter oder seltener.</p><p>Die Info-Leiste zeigt den Charakter eines Gegners hinter "
+               "seinem Namen, etwa „Ägypten (Eroberer), Kolonie : Libyen“, ihr Tooltip beschreibt ihn. Greift "
+               "ein Gegner dich oder ein Land neben deinen an, sagen die Meldungen, warum; die Bilanz zählt "
+               "die Gründe aller Angriffe der Gegner.</p>")
+        .arg(characters);
 }
 
 }  // namespace
@@ -90,15 +119,25 @@ QString HelpWindow::guideText()
            tr("<h3>Regeln: Klassisch und Zügig</h3><p>Unter <b>Einstellungen</b> wählst du bei <b>Regeln</b>, "
               "wie dein nächstes neues Spiel gespielt wird; ein laufendes oder geladenes Spiel behält seine "
               "Regeln. <b>Klassisch</b> sind die Regeln, wie sie hier beschrieben sind. <b>Zügig</b> ändert "
-              "nur Zahlen:</p><ul><li>Der Punktestand einer Schlacht bewegt sich nach dem Verhältnis der EP "
-              "beider Generäle, nicht nach ihrem Unterschied: auch Schlachten zwischen Unteroffizieren kommen "
-              "voran.</li><li>Eine Schlacht dauert höchstens 4 Jahre; ist sie dann nicht entschieden, behält "
-              "der Verteidiger sein Land.</li><li>Die Generäle der "
-              "Länder ohne Spieler beginnen mit der Hälfte ihrer EP und werden halb so schnell "
-              "ausgebildet.</li><li>Deine neuen Generäle beginnen mit 3 EP, die des Gegners mit 4, auf "
-              "„Schwer“ mit 5 und auf „Irrsinnig“ mit 8 (sonst 1). In der Ausbildung gewinnen deine etwa 5 EP "
-              "im Jahr, die des Gegners 4 (sonst 3).</li><li>Der Gegner führt bis zu zehn Generäle statt fünf "
-              "und schickt nie seinen letzten freien General in eine Schlacht.</li></ul>") +
+              "Zahlen und hat Regeln gegen Riesen und endlose Spiele:</p><ul><li>Jede Schlacht beginnt 30 : 70. "
+              "Der Punktestand bewegt sich nach dem Verhältnis der EP beider Generäle, nicht nach ihrem "
+              "Unterschied, in großen Schritten: auch Schlachten zwischen Unteroffizieren kommen voran, und "
+              "ein etwas schwächerer Angreifer hat eine Chance.</li><li>Eine Schlacht dauert höchstens 4 Jahre; "
+              "ist sie dann nicht entschieden, behält der Verteidiger sein Land.</li><li>Die Generäle der "
+              "Länder ohne Spieler beginnen mit der Hälfte ihrer EP und werden halb so schnell ausgebildet. "
+              "Die Computergegner beginnen mit so starken Generälen wie du.</li><li>Deine neuen Generäle "
+              "beginnen mit 3 EP, die des Gegners mit 4, auf „Schwer“ mit 5 und auf „Irrsinnig“ mit 8 (sonst "
+              "1). In der Ausbildung gewinnen deine etwa 5 EP im Jahr, die des Gegners je nach Stärke 4 bis 5 "
+              "(sonst 3).</li><li>Land macht stark: Wer mehr Länder hält, bildet schneller aus, mit der halben "
+              "Karte anderthalbmal, mit der ganzen doppelt so schnell wie mit einem Land.</li><li>Ein Sieg bringt "
+              "5 EP nur gegen einen mindestens gleich starken General. Gegen einen schwächeren bringt er den "
+              "Teil, den dessen EP von deinen ausmachen (gegen halb so viele 2 EP), gegen einen mit weniger als "
+              "einem Fünftel deiner EP nichts: Kein General wird zum Riesen, nur weil er Schwächere schlägt."
+              "</li><li>Der Gegner führt bis zu zehn Generäle statt fünf, bildet auch seine neuen aus und "
+              "lässt seinen besten freien General zu Hause.</li><li>Fällt das Heimatland eines Computergegners, "
+              "ist er geschlagen: Er scheidet aus, und alle seine Länder fallen an den, der es erobert hat. "
+              "Deine eigenen Länder zählen wie immer einzeln.</li></ul>") +
+           opponentGuide() +
            tr("<p><b>F1</b> öffnet diese Anleitung jederzeit; solange sie offen ist, wartet das Spiel.</p>") +
            keyGuide();
 }

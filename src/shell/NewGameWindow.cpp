@@ -8,6 +8,7 @@
 #include "shell/CountryPickWindow.h"
 #include "shell/MapCatalog.h"
 #include "shell/MapPickWindow.h"
+#include "shell/OpponentCharacterBox.h"
 #include "shell/OpponentPickWindow.h"
 #include "shell/Program.h"
 #include "world/MapLoader.h"
@@ -71,7 +72,7 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     useCompactFont(*this);
-    setFixedSize(312, 215);
+    setFixedSize(312, 215 + CharacterRow);
 
     worldOption_ = new QRadioButton(this);
     worldOption_->setGeometry(8, 8, 145, 25);
@@ -103,9 +104,18 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
     opponentChangeButton_->setObjectName(QStringLiteral("opponentChangeButton"));
     connect(opponentChangeButton_, &QPushButton::clicked, this, &NewGameWindow::changeOpponentsClicked);
 
-    startButton_ = button(this, QString(), QRect(8, 160, 97, 25));
-    cancelButton_ = button(this, QString(), QRect(112, 160, 97, 25));
-    statusLabel_ = label(this, QString(), QRect(224, 160, 81, 25), Qt::AlignCenter);
+    // How the opponents play, for the rule set the game will be played by.
+    characterBox_ = new OpponentCharacterBox(this);
+    characterBox_->setGeometry(8, 152, 297, OpponentCharacterBox::Height);
+    characterBox_->setChoice(program_.preferences().characterChoice(program_.preferences().ruleSet()));
+    characterBox_->setOpponentCount(program_.preferences().opponentCount());
+    connect(characterBox_, &OpponentCharacterBox::chosen, this, [this](const CharacterChoice& choice) {
+        program_.preferences().setCharacterChoice(program_.preferences().ruleSet(), choice);
+    });
+
+    startButton_ = button(this, QString(), QRect(8, 160 + CharacterRow, 97, 25));
+    cancelButton_ = button(this, QString(), QRect(112, 160 + CharacterRow, 97, 25));
+    statusLabel_ = label(this, QString(), QRect(224, 160 + CharacterRow, 81, 25), Qt::AlignCenter);
     QFont statusFont = statusLabel_->font();
     statusFont.setBold(true);
     statusFont.setPointSize(12);
@@ -116,7 +126,7 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
 
     progressBox_ = new ProgressBox(this);
     progressBox_->setObjectName(QStringLiteral("progressBox"));
-    progressBox_->setGeometry(8, 192, 297, 17);
+    progressBox_->setGeometry(8, 192 + CharacterRow, 297, 17);
 
     connect(sideChangeButton_, &QPushButton::clicked, this, &NewGameWindow::changeSideClicked);
     connect(startButton_, &QPushButton::clicked, this, &NewGameWindow::startClicked);
@@ -244,6 +254,7 @@ void NewGameWindow::changeOpponentsClicked()
     connect(pick, &OpponentPickWindow::chosen, this, [this](int count) {
         program_.preferences().setOpponentCount(count);
         showOpponentCount(count);
+        characterBox_->setOpponentCount(count);
     });
     openPick(pick);
 }
@@ -302,6 +313,7 @@ void NewGameWindow::startClicked()
     startButton_->setEnabled(false);
     sideChangeButton_->setEnabled(false);
     opponentChangeButton_->setEnabled(false);
+    characterBox_->setEnabled(false);
     repaint();
     for (int p = 1; p <= 100; ++p) {
         drawProgress(p);

@@ -10,6 +10,7 @@ class QRadioButton;
 
 namespace stratagon {
 
+class OpponentCharacterBox;
 class PickWindow;
 class Program;
 class ProgressBox;
@@ -70,6 +71,9 @@ private:
     QPushButton* sideChangeButton_ = nullptr;
     QLabel* opponentCountLabel_ = nullptr;
     QPushButton* opponentChangeButton_ = nullptr;
+    // The opponents' characters, between the choices and the buttons.
+    static constexpr int CharacterRow = 32;
+    OpponentCharacterBox* characterBox_ = nullptr;
     QPushButton* startButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QLabel* statusLabel_ = nullptr;

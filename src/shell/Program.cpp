@@ -185,7 +185,8 @@ MainWindow* Program::makeMainWindow(bool loadedGame)
                               if (std::exchange(guidedNext_, false) || (mainWindow() && guideShown(world)))
                                   return guidedGame();
                               const MapEntry map = mapForGame(paths_, preferences_.mapName());
-                              return NewGameChoice{map.mapFile, map.pictureFile, preferences_.opponentCount()};
+                              return NewGameChoice{map.mapFile, map.pictureFile, preferences_.opponentCount(), false,
+                                                   preferences_.characterChoice(preferences_.ruleSet())};
                           }};
     auto* main = new MainWindow(std::move(setup));
     connect(main, &MainWindow::generalsRequested, this, &Program::showGeneralList);
@@ -274,7 +275,7 @@ NewGameChoice Program::guidedGame()
     const MapEntry map = mapForGame(paths_, qs(GuideMapName));
     loadMap(world, ss(map.mapFile));
     prepareGuidedGame(world);
-    return NewGameChoice{map.mapFile, map.pictureFile, GuideOpponents, true};
+    return NewGameChoice{map.mapFile, map.pictureFile, GuideOpponents, true, std::nullopt};
 }
 
 MainWindow* Program::startGuidance()

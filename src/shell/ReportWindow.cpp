@@ -27,6 +27,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
 namespace stratagon {
 
@@ -66,6 +68,32 @@ QString playedTimeText(const GameRecords& r)
 
 QString pair(int a, int b) { return QStringLiteral("%1 / %2").arg(a).arg(b); }
 
+// The computer opponents' attacks and, most frequent first, why they came.
+QString opponentAttacksText(const GameRecords& r)
+{
+    const QString reasons[AttackReasonCount] = {
+        QString(),
+        ReportWindow::tr("mehr EP"),
+        ReportWindow::tr("schwächster Nachbar"),
+        ReportWindow::tr("ohne Verteidiger"),
+        ReportWindow::tr("Rückeroberung"),
+        ReportWindow::tr("Gegenangriff"),
+        ReportWindow::tr("Schwäche des Führenden"),
+    };
+    std::vector<int> order;
+    int total = 0;
+    for (int k = 1; k < AttackReasonCount; ++k)
+        if (r.opponentStrikes[std::size_t(k)] > 0)
+            order.push_back(k), total += r.opponentStrikes[std::size_t(k)];
+    std::stable_sort(order.begin(), order.end(), [&r](int a, int b) {
+        return r.opponentStrikes[std::size_t(a)] > r.opponentStrikes[std::size_t(b)];
+    });
+    QStringList parts;
+    for (const int k : order)
+        parts << QStringLiteral("%1 %2").arg(r.opponentStrikes[std::size_t(k)]).arg(reasons[k]);
+    return parts.isEmpty() ? QStringLiteral("0") : QStringLiteral("%1 (%2)").arg(total).arg(parts.join(QStringLiteral(", ")));
+}
+
 // Won or lost after the end, else how things stand.
 QString headingText(const WorldState& w)
 {
@@ -94,6 +122,7 @@ QList<QPair<QString, QString>> reportFigures(const WorldState& w)
         {ReportWindow::tr("Gespielte Zeit"), playedTimeText(r)},
         {ReportWindow::tr("Angriffe gestartet"), QString::number(r.battlesOpened)},
         {ReportWindow::tr("Angriffe auf dich"), QString::number(r.attacksSuffered)},
+        {ReportWindow::tr("Angriffe der Gegner"), opponentAttacksText(r)},
         {ReportWindow::tr("Schlachten gewonnen / verloren"), pair(r.battlesWon, r.battlesLost)},
         {ReportWindow::tr("Länder erobert / verloren"), pair(r.countriesTaken, r.countriesLost)},
         {ReportWindow::tr("Generäle angeworben / entlassen"), pair(r.generalsRecruited, r.generalsDismissed)},

@@ -63,7 +63,9 @@ BattleNews newsOf(const WorldState& w, const Battle& b)
             .attackerGeneral = b.attackerGeneral,
             .defenderGeneral = b.defenderGeneral,
             .attackerGeneralName = nameOf(w, b.attacker, b.attackerGeneral),
-            .defenderGeneralName = nameOf(w, b.defender, b.defenderGeneral)};
+            .defenderGeneralName = nameOf(w, b.defender, b.defenderGeneral),
+            .attackerEP = epOf(w, b.attacker, b.attackerGeneral),
+            .defenderEP = epOf(w, b.defender, b.defenderGeneral)};
 }
 
 int16_t saturate16(int64_t value)
@@ -153,15 +155,53 @@ int64_t scoreStep(const RuleTable& rules, int16_t d, int32_t attackerEP, int32_t
     return divisor > 0 ? int64_t{d} * rules.stepScale / divisor : 0;
 }
 
-// True when no draw can move the score any more: both generals too weak for
-// the step ever to reach 1 point. EP do not change during a battle.
-bool stalled(const RuleTable& rules, int32_t attackerEP, int32_t defenderEP)
+// The winner's reward: the rule set's EP, or its share by the loser's EP.
+int32_t victoryEP(const RuleTable& rules, int32_t winnerEP, int32_t loserEP)
+{
+    if (!rules.winEPByLoser || loserEP >= winnerEP)
+        return rules.winEP;
+    return static_cast<int32_t>(int64_t{rules.winEP} * std::max(loserEP, 0) / std::max(winnerEP, 1));
+}
+
+// A computer opponent who lost his home is out: whatever he holds goes to
+// the side that took it, and his other battles are broken off without a word
+// (the one message says what happened).
+void beatSide(WorldState& w, int beaten, int by, TickReport& report)
+{
+    BeatenNews news{beaten, by, 0};
+    for (int i = 1; i <= std::clamp(w.countryCount, 0, MaxCountries); ++i)
+        if (w.countryOwner[i] == beaten || i == beaten) {
+            news.countries += 1;
+            if (w.countryOwner[i] != by)
+                w.previousOwner[i] = w.countryOwner[i];
+            w.countryOwner[i] = by;
+        }
+    for (int k = w.battleCount; k >= 1; --k) {
+        const Battle& b = w.battles[k];
+        if (b.attacker != beaten && b.defender != beaten)
+            continue;
+        setStatus(w, b.attacker, b.attackerGeneral, Training);
+        setStatus(w, b.defender, b.defenderGeneral, Training);
+        --w.battleCount;
+        removeBattle(w, k);
+    }
+    w.countryKind[beaten] = KindPassive;
+    report.happenings.push_back(Happening::sideBeaten(news));
+}
+
+}  // namespace
+
+int64_t battleScoreStep(const RuleTable& rules, int32_t attackerEP, int32_t defenderEP, int r1, int r2)
+{
+    const int16_t d = saturate16(int64_t{attackerEP} * r1 - int64_t{defenderEP} * r2);
+    return scoreStep(rules, d, attackerEP, defenderEP);
+}
+
+bool battleStalled(const RuleTable& rules, int32_t attackerEP, int32_t defenderEP)
 {
     const int16_t widest = saturate16(int64_t{std::max({attackerEP, defenderEP, 0})} * 4);
     return scoreStep(rules, widest, attackerEP, defenderEP) == 0;
 }
-
-}  // namespace
 
 int bestGeneral(const WorldState& world, int side)
 {
@@ -185,6 +225,7 @@ void battleStep(WorldState& world, RandomSource& random, const RuleTable& rules,
     WorldState& w = world;
     w.battleCount = std::clamp(w.battleCount, 0, MaxBattles);
     const int n = w.battleCount;
+    std::vector<std::pair<int, int>> beaten;  // home country, taken by
     for (int k = 1; k <= n && k <= w.battleCount; ++k) {
         const int attacker = w.battles[k].attacker;
         const int defender = w.battles[k].defender;
@@ -195,11 +236,10 @@ void battleStep(WorldState& world, RandomSource& random, const RuleTable& rules,
 
         const int r1 = random.draw(5);
         const int r2 = random.draw(5);
-        // Held in 16 bits; beyond that range it saturates rather than wraps,
-        // so a much stronger side never turns into a loser.
-        const int16_t d = saturate16(int64_t{attackerEP} * r1 - int64_t{defenderEP} * r2);
-        w.battles[k].defenderScore =
-            saturate32(int64_t{w.battles[k].defenderScore} - scoreStep(rules, d, attackerEP, defenderEP));
+        // The difference is held in 16 bits; beyond that range it saturates
+        // rather than wraps, so a much stronger side never turns into a loser.
+        w.battles[k].defenderScore = saturate32(int64_t{w.battles[k].defenderScore} -
+                                                battleScoreStep(rules, attackerEP, defenderEP, r1, r2));
         w.battles[k].attackerScore = saturate32(100 - int64_t{w.battles[k].defenderScore});
         w.battles[k].ticks = saturate32(int64_t{w.battles[k].ticks} + 1);
 
@@ -208,7 +248,8 @@ void battleStep(WorldState& world, RandomSource& random, const RuleTable& rules,
 
         // A battle that can no longer move, or has run out of time, is broken
         // off: the attack has failed, and nobody earns EP for it.
-        const bool brokenOff = stalled(rules, attackerEP, defenderEP) || w.battles[k].ticks >= rules.battleTickLimit;
+        const bool brokenOff =
+            battleStalled(rules, attackerEP, defenderEP) || w.battles[k].ticks >= rules.battleTickLimit;
         const bool defenderWins = w.battles[k].defenderScore > 100;
         const bool attackerWins = w.battles[k].attackerScore > 100;
         if (!defenderWins && !attackerWins && !brokenOff)
@@ -221,19 +262,29 @@ void battleStep(WorldState& world, RandomSource& random, const RuleTable& rules,
         BattleNews news = newsOf(w, w.battles[k]);
         news.winner = attackerWins ? attacker : defender;
         news.formerHolder = validSideIndex(country) ? w.countryOwner[country] : news.winner;
-        if (validSideIndex(country))
+        if (validSideIndex(country)) {
+            if (news.formerHolder != news.winner)
+                w.previousOwner[country] = news.formerHolder;
             w.countryOwner[country] = news.winner;
+            // His own home, taken from him: a computer opponent who is out.
+            if (rules.beatenSidesLeave && w.countryKind[country] == KindOpponent && news.formerHolder == country &&
+                news.winner != country && validSideIndex(news.winner))
+                beaten.push_back({country, news.winner});
+        }
         report.happenings.push_back(Happening::ended(news));
         if (defenderWins)
-            addEP(w, defender, defenderGeneral, rules.winEP, report);
+            addEP(w, defender, defenderGeneral, victoryEP(rules, defenderEP, attackerEP), report);
         else if (attackerWins)
-            addEP(w, attacker, attackerGeneral, rules.winEP, report);
+            addEP(w, attacker, attackerGeneral, victoryEP(rules, attackerEP, defenderEP), report);
         removeBattle(w, k);
     }
+    for (const auto& [side, by] : beaten)
+        if (w.countryKind[side] == KindOpponent)
+            beatSide(w, side, by, report);
 }
 
 int openBattle(WorldState& world, int country, int attacker, int attackerGeneral, int defender, int defenderGeneral,
-               TickReport& report)
+               TickReport& report, AttackReason reason)
 {
     WorldState& w = world;
     if (w.battleCount < 0 || w.battleCount >= MaxBattles)
@@ -247,12 +298,14 @@ int openBattle(WorldState& world, int country, int attacker, int attackerGeneral
                     .defender = defender,
                     .attackerGeneral = attackerGeneral,
                     .defenderGeneral = defenderGeneral,
-                    .attackerScore = 20,
-                    .defenderScore = 80,
+                    .attackerScore = rulesOf(w).openingScore,
+                    .defenderScore = 100 - rulesOf(w).openingScore,
                     .ticks = 0};
     w.generalStatus[attacker][attackerGeneral] = InBattle;
     w.generalStatus[defender][defenderGeneral] = InBattle;
-    report.happenings.push_back(Happening::opened(newsOf(w, w.battles[k])));
+    BattleNews news = newsOf(w, w.battles[k]);
+    news.reason = reason;
+    report.happenings.push_back(Happening::opened(std::move(news)));
     return k;
 }
 

@@ -3,7 +3,7 @@
 
 #include "simulation/Battle.h"
 #include "simulation/EndOfGame.h"
-#include "simulation/Opponent.h"
+#include "simulation/Strategy.h"
 #include "simulation/Records.h"
 #include "world/Rules.h"
 
@@ -30,17 +30,10 @@ TickReport tickSteps(WorldState& world, RandomSource& random)
     world.playerBattleCount = 0;
     battleStep(world, random, rules, report);
     // 4
-    // A divisor below 1 (a damaged setting) acts like the strongest one
-    // rather than drawing from an empty range.
-    const int divisor = std::max(world.aiDivisor, 1) * rules.opponentTurnFactor;
-    const int recruitEP = rules.opponentRecruitEP + rules.opponentRecruitBonus / std::max(world.aiDivisor, 1);
     for (int i = 1; i <= countryLimit(world); ++i) {
         const int kind = world.countryKind[i];
         if (kind == KindOpponent) {
-            if (world.generalCount[i] < rules.opponentRosterSize)
-                recruitOpponentGeneral(world, random, i, recruitEP);
-            if (random.draw(divisor) == 0)
-                opponentTurn(world, i, report);
+            opponentPlays(world, random, i, report);
             trainGenerals(world, random, i, rules, report);
         } else if (kind == KindPlayer || kind == KindPassive) {
             trainGenerals(world, random, i, rules, report);
@@ -85,13 +78,26 @@ void trainGenerals(WorldState& world, RandomSource& random, int country, const R
     if (!validSideIndex(country))
         return;
     const int kind = std::clamp<int>(world.countryKind[country], KindPlayer, KindOpponent);
-    const int odds = rules.trainingOdds[static_cast<std::size_t>(kind)];
+    const int odds = kind == KindOpponent
+                         ? rules.opponentTrainingOdds[static_cast<std::size_t>(strengthStep(world.aiDivisor))]
+                         : rules.trainingOdds[static_cast<std::size_t>(kind)];
+    // Where land counts, a side's chance grows with its share of the map:
+    // a hit is a draw below `hits` in 0..range-1, still one draw a general.
+    int range = odds;
+    int hits = 1;
+    if (rules.landTrainingPercent > 0 && world.countryCount > 0) {
+        int held = 0;
+        for (int i = 1; i <= countryLimit(world); ++i)
+            held += world.countryOwner[i] == country;
+        range = odds * world.countryCount * 100;
+        hits = world.countryCount * 100 + rules.landTrainingPercent * held;
+    }
     const int count = std::clamp(world.generalCount[country], 0, MaxGenerals);
     for (int j = 0; j <= count; ++j) {
         if (world.generalStatus[country][j] != Training)
             continue;
         int32_t& ep = world.generalEP[country][j];
-        if (random.draw(odds) == 0 && ep < std::numeric_limits<int32_t>::max()) {
+        if (random.draw(range) < hits && ep < std::numeric_limits<int32_t>::max()) {
             ++ep;
             reportPromotion(world, country, j, ep - 1, report);
         }
@@ -109,6 +115,7 @@ CountryPanel describeCountry(const WorldState& world, int h)
     if (const int s = holdingSide(world, h); s >= 0 && validSideIndex(world.side[std::size_t(s)])) {
         listed = world.side[std::size_t(s)];
         panel.holder = world.countryName[listed];
+        panel.holderSide = listed;
     }
     const int count = std::clamp(world.generalCount[listed], 0, MaxGenerals);
     for (int j = 1; j <= count; ++j)

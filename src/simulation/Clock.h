@@ -37,6 +37,7 @@ void trainGenerals(WorldState& world, RandomSource& random, int country, const R
 struct CountryPanel {
     std::string land;
     std::string holder;  // empty when no side in play holds it
+    int holderSide = 0;  // its country, 0 with no holder
     std::string continent;
     std::vector<std::pair<std::string, int32_t>> generals;  // name, EP
 };

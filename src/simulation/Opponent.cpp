@@ -2,33 +2,13 @@
 #include "simulation/Opponent.h"
 
 #include "simulation/Battle.h"
+#include "simulation/Character.h"
 #include "world/Rules.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace stratagon {
-
-const std::array<std::string_view, 10> OpponentNames = {
-    "Zurwabwe", "Erwin", "Stormf", "Bepluppo", "Tellig",
-    "Hammonde", "Tinkay", "Ibsyd",  "Pouwo",    "Labamba",
-};
-
-std::string_view pickOpponentName(RandomSource& random)
-{
-    random.reseed();
-    return OpponentNames[static_cast<std::size_t>(random.draw(10))];
-}
-
-void recruitOpponentGeneral(WorldState& world, RandomSource& random, int side, int32_t ep)
-{
-    if (!validSideIndex(side) || world.generalCount[side] >= MaxGenerals)
-        return;
-    const int slot = std::max(world.generalCount[side], 0) + 1;
-    world.generalCount[side] = slot;
-    world.generalEP[side][slot] = ep;
-    // The status stays as it is: the set-up has put slots 1..5 into training.
-    world.generalName[side][slot] = std::string(pickOpponentName(random));
-}
 
 namespace {
 
@@ -57,11 +37,27 @@ int freeGenerals(const WorldState& w, int v)
     return free;
 }
 
+// The side's best free general once the `kept` best stay home: bestGeneral
+// itself when none do; 0 when nobody is left.
+int bestGeneralBeyond(const WorldState& w, int v, int kept)
+{
+    if (kept <= 0)
+        return bestGeneral(w, v);
+    std::vector<int> free;
+    for (int j = 1; j <= std::clamp(w.generalCount[v], 0, MaxGenerals); ++j)
+        if ((w.generalStatus[v][j] == Ready || w.generalStatus[v][j] == Training) && w.generalEP[v][j] > 0)
+            free.push_back(j);
+    if (static_cast<int>(free.size()) <= kept)
+        return 0;
+    std::stable_sort(free.begin(), free.end(), [&](int a, int b) { return w.generalEP[v][a] > w.generalEP[v][b]; });
+    return free[static_cast<std::size_t>(kept)];
+}
+
 }  // namespace
 
-void opponentTurn(WorldState& world, int side, TickReport& report)
+void standardTurn(const WorldState& world, int side, const OrderSink& give)
 {
-    WorldState& w = world;
+    const WorldState& w = world;
     const int v = side;
     if (!validSideIndex(v))
         return;
@@ -74,9 +70,9 @@ void opponentTurn(WorldState& world, int side, TickReport& report)
         for (int y = 1; y <= neighbours; ++y) {
             if (keptHome > 0 && freeGenerals(w, v) <= keptHome)
                 return;
-            const int g = bestGeneral(w, v);
+            const int g = bestGeneralBeyond(w, v, keptHome);
             const int32_t e = w.generalEP[v][g];
-            const int t = countryIndexByName(w, w.neighbourName[x][y]);
+            const int t = neighbourIndex(w, x, y);
             if (t == 0)
                 continue;  // a name that matches no country: nothing to attack
             if (w.countryOwner[t] == v)
@@ -91,10 +87,34 @@ void opponentTurn(WorldState& world, int side, TickReport& report)
             if (countryContested(w, t))
                 continue;
             // A full table ends the turn; nothing is opened past 99 battles.
-            if (openBattle(w, t, v, g, o, g2, report) == 0)
+            if (!give(Order::attack(v, g, t, AttackReason::Outclassed)))
                 return;
         }
     }
+}
+
+void opponentTurn(WorldState& world, int side, TickReport& report)
+{
+    standardTurn(world, side, [&](const Order& order) { return applyOrder(world, order, report); });
+}
+
+void StandardOpponent::play(const WorldState& world, RandomSource& random, int side, const OrderSink& give) const
+{
+    const RuleTable& rules = rulesOf(world);
+    if (world.generalCount[side] < std::min(rules.opponentRosterSize, MaxGenerals))
+        give(Order::recruit(side, pickOpponentName(world, random, side)));
+    // A divisor below 1 (a damaged setting) acts like the strongest one
+    // rather than drawing from an empty range.
+    if (random.draw(std::max(world.aiDivisor, 1) * rules.opponentTurnFactor) == 0)
+        standardTurn(world, side, give);
+}
+
+void opponentPlays(WorldState& world, RandomSource& random, int side, TickReport& report)
+{
+    if (!validSideIndex(side))
+        return;
+    strategyOf(characterOf(world, side))
+        .play(world, random, side, [&](const Order& order) { return applyOrder(world, order, report); });
 }
 
 }  // namespace stratagon

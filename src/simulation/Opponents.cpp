@@ -29,7 +29,7 @@ std::vector<int> distancesFrom(const WorldState& w, const std::vector<int>& from
         open.pop();
         const int neighbours = std::clamp(w.neighbourCount[c], 0, MaxNeighbours);
         for (int j = 1; j <= neighbours; ++j) {
-            const int t = countryIndexByName(w, w.neighbourName[c][j]);
+            const int t = neighbourIndex(w, c, j);
             if (t >= 1 && t <= n && distance[static_cast<std::size_t>(t)] == Unreachable) {
                 distance[static_cast<std::size_t>(t)] = distance[static_cast<std::size_t>(c)] + 1;
                 open.push(t);

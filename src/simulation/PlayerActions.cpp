@@ -45,7 +45,7 @@ bool nearestCellOf(const WorldState& world, int country, double cellX, double ce
 bool attackableCode(const WorldState& world, const std::string& code)
 {
     // An empty code is no country; it would otherwise match every neighbour
-    // name that names no country (nameToCode gives "" for those).
+    // name that names no country.
     if (code.empty())
         return false;
     const int player = world.side[0];
@@ -56,7 +56,8 @@ bool attackableCode(const WorldState& world, const std::string& code)
             continue;
         const int neighbours = std::min(world.neighbourCount[k], MaxNeighbours);
         for (int j = 1; j <= neighbours; ++j) {
-            if (nameToCode(world, world.neighbourName[k][j]) == code) {
+            const int n = neighbourIndex(world, k, j);
+            if (n > 0 && world.countryCode[std::size_t(n)] == code) {
                 borders = true;
                 break;
             }
@@ -85,6 +86,14 @@ bool generalReady(const WorldState& world, int side, int slot)
 
 AttackOutcome launchAttack(WorldState& world, int target, int generalSlot)
 {
+    TickReport report;
+    const AttackOutcome outcome = playerAttack(world, target, generalSlot, report);
+    chronicle(world, report);
+    return outcome;
+}
+
+AttackOutcome playerAttack(WorldState& world, int target, int generalSlot, TickReport& report)
+{
     const int player = world.side[0];
     if (!generalReady(world, player, generalSlot))
         return AttackOutcome::NotReady;
@@ -99,10 +108,8 @@ AttackOutcome launchAttack(WorldState& world, int target, int generalSlot)
     const int defenderGeneral = validSideIndex(defender) ? bestGeneral(world, defender) : 0;
     // Below the player's limit the table has room; a refusal here means the
     // target's holder is no side at all.
-    TickReport report;
     if (openBattle(world, target, player, generalSlot, defender, defenderGeneral, report) == 0)
         return AttackOutcome::NoTarget;
-    chronicle(world, report);
     return AttackOutcome::Launched;
 }
 

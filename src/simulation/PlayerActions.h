@@ -4,6 +4,7 @@
 // What the player does, as plain operations: the windows gather the choice
 // and show the outcome; a scripted player calls the same functions.
 
+#include "simulation/TickReport.h"
 #include "world/WorldState.h"
 
 #include <string>
@@ -29,6 +30,8 @@ enum class AttackOutcome { Launched, NotReady, CountryContested, TooManyBattles,
 // clicked on the map (0 when his click found none). The battle goes into the
 // game's story and messages at once.
 AttackOutcome launchAttack(WorldState& world, int target, int generalSlot);
+// The same, told only to the report.
+AttackOutcome playerAttack(WorldState& world, int target, int generalSlot, TickReport& report);
 
 // Ready for the deploy window: in training or ready.
 bool generalReady(const WorldState& world, int side, int slot);

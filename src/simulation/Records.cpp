@@ -86,6 +86,9 @@ void recordTick(WorldState& world)
 void recordBattleOpened(WorldState& world, const BattleNews& battle)
 {
     const int p = world.side[0];
+    if (battle.attacker != p && battle.reason != AttackReason::None)
+        ++world.records.opponentStrikes[static_cast<std::size_t>(
+            std::clamp(static_cast<int>(battle.reason), 0, AttackReasonCount - 1))];
     if (battle.attacker == p)
         ++world.records.battlesOpened;
     else if (battle.defender == p)
@@ -105,6 +108,13 @@ void recordBattleEnded(WorldState& world, const BattleNews& battle)
         ++r.countriesTaken;
     else if (previous == p && winner != p)
         ++r.countriesLost;
+}
+
+void recordSideBeaten(WorldState& world, const BeatenNews& beaten)
+{
+    // His home came with the battle; the rest of his land with his defeat.
+    if (beaten.by == world.side[0])
+        world.records.countriesTaken += std::max(beaten.countries - 1, 0);
 }
 
 int recordedMonths(const GameRecords& records)

@@ -21,6 +21,8 @@ void recordTick(WorldState& world);
 // The player's battles opened, won and lost, and the countries he took or lost.
 void recordBattleOpened(WorldState& world, const BattleNews& battle);
 void recordBattleEnded(WorldState& world, const BattleNews& battle);
+// A computer opponent beaten: when the player beat him, the land he gains.
+void recordSideBeaten(WorldState& world, const BeatenNews& beaten);
 
 // Game months from the first sample to the last.
 int recordedMonths(const GameRecords& records);

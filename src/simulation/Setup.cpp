@@ -26,7 +26,7 @@ Text missingPictureMessage(const MapPicture* picture)
 }
 
 SetupResult startGame(WorldState& world, RandomSource& random, const std::string& mapPath, int opponents,
-                      const MapPicture* picture)
+                      const MapPicture* picture, const CharacterChoice* characters)
 {
     WorldState& w = world;
     SetupResult result;
@@ -82,6 +82,8 @@ SetupResult startGame(WorldState& world, RandomSource& random, const std::string
     for (int s = 0; s <= countries; ++s)
         for (int slot = 1; slot <= 5; ++slot)
             w.generalStatus[s][slot] = Training;
+    w.previousOwner.fill(0);
+    assignCharacters(w, random, characters ? *characters : defaultCharacterChoice(w.ruleSet));
     applyStartingStrength(w);
     startRecords(w);
 

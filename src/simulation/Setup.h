@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "simulation/Character.h"
 #include "simulation/EndOfGame.h"
 #include "world/Playability.h"
 #include "world/Random.h"
@@ -34,7 +35,8 @@ struct SetupResult {
 // loaded, checked against the map; nullptr when there is none to check.
 // Not started, with playing false, when the map file is refused or the map
 // cannot be played, and also when the position just set up is already decided.
+// `characters` says how the opponents play; without it the rule set's default.
 SetupResult startGame(WorldState& world, RandomSource& random, const std::string& mapPath, int opponents = 1,
-                      const MapPicture* picture = nullptr);
+                      const MapPicture* picture = nullptr, const CharacterChoice* characters = nullptr);
 
 }  // namespace stratagon

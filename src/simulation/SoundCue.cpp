@@ -31,6 +31,8 @@ SoundCue cueOf(const WorldState& world, const Happening& h)
         const bool rose = p.side == player && p.slot >= 1 && rankLevel(p.epBefore) != rankLevel(p.epAfter);
         return rose ? SoundCue::Promotion : SoundCue::None;
     }
+    case Happening::Kind::SideBeaten:
+        return h.beaten.by == player ? SoundCue::CountryConquered : SoundCue::None;
     }
     return SoundCue::None;
 }

@@ -43,6 +43,10 @@ void chronicle(WorldState& world, const Happening& happening)
     case Happening::Kind::Promotion:
         notePromotion(world, happening.promotion);
         break;
+    case Happening::Kind::SideBeaten:
+        recordSideBeaten(world, happening.beaten);
+        noteSideBeaten(world, happening.beaten);
+        break;
     }
 }
 

@@ -85,6 +85,28 @@ void Preferences::setRuleSet(RuleSet rules)
     setValue(QStringLiteral("game/rules"), QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
 }
 
+namespace {
+
+QString characterKey(RuleSet rules)
+{
+    const std::string_view key = ruleTable(rules).key;
+    return QStringLiteral("game/characters/") + QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+}  // namespace
+
+CharacterChoice Preferences::characterChoice(RuleSet rules) const
+{
+    CharacterChoice choice = defaultCharacterChoice(rules);
+    CharacterChoice::fromKey(value(characterKey(rules)).toStdString(), choice);
+    return choice;
+}
+
+void Preferences::setCharacterChoice(RuleSet rules, const CharacterChoice& choice)
+{
+    setValue(characterKey(rules), QString::fromStdString(choice.key()));
+}
+
 bool Preferences::soundEnabled() const { return value(QStringLiteral("sound/enabled")) != QStringLiteral("false"); }
 
 void Preferences::setSoundEnabled(bool enabled)
@@ -115,7 +137,9 @@ QString Preferences::value(const QString& key, const QString& fallback) const
         return fallback;
     // An explicit INI path: no organisation name is ever involved.
     const QSettings settings(file_, QSettings::IniFormat);
-    return settings.value(key, fallback).toString();
+    // A value with commas written by hand reads as a list: the text as written.
+    const QVariant kept = settings.value(key, fallback);
+    return kept.typeId() == QMetaType::QStringList ? kept.toStringList().join(QLatin1Char(',')) : kept.toString();
 }
 
 bool Preferences::readable(const QString& file)

@@ -7,6 +7,7 @@
 // A value the file cannot take is kept for the rest of the session, and the
 // first such failure is told.
 
+#include "simulation/Character.h"
 #include "world/Palette.h"
 #include "world/Rules.h"
 
@@ -62,6 +63,12 @@ public:
     // The text size of every window in per cent, 100..200; 100 when none was kept.
     int textSizePercent() const;
     void setTextSizePercent(int percent);
+
+    // How the opponents of the next new game play, kept for each rule set
+    // ("game/characters/klassisch", ".../zuegig": a CharacterChoice key); the
+    // rule set's default when none or an unknown one is kept.
+    CharacterChoice characterChoice(RuleSet rules) const;
+    void setCharacterChoice(RuleSet rules, const CharacterChoice& choice);
 
     // Generic access for later additions.
     QString value(const QString& key, const QString& fallback = {}) const;

@@ -5,6 +5,7 @@
 #include "storage/JsonFields.h"
 #include "storage/SaveUpgrade.h"
 
+#include "simulation/Character.h"
 #include "simulation/Guide.h"
 #include "simulation/Pace.h"
 #include "session/FileText.h"
@@ -94,7 +95,7 @@ struct Members<Text> {
 template <>
 struct Members<GameEvent> {
     static constexpr std::array list = {
-        FIELD(GameEvent, kind, Range{0, int(EventKind::Promotion)}),
+        FIELD(GameEvent, kind, Range{0, int(EventKind::OpponentAttack)}),
         FIELD(GameEvent, year, Year),
         FIELD(GameEvent, month, Range{0, 12}),
         FIELD(GameEvent, text),
@@ -139,6 +140,8 @@ struct Members<GameRecords> {
         // Whole milliseconds stay exact in a JSON number up to 2^53.
         FIELD(GameRecords, playedMs, Range{0, int64_t{1} << 53}),
         FIELD(GameRecords, sessionMs, Range{0, int64_t{1} << 53}, Optional),
+        // Saves from before the opponents gave reasons: none counted.
+        FIELD(GameRecords, opponentStrikes, Counter, Optional),
     };
 };
 
@@ -209,6 +212,10 @@ struct Members<WorldState> {
         // Absent in ordinary games and older saves: no guidance.
         W(guideStep, Range{0, GuideStepCount}, Optional),
         W(guideConquered, Any, Optional),
+        // Saves from before the opponents' characters: every opponent plays
+        // as the original one, and no country remembers a former holder.
+        W(opponentCharacter, Range{0, CharacterCount - 1}, Optional),
+        W(previousOwner, Range{0, MaxCountries}, Optional),
     };
 };
 #undef W
@@ -317,6 +324,20 @@ QByteArray saveDocument(const WorldState& world, const QString& name, const QDat
     if (world.guideStep == 0) {
         game.remove(QStringLiteral("guideStep"));
         game.remove(QStringLiteral("guideConquered"));
+    }
+    // So do the opponents' characters, the countries' former holders and the
+    // reasons of the opponents' attacks while there is nothing to keep.
+    const auto none = [](const auto& table) {
+        return std::all_of(table.begin(), table.end(), [](auto v) { return v == 0; });
+    };
+    if (none(world.opponentCharacter))
+        game.remove(QStringLiteral("opponentCharacter"));
+    if (none(world.previousOwner))
+        game.remove(QStringLiteral("previousOwner"));
+    if (none(world.records.opponentStrikes)) {
+        QJsonObject records = game.value(QStringLiteral("records")).toObject();
+        records.remove(QStringLiteral("opponentStrikes"));
+        game.insert(QStringLiteral("records"), records);
     }
     game.insert(QStringLiteral("map"),
                 QJsonObject{{QStringLiteral("file"), QFileInfo(QString::fromStdString(world.mapFileName)).fileName()},

@@ -12,6 +12,8 @@
 namespace stratagon {
 
 constexpr int RecordedSides = 10;  // the side table's places 0..9
+// The reasons a computer opponent gives for an attack (simulation/Order.h).
+constexpr int AttackReasonCount = 7;
 
 struct GameDate {
     int32_t year = 0;
@@ -36,6 +38,9 @@ struct GameRecords {
     int32_t battlesWon = 0;           // every battle he fought, attacking or defending
     int32_t battlesLost = 0;
     int32_t attacksSuffered = 0;      // opened against him by a computer opponent
+    // Every attack the computer opponents opened, against anyone, by its reason
+    // (simulation/TickReport.h: AttackReason).
+    std::array<int32_t, AttackReasonCount> opponentStrikes{};
     int32_t countriesTaken = 0;
     int32_t countriesLost = 0;
     int32_t generalsRecruited = 0;

@@ -10,12 +10,16 @@ const std::array<RuleTable, 2> RuleTables = {{
     {
         .key = "klassisch",
         .name = "Klassisch",
+        .openingScore = 20,
         .stepScale = 1,
         .stepBase = 10,
         .stepPerEP = 0,
         .battleTickLimit = std::numeric_limits<int>::max(),
         .winEP = 5,
-        .trainingOdds = {16, 16, 16},
+        .winEPByLoser = false,
+        .trainingOdds = {16, 16},
+        .opponentTrainingOdds = {16, 16, 16, 16, 16},
+        .landTrainingPercent = 0,
         .passiveStartPercent = 100,
         .playerRecruitEP = 1,
         .opponentRecruitEP = 1,
@@ -23,22 +27,33 @@ const std::array<RuleTable, 2> RuleTables = {{
         .opponentRosterSize = 5,
         .opponentTurnFactor = 1,
         .opponentKeptHome = 0,
+        .equalStarts = false,
+        .beatenSidesLeave = false,
     },
     {
-        // The score moves by the generals' difference measured against the
-        // stronger one, so battles between fresh recruits move as fast as
-        // between marshals, and no battle outlasts four years. Neutral
-        // countries start weaker and train slower. Victories pay no more than
-        // in Klassisch: a larger reward let two strong sides trade countries
-        // back and forth for centuries.
+        // Battles open at 30 : 70, and the score moves by the generals'
+        // difference measured against the stronger one, in steps large enough
+        // that recruits' battles move and a slightly weaker attacker still
+        // has a chance: a side at its equal's border is not safe for ever. No
+        // battle outlasts four years. Neutral countries start weaker and train
+        // slower; the computer opponents start as strong as the player, so a
+        // strength means the same on every map, and train at the strength's
+        // pace. Land makes strong: the more a side holds, the faster its
+        // generals train. Victories pay the loser's share of 5 EP, so nobody
+        // grows a giant on weaker generals; an opponent whose home falls is
+        // out, his land to the side that took it.
         .key = "zuegig",
         .name = "Zügig",
-        .stepScale = 5,
+        .openingScore = 30,
+        .stepScale = 10,
         .stepBase = 0,
         .stepPerEP = 2,
         .battleTickLimit = 4 * 12 * 4,
         .winEP = 5,
-        .trainingOdds = {10, 32, 12},
+        .winEPByLoser = true,
+        .trainingOdds = {10, 32},
+        .opponentTrainingOdds = {12, 11, 11, 11, 10},
+        .landTrainingPercent = 100,
         .passiveStartPercent = 50,
         .playerRecruitEP = 3,
         .opponentRecruitEP = 4,
@@ -46,6 +61,8 @@ const std::array<RuleTable, 2> RuleTables = {{
         .opponentRosterSize = 10,
         .opponentTurnFactor = 1,
         .opponentKeptHome = 1,
+        .equalStarts = true,
+        .beatenSidesLeave = true,
     },
 }};
 
@@ -56,7 +73,17 @@ const RuleTable& ruleTable(int ruleSet)
 
 void applyStartingStrength(WorldState& world)
 {
-    const int64_t percent = rulesOf(world).passiveStartPercent;
+    const RuleTable& rules = rulesOf(world);
+    const int player = world.side[0];
+    if (rules.equalStarts && player >= 1 && player <= MaxCountries && world.generalCount[player] > 0)
+        for (int s = 1; s <= std::clamp(world.sideMax, 0, 9); ++s) {
+            const int v = world.side[static_cast<std::size_t>(s)];
+            if (v < 1 || v > MaxCountries || v == player)
+                continue;
+            for (int j = 1; j <= std::clamp(world.generalCount[v], 0, MaxGenerals); ++j)
+                world.generalEP[v][j] = world.generalEP[player][std::min(j, world.generalCount[player])];
+        }
+    const int64_t percent = rules.passiveStartPercent;
     for (int i = 1; i <= std::clamp(world.countryCount, 0, MaxCountries); ++i) {
         if (world.countryKind[i] != KindPassive)
             continue;
@@ -65,6 +92,14 @@ void applyStartingStrength(WorldState& world)
             ep = static_cast<int32_t>(std::clamp<int64_t>((int64_t{ep} * percent + 99) / 100, 0, INT32_MAX));
         }
     }
+}
+
+int strengthStep(int aiDivisor)
+{
+    int step = 4;
+    for (int divisor = std::max(aiDivisor, 1); divisor > 2 && step > 0; divisor /= 4)
+        --step;
+    return step;
 }
 
 RuleSet ruleSetFromKey(std::string_view key)

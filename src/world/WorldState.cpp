@@ -30,6 +30,33 @@ std::string nameToCode(const WorldState& w, const std::string& name)
     return i > 0 ? w.countryCode[std::size_t(i)] : std::string();
 }
 
+int neighbourIndex(const WorldState& w, int country, int j)
+{
+    if (country < 0 || country > MaxCountries || j < 1 || j > MaxNeighbours)
+        return 0;
+    // The answers of the last world asked about. A kept answer still names
+    // the same country, or it is looked up afresh: a map loaded into the same
+    // world, or a name changed, shows there.
+    struct Kept {
+        const WorldState* world = nullptr;
+        int32_t countryCount = -1;
+        std::array<std::array<int16_t, MaxNeighbours + 1>, MaxCountries + 1> index{};
+    };
+    static thread_local Kept kept;
+    if (kept.world != &w || kept.countryCount != w.countryCount) {
+        kept.world = &w;
+        kept.countryCount = w.countryCount;
+        for (auto& row : kept.index)
+            row.fill(0);
+    }
+    const std::string& name = w.neighbourName[std::size_t(country)][std::size_t(j)];
+    int16_t& t = kept.index[std::size_t(country)][std::size_t(j)];
+    if (t > 0 && t <= w.countryCount && w.countryName[std::size_t(t)] == name)
+        return t;
+    t = static_cast<int16_t>(countryIndexByName(w, name));
+    return t;
+}
+
 const std::string& statusTextOf(int status)
 {
     static const std::array<std::string, 4> texts = {QT_TRANSLATE_NOOP("GameStatus", "Bereit für den Einsatz"),

@@ -64,6 +64,7 @@ enum class EventKind : int16_t {
     Threat,         // the opponent attacks one of the player's countries
     CountryTaken,   // a country changes hands in a battle without the player
     Promotion,      // one of the player's generals reaches a new rank
+    OpponentAttack, // a computer opponent attacks near the player, or one is beaten
 };
 
 struct GameEvent {
@@ -111,6 +112,9 @@ struct WorldState {
     Table<std::string, MaxCountries + 1> countryName{};
     Table<std::string, MaxCountries + 1> countryCode{};
     Table<int32_t, MaxCountries + 1> countryOwner{};
+    // Who held the country before its holder took it in battle; 0 while it
+    // has never changed hands.
+    Table<int32_t, MaxCountries + 1> previousOwner{};
     Table<int16_t, MaxCountries + 1> countryKind{};
     Table<int32_t, MaxCountries + 1> fillX{};
     Table<int32_t, MaxCountries + 1> fillY{};
@@ -128,6 +132,9 @@ struct WorldState {
     // Sides in play
     Table<int32_t, 10> side{};
     int32_t sideMax = 0;
+    // How each computer opponent plays, by his place in `side`
+    // (simulation/Character.h); 0, the plain opponent, for any other.
+    Table<int32_t, 10> opponentCharacter{};
 
     // Battles in progress, 1..battleCount, packed
     int32_t battleCount = 0;
@@ -166,6 +173,9 @@ struct WorldState {
 int codeToCountry(const WorldState& w, const std::string& code);
 std::string nameToCode(const WorldState& w, const std::string& name);
 int countryIndexByName(const WorldState& w, const std::string& name);
+// countryIndexByName of neighbourName(country, j), kept between calls: the
+// rules ask it on every turn of every opponent.
+int neighbourIndex(const WorldState& w, int country, int j);
 
 // The text of a general status; "" for a value outside Ready..InBattle.
 const std::string& statusTextOf(int status);

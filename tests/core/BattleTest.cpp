@@ -60,12 +60,13 @@ TEST(Battle, ZuegigMovesTheScoreByTheRatioOfTheEPAndBreaksOffAtTheTickLimit)
     const int limit = rules.battleTickLimit;
     // The step for a draw difference d against the stronger general's EP.
     const auto moved = [&](int d, int strongerEP) { return d * rules.stepScale / (rules.stepPerEP * strongerEP); };
+    const int start = 100 - rules.openingScore;  // the defender's opening score
     const Case cases[] = {
-        {1, 1, 4, 0, 0, 80 - moved(4, 1), 0},
-        {100, 100, 4, 0, 0, 80 - moved(400, 100), 0},
-        {3, 1, 2, 3, 0, 80 - moved(3, 3), 0},
-        {1, 1, 4, 0, limit - 2, 80 - moved(4, 1), 0},
-        {1, 1, 4, 0, limit - 1, 80 - moved(4, 1), 1},
+        {1, 1, 4, 0, 0, start - moved(4, 1), 0},
+        {100, 100, 4, 0, 0, start - moved(400, 100), 0},
+        {3, 1, 2, 3, 0, start - moved(3, 3), 0},
+        {1, 1, 4, 0, limit - 2, start - moved(4, 1), 0},
+        {1, 1, 4, 0, limit - 1, start - moved(4, 1), 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(row(c.aEP, c.dEP, c.r1, c.r2, c.before));

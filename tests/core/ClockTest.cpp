@@ -4,6 +4,7 @@
 
 #include "simulation/Clock.h"
 #include "simulation/EndOfGame.h"
+#include "simulation/Opponent.h"
 #include "simulation/Pace.h"
 
 #include "CoreTestSupport.h"
@@ -25,7 +26,7 @@ TEST(Clock, ZuegigTickTrainsEachKindAtItsOddsAndRecruitsStronger)
     ScriptedRandom random;
     random.pushDraw(0, rules.trainingOdds[KindPlayer]);
     random.pushDraw(0, 10), random.pushDraw(1, 4 * rules.opponentTurnFactor);
-    random.pushDraw(0, rules.trainingOdds[KindOpponent]);
+    random.pushDraw(0, rules.opponentTrainingOdds[strengthStep(4)]);
     random.pushDraw(1, rules.trainingOdds[KindPassive]);
     clockTick(*w, random);
     EXPECT_EQ(random.remaining(), 0u);
@@ -60,23 +61,24 @@ TEST(Clock, TickDrawsRecruitThenDifficultyThenTrainingUpToFiveGenerals)
         w->generalStatus[2][j] = Training, w->generalEP[2][j] = j <= 3 ? 1 : 0;
     w->generalCount[2] = 3, w->generalStatus[3][0] = Training;
     ScriptedRandom random;
+    const auto names = opponentNamePool(w->continentName);
     // Each tick: C1's training; C2's name when it recruits, its difficulty
     // draw (aiDivisor 0 acts as 1) and its trainees'; C3's slot 0 (its ready
     // general draws nothing).
     const auto tick = [&](int name, int difficulty, int divisor, std::initializer_list<int> training) {
         random.pushDraw(0, 16);
         if (name >= 0)
-            random.pushDraw(name, 10);
+            random.pushDraw(name, int(names.size()));
         random.pushDraw(difficulty, divisor), pushDraws(random, training, 16), random.pushDraw(0, 16);
         clockTick(*w, random);
         EXPECT_EQ(random.remaining(), 0u);
     };
-    tick(6, 1, 4, {3, 3, 3, 0});   // recruits "Tinkay", who trains at once
+    tick(6, 1, 4, {3, 3, 3, 0});   // recruits the pool's seventh name, who trains at once
     EXPECT_EQ(random.reseeds, 2);  // the tick and the name pick
     EXPECT_EQ(row(w->generalEP[1][1], w->generalName[2][4], w->generalEP[2][4], w->generalEP[3][0], w->generalEP[3][1]),
-              "3|Tinkay|2|1|7");
+              row(3, names[6], 2, 1, 7));
     tick(1, 1, 4, {1, 1, 1, 1, 1});
-    EXPECT_EQ(w->generalName[2][5], "Erwin");
+    EXPECT_EQ(w->generalName[2][5], names[1]);
     tick(-1, 1, 4, {1, 1, 1, 1, 1});
     EXPECT_EQ(row(w->generalCount[2], w->battleCount), "5|0");
     w->aiDivisor = 0, w->generalEP[2][1] = 9;

@@ -4,6 +4,7 @@
 
 #include "simulation/Opponent.h"
 #include "simulation/Opponents.h"
+#include "simulation/Order.h"
 
 #include "CoreTestSupport.h"
 
@@ -46,16 +47,34 @@ TEST(Opponent, ZuegigKeepsGeneralsHome)
     EXPECT_EQ(battles, "2 " + std::to_string(2 - rules.opponentKeptHome) + " ");
 }
 
-TEST(Opponent, RecruitsFromTheNameTableAfterAReseedWithOneEPUpToNinetyNine)
+TEST(Opponent, RecruitsFromTheContinentsPoolAfterAReseedNeverTwiceOneNameAndTrainBeyondSlotFive)
 {
     ScriptedRandom random;
     auto w = chainWorld(3);
-    addGeneral(*w, 2, "Alt", 30), w->generalStatus[2][2] = Training;  // a status left in the next slot stays
-    random.pushDraw(4, 10), recruitOpponentGeneral(*w, random, 2);
+    const auto recruit = [&](int draw) {
+        const std::span<const std::string_view> pool = opponentNamePool(w->continentName);
+        random.pushDraw(draw, int(pool.size()));
+        TickReport report;
+        return applyOrder(*w, Order::recruit(2, pickOpponentName(*w, random, 2)), report);
+    };
+    addGeneral(*w, 2, "Alt", 30), w->generalStatus[2][2] = Ready;  // a status left in the next slot stays
+    ASSERT_TRUE(recruit(4));
+    const auto everywhere = opponentNamePool("Testland");
     EXPECT_EQ(row(w->generalCount[2], w->generalName[2][2], w->generalEP[2][2], w->generalStatus[2][2], random.reseeds),
-              row(2, OpponentNames[4], 1, Training, 1));
-    w->generalCount[2] = MaxGenerals, recruitOpponentGeneral(*w, random, 2);
-    EXPECT_EQ(row(w->generalCount[2], random.draws), row(MaxGenerals, 1));  // no name asked for
+              row(2, everywhere[4], 1, Ready, 1));
+    ASSERT_TRUE(recruit(4));  // the same draw: the name is his already, the next one of the pool
+    EXPECT_EQ(w->generalName[2][3], everywhere[5]);
+
+    // Each shipped continent has its own names; a sixth recruit trains.
+    w->continentName = "Europa", w->ruleSet = RulesZuegig, w->generalCount[2] = 5;
+    ASSERT_TRUE(recruit(0));
+    EXPECT_EQ(row(w->generalName[2][6], w->generalStatus[2][6], w->generalEP[2][6]),
+              row(opponentNamePool("Europa")[0], Training, 8));  // Zügig's recruit at "Irrsinnig"
+    EXPECT_NE(opponentNamePool("Europa")[0], opponentNamePool("Afrika")[0]);
+
+    w->generalCount[2] = MaxGenerals;
+    EXPECT_FALSE(recruit(0));
+    EXPECT_EQ(w->generalCount[2], MaxGenerals);
 }
 
 TEST(Opponent, TurnAttacksWeakerUncontestedNeighboursWithItsBestGenerals)

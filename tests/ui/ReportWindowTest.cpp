@@ -83,13 +83,13 @@ TEST(ReportWindow, FiguresInGerman)
         shown << label + ": " + value;
     EXPECT_EQ(shown, QStringList({"Spieldauer: 1 Jahr, 11 Monate (Januar 2000 bis Dezember 2001)",
                                   "Gespielte Zeit: 1 Std. 2 Min.", "Angriffe gestartet: 7", "Angriffe auf dich: 3",
-                                  "Schlachten gewonnen / verloren: 5 / 2", "Länder erobert / verloren: 4 / 1",
+                                  "Angriffe der Gegner: 0", "Schlachten gewonnen / verloren: 5 / 2", "Länder erobert / verloren: 4 / 1",
                                   "Generäle angeworben / entlassen: 1 / 0", "Höchster Rang: Major (März 2001)",
                                   "Größtes Reich: 5 Länder (Juli 2001)"}));
     r = GameRecords{};
     r.months.push_back({2000, 1, 0, {}}), r.playedMs = 61999, r.largestEmpire = 1, r.largestEmpireDate = {2000, 1};
-    EXPECT_EQ(reportFigures(*w)[0].second + "|" + reportFigures(*w)[1].second + "|" + reportFigures(*w)[7].second +
-                  "|" + reportFigures(*w)[8].second,
+    EXPECT_EQ(reportFigures(*w)[0].second + "|" + reportFigures(*w)[1].second + "|" + reportFigures(*w)[8].second +
+                  "|" + reportFigures(*w)[9].second,
               "0 Monate (Januar 2000 bis Januar 2000)|1 Min. 1 Sek.|-|1 Land (Januar 2000)");
     // The player's own time first, the clock's beside it.
     r.sessionMs = 44 * 60000 + 10500, r.playedMs = 330000;

@@ -4,6 +4,7 @@
 
 #include "../core/CoreTestSupport.h"
 #include "session/GameText.h"
+#include "simulation/Character.h"
 #include "shell/SaveGames.h"
 #include "simulation/PlayerActions.h"
 #include "storage/SaveGame.h"
@@ -132,6 +133,33 @@ TEST(SaveFile, TheGuidanceGoesWithAGuidedGameOnly)
     EXPECT_EQ(std::pair(loaded->guideStep, loaded->guideConquered), std::pair(7, true));
 }
 
+// The opponents' characters, the countries' former holders and the reasons
+// of the opponents' attacks go with the game; a save from before them loads
+// with every opponent playing the original way. Nothing outside the
+// characters is taken.
+TEST(SaveFile, TheOpponentsCharactersGoWithTheGameAndOlderSavesPlayTheOriginal)
+{
+    const auto game = midGame(5, 40);
+    game->opponentCharacter[1] = CharacterGuardian, game->previousOwner[2] = game->side[1];
+    game->records.opponentStrikes[std::size_t(AttackReason::Retake)] = 3;
+    auto loaded = std::make_unique<WorldState>();
+    ASSERT_TRUE(readSaveDocument(save(*game), *loaded, shippedBitmap).ok);
+    EXPECT_EQ(test::row(characterOf(*loaded, loaded->side[1]), loaded->previousOwner[2],
+                  loaded->records.opponentStrikes[std::size_t(AttackReason::Retake)]),
+              test::row(CharacterGuardian, game->side[1], 3));
+
+    auto older = std::make_unique<WorldState>();
+    const QByteArray golden = readSaveBytes(STRATAGON_FIXTURES "/save-v2.json").bytes;
+    const auto bitmap = [](const QString&) { return QStringLiteral(STRATAGON_FIXTURES "/save-v1-bitmap.bin"); };
+    ASSERT_TRUE(readSaveDocument(golden, *older, bitmap).ok);
+    EXPECT_EQ(characterOf(*older, older->side[1]), CharacterStandard);
+
+    const QByteArray wrong = edited(save(*game), {{"game.opponentCharacter[1]", CharacterCount}});
+    const SaveReadResult refused = readSaveDocument(wrong, *loaded, shippedBitmap);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.message.contains("opponentCharacter")) << refused.message.toStdString();
+}
+
 // Files of both versions, kept as written, load forever and to the same
 // game; a first-version file is written back in the current version once.
 TEST(SaveFile, GoldenFilesOfEitherVersionLoadTheSameGameAndTheOldOneIsUpgradedOnce)
@@ -215,7 +243,7 @@ TEST(SaveFile, DamagedNewerUnmatchedOrUnreachableFilesAreRefusedWithTheWorldUnch
         {"months apart",
          {{"game.records.months[1].year", QJsonValue()}},
          "die Monate der Spielbilanz folgen nicht aufeinander (Eintrag 1)."},
-        {"event kind", {{"game.events[0].kind", 9}}, "„game.events[0].kind“ ist 9, erlaubt ist 0 bis 5."},
+        {"event kind", {{"game.events[0].kind", 9}}, "„game.events[0].kind“ ist 9, erlaubt ist 0 bis 6."},
         {"pace", {{"game.paceStep", 7}}, "„game.paceStep“ ist 7"},
         {"rules", {{"game.ruleSet", 2}}, "„game.ruleSet“ ist 2"},
         {"not playing", {{"game.playing", false}}, "kein laufendes Spiel"},
