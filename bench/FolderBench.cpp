@@ -127,7 +127,7 @@ void BM_MapWindow300Maps(benchmark::State& state)
     listMaps(s.program->paths().mapFolders(), s.program->paths().cacheFile(QStringLiteral("map-verdicts.json")));
     int rows = 0;
     for (auto _ : state) {
-        MapPickWindow window(s.program->paths(), QStringLiteral("Afrika"));
+        MapPickWindow window(s.program->paths(), QStringLiteral("Afrika"), nullptr);
         window.show();
         rows = window.mapList()->count();
         if (window.checking())

@@ -1210,7 +1210,7 @@ You have lost!</translation>
     <name>GameRanks</name>
     <message>
         <source>Panzergrenadier</source>
-        <translation>Panzergrenadier</translation>
+        <translation>Private</translation>
     </message>
     <message>
         <source>Gefreiter</source>

@@ -20,6 +20,13 @@
             <numerusform>%1 – %2, %n Länder</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1, %n Länder</source>
+        <translation>
+            <numerusform>%1, %n Land</numerusform>
+            <numerusform>%1, %n Länder</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>stratagon::OpponentPickWindow</name>

@@ -66,8 +66,8 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>&lt;h3&gt;Mit der Tastatur spielen&lt;/h3&gt;&lt;p&gt;Zu Beginn eines Spiels hat die Karte den Fokus; ein schwarz-weißer Rand zeigt das Land, auf dem du stehst, zuerst dein Heimatland. Die &lt;b&gt;Pfeiltasten&lt;/b&gt; gehen zum Nachbarland, das am ehesten in dieser Richtung liegt, auch über das Meer. &lt;b&gt;Buchstaben&lt;/b&gt; springen zum Land, dessen Name so beginnt; derselbe Buchstabe noch einmal geht zum nächsten. Die &lt;b&gt;Eingabetaste&lt;/b&gt; greift im Modus Schlacht das Land an, im Modus Info zeigt sie es.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tab&lt;/b&gt; und &lt;b&gt;Umschalt+Tab&lt;/b&gt; gehen durch alle Knöpfe und Listen eines Fensters; die &lt;b&gt;Leertaste&lt;/b&gt; oder die &lt;b&gt;Eingabetaste&lt;/b&gt; drückt den gewählten Knopf, &lt;b&gt;Escape&lt;/b&gt; schließt ein Fenster mit „Abbrechen“ oder „Schließen“.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Escape&lt;/b&gt;: Optionsmenü&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;: diese Anleitung&lt;/li&gt;&lt;li&gt;&lt;b&gt;F2&lt;/b&gt;: Generäle&lt;/li&gt;&lt;li&gt;&lt;b&gt;F3&lt;/b&gt;: Bilanz&lt;/li&gt;&lt;li&gt;&lt;b&gt;F4&lt;/b&gt;: Seitenmenü ein- und ausblenden&lt;/li&gt;&lt;li&gt;&lt;b&gt;F5&lt;/b&gt;: Modus wechseln&lt;/li&gt;&lt;li&gt;&lt;b&gt;Leertaste&lt;/b&gt; (auf der Karte): Pause und weiter&lt;/li&gt;&lt;li&gt;&lt;b&gt;-&lt;/b&gt; und &lt;b&gt;+&lt;/b&gt;: langsamer und schneller&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Unter &lt;b&gt;Optionen&lt;/b&gt; stellst du die &lt;b&gt;Schriftgröße&lt;/b&gt; aller Fenster ein.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Playing with the keyboard&lt;/h3&gt;&lt;p&gt;When a game begins the map has the focus; a black and white border shows the country you are on, your home country first. The &lt;b&gt;arrow keys&lt;/b&gt; go to the neighbouring country that lies most nearly in that direction, across the sea too. &lt;b&gt;Letters&lt;/b&gt; jump to the country whose name begins so; the same letter again goes to the next one. The &lt;b&gt;Enter key&lt;/b&gt; attacks the country in battle mode and shows it in info mode.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tab&lt;/b&gt; and &lt;b&gt;Shift+Tab&lt;/b&gt; go through all buttons and lists of a window; the &lt;b&gt;space bar&lt;/b&gt; or the &lt;b&gt;Enter key&lt;/b&gt; presses the chosen button, &lt;b&gt;Escape&lt;/b&gt; closes a window with “Cancel” or “Close”.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Escape&lt;/b&gt;: options menu&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;: this guide&lt;/li&gt;&lt;li&gt;&lt;b&gt;F2&lt;/b&gt;: generals&lt;/li&gt;&lt;li&gt;&lt;b&gt;F3&lt;/b&gt;: summary&lt;/li&gt;&lt;li&gt;&lt;b&gt;F4&lt;/b&gt;: show or hide the side menu&lt;/li&gt;&lt;li&gt;&lt;b&gt;F5&lt;/b&gt;: switch mode&lt;/li&gt;&lt;li&gt;&lt;b&gt;Space bar&lt;/b&gt; (on the map): pause and go on&lt;/li&gt;&lt;li&gt;&lt;b&gt;-&lt;/b&gt; and &lt;b&gt;+&lt;/b&gt;: slower and faster&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Under &lt;b&gt;Options&lt;/b&gt; you set the &lt;b&gt;text size&lt;/b&gt; of all windows.&lt;/p&gt;</translation>
+        <source>&lt;h3&gt;Mit der Tastatur spielen&lt;/h3&gt;&lt;p&gt;Zu Beginn eines Spiels hat die Karte den Fokus; ein schwarz-weißer Rand zeigt das Land, auf dem du stehst, zuerst dein Heimatland. Die &lt;b&gt;Pfeiltasten&lt;/b&gt; gehen zum Nachbarland, das am ehesten in dieser Richtung liegt, auch über das Meer. &lt;b&gt;Buchstaben&lt;/b&gt; springen zum Land, dessen Name so beginnt; derselbe Buchstabe noch einmal geht zum nächsten. Die &lt;b&gt;Eingabetaste&lt;/b&gt; greift im Modus Schlacht das Land an, im Modus Info zeigt sie es.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tab&lt;/b&gt; und &lt;b&gt;Umschalt+Tab&lt;/b&gt; gehen durch alle Knöpfe und Listen eines Fensters; die &lt;b&gt;Eingabetaste&lt;/b&gt; drückt den gewählten Knopf (in den anderen Fenstern auch die &lt;b&gt;Leertaste&lt;/b&gt;), &lt;b&gt;Escape&lt;/b&gt; schließt ein Fenster mit „Abbrechen“ oder „Schließen“.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Escape&lt;/b&gt;: Optionsmenü&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;: diese Anleitung&lt;/li&gt;&lt;li&gt;&lt;b&gt;F2&lt;/b&gt;: Generäle&lt;/li&gt;&lt;li&gt;&lt;b&gt;F3&lt;/b&gt;: Bilanz&lt;/li&gt;&lt;li&gt;&lt;b&gt;F4&lt;/b&gt;: Seitenmenü ein- und ausblenden&lt;/li&gt;&lt;li&gt;&lt;b&gt;F5&lt;/b&gt;: Modus wechseln&lt;/li&gt;&lt;li&gt;&lt;b&gt;F7&lt;/b&gt;: zurück zur Karte, wo immer du gerade bist&lt;/li&gt;&lt;li&gt;&lt;b&gt;F8&lt;/b&gt;: Einführung überspringen, nach ihrem letzten Wort weiterspielen&lt;/li&gt;&lt;li&gt;&lt;b&gt;Leertaste&lt;/b&gt; (überall im Hauptfenster): Pause und weiter&lt;/li&gt;&lt;li&gt;&lt;b&gt;-&lt;/b&gt; und &lt;b&gt;+&lt;/b&gt;: langsamer und schneller&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Unter &lt;b&gt;Optionen&lt;/b&gt; stellst du die &lt;b&gt;Schriftgröße&lt;/b&gt; aller Fenster ein.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Playing with the keyboard&lt;/h3&gt;&lt;p&gt;When a game begins the map has the focus; a black and white border shows the country you are on, your home country first. The &lt;b&gt;arrow keys&lt;/b&gt; go to the neighbouring country that lies most nearly in that direction, across the sea too. &lt;b&gt;Letters&lt;/b&gt; jump to the country whose name begins so; the same letter again goes to the next one. The &lt;b&gt;Enter key&lt;/b&gt; attacks the country in battle mode and shows it in info mode.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tab&lt;/b&gt; and &lt;b&gt;Shift+Tab&lt;/b&gt; go through all buttons and lists of a window; the &lt;b&gt;Enter key&lt;/b&gt; presses the chosen button (in the other windows the &lt;b&gt;space bar&lt;/b&gt; too), &lt;b&gt;Escape&lt;/b&gt; closes a window with “Cancel” or “Close”.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Escape&lt;/b&gt;: options menu&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;: this guide&lt;/li&gt;&lt;li&gt;&lt;b&gt;F2&lt;/b&gt;: generals&lt;/li&gt;&lt;li&gt;&lt;b&gt;F3&lt;/b&gt;: summary&lt;/li&gt;&lt;li&gt;&lt;b&gt;F4&lt;/b&gt;: show or hide the side menu&lt;/li&gt;&lt;li&gt;&lt;b&gt;F5&lt;/b&gt;: switch mode&lt;/li&gt;&lt;li&gt;&lt;b&gt;F7&lt;/b&gt;: back to the map, wherever you are&lt;/li&gt;&lt;li&gt;&lt;b&gt;F8&lt;/b&gt;: skip the introduction, play on after its last word&lt;/li&gt;&lt;li&gt;&lt;b&gt;Space bar&lt;/b&gt; (anywhere in the main window): pause and go on&lt;/li&gt;&lt;li&gt;&lt;b&gt;-&lt;/b&gt; and &lt;b&gt;+&lt;/b&gt;: slower and faster&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Under &lt;b&gt;Options&lt;/b&gt; you set the &lt;b&gt;text size&lt;/b&gt; of all windows.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Die Computergegner&lt;/h3&gt;&lt;p&gt;Jeder Computergegner hat einen Charakter. Im Fenster &lt;b&gt;Neues Spiel&lt;/b&gt; wählst du ihn bei &lt;b&gt;Gegner&lt;/b&gt; für alle oder für jeden einzeln; &lt;b&gt;Gemischt&lt;/b&gt; gibt jedem zufällig einen anderen, &lt;b&gt;Zufällig&lt;/b&gt; einem einzelnen irgendeinen. Neue Spiele nach den Regeln „Klassisch“ beginnen mit „Standard“, nach „Zügig“ mit „Gemischt“; was du wählst, gilt für die Regeln, die gerade eingestellt sind.&lt;/p&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;Die Stärke in den Einstellungen bestimmt, wie oft und wie gut ein Gegner mit Charakter entscheidet. Ab „Leicht“ rechnet er mit den genauen Siegchancen, bildet untätige Generäle aus und lässt ab „Mittel“ Verteidiger zu Hause; ab „Schwer“ greift er nie mit weniger als der halben Chance an und schickt seinen besten General nicht in unsichere Schlachten. Auf „Sehr Leicht“ spielt er wie ein Anfänger: Er greift an, sobald sein bester General mehr EP hat als der Verteidiger, und lässt niemanden zu Hause. „Standard“ spielt auf jeder Stärke gleich, nur öfter oder seltener.&lt;/p&gt;&lt;p&gt;Die Info-Leiste zeigt den Charakter eines Gegners hinter seinem Namen, etwa „Ägypten (Eroberer), Kolonie : Libyen“, ihr Tooltip beschreibt ihn. Greift ein Gegner dich oder ein Land neben deinen an, sagen die Meldungen, warum; die Bilanz zählt die Gründe aller Angriffe der Gegner.&lt;/p&gt;</source>
@@ -222,6 +222,12 @@ Held by: %2</translation>
         <source>Alle Schlachten</source>
         <translation>All battles</translation>
     </message>
+    <message>
+        <source>%1  %2
+ohne General</source>
+        <translation>%1  %2
+no general</translation>
+    </message>
 </context>
 <context>
     <name>stratagon::BattlePanel</name>
@@ -236,6 +242,10 @@ Held by: %2</translation>
     <message>
         <source>Deine Schlachten blättern</source>
         <translation>Leaf through your battles</translation>
+    </message>
+    <message>
+        <source>ohne General</source>
+        <translation>no general</translation>
     </message>
 </context>
 <context>
@@ -579,10 +589,6 @@ Do you want to dismiss %1 all the same?</translation>
         <translation>Skip</translation>
     </message>
     <message>
-        <source>Die Einführung beenden und einfach weiterspielen</source>
-        <translation>End the introduction and simply play on</translation>
-    </message>
-    <message>
         <source>Weiterspielen</source>
         <translation>Play on</translation>
     </message>
@@ -595,30 +601,6 @@ Do you want to dismiss %1 all the same?</translation>
         <translation>Welcome! You lead %1. Time is still standing still: start the clock with the marked button or the space bar.</translation>
     </message>
     <message>
-        <source>Schau dir einen Nachbarn an: Stelle den Modus mit dem markierten Knopf auf „Info“ und klicke dann ein Land neben %1 an.</source>
-        <translation>Take a look at a neighbour: set the mode to “Info” with the marked button, then click a country next to %1.</translation>
-    </message>
-    <message>
-        <source>Klicke ein Land neben %1 an. Die Tafel zeigt dir, wer es hält und wie stark sein General ist.</source>
-        <translation>Click a country next to %1. The panel shows you who holds it and how strong its general is.</translation>
-    </message>
-    <message>
-        <source>Ein Heer braucht Führer: Öffne „Generäle“ und stelle mit „Neuer Unteroffizier“ einen General ein.</source>
-        <translation>An army needs leaders: open “Generals” and recruit a general with “New NCO”.</translation>
-    </message>
-    <message>
-        <source>Ein Heer braucht Führer: Öffne das Seitenmenü, dann „Generäle“, und stelle mit „Neuer Unteroffizier“ einen General ein.</source>
-        <translation>An army needs leaders: open the side menu, then “Generals”, and recruit a general with “New NCO”.</translation>
-    </message>
-    <message>
-        <source>Generäle werden im Training stärker. Wähle in „Generäle“ einen General, klicke „Aufgabe“ und wähle „General ausbilden“.</source>
-        <translation>Generals grow stronger in training. In “Generals”, choose a general, click “Task” and choose “Train general”.</translation>
-    </message>
-    <message>
-        <source>Greif früh an! %1 ist dein schwächster Nachbar (Siegchance %2 %). Modus auf „Schlacht“, %1 anklicken, dann „Land angreifen“.</source>
-        <translation>Attack early! %1 is your weakest neighbour (chance of victory %2 %). Mode to “Battle”, click %1, then “Attack country”.</translation>
-    </message>
-    <message>
         <source>Die Schlacht läuft! In der Liste der Schlachten siehst du, wie sie steht. Lass die Uhr einen Augenblick laufen.</source>
         <translation>The battle is on! The list of battles shows you how it stands. Let the clock run for a moment.</translation>
     </message>
@@ -629,18 +611,6 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Mit „Schneller“ und „Langsamer“ (Tasten + und -) stellst du das Tempo ein. Ändere es einmal.</source>
         <translation>With “Faster” and “Slower” (keys + and -) you set the pace. Change it once.</translation>
-    </message>
-    <message>
-        <source>Unter „Meldungen“ steht, was im Krieg geschieht, das Neueste oben. Klicke eine Meldung an.</source>
-        <translation>Under “Messages” you read what happens in the war, the latest on top. Click a message.</translation>
-    </message>
-    <message>
-        <source>Die „Bilanz“ zeigt die Spielbilanz: Länder, Generäle und Schlachten. Öffne sie einmal.</source>
-        <translation>The “Summary” shows the game summary: countries, generals and battles. Open it once.</translation>
-    </message>
-    <message>
-        <source>Die „Bilanz“ im Seitenmenü zeigt die Spielbilanz: Länder, Generäle und Schlachten. Öffne sie einmal.</source>
-        <translation>The “Summary” in the side menu shows the game summary: countries, generals and battles. Open it once.</translation>
     </message>
     <message>
         <source>Die Uhr steht. Starte sie wieder, damit deine Schlacht entschieden wird.</source>
@@ -657,6 +627,50 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Geschafft: Dein erstes Land ist erobert! Trainiere deine Generäle, greif früh an und erobere den ganzen Kontinent. Viel Erfolg!</source>
         <translation>Done: your first country is conquered! Train your generals, attack early and conquer the whole continent. Good luck!</translation>
+    </message>
+    <message>
+        <source>Die Einführung beenden und einfach weiterspielen (F8)</source>
+        <translation>End the introduction and simply play on (F8)</translation>
+    </message>
+    <message>
+        <source>Die Einführung beenden und weiterspielen (F8)</source>
+        <translation>End the introduction and play on (F8)</translation>
+    </message>
+    <message>
+        <source>Schau dir einen Nachbarn an: Stelle den Modus mit dem markierten Knopf auf „Info“ (F5) und klicke dann ein Land neben %1 an.</source>
+        <translation>Take a look at a neighbour: set the mode to “Info” with the marked button (F5), then click a country next to %1.</translation>
+    </message>
+    <message>
+        <source>Die markierten Länder grenzen an %1. Klicke eines an oder geh mit den Pfeiltasten hin: Die Tafel zeigt dir, wer es hält und wie stark sein General ist.</source>
+        <translation>The marked countries border %1. Click one or go there with the arrow keys: the panel shows you who holds it and how strong its general is.</translation>
+    </message>
+    <message>
+        <source>Ein Heer braucht Führer: Öffne „Generäle“ (F2) und stelle mit „Neuer Unteroffizier“ einen General ein. Er wird gleich ausgebildet.</source>
+        <translation>An army needs leaders: open “Generals” (F2) and recruit a general with “New NCO”. He starts training at once.</translation>
+    </message>
+    <message>
+        <source>Ein Heer braucht Führer: Öffne das Seitenmenü, dann „Generäle“ (oder drücke F2), und stelle mit „Neuer Unteroffizier“ einen General ein. Er wird gleich ausgebildet.</source>
+        <translation>An army needs leaders: open the side menu, then “Generals” (or press F2), and recruit a general with “New NCO”. He starts training at once.</translation>
+    </message>
+    <message>
+        <source>%1 hält sich nur bereit und lernt nichts dazu. Wähle ihn in „Generäle“ (F2), dann „Aufgabe“ und „General ausbilden“.</source>
+        <translation>%1 only stands ready and learns nothing. Choose him in “Generals” (F2), then “Task” and “Train general”.</translation>
+    </message>
+    <message>
+        <source>Greif früh an! %1 ist dein schwächster Nachbar (Siegchance %2 %). Modus „Schlacht“ (F5), %1 anklicken oder mit Pfeiltasten und Eingabetaste wählen, dann „Land angreifen“.</source>
+        <translation>Attack early! %1 is your weakest neighbour (chance of victory %2 %). Mode “Battle” (F5), click %1 or choose it with the arrow keys and Enter, then “Attack country”.</translation>
+    </message>
+    <message>
+        <source>Unter „Meldungen“ steht das Neueste oben. Klicke eine Meldung an oder wähle sie mit Tab, Pfeiltasten und Eingabetaste: Die Karte zeigt dir das Land, um das es geht.</source>
+        <translation>“Messages” has the latest news on top. Click a message or choose it with Tab, the arrow keys and Enter: the map shows you the country it is about.</translation>
+    </message>
+    <message>
+        <source>Die „Bilanz“ (F3) zeigt die Spielbilanz: Länder, Generäle und Schlachten. Öffne sie einmal.</source>
+        <translation>The “Summary” (F3) shows the game summary: countries, generals and battles. Open it once.</translation>
+    </message>
+    <message>
+        <source>Die „Bilanz“ im Seitenmenü (F3) zeigt die Spielbilanz: Länder, Generäle und Schlachten. Öffne sie einmal.</source>
+        <translation>The “Summary” in the side menu (F3) shows the game summary: countries, generals and battles. Open it once.</translation>
     </message>
 </context>
 <context>
@@ -750,7 +764,7 @@ Do you want to dismiss %1 all the same?</translation>
     </message>
     <message>
         <source>%1, Kolonie : %2</source>
-        <translation>%1, colony: %2</translation>
+        <translation>%2, held by %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -868,6 +882,10 @@ Do you want to dismiss %1 all the same?</translation>
         <source>Willst du das laufende Spiel wirklich beenden?</source>
         <translation>Do you really want to end the running game?</translation>
     </message>
+    <message>
+        <source>Meldungen und Schlachten</source>
+        <translation>Messages and battles</translation>
+    </message>
 </context>
 <context>
     <name>stratagon::MapFocus</name>
@@ -923,6 +941,13 @@ Do you want to dismiss %1 all the same?</translation>
         <translation>
             <numerusform>%1 – %2, %n country</numerusform>
             <numerusform>%1 – %2, %n countries</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n Länder</source>
+        <translation>
+            <numerusform>%1, %n country</numerusform>
+            <numerusform>%1, %n countries</numerusform>
         </translation>
     </message>
 </context>
@@ -1002,6 +1027,18 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Andere Zahl aktiver Gegner wählen</source>
         <translation>Choose another number of active opponents</translation>
+    </message>
+    <message>
+        <source>Regeln :</source>
+        <translation>Rules:</translation>
+    </message>
+    <message>
+        <source>Stärke der Gegner :</source>
+        <translation>Opponents&apos; strength:</translation>
+    </message>
+    <message>
+        <source>Ein Jahr vergeht in :</source>
+        <translation>A year passes in:</translation>
     </message>
 </context>
 <context>
@@ -1093,7 +1130,7 @@ Do you want to dismiss %1 all the same?</translation>
     </message>
     <message>
         <source>Spielstart</source>
-        <translation>New start</translation>
+        <translation>Ready</translation>
     </message>
     <message>
         <source>Zurück zum Spiel</source>
@@ -1118,6 +1155,14 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Möchtest du eine kurze Einführung spielen?</source>
         <translation>Would you like to play a short introduction?</translation>
+    </message>
+    <message>
+        <source>Neu starten</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>Aufgeben</source>
+        <translation>Give up</translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1193,18 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Einstellungen</source>
         <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>Willst du das laufende Spiel aufgeben und die Einführung spielen?</source>
+        <translation>Do you want to give up the game you are playing and play the introduction?</translation>
+    </message>
+    <message>
+        <source>Einführung</source>
+        <translation>Introduction</translation>
     </message>
 </context>
 <context>

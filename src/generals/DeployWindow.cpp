@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generals/DeployWindow.h"
 
+#include "mapview/GuideNote.h"
 #include "platform/Dialogs.h"
 #include "session/GameText.h"
 #include "platform/Paths.h"
 #include "platform/Retranslate.h"
+#include "platform/WindowStyle.h"
 #include "simulation/Battle.h"
 #include "simulation/Odds.h"
 #include "simulation/PlayerActions.h"
@@ -90,10 +92,9 @@ QString generalLine(const WorldState& world, int player, int slot, int target)
 
 }  // namespace
 
-DeployWindow::DeployWindow(GameContext game, int target, const QWidget* over)
-    : game_(game), target_(target), hold_(game.session.hold())
+DeployWindow::DeployWindow(GameContext game, int target, QWidget* gameWindow)
+    : DialogWindow(gameWindow, Qt::WindowModal), game_(game), target_(target), hold_(game.session.hold())
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     auto* prompt = new QLabel(this);
     prompt->setWordWrap(true);
 
@@ -167,6 +168,7 @@ DeployWindow::DeployWindow(GameContext game, int target, const QWidget* over)
     buttons->addWidget(cancelButton_);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new GuideNote(game_.session, this));
     layout->addWidget(targetLabel);
     layout->addWidget(defenderLabel);
     layout->addWidget(prompt);
@@ -174,8 +176,7 @@ DeployWindow::DeployWindow(GameContext game, int target, const QWidget* over)
     layout->addLayout(values);
     layout->addLayout(buttons);
     resize(520, 440);
-    if (over)
-        move(over->geometry().center() - rect().center());
+    centreOver(*this, gameWindow);
 
     followLanguage(this, [=, this] {
         setWindowTitle(tr("General für den Kampf einsetzen"));
@@ -282,7 +283,7 @@ void DeployWindow::keyPressEvent(QKeyEvent* event)
         attack();
         return;
     default:
-        QWidget::keyPressEvent(event);
+        DialogWindow::keyPressEvent(event);
     }
 }
 
@@ -291,7 +292,7 @@ void DeployWindow::closeEvent(QCloseEvent* event)
     // Every way out, the frame's close box included, gives the game back.
     hold_.release();
     emit closed();
-    QWidget::closeEvent(event);
+    DialogWindow::closeEvent(event);
 }
 
 }  // namespace stratagon

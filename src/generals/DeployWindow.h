@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/DialogWindow.h"
 #include "session/GameContext.h"
 #include "session/GameSession.h"
-
-#include <QWidget>
 
 class QLabel;
 class QListWidget;
@@ -14,14 +13,14 @@ namespace stratagon {
 
 // "General für den Kampf einsetzen": the player picks a general for the
 // country he clicked on the map, seeing the target, its holder, the general
-// defending it and the chance to win. It opens centred over `over`. The clock
-// stands while it is open; every way out gives it back and says closed(),
-// whose receiver gives back the map it was opened from. Enter or a
-// double-click attacks, Escape cancels.
-class DeployWindow : public QWidget {
+// defending it and the chance to win. It opens centred over the game's
+// window, which waits meanwhile. The clock stands while it is open; every way
+// out gives it back and says closed(). Enter or a double-click attacks,
+// Escape cancels.
+class DeployWindow : public DialogWindow {
     Q_OBJECT
 public:
-    DeployWindow(GameContext game, int target, const QWidget* over);
+    DeployWindow(GameContext game, int target, QWidget* gameWindow);
 
 signals:
     void closed();

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generals/GeneralListWindow.h"
 
+#include "mapview/GuideNote.h"
 #include "platform/Dialogs.h"
+#include "platform/KeyboardAccess.h"
 #include "session/GameText.h"
 #include "platform/Paths.h"
 #include "platform/Retranslate.h"
@@ -42,9 +44,9 @@ QString dismissQuestion(const WorldState& world, int slot)
 
 }  // namespace
 
-GeneralListWindow::GeneralListWindow(GameContext game, const QWidget* over) : game_(game)
+GeneralListWindow::GeneralListWindow(GameContext game, QWidget* gameWindow)
+    : DialogWindow(gameWindow, Qt::NonModal), game_(game)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     useDarkGreenBackground(*this);
 
     list_ = new QTreeWidget(this);
@@ -58,18 +60,16 @@ GeneralListWindow::GeneralListWindow(GameContext game, const QWidget* over) : ga
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setSortingEnabled(false);  // row i must stay slot i
     list_->header()->setSectionsMovable(false);
-    list_->setColumnWidth(0, 150);
-    list_->setColumnWidth(1, 140);
-    list_->setColumnWidth(2, 120);
-    list_->setColumnWidth(3, 180);
-    list_->setMinimumWidth(600);
+    // Every column as wide as its widest text, at any text size.
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list_->header()->setMinimumSectionSize(list_->fontMetrics().averageCharWidth() * 12);
 
     buttons_ = new QVBoxLayout;
-    QPushButton* recruit = addButton();
-    QPushButton* dismiss = addButton();
-    QPushButton* task = addButton();
-    QPushButton* ranks = addButton();
-    QPushButton* end = addButton();
+    QPushButton* recruit = addButton("recruitButton");
+    QPushButton* dismiss = addButton("dismissButton");
+    QPushButton* task = addButton("taskButton");
+    QPushButton* ranks = addButton("ranksButton");
+    QPushButton* end = addButton("closeButton");
     connect(recruit, &QPushButton::clicked, this, &GeneralListWindow::recruitGeneral);
     connect(dismiss, &QPushButton::clicked, this, &GeneralListWindow::dismissGeneral);
     connect(task, &QPushButton::clicked, this, &GeneralListWindow::openTask);
@@ -88,11 +88,16 @@ GeneralListWindow::GeneralListWindow(GameContext game, const QWidget* over) : ga
         showGameTexts();
     });
 
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(list_, 1);
-    layout->addLayout(buttons_);
-    resize(800, 360);
-    centreOver(*this, over);
+    auto* row = new QHBoxLayout;
+    row->addWidget(list_, 1);
+    row->addLayout(buttons_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new GuideNote(game_.session, this));
+    layout->addLayout(row, 1);
+    // 800 × 360 at the usual text size, grown with it as far as the screen allows.
+    const double grown = textSizePercent() / 100.0;
+    resize(qRound(800 * grown), qRound(360 * grown));
+    centreOver(*this, gameWindow);
 
     load();
     // The list has the keys: arrows choose a general (none is chosen before,
@@ -101,9 +106,10 @@ GeneralListWindow::GeneralListWindow(GameContext game, const QWidget* over) : ga
     list_->setFocus();
 }
 
-QPushButton* GeneralListWindow::addButton()
+QPushButton* GeneralListWindow::addButton(const char* name)
 {
     auto* button = new QPushButton(this);
+    button->setObjectName(QString::fromLatin1(name));
     button->setMinimumWidth(150);
     buttons_->addWidget(button);
     return button;
@@ -112,9 +118,6 @@ QPushButton* GeneralListWindow::addButton()
 void GeneralListWindow::load()
 {
     hold_ = game_.session.hold();
-    defaultNameCursor_ = -1;
-    suggestedNames_ = {QStringLiteral("Hapufo"), QStringLiteral("Kaliana"), QStringLiteral("Siwon"),
-                       QStringLiteral("Zipfo"),  QStringLiteral("Ukamba"),  QStringLiteral("Selanta")};
 
     const WorldState& world = game_.world;
     const int p = world.side[0];
@@ -152,7 +155,7 @@ void GeneralListWindow::form2_start()
 void GeneralListWindow::closeEvent(QCloseEvent* event)
 {
     hold_.release();
-    QWidget::closeEvent(event);
+    DialogWindow::closeEvent(event);
 }
 
 int GeneralListWindow::selectedRow() const
@@ -171,11 +174,10 @@ void GeneralListWindow::recruitGeneral()
         game_.dialogs.message(this, tr("Ne mehr Generäle gibt es nicht :)"), tr("Generäle"));
         return;
     }
-    if (++defaultNameCursor_ > 5)
-        defaultNameCursor_ = 0;
-    const QString name =
-        game_.dialogs.input(this, tr("Geben sie den Namen des Unteroffiziers ein :"), tr("Neuer Unteroffizier"),
-                            qs(distinctGeneralName(world, p, ss(suggestedNames_.at(defaultNameCursor_)))));
+    // A name of its own for every recruit, different in every game.
+    const QString name = game_.dialogs.input(this, tr("Geben sie den Namen des Unteroffiziers ein :"),
+                                             tr("Neuer Unteroffizier"),
+                                             qs(recruitName(world, p, game_.session.random())));
     if (game_.session.recruit(ss(name)) != RecruitOutcome::Recruited)
         return;
     // The name as the roster keeps it: a very long one is cut.

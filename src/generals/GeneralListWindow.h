@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/DialogWindow.h"
 #include "session/GameContext.h"
 #include "session/GameSession.h"
-
-#include <QStringList>
-#include <QWidget>
 
 class QPushButton;
 class QTreeWidget;
@@ -14,12 +12,13 @@ class QVBoxLayout;
 namespace stratagon {
 
 // "Generalliste": the player's generals, row i showing slot i, centred over
-// `over` when it opens. The clock stands still while it is open. What it
-// asks of the ranks and task windows goes out as signals.
-class GeneralListWindow : public QWidget {
+// the game's window, which stays usable, when it opens. The clock stands
+// still while it is open. What it asks of the ranks and task windows goes
+// out as signals.
+class GeneralListWindow : public DialogWindow {
     Q_OBJECT
 public:
-    GeneralListWindow(GameContext game, const QWidget* over);
+    GeneralListWindow(GameContext game, QWidget* gameWindow);
 
     // Rebuilds the list after a task was given; nothing when not open.
     void form2_start();
@@ -45,7 +44,7 @@ protected:
 private:
     void load();
     int selectedRow() const;  // 0-based, -1 for none
-    QPushButton* addButton();
+    QPushButton* addButton(const char* name);
     // The ranks and tasks of the rows in the current language.
     void showGameTexts();
 
@@ -53,8 +52,6 @@ private:
     ClockHold hold_;  // the main window itself stays usable
     QTreeWidget* list_ = nullptr;
     QVBoxLayout* buttons_ = nullptr;
-    QStringList suggestedNames_;
-    int defaultNameCursor_ = -1;
 };
 
 }  // namespace stratagon

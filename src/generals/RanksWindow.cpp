@@ -108,9 +108,8 @@ int tabsAfter(std::string_view name)
 
 }  // namespace
 
-RanksWindow::RanksWindow(const QWidget* over)
+RanksWindow::RanksWindow(QWidget* roster) : DialogWindow(roster, Qt::NonModal)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     useDarkGreenBackground(*this);
 
     list_ = new QListWidget(this);
@@ -139,7 +138,7 @@ RanksWindow::RanksWindow(const QWidget* over)
     layout->addWidget(note_);
     layout->addWidget(close);
     setMinimumWidth(300);
-    centreOver(*this, over);
+    centreOver(*this, roster);
 }
 
 void RanksWindow::showRanks()

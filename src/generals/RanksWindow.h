@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QWidget>
+#include "platform/DialogWindow.h"
 
 class QLabel;
 class QListWidget;
@@ -9,11 +9,11 @@ class QListWidget;
 namespace stratagon {
 
 // "Dienstgrade": the rank ladder with the EP range of every rank, centred
-// over `over` when it opens.
-class RanksWindow : public QWidget {
+// over the roster when it opens.
+class RanksWindow : public DialogWindow {
     Q_OBJECT
 public:
-    explicit RanksWindow(const QWidget* over);
+    explicit RanksWindow(QWidget* roster);
 
     QListWidget* rankList() const { return list_; }
     QLabel* note() const { return note_; }

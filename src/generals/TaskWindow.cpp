@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "generals/TaskWindow.h"
 
+#include "mapview/GuideNote.h"
 #include "platform/Dialogs.h"
 #include "session/GameText.h"
 #include "platform/Paths.h"
@@ -18,9 +19,9 @@
 
 namespace stratagon {
 
-TaskWindow::TaskWindow(GameContext game, QWidget* roster) : game_(game), roster_(roster)
+TaskWindow::TaskWindow(GameContext game, QWidget* roster)
+    : DialogWindow(roster, Qt::WindowModal), game_(game), roster_(roster)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     useDarkGreenBackground(*this);
 
     tasks_ = new QListWidget(this);
@@ -48,6 +49,7 @@ TaskWindow::TaskWindow(GameContext game, QWidget* roster) : game_(game), roster_
     buttons->addWidget(give);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new GuideNote(game_.session, this));
     layout->addWidget(tasks_);
     layout->addLayout(buttons);
     resize(360, 170);
@@ -70,7 +72,9 @@ bool TaskWindow::openFor(int slot, const QString& epText, const QString& name, b
     if (!wasOpen) {
         tasks_->clear();
         tasks_->addItems({tr("Zur Verfügung bereithalten"), tr("General ausbilden")});
-        tasks_->setCurrentRow(0);
+        // His own task stands chosen: OK alone changes nothing unasked.
+        const bool training = validSideIndex(p) && validSlot(slot) && world.generalStatus[p][slot] == Training;
+        tasks_->setCurrentRow(training ? 1 : 0);
     }
     show();
     raise();

@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/DialogWindow.h"
 #include "session/GameContext.h"
 
 #include <QPointer>
-#include <QWidget>
 
 class QListWidget;
 
 namespace stratagon {
 
 // "Aufgabe für ...": holds a general of the player ready or trains him. It
-// opens centred over the roster, which also carries its refusals while open.
-class TaskWindow : public QWidget {
+// opens centred over the roster, which waits meanwhile and carries its
+// refusals. The task the general has now stands chosen.
+class TaskWindow : public DialogWindow {
     Q_OBJECT
 public:
     TaskWindow(GameContext game, QWidget* roster);

@@ -59,6 +59,8 @@ void BattleListPanel::refresh()
         const PlayerBattleEntry& e = rows[i].entry;
         QTreeWidgetItem* item = table_->topLevelItem(static_cast<int>(i));
         const auto side = [](const std::string& name, int score, const std::string& general, int ep) {
+            if (general == NoGeneral)
+                return tr("%1  %2\nohne General").arg(gametext::name(name)).arg(score);
             return tr("%1  %2\n%3, %4 EP")
                 .arg(gametext::name(name))
                 .arg(score)

@@ -4,6 +4,7 @@
 #include "mapview/PanelParts.h"
 #include "platform/Paths.h"
 #include "session/GameText.h"
+#include "simulation/Battle.h"
 #include "world/WorldState.h"
 #include "platform/Retranslate.h"
 
@@ -68,12 +69,18 @@ void BattlePanel::refresh()
     country_->setText(gametext::name(e.country));
     side_[0]->setText(gametext::name(e.attackerSide));
     score_[0]->setText(QString::number(e.attackerScore));
-    general_[0]->setText(qs(e.attackerGeneral));
-    ep_[0]->setText(QString::number(e.attackerEP));
+    showGeneral(0, e.attackerGeneral, e.attackerEP);
     side_[1]->setText(gametext::name(e.defenderSide));
     score_[1]->setText(QString::number(e.defenderScore));
-    general_[1]->setText(qs(e.defenderGeneral));
-    ep_[1]->setText(QString::number(e.defenderEP));
+    showGeneral(1, e.defenderGeneral, e.defenderEP);
+}
+
+void BattlePanel::showGeneral(std::size_t side, const std::string& general, int ep)
+{
+    // A side without a general has no EP of its own to show.
+    const bool none = general == NoGeneral;
+    general_[side]->setText(none ? tr("ohne General") : qs(general));
+    ep_[side]->setText(none ? QStringLiteral("-") : QString::number(ep));
 }
 
 void BattlePanel::place(const QRect& rows, const QRect& scroll, Arrangement arrangement, Twips px)

@@ -27,6 +27,9 @@ public:
     void place(const QRect& rows, const QRect& scroll, Arrangement arrangement, Twips px);
 
 private:
+    // A side's general and his EP; "ohne General" without EP for none.
+    void showGeneral(std::size_t side, const std::string& general, int ep);
+
     const WorldState& world_;
     QLabel* heading_ = nullptr;
     QLabel* country_ = nullptr;

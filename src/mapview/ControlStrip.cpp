@@ -31,8 +31,9 @@ ControlStrip::ControlStrip(const std::function<QString(const QString&)>& dataPat
     pause_->setObjectName(QStringLiteral("pauseButton"));
     pause_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     pause_->setIconSize(QSize(40, 40));
-    mode_->setFocusPolicy(Qt::StrongFocus);
-    pause_->setFocusPolicy(Qt::StrongFocus);
+    // Reached by Tab; a click leaves the keys where they were.
+    mode_->setFocusPolicy(Qt::TabFocus);
+    pause_->setFocusPolicy(Qt::TabFocus);
     bindKeys(*this, {{generals_, Qt::Key_F2}, {report_, Qt::Key_F3}, {mode_, Qt::Key_F5}});
 
     decoration_ = new QLabel(this);

@@ -53,6 +53,12 @@ GamePanels::GamePanels(MainWindow& window, const GameContext& game)
     messages_ = new MessagesPanel(world_);
     battles_ = new BattleListPanel(world_);
     guide_ = new GuidePanel(window_, game, *this);
+    // A message read shows the country it is about.
+    connect(messages_, &MessagesPanel::countryChosen, this, [this](int country) {
+        if (country != 0)
+            window_.showCountry(country);
+        session_.noteGuide(GuideAction::MessageRead);
+    });
     window_.addPanel(guide_, 0);
     window_.addPanel(bar, 0);
     window_.addPanel(messages_, 2);

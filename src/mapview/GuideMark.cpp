@@ -19,7 +19,7 @@ GuideMark::GuideMark(QWidget* window) : QWidget(window)
     hide();
 }
 
-void GuideMark::setTarget(std::function<QRect()> target)
+void GuideMark::setTarget(Targets target)
 {
     target_ = std::move(target);
     // Shown while there is a target: a control not laid out yet is outlined once it is.
@@ -28,10 +28,20 @@ void GuideMark::setTarget(std::function<QRect()> target)
     update();
 }
 
+std::vector<QRect> GuideMark::markedRects() const
+{
+    std::vector<QRect> marked;
+    if (target_)
+        for (const QRect& target : target_())
+            if (!target.isEmpty())
+                marked.push_back(target.adjusted(-MarkMargin, -MarkMargin, MarkMargin, MarkMargin));
+    return marked;
+}
+
 QRect GuideMark::markedRect() const
 {
-    const QRect target = target_ ? target_() : QRect();
-    return target.isEmpty() ? QRect() : target.adjusted(-MarkMargin, -MarkMargin, MarkMargin, MarkMargin);
+    const std::vector<QRect> marked = markedRects();
+    return marked.empty() ? QRect() : marked.front();
 }
 
 bool GuideMark::eventFilter(QObject* watched, QEvent* event)
@@ -47,17 +57,15 @@ bool GuideMark::eventFilter(QObject* watched, QEvent* event)
 
 void GuideMark::paintEvent(QPaintEvent*)
 {
-    const QRect marked = markedRect();
-    if (marked.isEmpty())
-        return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::black, 6));
-    painter.drawRoundedRect(marked, 6, 6);
-    QPen stripes(QColor(255, 214, 0), 4, Qt::DashLine);
-    painter.setPen(stripes);
-    painter.drawRoundedRect(marked, 6, 6);
+    for (const QRect& marked : markedRects()) {
+        painter.setPen(QPen(Qt::black, 6));
+        painter.drawRoundedRect(marked, 6, 6);
+        painter.setPen(QPen(QColor(255, 214, 0), 4, Qt::DashLine));
+        painter.drawRoundedRect(marked, 6, 6);
+    }
 }
 
 }  // namespace stratagon

@@ -18,8 +18,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace stratagon {
@@ -44,9 +46,13 @@ GuidePanel::GuidePanel(MainWindow& window, const GameContext& game, const GamePa
     keepPlaying_->setObjectName(QStringLiteral("guideContinueButton"));
     toMenu_ = new QPushButton(this);
     toMenu_->setObjectName(QStringLiteral("guideMenuButton"));
-    // Space stays the pause key: no button here takes the focus.
+    // Reached by Tab (Space stays the pause key); F8 skips, or plays on after the closing word.
     for (QPushButton* b : {skip_, keepPlaying_, toMenu_})
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::TabFocus);
+    connect(new QShortcut(Qt::Key_F8, &window_), &QShortcut::activated, this, [this] {
+        if (isVisible())
+            (keepPlaying_->isVisible() ? keepPlaying_ : skip_)->click();
+    });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -67,25 +73,24 @@ GuidePanel::GuidePanel(MainWindow& window, const GameContext& game, const GamePa
     connect(&session_, &GameSession::guideChanged, this, &GuidePanel::refresh);
     connect(&session_, &GameSession::ticked, this, &GuidePanel::refresh);
     connect(&session_, &GameSession::changed, this, &GuidePanel::refresh);
-    connect(&session_, &GameSession::clockRunningChanged, this, &GuidePanel::refresh);
+    connect(&session_, &GameSession::phaseChanged, this, &GuidePanel::refresh);
     // The main window has taken the click first: the country it shows is the one looked at.
     connect(window_.mapView(), &MapView::released, this, [this] {
-        countryLooked(world_.shownCountry);
+        countryLooked(session_.view().shownCountry);
         refresh();
     });
     connect(window_.mapFocus(), &MapFocus::moved, this, [this](int country) {
         countryLooked(country);
         refresh();
     });
-    connect(panels_.messages()->list(), &QListWidget::itemClicked, this,
-            [this] { session_.noteGuide(GuideAction::MessageRead); });
     connect(&window_, &MainWindow::reportRequested, this, [this] { session_.noteGuide(GuideAction::ReportOpened); });
     hide();
     followLanguage(this, [this, heading] {
         heading->setText(tr("Einführung"));
         skip_->setText(tr("Überspringen"));
-        skip_->setToolTip(tr("Die Einführung beenden und einfach weiterspielen"));
+        skip_->setToolTip(tr("Die Einführung beenden und einfach weiterspielen (F8)"));
         keepPlaying_->setText(tr("Weiterspielen"));
+        keepPlaying_->setToolTip(tr("Die Einführung beenden und weiterspielen (F8)"));
         toMenu_->setText(tr("Zum Menü"));
         // The step shown, in the new language; nothing else of it changes.
         if (!isHidden())
@@ -95,14 +100,16 @@ GuidePanel::GuidePanel(MainWindow& window, const GameContext& game, const GamePa
 
 void GuidePanel::countryLooked(int country) { session_.noteGuide(GuideAction::CountryLooked, country); }
 
-QString GuidePanel::stepText() const
+QString GuidePanel::sentence(const GameSession& session)
 {
-    const QString own = gametext::name(world_.countryName[std::clamp(world_.side[0], 0, MaxCountries)]);
-    const GuideTarget target = weakestNeighbour(world_);
-    const QString weakest = gametext::name(world_.countryName[target.country]);
+    const WorldState& world = session.world();
+    const int player = std::clamp(world.side[0], 0, MaxCountries);
+    const QString own = gametext::name(world.countryName[player]);
+    const GuideTarget target = weakestNeighbour(world);
+    const QString weakest = gametext::name(world.countryName[target.country]);
     const QString chance = QString::number(std::lround(target.chance * 100));
-    const bool menuOpen = window_.controlStrip()->generalsButton()->isVisible();
-    switch (guideStep(world_)) {
+    const bool menuOpen = !session.view().sideMenuClosed;
+    switch (guideStep(world)) {
     case GuideStep::Off:
         return {};
     case GuideStep::StartClock:
@@ -110,23 +117,25 @@ QString GuidePanel::stepText() const
                   "oder der Leertaste.")
             .arg(own);
     case GuideStep::LookAtNeighbour:
-        return world_.battleMode ? tr("Schau dir einen Nachbarn an: Stelle den Modus mit dem markierten Knopf auf "
-                                      "„Info“ und klicke dann ein Land neben %1 an.")
-                                       .arg(own)
-                                 : tr("Klicke ein Land neben %1 an. Die Tafel zeigt dir, wer es hält und wie stark "
-                                      "sein General ist.")
-                                       .arg(own);
+        return session.view().battleMode
+                   ? tr("Schau dir einen Nachbarn an: Stelle den Modus mit dem markierten Knopf auf „Info“ (F5) und "
+                        "klicke dann ein Land neben %1 an.")
+                         .arg(own)
+                   : tr("Die markierten Länder grenzen an %1. Klicke eines an oder geh mit den Pfeiltasten hin: Die "
+                        "Tafel zeigt dir, wer es hält und wie stark sein General ist.")
+                         .arg(own);
     case GuideStep::Recruit:
-        return menuOpen ? tr("Ein Heer braucht Führer: Öffne „Generäle“ und stelle mit „Neuer Unteroffizier“ einen "
-                             "General ein.")
-                        : tr("Ein Heer braucht Führer: Öffne das Seitenmenü, dann „Generäle“, und stelle mit „Neuer "
-                             "Unteroffizier“ einen General ein.");
+        return menuOpen ? tr("Ein Heer braucht Führer: Öffne „Generäle“ (F2) und stelle mit „Neuer Unteroffizier“ "
+                             "einen General ein. Er wird gleich ausgebildet.")
+                        : tr("Ein Heer braucht Führer: Öffne das Seitenmenü, dann „Generäle“ (oder drücke F2), und "
+                             "stelle mit „Neuer Unteroffizier“ einen General ein. Er wird gleich ausgebildet.");
     case GuideStep::Train:
-        return tr("Generäle werden im Training stärker. Wähle in „Generäle“ einen General, klicke „Aufgabe“ und "
-                  "wähle „General ausbilden“.");
+        return tr("%1 hält sich nur bereit und lernt nichts dazu. Wähle ihn in „Generäle“ (F2), dann „Aufgabe“ und "
+                  "„General ausbilden“.")
+            .arg(qs(world.generalName[player][std::clamp(readyGeneral(world), 0, MaxGenerals)]));
     case GuideStep::Attack:
-        return tr("Greif früh an! %1 ist dein schwächster Nachbar (Siegchance %2 %). Modus auf „Schlacht“, %1 "
-                  "anklicken, dann „Land angreifen“.")
+        return tr("Greif früh an! %1 ist dein schwächster Nachbar (Siegchance %2 %). Modus „Schlacht“ (F5), %1 "
+                  "anklicken oder mit Pfeiltasten und Eingabetaste wählen, dann „Land angreifen“.")
             .arg(weakest, chance);
     case GuideStep::WatchBattle:
         return tr("Die Schlacht läuft! In der Liste der Schlachten siehst du, wie sie steht. Lass die Uhr einen "
@@ -136,15 +145,17 @@ QString GuidePanel::stepText() const
     case GuideStep::Speed:
         return tr("Mit „Schneller“ und „Langsamer“ (Tasten + und -) stellst du das Tempo ein. Ändere es einmal.");
     case GuideStep::ReadMessage:
-        return tr("Unter „Meldungen“ steht, was im Krieg geschieht, das Neueste oben. Klicke eine Meldung an.");
+        return tr("Unter „Meldungen“ steht das Neueste oben. Klicke eine Meldung an oder wähle sie mit Tab, "
+                  "Pfeiltasten und Eingabetaste: Die Karte zeigt dir das Land, um das es geht.");
     case GuideStep::Report:
-        return menuOpen ? tr("Die „Bilanz“ zeigt die Spielbilanz: Länder, Generäle und Schlachten. Öffne sie einmal.")
-                        : tr("Die „Bilanz“ im Seitenmenü zeigt die Spielbilanz: Länder, Generäle und Schlachten. "
-                             "Öffne sie einmal.");
+        return menuOpen ? tr("Die „Bilanz“ (F3) zeigt die Spielbilanz: Länder, Generäle und Schlachten. Öffne sie "
+                             "einmal.")
+                        : tr("Die „Bilanz“ im Seitenmenü (F3) zeigt die Spielbilanz: Länder, Generäle und "
+                             "Schlachten. Öffne sie einmal.");
     case GuideStep::Win:
-        if (session_.paused())
+        if (session.paused())
             return tr("Die Uhr steht. Starte sie wieder, damit deine Schlacht entschieden wird.");
-        if (playerBattleRunning(world_))
+        if (playerBattleRunning(world))
             return tr(
                 "Jetzt gilt es abzuwarten, bis deine Schlacht entschieden ist. Schneller geht es mit „Schneller“.");
         return tr("Diese Schlacht ist verloren, doch der Krieg geht weiter. Greif %1 erneut an (Siegchance %2 %).")
@@ -170,30 +181,47 @@ void GuidePanel::refresh()
         return;
     }
     text_->setText(stepText());
+    const bool word = done && !keepPlaying_->isVisible();
     skip_->setVisible(!done);
     keepPlaying_->setVisible(done);
     toMenu_->setVisible(done);
+    // The closing word takes the keys: Enter plays on, Tab reaches "Zum Menü".
+    if (word)
+        keepPlaying_->setFocus(Qt::OtherFocusReason);
     markStep();
 }
 
 void GuidePanel::markStep()
 {
     const auto widget = [this](QWidget* w) {
-        return std::function<QRect()>(
-            [this, w] { return w && w->isVisible() ? QRect(w->mapTo(&window_, QPoint(0, 0)), w->size()) : QRect(); });
+        return GuideMark::Targets([this, w] {
+            return std::vector<QRect>{w && w->isVisible() ? QRect(w->mapTo(&window_, QPoint(0, 0)), w->size())
+                                                          : QRect()};
+        });
     };
-    const auto country = [this](int k) { return std::function<QRect()>([this, k] { return countryRect(k); }); };
+    const auto country = [this](int k) {
+        return GuideMark::Targets([this, k] { return std::vector<QRect>{countryRect(k)}; });
+    };
+    // Every country beside the player's, as the rules count them.
+    const auto neighbours = [this] {
+        return GuideMark::Targets([this] {
+            std::vector<QRect> rects;
+            for (const int k : playerNeighbours(world_))
+                rects.push_back(countryRect(k));
+            return rects;
+        });
+    };
     const ControlStrip* strip = window_.controlStrip();
     QWidget* sideMenu = window_.sideMenuButton();
     const bool menuOpen = strip->generalsButton()->isVisible();
-    std::function<QRect()> target;
+    GuideMark::Targets target;
     switch (guideStep(world_)) {
     case GuideStep::StartClock:
     case GuideStep::Pause:
         target = widget(strip->pauseButton());
         break;
     case GuideStep::LookAtNeighbour:
-        target = world_.battleMode ? widget(strip->modeButton()) : country(weakestNeighbour(world_).country);
+        target = session_.view().battleMode ? widget(strip->modeButton()) : neighbours();
         break;
     case GuideStep::Recruit:
     case GuideStep::Train:

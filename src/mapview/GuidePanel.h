@@ -18,9 +18,11 @@ struct WorldState;
 
 // "Einführung": the guided game's current step in a few words, in the
 // column beside the map, with "Überspringen"; a mark outlines the control or
-// country the step is about. Hidden in every game without guidance. The
-// steps themselves are rules (simulation/Guide.h); this only shows them and
-// tells the session what the player did in the windows.
+// the countries the step is about. Hidden in every game without guidance.
+// The steps themselves are rules (simulation/Guide.h); this only shows them
+// and tells the session what the player did in the windows. Its buttons are
+// reached by Tab and by F8 ("Überspringen", later "Weiterspielen"); the
+// closing word takes the keys, so that Enter plays on.
 class GuidePanel : public QFrame {
     Q_OBJECT
 public:
@@ -29,8 +31,12 @@ public:
     // Shows the world's step, or hides the panel and the mark.
     void refresh();
     // The text of the step shown.
-    QString stepText() const;
+    QString stepText() const { return sentence(session_); }
     GuideMark* mark() const { return mark_; }
+
+    // What the step asks of the player, in the current language; empty
+    // without guidance. Windows over the panel repeat it.
+    static QString sentence(const GameSession& session);
 
     // A country the player looked at other than by a click on the map (the
     // keyboard's focus on a country, say).

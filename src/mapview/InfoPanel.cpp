@@ -54,13 +54,32 @@ QString InfoPanel::landText(const CountryPanel& panel) const
     return tr("%1, Kolonie : %2").arg(gametext::sideName(world_, panel.holderSide), gametext::name(panel.land));
 }
 
+int InfoPanel::widestText() const
+{
+    const QFontMetrics metrics = values_[0]->fontMetrics();
+    int widest = 0;
+    for (int k = 1; k <= std::min(world_.countryCount, MaxCountries); ++k) {
+        CountryPanel panel;
+        panel.land = world_.countryName[k];
+        widest = std::max(widest, metrics.horizontalAdvance(landText(panel)));
+        for (int s = 0; s <= std::min(world_.sideMax, 9); ++s)
+            if (validCountry(world_, world_.side[s]) && world_.side[s] != k) {
+                panel.holder = world_.countryName[world_.side[s]];
+                panel.holderSide = world_.side[s];
+                widest = std::max(widest, metrics.horizontalAdvance(landText(panel)));
+            }
+    }
+    return widest;
+}
+
 int InfoPanel::shownCount() const { return static_cast<int>(shown_.generals.size()); }
 
 void InfoPanel::showCountry(int country, bool fromClick)
 {
     shownCountry_ = country;
     shown_ = describeCountry(world_, country);
-    values_[0]->setText(landText(shown_));
+    landFull_ = landText(shown_);
+    showLand();
     // How a computer opponent holding it plays.
     const int holder = shown_.holderSide;
     values_[0]->setToolTip(holder > 0 && world_.countryKind[std::size_t(holder)] == KindOpponent
@@ -131,6 +150,20 @@ void InfoPanel::place(const QRect& rows, const QRect& scroll, Arrangement arrang
     }
     boxes.emplace_back(scroll_, scroll);
     placeInPanel(*this, boxes);
+    showLand();
+}
+
+void InfoPanel::showLand()
+{
+    // Shortened only where large text on a small screen leaves no room; the
+    // whole text stays what a screen reader speaks.
+    QLabel* label = values_[0];
+    const int room = label->contentsRect().width();
+    const QFontMetrics metrics = label->fontMetrics();
+    label->setText(room > 0 && metrics.horizontalAdvance(landFull_) > room
+                       ? metrics.elidedText(landFull_, Qt::ElideMiddle, room)
+                       : landFull_);
+    label->setAccessibleName(label->text() == landFull_ ? QString() : landFull_);
 }
 
 }  // namespace stratagon

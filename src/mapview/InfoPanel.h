@@ -30,6 +30,10 @@ public:
     // the general the scroll bar points at.
     void showCountry(int country, bool fromClick);
 
+    // The widest text the panel may show in this game: every country under
+    // its own name and under each side that may take it.
+    int widestText() const;
+
     // The rows in `rows`, the scroll bar in `scroll` (the parent's coordinates).
     void place(const QRect& rows, const QRect& scroll, Arrangement arrangement, Twips px);
 
@@ -44,7 +48,9 @@ private:
     QScrollBar* scroll_ = nullptr;
     CountryPanel shown_;  // describeCountry (simulation/Clock.h)
     int shownCountry_ = 0;
+    QString landFull_;  // the country line before any shortening
     QString landText(const CountryPanel& panel) const;
+    void showLand();
 };
 
 }  // namespace stratagon

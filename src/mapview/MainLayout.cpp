@@ -35,11 +35,14 @@ MainBoxes mainBoxes(const MainLayoutMetrics& metrics, double scale, Arrangement 
     const int mapH = static_cast<int>(std::lround(std::max(metrics.map.height(), 0) * scale));
     const int rowH = px(RowHeight);
     const int scrollH = px(ScrollHeight);
-    const int col = px(ColumnWidth);
+    // The column holds the widest text of the information panel.
+    const int col = std::max(px(ColumnWidth), px(CaptionWidth) + metrics.infoTextWidth + px(Margin));
     b.map = QRect(m, top, mapW, mapH);
     const int mapRight = m + mapW;
     b.optionsButton = QRect(m, px(TopRowY), px(ButtonWidth), px(ButtonHeight));
-    b.sideMenuButton = QRect(mapRight - px(ButtonWidth), px(TopRowY), px(ButtonWidth), px(ButtonHeight));
+    // Over the map's right edge, never over "Optionsmenü" however small the map.
+    const int sideX = std::max(mapRight - px(ButtonWidth), b.optionsButton.right() + 1 + m);
+    b.sideMenuButton = QRect(sideX, px(TopRowY), px(ButtonWidth), px(ButtonHeight));
     b.statusTop = px(TopRowY);
     b.statusHeight = px(ButtonHeight);
     b.statusLimit = b.sideMenuButton.left();
@@ -71,7 +74,8 @@ MainBoxes mainBoxes(const MainLayoutMetrics& metrics, double scale, Arrangement 
         b.battleScroll = QRect(colX, b0 + 3 * rowH, col, scrollH);
         const int used = b0 + 3 * rowH + scrollH;
         contentH =
-            std::max({top + mapH, used + (metrics.extraPanels ? m + px(ExtraPanelsMinHeight) : 0),
+            std::max({top + mapH,
+                      used + (metrics.extraPanels ? m + Twips{metrics.twipsPerPixel}(ExtraPanelsMinHeight) : 0),
                       top + px(StripHeight + metrics.sideButtons * SideButtonStep)}) + m;
         if (metrics.extraPanels)
             b.extraPanels = QRect(colX, used + m, col, contentH - m - (used + m));
@@ -86,7 +90,7 @@ MainBoxes mainBoxes(const MainLayoutMetrics& metrics, double scale, Arrangement 
     b.modeButton = QRect(stripX, top + shift + px(480), strip, px(900));
     b.pauseButton = QRect(stripX + px(240), top + shift + px(1500), strip - px(480), px(900));
     b.decoration = QRect(stripX, top + shift + px(2520), strip, px(1200));
-    b.content = QSize(stripX + strip + m, contentH);
+    b.content = QSize(std::max(stripX + strip, b.sideMenuButton.right() + 1) + m, contentH);
     return b;
 }
 
@@ -99,6 +103,12 @@ namespace {
 
 bool fits(const MainLayoutMetrics& metrics, QSize available, QMargins frame, double scale, Arrangement a)
 {
+    // Under a map too narrow for them the panels' texts would be cut.
+    const Twips px = textTwips(metrics);
+    const double mapW = metrics.map.width() * scale;
+    if (a == Arrangement::Below &&
+        (mapW < px(ColumnWidth) || mapW * 11 / 20 < px(CaptionWidth) + metrics.infoTextWidth))
+        return false;
     const QSize content = mainContentSize(metrics, scale, a);
     return content.width() + frame.left() + frame.right() <= available.width() &&
            content.height() + frame.top() + frame.bottom() <= available.height();
@@ -120,8 +130,14 @@ MainFit fitMainWindow(const MainLayoutMetrics& metrics, QSize available, QMargin
 {
     const double below = largestFit(metrics, available, frame, maxScale, Arrangement::Below);
     const double beside = largestFit(metrics, available, frame, maxScale, Arrangement::Beside);
-    if (below == 0 && beside == 0)
-        return {MinMapScale, Arrangement::Beside};
+    if (below == 0 && beside == 0) {
+        // The smallest map beside a column narrowed to the screen; the
+        // panel shortens what it cannot show.
+        const int width = mainContentSize(metrics, MinMapScale, Arrangement::Beside).width();
+        const int over = width + frame.left() + frame.right() - available.width();
+        const int cap = over > 0 ? std::max(metrics.infoTextWidth - over, 1) : 0;
+        return {MinMapScale, Arrangement::Beside, cap};
+    }
     if (below >= beside)
         return {below, Arrangement::Below};
     return {beside, Arrangement::Beside};

@@ -53,10 +53,13 @@ constexpr int SideButtonStep = 480;
 // Added for the panel column: wide enough for "Land, Kolonie : Land" of
 // long names at the normal font size.
 constexpr int ColumnWidth = 5400;
-constexpr int ExtraPanelsMinHeight = 3000;
+// The least room of the added panels' column, whatever the text size: they
+// scroll in it where the screen leaves no more.
+constexpr int ExtraPanelsMinHeight = 1800;
 }  // namespace design
 
-constexpr double MinMapScale = 0.5;
+// A large text on a small screen may leave the map little room.
+constexpr double MinMapScale = 0.2;
 constexpr double MaxMapScale = 2.0;
 constexpr double MapScaleStep = 0.1;
 
@@ -66,11 +69,15 @@ struct MainLayoutMetrics {
     bool extraPanels = false;   // panels added with addPanel
     int sideButtons = 0;        // side-menu buttons added under "Generäle"
     double textScale = 1.0;     // the text size against the normal one: every box but the map's grows by it
+    int infoTextWidth = 0;      // pixels the widest text of the information panel needs ("Land, Kolonie : Land")
 };
 
 struct MainFit {
     double scale = 1.0;
     Arrangement arrangement = Arrangement::Below;
+    // Where even the smallest map leaves no room for the information panel's
+    // widest text (large text on a small screen), the width it gets; 0: all of it.
+    int infoTextCap = 0;
 
     bool operator==(const MainFit&) const = default;
 };

@@ -23,10 +23,10 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -44,7 +44,7 @@ MainWindow::MainWindow(MainWindowSetup setup)
     panels_ = new GamePanels(*this, setup_.game);
     connect(&session_, &GameSession::ticked, this, &MainWindow::showTick);
     connect(&session_, &GameSession::decided, this, &MainWindow::showOutcome);
-    connect(&session_, &GameSession::clockRunningChanged, this, &MainWindow::showPauseState);
+    connect(&session_, &GameSession::phaseChanged, this, &MainWindow::showPhase);
 }
 
 void MainWindow::open(Opening opening)
@@ -55,9 +55,17 @@ void MainWindow::open(Opening opening)
         Startat();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The windows that belong to this one go first, while all they may still
+    // tell (a hold let go) finds this window whole.
+    disconnect(&session_, nullptr, this, nullptr);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isWindow())
+            delete child;
+}
 
-bool MainWindow::playing() const { return world_.playing; }
+bool MainWindow::playing() const { return session_.gameRunning(); }
 
 void MainWindow::buildControls()
 {
@@ -72,6 +80,7 @@ void MainWindow::buildControls()
     announcer_ = new Announcer(this);
 
     statusLabel_ = new StatusLabel(this);
+    panelArea_ = makePanelColumn(this, panelLayout_);
 
     optionsMenuButton_ = makeButton(this, QString(), "optionsMenuButton", QString());
     connect(optionsMenuButton_, &QPushButton::clicked, this, &MainWindow::openOptionsMenu);
@@ -83,6 +92,7 @@ void MainWindow::buildControls()
             tr("Das Spiel anhalten und das Optionsmenü öffnen: weiterspielen, neu starten oder aufhören"));
         sideMenuButton_->setText(tr("Seitenmenü >"));
         sideMenuButton_->setToolTip(tr("Das Seitenmenü mit den Generälen und der Bilanz ein- und ausblenden"));
+        panelArea_->setAccessibleName(tr("Meldungen und Schlachten"));
     });
     connect(sideMenuButton_, &QPushButton::clicked, this, &MainWindow::toggleSideMenu);
 
@@ -90,21 +100,31 @@ void MainWindow::buildControls()
     connect(strip_->generalsButton(), &QPushButton::clicked, this, &MainWindow::generalsRequested);
     connect(strip_->reportButton(), &QPushButton::clicked, this, &MainWindow::reportRequested);
     connect(strip_->modeButton(), &QToolButton::clicked, this, &MainWindow::toggleMode);
-    showPauseState();
     connect(strip_->pauseButton(), &QToolButton::clicked, this, &MainWindow::togglePause);
-    setFocusPolicy(Qt::StrongFocus);
-    // A key for every button (the strip's: F2, F3, F5); Space pauses, - and + set the pace, F1 the guide.
+    // A key for every button (the strip's: F2, F3, F5). Space pauses and - and + set the pace
+    // wherever the focus is; F1 opens the guide, F7 gives the keys back to the map.
     bindKeys(*this, {{optionsMenuButton_, Qt::Key_Escape}, {sideMenuButton_, Qt::Key_F4}});
+    const auto pace = [this](int step) {
+        return [this, step] {
+            if (session_.gameRunning())
+                panels_->changePace(step);
+        };
+    };
+    bindWindowKeys(*this, {{Qt::Key_Space,
+                            [this] {
+                                if (session_.gameRunning())
+                                    strip_->pauseButton()->click();
+                            }},
+                           {Qt::Key_Minus, pace(-1)},
+                           {Qt::Key_Plus, pace(+1)}});
+    connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this, &MainWindow::helpRequested);
+    connect(new QShortcut(Qt::Key_F7, this), &QShortcut::activated, this,
+            [this] { mapFocus_->takeKeys(mapFocus_->country()); });
 
     info_ = new InfoPanel(world_, this);
     line_ = makeLine(this);
     battle_ = new BattlePanel(world_, this);
 
-    panelArea_ = new QWidget(this);
-    panelArea_->setObjectName(QStringLiteral("panelArea"));
-    panelLayout_ = new QVBoxLayout(panelArea_);
-    panelLayout_->setContentsMargins(0, 0, 0, 0);
-    panelArea_->hide();
 
     layout_.setControls({mapPicture_, statusLabel_, optionsMenuButton_, sideMenuButton_, strip_, info_, line_, battle_,
                          panelArea_, panelLayout_});
@@ -142,27 +162,20 @@ void MainWindow::setColourScheme(ColourScheme scheme)
 void MainWindow::Startat()
 {
     loadedPicture_.clear();
-    world_.sideMenuClosed = true;
-    closedByGame_ = false;
     const NewGameChoice next = setup_.nextGame();
     newGamePicture_ = next.pictureFile;
-    statusLabel_->showPaused(false);
-    layout_.setStatusLeft(design::StatusLeft);
-    showPauseState();
-    sideMenuButton_->setEnabled(true);
     SetupResult setup;
     if (loadMapPicture()) {
         setup = session_.startNewGame(ss(next.mapFile), next.opponents, &painter_.surface(), next.guided,
                                       next.characters ? &*next.characters : nullptr);
     } else {
-        world_.playing = false;
+        session_.giveUp();
         setup.messages.push_back({missingPictureMessage(&painter_.surface()), errorTitle()});
     }
-    if (setup.started && session_.paused()) {
-        statusLabel_->showPaused(true);
-        layout_.moveStatus(-StatusStep);
-        showPauseState();
-    }
+    showView();
+    if (setup.started)
+        layout_.fitNewMap();
+    showPhase();
     // The world as the set-up left it: its first tick and the sides placed.
     if (setup.started || setup.outcome != GameOutcome::Running)
         showTick({});
@@ -202,35 +215,36 @@ void MainWindow::showOutcome(GameOutcome outcome)
 
 void MainWindow::openLoadedGame()
 {
-    closedByGame_ = false;
     // The picture beside the saved game's map, whichever map is chosen for new games.
     loadedPicture_ = mapPictureFor(qs(world_.mapFileName));
     if (!loadMapPicture()) {
         showMessage(missingPictureMessage(nullptr), errorTitle());
-        world_.playing = false;
+        session_.giveUp();
         loadFailed_ = true;
         closeGame();
         return;
     }
     session_.openLoadedGame();
-    statusLabel_->showPaused(true);
-    layout_.setStatusLeft(design::StatusLeft - StatusStep);
-    showPauseState();
-    sideMenuButton_->setEnabled(true);
-    // The side menu and the mode as saved, through their own toggles from
-    // what the window shows now.
-    const bool closed = world_.sideMenuClosed;
-    world_.sideMenuClosed = strip_->generalsButton()->isHidden();
-    if (world_.sideMenuClosed != closed)
-        toggleSideMenu();
-    world_.battleMode = !world_.battleMode;
-    toggleMode();
+    // The side menu and the mode as saved.
+    showView();
+    layout_.fitNewMap();
+    showPhase();
     painter_.repaint();
-    info_->showCountry(world_.shownCountry, true);
+    const int shown = session_.view().shownCountry;
+    info_->showCountry(shown, true);
     showBattlePanel();
     refreshPanels();
-    setEnabled(true);
-    startKeyboard(validCountry(world_, world_.shownCountry) ? world_.shownCountry : world_.side[0]);
+    startKeyboard(validCountry(world_, shown) ? shown : world_.side[0]);
+}
+
+void MainWindow::showView()
+{
+    const ViewState& view = session_.view();
+    if (strip_->generalsButton()->isHidden() != view.sideMenuClosed) {
+        strip_->setMenuOpen(!view.sideMenuClosed);
+        layout_.sideMenuToggled(!view.sideMenuClosed, sideMenuButton_->width());
+    }
+    strip_->showMode(view.battleMode);
 }
 
 void MainWindow::startKeyboard(int country)
@@ -247,7 +261,6 @@ bool MainWindow::loadMapPicture()
     if (!painter_.surface().load(picture))
         return false;
     sideMenuButton_->setText(tr("Seitenmenü >"));
-    layout_.fitNewMap();
     return true;
 }
 
@@ -257,22 +270,14 @@ void MainWindow::showBattlePanel()
     battle_->refresh();
 }
 
-void MainWindow::showInfoPanel() { info_->showCountry(world_.shownCountry, false); }
+void MainWindow::showInfoPanel() { info_->showCountry(session_.view().shownCountry, false); }
 
 void MainWindow::showMessage(const Text& text, const Text& title)
 {
     setup_.game.dialogs.message(this, gametext::render(text), gametext::render(title));
 }
 
-void MainWindow::closeGame()
-{
-    closedByGame_ = true;
-    session_.closeGame();
-    close();
-    // The menu may already be open for a paused game: it must show its form
-    // for the time before a game.
-    emit menuRequested();
-}
+void MainWindow::closeGame() { close(); }
 
 void MainWindow::mapReleased(QPointF position)
 {
@@ -280,32 +285,34 @@ void MainWindow::mapReleased(QPointF position)
     chooseCountry(countryAtCell(world_, cell.x(), cell.y()), cellCode(world_, cell.x(), cell.y()));
 }
 
+void MainWindow::showCountry(int country)
+{
+    info_->showCountry(country, true);
+    session_.view().shownCountry = country;
+    mapFocus_->moveTo(country);
+}
+
 void MainWindow::chooseCountry(int country, const std::string& code)
 {
-    if (country != 0) {
-        info_->showCountry(country, true);
-        world_.shownCountry = country;
-        mapFocus_->moveTo(country);
-    }
-    if (!world_.battleMode || !attackableCode(world_, code))
-        return;
-    setEnabled(false);
-    emit deployRequested(country);
+    if (country != 0)
+        showCountry(country);
+    if (session_.view().battleMode && attackableCode(world_, code))
+        emit deployRequested(country);
 }
 
 // ---- Buttons ----
 
 void MainWindow::toggleSideMenu()
 {
-    world_.sideMenuClosed = !world_.sideMenuClosed;
-    strip_->setMenuOpen(!world_.sideMenuClosed);
-    layout_.sideMenuToggled(!world_.sideMenuClosed, sideMenuButton_->width());
+    ViewState& view = session_.view();
+    view.sideMenuClosed = !view.sideMenuClosed;
+    showView();
 }
 
 void MainWindow::toggleMode()
 {
-    world_.battleMode = !world_.battleMode;
-    strip_->showMode(world_.battleMode);
+    session_.view().battleMode = !session_.view().battleMode;
+    showView();
 }
 
 void MainWindow::refreshPanels()
@@ -316,45 +323,29 @@ void MainWindow::refreshPanels()
     announcer_->announceNewMessages(world_);
 }
 
-void MainWindow::showPauseState() { strip_->showPauseState(session_.paused() && world_.playing); }
+void MainWindow::showPhase()
+{
+    // The status text moves aside while the player has paused the game.
+    const bool paused = session_.paused();
+    statusLabel_->showPaused(paused);
+    layout_.setStatusLeft(design::StatusLeft - (paused ? StatusStep : 0));
+    strip_->showPauseState(paused && session_.gameRunning());
+}
 
 void MainWindow::togglePause()
 {
-    const bool pause = !session_.paused();
-    session_.setPaused(pause);
-    statusLabel_->showPaused(pause);
+    session_.setPaused(!session_.paused());
+    showPhase();
     announcer_->announce(statusLabel_->text());
-    layout_.moveStatus(pause ? -StatusStep : StatusStep);
-    showPauseState();
 }
 
 void MainWindow::openOptionsMenu()
 {
-    if (!world_.playing)
-        close();
+    // Over the game, which waits while it is open; after its end the window goes.
+    if (session_.gameRunning())
+        emit menuRequested();
     else
-        setEnabled(false);
-    // The menu holds the clock while it is open over a game.
-    emit menuRequested();
-}
-
-void MainWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && world_.playing) {
-        strip_->pauseButton()->click();
-        return;
-    }
-    // - and + set the pace (Ctrl with them zooms); F1 opens the guide.
-    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (plain && (event->key() == Qt::Key_Minus || event->key() == Qt::Key_Plus) && world_.playing) {
-        panels_->changePace(event->key() == Qt::Key_Minus ? -1 : +1);
-        return;
-    }
-    if (event->key() == Qt::Key_F1) {
-        emit helpRequested();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+        closeGame();
 }
 
 // ---- Window ----
@@ -377,24 +368,26 @@ bool MainWindow::confirmClose()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (closing_) {
+        QWidget::closeEvent(event);
+        return;
+    }
     // The close box in a running game is no way to lose it by a slip.
-    if (event->spontaneous() && !closedByGame_ && !closing_ && world_.playing && !confirmClose()) {
+    if (event->spontaneous() && session_.gameRunning() && !confirmClose()) {
         event->ignore();
         return;
     }
-    if (!painter_.surface().isNull() && !closing_)
+    if (!painter_.surface().isNull())
         layout_.keepPreferences();
+    if (event->spontaneous() && session_.gameRunning()) {
+        // The frame's close box ends the game, kept in the autosave first.
+        emit autosaveDue();
+        session_.giveUp();
+    }
     closing_ = true;
     session_.closeGame();
-    if (event->spontaneous() && !closedByGame_) {
-        // The frame's close box ends the game; the menu comes back in its
-        // form before a game, also when it was open for the paused game.
-        // The game is kept in the autosave first.
-        emit autosaveDue();
-        world_.playing = false;
-        emit menuRequested();
-    }
     QWidget::closeEvent(event);
+    emit closed();
 }
 
 }  // namespace stratagon

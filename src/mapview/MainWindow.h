@@ -11,6 +11,7 @@
 #include "world/Text.h"
 
 #include <QPointF>
+#include <QScrollArea>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -86,8 +87,10 @@ public:
     enum class Opening { NewGame, LoadedGame };
     void open(Opening opening);
 
-    // The game's state as the other windows ask for it.
+    // A game is being played here (running, paused or held).
     bool playing() const;
+    // The window is closing: its game is over or given up.
+    bool isClosing() const { return closing_; }
     GameSession& session() const { return session_; }
 
     // Runs the window's opening routine again: a fresh game, same side.
@@ -124,7 +127,7 @@ public:
     // The map's display scale and the arrangement in force (WindowLayout.h).
     double mapScale() const { return layout_.scale(); }
     Arrangement arrangement() const { return layout_.arrangement(); }
-    MainLayoutMetrics metrics() const { return layout_.metrics(); }
+    MainLayoutMetrics metrics() const { return layout_.laidMetrics(); }
     void zoomBy(int steps) { layout_.zoomBy(steps); }
     void zoomTo(double scale) { layout_.zoomTo(scale); }
     void zoomToFit() { layout_.zoomToFit(); }
@@ -144,7 +147,9 @@ public:
     void showBattlePanel();
     void showInfoPanel();
     void showMessage(const Text& text, const Text& title);
-    // Closes the window (stopping the clock) and shows the options menu.
+    // A country in the information panel and under the map's keyboard focus.
+    void showCountry(int country);
+    // Closes the window; its game ends with it.
     void closeGame();
 
     void setVisible(bool visible) override;
@@ -159,10 +164,11 @@ signals:
     void menuRequested();
     // A new game year, or the game left by the frame: keep it in the autosave.
     void autosaveDue();
+    // The window has closed, for whatever reason.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -179,7 +185,10 @@ private:
     void toggleSideMenu();
     void toggleMode();
     void togglePause();
-    void showPauseState();
+    // The status text and the pause toggle as the game's phase is.
+    void showPhase();
+    // The side menu and the mode as the view has them.
+    void showView();
     void openOptionsMenu();
     bool confirmClose();
 
@@ -189,7 +198,6 @@ private:
     MapPainter painter_;
     WindowLayout layout_;
     bool closing_ = false;
-    bool closedByGame_ = false;
     bool loadFailed_ = false;
     QString loadedPicture_;
     QString newGamePicture_;  // a loaded game's map picture; empty for a new game
@@ -204,7 +212,7 @@ private:
     InfoPanel* info_ = nullptr;
     QFrame* line_ = nullptr;
     BattlePanel* battle_ = nullptr;
-    QWidget* panelArea_ = nullptr;
+    QScrollArea* panelArea_ = nullptr;
     QVBoxLayout* panelLayout_ = nullptr;
     GamePanels* panels_ = nullptr;
 };

@@ -22,8 +22,16 @@ MessagesPanel::MessagesPanel(const WorldState& world, QWidget* parent) : QWidget
     heading->setFont(bold);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("messageList"));
-    list_->setSelectionMode(QAbstractItemView::NoSelection);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setWordWrap(true);
+    const auto choose = [this](QListWidgetItem* item) {
+        // Newest first: row r is the r-th message from the end.
+        const int row = list_->row(item);
+        if (row >= 0 && row < int(world_.events.size()))
+            emit countryChosen(countryNamedIn(world_, world_.events[world_.events.size() - 1 - std::size_t(row)].text));
+    };
+    connect(list_, &QListWidget::itemClicked, this, choose);
+    connect(list_, &QListWidget::itemActivated, this, choose);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);

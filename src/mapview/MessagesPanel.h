@@ -14,7 +14,8 @@ struct WorldState;
 
 // "Meldungen": the game's messages, newest first, each with its date. The
 // player's own events are bold, threats also carry a warning sign, so they
-// stand out without relying on colour.
+// stand out without relying on colour. A message clicked, or chosen by the
+// arrow keys and Enter, says which country it names.
 class MessagesPanel : public QWidget {
     Q_OBJECT
 public:
@@ -24,6 +25,10 @@ public:
     void refresh();
 
     QListWidget* list() const { return list_; }
+
+signals:
+    // The country the chosen message names; 0 when it names none.
+    void countryChosen(int country);
 
 private:
     const WorldState& world_;

@@ -8,8 +8,25 @@ QPushButton* makeButton(QWidget* parent, const QString& text, const char* name, 
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(toolTip);
-    button->setFocusPolicy(Qt::StrongFocus);
+    // Reached by Tab, but a click leaves the keys where they were (Space pauses).
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
+}
+
+QScrollArea* makePanelColumn(QWidget* parent, QVBoxLayout*& layout)
+{
+    auto* column = new QScrollArea(parent);
+    column->setObjectName(QStringLiteral("panelArea"));
+    column->setFrameShape(QFrame::NoFrame);
+    column->setWidgetResizable(true);
+    column->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    column->setFocusPolicy(Qt::NoFocus);
+    auto* panels = new QWidget;
+    layout = new QVBoxLayout(panels);
+    layout->setContentsMargins(0, 0, 0, 0);
+    column->setWidget(panels);
+    column->hide();
+    return column;
 }
 
 QScrollBar* makeScrollBar(QWidget* parent, const char* name)
@@ -18,7 +35,7 @@ QScrollBar* makeScrollBar(QWidget* parent, const char* name)
     scroll->setObjectName(QString::fromLatin1(name));
     scroll->setRange(1, 1);
     scroll->setEnabled(false);
-    scroll->setFocusPolicy(Qt::StrongFocus);
+    scroll->setFocusPolicy(Qt::TabFocus);
     return scroll;
 }
 

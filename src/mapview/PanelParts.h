@@ -4,7 +4,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QVBoxLayout>
 #include <QRect>
 #include <QString>
 #include <utility>
@@ -33,6 +35,10 @@ inline QFrame* makeLine(QWidget* parent)
 
 // A button of the main window: named, with its tip, in the Tab order.
 QPushButton* makeButton(QWidget* parent, const QString& text, const char* name, const QString& toolTip);
+
+// The column of the panels other features add: they scroll in it where the
+// screen leaves it too little room for all of them. `layout` takes the panels.
+QScrollArea* makePanelColumn(QWidget* parent, QVBoxLayout*& layout);
 
 // A panel's scroll bar through its entries: from 1, off while there is at
 // most one.

@@ -6,7 +6,7 @@
 #include "mapview/InfoPanel.h"
 #include "mapview/MapSurface.h"
 #include "mapview/MapView.h"
-#include "mapview/WindowFit.h"
+#include "platform/WindowFit.h"
 #include "platform/KeyboardAccess.h"
 #include "storage/Preferences.h"
 
@@ -74,6 +74,7 @@ void WindowLayout::textSizeChanged()
     if (textScale_ == textSizePercent() / 100.0)
         return;
     textScale_ = textSizePercent() / 100.0;
+    infoTextWidth_ = c_.info->widestText();
     if (map_.isNull()) {
         place();
         return;
@@ -90,12 +91,20 @@ MainLayoutMetrics WindowLayout::metrics() const
 {
     return {QSize(std::max(map_.width(), 0), std::max(map_.height(), 0)), twips_.perPixel,
             c_.panels && c_.panels->count() > 0, c_.strip ? static_cast<int>(c_.strip->menuButtons().size()) : 0,
-            textScale_};
+            textScale_, infoTextWidth_};
+}
+
+MainLayoutMetrics WindowLayout::laidMetrics() const
+{
+    MainLayoutMetrics m = metrics();
+    if (infoTextCap_ > 0)
+        m.infoTextWidth = std::min(m.infoTextWidth, infoTextCap_);
+    return m;
 }
 
 void WindowLayout::place()
 {
-    const MainBoxes b = mainBoxes(metrics(), scale_, arrangement_);
+    const MainBoxes b = mainBoxes(laidMetrics(), scale_, arrangement_);
     c_.map->setScale(scale_);
     c_.map->move(b.map.topLeft());
     c_.optionsButton->setGeometry(b.optionsButton);
@@ -111,7 +120,7 @@ void WindowLayout::place()
     statusTop_ = b.statusTop;
     statusHeight_ = b.statusHeight;
     statusLimit_ = b.statusLimit;
-    statusFallbackX_ = b.map.right() + 1 + textTwips(metrics())(design::Margin);
+    statusFallbackX_ = std::max(b.map.right(), b.sideMenuButton.right()) + 1 + textTwips(metrics())(design::Margin);
     placeStatus();
 }
 
@@ -135,7 +144,7 @@ void WindowLayout::placeStatus()
 
 QSize WindowLayout::windowSizeFor(double scale, Arrangement arrangement) const
 {
-    const QSize content = mainContentSize(metrics(), scale, arrangement);
+    const QSize content = mainContentSize(laidMetrics(), scale, arrangement);
     return {std::max(content.width() - sideCut_, c_.sideMenuButton->width()), content.height()};
 }
 
@@ -143,29 +152,24 @@ void WindowLayout::applyFit(const MainFit& fit)
 {
     scale_ = fit.scale;
     arrangement_ = fit.arrangement;
+    infoTextCap_ = fit.infoTextCap;
     place();
     window_.resize(windowSizeFor(scale_, arrangement_));
 }
 
 void WindowLayout::fitNewMap()
 {
-    // Sized and centred once, and again for a map of another size: the
-    // design's layout where the screen holds it, else the largest map that
-    // fits. A restart on the same map keeps the window's size and whatever
-    // the side menu made of its width.
-    if (!fitted_ || metrics().map != fittedMap_) {
-        fitToScreen(!fitted_);
-        fitted_ = true;
-    } else {
-        place();
-    }
+    // The design's layout where the screen holds it, else the largest map
+    // that fits, up to the player's zoom: the same for every game on a map.
+    infoTextWidth_ = c_.info->widestText();
+    fitToScreen(!fitted_);
+    fitted_ = true;
 }
 
 void WindowLayout::fitToScreen(bool restoreKept)
 {
     const QRect free = availableArea(window_);
     const QMargins frame = expectedFrame(window_);
-    fittedMap_ = metrics().map;
     // The kept zoom (else 100 %), or less where this screen cannot hold it.
     const int zoom = preferences_.zoomPercent();
     const double limit = zoom > 0 ? zoom / 100.0 : 1.0;
@@ -174,17 +178,17 @@ void WindowLayout::fitToScreen(bool restoreKept)
     fitLimit_ = window_.isVisible() ? 0 : limit;
     // Centred, the whole frame on the screen.
     window_.move(centredIn(free, window_.size(), frame));
-    // The last geometry where it still fits this screen: the window follows its size.
+    // Where the window last stood, as far as this screen holds it; its size
+    // is the map's, so that every game on a map looks as the first one did.
     const QByteArray kept = restoreKept ? preferences_.mainWindowGeometry() : QByteArray();
     if (!kept.isEmpty()) {
-        const QRect before = window_.geometry();
-        const QPoint at = window_.pos();
-        if (!window_.restoreGeometry(kept) || !free.contains(window_.geometry().marginsAdded(frame))) {
-            window_.resize(before.size());
-            window_.move(at);
-        } else {
-            fitLimit_ = 0;
-        }
+        const QSize fitted = window_.size();
+        const QPoint centred = window_.pos();
+        const bool restored = window_.restoreGeometry(kept) && !window_.isMaximized() && !window_.isFullScreen();
+        if (!restored)
+            window_.setWindowState(Qt::WindowNoState);
+        window_.resize(fitted);
+        window_.move(restored ? placedInside(free, fitted, frame, window_.pos()) : centred);
     }
 }
 
@@ -216,7 +220,7 @@ void WindowLayout::resized()
     // A size the layout asked for needs nothing; any other (the frame, the
     // window system) gets the largest map that fits it.
     const QSize content = window_.size() + QSize(sideCut_, 0);
-    if (content == mainContentSize(metrics(), scale_, arrangement_))
+    if (content == mainContentSize(laidMetrics(), scale_, arrangement_))
         return;
     fitLimit_ = 0;  // the player's size stays
     const MainFit fit = fitMainWindow(metrics(), content, {}, MaxMapScale);
@@ -240,6 +244,8 @@ void WindowLayout::zoomTo(double scale)
     applyFit({s, arrangementFor(metrics(), free.size(), frame, s)});
     // As much of the window on the screen as it holds, the title bar always.
     window_.move(placedInside(free, window_.size(), frame, window_.pos()));
+    // The player's zoom is the limit of every later fit.
+    preferences_.setZoomPercent(static_cast<int>(std::lround(scale_ * 100)));
     keepPreferences();
 }
 
@@ -251,14 +257,12 @@ void WindowLayout::zoomToFit()
     const QMargins frame = expectedFrame(window_);
     applyFit(fitMainWindow(metrics(), free.size(), frame, 1.0));
     window_.move(placedInside(free, window_.size(), frame, window_.pos()));
+    // The design's size wherever the screen holds it, also for later maps.
+    preferences_.setZoomPercent(100);
     keepPreferences();
 }
 
-void WindowLayout::keepPreferences()
-{
-    preferences_.setZoomPercent(static_cast<int>(std::lround(scale_ * 100)));
-    preferences_.setMainWindowGeometry(window_.saveGeometry());
-}
+void WindowLayout::keepPreferences() { preferences_.setMainWindowGeometry(window_.saveGeometry()); }
 
 void WindowLayout::panelAdded()
 {
@@ -281,7 +285,7 @@ void WindowLayout::sideMenuToggled(bool open, int step)
 {
     sideCut_ += open ? -step : step;
     // Never narrower than the button itself, however often it narrows.
-    const int content = mainContentSize(metrics(), scale_, arrangement_).width();
+    const int content = mainContentSize(laidMetrics(), scale_, arrangement_).width();
     sideCut_ = std::min(sideCut_, content - step);
     window_.resize(content - sideCut_, window_.height());
 }

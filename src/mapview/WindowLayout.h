@@ -49,6 +49,8 @@ public:
     Arrangement arrangement() const { return arrangement_; }
     // What the layout is computed from: the map's size, the panels and buttons added.
     MainLayoutMetrics metrics() const;
+    // The metrics the window is laid out with: the text column as the screen allows.
+    MainLayoutMetrics laidMetrics() const;
 
     // Every control to its box at the scale and arrangement in force.
     void place();
@@ -56,18 +58,21 @@ public:
     void setStatusLeft(int twips);
     void moveStatus(int twips) { setStatusLeft(statusLeft_ + twips); }
 
-    // A map just loaded: the window fitted to it once, and again for a map of
-    // another size; a map of the same size keeps the window as it is.
+    // A new game, its map loaded and its sides placed: the window fitted to
+    // it as the first game was, whatever the game before it made of it (the
+    // geometry kept from an earlier session the first time only).
     void fitNewMap();
     // The window manager's frame, once known or changed.
     void frameKnown(const QMargins& frame);
     // Any size the layout did not ask for gets the largest map that fits it.
     void resized();
-    // Ctrl + Plus / Minus: one step of 10 %, within 50..200 %.
+    // Ctrl + Plus / Minus: one step of 10 %, within 20..200 %.
     void zoomBy(int steps);
     void zoomTo(double scale);
     // Ctrl + 0: 100 %, or the largest scale at which the whole window fits its screen.
     void zoomToFit();
+    // Where the window stands, for the next session; the zoom is kept only
+    // when the player chose one, so that no fit to one map limits the next.
     void keepPreferences();
 
     // After a panel was added to the panel area, or a button to the side menu.
@@ -95,7 +100,8 @@ private:
     Arrangement arrangement_ = Arrangement::Below;
     int sideCut_ = 0;      // how much narrower the window is than its content (side menu)
     bool fitted_ = false;  // fitted to a map once
-    QSize fittedMap_;      // the map picture's size when the window was last fitted
+    int infoTextWidth_ = 0;  // the information panel's widest text in this game
+    int infoTextCap_ = 0;    // what the screen leaves of it; 0: all
     double fitLimit_ = 0;  // the largest scale of the last fit made without the real frame; 0 when none
     int statusLeft_ = design::StatusLeft;
     int statusTop_ = 0;

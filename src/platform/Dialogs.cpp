@@ -44,12 +44,17 @@ bool QtDialogs::question(QWidget* parent, const QString& text, const QString& ti
     return box.exec() == QMessageBox::Yes;
 }
 
-Answer QtDialogs::questionWithCancel(QWidget* parent, const QString& text, const QString& title)
+Answer QtDialogs::questionWithCancel(QWidget* parent, const QString& text, const QString& title,
+                                     const AnswerTexts& buttons)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                     parent);
     box.setEscapeButton(QMessageBox::Cancel);
     germanButtons(box);
+    for (const auto& [button, caption] : {std::pair(QMessageBox::Yes, buttons.yes), std::pair(QMessageBox::No, buttons.no),
+                                          std::pair(QMessageBox::Cancel, buttons.cancel)})
+        if (!caption.isEmpty())
+            box.button(button)->setText(caption);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

@@ -12,6 +12,14 @@ namespace stratagon {
 
 enum class Answer { Yes, No, Cancel };
 
+// The captions of a three-way question's buttons, each saying what it does;
+// an empty one keeps "Ja", "Nein" or "Abbrechen".
+struct AnswerTexts {
+    QString yes;
+    QString no;
+    QString cancel;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -21,7 +29,8 @@ public:
     virtual bool question(QWidget* parent, const QString& text, const QString& title) = 0;
     // Yes/No/Cancel with the question icon; Escape and the close box give Cancel.
     // Fakes that only script Yes/No get Yes/No here.
-    virtual Answer questionWithCancel(QWidget* parent, const QString& text, const QString& title)
+    virtual Answer questionWithCancel(QWidget* parent, const QString& text, const QString& title,
+                                      const AnswerTexts& /*buttons*/ = {})
     {
         return question(parent, text, title) ? Answer::Yes : Answer::No;
     }
@@ -41,7 +50,8 @@ class QtDialogs final : public Dialogs {
 public:
     void message(QWidget* parent, const QString& text, const QString& title) override;
     bool question(QWidget* parent, const QString& text, const QString& title) override;
-    Answer questionWithCancel(QWidget* parent, const QString& text, const QString& title) override;
+    Answer questionWithCancel(QWidget* parent, const QString& text, const QString& title,
+                              const AnswerTexts& buttons = {}) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& preset) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,

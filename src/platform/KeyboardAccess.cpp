@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/KeyboardAccess.h"
 
+#include "platform/AppFilter.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFocusFrame>
@@ -9,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStylePainter>
+#include <QTimer>
 
 namespace stratagon {
 
@@ -63,7 +66,10 @@ bool closesWindow(const QAbstractButton* button)
 
 class KeyboardAccess : public QObject {
 public:
-    using QObject::QObject;
+    explicit KeyboardAccess(QObject* parent) : QObject(parent)
+    {
+        connect(qApp, &QApplication::focusChanged, this, &KeyboardAccess::focusChanged);
+    }
 
     void focusChanged(QWidget*, QWidget* now)
     {
@@ -84,6 +90,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (event->type() == QEvent::WindowActivate)
+            passToModal(watched);
         if (event->type() != QEvent::KeyPress || watched != QApplication::focusWidget())
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
@@ -111,20 +119,28 @@ protected:
     }
 
 private:
+    // A click on a window that waits behind a modal one (the game behind the
+    // options menu) gives the keys to that one, not to the window that
+    // cannot take them.
+    static void passToModal(QObject* watched)
+    {
+        auto* window = qobject_cast<QWidget*>(watched);
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!window || !window->isWindow() || !modal || modal == window)
+            return;
+        for (QWidget* owner = modal->parentWidget(); owner; owner = owner->parentWidget())
+            if (owner->window() == window || modal->windowModality() == Qt::ApplicationModal) {
+                QTimer::singleShot(0, modal, [modal] { modal->activateWindow(); });
+                return;
+            }
+    }
+
     QPointer<FocusRing> ring_;
 };
 
 }  // namespace
 
-void installKeyboardAccess()
-{
-    static QPointer<KeyboardAccess> installed;
-    if (installed || !qApp)
-        return;
-    installed = new KeyboardAccess(qApp);
-    qApp->installEventFilter(installed);
-    QObject::connect(qApp, &QApplication::focusChanged, installed, &KeyboardAccess::focusChanged);
-}
+void installKeyboardAccess() { installAppFilter<KeyboardAccess>(); }
 
 namespace {
 int currentPercent = 100;

@@ -2,6 +2,7 @@
 #include "platform/WindowStyle.h"
 
 #include "platform/KeyboardAccess.h"
+#include "platform/WindowFit.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -57,6 +58,8 @@ namespace {
 // 8 points at the normal text size, grown with it, also while the window is
 // open. The window's pixel boxes grow by as much, so that no text is cut off:
 // the boxes as built are kept at the first showing and scaled from there.
+// The window keeps its centre and stays on the screen. Lists and scroll
+// areas lay out their own insides and are left to it.
 class CompactFont : public QObject {
 public:
     using QObject::QObject;
@@ -90,9 +93,11 @@ private:
     {
         recorded_ = true;
         fixed_ = window.minimumSize() == window.maximumSize() ? window.minimumSize() : QSize();
-        for (QWidget* child : window.findChildren<QWidget*>())
-            if (!child->isWindow() && child->parentWidget() && !child->parentWidget()->layout())
+        for (QWidget* child : window.findChildren<QWidget*>()) {
+            QWidget* parent = child->parentWidget();
+            if (!child->isWindow() && parent && !parent->layout() && !qobject_cast<QAbstractScrollArea*>(parent))
                 boxes_.push_back({child, child->geometry()});
+        }
     }
 
     void scaleBoxes(QWidget& window)
@@ -106,8 +111,15 @@ private:
         for (const auto& [child, box] : boxes_)
             if (child)
                 child->setGeometry(scaled(box));
+        const QPoint centre = window.frameGeometry().center();
         if (fixed_.isValid())
             window.setFixedSize(qRound(fixed_.width() * f), qRound(fixed_.height() * f));
+        if (window.isWindow()) {
+            QRect moved(QPoint(), window.frameGeometry().size());
+            moved.moveCenter(centre);
+            window.move(moved.topLeft());
+            keepOnScreen(window);
+        }
     }
 
     bool recorded_ = false;
@@ -126,7 +138,7 @@ void useCompactFont(QWidget& window)
 void centreOnScreen(QWidget& window)
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window.move(screen->availableGeometry().center() - window.rect().center());
+        window.move(centredIn(screen->availableGeometry(), window.size(), expectedFrame(window)));
 }
 
 void centreOver(QWidget& window, const QWidget* opener)
@@ -137,14 +149,10 @@ void centreOver(QWidget& window, const QWidget* opener)
         centreOnScreen(window);
         return;
     }
-    QRect box(QPoint(), window.size());
+    const QMargins frame = expectedFrame(window);
+    QRect box(QPoint(), window.size().grownBy(frame));
     box.moveCenter(opener->frameGeometry().center());
-    if (const QScreen* screen = opener->screen()) {
-        const QRect free = screen->availableGeometry();
-        box.moveLeft(std::clamp(box.left(), free.left(), std::max(free.left(), free.right() - box.width())));
-        box.moveTop(std::clamp(box.top(), free.top(), std::max(free.top(), free.bottom() - box.height())));
-    }
-    window.move(box.topLeft());
+    window.move(placedInside(availableArea(*opener), window.size(), frame, box.topLeft()));
 }
 
 }  // namespace stratagon

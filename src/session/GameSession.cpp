@@ -38,7 +38,7 @@ GameSession::~GameSession() = default;
 ClockHold GameSession::hold()
 {
     ++holds_;
-    updateTimer();
+    update();
     return ClockHold(this);
 }
 
@@ -46,13 +46,13 @@ void GameSession::letGo()
 {
     if (holds_ > 0)
         --holds_;
-    updateTimer();
+    update();
 }
 
 void GameSession::setPaused(bool paused)
 {
     paused_ = paused;
-    updateTimer();
+    update();
     noteGuide(paused ? GuideAction::ClockPaused : GuideAction::ClockStarted);
 }
 
@@ -68,16 +68,33 @@ void GameSession::noteGuide(GuideAction action, int country)
         emit guideChanged();
 }
 
-void GameSession::updateTimer()
+GamePhase GameSession::phase() const
 {
-    const bool run = open_ && world_.playing && !paused_ && holds_ == 0;
-    if (run == timer_.isActive())
-        return;
-    if (run)
-        timer_.start(tickPeriodMs(world_));
-    else
-        timer_.stop();
-    emit clockRunningChanged(run);
+    if (!open_)
+        return GamePhase::NoGame;
+    if (!world_.playing)
+        return GamePhase::Over;
+    if (paused_)
+        return GamePhase::Paused;
+    return holds_ > 0 ? GamePhase::Held : GamePhase::Running;
+}
+
+bool GameSession::gameRunning() const { return open_ && world_.playing; }
+
+void GameSession::update()
+{
+    const bool run = phase() == GamePhase::Running;
+    if (run != timer_.isActive()) {
+        if (run)
+            timer_.start(tickPeriodMs(world_));
+        else
+            timer_.stop();
+        emit clockRunningChanged(run);
+    }
+    if (const GamePhase now = phase(); now != phase_) {
+        phase_ = now;
+        emit phaseChanged(now);
+    }
 }
 
 SetupResult GameSession::startNewGame(const std::string& mapPath, int opponents, const MapPicture* picture, bool guided,
@@ -86,6 +103,8 @@ SetupResult GameSession::startNewGame(const std::string& mapPath, int opponents,
     closeGame();
     SetupResult result = startGame(world_, random_, mapPath, opponents, picture, characters);
     endGuide(world_);
+    // A new game shows the player's country, the side menu open, the mode on attack.
+    view_ = {world_.side[0], false, true};
     if (result.started) {
         open_ = true;
         paused_ = guided;
@@ -93,7 +112,7 @@ SetupResult GameSession::startNewGame(const std::string& mapPath, int opponents,
             startGuide(world_);
         sessionClock_ = new SessionClock(world_, this);
     }
-    updateTimer();
+    update();
     return result;
 }
 
@@ -103,7 +122,7 @@ void GameSession::openLoadedGame()
     open_ = true;
     paused_ = true;
     sessionClock_ = new SessionClock(world_, this);
-    updateTimer();
+    update();
 }
 
 void GameSession::closeGame()
@@ -111,7 +130,13 @@ void GameSession::closeGame()
     open_ = false;
     delete sessionClock_;
     sessionClock_ = nullptr;
-    updateTimer();
+    update();
+}
+
+void GameSession::giveUp()
+{
+    world_.playing = false;
+    update();
 }
 
 void GameSession::tick()
@@ -121,7 +146,7 @@ void GameSession::tick()
     const TickReport report = clockTick(world_, random_);
     const bool guideMoved = guideTick(world_, report);
     if (report.outcome != GameOutcome::Running)
-        updateTimer();  // the game is over: no tick while the player reads the news
+        update();  // over: no tick while the player reads the news
     emit ticked(report);
     if (guideMoved)
         emit guideChanged();

@@ -8,11 +8,16 @@
 // The clock runs while a game is open, the player has not paused it and
 // nobody holds it. Whatever must stop the war for a while (a window the
 // player works in, a question) takes a ClockHold and lets it go.
+//
+// A game's life as the windows follow it is its phase: no game, running,
+// paused by the player, held by a window, or over (decided, its window still
+// open). Every change of phase is said once, by phaseChanged.
 
 #include "simulation/Guide.h"
 #include "simulation/PlayerActions.h"
 #include "simulation/Setup.h"
 #include "simulation/TickReport.h"
+#include "session/ViewState.h"
 
 #include <QObject>
 #include <QPointer>
@@ -23,6 +28,8 @@ namespace stratagon {
 
 class GameSession;
 class RandomSource;
+
+enum class GamePhase { NoGame, Running, Paused, Held, Over };
 class SessionClock;
 struct WorldState;
 
@@ -54,6 +61,14 @@ public:
 
     WorldState& world() const { return world_; }
     RandomSource& random() const { return random_; }
+    // What the player looks at in this game; the game's window keeps it.
+    ViewState& view() { return view_; }
+    const ViewState& view() const { return view_; }
+
+    // ---- The game's life ----
+    GamePhase phase() const;
+    // A game is open and not yet over: running, paused or held.
+    bool gameRunning() const;
 
     // ---- The clock ----
     [[nodiscard]] ClockHold hold();
@@ -77,6 +92,8 @@ public:
     // The game's window is gone: the clock stops until the next game.
     void closeGame();
     bool gameOpen() const { return open_; }
+    // The player gives the game up (or another one replaces it): it is over.
+    void giveUp();
 
     // One tick, as the timer runs it: ticked, then decided when it ended the game.
     void tick();
@@ -98,13 +115,15 @@ signals:
     // The player ordered an attack, with what became of it.
     void attackOrdered(stratagon::AttackOutcome outcome);
     void clockRunningChanged(bool running);
+    void phaseChanged(stratagon::GamePhase phase);
     // The guidance moved to another step.
     void guideChanged();
 
 private:
     friend class ClockHold;
     void letGo();
-    void updateTimer();
+    // The timer and the phase as the state now asks.
+    void update();
 
     WorldState& world_;
     RandomSource& random_;
@@ -113,6 +132,8 @@ private:
     bool open_ = false;
     bool paused_ = false;
     int holds_ = 0;
+    GamePhase phase_ = GamePhase::NoGame;
+    ViewState view_;
 };
 
 }  // namespace stratagon

@@ -56,7 +56,8 @@ bool germanLess(const QString& a, const QString& b)
 
 }  // namespace
 
-CountryPickWindow::CountryPickWindow(const WorldState& world, const QString& current) : PickWindow(QSize(240, 300))
+CountryPickWindow::CountryPickWindow(const WorldState& world, const QString& current, QWidget* parent)
+    : PickWindow(QSize(240, 300), parent)
 {
     auto* caption = new QLabel(this);
     followLanguage(this, [this, caption] {
@@ -101,7 +102,7 @@ CountryPickWindow::CountryPickWindow(const WorldState& world, const QString& cur
 
     addPickButtons(list_, 266, 105);
 
-    centreOnScreen(*this);
+    centreOver(*this, parent);
 }
 
 QString CountryPickWindow::currentText() const { return currentLabel_->text(); }

@@ -16,7 +16,7 @@ struct WorldState;
 class CountryPickWindow : public PickWindow {
     Q_OBJECT
 public:
-    CountryPickWindow(const WorldState& world, const QString& current);
+    CountryPickWindow(const WorldState& world, const QString& current, QWidget* parent);
 
     QListWidget* countryList() const { return list_; }
     QString currentText() const;

@@ -4,9 +4,9 @@
 #include "shell/ImageStore.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
-#include "shell/Program.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -66,10 +66,9 @@ QFont creditsFont(double pointSize)
 
 }  // namespace
 
-CreditsWindow::CreditsWindow(Program& program)
-    : program_(program), frame_(clientWidth, clientHeight, QImage::Format_RGB32)
+CreditsWindow::CreditsWindow(ImageStore& images, const QString& logoFile, QWidget* menu)
+    : DialogWindow(menu, Qt::WindowModal), images_(images), frame_(clientWidth, clientHeight, QImage::Format_RGB32)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     texts_.resize(creditLines.size());
     followLanguage(this, [this] {
@@ -78,15 +77,14 @@ CreditsWindow::CreditsWindow(Program& program)
             texts_[i] = *creditLines[i].text ? tr(creditLines[i].text) : QString();
     });
     setFixedSize(clientWidth, clientHeight);
-    centreOnScreen(*this);
+    centreOver(*this, menu);
 
     frame_.fill(Qt::black);
     scrollY_ = clientHeight;
 
-    ImageStore& store = program_.imageStore();
-    if (store.imageSlotCount() < logoSlot)
-        store.addImageSlot();
-    store.loadImageSlot(logoSlot, program_.path(QStringLiteral("data/ZORLogo.bmp")));
+    if (images_.imageSlotCount() < logoSlot)
+        images_.addImageSlot();
+    images_.loadImageSlot(logoSlot, logoFile);
 
     timer_ = new QTimer(this);
     timer_->setInterval(20);
@@ -100,7 +98,7 @@ void CreditsWindow::tick()
     painter.fillRect(frame_.rect(), Qt::black);
     scrollY_ -= 3;
 
-    const QImage& logo = program_.imageStore().imageSlotDC(logoSlot);
+    const QImage& logo = images_.imageSlotDC(logoSlot);
     if (!logo.isNull()) {
         const int x = static_cast<int>(std::lround((clientWidth - logo.width()) / 2.0));
         painter.drawImage(QPoint(x, static_cast<int>(scrollY_)), logo);
@@ -154,6 +152,21 @@ void CreditsWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
     close();
+}
+
+void CreditsWindow::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        event->accept();
+        close();
+        return;
+    default:
+        DialogWindow::keyPressEvent(event);
+    }
 }
 
 }  // namespace stratagon

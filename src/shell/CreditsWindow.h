@@ -4,7 +4,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QString>
-#include <QWidget>
+#include "platform/DialogWindow.h"
 #include <utility>
 #include <vector>
 
@@ -12,13 +12,15 @@ class QTimer;
 
 namespace stratagon {
 
-class Program;
+class ImageStore;
 
-// The endless scroll of logo and credits; a click closes it.
-class CreditsWindow : public QWidget {
+// The endless scroll of logo and credits, over the options menu; a click,
+// Escape, Return or Space closes it.
+class CreditsWindow : public DialogWindow {
     Q_OBJECT
 public:
-    explicit CreditsWindow(Program& program);
+    // The logo comes from `logoFile` into the program's picture store.
+    CreditsWindow(ImageStore& images, const QString& logoFile, QWidget* menu);
 
     // One frame: clear, move up 3 pixels, draw logo and text, show it.
     void tick();
@@ -31,6 +33,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct SizedFont {
@@ -40,7 +43,7 @@ private:
     const SizedFont& fontFor(double pointSize);
     void printCentred(QPainter& painter, const QString& text);
 
-    Program& program_;
+    ImageStore& images_;
     QTimer* timer_ = nullptr;
     QImage frame_;
     float scrollY_ = 0;

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/HelpWindow.h"
 
-#include "mapview/MainWindow.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
 #include "session/GameText.h"
-#include "shell/Program.h"
 #include "simulation/Character.h"
 
 #include <QCloseEvent>
@@ -33,8 +31,8 @@ QString keyGuide()
         "beginnt; derselbe Buchstabe noch einmal geht zum nächsten. Die <b>Eingabetaste</b> greift im Modus "
         "Schlacht das Land an, im Modus Info zeigt sie es.</p>"
         "<p><b>Tab</b> und <b>Umschalt+Tab</b> gehen durch alle Knöpfe und Listen eines Fensters; die "
-        "<b>Leertaste</b> oder die <b>Eingabetaste</b> drückt den gewählten Knopf, <b>Escape</b> schließt ein "
-        "Fenster mit „Abbrechen“ oder „Schließen“.</p>"
+        "<b>Eingabetaste</b> drückt den gewählten Knopf (in den anderen Fenstern auch die <b>Leertaste</b>), "
+        "<b>Escape</b> schließt ein Fenster mit „Abbrechen“ oder „Schließen“.</p>"
         "<ul>"
         "<li><b>Escape</b>: Optionsmenü</li>"
         "<li><b>F1</b>: diese Anleitung</li>"
@@ -42,7 +40,9 @@ QString keyGuide()
         "<li><b>F3</b>: Bilanz</li>"
         "<li><b>F4</b>: Seitenmenü ein- und ausblenden</li>"
         "<li><b>F5</b>: Modus wechseln</li>"
-        "<li><b>Leertaste</b> (auf der Karte): Pause und weiter</li>"
+        "<li><b>F7</b>: zurück zur Karte, wo immer du gerade bist</li>"
+        "<li><b>F8</b>: Einführung überspringen, nach ihrem letzten Wort weiterspielen</li>"
+        "<li><b>Leertaste</b> (überall im Hauptfenster): Pause und weiter</li>"
         "<li><b>-</b> und <b>+</b>: langsamer und schneller</li>"
         "</ul>"
         "<p>Unter <b>Optionen</b> stellst du die <b>Schriftgröße</b> aller Fenster ein.</p>");
@@ -142,11 +142,10 @@ QString HelpWindow::guideText()
            keyGuide();
 }
 
-HelpWindow::HelpWindow(Program& program) : program_(program)
+HelpWindow::HelpWindow(GameSession& session, QWidget* game) : DialogWindow(game, Qt::NonModal)
 {
     // Reading takes time the game should not run on.
-    hold_ = program_.session().hold();
-    setAttribute(Qt::WA_DeleteOnClose);
+    hold_ = session.hold();
     auto* text = new QTextBrowser(this);
     text->setObjectName(QStringLiteral("guide"));
     auto* close = new QPushButton(this);
@@ -165,13 +164,13 @@ HelpWindow::HelpWindow(Program& program) : program_(program)
     layout->addWidget(text, 1);
     layout->addLayout(buttons);
     resize(560, 620);
-    centreOnScreen(*this);
+    centreOver(*this, game);
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event)
 {
     hold_.release();
-    QWidget::closeEvent(event);
+    DialogWindow::closeEvent(event);
 }
 
 void HelpWindow::keyPressEvent(QKeyEvent* event)
@@ -180,7 +179,7 @@ void HelpWindow::keyPressEvent(QKeyEvent* event)
         close();
         return;
     }
-    QWidget::keyPressEvent(event);
+    DialogWindow::keyPressEvent(event);
 }
 
 }  // namespace stratagon

@@ -1,20 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/DialogWindow.h"
 #include "session/GameSession.h"
-
-#include <QWidget>
 
 namespace stratagon {
 
-class Program;
-
 // "Spielanleitung": a short guide to the game, opened by F1 or the help
-// button of the main window. A running game waits while it is open.
-class HelpWindow : public QWidget {
+// button of the main window, over it. A running game waits while it is open.
+class HelpWindow : public DialogWindow {
     Q_OBJECT
 public:
-    explicit HelpWindow(Program& program);
+    HelpWindow(GameSession& session, QWidget* game);
 
     // The guide as shown (HTML).
     static QString guideText();
@@ -24,7 +21,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Program& program_;
     ClockHold hold_;
 };
 

@@ -3,15 +3,15 @@
 
 #include "platform/Language.h"
 #include "platform/Retranslate.h"
-#include "shell/Program.h"
+#include "shell/PlayerSettings.h"
 
 #include <QComboBox>
 #include <QLabel>
 
 namespace stratagon {
 
-LanguageChoice::LanguageChoice(Program& program, QWidget* parent)
-    : QWidget(parent), program_(program), atOpening_(program.language())
+LanguageChoice::LanguageChoice(PlayerSettings& player, QWidget* parent)
+    : QWidget(parent), player_(player), atOpening_(player.language())
 {
     caption_ = new QLabel(this);
     caption_->setGeometry(0, 0, 80, 22);
@@ -28,19 +28,19 @@ LanguageChoice::LanguageChoice(Program& program, QWidget* parent)
     choice_->setCurrentIndex(std::max(0, static_cast<int>(codes.indexOf(atOpening_))));
     followLanguage(this, [this] { caption_->setText(tr("Sprache :")); });
     connect(choice_, &QComboBox::currentIndexChanged, this,
-            [this] { program_.useLanguage(choice_->currentData().toString()); });
+            [this] { player_.useLanguage(choice_->currentData().toString()); });
 }
 
 void LanguageChoice::keep()
 {
-    program_.chooseLanguage(choice_->currentData().toString());
-    atOpening_ = program_.language();
+    player_.chooseLanguage(choice_->currentData().toString());
+    atOpening_ = player_.language();
 }
 
 void LanguageChoice::revert()
 {
-    if (program_.language() != atOpening_)
-        program_.useLanguage(atOpening_);
+    if (player_.language() != atOpening_)
+        player_.useLanguage(atOpening_);
 }
 
 }  // namespace stratagon

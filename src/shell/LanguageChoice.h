@@ -8,7 +8,7 @@ class QLabel;
 
 namespace stratagon {
 
-class Program;
+class PlayerSettings;
 
 // "Sprache :" with "Deutsch" and "English", each in its own language. A
 // choice shows at once in every open window; `keep` stores it for the next
@@ -16,14 +16,14 @@ class Program;
 class LanguageChoice : public QWidget {
     Q_OBJECT
 public:
-    LanguageChoice(Program& program, QWidget* parent);
+    LanguageChoice(PlayerSettings& player, QWidget* parent);
 
     QComboBox* choice() const { return choice_; }
     void keep();
     void revert();
 
 private:
-    Program& program_;
+    PlayerSettings& player_;
     QString atOpening_;
     QLabel* caption_ = nullptr;
     QComboBox* choice_ = nullptr;

@@ -5,8 +5,8 @@
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
 #include "session/GameText.h"
-#include "shell/Program.h"
-#include "shell/SaveGames.h"
+#include "platform/AppPaths.h"
+#include "session/GameSession.h"
 #include "storage/SaveList.h"
 
 #include <QCoreApplication>
@@ -31,11 +31,9 @@ constexpr int ReadAtOnce = 200;
 
 }  // namespace
 
-LoadGameWindow::LoadGameWindow(Program& program) : program_(program)
+LoadGameWindow::LoadGameWindow(LoadGameSetup setup, QWidget* menu)
+    : DialogWindow(menu, Qt::WindowModal), setup_(std::move(setup))
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    // The menu behind waits until a save is chosen or the window closed.
-    setWindowModality(Qt::ApplicationModal);
     useCompactFont(*this);
     setFixedSize(600, 300);
     useDarkGreenBackground(*this);
@@ -45,10 +43,9 @@ LoadGameWindow::LoadGameWindow(Program& program) : program_(program)
     list_->setGeometry(8, 8, 584, 248);
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setColumnWidth(0, 170);
-    list_->setColumnWidth(1, 110);
-    list_->setColumnWidth(2, 95);
-    list_->setColumnWidth(3, 70);
+    // Each column as wide as its texts, at any text size; the list scrolls sideways where they need it.
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list_->header()->setStretchLastSection(true);
 
     loadButton_ = new QPushButton(this);
     loadButton_->setObjectName(QStringLiteral("loadButton"));
@@ -90,19 +87,19 @@ LoadGameWindow::LoadGameWindow(Program& program) : program_(program)
     });
 
     reload();
-    centreOnScreen(*this);
+    centreOver(*this, menu);
 }
 
 void LoadGameWindow::reload()
 {
     const int generation = ++generation_;
     // Without a saves folder there is nothing to list (an empty path is the working folder).
-    if (program_.paths().savesFolder().isEmpty()) {
+    if (setup_.paths.savesFolder().isEmpty()) {
         fill({});
         return;
     }
-    auto index = std::make_shared<SaveIndex>(program_.paths().savesFolder(),
-                                             program_.paths().cacheFile(QStringLiteral("saves-index.json")));
+    auto index = std::make_shared<SaveIndex>(setup_.paths.savesFolder(),
+                                             setup_.paths.cacheFile(QStringLiteral("saves-index.json")));
     index->scan();
     if (index->unread() <= ReadAtOnce) {
         index->readRest();
@@ -178,12 +175,12 @@ void LoadGameWindow::loadSelected()
     const QString file = selectedFile();
     if (file.isEmpty())
         return;
-    if (program_.playing() &&
-        !program_.dialogs.question(
+    if (setup_.session.gameRunning() &&
+        !setup_.dialogs.question(
             this, tr("Willst du das laufende Spiel aufgeben und den Spielstand „%1“ laden?").arg(selectedName()),
             title()))
         return;
-    if (!loadGame(program_, this, file))
+    if (!setup_.load(this, file))
         return;
     emit gameLoaded();
     close();
@@ -192,11 +189,11 @@ void LoadGameWindow::loadSelected()
 void LoadGameWindow::deleteSelected()
 {
     const QString file = selectedFile();
-    if (file.isEmpty() || !program_.dialogs.question(
+    if (file.isEmpty() || !setup_.dialogs.question(
                               this, tr("Willst du den Spielstand „%1“ wirklich löschen?").arg(selectedName()), title()))
         return;
     if (!QFile::remove(file))
-        program_.dialogs.message(this, tr("Der Spielstand „%1“ konnte nicht gelöscht werden.").arg(selectedName()),
+        setup_.dialogs.message(this, tr("Der Spielstand „%1“ konnte nicht gelöscht werden.").arg(selectedName()),
                                  tr("Fehler !"));
     reload();
 }
@@ -212,7 +209,7 @@ void LoadGameWindow::keyPressEvent(QKeyEvent* event)
         close();
         return;
     default:
-        QWidget::keyPressEvent(event);
+        DialogWindow::keyPressEvent(event);
     }
 }
 

@@ -34,8 +34,8 @@ void MapChecker::run()
     catalog_.store();
 }
 
-MapPickWindow::MapPickWindow(const AppPaths& paths, const QString& current)
-    : PickWindow(QSize(280, 240)), current_(current), folders_(paths.mapFolders()), language_(currentLanguage())
+MapPickWindow::MapPickWindow(const AppPaths& paths, const QString& current, QWidget* parent)
+    : PickWindow(QSize(280, 240), parent), current_(current), folders_(paths.mapFolders()), language_(currentLanguage())
 {
     MapCatalog catalog(folders_, paths.cacheFile(QStringLiteral("map-verdicts.json")));
     catalog.scan();
@@ -84,7 +84,7 @@ MapPickWindow::MapPickWindow(const AppPaths& paths, const QString& current)
         checker_->start(QThread::LowPriority);
     }
 
-    centreOnScreen(*this);
+    centreOver(*this, parent);
 }
 
 MapPickWindow::~MapPickWindow()
@@ -104,7 +104,9 @@ void MapPickWindow::showEntry(int row)
     else if (map.problem.isEmpty()) {
         const QString name = gametext::name(ss(map.name));
         const QString continent = gametext::name(ss(map.continent));
-        item->setText(tr("%1 – %2, %n Länder", nullptr, map.countries).arg(name, continent));
+        // A map named after its continent says so once.
+        item->setText(name == continent ? tr("%1, %n Länder", nullptr, map.countries).arg(name)
+                                        : tr("%1 – %2, %n Länder", nullptr, map.countries).arg(name, continent));
     } else
         item->setText(QStringLiteral("%1 – %2").arg(map.name, map.problem));
     item->setToolTip(map.checked ? map.problem : QString());

@@ -38,7 +38,7 @@ class AppPaths;
 class MapPickWindow : public PickWindow {
     Q_OBJECT
 public:
-    MapPickWindow(const AppPaths& paths, const QString& current);
+    MapPickWindow(const AppPaths& paths, const QString& current, QWidget* parent);
     ~MapPickWindow() override;
 
     QListWidget* mapList() const { return list_; }

@@ -2,21 +2,25 @@
 #include "shell/NewGameWindow.h"
 
 #include "platform/Dialogs.h"
-#include "session/GameText.h"
 #include "platform/Paths.h"
+#include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
+#include "session/GameText.h"
 #include "shell/CountryPickWindow.h"
 #include "shell/MapCatalog.h"
 #include "shell/MapPickWindow.h"
 #include "shell/OpponentCharacterBox.h"
 #include "shell/OpponentPickWindow.h"
-#include "shell/Program.h"
+#include "shell/PlayerSettings.h"
+#include "shell/SettingsWindow.h"
+#include "storage/Preferences.h"
 #include "world/MapLoader.h"
+#include "world/Rules.h"
 #include "world/WorldState.h"
-#include "platform/Retranslate.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -66,13 +70,30 @@ QPushButton* button(QWidget* parent, const QString& text, const QRect& place, bo
     return b;
 }
 
+QComboBox* choice(QWidget* parent, const char* name, int y, int count, int current)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(136, y, 169, 22);
+    for (int i = 0; i < count; ++i)
+        box->addItem(QString());
+    box->setCurrentIndex(current);
+    return box;
+}
+
+// Where the rows below the opponents begin: one row's room is left under
+// "Aktive Gegner :" for a further choice about the opponents.
+constexpr int ChoicesTop = 184;
+constexpr int RowStep = 28;
+constexpr int ButtonsTop = ChoicesTop + 3 * RowStep + 4;
+
 }  // namespace
 
-NewGameWindow::NewGameWindow(Program& program) : program_(program)
+NewGameWindow::NewGameWindow(NewGameSetup setup, QWidget* menu)
+    : DialogWindow(menu, Qt::WindowModal), setup_(setup)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     useCompactFont(*this);
-    setFixedSize(312, 215 + CharacterRow);
+    setFixedSize(312, ButtonsTop + 55);
 
     worldOption_ = new QRadioButton(this);
     worldOption_->setGeometry(8, 8, 145, 25);
@@ -95,27 +116,51 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
     QLabel* sideCaption = label(this, QString(), QRect(8, 96, 65, 17));
     sideLabel_ = label(this, QString(), QRect(136, 96, 105, 17), Qt::AlignRight | Qt::AlignVCenter);
     sideChangeButton_ = button(this, QString(), QRect(248, 88, 57, 25));
+    sideChangeButton_->setObjectName(QStringLiteral("sideChangeButton"));
 
+    Preferences& kept = setup_.player.preferences();
     QLabel* opponentCaption = label(this, QString(), QRect(8, 128, 89, 17));
     opponentCountLabel_ = label(this, QString(), QRect(176, 128, 65, 17), Qt::AlignRight | Qt::AlignVCenter);
     opponentCountLabel_->setObjectName(QStringLiteral("opponentCountLabel"));
-    showOpponentCount(program_.preferences().opponentCount());
+    showOpponentCount(kept.opponentCount());
     opponentChangeButton_ = button(this, QString(), QRect(248, 120, 57, 25));
     opponentChangeButton_->setObjectName(QStringLiteral("opponentChangeButton"));
     connect(opponentChangeButton_, &QPushButton::clicked, this, &NewGameWindow::changeOpponentsClicked);
 
-    // How the opponents play, for the rule set the game will be played by.
+    // How the opponents play, for the rule set the game will be played by:
+    // in the row left under "Aktive Gegner :".
     characterBox_ = new OpponentCharacterBox(this);
-    characterBox_->setGeometry(8, 152, 297, OpponentCharacterBox::Height);
-    characterBox_->setChoice(program_.preferences().characterChoice(program_.preferences().ruleSet()));
-    characterBox_->setOpponentCount(program_.preferences().opponentCount());
+    characterBox_->setGeometry(8, ChoicesTop - RowStep - 4, 297, OpponentCharacterBox::Height);
+    characterBox_->setChoice(kept.characterChoice(kept.ruleSet()));
+    characterBox_->setOpponentCount(kept.opponentCount());
     connect(characterBox_, &OpponentCharacterBox::chosen, this, [this](const CharacterChoice& choice) {
-        program_.preferences().setCharacterChoice(program_.preferences().ruleSet(), choice);
+        setup_.player.preferences().setCharacterChoice(chosenRules(), choice);
     });
 
-    startButton_ = button(this, QString(), QRect(8, 160 + CharacterRow, 97, 25));
-    cancelButton_ = button(this, QString(), QRect(112, 160 + CharacterRow, 97, 25));
-    statusLabel_ = label(this, QString(), QRect(224, 160 + CharacterRow, 81, 25), Qt::AlignCenter);
+    // What the game will be played by, as the player last chose it: nothing
+    // of it comes back unseen.
+    const FileSettings shown = setup_.player.shownSettings();
+    QLabel* rulesCaption = label(this, QString(), QRect(8, ChoicesTop, 125, 22));
+    rules_ = choice(this, "ruleChoice", ChoicesTop, static_cast<int>(RuleTables.size()), kept.ruleSet());
+    QLabel* strengthCaption = label(this, QString(), QRect(8, ChoicesTop + RowStep, 125, 22));
+    strength_ = choice(this, "strengthChoice", ChoicesTop + RowStep, 5,
+                       SettingsWindow::opponentPositionOf(shown.aiDivisor));
+    QLabel* clockCaption = label(this, QString(), QRect(8, ChoicesTop + 2 * RowStep, 125, 22));
+    clock_ = choice(this, "clockChoice", ChoicesTop + 2 * RowStep, 9,
+                    SettingsWindow::yearPositionOf(shown.monthInterval));
+    rulesCaption->setBuddy(rules_);
+    strengthCaption->setBuddy(strength_);
+    clockCaption->setBuddy(clock_);
+
+    startButton_ = button(this, QString(), QRect(8, ButtonsTop, 97, 25));
+    startButton_->setObjectName(QStringLiteral("startButton"));
+    startButton_->setDefault(true);
+    cancelButton_ = button(this, QString(), QRect(112, ButtonsTop, 97, 25));
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    statusLabel_ = label(this, QString(), QRect(224, ButtonsTop, 81, 25), Qt::AlignCenter);
+    // Each rule set keeps its own choice of characters.
+    connect(rules_, &QComboBox::currentIndexChanged, this,
+            [this] { characterBox_->setChoice(setup_.player.preferences().characterChoice(chosenRules())); });
     QFont statusFont = statusLabel_->font();
     statusFont.setBold(true);
     statusFont.setPointSize(12);
@@ -126,14 +171,11 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
 
     progressBox_ = new ProgressBox(this);
     progressBox_->setObjectName(QStringLiteral("progressBox"));
-    progressBox_->setGeometry(8, 192 + CharacterRow, 297, 17);
+    progressBox_->setGeometry(8, ButtonsTop + 32, 297, 17);
 
     connect(sideChangeButton_, &QPushButton::clicked, this, &NewGameWindow::changeSideClicked);
     connect(startButton_, &QPushButton::clicked, this, &NewGameWindow::startClicked);
-    connect(cancelButton_, &QPushButton::clicked, this, [this] {
-        closeWindow();
-        program_.showOptionsMenu();
-    });
+    connect(cancelButton_, &QPushButton::clicked, this, &QWidget::close);
 
     followLanguage(this, [=, this] {
         setWindowTitle(tr("Neues Spiel"));
@@ -142,6 +184,15 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
         mapCaption->setText(tr("Karte :"));
         sideCaption->setText(tr("Deine Seite :"));
         opponentCaption->setText(tr("Aktive Gegner :"));
+        rulesCaption->setText(tr("Regeln :"));
+        strengthCaption->setText(tr("Stärke der Gegner :"));
+        clockCaption->setText(tr("Ein Jahr vergeht in :"));
+        for (int i = 0; i < rules_->count(); ++i)
+            rules_->setItemText(i, SettingsWindow::ruleName(i));
+        for (int i = 0; i < strength_->count(); ++i)
+            strength_->setItemText(i, SettingsWindow::strengthName(i));
+        for (int i = 0; i < clock_->count(); ++i)
+            clock_->setItemText(i, SettingsWindow::yearName(i));
         for (QPushButton* change : {mapChangeButton, sideChangeButton_, opponentChangeButton_})
             change->setText(tr("Ändern"));
         // Three buttons of one name: a screen reader says which choice each changes.
@@ -155,10 +206,10 @@ NewGameWindow::NewGameWindow(Program& program) : program_(program)
             statusLabel_->setText(tr("Lade..."));
     });
 
-    centreOnScreen(*this);
+    centreOver(*this, menu);
 
     // Opening: load the map only to find the country it names for the player.
-    openMap(mapForGame(program_.paths(), program_.preferences().mapName()).name);
+    openMap(mapForGame(setup_.paths, kept.mapName()).name);
 
     cancelButton_->setEnabled(true);
     simpleOption_->setEnabled(true);
@@ -170,13 +221,13 @@ NewGameWindow::~NewGameWindow() { delete pick_; }
 
 void NewGameWindow::openMap(const QString& name)
 {
-    WorldState& world = program_.world;
-    const MapEntry map = mapForGame(program_.paths(), name);
+    WorldState& world = setup_.world;
+    const MapEntry map = mapForGame(setup_.paths, name);
     mapName_ = map.name;
     showNames();
     const MapLoadResult loaded = loadMap(world, ss(map.mapFile));
     if (!loaded.ok)
-        program_.dialogs.message(this, gametext::render(loaded.message), gametext::render(loaded.title));
+        setup_.dialogs.message(this, gametext::render(loaded.message), gametext::render(loaded.title));
 
     // Scan without stopping: the last match wins. An empty code names no
     // country, so it must not match the empty codes of unused entries.
@@ -188,7 +239,7 @@ void NewGameWindow::openMap(const QString& name)
             }
         }
     }
-    const std::string& chosen = program_.chosenSideName();
+    const std::string& chosen = setup_.chosenSide;
     if (const int country = chosen.empty() ? 0 : countryIndexByName(world, chosen)) {
         showSide(qs(world.countryName[country]));
         world.side[0] = country;
@@ -212,21 +263,15 @@ void NewGameWindow::showNames()
 void NewGameWindow::useMap(const QString& name)
 {
     // Another map: the side chosen on the old one means nothing there.
-    program_.world.side[0] = 0;
+    setup_.world.side[0] = 0;
     showSide(QString());
     openMap(name);
 }
 
 void NewGameWindow::openPick(PickWindow* pick)
 {
+    // Over this window, which waits until the choice is made or cancelled.
     pick_ = pick;
-    setEnabled(false);
-    // Every way out of the choice gives this window back.
-    connect(pick, &PickWindow::closed, this, [this] {
-        setEnabled(true);
-        raise();
-        activateWindow();
-    });
     pick->show();
     pick->raise();
     pick->activateWindow();
@@ -240,9 +285,9 @@ PickWindow* NewGameWindow::pickWindow() const
 
 void NewGameWindow::changeMapClicked()
 {
-    auto* pick = new MapPickWindow(program_.paths(), mapName());
+    auto* pick = new MapPickWindow(setup_.paths, mapName(), this);
     connect(pick, &MapPickWindow::chosen, this, [this](const QString& name) {
-        program_.preferences().setMapName(name);
+        setup_.player.preferences().setMapName(name);
         useMap(name);
     });
     openPick(pick);
@@ -250,9 +295,9 @@ void NewGameWindow::changeMapClicked()
 
 void NewGameWindow::changeOpponentsClicked()
 {
-    auto* pick = new OpponentPickWindow(program_.preferences().opponentCount());
+    auto* pick = new OpponentPickWindow(setup_.player.preferences().opponentCount(), this);
     connect(pick, &OpponentPickWindow::chosen, this, [this](int count) {
-        program_.preferences().setOpponentCount(count);
+        setup_.player.preferences().setOpponentCount(count);
         showOpponentCount(count);
         characterBox_->setOpponentCount(count);
     });
@@ -276,51 +321,65 @@ void NewGameWindow::drawProgress(int p)
 
 void NewGameWindow::changeSideClicked()
 {
-    auto* pick = new CountryPickWindow(program_.world, sideText());
+    auto* pick = new CountryPickWindow(setup_.world, sideText(), this);
     connect(pick, &CountryPickWindow::chosen, this, &NewGameWindow::takeSide);
     openPick(pick);
 }
 
 void NewGameWindow::takeSide(int country)
 {
-    WorldState& world = program_.world;
+    WorldState& world = setup_.world;
     if (!validCountry(world, country))
         return;
     world.side[0] = country;
-    program_.setChosenSideName(world.countryName[country]);
+    setup_.chosenSide = world.countryName[country];
     showSide(qs(world.countryName[country]));
 }
 
 void NewGameWindow::startClicked()
 {
-    const WorldState& world = program_.world;
+    const WorldState& world = setup_.world;
     // Without countries the first tick would find the player holding all of
     // none of them and call the game won; without a side on the map he would
     // hold nothing and lose at once.
     if (world.countryCount <= 0) {
-        program_.dialogs.message(this, tr("Die Karte enthält keine Länder. Das Spiel kann nicht gestartet werden."),
+        setup_.dialogs.message(this, tr("Die Karte enthält keine Länder. Das Spiel kann nicht gestartet werden."),
                                  tr("Fehler !"));
         return;
     }
     if (!validCountry(world, world.side[0])) {
-        program_.dialogs.message(this, tr("Bitte wähle zuerst über \"Ändern\" dein Land."), tr("Neues Spiel"));
+        setup_.dialogs.message(this, tr("Bitte wähle zuerst über \"Ändern\" dein Land."), tr("Neues Spiel"));
         return;
     }
 
+    if (!keepChoices())
+        return;
+
     statusLabel_->setText(tr("Lade..."));
-    cancelButton_->setEnabled(false);
-    simpleOption_->setEnabled(false);
-    startButton_->setEnabled(false);
-    sideChangeButton_->setEnabled(false);
-    opponentChangeButton_->setEnabled(false);
-    characterBox_->setEnabled(false);
+    for (QWidget* control : std::initializer_list<QWidget*>{cancelButton_, simpleOption_, startButton_,
+                                                             sideChangeButton_, opponentChangeButton_, rules_,
+                                                             strength_, clock_, characterBox_})
+        control->setEnabled(false);
     repaint();
     for (int p = 1; p <= 100; ++p) {
         drawProgress(p);
         QThread::msleep(2);
     }
     closeWindow();
-    program_.showMainWindow();
+    emit startRequested();
+}
+
+RuleSet NewGameWindow::chosenRules() const
+{
+    return rules_->currentIndex() == RulesZuegig ? RulesZuegig : RulesKlassisch;
+}
+
+bool NewGameWindow::keepChoices()
+{
+    setup_.player.preferences().setRuleSet(chosenRules());
+    return setup_.player.keepSettings(
+        {SettingsWindow::monthIntervalAt(clock_->currentIndex()), SettingsWindow::aiDivisorAt(strength_->currentIndex())},
+        this);
 }
 
 void NewGameWindow::closeWindow()
@@ -334,12 +393,12 @@ void NewGameWindow::closeEvent(QCloseEvent* event)
     // A choice still open has nothing left to report to.
     if (PickWindow* pick = pickWindow())
         pick->close();
-    // Closed by the frame: as "Abbrechen".
+    // "Abbrechen" and the frame: back to the menu.
     if (!closingHandled_) {
         closingHandled_ = true;
-        program_.showOptionsMenu();
+        emit cancelled();
     }
-    event->accept();
+    DialogWindow::closeEvent(event);
 }
 
 }  // namespace stratagon

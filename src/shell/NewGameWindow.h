@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QPointer>
-#include <QWidget>
+#include "platform/DialogWindow.h"
+#include "world/Rules.h"
 
+#include <QPointer>
+#include <string>
+
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -11,18 +15,33 @@ class QRadioButton;
 namespace stratagon {
 
 class OpponentCharacterBox;
+class AppPaths;
+class Dialogs;
 class PickWindow;
-class Program;
+class PlayerSettings;
 class ProgressBox;
+struct WorldState;
 
-// "Neues Spiel": loads the map to preselect the player's country and starts
-// the game behind a short progress bar. Its "Ändern" buttons open a choice
-// window each, one at a time; the window stays disabled while it is open and
-// takes the choice into the world and the preferences.
-class NewGameWindow : public QWidget {
+// What the new-game window works with: the world it loads the map into to
+// preselect the player's country, the maps, the player's settings, and the
+// side he chose earlier in this session (by name, kept for the next game).
+struct NewGameSetup {
+    WorldState& world;
+    Dialogs& dialogs;
+    const AppPaths& paths;
+    PlayerSettings& player;
+    std::string& chosenSide;
+};
+
+// "Neues Spiel": the map, the player's side, the opponents, the rules, the
+// opponent's strength and the clock the game will start with, each
+// changeable here; "Starten" keeps the choices and starts the game behind a
+// short progress bar. Its "Ändern" buttons open a choice window each, over
+// this one, which waits meanwhile. It opens over the options menu.
+class NewGameWindow : public DialogWindow {
     Q_OBJECT
 public:
-    explicit NewGameWindow(Program& program);
+    NewGameWindow(NewGameSetup setup, QWidget* menu);
     ~NewGameWindow() override;
 
     // The side label beside "Deine Seite :".
@@ -34,12 +53,23 @@ public:
     // The number beside "Aktive Gegner :".
     int opponentCount() const;
 
+    // "Regeln :", "Stärke der Gegner :" and "Ein Jahr vergeht in :".
+    QComboBox* ruleChoice() const { return rules_; }
+    QComboBox* strengthChoice() const { return strength_; }
+    QComboBox* clockChoice() const { return clock_; }
+
     // The choice window opened by an "Ändern", while it is open.
     PickWindow* pickWindow() const;
 
     // Fills the progress box to p percent (1..100) and paints it at once.
     void drawProgress(int p);
     int progress() const;
+
+signals:
+    // "Starten": the choices are kept, the world holds the map and the side.
+    void startRequested();
+    // "Abbrechen" or the frame's close box.
+    void cancelled();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,9 +85,14 @@ private:
     void changeSideClicked();
     void changeOpponentsClicked();
     void startClicked();
+    // The rules, strength and clock as the player keeps them; false when
+    // game.dat could not take them (he has been told).
+    bool keepChoices();
+    // The rule set chosen in the window.
+    RuleSet chosenRules() const;
     void closeWindow();
 
-    Program& program_;
+    NewGameSetup setup_;
     QRadioButton* worldOption_ = nullptr;
     QRadioButton* simpleOption_ = nullptr;
     QLabel* mapNameLabel_ = nullptr;
@@ -74,6 +109,9 @@ private:
     // The opponents' characters, between the choices and the buttons.
     static constexpr int CharacterRow = 32;
     OpponentCharacterBox* characterBox_ = nullptr;
+    QComboBox* rules_ = nullptr;
+    QComboBox* strength_ = nullptr;
+    QComboBox* clock_ = nullptr;
     QPushButton* startButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QLabel* statusLabel_ = nullptr;

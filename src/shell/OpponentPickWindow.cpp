@@ -9,7 +9,7 @@
 
 namespace stratagon {
 
-OpponentPickWindow::OpponentPickWindow(int current) : PickWindow(QSize(200, 124))
+OpponentPickWindow::OpponentPickWindow(int current, QWidget* parent) : PickWindow(QSize(200, 124), parent)
 {
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("opponentCountList"));
@@ -26,7 +26,7 @@ OpponentPickWindow::OpponentPickWindow(int current) : PickWindow(QSize(200, 124)
 
     addPickButtons(list_, 90, 88);
 
-    centreOnScreen(*this);
+    centreOver(*this, parent);
 }
 
 void OpponentPickWindow::accept()

@@ -13,7 +13,7 @@ namespace stratagon {
 class OpponentPickWindow : public PickWindow {
     Q_OBJECT
 public:
-    explicit OpponentPickWindow(int current);
+    OpponentPickWindow(int current, QWidget* parent);
 
     QListWidget* countList() const { return list_; }
 

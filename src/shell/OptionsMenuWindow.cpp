@@ -1,15 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/OptionsMenuWindow.h"
 
-#include "mapview/MainWindow.h"
-#include "mapview/MapFocus.h"
 #include "platform/Dialogs.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
-#include "shell/LoadGameWindow.h"
-#include "shell/Program.h"
-#include "shell/SaveGames.h"
-#include "world/WorldState.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -21,9 +15,10 @@ namespace stratagon {
 
 namespace {
 
-QPushButton* menuButton(QWidget* parent, const QString& text, int y)
+QPushButton* menuButton(QWidget* parent, int y, const char* name)
 {
-    auto* button = new QPushButton(text, parent);
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(88, y, 129, 17);
     // Enter on the focused button presses it, as the focus timer promises.
     button->setAutoDefault(true);
@@ -41,9 +36,10 @@ QLabel* icon(QWidget* parent, const QString& path, int x, int y)
 
 }  // namespace
 
-OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
+OptionsMenuWindow::OptionsMenuWindow(GameSession& session, Dialogs& dialogs,
+                                     const std::function<QString(const QString&)>& resource, QWidget* game)
+    : DialogWindow(game, Qt::WindowModal), session_(session), dialogs_(dialogs)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     useCompactFont(*this);
     setFixedSize(312, 289);
     useDarkGreenBackground(*this);
@@ -56,33 +52,35 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
     stateLabel_ = new QLabel(this);
     stateLabel_->setGeometry(248, 8, 57, 17);
 
-    startButton_ = menuButton(this, QString(), 56);
-    settingsButton_ = menuButton(this, QString(), 80);
-    abortButton_ = menuButton(this, QString(), 104);
-    creditsButton_ = menuButton(this, QString(), 128);
-    quitButton_ = menuButton(this, QString(), 152);
-    saveButton_ = menuButton(this, QString(), 176);
-    saveButton_->setObjectName(QStringLiteral("saveButton"));
-    loadButton_ = menuButton(this, QString(), 200);
-    loadButton_->setObjectName(QStringLiteral("loadButton"));
-    guideButton_ = menuButton(this, QString(), 224);
-    guideButton_->setObjectName(QStringLiteral("guideButton"));
+    startButton_ = menuButton(this, 56, "startButton");
+    QPushButton* settings = menuButton(this, 80, "settingsButton");
+    abortButton_ = menuButton(this, 104, "abortButton");
+    QPushButton* credits = menuButton(this, 128, "creditsButton");
+    QPushButton* quit = menuButton(this, 152, "quitButton");
+    saveButton_ = menuButton(this, 176, "saveButton");
+    QPushButton* load = menuButton(this, 200, "loadButton");
+    QPushButton* guide = menuButton(this, 224, "guideButton");
 
-    icon(this, program_.path(QStringLiteral("data/MenuIcon1.png")), 16, 40);
-    icon(this, program_.path(QStringLiteral("data/MenuIcon2.png")), 248, 120);
+    icon(this, resource(QStringLiteral("data/MenuIcon1.png")), 16, 40);
+    icon(this, resource(QStringLiteral("data/MenuIcon2.png")), 248, 120);
 
-    auto* footer = new QLabel(this);
-    footer->setGeometry(8, 264, 297, 17);
-    footer->setAlignment(Qt::AlignCenter);
+    footer_ = new QLabel(this);
+    footer_->setObjectName(QStringLiteral("menuFooter"));
+    footer_->setGeometry(8, 264, 297, 17);
+    footer_->setAlignment(Qt::AlignCenter);
 
     connect(startButton_, &QPushButton::clicked, this, &OptionsMenuWindow::startClicked);
-    connect(settingsButton_, &QPushButton::clicked, this, [this] { program_.showSettings(); });
+    connect(settings, &QPushButton::clicked, this, &OptionsMenuWindow::settingsRequested);
     connect(abortButton_, &QPushButton::clicked, this, &OptionsMenuWindow::abortClicked);
-    connect(creditsButton_, &QPushButton::clicked, this, [this] { program_.showCredits(); });
-    connect(quitButton_, &QPushButton::clicked, this, &OptionsMenuWindow::quitClicked);
-    connect(saveButton_, &QPushButton::clicked, this, &OptionsMenuWindow::saveClicked);
-    connect(loadButton_, &QPushButton::clicked, this, &OptionsMenuWindow::loadClicked);
-    connect(guideButton_, &QPushButton::clicked, this, &OptionsMenuWindow::startGuidance);
+    connect(credits, &QPushButton::clicked, this, &OptionsMenuWindow::creditsRequested);
+    connect(quit, &QPushButton::clicked, this, &OptionsMenuWindow::quitRequested);
+    connect(saveButton_, &QPushButton::clicked, this, [this] {
+        if (session_.gameRunning())
+            emit saveRequested();
+    });
+    connect(load, &QPushButton::clicked, this, &OptionsMenuWindow::loadRequested);
+    connect(guide, &QPushButton::clicked, this, &OptionsMenuWindow::guideRequested);
+    connect(&session_, &GameSession::phaseChanged, this, &OptionsMenuWindow::reload);
 
     // Once per creation: a little later the start button takes the focus.
     focusTimer_ = new QTimer(this);
@@ -92,146 +90,96 @@ OptionsMenuWindow::OptionsMenuWindow(Program& program) : program_(program)
     focusTimer_->start();
     startButton_->setFocus();
 
-    followLanguage(this, [this, footer] {
+    followLanguage(this, [=, this] {
         setWindowTitle(tr("Optionsmenü "));
-        settingsButton_->setText(tr("Optionen"));
+        settings->setText(tr("Optionen"));
         abortButton_->setText(tr("Spiel abbrechen"));
-        creditsButton_->setText(tr("Credits"));
-        quitButton_->setText(tr("Beenden"));
+        credits->setText(tr("Credits"));
+        quit->setText(tr("Beenden"));
         saveButton_->setText(tr("Spiel speichern"));
-        loadButton_->setText(tr("Spiel laden"));
-        guideButton_->setText(tr("Einführung"));
-        guideButton_->setToolTip(tr("Ein kurzes geführtes Spiel, das dir die ersten Schritte zeigt"));
-        footer->setText(tr("Ein Kontinent, ein Feldherr: Viel Erfolg !"));
+        load->setText(tr("Spiel laden"));
+        guide->setText(tr("Einführung"));
+        guide->setToolTip(tr("Ein kurzes geführtes Spiel, das dir die ersten Schritte zeigt"));
+        footer_->setText(notice_.isEmpty() ? tr("Ein Kontinent, ein Feldherr: Viel Erfolg !") : notice_);
         showStateTexts();
     });
 
-    centreOnScreen(*this);
+    centreOver(*this, game);
 
     reload();
 }
 
 void OptionsMenuWindow::showStateTexts()
 {
+    const bool playing = session_.gameRunning();
     titleLabel_->setText(tr("Stratagon Optionsmenü"));
-    stateLabel_->setText(program_.playing() ? tr("Spielpause") : tr("Spielstart"));
-    startButton_->setText(program_.playing() ? tr("Zurück zum Spiel") : tr("Spiel starten"));
+    stateLabel_->setText(playing ? tr("Spielpause") : tr("Spielstart"));
+    startButton_->setText(playing ? tr("Zurück zum Spiel") : tr("Spiel starten"));
 }
 
 void OptionsMenuWindow::reload()
 {
-    saveButton_->setEnabled(program_.playing());
-    if (!program_.playing())
+    // A menu on its way out holds nothing, whatever the game does next.
+    if (closingHandled_) {
+        hold_.release();
+        return;
+    }
+    const bool playing = session_.gameRunning();
+    saveButton_->setEnabled(playing);
+    if (!playing)
         hold_.release();
     else if (!hold_.holding())
-        hold_ = program_.session().hold();
-    abortButton_->setEnabled(program_.playing());
+        hold_ = session_.hold();
+    abortButton_->setEnabled(playing);
     showStateTexts();
 }
 
-void OptionsMenuWindow::closeMenu()
+void OptionsMenuWindow::showNotice(const QString& text)
 {
-    closingHandled_ = true;
-    close();
+    notice_ = footer_->fontMetrics().elidedText(text, Qt::ElideMiddle, footer_->width());
+    footer_->setText(notice_);
+    footer_->setToolTip(text);
 }
 
-void OptionsMenuWindow::resumeGame(bool closeSelf)
+QString OptionsMenuWindow::notice() const { return notice_; }
+
+void OptionsMenuWindow::dismiss()
 {
+    closingHandled_ = true;
     hold_.release();
-    MainWindow* main = program_.mainWindow();
-    if (main)
-        main->setEnabled(true);
-    if (closeSelf)
-        closeMenu();
-    if (main) {
-        main->show();
-        main->raise();
-        main->activateWindow();
-        // The window was disabled and so lost its focus: the keys go back to the map.
-        main->mapFocus()->takeKeys(main->mapFocus()->country());
-    }
+    close();
 }
 
 void OptionsMenuWindow::startClicked()
 {
-    if (program_.playing()) {
-        resumeGame(true);
-    } else {
-        closeMenu();
-        program_.showNewGame();
-    }
+    if (session_.gameRunning())
+        emit resumeRequested();
+    else
+        emit newGameRequested();
 }
 
 void OptionsMenuWindow::abortClicked()
 {
-    MainWindow* main = program_.mainWindow();
-    const Answer answer = program_.dialogs.questionWithCancel(this, tr("Wollen sie diese 'Mission' neu starten ?"),
-                                                              QStringLiteral("Stratagon !"));  // name
-    // Escape or "Abbrechen" is a way back to the paused game; only "Nein" gives it up.
-    if (answer == Answer::Cancel && program_.playing())
-        return;
-    // Restarted or given up, the game is kept in the autosave.
-    saveAutomatically(program_, this);
-    lastRestartAnswer_ = answer == Answer::Yes;
-    if (lastRestartAnswer_ && main) {
-        // A fresh game on the same window and the same side.
-        program_.world.playing = false;
-        closeMenu();
-        main->setEnabled(true);
-        main->Startat();
-        main->show();
-        main->raise();
-        main->activateWindow();
-    } else {
-        // The game is given up (or is already over, so nothing is left to
-        // restart); `playing` goes first so the main window does not take
-        // its closing for the end of a running game.
-        program_.world.playing = false;
-        if (main)
-            main->close();
-        reload();
-    }
+    const Answer answer = dialogs_.questionWithCancel(
+        this, tr("Wollen sie diese 'Mission' neu starten ?"), QStringLiteral("Stratagon !"),  // name
+        {tr("Neu starten"), tr("Aufgeben"), tr("Zurück zum Spiel")});
+    if (answer == Answer::Yes)
+        emit restartRequested();
+    else if (answer == Answer::No || !session_.gameRunning())
+        emit giveUpRequested();
+    else
+        emit resumeRequested();
 }
 
-void OptionsMenuWindow::quitClicked()
+void OptionsMenuWindow::reject()
 {
-    closeMenu();
-    program_.quit();
+    if (session_.gameRunning())
+        emit resumeRequested();
 }
 
-void OptionsMenuWindow::saveClicked()
+bool OptionsMenuWindow::offerGuidance()
 {
-    if (!program_.playing())
-        return;
-    const QString name = askSaveName(program_, this);
-    if (!name.isEmpty())
-        saveGame(program_, this, name);
-}
-
-void OptionsMenuWindow::loadClicked()
-{
-    LoadGameWindow* window = program_.showLoadGame();
-    // A game loaded from here opens in the main window; the menu goes.
-    connect(window, &LoadGameWindow::gameLoaded, this, &OptionsMenuWindow::closeMenu, Qt::UniqueConnection);
-}
-
-void OptionsMenuWindow::offerGuidance()
-{
-    const bool yes =
-        program_.dialogs.question(this, tr("Möchtest du eine kurze Einführung spielen?"), tr("Einführung"));
-    // Asked once: the answer goes into the preferences, which makes them exist.
-    program_.preferences().setValue(QStringLiteral("guide/offered"),
-                                    yes ? QStringLiteral("ja") : QStringLiteral("nein"));
-    if (yes)
-        startGuidance();
-}
-
-void OptionsMenuWindow::startGuidance()
-{
-    // The menu's hold on a paused game goes with the menu.
-    hold_.release();
-    closeMenu();
-    program_.startGuidance();
+    return dialogs_.question(this, tr("Möchtest du eine kurze Einführung spielen?"), tr("Einführung"));
 }
 
 void OptionsMenuWindow::closeEvent(QCloseEvent* event)
@@ -239,13 +187,14 @@ void OptionsMenuWindow::closeEvent(QCloseEvent* event)
     // Closed by the frame: a paused game goes on, before a game the program ends.
     if (!closingHandled_) {
         closingHandled_ = true;
-        if (program_.playing())
-            resumeGame(false);
+        hold_.release();
+        if (session_.gameRunning())
+            emit resumeRequested();
         else
-            program_.quit();
+            emit quitRequested();
     }
     hold_.release();
-    event->accept();
+    DialogWindow::closeEvent(event);
 }
 
 }  // namespace stratagon

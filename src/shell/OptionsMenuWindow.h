@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/DialogWindow.h"
 #include "session/GameSession.h"
 
-#include <QWidget>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -11,56 +12,70 @@ class QTimer;
 
 namespace stratagon {
 
-class Program;
+class Dialogs;
 
-// "Optionsmenü ": the hub before a game and the pause screen during one; the
-// clock stands while it is open over a game.
-class OptionsMenuWindow : public QWidget {
+// "Optionsmenü ": the hub before a game and the pause screen during one,
+// then over the game's window, which waits behind it; the clock stands while
+// it is open over a game. Its form follows the game's phase. What its
+// buttons ask for goes out as signals; the program does it.
+class OptionsMenuWindow : public DialogWindow {
     Q_OBJECT
 public:
-    explicit OptionsMenuWindow(Program& program);
+    // `resource`: a file of the program ("data/MenuIcon1.png"). `game`: the
+    // game's window, or none before a game.
+    OptionsMenuWindow(GameSession& session, Dialogs& dialogs,
+                      const std::function<QString(const QString&)>& resource, QWidget* game);
 
-    // Reads `playing` and sets the labels and buttons, and the hold on the
-    // clock, to the matching form.
+    // The labels, the buttons and the hold on the clock as the game stands.
     void reload();
 
     // The very first start's question: a short guided game, yes or no.
-    void offerGuidance();
+    bool offerGuidance();
 
-    // Whether the last restart question was answered Yes.
-    bool lastRestartAnswer() const { return lastRestartAnswer_; }
+    // A short word in the menu's last line ("Gespeichert: ..."), until it closes.
+    void showNotice(const QString& text);
+    QString notice() const;
+
+    // Escape: back to the game over one; nothing before a game, which ends
+    // only by "Beenden" or the frame.
+    void reject() override;
+
+    // Closes the menu without what its close box means (the game resumed,
+    // or before a game the program's end).
+    void dismiss();
+
+signals:
+    void newGameRequested();
+    void resumeRequested();
+    void settingsRequested();
+    void creditsRequested();
+    void quitRequested();
+    void saveRequested();
+    void loadRequested();
+    void guideRequested();
+    // "Spiel abbrechen", answered: the same game afresh, or given up.
+    void restartRequested();
+    void giveUpRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The title, state and first button as the game stands.
     void showStateTexts();
     void startClicked();
     void abortClicked();
-    void quitClicked();
-    void saveClicked();
-    void loadClicked();
-    void startGuidance();
-    // Clock on, main window enabled and in front; the menu closes unless it
-    // is already closing.
-    void resumeGame(bool closeMenu);
-    void closeMenu();
 
-    Program& program_;
+    GameSession& session_;
+    Dialogs& dialogs_;
     ClockHold hold_;
     QLabel* titleLabel_ = nullptr;
     QLabel* stateLabel_ = nullptr;
     QPushButton* startButton_ = nullptr;
-    QPushButton* settingsButton_ = nullptr;
     QPushButton* abortButton_ = nullptr;
-    QPushButton* creditsButton_ = nullptr;
-    QPushButton* quitButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;
-    QPushButton* loadButton_ = nullptr;
-    QPushButton* guideButton_ = nullptr;
+    QLabel* footer_ = nullptr;
+    QString notice_;
     QTimer* focusTimer_ = nullptr;
-    bool lastRestartAnswer_ = false;
     bool closingHandled_ = false;
 };
 

@@ -10,9 +10,8 @@
 
 namespace stratagon {
 
-PickWindow::PickWindow(QSize size)
+PickWindow::PickWindow(QSize size, QWidget* parent) : DialogWindow(parent, Qt::WindowModal)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     useCompactFont(*this);
     setFixedSize(size);
     useDarkGreenBackground(*this);
@@ -28,6 +27,7 @@ void PickWindow::addPickButtons(QListWidget* list, int y, int buttonWidth)
         ok->setText(tr("OK"));
         cancel->setText(tr("Abbrechen"));
     });
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &PickWindow::accept);
     connect(list, &QListWidget::itemActivated, this, &PickWindow::accept);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
@@ -36,7 +36,7 @@ void PickWindow::addPickButtons(QListWidget* list, int y, int buttonWidth)
 void PickWindow::closeEvent(QCloseEvent* event)
 {
     emit closed();
-    event->accept();
+    DialogWindow::closeEvent(event);
 }
 
 }  // namespace stratagon

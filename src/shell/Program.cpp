@@ -10,6 +10,9 @@
 #include "platform/Dialogs.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/Paths.h"
+#include "platform/WindowFit.h"
+#include "session/FileText.h"
+#include "session/GameSession.h"
 #include "shell/CreditsWindow.h"
 #include "shell/HelpWindow.h"
 #include "shell/ImageStore.h"
@@ -22,46 +25,57 @@
 #include "shell/SaveGames.h"
 #include "shell/SettingsWindow.h"
 #include "simulation/Guide.h"
-#include "world/MapLoader.h"
 #include "simulation/SoundCue.h"
-#include "sound/EffectPlayer.h"
+#include "sound/SoundPlayer.h"
+#include "storage/SettingsFile.h"
 #include "world/Settings.h"
 #include "world/WorldState.h"
-#include "session/FileText.h"
-#include "session/GameSession.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QTimer>
-#include <array>
-#include <tuple>
 #include <utility>
 
 namespace stratagon {
 
 Program::Program(WorldState& w, RandomSource& r, Dialogs& d, QString folder)
     : world(w), random(r), dialogs(d), paths_(std::move(folder)), preferences_(paths_.preferencesFile()),
-      session_(new GameSession(w, r, this))
+      session_(new GameSession(w, r, this)), pacer_(std::make_unique<SoundPacer>())
 {
     preferences_.onWriteFailure(
         [this](const QString& message) { dialogs.message(QApplication::activeWindow(), message, tr("Fehler !")); });
     setSoundPlayer(std::make_unique<NoSound>());
-    // The sounds hang on the session's news, whichever window is open.
-    connect(session_, &GameSession::ticked, this,
-            [this](const TickReport& report) { sound_->play(soundCueFor(world, report)); });
+    // The sounds hang on the session's news, whichever window is open; the
+    // ear's own time, not the game's, spaces the promotions.
+    static QElapsedTimer heard;
+    if (!heard.isValid())
+        heard.start();
+    connect(session_, &GameSession::ticked, this, [this](const TickReport& report) {
+        sound_->play(pacer_->pass(soundCueFor(world, report), heard.elapsed()));
+    });
     connect(session_, &GameSession::attackOrdered, this,
             [this](AttackOutcome outcome) { sound_->play(soundCueFor(outcome)); });
     installKeyboardAccess();
+    keepDialogsOnScreen();
     applyTextSize(preferences_.textSizePercent());
 }
 
 Program::~Program()
 {
-    // Windows are top-level widgets of their own; close what is still open.
-    const QList<QWidget*> open = {mainWindow_, optionsMenu_, newGame_, settings_, credits_, generalList_,
-                                  task_,       ranks_,       deploy_,  report_,   help_,    loadGame_};
-    for (QWidget* w : open)
-        delete w;
+    // Those that belong to another window first; a window gone takes those
+    // that belong to it along, and its slot is empty.
+    delete task_;
+    delete ranks_;
+    delete deploy_;
+    delete generalList_;
+    delete help_;
+    delete report_;
+    delete settings_;
+    delete credits_;
+    delete loadGame_;
+    delete newGame_;
+    delete optionsMenu_;
+    delete mainWindow_;
     delete imageStore_;
 }
 
@@ -112,7 +126,7 @@ bool Program::start()
     loading->close();
     OptionsMenuWindow* menu = showOptionsMenu();
     if (std::exchange(firstStart_, false))
-        menu->offerGuidance();
+        offerGuidance(menu);
     return true;
 }
 
@@ -139,22 +153,64 @@ W* Program::showMade(QPointer<W>& slot, Make make)
     return slot;
 }
 
-template <typename W, typename... Args>
-W* Program::show(QPointer<W>& slot, Args&&... args)
-{
-    return showMade(slot, [&] { return new W(*this, std::forward<Args>(args)...); });
-}
+// ---- The player's settings ----
 
-void Program::rememberFileSettings() { fileSettings_ = std::pair(world.monthInterval, world.aiDivisor); }
+void Program::rememberFileSettings() { fileSettings_ = FileSettings{world.monthInterval, world.aiDivisor}; }
 
 void Program::restoreFileSettings()
 {
-    if (fileSettings_)
-        std::tie(world.monthInterval, world.aiDivisor) = *fileSettings_;
+    if (fileSettings_) {
+        world.monthInterval = fileSettings_->monthInterval;
+        world.aiDivisor = fileSettings_->aiDivisor;
+    }
     world.ruleSet = preferences_.ruleSet();
 }
 
-MainWindow* Program::mainWindow() const { return openWindow(mainWindow_); }
+FileSettings Program::shownSettings() const
+{
+    // The guided game's strength is its own, never the player's.
+    const bool ownGame = session_->gameRunning() && !guideShown(world);
+    if (fileSettings_ && !ownGame)
+        return *fileSettings_;
+    return {world.monthInterval, world.aiDivisor};
+}
+
+bool Program::keepSettings(const FileSettings& settings, QWidget* parent)
+{
+    // game.dat is written only for a change: what the player left alone
+    // stays as it is, byte for byte.
+    if (settings != fileSettings_) {
+        const FileResult written = writeSettings(ss(paths_.settingsFile()), settings.monthInterval, settings.aiDivisor);
+        if (!written.ok) {
+            dialogs.message(parent,
+                            QCoreApplication::translate("stratagon::SettingsWindow", "Ein Fehler ist aufgetreten : %1")
+                                .arg(gametext::reason(written)),
+                            QCoreApplication::translate("stratagon::SettingsWindow", "Fehler : %1")
+                                .arg(written.errorNumber));
+            return false;
+        }
+        fileSettings_ = settings;
+    }
+    if (!(session_->gameRunning() && guideShown(world))) {
+        world.monthInterval = settings.monthInterval;
+        world.aiDivisor = settings.aiDivisor;
+    }
+    return true;
+}
+
+void Program::showColours(ColourScheme scheme)
+{
+    if (MainWindow* main = mainWindow())
+        main->setColourScheme(scheme);
+}
+
+// ---- The windows ----
+
+MainWindow* Program::mainWindow() const
+{
+    MainWindow* main = openWindow(mainWindow_);
+    return main && !main->isClosing() ? main : nullptr;
+}
 OptionsMenuWindow* Program::optionsMenu() const { return openWindow(optionsMenu_); }
 NewGameWindow* Program::newGameWindow() const { return openWindow(newGame_); }
 SettingsWindow* Program::settingsWindow() const { return openWindow(settings_); }
@@ -169,10 +225,14 @@ LoadGameWindow* Program::loadGameWindow() const { return openWindow(loadGame_); 
 
 MainWindow* Program::showMainWindow()
 {
-    // The last game's summary does not stand over the next game.
-    if (!openWindow(mainWindow_))
-        if (ReportWindow* report = openWindow(report_))
+    if (!mainWindow()) {
+        // The last game's summary does not stand over the next game, nor
+        // the menu before a game beside it.
+        if (ReportWindow* report = reportWindow())
             report->close();
+        if (OptionsMenuWindow* menu = optionsMenu())
+            menu->dismiss();
+    }
     return showMade(mainWindow_, [this] { return makeMainWindow(false); });
 }
 
@@ -193,18 +253,87 @@ MainWindow* Program::makeMainWindow(bool loadedGame)
     connect(main, &MainWindow::reportRequested, this, &Program::showReport);
     connect(main, &MainWindow::helpRequested, this, &Program::showHelp);
     connect(main, &MainWindow::deployRequested, this, &Program::showDeploy);
-    connect(main, &MainWindow::menuRequested, this, [this] { showOptionsMenu()->reload(); });
-    connect(main, &MainWindow::autosaveDue, this, [this, main] { saveAutomatically(*this, main); });
+    connect(main, &MainWindow::menuRequested, this, &Program::showOptionsMenu);
+    connect(main, &MainWindow::autosaveDue, this, [this, main] { saveAutomatically(saves(), main); });
+    connect(main, &MainWindow::closed, this, &Program::gameWindowClosed);
     main->open(loadedGame ? MainWindow::Opening::LoadedGame : MainWindow::Opening::NewGame);
     return main;
 }
-OptionsMenuWindow* Program::showOptionsMenu() { return show(optionsMenu_); }
-NewGameWindow* Program::showNewGame() { return show(newGame_); }
-SettingsWindow* Program::showSettings() { return show(settings_); }
-CreditsWindow* Program::showCredits() { return show(credits_); }
-ReportWindow* Program::showReport() { return show(report_); }
-HelpWindow* Program::showHelp() { return show(help_); }
-LoadGameWindow* Program::showLoadGame() { return show(loadGame_); }
+
+OptionsMenuWindow* Program::showOptionsMenu()
+{
+    // Over the game's window while a game is open; a menu that belonged to
+    // another window (a game since closed) makes way for a new one.
+    QWidget* game = mainWindow();
+    if (OptionsMenuWindow* open = optionsMenu(); open && open->parentWidget() != game)
+        open->dismiss();
+    OptionsMenuWindow* menu = showMade(optionsMenu_, [this, game] { return makeOptionsMenu(game); });
+    menu->reload();
+    return menu;
+}
+
+OptionsMenuWindow* Program::makeOptionsMenu(QWidget* game)
+{
+    auto* menu = new OptionsMenuWindow(*session_, dialogs, [this](const QString& file) { return path(file); }, game);
+    connect(menu, &OptionsMenuWindow::newGameRequested, this, &Program::showNewGame);
+    connect(menu, &OptionsMenuWindow::resumeRequested, this, &Program::resumeGame);
+    connect(menu, &OptionsMenuWindow::settingsRequested, this, &Program::showSettings);
+    connect(menu, &OptionsMenuWindow::creditsRequested, this, &Program::showCredits);
+    connect(menu, &OptionsMenuWindow::quitRequested, this, &Program::quit);
+    connect(menu, &OptionsMenuWindow::saveRequested, this, &Program::saveFromMenu);
+    connect(menu, &OptionsMenuWindow::loadRequested, this, &Program::showLoadGame);
+    connect(menu, &OptionsMenuWindow::guideRequested, this, &Program::startGuidance);
+    connect(menu, &OptionsMenuWindow::restartRequested, this, &Program::restartGame);
+    connect(menu, &OptionsMenuWindow::giveUpRequested, this, &Program::giveUpGame);
+    return menu;
+}
+
+NewGameWindow* Program::showNewGame()
+{
+    return showMade(newGame_, [this] {
+        auto* window = new NewGameWindow({world, dialogs, paths_, *this, chosenSideName_}, optionsMenu());
+        connect(window, &NewGameWindow::startRequested, this, &Program::startNewGame);
+        connect(window, &NewGameWindow::cancelled, this, &Program::showOptionsMenu);
+        return window;
+    });
+}
+
+SettingsWindow* Program::showSettings()
+{
+    return showMade(settings_, [this] {
+        QWidget* over = optionsMenu() ? static_cast<QWidget*>(optionsMenu()) : mainWindow();
+        return new SettingsWindow(*this, dialogs, over);
+    });
+}
+
+CreditsWindow* Program::showCredits()
+{
+    return showMade(credits_, [this] {
+        return new CreditsWindow(imageStore(), path(QStringLiteral("data/ZORLogo.bmp")), optionsMenu());
+    });
+}
+
+ReportWindow* Program::showReport()
+{
+    return showMade(report_, [this] {
+        QWidget* over = mainWindow() ? static_cast<QWidget*>(mainWindow()) : optionsMenu();
+        return new ReportWindow(context(), paths_, preferences_.colourScheme(), over);
+    });
+}
+
+HelpWindow* Program::showHelp()
+{
+    return showMade(help_, [this] { return new HelpWindow(*session_, mainWindow()); });
+}
+
+LoadGameWindow* Program::showLoadGame()
+{
+    return showMade(loadGame_, [this] {
+        LoadGameSetup setup{paths_, dialogs, *session_,
+                            [this](QWidget* parent, const QString& file) { return loadFromFile(parent, file); }};
+        return new LoadGameWindow(std::move(setup), optionsMenu());
+    });
+}
 
 MainWindow* Program::showLoadedGame()
 {
@@ -254,12 +383,11 @@ DeployWindow* Program::showDeploy(int target)
 {
     return showMade(deploy_, [this, target] {
         auto* deploy = new DeployWindow(context(), target, mainWindow());
-        // The map comes back usable, an attack ordered in a paused game shown at once.
+        // An attack ordered in a paused game shown at once, and the keys back
+        // on the map, on the country just dealt with.
         connect(deploy, &DeployWindow::closed, this, [this] {
             if (MainWindow* main = mainWindow()) {
-                main->setEnabled(true);
                 main->refreshPanels();
-                // The keys go back to the map, on the country just dealt with.
                 main->activateWindow();
                 main->mapFocus()->takeKeys(main->mapFocus()->country());
             }
@@ -268,57 +396,13 @@ DeployWindow* Program::showDeploy(int target)
     });
 }
 
-bool Program::playing() const { return openWindow(mainWindow_) && world.playing; }
-
-NewGameChoice Program::guidedGame()
-{
-    const MapEntry map = mapForGame(paths_, qs(GuideMapName));
-    loadMap(world, ss(map.mapFile));
-    prepareGuidedGame(world);
-    return NewGameChoice{map.mapFile, map.pictureFile, GuideOpponents, true, std::nullopt};
-}
-
-MainWindow* Program::startGuidance()
-{
-    if (MainWindow* main = mainWindow()) {
-        if (world.playing)
-            saveAutomatically(*this, main);
-        // `playing` goes first: the window must not take its closing for the end of a running game.
-        world.playing = false;
-        main->close();
-    }
-    guidedNext_ = true;
-    return showMainWindow();
-}
+bool Program::playing() const { return mainWindow() && session_->gameRunning(); }
 
 ImageStore& Program::imageStore()
 {
     if (!imageStore_)
         imageStore_ = new ImageStore;
     return *imageStore_;
-}
-
-void Program::setSoundPlayer(std::unique_ptr<SoundPlayer> player)
-{
-    sound_ = std::move(player);
-    sound_->setEnabled(preferences_.soundEnabled());
-    sound_->setVolume(preferences_.soundVolume());
-}
-
-void Program::startSound()
-{
-    std::array<QString, SoundCueCount> files;
-    for (int i = 1; i < SoundCueCount; ++i)
-        files[std::size_t(i)] = paths_.soundFile(SoundPlayer::fileName(SoundCue(i)));
-    setSoundPlayer(std::make_unique<EffectPlayer>(files));
-}
-
-void Program::quit()
-{
-    saveAutomatically(*this, nullptr);
-    quitRequested_ = true;
-    emit quitting();
-    QCoreApplication::exit(0);
 }
 
 }  // namespace stratagon

@@ -1,22 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The program's windows and what they share. Every window exists at most
-// once: show* creates it when it is not open (its constructor is its opening
-// routine) and shows and raises it; the accessors give the open window or
-// nullptr. Closing a window destroys it.
+// The program's windows and the one place that wires them to each other.
+// Every window exists at most once: show* creates it when it is not open and
+// shows and raises it; the accessors give the open window or nullptr.
+// Closing a window destroys it. A window belongs to the one it opens over
+// (its parent): the game's window, the options menu, the roster or the
+// new-game window; it never reaches into another window, and gets only the
+// few things it works with (a GameContext, the PlayerSettings, the paths),
+// never the program. The game's life is the session's; the windows follow
+// its phase.
 
 #include "platform/AppPaths.h"
 #include "platform/Language.h"
 #include "session/GameContext.h"
+#include "shell/PlayerSettings.h"
 #include "storage/Preferences.h"
 
 #include <QObject>
-#include <memory>
-#include <optional>
-#include <utility>
 #include <QPointer>
 #include <QString>
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace stratagon {
@@ -28,6 +33,7 @@ class GameSession;
 class ImageStore;
 class MainWindow;
 struct NewGameChoice;
+struct SaveContext;
 class OptionsMenuWindow;
 class NewGameWindow;
 class SettingsWindow;
@@ -40,8 +46,9 @@ class ReportWindow;
 class HelpWindow;
 class LoadGameWindow;
 class SoundPlayer;
+class SoundPacer;
 
-class Program : public QObject {
+class Program : public QObject, public PlayerSettings {
     Q_OBJECT
 public:
     Program(WorldState& world, RandomSource& random, Dialogs& dialogs, QString folder);
@@ -57,14 +64,16 @@ public:
     QString path(const QString& relative) const;
     // Where every file lives.
     const AppPaths& paths() const { return paths_; }
-    // The preferences beside the game.dat in use.
-    Preferences& preferences() { return preferences_; }
 
-    // The language of every window ("de", "en"): useLanguage switches for
-    // this session, chooseLanguage also keeps the choice for the next.
-    void useLanguage(const QString& code);
-    void chooseLanguage(const QString& code);
-    QString language() const { return translations_.current(); }
+    // ---- The player's settings ----
+    Preferences& preferences() override { return preferences_; }
+    FileSettings shownSettings() const override;
+    bool keepSettings(const FileSettings& settings, QWidget* parent) override;
+    SoundPlayer& sound() override { return *sound_; }
+    QString language() const override { return translations_.current(); }
+    void useLanguage(const QString& code) override;
+    void chooseLanguage(const QString& code) override;
+    void showColours(ColourScheme scheme) override;
 
     // The loading window's sequence: read game.dat, fill the status texts,
     // show the options menu. False after the error box: the program ends.
@@ -90,6 +99,7 @@ public:
     LoadGameWindow* loadGameWindow() const;
 
     MainWindow* showMainWindow();
+    // Over the game's window while a game is open, else alone.
     OptionsMenuWindow* showOptionsMenu();
     NewGameWindow* showNewGame();
     SettingsWindow* showSettings();
@@ -101,17 +111,16 @@ public:
     ReportWindow* showReport();
     HelpWindow* showHelp();
     LoadGameWindow* showLoadGame();
-    // The main window on the game just loaded into the world, paused.
-    MainWindow* showLoadedGame();
 
-    // "Einführung": the guided game on a fresh main window; a game still
-    // running is kept in the autosave and closed first.
+    // "Einführung": the guided game on a fresh main window. A game still
+    // being played is given up only when the player says so (nullptr when
+    // he does not), and kept in the autosave first.
     MainWindow* startGuidance();
     // The very first start asks whether to play the guidance; true when
     // the question is due (no preferences file where they are kept).
     bool firstStart() const { return firstStart_; }
 
-    // `playing` of the main window; false when there is none.
+    // A game is being played in the game's window.
     bool playing() const;
     // The game being played, its clock and the player's orders.
     GameSession& session() const { return *session_; }
@@ -122,17 +131,10 @@ public:
 
     // The game's sounds: silent until startSound() or setSoundPlayer(). The
     // player hears each tick's news and his own attacks, as the preferences
-    // say ("Ton :", "Lautstärke :").
-    SoundPlayer& sound() const { return *sound_; }
+    // say ("Ton :", "Lautstärke :"), promotions at most every few seconds.
     void setSoundPlayer(std::unique_ptr<SoundPlayer> player);
     // Loads the shipped effects for the audio output, if there is one.
     void startSound();
-
-    // The side the player chose in this session (a country's name); the next
-    // new game starts on it when its map has that country. By name: the
-    // codes are letters each map hands out anew.
-    const std::string& chosenSideName() const { return chosenSideName_; }
-    void setChosenSideName(std::string name) { chosenSideName_ = std::move(name); }
 
     // "Beenden": the program ends at once, a running game autosaved.
     void quit();
@@ -143,15 +145,28 @@ signals:
 
 private:
     MainWindow* makeMainWindow(bool loadedGame);
+    OptionsMenuWindow* makeOptionsMenu(QWidget* game);
+    // The main window on the game just loaded into the world, paused.
+    MainWindow* showLoadedGame();
     // The guided game's map, side and settings, put into the world.
     NewGameChoice guidedGame();
+    SaveContext saves() const;
     // Shows the window in `slot`, made by `make` when it is not open.
     template <typename W, typename Make>
     W* showMade(QPointer<W>& slot, Make make);
-    template <typename W, typename... Args>
-    W* show(QPointer<W>& slot, Args&&... args);
     // The roster's "Aufgabe": the task window for its row, opened or reused.
     void openTask(int slot, const QString& epText, const QString& name);
+
+    // What the options menu's buttons ask for.
+    void startNewGame();
+    void resumeGame();
+    void restartGame();
+    void giveUpGame();
+    void saveFromMenu();
+    bool loadFromFile(QWidget* parent, const QString& file);
+    void offerGuidance(OptionsMenuWindow* menu);
+    // The game's window has closed: the menu in its form before a game.
+    void gameWindowClosed();
 
     AppPaths paths_;
     Preferences preferences_;
@@ -159,10 +174,12 @@ private:
     bool quitRequested_ = false;
     bool firstStart_ = false;
     bool guidedNext_ = false;
-    std::optional<std::pair<int, int>> fileSettings_;
+    bool replacingGame_ = false;
+    std::optional<FileSettings> fileSettings_;
     std::string chosenSideName_;
     GameSession* session_ = nullptr;
     std::unique_ptr<SoundPlayer> sound_;
+    std::unique_ptr<SoundPacer> pacer_;
     ImageStore* imageStore_ = nullptr;
     QPointer<MainWindow> mainWindow_;
     QPointer<OptionsMenuWindow> optionsMenu_;

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/ReportWindow.h"
 
-#include "mapview/MainWindow.h"
+#include "mapview/GuideNote.h"
+#include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
 #include "session/FileText.h"
 #include "session/GameText.h"
-#include "shell/OptionsMenuWindow.h"
-#include "shell/Program.h"
 #include "shell/RecordsChart.h"
 #include "simulation/Clock.h"
 #include "simulation/Records.h"
@@ -25,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -133,16 +133,16 @@ QList<QPair<QString, QString>> reportFigures(const WorldState& w)
     };
 }
 
-ReportWindow::ReportWindow(Program& program) : program_(program)
+ReportWindow::ReportWindow(const GameContext& game, const AppPaths& paths, ColourScheme colours, QWidget* parent)
+    : DialogWindow(parent, Qt::NonModal), game_(game), paths_(paths)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     useDarkGreenBackground(*this);
 
     // A game still running waits while the player looks back.
-    hold_ = program_.session().hold();
+    hold_ = game_.session.hold();
 
-    const WorldState& world = program_.world;
-    content_ = new QWidget(this);
+    const WorldState& world = game_.world;
+    content_ = new QWidget;
     content_->setAutoFillBackground(true);
     auto* heading = new QLabel(content_);
     heading->setObjectName(QStringLiteral("reportHeading"));
@@ -171,8 +171,10 @@ ReportWindow::ReportWindow(Program& program) : program_(program)
     figures->setColumnStretch(3, 1);
 
     auto* contentLayout = new QVBoxLayout(content_);
+    // Never narrower than its figures: where the window is, the page scrolls.
+    contentLayout->setSizeConstraint(QLayout::SetMinimumSize);
     contentLayout->addWidget(heading);
-    contentLayout->addWidget(new RecordsChart(world, program_.preferences().colourScheme(), content_), 1);
+    contentLayout->addWidget(new RecordsChart(world, colours, content_), 1);
     contentLayout->addLayout(figures);
 
     auto* save = new QPushButton(this);
@@ -191,13 +193,20 @@ ReportWindow::ReportWindow(Program& program) : program_(program)
     buttons->addWidget(save);
     buttons->addWidget(close);
 
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("reportScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(content_, 1);
+    layout->addWidget(new GuideNote(game_.session, this));
+    layout->addWidget(scroll, 1);
     layout->addLayout(buttons);
     followLanguage(this, [=, this] {
         setWindowTitle(tr("Spielbilanz"));
-        heading->setText(headingText(program_.world));
-        const auto rows = reportFigures(program_.world);
+        scroll->setAccessibleName(tr("Spielbilanz"));
+        heading->setText(headingText(game_.world));
+        const auto rows = reportFigures(game_.world);
         for (int i = 0; i < rows.size() && i < rowLabels.size(); ++i) {
             rowLabels[i].first->setText(tr("%1 :").arg(rows[i].first));
             rowLabels[i].second->setText(rows[i].second);
@@ -206,17 +215,18 @@ ReportWindow::ReportWindow(Program& program) : program_(program)
         close->setText(tr("Schließen"));
     });
 
-    // Fits a 1366 × 768 screen with its panel.
-    resize(900, 620);
-    centreOnScreen(*this);
+    // Fits a 1366 × 768 screen with its panel; a smaller one gets what it holds.
+    content_->layout()->activate();
+    resize(QSize(900, 620).expandedTo(content_->sizeHint() + QSize(24, 4 * fontMetrics().height())));
+    centreOver(*this, parent);
 }
 
 QImage ReportWindow::picture() const { return content_->grab().toImage(); }
 
 bool ReportWindow::savePicture()
 {
-    const QString name = program_.dialogs.saveFileName(
-        this, tr("Bild speichern"), program_.paths().pictureFile(tr("Spielbilanz.png")), tr("PNG-Bilder (*.png)"));
+    const QString name = game_.dialogs.saveFileName(this, tr("Bild speichern"), paths_.pictureFile(tr("Spielbilanz.png")),
+                                                    tr("PNG-Bilder (*.png)"));
     if (name.isEmpty())
         return false;
     // Encoded in memory, then written whole: a full disk leaves no half picture.
@@ -231,7 +241,7 @@ bool ReportWindow::savePicture()
             return true;
         reason = gametext::reason(written);
     }
-    program_.dialogs.message(this, tr("Das Bild konnte nicht gespeichert werden : %1\n%2").arg(name, reason),
+    game_.dialogs.message(this, tr("Das Bild konnte nicht gespeichert werden : %1\n%2").arg(name, reason),
                              tr("Fehler !"));
     return false;
 }
@@ -245,19 +255,14 @@ void ReportWindow::keyPressEvent(QKeyEvent* event)
         close();
         return;
     default:
-        QWidget::keyPressEvent(event);
+        DialogWindow::keyPressEvent(event);
     }
 }
 
 void ReportWindow::closeEvent(QCloseEvent* event)
 {
     hold_.release();
-    if (!program_.playing())
-        if (OptionsMenuWindow* menu = program_.optionsMenu()) {
-            menu->raise();
-            menu->activateWindow();
-        }
-    QWidget::closeEvent(event);
+    DialogWindow::closeEvent(event);
 }
 
 }  // namespace stratagon

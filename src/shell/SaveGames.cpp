@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/SaveGames.h"
 
-#include "generals/DeployWindow.h"
-#include "generals/GeneralListWindow.h"
-#include "generals/RanksWindow.h"
-#include "generals/TaskWindow.h"
 #include "mapview/MapSurface.h"
+#include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
-#include "session/GameText.h"
 #include "platform/Paths.h"
-#include "shell/Program.h"
-#include "shell/ReportWindow.h"
+#include "session/GameSession.h"
+#include "session/GameText.h"
 #include "simulation/Clock.h"
 #include "storage/SaveGame.h"
 #include "world/Playability.h"
@@ -27,9 +23,9 @@ namespace stratagon {
 namespace {
 
 // The map's bitmap by its file name, in the first map folder that has it.
-QString locateBitmap(const Program& program, const QString& name)
+QString locateBitmap(const AppPaths& paths, const QString& name)
 {
-    for (const QString& folder : program.paths().mapFolders()) {
+    for (const QString& folder : paths.mapFolders()) {
         const QString path = resolvePath(folder, name);
         if (QFileInfo(path).isFile())
             return path;
@@ -54,26 +50,26 @@ QString suggestedSaveName(const WorldState& world)
     return country + QStringLiteral(", ") + gametext::date(world.month, world.year);
 }
 
-QString saveFileFor(const Program& program, const QString& name)
+QString saveFileFor(const AppPaths& paths, const QString& name)
 {
-    const QString folder = program.paths().savesFolder();
+    const QString folder = paths.savesFolder();
     return folder.isEmpty() ? QString() : saveFilePath(folder, name);
 }
 
-QString askSaveName(const Program& program, QWidget* parent)
+QString askSaveName(const SaveContext& saves, QWidget* parent)
 {
     const QString title = QCoreApplication::translate("SaveGames", "Spiel speichern");
     const QString name =
-        program.dialogs
+        saves.dialogs
             .input(parent,
                    QCoreApplication::translate("SaveGames", "Unter welchem Namen willst du das Spiel speichern?"),
-                   title, suggestedSaveName(program.world))
+                   title, suggestedSaveName(saves.session.world()))
             .trimmed()
             .left(80);
     if (name.isEmpty())
         return {};
-    if (QFile::exists(saveFileFor(program, name)) &&
-        !program.dialogs.question(
+    if (QFile::exists(saveFileFor(saves.paths, name)) &&
+        !saves.dialogs.question(
             parent,
             QCoreApplication::translate("SaveGames", "Es gibt schon einen Spielstand „%1“. Willst du ihn ersetzen?")
                 .arg(name),
@@ -82,16 +78,17 @@ QString askSaveName(const Program& program, QWidget* parent)
     return name;
 }
 
-bool saveGame(Program& program, QWidget* parent, const QString& name)
+bool saveGame(const SaveContext& saves, QWidget* parent, const QString& name)
 {
     // Loaded again, the game opens paused.
-    const WorldState& world = program.world;
+    const WorldState& world = saves.session.world();
     // The picture beside the game's map, the one it is played on.
     const QString bitmap = mapPictureFor(qs(world.mapFileName));
-    const QByteArray document = saveDocument(world, name, QDateTime::currentDateTime(), fileSha256(bitmap));
-    const QString file = saveFileFor(program, name);
+    const QByteArray document =
+        saveDocument(world, name, QDateTime::currentDateTime(), fileSha256(bitmap), saves.session.view());
+    const QString file = saveFileFor(saves.paths, name);
     if (file.isEmpty()) {
-        program.dialogs.message(
+        saves.dialogs.message(
             parent,
             QCoreApplication::translate("SaveGames", "Ohne Benutzerordner kann das Spiel nicht gespeichert werden."),
             QCoreApplication::translate("SaveGames", "Fehler !"));
@@ -99,33 +96,27 @@ bool saveGame(Program& program, QWidget* parent, const QString& name)
     }
     const SaveWriteResult written = writeSaveFile(file, document);
     if (!written.ok)
-        program.dialogs.message(parent, written.message, QCoreApplication::translate("SaveGames", "Fehler !"));
+        saves.dialogs.message(parent, written.message, QCoreApplication::translate("SaveGames", "Fehler !"));
     return written.ok;
 }
 
-void saveAutomatically(Program& program, QWidget* parent)
+void saveAutomatically(const SaveContext& saves, QWidget* parent)
 {
     // Without a saves folder the player was told once, at the start.
-    if (program.playing() && program.paths().hasUserFolders())
-        saveGame(program, parent, QString::fromUtf8(AutosaveName));
+    if (saves.session.gameRunning() && saves.paths.hasUserFolders())
+        saveGame(saves, parent, QString::fromUtf8(AutosaveName));
 }
 
-bool loadGame(Program& program, QWidget* parent, const QString& file)
+bool loadGame(const SaveContext& saves, QWidget* parent, const QString& file)
 {
+    const AppPaths& paths = saves.paths;
     const SaveReadResult read = readSaveFile(
-        file, program.world, [&program](const QString& name) { return locateBitmap(program, name); },
-        checkSavedPicture);
+        file, saves.session.world(), [&paths](const QString& name) { return locateBitmap(paths, name); },
+        checkSavedPicture, &saves.session.view());
     if (!read.ok) {
-        program.dialogs.message(parent, read.message, QCoreApplication::translate("SaveGames", "Fehler !"));
+        saves.dialogs.message(parent, read.message, QCoreApplication::translate("SaveGames", "Fehler !"));
         return false;
     }
-    // These windows showed the game given up.
-    const QList<QWidget*> stale = {program.generalListWindow(), program.taskWindow(), program.ranksWindow(),
-                                   program.deployWindow(), program.reportWindow()};
-    for (QWidget* w : stale)
-        if (w)
-            w->close();
-    program.showLoadedGame();
     return true;
 }
 

@@ -1,28 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/SettingsWindow.h"
 
-#include "platform/Dialogs.h"
-#include "platform/Paths.h"
-#include "mapview/MainWindow.h"
-#include "shell/LanguageChoice.h"
-#include "shell/OptionsMenuWindow.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/Retranslate.h"
+#include "platform/WindowFit.h"
 #include "platform/WindowStyle.h"
-#include "session/FileText.h"
-#include "shell/Program.h"
+#include "shell/LanguageChoice.h"
+#include "shell/PlayerSettings.h"
 #include "shell/SoundSettingsBox.h"
-#include "storage/SettingsFile.h"
+#include "storage/Preferences.h"
 #include "world/Rules.h"
-#include "world/Settings.h"
-#include "world/WorldState.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <array>
 
@@ -127,35 +126,70 @@ int SettingsWindow::aiDivisorAt(int position)
     return opponentPositions.at(static_cast<std::size_t>(std::clamp(position, 0, 4))).value;
 }
 
-SettingsWindow::SettingsWindow(Program& program) : program_(program)
+int SettingsWindow::yearPositionOf(int monthInterval)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    useCompactFont(*this);
-    setFixedSize(312, 359 + SoundSettingsBox::Height + 6 + 30);
+    const int at = positionOf(yearPositions, monthInterval);
+    return at >= 0 ? at : yearStart;
+}
 
-    auto* yearHeading = new QLabel(this);
+int SettingsWindow::opponentPositionOf(int aiDivisor)
+{
+    const int at = positionOf(opponentPositions, aiDivisor);
+    return at >= 0 ? at : opponentStart;
+}
+
+QString SettingsWindow::strengthName(int position)
+{
+    return tr(opponentPositions.at(static_cast<std::size_t>(std::clamp(position, 0, 4))).label);
+}
+
+QString SettingsWindow::yearName(int position)
+{
+    return QString::fromUtf8(yearPositions.at(static_cast<std::size_t>(std::clamp(position, 0, 8))).label).trimmed();
+}
+
+QString SettingsWindow::ruleName(int rules)
+{
+    const std::string_view name = RuleTables.at(static_cast<std::size_t>(std::clamp(rules, 0, 1))).name;
+    return tr(std::string(name).c_str());
+}
+
+// The settings stand in pixel boxes on a page of their own, which scrolls
+// where the screen is too small; "OK" and "Abbrechen" stay below it.
+constexpr int PageWidth = 312;
+constexpr int PageHeight = 322 + SoundSettingsBox::Height + 6 + 30;
+
+SettingsWindow::SettingsWindow(PlayerSettings& player, Dialogs& dialogs, QWidget* menu)
+    : DialogWindow(menu, Qt::WindowModal), player_(player), dialogs_(dialogs)
+{
+    useCompactFont(*this);
+    page_ = new QWidget;
+    page_->resize(PageWidth, PageHeight);
+    QWidget* page = page_;
+
+    auto* yearHeading = new QLabel(page);
     yearHeading->setGeometry(104, 16, 137, 17);
-    yearSlider_ = slider(this, 8, QRect(16, 40, 281, 33));
+    yearSlider_ = slider(page, 8, QRect(16, 40, 281, 33));
     for (const Position& p : yearPositions) {
-        auto* l = new QLabel(QString::fromUtf8(p.label), this);
+        auto* l = new QLabel(QString::fromUtf8(p.label), page);
         l->setGeometry(p.x, 80, 32, 17);
     }
 
-    auto* opponentHeading = new QLabel(this);
+    auto* opponentHeading = new QLabel(page);
     opponentHeading->setGeometry(104, 112, 105, 25);
     opponentHeading->setAlignment(Qt::AlignCenter);
-    opponentSlider_ = slider(this, 4, QRect(16, 136, 281, 41));
+    opponentSlider_ = slider(page, 4, QRect(16, 136, 281, 41));
     std::array<QLabel*, opponentPositions.size()> strengths{};
     for (std::size_t i = 0; i < opponentPositions.size(); ++i) {
         const Position& p = opponentPositions[i];
         // Each label may take the room up to the next one.
-        const int right = i + 1 < opponentPositions.size() ? opponentPositions[i + 1].x : width();
-        auto* l = strengths[i] = new QLabel(this);
+        const int right = i + 1 < opponentPositions.size() ? opponentPositions[i + 1].x : PageWidth;
+        auto* l = strengths[i] = new QLabel(page);
         l->setGeometry(p.x, 176, right - p.x, 17);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
 
-    auto* note = new QLabel(this);
+    auto* note = new QLabel(page);
     note->setObjectName(QStringLiteral("strengthNote"));
     note->setGeometry(8, 193, 296, 14);
     note->setAlignment(Qt::AlignCenter);
@@ -163,23 +197,26 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
     connect(opponentSlider_, &QSlider::valueChanged, note, showNote);
 
     // The map's colours: a preference of this player, not part of game.dat.
-    auto* colourHeading = new QLabel(this);
+    Preferences& kept = player_.preferences();
+    auto* colourHeading = new QLabel(page);
     colourHeading->setGeometry(16, 208, 80, 22);
-    colourChoice_ = new QComboBox(this);
+    colourChoice_ = new QComboBox(page);
     colourChoice_->setObjectName(QStringLiteral("colourChoice"));
     colourChoice_->addItems({QString(), QString()});
     colourChoice_->setGeometry(104, 208, 137, 22);
-    colourChoice_->setCurrentIndex(program_.preferences().colourScheme() == ColourScheme::ColourBlind ? 1 : 0);
+    colourChoice_->setCurrentIndex(kept.colourScheme() == ColourScheme::ColourBlind ? 1 : 0);
+    colourHeading->setBuddy(colourChoice_);
 
     // The rules of the next new game; a running or loaded game keeps its own.
-    auto* rulesHeading = new QLabel(this);
+    auto* rulesHeading = new QLabel(page);
     rulesHeading->setGeometry(16, 240, 80, 22);
-    ruleChoice_ = new QComboBox(this);
+    ruleChoice_ = new QComboBox(page);
     ruleChoice_->setObjectName(QStringLiteral("ruleChoice"));
     for (const RuleTable& rules : RuleTables)
         ruleChoice_->addItem(QString::fromUtf8(rules.name.data(), static_cast<qsizetype>(rules.name.size())));
     ruleChoice_->setGeometry(104, 240, 137, 22);
-    auto* rulesNote = new QLabel(this);
+    rulesHeading->setBuddy(ruleChoice_);
+    auto* rulesNote = new QLabel(page);
     rulesNote->setObjectName(QStringLiteral("rulesNote"));
     rulesNote->setGeometry(8, 266, 296, 14);
     rulesNote->setAlignment(Qt::AlignCenter);
@@ -187,39 +224,60 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
         rulesNote->setText(tr(ruleNotes.at(static_cast<std::size_t>(std::clamp(index, 0, 1)))));
     };
     connect(ruleChoice_, &QComboBox::currentIndexChanged, rulesNote, showRulesNote);
-    ruleChoice_->setCurrentIndex(program_.preferences().ruleSet());
+    ruleChoice_->setCurrentIndex(kept.ruleSet());
     showRulesNote(ruleChoice_->currentIndex());
 
-    // The text size of every window: a preference of this player.
-    auto* textSizeHeading = new QLabel(this);
+    // The text size of every window: a preference of this player, shown at
+    // once so that he sees what he chooses.
+    auto* textSizeHeading = new QLabel(page);
     textSizeHeading->setGeometry(16, 290, 80, 22);
-    textSize_ = new QSpinBox(this);
+    textSize_ = new QSpinBox(page);
     textSize_->setObjectName(QStringLiteral("textSizeChoice"));
     textSize_->setRange(100, 200);
-    textSize_->setSingleStep(10);
+    textSize_->setSingleStep(25);
     textSize_->setSuffix(QStringLiteral(" %"));
-    textSize_->setValue(program_.preferences().textSizePercent());
+    textSize_->setValue(kept.textSizePercent());
     textSize_->setGeometry(104, 290, 137, 22);
     textSizeHeading->setBuddy(textSize_);
+    connect(textSize_, &QSpinBox::valueChanged, this, [](int percent) { applyTextSize(percent); });
 
     // The sounds, heard at once while the player chooses.
-    soundBox_ = new SoundSettingsBox(program_, this);
-    soundBox_->setGeometry(0, 320, width(), SoundSettingsBox::Height);
+    soundBox_ = new SoundSettingsBox(player_, page);
+    soundBox_->setGeometry(0, 320, PageWidth, SoundSettingsBox::Height);
 
     // The language: shown at once, kept with OK.
-    language_ = new LanguageChoice(program_, this);
+    language_ = new LanguageChoice(player_, page);
     language_->setGeometry(16, 322 + SoundSettingsBox::Height + 6, 288, 22);
-    const int buttonsTop = 322 + SoundSettingsBox::Height + 6 + 30;
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("settingsScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidget(page_);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* ok = new QPushButton(this);
-    ok->setGeometry(40, buttonsTop, 105, 25);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
     auto* cancel = new QPushButton(this);
-    cancel->setGeometry(160, buttonsTop, 113, 25);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(ok, &QPushButton::clicked, this, &SettingsWindow::okClicked);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(8, 6, 8, 8);
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(scroll_, 1);
+    layout->addLayout(buttons);
 
     followLanguage(this, [=, this] {
         setWindowTitle(tr("Spiel bedingte Einstellungen"));
+        scroll_->setAccessibleName(tr("Spiel bedingte Einstellungen"));
         yearHeading->setText(tr("Ein Jahr vergeht in"));
         yearSlider_->setAccessibleName(tr("Ein Jahr vergeht in"));
         opponentHeading->setText(tr("KI - Einstellungen"));
@@ -233,63 +291,69 @@ SettingsWindow::SettingsWindow(Program& program) : program_(program)
         textSizeHeading->setText(tr("Schriftgröße :"));
         textSize_->setAccessibleName(tr("Schriftgröße"));
         rulesHeading->setText(tr("Regeln :"));
-        for (int i = 0; i < ruleChoice_->count() && i < static_cast<int>(RuleTables.size()); ++i)
-            ruleChoice_->setItemText(i, tr(std::string(RuleTables[static_cast<std::size_t>(i)].name).c_str()));
+        for (int i = 0; i < ruleChoice_->count(); ++i)
+            ruleChoice_->setItemText(i, ruleName(i));
         showRulesNote(ruleChoice_->currentIndex());
         ok->setText(tr("OK"));
         cancel->setText(tr("Abbrechen"));
     });
 
-    centreOnScreen(*this);
+    // Opening: the sliders show the settings in force.
+    const FileSettings shown = player_.shownSettings();
+    yearSlider_->setValue(yearPositionOf(shown.monthInterval));
+    opponentSlider_->setValue(opponentPositionOf(shown.aiDivisor));
 
-    // Opening: the menu waits hidden, the sliders show the current settings.
-    if (OptionsMenuWindow* menu = program_.optionsMenu())
-        menu->hide();
-    const int year = positionOf(yearPositions, program_.world.monthInterval);
-    yearSlider_->setValue(year >= 0 ? year : yearStart);
-    const int opponent = positionOf(opponentPositions, program_.world.aiDivisor);
-    opponentSlider_->setValue(opponent >= 0 ? opponent : opponentStart);
+    fitToSettings();
+    centreOver(*this, menu);
+}
+
+void SettingsWindow::fitToSettings()
+{
+    // Once the boxes have their size for the text size in force; where the
+    // page must scroll, its scroll bar takes room beside it.
+    layout()->activate();
+    QSize wanted(page_->width(), page_->height() + layout()->itemAt(1)->sizeHint().height() + 2);
+    if (wanted.height() > roomOnScreen(*this).height())
+        wanted.rwidth() += scroll_->verticalScrollBar()->sizeHint().width();
+    resize(wanted);
+    keepOnScreen(*this);
+}
+
+void SettingsWindow::changeEvent(QEvent* event)
+{
+    DialogWindow::changeEvent(event);
+    // A new text size: the page's boxes are scaled after this, and the window follows.
+    if (event->type() == QEvent::FontChange)
+        QTimer::singleShot(0, this, &SettingsWindow::fitToSettings);
 }
 
 void SettingsWindow::okClicked()
 {
+    Preferences& kept = player_.preferences();
     // The colours live in their own file: taken over whatever becomes of game.dat.
     const ColourScheme scheme = colourChoice_->currentIndex() == 1 ? ColourScheme::ColourBlind : ColourScheme::Standard;
-    program_.preferences().setColourScheme(scheme);
-    if (MainWindow* main = program_.mainWindow())
-        main->setColourScheme(scheme);
-    program_.preferences().setRuleSet(ruleChoice_->currentIndex() == RulesZuegig ? RulesZuegig : RulesKlassisch);
+    kept.setColourScheme(scheme);
+    player_.showColours(scheme);
+    kept.setRuleSet(ruleChoice_->currentIndex() == RulesZuegig ? RulesZuegig : RulesKlassisch);
     soundBox_->store();
-    program_.preferences().setTextSizePercent(textSize_->value());
-    applyTextSize(textSize_->value());
+    kept.setTextSizePercent(textSize_->value());
     language_->keep();
-    const int monthInterval = monthIntervalAt(yearSlider_->value());
-    const int aiDivisor = aiDivisorAt(opponentSlider_->value());
-    const QString file = program_.paths().settingsFile();
-    const FileResult written = writeSettings(ss(file), monthInterval, aiDivisor);
     // What could not be saved is not played either: the game keeps the
-    // values that are still in the file.
-    if (!written.ok) {
-        program_.dialogs.message(this, tr("Ein Fehler ist aufgetreten : %1").arg(gametext::reason(written)),
-                                 tr("Fehler : %1").arg(written.errorNumber));
-        program_.showOptionsMenu();
+    // values that are still in the file, and the window stays open.
+    if (!player_.keepSettings({monthIntervalAt(yearSlider_->value()), aiDivisorAt(opponentSlider_->value())}, this))
         return;
-    }
-    program_.world.monthInterval = monthInterval;
-    program_.world.aiDivisor = aiDivisor;
-    program_.rememberFileSettings();
     close();
 }
 
 void SettingsWindow::closeEvent(QCloseEvent* event)
 {
-    // Every way out, the frame included, brings the menu back, the sound
-    // as it is kept (what "OK" stored, or what was there before), and all
-    // but OK the language it began with.
+    // Every way out, the frame included, leaves the sound as it is kept
+    // (what "OK" stored, or what was there before), and all but OK the
+    // language and the text size it began with.
     soundBox_->restore();
     language_->revert();
-    program_.showOptionsMenu();
-    event->accept();
+    applyTextSize(player_.preferences().textSizePercent());
+    DialogWindow::closeEvent(event);
 }
 
 }  // namespace stratagon

@@ -1,24 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QWidget>
+#include "platform/DialogWindow.h"
 
 class QComboBox;
+class QScrollArea;
 class QSlider;
 class QSpinBox;
 
 namespace stratagon {
 
+class Dialogs;
 class LanguageChoice;
-class Program;
+class PlayerSettings;
 class SoundSettingsBox;
 
 // "Spiel bedingte Einstellungen": year length and opponent strength on two
-// sliders, saved to game.dat. The options menu is hidden meanwhile.
-class SettingsWindow : public QWidget {
+// sliders, saved to game.dat, and the player's preferences. It opens over
+// the options menu, which waits behind it. Where the screen is too small for
+// it, its settings scroll and "OK" and "Abbrechen" stay in view; Return
+// presses "OK".
+class SettingsWindow : public DialogWindow {
     Q_OBJECT
 public:
-    explicit SettingsWindow(Program& program);
+    SettingsWindow(PlayerSettings& player, Dialogs& dialogs, QWidget* menu);
 
     QSlider* yearSlider() const { return yearSlider_; }
     QSlider* opponentSlider() const { return opponentSlider_; }
@@ -28,7 +33,8 @@ public:
     QComboBox* ruleChoice() const { return ruleChoice_; }
     // "Ton :" and "Lautstärke :", kept in the preferences.
     SoundSettingsBox* soundBox() const { return soundBox_; }
-    // "Schriftgröße :": 100 to 200 % for every window, kept in the preferences.
+    // "Schriftgröße :": 100 to 200 % for every window, shown at once while
+    // chosen and kept in the preferences with OK.
     QSpinBox* textSizeChoice() const { return textSize_; }
     // "Sprache :": "Deutsch" or "English", kept in the preferences.
     LanguageChoice* languageChoice() const { return language_; }
@@ -36,14 +42,28 @@ public:
     // The stored values of each slider position.
     static int monthIntervalAt(int position);
     static int aiDivisorAt(int position);
+    // The position of a stored value, the usual one for a value in no table.
+    static int yearPositionOf(int monthInterval);
+    static int opponentPositionOf(int aiDivisor);
+    // "Sehr Leicht" ... "Irrsinnig" and "5s" ... "240s" of each position.
+    static QString strengthName(int position);
+    static QString yearName(int position);
+    // "Klassisch" or "Zügig", in the order of RuleSet.
+    static QString ruleName(int rules);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void okClicked();
+    // The window as large as its settings need, as far as the screen allows.
+    void fitToSettings();
 
-    Program& program_;
+    PlayerSettings& player_;
+    Dialogs& dialogs_;
+    QWidget* page_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     QSlider* yearSlider_ = nullptr;
     QSlider* opponentSlider_ = nullptr;
     QComboBox* colourChoice_ = nullptr;

@@ -2,8 +2,9 @@
 #include "shell/SoundSettingsBox.h"
 
 #include "platform/Retranslate.h"
-#include "shell/Program.h"
+#include "shell/PlayerSettings.h"
 #include "sound/SoundPlayer.h"
+#include "storage/Preferences.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -11,7 +12,7 @@
 
 namespace stratagon {
 
-SoundSettingsBox::SoundSettingsBox(Program& program, QWidget* parent) : QWidget(parent), program_(program)
+SoundSettingsBox::SoundSettingsBox(PlayerSettings& player, QWidget* parent) : QWidget(parent), player_(player)
 {
     auto* soundHeading = new QLabel(this);
     soundHeading->setGeometry(16, 0, 80, 22);
@@ -41,7 +42,7 @@ SoundSettingsBox::SoundSettingsBox(Program& program, QWidget* parent) : QWidget(
         volumeSlider_->setAccessibleName(tr("Lautstärke"));
     });
 
-    const Preferences& kept = program_.preferences();
+    const Preferences& kept = player_.preferences();
     soundChoice_->setCurrentIndex(kept.soundEnabled() ? 0 : 1);
     volumeSlider_->setValue(kept.soundVolume());
     volumeValue_->setNum(volumeSlider_->value());
@@ -52,12 +53,12 @@ SoundSettingsBox::SoundSettingsBox(Program& program, QWidget* parent) : QWidget(
         apply();
     });
     // A sample at the level just chosen, once the slider is let go.
-    connect(volumeSlider_, &QSlider::sliderReleased, this, [this] { program_.sound().play(SoundCue::Promotion); });
+    connect(volumeSlider_, &QSlider::sliderReleased, this, [this] { player_.sound().play(SoundCue::Promotion); });
 }
 
 void SoundSettingsBox::apply()
 {
-    SoundPlayer& sound = program_.sound();
+    SoundPlayer& sound = player_.sound();
     sound.setEnabled(soundChoice_->currentIndex() == 0);
     sound.setVolume(volumeSlider_->value());
 }
@@ -65,15 +66,15 @@ void SoundSettingsBox::apply()
 void SoundSettingsBox::store()
 {
     apply();
-    program_.preferences().setSoundEnabled(soundChoice_->currentIndex() == 0);
-    program_.preferences().setSoundVolume(volumeSlider_->value());
+    player_.preferences().setSoundEnabled(soundChoice_->currentIndex() == 0);
+    player_.preferences().setSoundVolume(volumeSlider_->value());
 }
 
 void SoundSettingsBox::restore()
 {
-    SoundPlayer& sound = program_.sound();
-    sound.setEnabled(program_.preferences().soundEnabled());
-    sound.setVolume(program_.preferences().soundVolume());
+    SoundPlayer& sound = player_.sound();
+    sound.setEnabled(player_.preferences().soundEnabled());
+    sound.setVolume(player_.preferences().soundVolume());
 }
 
 }  // namespace stratagon

@@ -12,12 +12,12 @@ class QSlider;
 
 namespace stratagon {
 
-class Program;
+class PlayerSettings;
 
 class SoundSettingsBox : public QWidget {
     Q_OBJECT
 public:
-    SoundSettingsBox(Program& program, QWidget* parent);
+    SoundSettingsBox(PlayerSettings& player, QWidget* parent);
 
     static constexpr int Height = 56;
 
@@ -30,7 +30,7 @@ public:
 private:
     void apply();
 
-    Program& program_;
+    PlayerSettings& player_;
     QComboBox* soundChoice_ = nullptr;
     QSlider* volumeSlider_ = nullptr;
     QLabel* volumeValue_ = nullptr;

@@ -90,7 +90,7 @@ int16_t shownScore(int32_t score) { return static_cast<int16_t>(std::clamp(score
 std::string generalLabel(const WorldState& w, int side, int slot)
 {
     if (!validSideIndex(side) || slot < 1 || slot > std::min(w.generalCount[side], MaxGenerals))
-        return "ohne General";
+        return std::string(NoGeneral);
     const std::string& name = nameOf(w, side, slot);
     const bool blank = name.find_first_not_of(' ') == std::string::npos;
     return blank ? "General " + std::to_string(slot) : name;

@@ -6,6 +6,8 @@
 #include "world/Rules.h"
 #include "world/WorldState.h"
 
+#include <string_view>
+
 #include <vector>
 
 namespace stratagon {
@@ -37,6 +39,10 @@ bool battleStalled(const RuleTable& rules, int32_t attackerEP, int32_t defenderE
 void reportPromotion(const WorldState& world, int side, int slot, int32_t epBefore, TickReport& report);
 
 // Battle k as the panels show it: names, scores, generals and their EP.
+// How a battle's entry names a side that fights with the stand-in slot 0:
+// without a general, so without EP of its own to show.
+inline constexpr std::string_view NoGeneral = "ohne General";
+
 PlayerBattleEntry battleEntry(const WorldState& world, int k);
 
 // Every running battle, the player's own first, each group in table order.

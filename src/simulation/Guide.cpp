@@ -56,10 +56,13 @@ GuideStep stepOf(GuideAction action)
 }
 
 // After a step: the next one, or straight to the closing word when the
-// conquest came before the waiting step was reached.
+// conquest came before the waiting step was reached. Training is asked for
+// only when it changes something: new generals train from the start.
 void advance(WorldState& world)
 {
-    const auto next = static_cast<GuideStep>(world.guideStep + 1);
+    auto next = static_cast<GuideStep>(world.guideStep + 1);
+    if (next == GuideStep::Train && readyGeneral(world) == 0)
+        next = GuideStep::Attack;
     moveTo(world, next == GuideStep::Win && world.guideConquered ? GuideStep::Done : next);
 }
 
@@ -105,8 +108,10 @@ bool guideTick(WorldState& world, const TickReport& report)
     for (const BattleNews& taken : report.countriesTaken())
         if (taken.winner == world.side[0])
             world.guideConquered = true;
-    // The battle list has shown the battle move (or end) for a tick.
-    if (guideStep(world) == GuideStep::WatchBattle)
+    // The battle list has shown the battle move (or end) for a tick; a
+    // training step with nobody left to train has nothing to ask.
+    if (guideStep(world) == GuideStep::WatchBattle ||
+        (guideStep(world) == GuideStep::Train && readyGeneral(world) == 0))
         advance(world);
     if (guideStep(world) == GuideStep::Win && world.guideConquered)
         moveTo(world, GuideStep::Done);
@@ -130,6 +135,26 @@ GuideTarget weakestNeighbour(const WorldState& world)
             best = {k, chance};
     }
     return best;
+}
+
+int readyGeneral(const WorldState& world)
+{
+    const int p = world.side[0];
+    if (!validSideIndex(p))
+        return 0;
+    for (int s = 1; s <= std::min(world.generalCount[p], MaxGenerals); ++s)
+        if (world.generalStatus[p][s] == Ready)
+            return s;
+    return 0;
+}
+
+std::vector<int> playerNeighbours(const WorldState& world)
+{
+    std::vector<int> neighbours;
+    for (int k = 1; k <= std::min(world.countryCount, MaxCountries); ++k)
+        if (bordersPlayer(world, k))
+            neighbours.push_back(k);
+    return neighbours;
 }
 
 bool playerBattleRunning(const WorldState& world)

@@ -11,6 +11,7 @@
 #include "world/WorldState.h"
 
 #include <string_view>
+#include <vector>
 
 namespace stratagon {
 
@@ -19,7 +20,7 @@ enum class GuideStep : int32_t {
     StartClock,       // the guided game starts paused
     LookAtNeighbour,  // a click (or a key) on a country beside the player's
     Recruit,          // "Generäle": a new general
-    Train,            // a general sent to training
+    Train,            // a general who stands ready sent to training (passed when none does)
     Attack,           // the weakest neighbour attacked
     WatchBattle,      // the battle seen moving in the battle list
     Pause,            // the clock stopped by the player...
@@ -79,5 +80,12 @@ GuideTarget weakestNeighbour(const WorldState& world);
 
 // A battle the player opened is still being fought.
 bool playerBattleRunning(const WorldState& world);
+
+// The first of the player's generals who only stands ready (slot; 0 for none):
+// the one the training step is about.
+int readyGeneral(const WorldState& world);
+
+// The countries beside the player's that he does not hold, in map order.
+std::vector<int> playerNeighbours(const WorldState& world);
 
 }  // namespace stratagon

@@ -8,6 +8,7 @@
 #include "world/Rules.h"
 
 #include <algorithm>
+#include <array>
 
 namespace stratagon {
 
@@ -60,6 +61,44 @@ std::string distinctGeneralName(const WorldState& world, int side, const std::st
     for (int n = 2;; ++n)
         if (std::string name = base + " " + std::to_string(n); !nameTaken(world, side, name))
             return name;
+}
+
+namespace {
+
+// Syllables that read as names in German and English alike; two or three
+// of them make a name ("Kalian", "Selorun", "Hapufo").
+constexpr std::array<const char*, 24> Syllables{{"ka", "li", "an", "se", "lo", "run", "ha", "pu", "fo",
+                                                  "zi", "won", "mar", "te", "do", "ri", "bel", "no", "vas",
+                                                  "ul", "me", "tan", "gor", "i", "sa"}};
+
+std::string capitalised(std::string name)
+{
+    if (!name.empty() && name[0] >= 'a' && name[0] <= 'z')
+        name[0] = static_cast<char>(name[0] - 'a' + 'A');
+    return name;
+}
+
+}  // namespace
+
+std::string recruitName(const WorldState& world, int side, RandomSource& random)
+{
+    const int n = static_cast<int>(Syllables.size());
+    // A few draws nearly always find a free name; should they not, the
+    // syllables are walked in order, past every name a roster can hold.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        std::string name;
+        const int parts = 2 + random.draw(2);
+        for (int i = 0; i < parts; ++i)
+            name += Syllables[std::size_t(random.draw(n))];
+        if (!validSideIndex(side) || !nameTaken(world, side, capitalised(name)))
+            return capitalised(name);
+    }
+    for (int a = 0;; ++a) {
+        const std::string name = capitalised(std::string(Syllables[std::size_t(a / n % n)]) +
+                                             Syllables[std::size_t(a % n)] + Syllables[std::size_t(a / (n * n) % n)]);
+        if (!nameTaken(world, side, name))
+            return name;
+    }
 }
 
 RecruitOutcome recruitGeneral(WorldState& world, const std::string& name)

@@ -41,7 +41,6 @@ SetupResult startGame(WorldState& world, RandomSource& random, const std::string
     }
     w.events.clear();
     w.playing = true;
-    w.shownCountry = w.side[0];
     w.year = 2000;
     w.month = 0;
     w.tickCount = 3;
@@ -63,9 +62,6 @@ SetupResult startGame(WorldState& world, RandomSource& random, const std::string
     std::fill(w.side.begin() + 1, w.side.end(), 0);
     w.sideMax = 0;
     clockTickWithoutEndCheck(w, random);
-
-    w.sideMenuClosed = false;
-    w.battleMode = true;
 
     const int countries = std::clamp(w.countryCount, 0, MaxCountries);
     for (int i = 1; i <= countries; ++i) {

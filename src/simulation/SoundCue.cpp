@@ -56,4 +56,14 @@ SoundCue soundCueFor(AttackOutcome outcome)
     return outcome == AttackOutcome::Launched ? SoundCue::PlayerAttack : SoundCue::None;
 }
 
+SoundCue SoundPacer::pass(SoundCue cue, int64_t nowMs)
+{
+    if (cue != SoundCue::Promotion)
+        return cue;
+    if (lastPromotion_ && nowMs - *lastPromotion_ < PromotionGapMs)
+        return SoundCue::None;
+    lastPromotion_ = nowMs;
+    return cue;
+}
+
 }  // namespace stratagon

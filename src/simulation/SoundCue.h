@@ -7,6 +7,9 @@
 #include "simulation/PlayerActions.h"
 #include "simulation/TickReport.h"
 
+#include <cstdint>
+#include <optional>
+
 namespace stratagon {
 
 struct WorldState;
@@ -35,5 +38,20 @@ SoundCue soundCueFor(const WorldState& world, const TickReport& report);
 
 // The cue of the player's own attack order: only one that opened a battle.
 SoundCue soundCueFor(AttackOutcome outcome);
+
+// The cues as an ear can bear them at any pace: at most one promotion every
+// few seconds, however many generals rise; every other cue, the one that
+// mattered most in its tick, plays at once. The time is the caller's, in
+// ms from any fixed start, so that tests give it.
+class SoundPacer {
+public:
+    static constexpr int64_t PromotionGapMs = 4000;
+
+    // The cue to play now: `cue`, or None for a promotion too soon after the last one.
+    SoundCue pass(SoundCue cue, int64_t nowMs);
+
+private:
+    std::optional<int64_t> lastPromotion_;
+};
 
 }  // namespace stratagon

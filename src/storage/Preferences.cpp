@@ -31,12 +31,12 @@ int Preferences::zoomPercent() const
 {
     bool ok = false;
     const int percent = value(QStringLiteral("display/zoom")).toInt(&ok);
-    return ok && percent >= 50 && percent <= 200 ? percent : 0;
+    return ok && percent >= 20 && percent <= 200 ? percent : 0;
 }
 
 void Preferences::setZoomPercent(int percent)
 {
-    setValue(QStringLiteral("display/zoom"), QString::number(std::clamp(percent, 50, 200)));
+    setValue(QStringLiteral("display/zoom"), QString::number(std::clamp(percent, 20, 200)));
 }
 
 int Preferences::textSizePercent() const

@@ -32,7 +32,7 @@ public:
     ColourScheme colourScheme() const;
     void setColourScheme(ColourScheme scheme);
 
-    // The main window's display scale in per cent (50..200); 0 when none was kept.
+    // The main window's display scale in per cent (20..200); 0 when none was kept.
     int zoomPercent() const;
     void setZoomPercent(int percent);
 

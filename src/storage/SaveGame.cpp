@@ -196,9 +196,6 @@ struct Members<WorldState> {
         W(battles),
         W(gridCell),
         W(playing),
-        W(sideMenuClosed),
-        W(battleMode),
-        W(shownCountry, Range{0, MaxCountries}),
         W(month, Range{0, 12}),
         W(year, Year),
         W(tickCount, Range{0, 3}),
@@ -219,6 +216,17 @@ struct Members<WorldState> {
     };
 };
 #undef W
+
+// What the player looked at, kept in the game's object beside the world's
+// fields, under the names it always had there.
+template <>
+struct Members<ViewState> {
+    static constexpr std::array list = {
+        FIELD(ViewState, sideMenuClosed),
+        FIELD(ViewState, battleMode),
+        FIELD(ViewState, shownCountry, Range{0, MaxCountries}),
+    };
+};
 
 }  // namespace json
 
@@ -280,8 +288,15 @@ QString inconsistency(const WorldState& w)
             return QCoreApplication::translate("FileErrors",
                                                "die Monate der Spielbilanz folgen nicht aufeinander (Eintrag %1).")
                 .arg(i);
-    if (w.shownCountry > n)
-        return QCoreApplication::translate("FileErrors", "das angezeigte Land %1 gibt es nicht.").arg(w.shownCountry);
+    return {};
+}
+
+QString inconsistency(const WorldState& w, const ViewState& view)
+{
+    if (const QString wrong = inconsistency(w); !wrong.isEmpty())
+        return wrong;
+    if (view.shownCountry > w.countryCount)
+        return QCoreApplication::translate("FileErrors", "das angezeigte Land %1 gibt es nicht.").arg(view.shownCountry);
     return {};
 }
 
@@ -311,7 +326,7 @@ JsonRead parseSave(const QByteArray& bytes)
 }
 
 QByteArray saveDocument(const WorldState& world, const QString& name, const QDateTime& savedAt,
-                        const QByteArray& bitmapSha256)
+                        const QByteArray& bitmapSha256, const ViewState& view)
 {
     QJsonObject game = encode(world).toObject();
     if (const std::vector<MonthSample>& months = world.records.months;
@@ -320,6 +335,9 @@ QByteArray saveDocument(const WorldState& world, const QString& name, const QDat
         kept.months.erase(kept.months.begin(), kept.months.end() - LongestSavedMonths);
         game.insert(QStringLiteral("records"), encode(kept));
     }
+    const QJsonObject shown = encode(view).toObject();
+    for (auto field = shown.begin(); field != shown.end(); ++field)
+        game.insert(field.key(), field.value());
     // Only a guided game carries its guidance: the saves of all other games stay as they were.
     if (world.guideStep == 0) {
         game.remove(QStringLiteral("guideStep"));
@@ -355,7 +373,7 @@ QByteArray saveDocument(const WorldState& world, const QString& name, const QDat
 }
 
 SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, const BitmapLocator& locate,
-                                const PictureCheck& checkPicture)
+                                const PictureCheck& checkPicture, ViewState* view)
 {
     const JsonRead read = parseSave(bytes);
     if (read.document.isNull())
@@ -404,11 +422,12 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
     // Staged in a fresh world: nothing of the running game is touched
     // before every check has passed.
     auto staged = std::make_unique<WorldState>();
+    ViewState stagedView;
     Context context;
     context.push("game");
-    if (!decode(QJsonValue(game), *staged, Any, context))
+    if (!decode(QJsonValue(game), *staged, Any, context) || !decode(QJsonValue(game), stagedView, Any, context))
         return refused(damagedSave(context.error));
-    if (const QString wrong = inconsistency(*staged); !wrong.isEmpty())
+    if (const QString wrong = inconsistency(*staged, stagedView); !wrong.isEmpty())
         return refused(damagedSave(wrong));
 
     const QString bitmapPath = locate ? locate(bitmap) : QString();
@@ -435,24 +454,29 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
     staged->mapFileName = QDir(QFileInfo(bitmapPath).absolutePath()).filePath(mapFile).toStdString();
 
     world = std::move(*staged);
+    if (view)
+        *view = stagedView;
     result.ok = true;
     return result;
 }
 
 SaveReadResult readSaveFile(const QString& path, WorldState& world, const BitmapLocator& locate,
-                            const PictureCheck& checkPicture)
+                            const PictureCheck& checkPicture, ViewState* view)
 {
     // Only a regular file of bounded size: a link to a pipe or a device
     // would block or never end.
     const SaveBytes read = readSaveBytes(path);
     if (!read.ok)
         return refused(read.message);
-    SaveReadResult result = readSaveDocument(read.bytes, world, locate, checkPicture);
+    ViewState shown;
+    SaveReadResult result = readSaveDocument(read.bytes, world, locate, checkPicture, &shown);
+    if (result.ok && view)
+        *view = shown;
     // An older format is upgraded once: the file is written back in the
     // current one. Should that fail, the game is loaded all the same and the
     // next load upgrades again.
     if (result.ok && result.upgraded)
-        writeSaveFile(path, saveDocument(world, result.name, result.savedAt, result.bitmapSha256));
+        writeSaveFile(path, saveDocument(world, result.name, result.savedAt, result.bitmapSha256, shown));
     return result;
 }
 

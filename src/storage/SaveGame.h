@@ -8,6 +8,7 @@
 // the running game exactly as it was.
 
 #include "storage/JsonShape.h"
+#include "session/ViewState.h"
 #include "world/WorldState.h"
 
 #include <QByteArray>
@@ -45,10 +46,10 @@ struct SaveSummary {
     bool readable = false;
 };
 
-// The document for `world`; the bitmap's SHA-256 (raw bytes) ties the save to
-// the picture the game was played on.
+// The document for `world` and what the player looked at; the bitmap's
+// SHA-256 (raw bytes) ties the save to the picture the game was played on.
 QByteArray saveDocument(const WorldState& world, const QString& name, const QDateTime& savedAt,
-                        const QByteArray& bitmapSha256);
+                        const QByteArray& bitmapSha256, const ViewState& view = {});
 
 struct SaveReadResult {
     bool ok = false;
@@ -79,13 +80,14 @@ using PictureCheck = std::function<QString(const WorldState& game, const QString
 // Reads a save into `world`: on any failure (damaged, a number outside what
 // a game can reach, newer version, bitmap missing or changed, map and picture
 // that do not belong together) the world is left exactly as it was.
-// mapFileName becomes the map file beside the bitmap found.
+// mapFileName becomes the map file beside the bitmap found. The view saved
+// with the game goes to `view` when one is given, likewise only on success.
 SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, const BitmapLocator& locate,
-                                const PictureCheck& checkPicture = {});
+                                const PictureCheck& checkPicture = {}, ViewState* view = nullptr);
 
 // The same from a file.
 SaveReadResult readSaveFile(const QString& path, WorldState& world, const BitmapLocator& locate,
-                            const PictureCheck& checkPicture = {});
+                            const PictureCheck& checkPicture = {}, ViewState* view = nullptr);
 
 // SHA-256 of a file's bytes; empty when it cannot be read or is no regular file.
 QByteArray fileSha256(const QString& path);

@@ -107,4 +107,21 @@ std::string cellCode(const WorldState& w, int column, int row)
     return c ? std::string(1, c) : std::string();
 }
 
+int countryNamedIn(const WorldState& w, const Text& text)
+{
+    const auto home = [&w](int country) {
+        return std::find(w.side.begin(), w.side.begin() + std::clamp(w.sideMax + 1, 1, int(w.side.size())), country) !=
+               w.side.begin() + std::clamp(w.sideMax + 1, 1, int(w.side.size()));
+    };
+    int last = 0;
+    for (const TextArg& value : text.args)
+        if (value.kind == TextArg::Kind::Name)
+            if (const int country = countryIndexByName(w, value.text)) {
+                if (!home(country))
+                    return country;
+                last = country;
+            }
+    return last;
+}
+
 }  // namespace stratagon

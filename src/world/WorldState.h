@@ -143,11 +143,9 @@ struct WorldState {
     // Country-code grid: gridCell[column][row], both 1..99; '\0' is an empty cell
     Table<Table<char, MaxGridSize + 1>, MaxGridSize + 1> gridCell{};
 
-    // The game in progress and what the player looks at.
+    // The game in progress. What the player looks at is the view's
+    // (session/ViewState.h), not the world's.
     bool playing = false;
-    bool sideMenuClosed = false;
-    bool battleMode = true;
-    int32_t shownCountry = 0;
     int32_t month = 0;
     int32_t year = 0;
     int32_t tickCount = 0;
@@ -176,6 +174,10 @@ int countryIndexByName(const WorldState& w, const std::string& name);
 // countryIndexByName of neighbourName(country, j), kept between calls: the
 // rules ask it on every turn of every opponent.
 int neighbourIndex(const WorldState& w, int country, int j);
+// The country a text (a message) is about, among the countries its values
+// name: the first that is no side's home ("Ägypten erobert Libyen"), else
+// the last ("Ägypten greift Südafrika an!"); 0 when it names none.
+int countryNamedIn(const WorldState& w, const Text& text);
 
 // The text of a general status; "" for a value outside Ready..InBattle.
 const std::string& statusTextOf(int status);

@@ -55,7 +55,7 @@ TEST(Clock, TickDrawsRecruitThenDifficultyThenTrainingUpToFiveGenerals)
     // C1 the player with a general in training; C2 the opponent with three;
     // C3 passive with a ready general and slot 0 in training.
     auto w = chainWorld(3);
-    w->aiDivisor = 4, w->countryKind[2] = KindOpponent, w->shownCountry = 1, w->year = 2001, w->month = 5;
+    w->aiDivisor = 4, w->countryKind[2] = KindOpponent, w->year = 2001, w->month = 5;
     addGeneral(*w, 1, "Spieler", 2, Training), addGeneral(*w, 3, "Passiv", 7, Ready);
     for (int j = 1; j <= 5; ++j)  // O1..O3 in training with 1 EP; slots 4 and 5 left in training
         w->generalStatus[2][j] = Training, w->generalEP[2][j] = j <= 3 ? 1 : 0;

@@ -121,10 +121,10 @@ TEST(Setup, ANewGameStartsFreshAndReportsWhatIsMissing)
     ASSERT_TRUE(s.setup);
     EXPECT_TRUE(s.setup.messages.empty());
     const WorldState& w = *s.w;  // the set-up's tick saw no opponent yet: no recruit for Malawi
-    EXPECT_EQ(row(w.playing, w.battleMode, w.sideMenuClosed, w.battleCount, w.shownCountry, w.year, w.month,
-                  w.tickCount, w.side[1], w.sideMax, describeCountry(w, w.shownCountry).holder,
-                  describeCountry(w, w.shownCountry).land, w.generalStatus[1][6], w.generalCount[9], w.countryCount),
-              "1|1|0|0|1|2000|1|0|9|1|Südafrika|Südafrika|0|1|12");
+    EXPECT_EQ(row(w.playing, w.battleCount, w.side[0], w.year, w.month, w.tickCount, w.side[1], w.sideMax,
+                  describeCountry(w, w.side[0]).holder, describeCountry(w, w.side[0]).land, w.generalStatus[1][6],
+                  w.generalCount[9], w.countryCount),
+              "1|0|1|2000|1|0|9|1|Südafrika|Südafrika|0|1|12");
     std::string painted;
     for (const CountryPaint& p : mapPaints(w, ColourScheme::Standard))
         painted += row(p.x, p.y, p.style == sideStyle(ColourScheme::Standard, 0)) + " ";

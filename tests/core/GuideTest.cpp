@@ -133,4 +133,47 @@ TEST(Guide, AConquestBeforeTheWaitingStepLeadsStraightToTheClosingWord)
     EXPECT_EQ(g.tick(), GuideStep::Done);
 }
 
+// Training is asked for only when it changes something: new generals
+// train from the start, so the step is passed; a general the player holds
+// ready brings it, and sending him to training moves on.
+TEST(Guide, TrainingIsAskedForOnlyWhenAGeneralStandsReady)
+{
+    GuidedGame g(2);
+    g.w->guideStep = static_cast<int32_t>(GuideStep::Recruit);
+    ASSERT_EQ(readyGeneral(*g.w), 0);
+    ASSERT_TRUE(g.act(GuideAction::Recruited));
+    EXPECT_EQ(guideStep(*g.w), GuideStep::Attack);
+
+    g.w->guideStep = static_cast<int32_t>(GuideStep::Recruit);
+    const int p = g.w->side[0];
+    ASSERT_EQ(setGeneralTask(*g.w, 2, Ready), TaskOutcome::Set);
+    EXPECT_EQ(readyGeneral(*g.w), 2);
+    ASSERT_TRUE(g.act(GuideAction::Recruited));
+    EXPECT_EQ(guideStep(*g.w), GuideStep::Train);
+    ASSERT_EQ(setGeneralTask(*g.w, 2, Training), TaskOutcome::Set);
+    EXPECT_TRUE(g.act(GuideAction::TrainingSet));
+    EXPECT_EQ(guideStep(*g.w), GuideStep::Attack);
+
+    // A saved game at the training step with nobody ready left moves on by itself.
+    g.w->guideStep = static_cast<int32_t>(GuideStep::Train);
+    EXPECT_EQ(g.tick(), GuideStep::Attack);
+    EXPECT_EQ(g.w->generalStatus[p][2], Training);
+}
+
+// The neighbours the guidance marks: every country beside the player's that he does not hold.
+TEST(Guide, TheNeighboursAreThoseBesideThePlayersCountries)
+{
+    GuidedGame g(2);
+    const std::vector<int> neighbours = playerNeighbours(*g.w);
+    ASSERT_FALSE(neighbours.empty());
+    for (int k = 1; k <= g.w->countryCount; ++k) {
+        // Looking at a country marked is what the step asks for, and only that.
+        g.w->guideStep = static_cast<int32_t>(GuideStep::LookAtNeighbour);
+        const bool marked = std::count(neighbours.begin(), neighbours.end(), k) == 1;
+        EXPECT_EQ(g.act(GuideAction::CountryLooked, k), marked) << g.w->countryName[k];
+        EXPECT_TRUE(!marked || g.w->countryOwner[k] != g.w->side[0]);
+    }
+    EXPECT_EQ(std::count(neighbours.begin(), neighbours.end(), weakestNeighbour(*g.w).country), 1);
+}
+
 }  // namespace stratagon::test

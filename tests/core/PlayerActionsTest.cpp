@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 using namespace stratagon;
 using namespace stratagon::test;
 
@@ -151,6 +153,29 @@ TEST(Roster, OfferedNamesAreDistinctWithinTheSide)
     EXPECT_EQ(names, "Hapufo;Hapufo 2;Hapufo 3;");
     dismissGeneral(*w, 2);  // "Hapufo 2" is free again
     EXPECT_EQ(distinctGeneralName(*w, Player, "Hapufo"), "Hapufo 2");
+}
+
+// The name offered to a recruit is his own: none of his side bears it, it
+// has no number, and another game (another draw) offers others.
+TEST(Roster, RecruitNamesAreTheirOwnNeverNumberedAndDifferEveryGame)
+{
+    std::vector<std::string> offered[2];
+    for (const unsigned long long seed : {1ULL, 2ULL}) {
+        auto w = chainWorld(3);
+        w->side[0] = Player;
+        SeededRandom random(seed);
+        for (int i = 0; i < MaxGenerals; ++i) {
+            const std::string name = recruitName(*w, Player, random);
+            ASSERT_EQ(name.find_first_of("0123456789 "), std::string::npos) << name;
+            ASSERT_GE(name.size(), 3u);
+            ASSERT_EQ(recruitGeneral(*w, name), RecruitOutcome::Recruited) << i;
+            offered[seed - 1].push_back(name);
+        }
+        std::set<std::string> distinct(offered[seed - 1].begin(), offered[seed - 1].end());
+        EXPECT_EQ(distinct.size(), std::size_t(MaxGenerals)) << "a full roster, every name its own";
+    }
+    EXPECT_NE(std::vector(offered[0].begin(), offered[0].begin() + 5),
+              std::vector(offered[1].begin(), offered[1].begin() + 5));
 }
 
 TEST(Roster, DismissMovesLaterSlotsDownAndKeepsEveryBattleOnItsGeneral)

@@ -136,3 +136,24 @@ TEST(SoundCue, RealGamesAgreeWithTheirMessages)
     EXPECT_EQ(soundCueFor(launchAttack(*w, 2, 1)), SoundCue::None);  // the general is in battle now
     EXPECT_EQ(soundCueFor(AttackOutcome::TooManyBattles), SoundCue::None);
 }
+
+// At any pace the ear hears at most one promotion every few seconds; what
+// matters more than a promotion plays at once. The time is given, never read.
+TEST(SoundPacer, APromotionAtMostEveryFewSecondsEverythingElseAtOnce)
+{
+    SoundPacer pacer;
+    EXPECT_EQ(pacer.pass(SoundCue::Promotion, 10'000), SoundCue::Promotion);
+    EXPECT_EQ(pacer.pass(SoundCue::Promotion, 11'000), SoundCue::None);
+    EXPECT_EQ(pacer.pass(SoundCue::UnderAttack, 11'500), SoundCue::UnderAttack);
+    EXPECT_EQ(pacer.pass(SoundCue::BattleWon, 11'600), SoundCue::BattleWon);
+    EXPECT_EQ(pacer.pass(SoundCue::None, 12'000), SoundCue::None);
+    EXPECT_EQ(pacer.pass(SoundCue::Promotion, 10'000 + SoundPacer::PromotionGapMs - 1), SoundCue::None);
+    EXPECT_EQ(pacer.pass(SoundCue::Promotion, 10'000 + SoundPacer::PromotionGapMs), SoundCue::Promotion);
+
+    // The fastest pace with many generals: a promotion every 100 ms for a minute.
+    SoundPacer busy;
+    int chimes = 0;
+    for (int64_t ms = 0; ms < 60'000; ms += 100)
+        chimes += busy.pass(SoundCue::Promotion, ms) == SoundCue::Promotion;
+    EXPECT_EQ(chimes, 60'000 / SoundPacer::PromotionGapMs);
+}

@@ -191,3 +191,19 @@ TEST(Ranks, RankNameAtEveryBoundaryOfTheLadder)
     for (const int ep : {101, 1000, INT_MAX})
         EXPECT_EQ(rankName(ep), "General") << ep;
 }
+
+// The country a message is about: the one taken or attacked, not the side
+// that acts; between two sides the last named; none for a message without one.
+TEST(World, TheCountryAMessageIsAbout)
+{
+    auto w = chainWorld(4);
+    w->side[0] = 1, w->side[1] = 2, w->sideMax = 1;
+    const auto about = [&w](std::vector<TextArg> values) {
+        return countryNamedIn(*w, Text(MessagesContext, "%1 %2 %3", std::move(values)));
+    };
+    EXPECT_EQ(about({TextArg::name("C2"), TextArg::name("C3")}), 3);  // "C2 erobert C3."
+    EXPECT_EQ(about({TextArg::name("C3"), TextArg::plain("Anna"), TextArg::name("C2")}), 3);
+    EXPECT_EQ(about({TextArg::name("C2"), TextArg::name("C1")}), 1);  // "C2 greift C1 an!"
+    EXPECT_EQ(about({TextArg::plain("Anna"), TextArg::rank(12)}), 0);
+    EXPECT_EQ(about({TextArg::name("Atlantis")}), 0);
+}

@@ -4,6 +4,8 @@
 
 #include "ShellTestSupport.h"
 
+#include <QScrollArea>
+
 #include "generals/DeployWindow.h"
 #include "generals/GeneralListWindow.h"
 #include "generals/RanksWindow.h"
@@ -173,7 +175,7 @@ TEST(Keyboard, EscapeLeavesWindowsAndTheDeploymentCancels)
 
     // Letters jump by name; F5 changes the mode.
     key(Qt::Key_F5);
-    EXPECT_FALSE(w.battleMode);
+    EXPECT_FALSE(t.program->session().view().battleMode);
     const int first = countryByPrefix(w, "M", 0, true);
     key(Qt::Key_M);
     EXPECT_EQ(main->mapFocus()->country(), countryByPrefix(w, "M", main->mapFocus()->country(), true));
@@ -221,10 +223,11 @@ TEST(Accessibility, TheMapHasItsCountriesAndNoWindowHasAnUnnamedControl)
             windows.push_back(t.program->showDeploy(n));
             break;
         }
-    for (QWidget* window : windows) {
-        ASSERT_TRUE(window);
-        EXPECT_EQ(unnamedControls(window), QStringList()) << window->metaObject()->className();
-        window->close();
+    // Closed last first: a window goes with the one it belongs to (the ranks with the roster).
+    for (auto window = windows.rbegin(); window != windows.rend(); ++window) {
+        ASSERT_TRUE(*window);
+        EXPECT_EQ(unnamedControls(*window), QStringList()) << (*window)->metaObject()->className();
+        (*window)->close();
         settle();
     }
     main->close();
@@ -244,7 +247,7 @@ TEST(TextSize, KeptInThePreferencesAndGrowsTheFixedWindowsWithTheirText)
     ASSERT_TRUE(t.program->start());
     SettingsWindow* settings = t.program->showSettings();
     ASSERT_TRUE(settings);
-    const QSize before = settings->size();
+    const QSize before = settings->findChild<QScrollArea*>()->widget()->size();
     const qreal pointsBefore = settings->font().pointSizeF();
     settings->textSizeChoice()->setValue(150);
     press(settings, "OK");
@@ -256,7 +259,7 @@ TEST(TextSize, KeptInThePreferencesAndGrowsTheFixedWindowsWithTheirText)
     settle();
     EXPECT_EQ(settings->textSizeChoice()->value(), 150);
     EXPECT_NEAR(settings->font().pointSizeF(), pointsBefore * 1.5, 0.01);
-    EXPECT_EQ(settings->size(), before * 1.5);
+    EXPECT_EQ(settings->findChild<QScrollArea*>()->widget()->size(), before * 1.5);
     settings->textSizeChoice()->setValue(100);
     press(settings, "OK");
     EXPECT_EQ(textSizePercent(), 100);

@@ -92,6 +92,7 @@ TEST(AppPaths, AnUnmakeableConfigFolderIsToldAndTheGameStillStarts)
     ASSERT_TRUE(program.optionsMenu() && program.optionsMenu()->isVisible());
 
     press(program.optionsMenu(), "Optionen");
+    program.settingsWindow()->yearSlider()->setValue(8);  // a change, which game.dat cannot take
     press(program.settingsWindow(), "OK");
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_TRUE(dialogs.shown[1].title.startsWith("Fehler : "));
@@ -137,7 +138,7 @@ TEST(AppPaths, WithoutAHomeTheGameStartsAndSaysOnceThatNothingIsKept)
         // A choice lasts the session, written nowhere.
         program.preferences().setZoomPercent(150);
         EXPECT_EQ(program.preferences().zoomPercent(), 150);
-        EXPECT_TRUE(saveFileFor(program, "Stand").isEmpty());
+        EXPECT_TRUE(saveFileFor(program.paths(), "Stand").isEmpty());
     }
     EXPECT_TRUE(QDir(cwd.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     EXPECT_FALSE(QFileInfo::exists("/.config/stratagon") || QFileInfo::exists("/.local/share/stratagon"));

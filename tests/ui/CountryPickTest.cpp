@@ -22,7 +22,7 @@ TEST(CountryPick, OkOnACountrySetsTheSideAndEveryOtherWayOutChangesNothing)
         NewGameWindow* newGame = t.program->showNewGame();
         press(sideChange(newGame));
         CountryPickWindow* pick = pickWindow<CountryPickWindow>(t);
-        ASSERT_TRUE(pick && pick->currentText() == "Land 4" && !newGame->isEnabled());
+        ASSERT_TRUE(pick && pick->currentText() == "Land 4" && blocked(newGame));
         QListWidget* list = pick->countryList();
         ASSERT_EQ(list->count(), 12);
         for (int i = 0; i < 12; ++i)
@@ -38,7 +38,7 @@ TEST(CountryPick, OkOnACountrySetsTheSideAndEveryOtherWayOutChangesNothing)
         EXPECT_EQ(pickWindow<CountryPickWindow>(t), nullptr);
         EXPECT_EQ(t.world->side[0], side);
         EXPECT_TRUE(way == "new game closed" ? !t.program->newGameWindow()
-                                             : newGame->isEnabled() && newGame->sideText() == QString("Land %1").arg(side));
+                                             : !blocked(newGame) && newGame->sideText() == QString("Land %1").arg(side));
     }
 }
 
@@ -58,13 +58,13 @@ TEST(PickWindows, ReportTheChoiceAndLeaveTheModelToTheCaller)
         list->setCurrentRow(row);
         press(pick, "OK");
     };
-    auto* country = new CountryPickWindow(*t.world, "Land 2");
+    auto* country = new CountryPickWindow(*t.world, "Land 2", nullptr);
     QObject::connect(country, &CountryPickWindow::chosen, [&heard](int c) { heard << QString::number(c); });
     hear(country, country->countryList(), 2);
-    auto* opponents = new OpponentPickWindow(3);
+    auto* opponents = new OpponentPickWindow(3, nullptr);
     QObject::connect(opponents, &OpponentPickWindow::chosen, [&heard](int n) { heard << QString::number(n); });
     hear(opponents, opponents->countList(), 4);
-    auto* map = new MapPickWindow(t.program->paths(), "Afrika");
+    auto* map = new MapPickWindow(t.program->paths(), "Afrika", nullptr);
     QObject::connect(map, &MapPickWindow::chosen, [&heard](const QString& name) { heard << name; });
     hear(map, map->mapList(), 3);
     EXPECT_EQ(heard.join(' '), "3 closed 5 closed Europa closed");

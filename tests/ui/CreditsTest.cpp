@@ -36,3 +36,17 @@ TEST(Credits, ScrollsThreePixelsATickFromTheBottomAndRestartsBelowMinus1000)
     // The size left by the last line stays in force for the head of the next tick.
     EXPECT_DOUBLE_EQ(w->fontSize(), 14.0);
 }
+
+// The credits close from the keyboard too: Escape, Return or Space.
+TEST(Credits, CloseWithEscapeReturnOrSpace)
+{
+    TestProgram t;
+    ASSERT_TRUE(t.program->start());
+    for (const int k : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space}) {
+        CreditsWindow* w = t.program->showCredits();
+        ASSERT_TRUE(w);
+        key(w, k);
+        EXPECT_EQ(t.program->creditsWindow(), nullptr) << k;
+        EXPECT_TRUE(t.program->optionsMenu() && t.program->optionsMenu()->isVisible());
+    }
+}

@@ -8,12 +8,12 @@ using namespace stratagon::test;
 
 namespace {
 
-// The main window's options button: clock stopped, window disabled, the
-// menu in its pause form.
+// The main window's options button: clock stopped, the window waiting behind
+// the menu in its pause form.
 OptionsMenuWindow* pause(TestProgram& t, MainWindow* main)
 {
     press(main->findChild<QPushButton*>("optionsMenuButton"));
-    EXPECT_TRUE(main->isVisible() && !main->isEnabled() && !main->session().clockRunning());
+    EXPECT_TRUE(main->isVisible() && blocked(main) && !main->session().clockRunning());
     OptionsMenuWindow* menu = t.program->optionsMenu();
     EXPECT_TRUE(menu && button(menu, "Zurück zum Spiel") && button(menu, "Spiel abbrechen")->isEnabled());
     return menu;
@@ -23,7 +23,8 @@ OptionsMenuWindow* pause(TestProgram& t, MainWindow* main)
 void expectFreshGameRunning(TestProgram& t, MainWindow* main, int side)
 {
     ASSERT_TRUE(main && t.program->mainWindow() == main && t.program->playing() && !t.program->optionsMenu());
-    EXPECT_TRUE(main->isVisible() && main->isEnabled() && main->session().clockRunning());
+    EXPECT_TRUE(main->isVisible() && !blocked(main) && main->session().clockRunning())
+        << main->isVisible() << blocked(main) << main->session().holds() << main->session().paused();
     EXPECT_EQ(t.world->side[0], side);
     EXPECT_TRUE(t.world->month == 1 && t.world->year == 2000);
     for (int i = 1; i <= t.world->countryCount; ++i)
@@ -56,12 +57,14 @@ TEST(ProgramFlow, StartPlayPauseResumeRestartAbandonQuit)
     MainWindow* main = t.program->mainWindow();
     expectFreshGameRunning(t, main, side);
 
-    // "Spiel abbrechen" cancelled: back to the paused menu, which resumes the game.
+    // "Zurück zum Spiel" in the menu, and in the question of "Spiel abbrechen":
+    // the game goes on.
+    press(pause(t, main), "Zurück zum Spiel");
+    expectFreshGameRunning(t, main, side);
     t.dialogs.threeWay = {Answer::Cancel};
-    OptionsMenuWindow* menu = pause(t, main);
-    press(menu, "Spiel abbrechen");
-    EXPECT_TRUE(t.program->optionsMenu() == menu && menu->isVisible() && !main->session().clockRunning());
-    press(menu, "Zurück zum Spiel");
+    press(pause(t, main), "Spiel abbrechen");
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_EQ(t.dialogs.shown[0].buttons, "Neu starten|Aufgeben|Zurück zum Spiel");
     expectFreshGameRunning(t, main, side);
 
     // Restart the mission: a fresh game on the same side.

@@ -161,7 +161,7 @@ TEST(GameText, RanksMonthsAndStatusWordsInBothLanguages)
     QStringList ranks;
     for (int level = 0; level < int(RankLadder.size()); ++level)
         ranks << gametext::rankTitle(level);
-    EXPECT_EQ(ranks.join('|'), "Panzergrenadier|Private First Class|Lance Corporal|Corporal|Sergeant|Staff Sergeant|"
+    EXPECT_EQ(ranks.join('|'), "Private|Private First Class|Lance Corporal|Corporal|Sergeant|Staff Sergeant|"
                                "Sergeant First Class|Master Sergeant|First Sergeant|Sergeant Major|Lieutenant|"
                                "First Lieutenant|Captain|Major|Lieutenant Colonel|Colonel|Brigadier General|"
                                "Major General|Lieutenant General|General");
@@ -245,7 +245,8 @@ TEST(GameText, SavedMessagesReadInTheLanguageInstalledWhenShown)
 
     const QByteArray golden = readSaveBytes(Fixtures + "save-v3.json").bytes;
     auto third = std::make_unique<WorldState>();
-    const SaveReadResult current = readSaveDocument(golden, *third, fixtureBitmap);
+    ViewState view;
+    const SaveReadResult current = readSaveDocument(golden, *third, fixtureBitmap, {}, &view);
     ASSERT_TRUE(current.ok) << current.message.toStdString();
     EXPECT_FALSE(current.upgraded);
     EXPECT_EQ(
@@ -258,7 +259,8 @@ TEST(GameText, SavedMessagesReadInTheLanguageInstalledWhenShown)
                   "February 2003: Attack on Namibia: Napotu against Bapo (Angola).|February 2003: Egypt attacks South "
                   "Africa!|March 2003: Lulu is now Lieutenant.|March 2003: Ägypten erobert Libyen.");
     }
-    const QByteArray rewritten = saveDocument(*third, current.name, current.savedAt, fileSha256(fixtureBitmap({})));
+    const QByteArray rewritten =
+        saveDocument(*third, current.name, current.savedAt, fileSha256(fixtureBitmap({})), view);
     EXPECT_EQ(QJsonDocument::fromJson(rewritten).object().value("game"),
               QJsonDocument::fromJson(golden).object().value("game"));
     // A message whose value is of no known kind is damage.

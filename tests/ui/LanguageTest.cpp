@@ -150,7 +150,7 @@ TEST(Language, TheSaveListFollowsTheLanguageAndTheAutosaveKeepsItsFile)
     MainWindow* main = startGame(t);
     ASSERT_TRUE(main);
     t.world->month = 3, t.world->year = 2003;
-    saveAutomatically(*t.program, main);
+    saveAutomatically(t.saves(), main);
     press(main, "Optionsmenü");
     press(t.program->optionsMenu(), "Spiel laden");
     LoadGameWindow* window = t.program->loadGameWindow();

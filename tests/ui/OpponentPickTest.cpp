@@ -29,7 +29,7 @@ TEST(OpponentPick, ChoosesHowManyOpponentsPlay)
         press(change);
         OpponentPickWindow* pick = pickWindow<OpponentPickWindow>(t);
         ASSERT_NE(pick, nullptr);
-        EXPECT_FALSE(w->isEnabled());
+        EXPECT_TRUE(blocked(w));
         QListWidget* list = pick->countList();
         ASSERT_EQ(list->count(), 5);
         EXPECT_EQ(list->currentRow(), w->opponentCount() - 1);
@@ -39,7 +39,7 @@ TEST(OpponentPick, ChoosesHowManyOpponentsPlay)
         else
             press(pick, c.how);
         settle();
-        EXPECT_TRUE(w->isEnabled() && !pickWindow<OpponentPickWindow>(t));
+        EXPECT_TRUE(!blocked(w) && !pickWindow<OpponentPickWindow>(t));
         EXPECT_EQ(w->opponentCount(), c.shown);
     }
     EXPECT_EQ(t.program->preferences().opponentCount(), 5);

@@ -74,7 +74,7 @@ TEST(BattleListPanel, EveryBattleOneRowTheOwnFirstAndBold)
     EXPECT_EQ(shown.join("\n").toStdString(), "C2 | C1  35 / G1, 10 EP | C2  65 / G2, 20 EP (fett)\n"
                                               "C1 | C3  20 / G3, 30 EP | C1  80 / G1, 10 EP (fett)\n"
                                               "C3 | C2  20 / G2, 20 EP | C3  80 / G3, 30 EP\n"
-                                              "C4 | C2  20 / ohne General, 0 EP | C4  80 / G4, 40 EP");
+                                              "C4 | C2  20 / ohne General | C4  80 / G4, 40 EP");
     EXPECT_EQ(panel.heading()->text().toStdString(), "Kämpfe : 4");
     w->battleCount = 1;  // rows follow the table down
     panel.refresh();

@@ -187,6 +187,7 @@ TEST_F(ReportWindowInGame, SpaceAndEnterCloseItAndNeverAskForAFile)
 TEST_F(ReportWindowInGame, SavesChartAndFiguresAsThePngThePlayerChoosesAndSaysSoWhenItCannot)
 {
     ReportWindow* report = t.program->showReport();
+    settle();  // laid out on the screen as the player sees it
     const QString file = t.path("bilanz.png");
     t.dialogs.saveNames = {file, t.path("fehlt/bilanz.png")};
     press(report, "savePictureButton");

@@ -189,10 +189,13 @@ TEST(SaveFile, GoldenFilesOfEitherVersionLoadTheSameGameAndTheOldOneIsUpgradedOn
 
     auto second = std::make_unique<WorldState>();
     const QByteArray golden = readSaveBytes(STRATAGON_FIXTURES "/save-v2.json").bytes;
-    ASSERT_TRUE(readSaveDocument(golden, *second, bitmap).ok);
+    ViewState view;
+    ASSERT_TRUE(readSaveDocument(golden, *second, bitmap, {}, &view).ok);
     EXPECT_TRUE(*first == *second);
+    // What the player looked at comes back with the game.
+    EXPECT_EQ(view.shownCountry, first->side[0]);
     // Written again, the game is the same to the byte.
-    const QByteArray rewritten = saveDocument(*second, read.name, read.savedAt, fileSha256(bitmap({})));
+    const QByteArray rewritten = saveDocument(*second, read.name, read.savedAt, fileSha256(bitmap({})), view);
     EXPECT_EQ(QJsonDocument::fromJson(rewritten).object().value("game"),
               QJsonDocument::fromJson(golden).object().value("game"));
 }
@@ -307,7 +310,7 @@ TEST(SaveFile, AMapWithAnotherMapsPictureIsRefused)
         const QString file = t.path("saves/x.json");
         ASSERT_TRUE(
             writeSaveFile(file, edited(document, {{"game.map.file", mapFile}, {"game.map.bitmap", "Afrika.bmp"}})).ok);
-        EXPECT_FALSE(loadGame(*t.program, nullptr, file));
+        EXPECT_FALSE(loadGame(t.saves(), nullptr, file));
         ASSERT_FALSE(t.dialogs.shown.empty());
         EXPECT_TRUE(t.dialogs.shown.back().text.startsWith(QString("Die Karte „") + mapFile +
                                                            "“ und das Kartenbild „Afrika.bmp“ dieses Spielstands "

@@ -62,6 +62,19 @@ inline QAbstractButton* button(const QWidget* window, const QString& text, QPoin
     return nullptr;
 }
 
+// Where a control is: "OptionsMenuWindow/QPushButton#guideButton".
+inline QString placeOf(const QWidget* w)
+{
+    QStringList parts;
+    for (const QWidget* p = w; p; p = p->isWindow() ? nullptr : p->parentWidget()) {
+        QString part = QString::fromLatin1(p->metaObject()->className()).remove(QStringLiteral("stratagon::"));
+        if (!p->objectName().isEmpty())
+            part += '#' + p->objectName();
+        parts.prepend(part);
+    }
+    return parts.join('/');
+}
+
 // The side "Ändern" of the new-game window, the only one of its three that works.
 inline QAbstractButton* sideChange(const QWidget* newGame) { return button(newGame, "Ändern", {248, 88}); }
 
@@ -109,6 +122,12 @@ inline void writeFile(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 inline void writeGameDat(const TestProgram& t, const QByteArray& bytes) { writeFile(t.path("game.dat"), bytes); }
 
 // Countries "Land 1", "Land 2", ... with one-letter codes from `codes`. The map
@@ -145,12 +164,8 @@ struct ShippedGame {
     }
     ~ShippedGame() { settle(); }
     WorldState& w() { return *t.world; }
-    // The map click's result on country `target`: the clock stopped, the window disabled.
-    DeployWindow* openDeploy(int target)
-    {
-        main->setEnabled(false);
-        return t.program->showDeploy(target);
-    }
+    // The map click's result on country `target`: the clock stopped, the window waiting.
+    DeployWindow* openDeploy(int target) { return t.program->showDeploy(target); }
     // The first neighbour of the player's country.
     int neighbour() { return countryIndexByName(w(), w().neighbourName[w().side[0]][1]); }
     QString label(const char* name) const { return main->findChild<QLabel*>(name)->text(); }
@@ -168,14 +183,31 @@ W* pickWindow(const TestProgram& t)
     return newGame ? qobject_cast<W*>(newGame->pickWindow()) : nullptr;
 }
 
+// Whether an open modal window keeps the player from `window`: one that
+// belongs to it (or to a window that belongs to it), or one of the whole
+// program.
+inline bool blocked(const QWidget* window)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == window || !w->isVisible() || w->windowModality() == Qt::NonModal)
+            continue;
+        if (w->windowModality() == Qt::ApplicationModal)
+            return true;
+        for (QWidget* owner = w->parentWidget(); owner; owner = owner->parentWidget())
+            if (owner->window() == window)
+                return true;
+    }
+    return false;
+}
+
 // Exactly the expected window is left to work with: no path may leave every
-// window disabled, or two open to input.
+// window blocked, or two open to input.
 inline void expectOnlyUsable(const QWidget* expected)
 {
     settle();
     QStringList usable;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->windowType() == Qt::Window && w->isVisible() && w->isEnabled())
+        if (w->isVisible() && w->isEnabled() && !blocked(w) && w->metaObject()->className() != QByteArray("QWidget"))
             usable << QString(w->metaObject()->className()) + (w == expected ? "*" : "");
     EXPECT_TRUE(usable.size() == 1 && usable[0].endsWith('*')) << usable.join(", ").toStdString();
 }

@@ -54,7 +54,6 @@ TEST(WindowFrame, EveryWindowClosedByItsFrameLeavesOneUsableWindow)
     closeLeaving(t.program->taskWindow(), nullptr);
     closeLeaving(roster, main);
     // The deployment window, opened as the map click opens it.
-    main->setEnabled(false);
     closeLeaving(t.program->showDeploy(0), main);
     EXPECT_TRUE(main->session().clockRunning());
     // The menu of the paused game and what it opens; its frame resumes the game.
@@ -67,12 +66,13 @@ TEST(WindowFrame, EveryWindowClosedByItsFrameLeavesOneUsableWindow)
     closeLeaving(menu, main);
     EXPECT_TRUE(main->session().clockRunning() && t.program->playing());
 
-    // The main window itself, running and paused: it asks first; "Nein" keeps
-    // the game as it was; "Ja" ends it, the menu comes back in its first form
-    // and the program goes on; its frame then ends it.
+    // The main window itself, running and paused (the menu over it keeps its
+    // frame from closing it): it asks first; "Nein" keeps the game as it was;
+    // "Ja" ends it, the menu comes back in its first form and the program
+    // goes on; its frame then ends it.
     for (const bool paused : {false, true}) {
         if (paused && (main = startGame(t)))
-            press(main->findChild<QPushButton*>("optionsMenuButton"));
+            press(main->findChild<QToolButton*>("pauseButton"));
         t.dialogs.answers = {false};
         closeByFrame(main);
         EXPECT_EQ(t.dialogs.shown.back().text, "Willst du das laufende Spiel wirklich beenden?");

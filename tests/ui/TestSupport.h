@@ -6,7 +6,9 @@
 
 #include "QtPrinters.h"
 #include "platform/Dialogs.h"
+#include "session/GameSession.h"
 #include "shell/Program.h"
+#include "shell/SaveGames.h"
 #include "world/Random.h"
 #include "world/WorldState.h"
 
@@ -26,32 +28,40 @@ struct ShownMessage {
     QString text;
     QString title;
     QString preset;
+    // A three-way question's buttons, "Ja|Nein|Abbrechen" unless it named its own.
+    QString buttons;
 };
 
 class ScriptedDialogs final : public Dialogs {
 public:
     void message(QWidget*, const QString& text, const QString& title) override
     {
-        shown.push_back({"message", text, title, {}});
+        shown.push_back({"message", text, title, {}, {}});
     }
     bool question(QWidget*, const QString& text, const QString& title) override
     {
-        shown.push_back({"question", text, title, {}});
+        shown.push_back({"question", text, title, {}, {}});
         return next(answers, false);
     }
-    Answer questionWithCancel(QWidget*, const QString& text, const QString& title) override
+    Answer questionWithCancel(QWidget*, const QString& text, const QString& title,
+                              const AnswerTexts& buttons) override
     {
-        shown.push_back({"question3", text, title, {}});
+        const auto caption = [](const QString& own, const char* standard) {
+            return own.isEmpty() ? QString::fromUtf8(standard) : own;
+        };
+        shown.push_back({"question3", text, title, {},
+                         caption(buttons.yes, "Ja") + '|' + caption(buttons.no, "Nein") + '|' +
+                             caption(buttons.cancel, "Abbrechen")});
         return next(threeWay, Answer::Cancel);
     }
     QString input(QWidget*, const QString& prompt, const QString& title, const QString& preset) override
     {
-        shown.push_back({"input", prompt, title, preset});
+        shown.push_back({"input", prompt, title, preset, {}});
         return next(inputs, QString());
     }
     QString saveFileName(QWidget*, const QString& title, const QString& suggested, const QString&) override
     {
-        shown.push_back({"save", {}, title, suggested});
+        shown.push_back({"save", {}, title, suggested, {}});
         return next(saveNames, QString());
     }
 
@@ -112,6 +122,8 @@ struct TestProgram {
         QApplication::processEvents();
     }
     QString path(const QString& relative) const { return folder.path() + '/' + relative; }
+    // What saving and loading work with, as the program hands it over.
+    SaveContext saves() { return {program->paths(), dialogs, program->session()}; }
 
     QTemporaryDir folder;
     std::unique_ptr<WorldState> world;

@@ -54,19 +54,6 @@ QString plain(const QString& text)
     return Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
 }
 
-// "OptionsMenuWindow/QPushButton#guideButton"
-QString placeOf(const QWidget* w)
-{
-    QStringList parts;
-    for (const QWidget* p = w; p; p = p->isWindow() ? nullptr : p->parentWidget()) {
-        QString part = QString::fromLatin1(p->metaObject()->className()).remove(QStringLiteral("stratagon::"));
-        if (!p->objectName().isEmpty())
-            part += '#' + p->objectName();
-        parts.prepend(part);
-    }
-    return parts.join('/');
-}
-
 void addItems(std::vector<Shown>& out, const QString& where, const QAbstractItemModel& model,
               const QModelIndex& parent = {})
 {
@@ -259,7 +246,7 @@ TEST(WindowTexts, TheGameWindowsAndTheirQuestionsShowOnlyTranslatedTexts)
     press(deploy->findChild<QPushButton*>("launchAttack"));
     for (int i = 0; i < 8; ++i)
         main->session().tick();
-    w.shownCountry = w.side[0];
+    main->session().view().shownCountry = w.side[0];
     main->refreshPanels();
     ASSERT_GT(w.battleCount, 0);
 

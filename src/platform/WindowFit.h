@@ -24,7 +24,7 @@ QRect availableArea(const QWidget& window);
 
 // The window's frame once the window manager has framed it; before, that of
 // another visible framed window of the program, else a usual title bar and
-// border. None on a platform without a window manager (offscreen).
+// border, also on a platform without a window manager (offscreen).
 QMargins expectedFrame(const QWidget& window);
 
 // Where a window of inner size `size` in `frame` goes so that the whole frame
@@ -34,6 +34,16 @@ QPoint placedInside(const QRect& free, QSize size, const QMargins& frame, QPoint
 
 // The position that centres such a window in `free`, kept inside as above.
 QPoint centredIn(const QRect& free, QSize size, const QMargins& frame);
+
+// A window that belongs to another one (a dialog) is kept whole on its
+// screen with its frame: no larger than the free area, and moved inside it
+// as little as needed. roomOnScreen is the largest inner size it may have.
+QSize roomOnScreen(const QWidget& window);
+void keepOnScreen(QWidget& window);
+
+// Keeps every dialog of the program on its screen when it is shown and when
+// the text size changes. Once per program; further calls do nothing.
+void keepDialogsOnScreen();
 
 // Calls `changed` with the window's frame margins whenever the window system
 // reports others than the last seen: when the window manager frames the

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mapview/WindowFit.h"
+#include "platform/WindowFit.h"
+
+#include "platform/AppFilter.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -13,10 +16,19 @@ namespace stratagon {
 
 namespace {
 
+// A usual title bar and border. A platform without a window manager
+// (offscreen, the tests) is judged as a screen with one, so that what fits
+// there fits a player's screen.
+constexpr QMargins UsualFrame(4, 30, 4, 4);
+
+bool withoutWindowManager() { return QGuiApplication::platformName() == QStringLiteral("offscreen"); }
+
 QMargins knownFrame(const QWidget& window)
 {
     const QWindow* handle = window.windowHandle();
-    return handle && window.isVisible() ? handle->frameMargins() : QMargins();
+    if (!handle || !window.isVisible())
+        return {};
+    return withoutWindowManager() ? UsualFrame : handle->frameMargins();
 }
 
 }  // namespace
@@ -31,14 +43,14 @@ QMargins expectedFrame(const QWidget& window)
 {
     if (const QMargins own = knownFrame(window); !own.isNull())
         return own;
-    if (QGuiApplication::platformName() == QStringLiteral("offscreen"))
-        return {};
+    if (withoutWindowManager())
+        return UsualFrame;
     // The window manager gives the program's windows one decoration.
     for (const QWidget* other : QApplication::topLevelWidgets())
         if (other != &window && other->windowType() == Qt::Window)
             if (const QMargins frame = knownFrame(*other); !frame.isNull())
                 return frame;
-    return {4, 30, 4, 4};
+    return UsualFrame;
 }
 
 QPoint placedInside(const QRect& free, QSize size, const QMargins& frame, QPoint wanted)
@@ -56,6 +68,44 @@ QPoint centredIn(const QRect& free, QSize size, const QMargins& frame)
     return placedInside(free, size, frame,
                         {free.left() + (free.width() - outer.width()) / 2, free.top() + (free.height() - outer.height()) / 2});
 }
+
+QSize roomOnScreen(const QWidget& window) { return availableArea(window).size().shrunkBy(expectedFrame(window)); }
+
+void keepOnScreen(QWidget& window)
+{
+    const QSize room = roomOnScreen(window);
+    if (window.width() > room.width() || window.height() > room.height())
+        window.resize(window.size().boundedTo(room).expandedTo(window.minimumSize()));
+    window.move(placedInside(availableArea(window), window.size(), expectedFrame(window), window.pos()));
+}
+
+namespace {
+
+class DialogKeeper : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!watched->isWidgetType())
+            return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->windowType() != Qt::Dialog || !widget->isWindow())
+            return false;
+        if (event->type() == QEvent::Show) {
+            keepOnScreen(*widget);
+        } else if (event->type() == QEvent::ApplicationFontChange && widget->isVisible()) {
+            // Once the window's layout has taken the new size.
+            QTimer::singleShot(0, widget, [widget] { keepOnScreen(*widget); });
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void keepDialogsOnScreen() { installAppFilter<DialogKeeper>(); }
 
 FrameWatch::FrameWatch(QWidget& window, std::function<void(const QMargins&)> changed)
     : QObject(&window), window_(window), changed_(std::move(changed))
