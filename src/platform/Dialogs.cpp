@@ -28,20 +28,32 @@ void germanButtons(QMessageBox& box)
             b->setText(translated(text));
 }
 
+// Centred over the window that asks, placed before it is shown: a window
+// manager that has not yet mapped that window would otherwise put the
+// question in a corner of the screen.
+int shownOver(QDialog& box, QWidget* parent)
+{
+    if (parent) {
+        box.adjustSize();
+        box.move(parent->geometry().center() - box.rect().center());
+    }
+    return box.exec();
+}
+
 }  // namespace
 
 void QtDialogs::message(QWidget* parent, const QString& text, const QString& title)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     germanButtons(box);
-    box.exec();
+    shownOver(box, parent);
 }
 
 bool QtDialogs::question(QWidget* parent, const QString& text, const QString& title)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     germanButtons(box);
-    return box.exec() == QMessageBox::Yes;
+    return shownOver(box, parent) == QMessageBox::Yes;
 }
 
 Answer QtDialogs::questionWithCancel(QWidget* parent, const QString& text, const QString& title,
@@ -55,7 +67,7 @@ Answer QtDialogs::questionWithCancel(QWidget* parent, const QString& text, const
                                           std::pair(QMessageBox::Cancel, buttons.cancel)})
         if (!caption.isEmpty())
             box.button(button)->setText(caption);
-    switch (box.exec()) {
+    switch (shownOver(box, parent)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
@@ -73,7 +85,7 @@ QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& 
     dialog.setTextValue(preset);
     dialog.setOkButtonText(QCoreApplication::translate("Dialogs", "OK"));
     dialog.setCancelButtonText(QCoreApplication::translate("Dialogs", "Abbrechen"));
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    return shownOver(dialog, parent) == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& suggested, const QString& filter)
