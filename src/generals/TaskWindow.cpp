@@ -75,6 +75,8 @@ bool TaskWindow::openFor(int slot, const QString& epText, const QString& name, b
         // His own task stands chosen: OK alone changes nothing unasked.
         const bool training = validSideIndex(p) && validSlot(slot) && world.generalStatus[p][slot] == Training;
         tasks_->setCurrentRow(training ? 1 : 0);
+        // Said as the window opens: what he does now, before the list is read.
+        setAccessibleDescription(tr("Jetzige Aufgabe: %1.").arg(tasks_->currentItem()->text()));
     }
     show();
     raise();

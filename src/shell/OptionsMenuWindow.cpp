@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/OptionsMenuWindow.h"
 
+#include "mapview/Announcer.h"
 #include "platform/Dialogs.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
@@ -139,6 +140,10 @@ void OptionsMenuWindow::showNotice(const QString& text)
     notice_ = footer_->fontMetrics().elidedText(text, Qt::ElideMiddle, footer_->width());
     footer_->setText(notice_);
     footer_->setToolTip(text);
+    // Heard as well: the footer changes where the player's focus is not.
+    if (!announcer_)
+        announcer_ = new Announcer(this);
+    announcer_->announce(text);
 }
 
 QString OptionsMenuWindow::notice() const { return notice_; }
