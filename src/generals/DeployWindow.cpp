@@ -205,6 +205,10 @@ DeployWindow::DeployWindow(GameContext game, int target, QWidget* gameWindow)
     // The list has the keys: arrows choose, Return attacks, Escape cancels.
     generalList_->setFocus();
     describe(targetLabel->text(), defenderLabel->text());
+    // The labels belong to the list: a screen reader says the window's title,
+    // then its description, in which the target and defender come first.
+    for (QLabel* label : {prompt, targetLabel, defenderLabel})
+        label->setBuddy(generalList_);
     setTabOrder(generalList_, attackButton_);
     setTabOrder(attackButton_, cancelButton_);
 }

@@ -31,7 +31,7 @@ protected:
 
 private:
     void chooseGeneral(int row);
-    // The window's accessible description: target, defender, the general chosen.
+    // The window's accessible description: target, defender, the general chosen and his chance.
     void describe(const QString& target, const QString& defender);
     void attack();
 

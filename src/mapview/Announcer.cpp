@@ -60,7 +60,7 @@ void Announcer::announceTick(const WorldState& world, const TickReport& report, 
     takeNoteOfMessages(world);
     Text sentence = news_.tick(world, report);
     if (pausedByIt) {
-        Text paused{MessagesContext, QT_TRANSLATE_NOOP("GameMessages", "Spiel angehalten.")};
+        Text paused = pausedOnAttackText();
         sentence = sentence.empty() ? std::move(paused)
                                     : joinNews({{NewsWeight::Urgent, std::move(sentence)}, {NewsWeight::Urgent, paused}});
         news_.spoke();

@@ -352,7 +352,10 @@ void MainWindow::jumpTo(const std::vector<int>& countries, const QString& none)
         announcer_->announce(none);
         return;
     }
-    // The map takes the keys on it: the screen reader says the country and its state.
+    // The map takes the keys on it: the screen reader says the country and
+    // its state; standing there already, it would say nothing.
+    if (next == mapFocus_->country() && mapPicture_->hasFocus())
+        announcer_->announce(mapFocus_->name(next) + QStringLiteral(". ") + mapFocus_->description(next));
     showCountry(next);
     mapFocus_->takeKeys(next);
 }

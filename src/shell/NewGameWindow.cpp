@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/NewGameWindow.h"
 
-#include "mapview/Announcer.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/Retranslate.h"
@@ -152,13 +151,8 @@ NewGameWindow::NewGameWindow(NewGameSetup setup, QWidget* menu)
     rulesCaption->setBuddy(rules_);
     strengthCaption->setBuddy(strength_);
     clockCaption->setBuddy(clock_);
-    // A change on a closed combo box is silent to a screen reader: the new value is announced.
-    auto* announcer = new Announcer(this);
     for (QComboBox* box : {rules_, strength_, clock_})
-        connect(box, &QComboBox::currentIndexChanged, this, [this, box, announcer] {
-            describe();
-            announcer->announce(box->currentText());
-        });
+        connect(box, &QComboBox::currentIndexChanged, this, &NewGameWindow::describe);
 
     startButton_ = button(this, QString(), QRect(8, ButtonsTop, 97, 25));
     startButton_->setObjectName(QStringLiteral("startButton"));

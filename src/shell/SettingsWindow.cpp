@@ -285,10 +285,7 @@ SettingsWindow::SettingsWindow(PlayerSettings& player, Dialogs& dialogs, QWidget
             QStringLiteral("%1. %2").arg(strengthName(opponentSlider_->value()), note->text()));
     };
     for (QComboBox* box : {colourChoice_, ruleChoice_, announceChoice_})
-        connect(box, &QComboBox::currentIndexChanged, this, [this, box, describeChoices] {
-            describeChoices();
-            announcer_->announce(box->currentText());
-        });
+        connect(box, &QComboBox::currentIndexChanged, this, describeChoices);
     connect(yearSlider_, &QSlider::valueChanged, this, [this, describeChoices](int position) {
         describeChoices();
         announcer_->announce(yearWords(position));

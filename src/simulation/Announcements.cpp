@@ -72,10 +72,7 @@ std::vector<NewsItem> tickNews(const WorldState& w, const TickReport& report, An
     return items;
 }
 
-Text attackOpenedText(const WorldState& world, int country)
-{
-    return message(QT_TRANSLATE_NOOP("GameMessages", "Angriff auf %1 begonnen."), {nameOf(world, country)});
-}
+Text pausedOnAttackText() { return message(QT_TRANSLATE_NOOP("GameMessages", "Spiel angehalten.")); }
 
 bool attackOnPlayer(const WorldState& w, const TickReport& report)
 {

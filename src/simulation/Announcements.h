@@ -31,8 +31,8 @@ struct NewsItem {
 // conquests among the others and one count of his generals' promotions.
 std::vector<NewsItem> tickNews(const WorldState& world, const TickReport& report, AnnounceLevel level);
 
-// The player's own attack, as it opens.
-Text attackOpenedText(const WorldState& world, int country);
+// Said with the news when an attack on the player paused the game.
+Text pausedOnAttackText();
 
 // True when the tick brought an attack on the player or took a country of his.
 bool attackOnPlayer(const WorldState& world, const TickReport& report);

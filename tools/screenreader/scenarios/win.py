@@ -35,15 +35,20 @@ if "Afrika" not in said:
 
 
 def choose(label, value, keys):
-    """The combo box `label` set to `value`, from what it says."""
+    """The combo box `label` set to `value`: its list opened, which is said
+    entry by entry, then Return on the entry."""
     if re.search(f"{label}: {value}", said):
         return
     p.press_until("Tab", label)
+    p.press("alt+Down")
+    p.wait_for("Liste", timeout=3)
     for key in keys:
         for _ in range(5):
             p.press(key)
             try:
                 p.wait_for(value, timeout=1.5)
+                p.press("Return")
+                p.settle(quiet=0.3)
                 return
             except SpeechTimeout:
                 pass
@@ -85,7 +90,7 @@ while time.time() - begin < MINUTES * 60 and not over:
             break
         p.press("Return")
         try:
-            d = p.wait_for(r"Vorgewählt|Kein General", timeout=5)
+            d = p.wait_for(r"Vorgewählt|Kein General", timeout=12)
         except SpeechTimeout:
             p.press("Escape")
             break
