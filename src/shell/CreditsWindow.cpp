@@ -80,7 +80,7 @@ CreditsWindow::CreditsWindow(ImageStore& images, const QString& logoFile, QWidge
         for (const QString& text : texts_)
             if (!text.trimmed().isEmpty())
                 lines << text.trimmed();
-        setAccessibleDescription(lines.join(QStringLiteral(". ")));
+        setAccessibleDescription(lines.join(QLatin1Char('\n')));
     });
     setFixedSize(clientWidth, clientHeight);
     centreOver(*this, menu);

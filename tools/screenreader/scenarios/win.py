@@ -19,7 +19,7 @@ import time
 from driver import Player, SpeechTimeout
 
 MINUTES = float(os.environ.get("STRATAGON_SR_MINUTES", "20"))
-RUN_SECONDS = float(os.environ.get("STRATAGON_SR_RUN_SECONDS", "2.5"))
+RUN_SECONDS = float(os.environ.get("STRATAGON_SR_RUN_SECONDS", "1.5"))
 LEAST_CHANCE = 40  # per cent: below this he waits for better generals
 
 p = Player()
@@ -65,9 +65,6 @@ p.press("Return")
 p.wait_for("dein Land", timeout=15)
 started = time.time()
 
-p.note("faster: 4x")
-for _ in range(2):
-    p.press("plus")
 p.press("space")
 p.wait_for("pausiert|angehalten", timeout=3)
 
@@ -100,7 +97,9 @@ while time.time() - begin < MINUTES * 60 and not over:
         p.press("Return")
         attacks += 1
         try:
-            p.wait_for(r"Angriff auf", timeout=3)
+            # Back on the map: the next F10 only once it has the keys.
+            p.wait_for(r"Liste mit", timeout=6)
+            p.settle(quiet=0.3)
         except SpeechTimeout:
             pass
     if over:
