@@ -415,6 +415,90 @@ You have lost!</translation>
         <source>%1 ist geschlagen: all sein Land fällt an %2.</source>
         <translation>%1 is beaten: all his land goes to %2.</translation>
     </message>
+    <message>
+        <source>Erobert: %1.</source>
+        <translation>Taken: %1.</translation>
+    </message>
+    <message>
+        <source>Angriff auf %1 gescheitert.</source>
+        <translation>Attack on %1 failed.</translation>
+    </message>
+    <message>
+        <source>%1 gehalten.</source>
+        <translation>%1 held.</translation>
+    </message>
+    <message>
+        <source>%1 an %2 verloren.</source>
+        <translation>%1 lost to %2.</translation>
+    </message>
+    <message>
+        <source>Du hast %1 geschlagen.</source>
+        <translation>You have beaten %1.</translation>
+    </message>
+    <message>
+        <source>%1 ist geschlagen.</source>
+        <translation>%1 is beaten.</translation>
+    </message>
+    <message>
+        <source>Beförderungen: %1.</source>
+        <translation>Promotions: %1.</translation>
+    </message>
+    <message>
+        <source>Weitere Meldungen: %1.</source>
+        <translation>More messages: %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2.</source>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>Deine Länder: %1 von %2.</source>
+        <translation>Your countries: %1 of %2.</translation>
+    </message>
+    <message>
+        <source>Schlachten: %1, deine: %2.</source>
+        <translation>Battles: %1, yours: %2.</translation>
+    </message>
+    <message>
+        <source>Kein Angriff auf dich.</source>
+        <translation>No attack on you.</translation>
+    </message>
+    <message>
+        <source>%1 greift %2 an.</source>
+        <translation>%1 attacks %2.</translation>
+    </message>
+    <message>
+        <source>Freie Generäle: %1.</source>
+        <translation>Free generals: %1.</translation>
+    </message>
+    <message>
+        <source>Das Spiel ist vorbei.</source>
+        <translation>The game is over.</translation>
+    </message>
+    <message>
+        <source>Tempo %1, Spiel läuft.</source>
+        <translation>Pace %1, game running.</translation>
+    </message>
+    <message>
+        <source>Tempo %1, Spiel pausiert.</source>
+        <translation>Pace %1, game paused.</translation>
+    </message>
+    <message>
+        <source>Dein größtes Reich: %1 Länder, %2 %3.</source>
+        <translation>Your largest empire: %1 countries, %2 %3.</translation>
+    </message>
+    <message>
+        <source>%1 hat dich zuletzt %2 %3 überholt.</source>
+        <translation>%1 last overtook you in %2 %3.</translation>
+    </message>
+    <message>
+        <source>Kein Gegner hat dich überholt.</source>
+        <translation>No opponent overtook you.</translation>
+    </message>
+    <message>
+        <source>Spiel angehalten.</source>
+        <translation>Game paused.</translation>
+    </message>
 </context>
 <context>
     <name>GameMonths</name>

@@ -66,12 +66,12 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <source>&lt;h3&gt;Mit der Tastatur spielen&lt;/h3&gt;&lt;p&gt;Zu Beginn eines Spiels hat die Karte den Fokus; ein schwarz-weißer Rand zeigt das Land, auf dem du stehst, zuerst dein Heimatland. Die &lt;b&gt;Pfeiltasten&lt;/b&gt; gehen zum Nachbarland, das am ehesten in dieser Richtung liegt, auch über das Meer. &lt;b&gt;Buchstaben&lt;/b&gt; springen zum Land, dessen Name so beginnt; derselbe Buchstabe noch einmal geht zum nächsten. Die &lt;b&gt;Eingabetaste&lt;/b&gt; greift im Modus Schlacht das Land an, im Modus Info zeigt sie es.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tab&lt;/b&gt; und &lt;b&gt;Umschalt+Tab&lt;/b&gt; gehen durch alle Knöpfe und Listen eines Fensters; die &lt;b&gt;Eingabetaste&lt;/b&gt; drückt den gewählten Knopf (in den anderen Fenstern auch die &lt;b&gt;Leertaste&lt;/b&gt;), &lt;b&gt;Escape&lt;/b&gt; schließt ein Fenster mit „Abbrechen“ oder „Schließen“.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Escape&lt;/b&gt;: Optionsmenü&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;: diese Anleitung&lt;/li&gt;&lt;li&gt;&lt;b&gt;F2&lt;/b&gt;: Generäle&lt;/li&gt;&lt;li&gt;&lt;b&gt;F3&lt;/b&gt;: Bilanz&lt;/li&gt;&lt;li&gt;&lt;b&gt;F4&lt;/b&gt;: Seitenmenü ein- und ausblenden&lt;/li&gt;&lt;li&gt;&lt;b&gt;F5&lt;/b&gt;: Modus wechseln&lt;/li&gt;&lt;li&gt;&lt;b&gt;F7&lt;/b&gt;: zurück zur Karte, wo immer du gerade bist&lt;/li&gt;&lt;li&gt;&lt;b&gt;F8&lt;/b&gt;: Einführung überspringen, nach ihrem letzten Wort weiterspielen&lt;/li&gt;&lt;li&gt;&lt;b&gt;Leertaste&lt;/b&gt; (überall im Hauptfenster): Pause und weiter&lt;/li&gt;&lt;li&gt;&lt;b&gt;-&lt;/b&gt; und &lt;b&gt;+&lt;/b&gt;: langsamer und schneller&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Unter &lt;b&gt;Optionen&lt;/b&gt; stellst du die &lt;b&gt;Schriftgröße&lt;/b&gt; aller Fenster ein.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Playing with the keyboard&lt;/h3&gt;&lt;p&gt;When a game begins the map has the focus; a black and white border shows the country you are on, your home country first. The &lt;b&gt;arrow keys&lt;/b&gt; go to the neighbouring country that lies most nearly in that direction, across the sea too. &lt;b&gt;Letters&lt;/b&gt; jump to the country whose name begins so; the same letter again goes to the next one. The &lt;b&gt;Enter key&lt;/b&gt; attacks the country in battle mode and shows it in info mode.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tab&lt;/b&gt; and &lt;b&gt;Shift+Tab&lt;/b&gt; go through all buttons and lists of a window; the &lt;b&gt;Enter key&lt;/b&gt; presses the chosen button (in the other windows the &lt;b&gt;space bar&lt;/b&gt; too), &lt;b&gt;Escape&lt;/b&gt; closes a window with “Cancel” or “Close”.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Escape&lt;/b&gt;: options menu&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;: this guide&lt;/li&gt;&lt;li&gt;&lt;b&gt;F2&lt;/b&gt;: generals&lt;/li&gt;&lt;li&gt;&lt;b&gt;F3&lt;/b&gt;: summary&lt;/li&gt;&lt;li&gt;&lt;b&gt;F4&lt;/b&gt;: show or hide the side menu&lt;/li&gt;&lt;li&gt;&lt;b&gt;F5&lt;/b&gt;: switch mode&lt;/li&gt;&lt;li&gt;&lt;b&gt;F7&lt;/b&gt;: back to the map, wherever you are&lt;/li&gt;&lt;li&gt;&lt;b&gt;F8&lt;/b&gt;: skip the introduction, play on after its last word&lt;/li&gt;&lt;li&gt;&lt;b&gt;Space bar&lt;/b&gt; (anywhere in the main window): pause and go on&lt;/li&gt;&lt;li&gt;&lt;b&gt;-&lt;/b&gt; and &lt;b&gt;+&lt;/b&gt;: slower and faster&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Under &lt;b&gt;Options&lt;/b&gt; you set the &lt;b&gt;text size&lt;/b&gt; of all windows.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;Die Computergegner&lt;/h3&gt;&lt;p&gt;Jeder Computergegner hat einen Charakter. Im Fenster &lt;b&gt;Neues Spiel&lt;/b&gt; wählst du ihn bei &lt;b&gt;Gegner&lt;/b&gt; für alle oder für jeden einzeln; &lt;b&gt;Gemischt&lt;/b&gt; gibt jedem zufällig einen anderen, &lt;b&gt;Zufällig&lt;/b&gt; einem einzelnen irgendeinen. Neue Spiele nach den Regeln „Klassisch“ beginnen mit „Standard“, nach „Zügig“ mit „Gemischt“; was du wählst, gilt für die Regeln, die gerade eingestellt sind.&lt;/p&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;Die Stärke in den Einstellungen bestimmt, wie oft und wie gut ein Gegner mit Charakter entscheidet. Ab „Leicht“ rechnet er mit den genauen Siegchancen, bildet untätige Generäle aus und lässt ab „Mittel“ Verteidiger zu Hause; ab „Schwer“ greift er nie mit weniger als der halben Chance an und schickt seinen besten General nicht in unsichere Schlachten. Auf „Sehr Leicht“ spielt er wie ein Anfänger: Er greift an, sobald sein bester General mehr EP hat als der Verteidiger, und lässt niemanden zu Hause. „Standard“ spielt auf jeder Stärke gleich, nur öfter oder seltener.&lt;/p&gt;&lt;p&gt;Die Info-Leiste zeigt den Charakter eines Gegners hinter seinem Namen, etwa „Ägypten (Eroberer), Kolonie : Libyen“, ihr Tooltip beschreibt ihn. Greift ein Gegner dich oder ein Land neben deinen an, sagen die Meldungen, warum; die Bilanz zählt die Gründe aller Angriffe der Gegner.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;The computer opponents&lt;/h3&gt;&lt;p&gt;Every computer opponent has a character. In the &lt;b&gt;New game&lt;/b&gt; window you choose it under &lt;b&gt;Opponents&lt;/b&gt;, for all of them or for each one; &lt;b&gt;Mixed&lt;/b&gt; gives each another one by chance, &lt;b&gt;Random&lt;/b&gt; gives a single one any. New games under the “Classic” rules start with “Standard”, under “Brisk” with “Mixed”; what you choose holds for the rules set at the time.&lt;/p&gt;&lt;ul&gt;%1&lt;/ul&gt;&lt;p&gt;The strength in the settings decides how often and how well an opponent with a character decides. From “Easy” on he reckons with the exact chances to win and trains idle generals, and from “Medium” on he keeps defenders at home; from “Hard” on he never attacks with less than an even chance and does not send his best general into uncertain battles. On “Very easy” he plays like a beginner: he attacks as soon as his best general has more XP than the defender, and keeps nobody at home. “Standard” plays the same at every strength, only more or less often.&lt;/p&gt;&lt;p&gt;The information panel shows an opponent&apos;s character after his name, say “Egypt (Conqueror), colony: Libya”; its tooltip describes it. When an opponent attacks you or a country next to yours, the messages say why; the summary counts the reasons of all the opponents&apos; attacks.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Mit der Tastatur spielen&lt;/h3&gt;&lt;p&gt;Zu Beginn eines Spiels hat die Karte den Fokus; ein schwarz-weißer Rand zeigt das Land, auf dem du stehst, zuerst dein Heimatland. Die &lt;b&gt;Pfeiltasten&lt;/b&gt; gehen zum Nachbarland, das am ehesten in dieser Richtung liegt, auch über das Meer. &lt;b&gt;Buchstaben&lt;/b&gt; springen zum Land, dessen Name so beginnt; derselbe Buchstabe noch einmal geht zum nächsten. Die &lt;b&gt;Eingabetaste&lt;/b&gt; greift im Modus Schlacht das Land an, im Modus Info zeigt sie es.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tab&lt;/b&gt; und &lt;b&gt;Umschalt+Tab&lt;/b&gt; gehen durch alle Knöpfe und Listen eines Fensters; die &lt;b&gt;Eingabetaste&lt;/b&gt; drückt den gewählten Knopf (in den anderen Fenstern auch die &lt;b&gt;Leertaste&lt;/b&gt;), &lt;b&gt;Escape&lt;/b&gt; schließt ein Fenster mit „Abbrechen“ oder „Schließen“.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Escape&lt;/b&gt;: Optionsmenü&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;: diese Anleitung&lt;/li&gt;&lt;li&gt;&lt;b&gt;F2&lt;/b&gt;: Generäle&lt;/li&gt;&lt;li&gt;&lt;b&gt;F3&lt;/b&gt;: Bilanz&lt;/li&gt;&lt;li&gt;&lt;b&gt;F4&lt;/b&gt;: Seitenmenü ein- und ausblenden&lt;/li&gt;&lt;li&gt;&lt;b&gt;F5&lt;/b&gt;: Modus wechseln&lt;/li&gt;&lt;li&gt;&lt;b&gt;F6&lt;/b&gt;: die Lage in einem Satz: Datum, deine Länder, Schlachten, Angriffe auf dich, freie Generäle, Tempo und ob die Uhr läuft&lt;/li&gt;&lt;li&gt;&lt;b&gt;F7&lt;/b&gt;: zurück zur Karte, wo immer du gerade bist&lt;/li&gt;&lt;li&gt;&lt;b&gt;F8&lt;/b&gt;: Einführung überspringen, nach ihrem letzten Wort weiterspielen&lt;/li&gt;&lt;li&gt;&lt;b&gt;F9&lt;/b&gt;: zum nächsten deiner Länder, das angegriffen wird&lt;/li&gt;&lt;li&gt;&lt;b&gt;F10&lt;/b&gt;: zum nächsten Land, das du angreifen kannst, die beste Siegchance zuerst&lt;/li&gt;&lt;li&gt;&lt;b&gt;F12&lt;/b&gt;: den Satz der Einführung noch einmal hören&lt;/li&gt;&lt;li&gt;&lt;b&gt;Leertaste&lt;/b&gt; (überall im Hauptfenster): Pause und weiter&lt;/li&gt;&lt;li&gt;&lt;b&gt;-&lt;/b&gt; und &lt;b&gt;+&lt;/b&gt;: langsamer und schneller&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Unter &lt;b&gt;Optionen&lt;/b&gt; stellst du die &lt;b&gt;Schriftgröße&lt;/b&gt; aller Fenster ein, und was dir ein Bildschirmleser vom laufenden Spiel von selbst sagt (&lt;b&gt;Ansagen&lt;/b&gt;: Alle, Wichtige oder Aus): Angriffe auf dich, verlorene Länder und das Ende des Spiels immer, deine Eroberungen und Schlachten bei „Wichtige“, Beförderungen und die Eroberungen der anderen nur bei „Alle“; höchstens eine Ansage in der Sekunde. Dort lässt du das Spiel auch anhalten, wenn du angegriffen wirst.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Playing with the keyboard&lt;/h3&gt;&lt;p&gt;When a game begins the map has the focus; a black and white border shows the country you are on, your home country first. The &lt;b&gt;arrow keys&lt;/b&gt; go to the neighbouring country that lies most nearly in that direction, across the sea too. &lt;b&gt;Letters&lt;/b&gt; jump to the country whose name begins so; the same letter again goes to the next one. The &lt;b&gt;Enter key&lt;/b&gt; attacks the country in battle mode and shows it in info mode.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Tab&lt;/b&gt; and &lt;b&gt;Shift+Tab&lt;/b&gt; go through all buttons and lists of a window; the &lt;b&gt;Enter key&lt;/b&gt; presses the chosen button (in the other windows the &lt;b&gt;space bar&lt;/b&gt; too), &lt;b&gt;Escape&lt;/b&gt; closes a window with “Cancel” or “Close”.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Escape&lt;/b&gt;: options menu&lt;/li&gt;&lt;li&gt;&lt;b&gt;F1&lt;/b&gt;: this guide&lt;/li&gt;&lt;li&gt;&lt;b&gt;F2&lt;/b&gt;: generals&lt;/li&gt;&lt;li&gt;&lt;b&gt;F3&lt;/b&gt;: summary&lt;/li&gt;&lt;li&gt;&lt;b&gt;F4&lt;/b&gt;: show or hide the side menu&lt;/li&gt;&lt;li&gt;&lt;b&gt;F5&lt;/b&gt;: switch mode&lt;/li&gt;&lt;li&gt;&lt;b&gt;F6&lt;/b&gt;: the situation in one sentence: date, your countries, battles, attacks on you, free generals, pace and whether the clock runs&lt;/li&gt;&lt;li&gt;&lt;b&gt;F7&lt;/b&gt;: back to the map, wherever you are&lt;/li&gt;&lt;li&gt;&lt;b&gt;F8&lt;/b&gt;: skip the introduction, play on after its last word&lt;/li&gt;&lt;li&gt;&lt;b&gt;F9&lt;/b&gt;: to the next of your countries under attack&lt;/li&gt;&lt;li&gt;&lt;b&gt;F10&lt;/b&gt;: to the next country you can attack, the best chance of victory first&lt;/li&gt;&lt;li&gt;&lt;b&gt;F12&lt;/b&gt;: hear the introduction&apos;s sentence again&lt;/li&gt;&lt;li&gt;&lt;b&gt;Space bar&lt;/b&gt; (anywhere in the main window): pause and go on&lt;/li&gt;&lt;li&gt;&lt;b&gt;-&lt;/b&gt; and &lt;b&gt;+&lt;/b&gt;: slower and faster&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Under &lt;b&gt;Options&lt;/b&gt; you set the &lt;b&gt;text size&lt;/b&gt; of all windows, and what a screen reader tells you of the running game by itself (&lt;b&gt;Speech&lt;/b&gt;: All, Important or Off): attacks on you, countries lost and the end of the game always, your conquests and battles with “Important”, promotions and the others&apos; conquests only with “All”; at most one announcement a second. There you can also have the game pause when you are attacked.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -184,13 +184,6 @@ Held by: %2</translation>
     </message>
 </context>
 <context>
-    <name>stratagon::Announcer</name>
-    <message>
-        <source>Meldungen</source>
-        <translation>Messages</translation>
-    </message>
-</context>
-<context>
     <name>stratagon::BattleListPanel</name>
     <message>
         <source>Kampf um</source>
@@ -227,6 +220,10 @@ Held by: %2</translation>
 ohne General</source>
         <translation>%1  %2
 no general</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 gegen %4 %5</source>
+        <translation>%1: %2 %3 against %4 %5</translation>
     </message>
 </context>
 <context>
@@ -478,6 +475,14 @@ no general</translation>
     <message>
         <source>Generäle</source>
         <translation>Generals</translation>
+    </message>
+    <message>
+        <source>Kein General bereit.</source>
+        <translation>No general ready.</translation>
+    </message>
+    <message>
+        <source>Vorgewählt: %1, Siegchance %2 %. Eingabetaste greift an.</source>
+        <translation>Chosen: %1, chance of victory %2 %. Enter attacks.</translation>
     </message>
 </context>
 <context>
@@ -886,6 +891,14 @@ Do you want to dismiss %1 all the same?</translation>
         <source>Meldungen und Schlachten</source>
         <translation>Messages and battles</translation>
     </message>
+    <message>
+        <source>Keines deiner Länder wird angegriffen.</source>
+        <translation>None of your countries is under attack.</translation>
+    </message>
+    <message>
+        <source>Kein Land, das du angreifen kannst.</source>
+        <translation>No country you can attack.</translation>
+    </message>
 </context>
 <context>
     <name>stratagon::MapFocus</name>
@@ -1039,6 +1052,10 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Ein Jahr vergeht in :</source>
         <translation>A year passes in:</translation>
+    </message>
+    <message>
+        <source>Karte: %1. Deine Seite: %2. Aktive Gegner: %3. Regeln: %4. Stärke der Gegner: %5. Ein Jahr vergeht in %6.</source>
+        <translation>Map: %1. Your side: %2. Active opponents: %3. Rules: %4. Opponents&apos; strength: %5. A year passes in %6.</translation>
     </message>
 </context>
 <context>
@@ -1390,6 +1407,10 @@ Do you want to dismiss %1 all the same?</translation>
         <source>Angriffe der Gegner</source>
         <translation>Opponents&apos; attacks</translation>
     </message>
+    <message>
+        <source>Länder je Seite</source>
+        <translation>Countries of each side</translation>
+    </message>
 </context>
 <context>
     <name>stratagon::SettingsWindow</name>
@@ -1513,6 +1534,34 @@ Do you want to dismiss %1 all the same?</translation>
         <source>Schriftgröße</source>
         <translation>Text size</translation>
     </message>
+    <message>
+        <source>%1 Sekunden</source>
+        <translation>%1 seconds</translation>
+    </message>
+    <message>
+        <source>Ansagen :</source>
+        <translation>Speech :</translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Wichtige</source>
+        <translation>Important</translation>
+    </message>
+    <message>
+        <source>Alle</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Was dir ein Bildschirmleser vom laufenden Spiel von selbst sagt</source>
+        <translation>What a screen reader tells you of the running game by itself</translation>
+    </message>
+    <message>
+        <source>Anhalten, wenn du angegriffen wirst</source>
+        <translation>Pause when you are attacked</translation>
+    </message>
 </context>
 <context>
     <name>stratagon::SoundSettingsBox</name>
@@ -1589,6 +1638,10 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Aufgaben</source>
         <translation>Tasks</translation>
+    </message>
+    <message>
+        <source>Jetzige Aufgabe: %1.</source>
+        <translation>Current task: %1.</translation>
     </message>
 </context>
 </TS>

@@ -196,6 +196,7 @@ DeployWindow::DeployWindow(GameContext game, int target, QWidget* gameWindow)
         for (int row = 0; row < generalList_->count(); ++row)
             generalList_->item(row)->setText(generalLine(w, w.side[0], row + 1, target_));
         chooseGeneral(chosenSlot_ - 1);
+        describe(targetLabel->text(), defenderLabel->text());
     });
 
     // The best general who can go stands chosen: Enter sends him.
@@ -203,6 +204,11 @@ DeployWindow::DeployWindow(GameContext game, int target, QWidget* gameWindow)
         generalList_->setCurrentRow(best - 1);
     // The list has the keys: arrows choose, Return attacks, Escape cancels.
     generalList_->setFocus();
+    describe(targetLabel->text(), defenderLabel->text());
+    // The labels belong to the list: a screen reader says the window's title,
+    // then its description, in which the target and defender come first.
+    for (QLabel* label : {prompt, targetLabel, defenderLabel})
+        label->setBuddy(generalList_);
     setTabOrder(generalList_, attackButton_);
     setTabOrder(attackButton_, cancelButton_);
 }
@@ -237,6 +243,22 @@ void DeployWindow::chooseGeneral(int row)
     if (chance >= 0)
         chanceLabel_->setText(generalReady(world, player, slot) ? QStringLiteral("%1 %").arg(qRound(chance * 100))
                                                                 : QStringLiteral("-"));
+}
+
+void DeployWindow::describe(const QString& target, const QString& defender)
+{
+    // Said when the window opens: what Return would do before the player looks.
+    const WorldState& world = game_.world;
+    const int player = world.side[0];
+    const int slot = validSideIndex(player) ? bestGeneral(world, player) : 0;
+    QString general = tr("Kein General bereit.");
+    if (slot > 0) {
+        const double chance = chanceAgainst(world, target_, world.generalEP[player][slot]);
+        general = tr("Vorgewählt: %1, Siegchance %2 %. Eingabetaste greift an.")
+                      .arg(qs(world.generalName[player][slot]))
+                      .arg(qRound(std::max(chance, 0.0) * 100));
+    }
+    setAccessibleDescription(QStringLiteral("%1. %2. %3").arg(target, defender, general));
 }
 
 void DeployWindow::attack()

@@ -31,6 +31,8 @@ protected:
 
 private:
     void chooseGeneral(int row);
+    // The window's accessible description: target, defender, the general chosen and his chance.
+    void describe(const QString& target, const QString& defender);
     void attack();
 
     GameContext game_;

@@ -38,6 +38,7 @@ TaskWindow::TaskWindow(GameContext game, QWidget* roster)
             tasks_->item(0)->setText(tr("Zur Verfügung bereithalten"));
             tasks_->item(1)->setText(tr("General ausbilden"));
         }
+        describe();
     });
     connect(give, &QPushButton::clicked, this, &TaskWindow::giveTask);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
@@ -75,11 +76,19 @@ bool TaskWindow::openFor(int slot, const QString& epText, const QString& name, b
         // His own task stands chosen: OK alone changes nothing unasked.
         const bool training = validSideIndex(p) && validSlot(slot) && world.generalStatus[p][slot] == Training;
         tasks_->setCurrentRow(training ? 1 : 0);
+        describe();
     }
     show();
     raise();
     activateWindow();
     return true;
+}
+
+void TaskWindow::describe()
+{
+    // Said as the window opens: what he does now, before the list is read.
+    if (QListWidgetItem* task = tasks_->currentItem())
+        setAccessibleDescription(tr("Jetzige Aufgabe: %1.").arg(task->text()));
 }
 
 void TaskWindow::showTitle()

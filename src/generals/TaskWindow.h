@@ -44,6 +44,8 @@ signals:
 private:
     void refuse();
     void showTitle();
+    // The window's accessible description: the general's task now.
+    void describe();
 
     GameContext game_;
     QPointer<QWidget> roster_;

@@ -1,40 +1,67 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QWidget>
+#include <QFrame>
+#include "simulation/Announcements.h"
 #include "world/Text.h"
 
 #include <string>
+
+class QAccessibleInterface;
+class QLabel;
 
 namespace stratagon {
 
 struct WorldState;
 
-// What a screen reader should say without the player moving there: new
-// messages (the player's battles begun and ended among them) and the end of
-// the game. Each announcement is an alert that shows itself anew; the widget
-// itself is a point in the window's corner, nothing to look at.
-class Announcer : public QWidget {
+// What a screen reader should say without the player moving there. Screen
+// readers speak a notification when it shows, whatever has the focus, and
+// keep it in their history: so each announcement is this frame of role
+// notification shown anew with the text in its label. It is a point in its
+// window's corner, nothing to look at. Several announcements in one pass of
+// the event loop would be heard as the last one alone: they are joined and
+// shown once, when the loop comes round.
+class Announcer : public QFrame {
     Q_OBJECT
 public:
     explicit Announcer(QWidget* parent);
 
     void announce(const QString& text);
-    QString lastAnnouncement() const { return accessibleName(); }
+    void announce(const Text& text);
+    QString lastAnnouncement() const { return last_; }
 
-    // The messages that came since the last call, the oldest first; the
-    // first call after restart() only takes note of what is there.
+    // How much of the game's news is said ("Ansagen :").
+    void setLevel(AnnounceLevel level) { news_.setLevel(level); }
+    AnnounceLevel level() const { return news_.level(); }
+
+    // A tick's news, joined and spaced out (simulation/Announcements.h).
+    void announceTick(const WorldState& world, const TickReport& report, bool pausedByIt);
+    // The messages that came since the last call, the oldest first: what
+    // the player's own orders brought between ticks. The first call after
+    // restart() only takes note of what is there.
     void announceNewMessages(const WorldState& world);
     void restart(const WorldState& world)
     {
         primed_ = false;
+        news_.clear();
         announceNewMessages(world);
     }
 
 private:
+    // The messages now in the log count as heard.
+    void takeNoteOfMessages(const WorldState& world);
+
+    QLabel* label_ = nullptr;
+    QString last_;
+    bool pending_ = false;
+    NewsQueue news_;
     bool primed_ = false;
     std::size_t seenCount_ = 0;
     Text seenLast_;
 };
+
+// The notification role for the announcers; once per program, before the
+// first window shows (mapview/MapAccess.h installs it with the map's).
+QAccessibleInterface* announcerInterface(const QString& className, QObject* object);
 
 }  // namespace stratagon

@@ -30,7 +30,9 @@ BattleListPanel::BattleListPanel(const WorldState& world, QWidget* parent) : QWi
     table_->setRootIsDecorated(false);
     table_->setUniformRowHeights(true);
     table_->setWordWrap(false);
-    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    // Whole rows are chosen by the arrows, so that a screen reader reads each battle.
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->header()->setStretchLastSection(true);
 
@@ -70,6 +72,12 @@ void BattleListPanel::refresh()
         const QStringList texts = {gametext::name(e.country),
                                    side(e.attackerSide, e.attackerScore, e.attackerGeneral, e.attackerEP),
                                    side(e.defenderSide, e.defenderScore, e.defenderGeneral, e.defenderEP)};
+        // The row as one sentence for the ear, said with its first cell.
+        item->setData(0, Qt::AccessibleTextRole,
+                      tr("%1: %2 %3 gegen %4 %5").arg(gametext::name(e.country), gametext::name(e.attackerSide))
+                          .arg(e.attackerScore)
+                          .arg(gametext::name(e.defenderSide))
+                          .arg(e.defenderScore));
         for (int c = 0; c < texts.size(); ++c) {
             item->setText(c, texts[c]);
             QFont font = item->font(c);

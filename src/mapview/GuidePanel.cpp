@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mapview/GuidePanel.h"
 
+#include "mapview/Announcer.h"
 #include "mapview/BattleListPanel.h"
 #include "mapview/ControlStrip.h"
 #include "mapview/GamePanels.h"
@@ -52,6 +53,12 @@ GuidePanel::GuidePanel(MainWindow& window, const GameContext& game, const GamePa
     connect(new QShortcut(Qt::Key_F8, &window_), &QShortcut::activated, this, [this] {
         if (isVisible())
             (keepPlaying_->isVisible() ? keepPlaying_ : skip_)->click();
+    });
+
+    // F12 says the step's sentence again.
+    connect(new QShortcut(Qt::Key_F12, &window_), &QShortcut::activated, this, [this] {
+        if (isVisible())
+            window_.announcer()->announce(text_->text());
     });
 
     auto* buttons = new QHBoxLayout;
@@ -181,6 +188,14 @@ void GuidePanel::refresh()
         return;
     }
     text_->setText(stepText());
+    // A new step, or a new turn of the last one, is said as it comes.
+    const int spoken = world_.guideStep * 8 + (session_.view().battleMode ? 1 : 0) + (session_.paused() ? 2 : 0) +
+                       (playerBattleRunning(world_) ? 4 : 0);
+    const bool turns = guideStep(world_) == GuideStep::Win || guideStep(world_) == GuideStep::LookAtNeighbour;
+    if (world_.guideStep != spokenStep_ / 8 || (turns && spoken != spokenStep_)) {
+        spokenStep_ = spoken;
+        window_.announcer()->announce(text_->text());
+    }
     const bool word = done && !keepPlaying_->isVisible();
     skip_->setVisible(!done);
     keepPlaying_->setVisible(done);

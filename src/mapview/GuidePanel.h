@@ -57,6 +57,8 @@ private:
     QPushButton* keepPlaying_ = nullptr;
     QPushButton* toMenu_ = nullptr;
     GuideMark* mark_ = nullptr;
+    // The step (times 8, with its turn) last said; none yet.
+    int spokenStep_ = -8;
     // The clock stands while the closing word waits for an answer.
     ClockHold hold_;
 };

@@ -18,6 +18,7 @@
 #include "session/GameText.h"
 #include "simulation/PlayerActions.h"
 #include "simulation/Setup.h"
+#include "simulation/Situation.h"
 #include "storage/Preferences.h"
 #include "world/WorldState.h"
 
@@ -45,6 +46,12 @@ MainWindow::MainWindow(MainWindowSetup setup)
     connect(&session_, &GameSession::ticked, this, &MainWindow::showTick);
     connect(&session_, &GameSession::decided, this, &MainWindow::showOutcome);
     connect(&session_, &GameSession::phaseChanged, this, &MainWindow::showPhase);
+    // Heard without looking: a tick's news, and what the player's orders brought.
+    connect(&session_, &GameSession::ticked, this, [this](const TickReport& report) {
+        if (!closing_)
+            announcer_->announceTick(world_, report, session_.paused() && attackOnPlayer(world_, report));
+    });
+    connect(&session_, &GameSession::changed, this, [this] { announcer_->announceNewMessages(world_); });
 }
 
 void MainWindow::open(Opening opening)
@@ -120,6 +127,14 @@ void MainWindow::buildControls()
     connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this, &MainWindow::helpRequested);
     connect(new QShortcut(Qt::Key_F7, this), &QShortcut::activated, this,
             [this] { mapFocus_->takeKeys(mapFocus_->country()); });
+    // For the ear: the situation, the next own country under attack, the next one to attack.
+    connect(new QShortcut(Qt::Key_F6, this), &QShortcut::activated, this, &MainWindow::sayStatus);
+    connect(new QShortcut(Qt::Key_F9, this), &QShortcut::activated, this, [this] {
+        jumpTo(attackedCountries(world_), tr("Keines deiner Länder wird angegriffen."));
+    });
+    connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this, [this] {
+        jumpTo(attackableCountries(world_), tr("Kein Land, das du angreifen kannst."));
+    });
 
     info_ = new InfoPanel(world_, this);
     line_ = makeLine(this);
@@ -320,7 +335,29 @@ void MainWindow::refreshPanels()
     if (panels_)
         panels_->refresh();
     painter_.markBattles();
-    announcer_->announceNewMessages(world_);
+}
+
+void MainWindow::sayStatus()
+{
+    if (session_.gameOpen())
+        announcer_->announce(situationText(world_, session_.clockRunning()));
+}
+
+void MainWindow::jumpTo(const std::vector<int>& countries, const QString& none)
+{
+    if (!session_.gameRunning())
+        return;
+    const int next = nextInList(countries, mapFocus_->country());
+    if (next == 0) {
+        announcer_->announce(none);
+        return;
+    }
+    // The map takes the keys on it: the screen reader says the country and
+    // its state; standing there already, it would say nothing.
+    if (next == mapFocus_->country() && mapPicture_->hasFocus())
+        announcer_->announce(mapFocus_->name(next) + QStringLiteral(". ") + mapFocus_->description(next));
+    showCountry(next);
+    mapFocus_->takeKeys(next);
 }
 
 void MainWindow::showPhase()
@@ -330,6 +367,10 @@ void MainWindow::showPhase()
     statusLabel_->showPaused(paused);
     layout_.setStatusLeft(design::StatusLeft - (paused ? StatusStep : 0));
     strip_->showPauseState(paused && session_.gameRunning());
+    // What the player chose to hear, and whether an attack stops the war;
+    // a settings window may have changed it while the game waited.
+    announcer_->setLevel(setup_.preferences.announceLevel());
+    session_.setPauseOnAttack(setup_.preferences.pauseOnAttack());
 }
 
 void MainWindow::togglePause()

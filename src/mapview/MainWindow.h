@@ -187,6 +187,10 @@ private:
     void togglePause();
     // The status text and the pause toggle as the game's phase is.
     void showPhase();
+    // F6: the situation in a sentence (simulation/Situation.h).
+    void sayStatus();
+    // The map's focus to the country after the focus country in the list, or `none` said.
+    void jumpTo(const std::vector<int>& countries, const QString& none);
     // The side menu and the mode as the view has them.
     void showView();
     void openOptionsMenu();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mapview/MapAccess.h"
 
+#include "mapview/Announcer.h"
 #include "mapview/MapFocus.h"
 #include "mapview/MapView.h"
 #include "world/WorldState.h"
@@ -141,9 +142,7 @@ QAccessibleInterface* makeInterface(const QString& className, QObject* object)
 {
     if (className == QLatin1String("stratagon::MapView") && object && object->isWidgetType())
         return new MapAccessible(static_cast<MapView*>(object));
-    if (className == QLatin1String("stratagon::Announcer") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
-    return nullptr;
+    return announcerInterface(className, object);
 }
 
 }  // namespace

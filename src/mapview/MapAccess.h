@@ -5,7 +5,7 @@ namespace stratagon {
 
 // Makes the game's own widgets known to the accessibility layer: the map as
 // a list with one entry per country (name, holder, battle, chance), and the
-// announcer as an alert. Once per program, before the first window shows.
+// announcers as notifications. Once per program, before the first window shows.
 void installAccessibility();
 
 }  // namespace stratagon

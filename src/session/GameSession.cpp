@@ -2,6 +2,7 @@
 #include "session/GameSession.h"
 
 #include "session/SessionClock.h"
+#include "simulation/Announcements.h"
 #include "simulation/Clock.h"
 #include "simulation/Pace.h"
 #include "world/WorldState.h"
@@ -145,8 +146,13 @@ void GameSession::tick()
         return;
     const TickReport report = clockTick(world_, random_);
     const bool guideMoved = guideTick(world_, report);
-    if (report.outcome != GameOutcome::Running)
+    if (report.outcome != GameOutcome::Running) {
         update();  // over: no tick while the player reads the news
+    } else if (pauseOnAttack_ && attackOnPlayer(world_, report)) {
+        // Stopped before the news goes out, so that it is told with the pause.
+        paused_ = true;
+        update();
+    }
     emit ticked(report);
     if (guideMoved)
         emit guideChanged();

@@ -76,6 +76,8 @@ public:
     bool paused() const { return paused_; }
     void setPaused(bool paused);
     bool clockRunning() const { return timer_.isActive(); }
+    // An attack on the player or a country of his lost pauses the game.
+    void setPauseOnAttack(bool pause) { pauseOnAttack_ = pause; }
     // The pace or the month's length has changed: the next ticks follow it.
     void paceChanged();
     // The timer itself, for tests that step the clock.
@@ -131,6 +133,7 @@ private:
     SessionClock* sessionClock_ = nullptr;
     bool open_ = false;
     bool paused_ = false;
+    bool pauseOnAttack_ = false;
     int holds_ = 0;
     GamePhase phase_ = GamePhase::NoGame;
     ViewState view_;

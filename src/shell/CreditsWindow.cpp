@@ -75,6 +75,13 @@ CreditsWindow::CreditsWindow(ImageStore& images, const QString& logoFile, QWidge
         setWindowTitle(QString(52, QLatin1Char(' ')) + tr("Credits"));
         for (std::size_t i = 0; i < creditLines.size(); ++i)
             texts_[i] = *creditLines[i].text ? tr(creditLines[i].text) : QString();
+        // The scrolling picture as text, said when the window opens.
+        QStringList lines;
+        // The game's name stands in the logo above; the lines are said under it.
+        for (const QString& text : texts_)
+            if (!text.trimmed().isEmpty() && text.trimmed() != QLatin1String("Stratagon!"))
+                lines << text.trimmed();
+        setAccessibleDescription(lines.join(QLatin1Char('\n')));
     });
     setFixedSize(clientWidth, clientHeight);
     centreOver(*this, menu);

@@ -40,12 +40,21 @@ QString keyGuide()
         "<li><b>F3</b>: Bilanz</li>"
         "<li><b>F4</b>: Seitenmenü ein- und ausblenden</li>"
         "<li><b>F5</b>: Modus wechseln</li>"
+        "<li><b>F6</b>: die Lage in einem Satz: Datum, deine Länder, Schlachten, Angriffe auf dich, freie "
+        "Generäle, Tempo und ob die Uhr läuft</li>"
         "<li><b>F7</b>: zurück zur Karte, wo immer du gerade bist</li>"
         "<li><b>F8</b>: Einführung überspringen, nach ihrem letzten Wort weiterspielen</li>"
+        "<li><b>F9</b>: zum nächsten deiner Länder, das angegriffen wird</li>"
+        "<li><b>F10</b>: zum nächsten Land, das du angreifen kannst, die beste Siegchance zuerst</li>"
+        "<li><b>F12</b>: den Satz der Einführung noch einmal hören</li>"
         "<li><b>Leertaste</b> (überall im Hauptfenster): Pause und weiter</li>"
         "<li><b>-</b> und <b>+</b>: langsamer und schneller</li>"
         "</ul>"
-        "<p>Unter <b>Optionen</b> stellst du die <b>Schriftgröße</b> aller Fenster ein.</p>");
+        "<p>Unter <b>Optionen</b> stellst du die <b>Schriftgröße</b> aller Fenster ein, und was dir ein "
+        "Bildschirmleser vom laufenden Spiel von selbst sagt (<b>Ansagen</b>: Alle, Wichtige oder Aus): Angriffe "
+        "auf dich, verlorene Länder und das Ende des Spiels immer, deine Eroberungen und Schlachten bei „Wichtige“, "
+        "Beförderungen und die Eroberungen der anderen nur bei „Alle“; höchstens eine Ansage in der Sekunde. Dort "
+        "lässt du das Spiel auch anhalten, wenn du angegriffen wirst.</p>");
 }
 
 // The computer opponents' characters, each with its own line.

@@ -151,6 +151,8 @@ NewGameWindow::NewGameWindow(NewGameSetup setup, QWidget* menu)
     rulesCaption->setBuddy(rules_);
     strengthCaption->setBuddy(strength_);
     clockCaption->setBuddy(clock_);
+    for (QComboBox* box : {rules_, strength_, clock_})
+        connect(box, &QComboBox::currentIndexChanged, this, &NewGameWindow::describe);
 
     startButton_ = button(this, QString(), QRect(8, ButtonsTop, 97, 25));
     startButton_->setObjectName(QStringLiteral("startButton"));
@@ -202,6 +204,7 @@ NewGameWindow::NewGameWindow(NewGameSetup setup, QWidget* menu)
         startButton_->setText(tr("Starten"));
         cancelButton_->setText(tr("Abbrechen"));
         showNames();
+        describe();
         if (!statusLabel_->text().isEmpty())
             statusLabel_->setText(tr("Lade..."));
     });
@@ -258,6 +261,7 @@ void NewGameWindow::showNames()
 {
     mapNameLabel_->setText(gametext::name(ss(mapName_)));
     sideLabel_->setText(sideName_.isEmpty() ? QString() : gametext::name(ss(sideName_)));
+    describe();
 }
 
 void NewGameWindow::useMap(const QString& name)
@@ -306,7 +310,25 @@ void NewGameWindow::changeOpponentsClicked()
 
 int NewGameWindow::opponentCount() const { return opponentCountLabel_->text().toInt(); }
 
-void NewGameWindow::showOpponentCount(int count) { opponentCountLabel_->setNum(count); }
+void NewGameWindow::showOpponentCount(int count)
+{
+    opponentCountLabel_->setNum(count);
+    describe();
+}
+
+void NewGameWindow::describe()
+{
+    // Said when the window opens: the whole game it would start. A combo box
+    // says its label; its value goes with it as its description.
+    if (!rules_ || !strength_ || !clock_)
+        return;
+    for (QComboBox* box : {rules_, strength_, clock_})
+        box->setAccessibleDescription(box->currentText());
+    setAccessibleDescription(
+        tr("Karte: %1. Deine Seite: %2. Aktive Gegner: %3. Regeln: %4. Stärke der Gegner: %5. Ein Jahr vergeht in %6.")
+            .arg(mapNameLabel_->text(), sideLabel_->text(), opponentCountLabel_->text(), rules_->currentText(),
+                 strength_->currentText(), clock_->currentText()));
+}
 
 QString NewGameWindow::sideText() const { return sideName_; }
 

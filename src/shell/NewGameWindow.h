@@ -80,6 +80,8 @@ private:
     void useMap(const QString& name);
     void takeSide(int country);
     void showOpponentCount(int count);
+    // The window's accessible description: map, side, opponents, rules, strength, clock.
+    void describe();
     void openPick(PickWindow* pick);
     void changeMapClicked();
     void changeSideClicked();

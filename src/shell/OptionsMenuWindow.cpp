@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/OptionsMenuWindow.h"
 
+#include "mapview/Announcer.h"
 #include "platform/Dialogs.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
@@ -64,6 +65,7 @@ OptionsMenuWindow::OptionsMenuWindow(GameSession& session, Dialogs& dialogs,
     icon(this, resource(QStringLiteral("data/MenuIcon1.png")), 16, 40);
     icon(this, resource(QStringLiteral("data/MenuIcon2.png")), 248, 120);
 
+    announcer_ = new Announcer(this);
     footer_ = new QLabel(this);
     footer_->setObjectName(QStringLiteral("menuFooter"));
     footer_->setGeometry(8, 264, 297, 17);
@@ -139,6 +141,9 @@ void OptionsMenuWindow::showNotice(const QString& text)
     notice_ = footer_->fontMetrics().elidedText(text, Qt::ElideMiddle, footer_->width());
     footer_->setText(notice_);
     footer_->setToolTip(text);
+    // Heard as well: the footer changes where the player's focus is not;
+    // said once the menu has the keys again after the window that saved.
+    QTimer::singleShot(300, announcer_, [announcer = announcer_, text] { announcer->announce(text); });
 }
 
 QString OptionsMenuWindow::notice() const { return notice_; }

@@ -12,6 +12,7 @@ class QTimer;
 
 namespace stratagon {
 
+class Announcer;
 class Dialogs;
 
 // "Optionsmenü ": the hub before a game and the pause screen during one,
@@ -74,6 +75,7 @@ private:
     QPushButton* abortButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QLabel* footer_ = nullptr;
+    Announcer* announcer_ = nullptr;
     QString notice_;
     QTimer* focusTimer_ = nullptr;
     bool closingHandled_ = false;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/ReportWindow.h"
 
+#include "simulation/Situation.h"
+
 #include "mapview/GuideNote.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
@@ -12,6 +14,7 @@
 #include "shell/RecordsChart.h"
 #include "simulation/Clock.h"
 #include "simulation/Records.h"
+#include "simulation/Situation.h"
 #include "storage/AtomicFile.h"
 #include "world/Ranks.h"
 #include "world/WorldState.h"
@@ -174,7 +177,8 @@ ReportWindow::ReportWindow(const GameContext& game, const AppPaths& paths, Colou
     // Never narrower than its figures: where the window is, the page scrolls.
     contentLayout->setSizeConstraint(QLayout::SetMinimumSize);
     contentLayout->addWidget(heading);
-    contentLayout->addWidget(new RecordsChart(world, colours, content_), 1);
+    auto* chart = new RecordsChart(world, colours, content_);
+    contentLayout->addWidget(chart, 1);
     contentLayout->addLayout(figures);
 
     auto* save = new QPushButton(this);
@@ -207,10 +211,17 @@ ReportWindow::ReportWindow(const GameContext& game, const AppPaths& paths, Colou
         scroll->setAccessibleName(tr("Spielbilanz"));
         heading->setText(headingText(game_.world));
         const auto rows = reportFigures(game_.world);
+        // Said when the window opens: the chart told in words, then the figures.
+        const QString told = gametext::render(chartText(game_.world));
+        chart->setAccessibleName(tr("Länder je Seite"));
+        chart->setAccessibleDescription(told);
+        QStringList said{told};
         for (int i = 0; i < rows.size() && i < rowLabels.size(); ++i) {
             rowLabels[i].first->setText(tr("%1 :").arg(rows[i].first));
             rowLabels[i].second->setText(rows[i].second);
+            said << QStringLiteral("%1: %2.").arg(rows[i].first, rows[i].second);
         }
+        setAccessibleDescription(said.join(QLatin1Char(' ')));
         save->setText(tr("Bild speichern"));
         close->setText(tr("Schließen"));
     });

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/SettingsWindow.h"
 
+#include "mapview/Announcer.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowFit.h"
@@ -11,6 +12,7 @@
 #include "storage/Preferences.h"
 #include "world/Rules.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -148,6 +150,11 @@ QString SettingsWindow::yearName(int position)
     return QString::fromUtf8(yearPositions.at(static_cast<std::size_t>(std::clamp(position, 0, 8))).label).trimmed();
 }
 
+QString SettingsWindow::yearWords(int position)
+{
+    return tr("%1 Sekunden").arg(yearName(position).chopped(1).toInt());
+}
+
 QString SettingsWindow::ruleName(int rules)
 {
     const std::string_view name = RuleTables.at(static_cast<std::size_t>(std::clamp(rules, 0, 1))).name;
@@ -157,7 +164,9 @@ QString SettingsWindow::ruleName(int rules)
 // The settings stand in pixel boxes on a page of their own, which scrolls
 // where the screen is too small; "OK" and "Abbrechen" stay below it.
 constexpr int PageWidth = 312;
-constexpr int PageHeight = 322 + SoundSettingsBox::Height + 6 + 30;
+constexpr int LanguageTop = 322 + SoundSettingsBox::Height + 6;
+constexpr int HearingTop = LanguageTop + 30;
+constexpr int PageHeight = HearingTop + 2 * 28 + 4;
 
 SettingsWindow::SettingsWindow(PlayerSettings& player, Dialogs& dialogs, QWidget* menu)
     : DialogWindow(menu, Qt::WindowModal), player_(player), dialogs_(dialogs)
@@ -247,7 +256,44 @@ SettingsWindow::SettingsWindow(PlayerSettings& player, Dialogs& dialogs, QWidget
 
     // The language: shown at once, kept with OK.
     language_ = new LanguageChoice(player_, page);
-    language_->setGeometry(16, 322 + SoundSettingsBox::Height + 6, 288, 22);
+    language_->setGeometry(16, LanguageTop, 288, 22);
+
+    // What a screen reader says of the running game, and whether an attack
+    // on the player stops it: preferences of this player.
+    auto* announceHeading = new QLabel(page);
+    announceHeading->setGeometry(16, HearingTop, 80, 22);
+    announceChoice_ = new QComboBox(page);
+    announceChoice_->setObjectName(QStringLiteral("announceChoice"));
+    announceChoice_->addItems({QString(), QString(), QString()});
+    announceChoice_->setGeometry(104, HearingTop, 137, 22);
+    announceChoice_->setCurrentIndex(static_cast<int>(kept.announceLevel()));
+    announceHeading->setBuddy(announceChoice_);
+    pauseOnAttack_ = new QCheckBox(page);
+    pauseOnAttack_->setObjectName(QStringLiteral("pauseOnAttackChoice"));
+    pauseOnAttack_->setGeometry(16, HearingTop + 28, 288, 22);
+    pauseOnAttack_->setChecked(kept.pauseOnAttack());
+
+    // A combo box is said with its label; its value goes with it as its
+    // description. A slider says its notch: its words go with it the same
+    // way, and are announced as it moves.
+    announcer_ = new Announcer(this);
+    const auto describeChoices = [this, note] {
+        for (QComboBox* box : {colourChoice_, ruleChoice_, announceChoice_})
+            box->setAccessibleDescription(box->currentText());
+        yearSlider_->setAccessibleDescription(yearWords(yearSlider_->value()));
+        opponentSlider_->setAccessibleDescription(
+            QStringLiteral("%1. %2").arg(strengthName(opponentSlider_->value()), note->text()));
+    };
+    for (QComboBox* box : {colourChoice_, ruleChoice_, announceChoice_})
+        connect(box, &QComboBox::currentIndexChanged, this, describeChoices);
+    connect(yearSlider_, &QSlider::valueChanged, this, [this, describeChoices](int position) {
+        describeChoices();
+        announcer_->announce(yearWords(position));
+    });
+    connect(opponentSlider_, &QSlider::valueChanged, this, [this, describeChoices] {
+        describeChoices();
+        announcer_->announce(opponentSlider_->accessibleDescription());
+    });
 
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("settingsScroll"));
@@ -294,14 +340,27 @@ SettingsWindow::SettingsWindow(PlayerSettings& player, Dialogs& dialogs, QWidget
         for (int i = 0; i < ruleChoice_->count(); ++i)
             ruleChoice_->setItemText(i, ruleName(i));
         showRulesNote(ruleChoice_->currentIndex());
+        announceHeading->setText(tr("Ansagen :"));
+        announceChoice_->setItemText(0, tr("Aus"));
+        announceChoice_->setItemText(1, tr("Wichtige"));
+        announceChoice_->setItemText(2, tr("Alle"));
+        announceChoice_->setToolTip(tr("Was dir ein Bildschirmleser vom laufenden Spiel von selbst sagt"));
+        pauseOnAttack_->setText(tr("Anhalten, wenn du angegriffen wirst"));
         ok->setText(tr("OK"));
         cancel->setText(tr("Abbrechen"));
+        describeChoices();
     });
 
-    // Opening: the sliders show the settings in force.
+    // Opening: the sliders show the settings in force, said without a sound.
     const FileSettings shown = player_.shownSettings();
-    yearSlider_->setValue(yearPositionOf(shown.monthInterval));
-    opponentSlider_->setValue(opponentPositionOf(shown.aiDivisor));
+    {
+        const QSignalBlocker quietYear(yearSlider_);
+        const QSignalBlocker quietStrength(opponentSlider_);
+        yearSlider_->setValue(yearPositionOf(shown.monthInterval));
+        opponentSlider_->setValue(opponentPositionOf(shown.aiDivisor));
+    }
+    showNote(opponentSlider_->value());
+    describeChoices();
 
     fitToSettings();
     centreOver(*this, menu);
@@ -337,6 +396,8 @@ void SettingsWindow::okClicked()
     kept.setRuleSet(ruleChoice_->currentIndex() == RulesZuegig ? RulesZuegig : RulesKlassisch);
     soundBox_->store();
     kept.setTextSizePercent(textSize_->value());
+    kept.setAnnounceLevel(static_cast<AnnounceLevel>(announceChoice_->currentIndex()));
+    kept.setPauseOnAttack(pauseOnAttack_->isChecked());
     language_->keep();
     // What could not be saved is not played either: the game keeps the
     // values that are still in the file, and the window stays open.

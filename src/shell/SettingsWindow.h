@@ -3,6 +3,7 @@
 
 #include "platform/DialogWindow.h"
 
+class QCheckBox;
 class QComboBox;
 class QScrollArea;
 class QSlider;
@@ -10,6 +11,7 @@ class QSpinBox;
 
 namespace stratagon {
 
+class Announcer;
 class Dialogs;
 class LanguageChoice;
 class PlayerSettings;
@@ -38,6 +40,10 @@ public:
     QSpinBox* textSizeChoice() const { return textSize_; }
     // "Sprache :": "Deutsch" or "English", kept in the preferences.
     LanguageChoice* languageChoice() const { return language_; }
+    // "Ansagen :" ("Aus", "Wichtige", "Alle") and whether an attack pauses
+    // the game, kept in the preferences.
+    QComboBox* announceChoice() const { return announceChoice_; }
+    QCheckBox* pauseOnAttackChoice() const { return pauseOnAttack_; }
 
     // The stored values of each slider position.
     static int monthIntervalAt(int position);
@@ -48,6 +54,8 @@ public:
     // "Sehr Leicht" ... "Irrsinnig" and "5s" ... "240s" of each position.
     static QString strengthName(int position);
     static QString yearName(int position);
+    // "30 Sekunden": a position of the year's slider as it is said.
+    static QString yearWords(int position);
     // "Klassisch" or "Zügig", in the order of RuleSet.
     static QString ruleName(int rules);
 
@@ -71,6 +79,9 @@ private:
     SoundSettingsBox* soundBox_ = nullptr;
     QSpinBox* textSize_ = nullptr;
     LanguageChoice* language_ = nullptr;
+    QComboBox* announceChoice_ = nullptr;
+    QCheckBox* pauseOnAttack_ = nullptr;
+    Announcer* announcer_ = nullptr;
 };
 
 }  // namespace stratagon

@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -105,6 +106,34 @@ CharacterChoice Preferences::characterChoice(RuleSet rules) const
 void Preferences::setCharacterChoice(RuleSet rules, const CharacterChoice& choice)
 {
     setValue(characterKey(rules), QString::fromStdString(choice.key()));
+}
+
+namespace {
+
+constexpr std::array<const char*, 3> announceKeys{{"aus", "wichtige", "alle"}};
+
+}  // namespace
+
+AnnounceLevel Preferences::announceLevel() const
+{
+    const QString kept = value(QStringLiteral("access/announcements"));
+    for (std::size_t i = 0; i < announceKeys.size(); ++i)
+        if (kept == QLatin1String(announceKeys[i]))
+            return static_cast<AnnounceLevel>(i);
+    return AnnounceLevel::Important;
+}
+
+void Preferences::setAnnounceLevel(AnnounceLevel level)
+{
+    const auto at = std::clamp<std::size_t>(static_cast<std::size_t>(level), 0, announceKeys.size() - 1);
+    setValue(QStringLiteral("access/announcements"), QLatin1String(announceKeys[at]));
+}
+
+bool Preferences::pauseOnAttack() const { return value(QStringLiteral("access/pause-on-attack")) == QStringLiteral("true"); }
+
+void Preferences::setPauseOnAttack(bool pause)
+{
+    setValue(QStringLiteral("access/pause-on-attack"), pause ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
 bool Preferences::soundEnabled() const { return value(QStringLiteral("sound/enabled")) != QStringLiteral("false"); }

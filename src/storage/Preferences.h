@@ -7,6 +7,7 @@
 // A value the file cannot take is kept for the rest of the session, and the
 // first such failure is told.
 
+#include "simulation/Announcements.h"
 #include "simulation/Character.h"
 #include "world/Palette.h"
 #include "world/Rules.h"
@@ -63,6 +64,14 @@ public:
     // The text size of every window in per cent, 100..200; 100 when none was kept.
     int textSizePercent() const;
     void setTextSizePercent(int percent);
+
+    // "Ansagen :" ("access/announcements": alle, wichtige or aus), Wichtige
+    // when none or an unknown one is kept; and whether an attack on the
+    // player or a country of his lost pauses the game ("access/pause-on-attack").
+    AnnounceLevel announceLevel() const;
+    void setAnnounceLevel(AnnounceLevel level);
+    bool pauseOnAttack() const;
+    void setPauseOnAttack(bool pause);
 
     // How the opponents of the next new game play, kept for each rule set
     // ("game/characters/klassisch", ".../zuegig": a CharacterChoice key); the

@@ -46,6 +46,9 @@ QStringList cutTexts(const QWidget* window)
     for (const QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(window) || w->window() != window)
             continue;
+        // The announcer's text is for the ear: a point, not meant to be read.
+        if (w->parentWidget() && w->parentWidget()->objectName() == QLatin1String("announcer"))
+            continue;
         const QFontMetrics metrics = w->fontMetrics();
         if (const auto* label = qobject_cast<const QLabel*>(w)) {
             const QString text = label->text();

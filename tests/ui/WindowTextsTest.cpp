@@ -131,7 +131,9 @@ std::vector<Shown> shownTexts()
             continue;
         addTexts(texts, window);
         for (QWidget* w : window->findChildren<QWidget*>())
-            if (w->window() == window && w->isVisibleTo(window)) {
+            // The announcer repeats texts checked where they are shown (the messages).
+            if (w->window() == window && w->isVisibleTo(window) &&
+                !(w->parentWidget() && w->parentWidget()->objectName() == QLatin1String("announcer"))) {
                 addTexts(texts, w);
                 addAccessibleParts(texts, w);
             }

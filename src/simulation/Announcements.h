@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What a screen reader says of a running game while the player's focus is
+// elsewhere: the news of a tick made into one short sentence, most urgent
+// first, and at most one such sentence in a second of play, so that 4× pace
+// is no flood. The player chooses how much he hears ("Ansagen :").
+
+#include "simulation/TickReport.h"
+#include "world/Text.h"
+#include "world/WorldState.h"
+
+#include <vector>
+
+namespace stratagon {
+
+enum class AnnounceLevel { Off = 0, Important = 1, All = 2 };
+
+// How pressing a piece of news is: an attack on the player or a country of
+// his lost comes first, then his own battles and a beaten side, then the rest.
+enum class NewsWeight { Urgent = 0, Own = 1, Other = 2 };
+
+struct NewsItem {
+    NewsWeight weight = NewsWeight::Other;
+    Text text;
+};
+
+// The news of a tick, in the order it is said: the attacks on the player
+// and the countries he lost, his conquests, his attacks that failed and the
+// defences that held, a beaten side, then (only for AnnounceLevel::All) the
+// conquests among the others and one count of his generals' promotions.
+std::vector<NewsItem> tickNews(const WorldState& world, const TickReport& report, AnnounceLevel level);
+
+// Said with the news when an attack on the player paused the game.
+Text pausedOnAttackText();
+
+// True when the tick brought an attack on the player or took a country of his.
+bool attackOnPlayer(const WorldState& world, const TickReport& report);
+
+// The ticks that make at least a second of play at the world's pace and month.
+int ticksPerSecond(const WorldState& world);
+
+// Collects the news tick by tick and gives it out as one sentence when the
+// last one is at least a second of play ago; what waits is said with the next.
+class NewsQueue {
+public:
+    void setLevel(AnnounceLevel level) { level_ = level; }
+    AnnounceLevel level() const { return level_; }
+
+    // Takes a tick's news; the sentence to say now, empty when nothing is due.
+    Text tick(const WorldState& world, const TickReport& report);
+    // Something was said at the player's request (or the end): the next
+    // news waits a second from now.
+    void spoke() { sinceSpoken_ = 0; }
+    // A new game, or a loaded one: nothing waits.
+    void clear();
+
+    // The most items one sentence names; the rest are counted.
+    static constexpr std::size_t MostItems = 3;
+
+private:
+    AnnounceLevel level_ = AnnounceLevel::Important;
+    std::vector<NewsItem> waiting_;
+    int sinceSpoken_ = 1 << 20;
+};
+
+// The items joined as one sentence, the most pressing first; beyond
+// MostItems "und 2 weitere Meldungen".
+Text joinNews(std::vector<NewsItem> items);
+
+}  // namespace stratagon

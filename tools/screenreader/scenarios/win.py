@@ -1,0 +1,139 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""A whole game won by ear: Afrika, "Zügig", "Sehr Leicht", one opponent.
+
+The player knows only what the screen reader said. He sets up the game from
+what the new game's window says it is, then plays in rounds: the game
+paused, F10 walks him to the country with his best chance and he attacks it
+while a general is free and the chance is worth it; the clock runs a while
+(listening to the news), F6 tells him the situation. It ends when he hears
+that he has won, or lost, or after --minutes.
+
+  tools/screenreader/run-orca --out win-transcript.txt tools/screenreader/scenarios/win.py
+"""
+
+import os
+import re
+import sys
+import time
+
+from driver import Player, SpeechTimeout
+
+MINUTES = float(os.environ.get("STRATAGON_SR_MINUTES", "20"))
+RUN_SECONDS = float(os.environ.get("STRATAGON_SR_RUN_SECONDS", "1.5"))
+LEAST_CHANCE = 40  # per cent: below this he waits for better generals
+
+p = Player()
+begin = time.time()
+p.wait_for("Spiel starten", timeout=30, since=0)
+
+p.note("the menu: a new game")
+p.press("Return")
+said = p.wait_for("Karte: ", timeout=10).text
+p.note(f"the new game said: {said}")
+if "Afrika" not in said:
+    sys.exit("the new game is not on Afrika")
+
+
+def choose(label, value, keys):
+    """The combo box `label` set to `value`: its list opened, which is said
+    entry by entry, then Return on the entry."""
+    if re.search(f"{label}: {value}", said):
+        return
+    p.press_until("Tab", label)
+    p.press("alt+Down")
+    p.wait_for("Liste", timeout=3)
+    for key in keys:
+        for _ in range(5):
+            p.press(key)
+            try:
+                p.wait_for(value, timeout=1.5)
+                p.press("Return")
+                p.settle(quiet=0.3)
+                return
+            except SpeechTimeout:
+                pass
+    sys.exit(f"{label} never said {value}")
+
+
+choose("Regeln", "Zügig", ["Down", "Up"])
+choose("Stärke der Gegner", "Sehr Leicht", ["Up"])
+if "Aktive Gegner: 1." not in said:
+    sys.exit("not one opponent")
+p.press_until("Tab", "Starten")
+p.settle(quiet=0.3)
+p.press("Return")
+p.wait_for("dein Land", timeout=15)
+started = time.time()
+
+p.press("space")
+p.wait_for("pausiert|angehalten", timeout=3)
+
+over = None
+rounds = attacks = 0
+while time.time() - begin < MINUTES * 60 and not over:
+    rounds += 1
+    # Attack while a general is free and the best chance is worth it.
+    for _ in range(12):
+        p.press("F10")
+        try:
+            u = p.wait_for(r"angreifbar|Kein Land|Gewonnen|gewonnen|verloren!", timeout=4)
+        except SpeechTimeout:
+            break
+        if re.search(r"gewonnen|verloren!", u.text, re.I):
+            over = u.text
+            break
+        m = re.search(r"Siegchance (\d+)", u.text)
+        if not m or int(m.group(1)) < LEAST_CHANCE:
+            break
+        p.press("Return")
+        try:
+            d = p.wait_for(r"Vorgewählt|Kein General", timeout=12)
+        except SpeechTimeout:
+            p.press("Escape")
+            break
+        if "Kein General" in d.text:
+            p.press("Escape")
+            break
+        p.press("Return")
+        attacks += 1
+        try:
+            # Back on the map: the next F10 only once it has the keys.
+            p.wait_for(r"Liste mit", timeout=6)
+            p.settle(quiet=0.3)
+        except SpeechTimeout:
+            pass
+    if over:
+        break
+    # Let the war run and listen.
+    p.press("space")
+    since = p.mark()
+    p.sleep(RUN_SECONDS)
+    for u in p.heard(since):
+        if re.search(r"Du hast gewonnen|Du hast verloren|Gewonnen!|Verloren!", u.text):
+            over = u.text
+    if over:
+        break
+    p.press("space")
+    try:
+        p.wait_for(r"pausiert|angehalten|gewonnen|verloren!", timeout=3)
+    except SpeechTimeout:
+        pass
+    if rounds % 3 == 1:
+        p.press("F6")
+        try:
+            s = p.wait_for(r"Deine Länder", timeout=4)
+            p.note(f"situation: {s.text}")
+        except SpeechTimeout:
+            pass
+    for u in p.heard(since):
+        if re.search(r"Du hast gewonnen|Du hast verloren", u.text):
+            over = u.text
+
+p.settle(quiet=2, timeout=20)
+minutes = (time.time() - started) / 60
+p.note(f"rounds {rounds}, attacks {attacks}, {minutes:.1f} minutes from the first key of the game")
+p.note(f"the end heard: {over}" if over else "no end heard")
+for u in p.heard(started)[-12:]:
+    p.note(f"last heard: {u.text}")
+if not over or "verloren" in over.lower():
+    sys.exit("not won")
