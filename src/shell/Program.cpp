@@ -191,10 +191,8 @@ bool Program::keepSettings(const FileSettings& settings, QWidget* parent)
         }
         fileSettings_ = settings;
     }
-    if (!(session_->gameRunning() && guideShown(world))) {
-        world.monthInterval = settings.monthInterval;
-        world.aiDivisor = settings.aiDivisor;
-    }
+    if (!(session_->gameRunning() && guideShown(world)))
+        session_->changeSettings(settings.monthInterval, settings.aiDivisor);
     return true;
 }
 

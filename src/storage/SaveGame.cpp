@@ -4,6 +4,7 @@
 #include "storage/SaveList.h"
 #include "storage/JsonFields.h"
 #include "storage/SaveUpgrade.h"
+#include "storage/SaveTrail.h"
 
 #include "simulation/Character.h"
 #include "simulation/Guide.h"
@@ -309,6 +310,36 @@ QByteArray compact(const QJsonValue& value)
 
 QString savedAtText(const QDateTime& at) { return at.toUTC().toString(Qt::ISODate); }
 
+// The world where the trail starts: the game's fields, but for those the
+// trail keeps of its own.
+QString readTrail(const QJsonValue& value, const QJsonObject& game, const WorldState& staged, GameTrail& trail)
+{
+    if (!value.isObject())
+        return QCoreApplication::translate("FileErrors", "die Angaben fehlen");
+    const QJsonObject kept = value.toObject();
+    // A tick a quarter month: no trail runs longer than the records it left.
+    const int64_t mostTicks = 4 * (int64_t(staged.records.months.size()) + 1);
+    if (const QString wrong = decodeTrail(kept, staged.side[0], mostTicks, trail); !wrong.isEmpty())
+        return wrong;
+    QJsonObject start = game;
+    const QJsonObject own = kept.value(QStringLiteral("origin")).toObject();
+    for (auto field = own.begin(); field != own.end(); ++field)
+        start.insert(field.key(), field.value());
+    auto origin = std::make_shared<WorldState>();
+    Context context;
+    context.push("trail");
+    context.push("origin");
+    if (!decode(QJsonValue(start), *origin, Any, context))
+        return context.error;
+    if (const QString wrong = inconsistency(*origin); !wrong.isEmpty())
+        return wrong;
+    origin->mapFileName = staged.mapFileName;
+    trail.origin = std::move(origin);
+    if (!trailLeadsTo(trail, staged))
+        return QCoreApplication::translate("FileErrors", "er führt nicht zu diesem Spielstand");
+    return {};
+}
+
 SaveReadResult refused(const QString& message)
 {
     SaveReadResult r;
@@ -326,11 +357,21 @@ JsonRead parseSave(const QByteArray& bytes)
 }
 
 QByteArray saveDocument(const WorldState& world, const QString& name, const QDateTime& savedAt,
-                        const QByteArray& bitmapSha256, const ViewState& view)
+                        const QByteArray& bitmapSha256, const ViewState& view, const GameTrail* trail)
 {
     QJsonObject game = encode(world).toObject();
-    if (const std::vector<MonthSample>& months = world.records.months;
-        months.size() > std::size_t(LongestSavedMonths)) {
+    const bool cut = world.records.months.size() > std::size_t(LongestSavedMonths);
+    if (trail && trail->kept() && !cut) {
+        QJsonObject kept = encodeTrail(*trail);
+        QJsonObject own;
+        const QJsonObject start = encode(*trail->origin).toObject();
+        for (auto field = start.begin(); field != start.end(); ++field)
+            if (game.value(field.key()) != field.value())
+                own.insert(field.key(), field.value());
+        kept.insert(QStringLiteral("origin"), own);
+        game.insert(QStringLiteral("trail"), kept);
+    }
+    if (const std::vector<MonthSample>& months = world.records.months; cut) {
         GameRecords kept = world.records;
         kept.months.erase(kept.months.begin(), kept.months.end() - LongestSavedMonths);
         game.insert(QStringLiteral("records"), encode(kept));
@@ -373,7 +414,7 @@ QByteArray saveDocument(const WorldState& world, const QString& name, const QDat
 }
 
 SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, const BitmapLocator& locate,
-                                const PictureCheck& checkPicture, ViewState* view)
+                                const PictureCheck& checkPicture, ViewState* view, GameTrail* trail)
 {
     const JsonRead read = parseSave(bytes);
     if (read.document.isNull())
@@ -452,8 +493,20 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
         if (const QString fault = checkPicture(*staged, bitmapPath); !fault.isEmpty())
             return refused(notTogether.arg(mapFile, bitmap, QLatin1Char(' ') + fault));
     staged->mapFileName = QDir(QFileInfo(bitmapPath).absolutePath()).filePath(mapFile).toStdString();
+    GameTrail kept;
+    if (const QJsonValue value = game.value(QStringLiteral("trail")); trail && !value.isUndefined())
+        if (const QString wrong = readTrail(value, game, *staged, kept); !wrong.isEmpty()) {
+            kept = GameTrail{};
+            result.trailMessage = QCoreApplication::translate(
+                                      "FileErrors", "Der Spielverlauf in diesem Spielstand ist beschädigt: %1. Das "
+                                                    "Spiel geht von seinem gespeicherten Stand aus weiter; was davor "
+                                                    "war, lässt sich nicht noch einmal spielen.")
+                                      .arg(wrong);
+        }
 
     world = std::move(*staged);
+    if (trail)
+        *trail = std::move(kept);
     if (view)
         *view = stagedView;
     result.ok = true;
@@ -461,7 +514,7 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
 }
 
 SaveReadResult readSaveFile(const QString& path, WorldState& world, const BitmapLocator& locate,
-                            const PictureCheck& checkPicture, ViewState* view)
+                            const PictureCheck& checkPicture, ViewState* view, GameTrail* trail)
 {
     // Only a regular file of bounded size: a link to a pipe or a device
     // would block or never end.
@@ -469,7 +522,7 @@ SaveReadResult readSaveFile(const QString& path, WorldState& world, const Bitmap
     if (!read.ok)
         return refused(read.message);
     ViewState shown;
-    SaveReadResult result = readSaveDocument(read.bytes, world, locate, checkPicture, &shown);
+    SaveReadResult result = readSaveDocument(read.bytes, world, locate, checkPicture, &shown, trail);
     if (result.ok && view)
         *view = shown;
     // An older format is upgraded once: the file is written back in the
