@@ -141,17 +141,17 @@ void GameSession::openGame(const GameTrail& trail)
     update();
 }
 
-bool GameSession::playAgainFrom(int64_t tick)
+bool GameSession::branchInto(int64_t tick)
 {
     std::optional<Branch> branch = branchAt(trail_, tick);
     if (!branch)
         return false;
-    const bool guided = world_.guideStep != 0;
+    closeGame();
     world_ = std::move(*branch->world);
-    if (!guided)
-        endGuide(world_);
+    // The guidance is over in a game played again.
+    endGuide(world_);
     view_ = {world_.side[0], false, true};
-    openGame(branch->trail);
+    loadedTrail_ = std::move(branch->trail);
     return true;
 }
 

@@ -101,10 +101,11 @@ public:
     // it; without one (an older save, a trail refused) the trail starts
     // here, from a new seed.
     void openLoadedGame();
-    // The game after `tick` ticks of its trail, as a new game beside the
-    // old one's save: paused, its trail saying where it branched. False,
-    // and the game as it was, when the trail does not reach there.
-    bool playAgainFrom(int64_t tick);
+    // The game after `tick` ticks of its trail put into the world as a new
+    // game, its trail saying where it branched, for openLoadedGame; the old
+    // game's saves are left alone. False, and the game as it was, when the
+    // trail does not reach there.
+    bool branchInto(int64_t tick);
     // The game's window is gone: the clock stops until the next game.
     void closeGame();
     bool gameOpen() const { return open_; }

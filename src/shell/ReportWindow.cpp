@@ -10,6 +10,7 @@
 #include "session/FileText.h"
 #include "session/GameText.h"
 #include "shell/RecordsChart.h"
+#include "shell/TurningPanel.h"
 #include "simulation/Clock.h"
 #include "simulation/Records.h"
 #include "storage/AtomicFile.h"
@@ -174,7 +175,11 @@ ReportWindow::ReportWindow(const GameContext& game, const AppPaths& paths, Colou
     // Never narrower than its figures: where the window is, the page scrolls.
     contentLayout->setSizeConstraint(QLayout::SetMinimumSize);
     contentLayout->addWidget(heading);
-    contentLayout->addWidget(new RecordsChart(world, colours, content_), 1);
+    auto* chart = new RecordsChart(world, colours, content_);
+    contentLayout->addWidget(chart, 1);
+    auto* turning = new TurningPanel(game_.session, *chart, content_);
+    connect(turning, &TurningPanel::playAgainRequested, this, &ReportWindow::playAgainRequested);
+    contentLayout->addWidget(turning);
     contentLayout->addLayout(figures);
 
     auto* save = new QPushButton(this);
@@ -188,7 +193,13 @@ ReportWindow::ReportWindow(const GameContext& game, const AppPaths& paths, Colou
     // open the file dialog unasked.
     close->setFocus();
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // A finished game that keeps its trail can be watched again.
+    auto* watch = new QPushButton(this);
+    watch->setObjectName(QStringLiteral("watchButton"));
+    watch->setEnabled(game_.session.trail().kept() && !game_.session.gameRunning());
+    connect(watch, &QPushButton::clicked, this, &ReportWindow::watchRequested);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(watch);
     buttons->addStretch();
     buttons->addWidget(save);
     buttons->addWidget(close);
@@ -212,6 +223,7 @@ ReportWindow::ReportWindow(const GameContext& game, const AppPaths& paths, Colou
             rowLabels[i].second->setText(rows[i].second);
         }
         save->setText(tr("Bild speichern"));
+        watch->setText(tr("Ansehen"));
         close->setText(tr("Schließen"));
     });
 
