@@ -33,6 +33,8 @@ PlaybackWindow::PlaybackWindow(const GameSession& session, ColourScheme colours,
     map_->setObjectName(QStringLiteral("playbackMap"));
     map_->setAlignment(Qt::AlignCenter);
     map_->setMinimumSize(320, 240);
+    // The picture follows the label's room, never the other way round.
+    map_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     date_ = new QLabel(this);
     date_->setObjectName(QStringLiteral("playbackDate"));
     QFont big = date_->font();
@@ -87,9 +89,17 @@ PlaybackWindow::PlaybackWindow(const GameSession& session, ColourScheme colours,
         retranslate();
     });
     setSpeed(1);
-    showState();
     resize(900, 760);
     centreOver(*this, parent);
+    showState();
+    setRunning(true);
+}
+
+void PlaybackWindow::resizeEvent(QResizeEvent* event)
+{
+    DialogWindow::resizeEvent(event);
+    // The picture fills the room it now has.
+    showState();
 }
 
 PlaybackWindow::~PlaybackWindow() = default;
@@ -128,7 +138,7 @@ void PlaybackWindow::showState()
         surface_.clear();
         for (const CountryPaint& paint : mapPaints(w, colours_))
             surface_.paintCountry(paint.x, paint.y, paint.style);
-        const QSize room = map_->size().expandedTo(QSize(320, 240));
+        const QSize room = map_->contentsRect().size().expandedTo(QSize(320, 240));
         map_->setPixmap(QPixmap::fromImage(surface_.surface()).scaled(room, Qt::KeepAspectRatio,
                                                                        Qt::SmoothTransformation));
     }

@@ -22,6 +22,7 @@ class RecordsChart;
 // map, the Spielbilanz's chart below with a line at the month reached, at the
 // game's pace times 1 to 16. It can be paused and left at any moment, and
 // from where it stands "Noch einmal ab hier" asks for the game from there.
+// It starts playing as it opens.
 // The window works on its own copy of the game; the game itself stays as it is.
 class PlaybackWindow : public DialogWindow {
     Q_OBJECT
@@ -40,6 +41,9 @@ public:
 
 signals:
     void playAgainRequested(qint64 tick);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void showState();

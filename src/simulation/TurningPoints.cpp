@@ -69,7 +69,8 @@ std::vector<TurningPoint> turningPoints(const WorldState& world, int most)
     if (months.size() < 2 || most <= 0)
         return found;
 
-    if (const Swing loss = largestSwing(months, true); loss.size >= 2)
+    // A single country counts when it was his last.
+    if (const Swing loss = largestSwing(months, true); loss.size >= 2 || (loss.size == 1 && months[loss.to].held[0] == 0))
         found.push_back({TurningKind::HeavyLoss, dateOf(months[loss.to]), dateOf(months[loss.from]), 0, loss.size, 0,
                          loss.to});
     if (const Swing gain = largestSwing(months, false); gain.size >= 2)

@@ -14,7 +14,7 @@
 namespace stratagon {
 
 enum class TurningKind {
-    HeavyLoss,    // the most countries lost within twelve months
+    HeavyLoss,    // the most countries lost within twelve months (his last one too)
     Overtaken,    // an opponent passes the player, for the last time
     Overtook,     // the player passes the last opponent ahead of him
     GreatGain,    // the most countries won within twelve months

@@ -83,6 +83,9 @@ TEST(TurningPoints, AQuietGameOrAFreshOneHasNone)
     EXPECT_TRUE(turningPoints(*history({{1, 1, 1}})).empty());
     EXPECT_TRUE(turningPoints(*history(std::vector<std::array<int, 3>>(40, {3, 2, 2}))).empty());
     EXPECT_TRUE(turningPoints(*history({{3, 2, 2}, {1, 2, 2}}), 0).empty());
+    // Losing his only country decides a game.
+    EXPECT_EQ(described(turningPoints(*history({{1, 2, 2}, {1, 2, 2}, {0, 3, 2}}))),
+              std::vector<std::string>{row(int(TurningKind::HeavyLoss), 2000, 3, 0, 1, 0)});
 }
 
 TEST(TurningPoints, FoundInAPlayedGameWithinItsMonths)
