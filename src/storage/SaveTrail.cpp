@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/SaveTrail.h"
 
+#include "storage/SaveFields.h"
 #include "world/MapLoader.h"
 
 #include <QCoreApplication>
@@ -148,6 +149,48 @@ QString decodeTrail(const QJsonObject& object, int side, int64_t mostTicks, Game
     trail.ticks = int64_t(ticks);
     trail.orders = std::move(orders);
     trail.branchedAt = branchedAt;
+    return {};
+}
+
+QJsonObject trailObject(const GameTrail& trail, const QJsonObject& game)
+{
+    QJsonObject kept = encodeTrail(trail);
+    QJsonObject own;
+    const QJsonObject start = json::encode(*trail.origin).toObject();
+    for (auto field = start.begin(); field != start.end(); ++field)
+        if (game.value(field.key()) != field.value())
+            own.insert(field.key(), field.value());
+    kept.insert(QStringLiteral("origin"), own);
+    return kept;
+}
+
+// The world where the trail starts: the game's fields, but for those the
+// trail keeps of its own.
+QString readTrail(const QJsonValue& value, const QJsonObject& game, const WorldState& staged, GameTrail& trail)
+{
+    if (!value.isObject())
+        return QCoreApplication::translate("FileErrors", "die Angaben fehlen");
+    const QJsonObject kept = value.toObject();
+    // A tick a quarter month: no trail runs longer than the records it left.
+    const int64_t mostTicks = 4 * (int64_t(staged.records.months.size()) + 1);
+    if (const QString wrong = decodeTrail(kept, staged.side[0], mostTicks, trail); !wrong.isEmpty())
+        return wrong;
+    QJsonObject start = game;
+    const QJsonObject own = kept.value(QStringLiteral("origin")).toObject();
+    for (auto field = own.begin(); field != own.end(); ++field)
+        start.insert(field.key(), field.value());
+    auto origin = std::make_shared<WorldState>();
+    json::Context context;
+    context.push("trail");
+    context.push("origin");
+    if (!json::decode(QJsonValue(start), *origin, json::Any, context))
+        return context.error;
+    if (const QString wrong = savedWorldFault(*origin); !wrong.isEmpty())
+        return wrong;
+    origin->mapFileName = staged.mapFileName;
+    trail.origin = std::move(origin);
+    if (!trailLeadsTo(trail, staged))
+        return QCoreApplication::translate("FileErrors", "er führt nicht zu diesem Spielstand");
     return {};
 }
 

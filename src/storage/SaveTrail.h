@@ -4,8 +4,8 @@
 // A game's trail in its save: the seed, where the source stands, the ticks
 // run and the player's orders, each a short list of numbers with the ticks
 // since the order before ([ticks, kind, values...]). The world where the
-// trail starts is the save's own business (SaveGame.cpp): only its fields
-// that differ from the game's are written.
+// trail starts is written as those of its fields that differ from the
+// game's.
 
 #include "simulation/Trail.h"
 
@@ -22,5 +22,14 @@ QJsonObject encodeTrail(const GameTrail& trail);
 // out of order. `side` is the player's country, whose orders these are;
 // `mostTicks` bounds the ticks the trail may claim.
 QString decodeTrail(const QJsonObject& object, int side, int64_t mostTicks, GameTrail& trail);
+
+// The trail as a save keeps it beside `game`, the saved game's own object:
+// its numbers and orders, and the fields of its start that differ from the game's.
+QJsonObject trailObject(const GameTrail& trail, const QJsonObject& game);
+
+// The trail kept beside `game` into `trail`, `staged` being the game read:
+// the fault, a phrase for a message, when it is damaged or, computed again,
+// does not lead to `staged`.
+QString readTrail(const QJsonValue& value, const QJsonObject& game, const WorldState& staged, GameTrail& trail);
 
 }  // namespace stratagon
