@@ -303,6 +303,10 @@ An earlier saved game under this name stays unchanged.</translation>
         <source>Befehl %1 ist ungültig</source>
         <translation>order %1 is invalid</translation>
     </message>
+    <message>
+        <source>um Land %1 wird in zwei Schlachten gekämpft.</source>
+        <translation>country %1 is fought over in two battles.</translation>
+    </message>
 </context>
 <context>
     <name>GameCharacters</name>

@@ -2,6 +2,8 @@
 #include "storage/SaveFields.h"
 
 #include <QCoreApplication>
+#include <array>
+#include <utility>
 
 namespace stratagon {
 
@@ -34,11 +36,16 @@ QString savedWorldFault(const WorldState& w)
                 .arg(i)
                 .arg(w.gridColumns * GridCellPixels)
                 .arg(w.gridRows * GridCellPixels);
+    std::array<bool, MaxCountries + 1> fought{};
     for (int k = 1; k <= w.battleCount; ++k) {
         const int attacker = w.battles[k].attacker;
         const int defender = w.battles[k].defender;
         if (!country(w.battles[k].country) || !country(attacker) || !country(defender))
             return QCoreApplication::translate("FileErrors", "Schlacht %1 nennt ein Land, das es nicht gibt.").arg(k);
+        // The rules never open a second battle over a country.
+        if (std::exchange(fought[std::size_t(w.battles[k].country)], true))
+            return QCoreApplication::translate("FileErrors", "um Land %1 wird in zwei Schlachten gekämpft.")
+                .arg(w.battles[k].country);
         // Slot 0 is the stand-in for a general dismissed during the battle.
         if (w.battles[k].attackerGeneral > w.generalCount[attacker] ||
             w.battles[k].defenderGeneral > w.generalCount[defender])
