@@ -23,7 +23,6 @@ namespace {
 class AlwaysZero final : public RandomSource {
 public:
     double next() override { return 0.0; }
-    void reseed() override {}
 };
 
 // Asien, Zügig, five opponents, ten game years played by the scripted player

@@ -23,7 +23,7 @@ void BM_RecordsHundredYears(benchmark::State& state)
         startRecords(*w);
         w->year = 2000, w->month = 1;
         for (int tick = 0; tick < 4 * 12 * 100; ++tick) {
-            advanceCalendar(*w, random);
+            advanceCalendar(*w);
             recordTick(*w);
         }
         benchmark::DoNotOptimize(w->records.months.data());

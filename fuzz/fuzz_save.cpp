@@ -4,7 +4,9 @@
 // They are read as the game reads them, the map picture checked against the
 // game (the shipped Afrika, which the seeds were played on). A game that
 // loads is then played for fifty ticks with its countries painted, so values
-// that load but break the rules are found too.
+// that load but break the rules are found too. A trail that loads with it
+// was computed again to the game saved; the game then plays on along it, its
+// orders noted, and must still lead where it stands.
 #include "ScriptedPlayer.h"
 #include "mapview/MapSurface.h"
 #include "shell/SaveGames.h"
@@ -63,17 +65,21 @@ QImage gridPicture(const WorldState& w)
     return image;
 }
 
-void play(const WorldState& loaded, unsigned long long seed)
+void play(const WorldState& loaded, unsigned long long seed, GameTrail trail)
 {
     auto world = std::make_unique<WorldState>(loaded);
     MapSurface surface;
     surface.setBitmap(gridPicture(*world));
     surface.buildAreas(seedPoints<QPoint>(*world));
     SeededRandom random(seed);
+    if (trail.kept())
+        random.restore(trail.seed, trail.draws);
+    else
+        trail = startTrail(*world, random);
     ScriptedPlayer player;
     for (int tick = 0; tick < PlayedTicks && world->playing; ++tick) {
-        player.act(*world);
-        clockTick(*world, random);
+        player.act(*world, &trail);
+        trailTick(*world, random, trail);
         if (const std::string fault = checkInvariants(*world); !fault.empty()) {
             std::fprintf(stderr, "tick %d: %s\n", tick, fault.c_str());
             std::abort();
@@ -84,6 +90,10 @@ void play(const WorldState& loaded, unsigned long long seed)
             for (const CountryPaint& paint : mapPaints(*world, ColourScheme::Standard))
                 surface.paintCountry(paint.x, paint.y, paint.style);
         }
+    }
+    if (!trailLeadsTo(trail, *world)) {
+        std::fprintf(stderr, "the trail no longer leads to the game\n");
+        std::abort();
     }
 }
 
@@ -101,13 +111,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static auto world = std::make_unique<WorldState>();
     static auto before = std::make_unique<WorldState>();
     *before = *world;
+    GameTrail trail;
     const SaveReadResult result =
         readSaveDocument(QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)), *world, bitmap,
-                         checkSavedPicture);
+                         checkSavedPicture, nullptr, &trail);
     if (result.ok) {
-        if (!withinTables(*world))
+        if (!withinTables(*world) || (trail.kept() && !result.trailMessage.isEmpty()))
             std::abort();
-        play(*world, size);
+        play(*world, size, std::move(trail));
     } else if (!(*world == *before) || result.message.isEmpty()) {
         std::abort();
     }

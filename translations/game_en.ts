@@ -271,6 +271,42 @@ An earlier saved game under this name stays unchanged.</translation>
         <source>Die Datei ist größer als %1 KB; so groß sind Einstellungen nie, darum bleibt sie, wie sie ist.</source>
         <translation>The file is larger than %1 KB; preferences are never that large, so it is left as it is.</translation>
     </message>
+    <message>
+        <source>die Angaben fehlen</source>
+        <translation>its details are missing</translation>
+    </message>
+    <message>
+        <source>er führt nicht zu diesem Spielstand</source>
+        <translation>it does not lead to this saved game</translation>
+    </message>
+    <message>
+        <source>Der Spielverlauf in diesem Spielstand ist beschädigt: %1. Das Spiel geht von seinem gespeicherten Stand aus weiter; was davor war, lässt sich nicht noch einmal spielen.</source>
+        <translation>The course of the game in this saved game is damaged: %1. The game goes on from where it was saved; what came before cannot be played again.</translation>
+    </message>
+    <message>
+        <source>der Startwert fehlt oder ist ungültig</source>
+        <translation>the seed is missing or invalid</translation>
+    </message>
+    <message>
+        <source>die Zahl der Ticks oder der Zufallszahlen ist ungültig</source>
+        <translation>the number of ticks or of random numbers is invalid</translation>
+    </message>
+    <message>
+        <source>der Monat der Abzweigung ist ungültig</source>
+        <translation>the month it branched at is invalid</translation>
+    </message>
+    <message>
+        <source>die Befehle fehlen</source>
+        <translation>the orders are missing</translation>
+    </message>
+    <message>
+        <source>Befehl %1 ist ungültig</source>
+        <translation>order %1 is invalid</translation>
+    </message>
+    <message>
+        <source>um Land %1 wird in zwei Schlachten gekämpft.</source>
+        <translation>country %1 is fought over in two battles.</translation>
+    </message>
 </context>
 <context>
     <name>GameCharacters</name>

@@ -62,4 +62,28 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>stratagon::TurningPanel</name>
+    <message numerus="yes">
+        <source>%1 bis %2: Du verlierst %n Länder.</source>
+        <translation>
+            <numerusform>%1 bis %2: Du verlierst %n Land.</numerusform>
+            <numerusform>%1 bis %2: Du verlierst %n Länder.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 bis %2: Du eroberst %n Länder.</source>
+        <translation>
+            <numerusform>%1 bis %2: Du eroberst %n Land.</numerusform>
+            <numerusform>%1 bis %2: Du eroberst %n Länder.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: Dein Reich ist am größten, %n Länder.</source>
+        <translation>
+            <numerusform>%1: Dein Reich ist am größten, %n Land.</numerusform>
+            <numerusform>%1: Dein Reich ist am größten, %n Länder.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

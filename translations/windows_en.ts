@@ -182,6 +182,10 @@ Held by: %2</translation>
         <source>Fehler !</source>
         <translation>Error!</translation>
     </message>
+    <message>
+        <source>Spiel laden</source>
+        <translation>Load game</translation>
+    </message>
 </context>
 <context>
     <name>stratagon::BattleListPanel</name>
@@ -1194,6 +1198,41 @@ Do you want to dismiss %1 all the same?</translation>
     </message>
 </context>
 <context>
+    <name>stratagon::PlaybackWindow</name>
+    <message>
+        <source>Ansehen</source>
+        <translation>Watch</translation>
+    </message>
+    <message>
+        <source>Tempo :</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Noch einmal ab hier</source>
+        <translation>Play again from here</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Stand : %1 – das Ende des Spiels</source>
+        <translation>As of %1 – the end of the game</translation>
+    </message>
+    <message>
+        <source>Stand : %1</source>
+        <translation>As of %1</translation>
+    </message>
+    <message>
+        <source>Anhalten</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Abspielen</source>
+        <translation>Play</translation>
+    </message>
+</context>
+<context>
     <name>stratagon::Program</name>
     <message>
         <source>Fehler !</source>
@@ -1222,6 +1261,18 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Einführung</source>
         <translation>Introduction</translation>
+    </message>
+    <message>
+        <source>Dieser Monat lässt sich nicht noch einmal spielen.</source>
+        <translation>This month cannot be played again.</translation>
+    </message>
+    <message>
+        <source>Noch einmal ab hier</source>
+        <translation>Play again from here</translation>
+    </message>
+    <message>
+        <source>Du spielst noch einmal ab %1. Das Spiel ist angehalten: Starte die Uhr, wenn du bereit bist.</source>
+        <translation>You are playing again from %1. The game is paused: start the clock when you are ready.</translation>
     </message>
 </context>
 <context>
@@ -1410,6 +1461,10 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Länder je Seite</source>
         <translation>Countries of each side</translation>
+    </message>
+    <message>
+        <source>Ansehen</source>
+        <translation>Watch</translation>
     </message>
 </context>
 <context>
@@ -1642,6 +1697,74 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Jetzige Aufgabe: %1.</source>
         <translation>Current task: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>stratagon::TurningPanel</name>
+    <message numerus="yes">
+        <source>%1 bis %2: Du verlierst %n Länder.</source>
+        <translation>
+            <numerusform>%1 to %2: you lose %n country.</numerusform>
+            <numerusform>%1 to %2: you lose %n countries.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 bis %2: Du eroberst %n Länder.</source>
+        <translation>
+            <numerusform>%1 to %2: you conquer %n country.</numerusform>
+            <numerusform>%1 to %2: you conquer %n countries.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 überholt dich, %3 Länder gegen deine %4.</source>
+        <translation>%1: %2 overtakes you, %3 countries against your %4.</translation>
+    </message>
+    <message>
+        <source>%1: Du überholst %2, deine %3 Länder gegen seine %4.</source>
+        <translation>%1: you overtake %2, your %3 countries against his %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: Dein Reich ist am größten, %n Länder.</source>
+        <translation>
+            <numerusform>%1: your empire is at its largest, %n country.</numerusform>
+            <numerusform>%1: your empire is at its largest, %n countries.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wendepunkte : noch keine</source>
+        <translation>Turning points: none yet</translation>
+    </message>
+    <message>
+        <source>Wendepunkte</source>
+        <translation>Turning points</translation>
+    </message>
+    <message>
+        <source>Dieses Spiel wurde ab %1 noch einmal gespielt (↺).</source>
+        <translation>This game was played again from %1 (↺).</translation>
+    </message>
+    <message>
+        <source>Noch einmal ab hier</source>
+        <translation>Play again from here</translation>
+    </message>
+    <message>
+        <source>Noch einmal ab hier: %1</source>
+        <translation>Play again from here: %1</translation>
+    </message>
+    <message>
+        <source>Dieses Spiel lässt sich nicht noch einmal spielen.</source>
+        <translation>This game cannot be played again.</translation>
+    </message>
+    <message>
+        <source>Gewählt : %1</source>
+        <translation>Chosen: %1</translation>
+    </message>
+    <message>
+        <source>%1 liegt vor dem Beginn des Spielverlaufs, den das Spiel kennt.</source>
+        <translation>%1 lies before the start of the course of the game that the game knows.</translation>
+    </message>
+    <message>
+        <source>Klicke in die Kurve, um einen Monat zu wählen.</source>
+        <translation>Click on the chart to choose a month.</translation>
     </message>
 </context>
 </TS>

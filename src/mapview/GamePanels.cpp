@@ -75,10 +75,8 @@ void GamePanels::refresh()
 
 void GamePanels::changePace(int direction)
 {
-    if (!(direction < 0 ? slowerPace(world_) : fasterPace(world_)))
+    if (!session_.setPace(world_.paceStep + (direction < 0 ? -1 : 1)))
         return;
-    // A running clock keeps running at the new pace; a stopped one takes it when it starts.
-    session_.paceChanged();
     showPace();
 }
 

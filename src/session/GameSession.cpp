@@ -7,6 +7,8 @@
 #include "simulation/Pace.h"
 #include "world/WorldState.h"
 
+#include <utility>
+
 namespace stratagon {
 
 ClockHold& ClockHold::operator=(ClockHold&& other) noexcept
@@ -102,7 +104,9 @@ SetupResult GameSession::startNewGame(const std::string& mapPath, int opponents,
                                       const CharacterChoice* characters)
 {
     closeGame();
-    SetupResult result = startGame(world_, random_, mapPath, opponents, picture, characters);
+    gameRandom_.restore(drawSeed(random_), 0);
+    SetupResult result = startGame(world_, gameRandom_, mapPath, opponents, picture, characters);
+    trail_ = result.started ? startTrail(world_, gameRandom_) : GameTrail{};
     endGuide(world_);
     // A new game shows the player's country, the side menu open, the mode on attack.
     view_ = {world_.side[0], false, true};
@@ -119,11 +123,37 @@ SetupResult GameSession::startNewGame(const std::string& mapPath, int opponents,
 
 void GameSession::openLoadedGame()
 {
+    openGame(std::exchange(loadedTrail_, GameTrail{}));
+}
+
+void GameSession::openGame(const GameTrail& trail)
+{
     closeGame();
+    if (trail.kept()) {
+        trail_ = trail;
+        gameRandom_.restore(trail.seed, trail.draws);
+    } else {
+        gameRandom_.restore(drawSeed(random_), 0);
+        trail_ = startTrail(world_, gameRandom_);
+    }
     open_ = true;
     paused_ = true;
     sessionClock_ = new SessionClock(world_, this);
     update();
+}
+
+bool GameSession::branchInto(int64_t tick)
+{
+    std::optional<Branch> branch = branchAt(trail_, tick);
+    if (!branch)
+        return false;
+    closeGame();
+    world_ = std::move(*branch->world);
+    // The guidance is over in a game played again.
+    endGuide(world_);
+    view_ = {world_.side[0], false, true};
+    loadedTrail_ = std::move(branch->trail);
+    return true;
 }
 
 void GameSession::closeGame()
@@ -144,7 +174,7 @@ void GameSession::tick()
 {
     if (!open_ || !world_.playing)
         return;
-    const TickReport report = clockTick(world_, random_);
+    const TickReport report = trailTick(world_, gameRandom_, trail_);
     const bool guideMoved = guideTick(world_, report);
     if (report.outcome != GameOutcome::Running) {
         update();  // over: no tick while the player reads the news
@@ -160,10 +190,47 @@ void GameSession::tick()
         emit decided(report.outcome);
 }
 
+void GameSession::noted(const Order& order)
+{
+    if (open_)
+        noteOrder(trail_, order);
+}
+
+bool GameSession::setPace(int step)
+{
+    const Order order = Order::pace(world_.side[0], step);
+    TickReport report;
+    if (step == world_.paceStep || !applyOrder(world_, order, report))
+        return false;
+    noted(order);
+    // A running clock keeps running at the new pace; a stopped one takes it when it starts.
+    paceChanged();
+    return true;
+}
+
+void GameSession::changeSettings(int monthInterval, int aiDivisor)
+{
+    if (monthInterval == world_.monthInterval && aiDivisor == world_.aiDivisor)
+        return;
+    const Order order = Order::settings(world_.side[0], monthInterval, aiDivisor);
+    TickReport report;
+    if (gameRunning() && applyOrder(world_, order, report)) {
+        noted(order);
+    } else {
+        world_.monthInterval = monthInterval;
+        world_.aiDivisor = aiDivisor;
+    }
+    if (timer_.isActive())
+        timer_.setInterval(tickPeriodMs(world_));
+}
+
 RecruitOutcome GameSession::recruit(const std::string& name)
 {
     const RecruitOutcome outcome = recruitGeneral(world_, name);
     if (outcome == RecruitOutcome::Recruited) {
+        // As kept: a name cut to its longest is kept cut.
+        const int p = world_.side[0];
+        noted(Order::recruit(p, world_.generalName[p][world_.generalCount[p]]));
         emit changed();
         noteGuide(GuideAction::Recruited);
     }
@@ -173,8 +240,10 @@ RecruitOutcome GameSession::recruit(const std::string& name)
 bool GameSession::dismiss(int slot)
 {
     const bool dismissed = dismissGeneral(world_, slot);
-    if (dismissed)
+    if (dismissed) {
+        noted(Order::dismiss(world_.side[0], slot));
         emit changed();
+    }
     return dismissed;
 }
 
@@ -182,6 +251,7 @@ TaskOutcome GameSession::setTask(int slot, GeneralStatus task)
 {
     const TaskOutcome outcome = setGeneralTask(world_, slot, task);
     if (outcome == TaskOutcome::Set) {
+        noted(Order::setTask(world_.side[0], slot, task));
         emit changed();
         if (task == Training)
             noteGuide(GuideAction::TrainingSet);
@@ -192,6 +262,8 @@ TaskOutcome GameSession::setTask(int slot, GeneralStatus task)
 AttackOutcome GameSession::attack(int target, int generalSlot)
 {
     const AttackOutcome outcome = launchAttack(world_, target, generalSlot);
+    if (outcome == AttackOutcome::Launched)
+        noted(Order::attack(world_.side[0], generalSlot, target, AttackReason::None));
     emit attackOrdered(outcome);
     if (outcome == AttackOutcome::Launched) {
         emit changed();

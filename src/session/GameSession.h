@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The game being played, apart from any window: the world, the random
-// source, the clock and the player's pause. Set-up, loading and the player's
-// orders go through it; windows show what it reports.
+// The game being played, apart from any window: the world, the game's own
+// random source and its trail, the clock and the player's pause. Set-up,
+// loading and the player's orders go through it; windows show what it
+// reports. Every order of the player is kept in the trail with its tick, so
+// the game can be computed again (simulation/Trail.h).
 //
 // The clock runs while a game is open, the player has not paused it and
 // nobody holds it. Whatever must stop the war for a while (a window the
@@ -16,6 +18,7 @@
 #include "simulation/Guide.h"
 #include "simulation/PlayerActions.h"
 #include "simulation/Setup.h"
+#include "simulation/Trail.h"
 #include "simulation/TickReport.h"
 #include "session/ViewState.h"
 
@@ -60,7 +63,11 @@ public:
     ~GameSession() override;
 
     WorldState& world() const { return world_; }
+    // The program's source: each game's seed, and what windows suggest (a
+    // recruit's name). The game itself draws only from its own.
     RandomSource& random() const { return random_; }
+    const SeededRandom& gameRandom() const { return gameRandom_; }
+    const GameTrail& trail() const { return trail_; }
     // What the player looks at in this game; the game's window keeps it.
     ViewState& view() { return view_; }
     const ViewState& view() const { return view_; }
@@ -89,8 +96,18 @@ public:
     // A guided game starts paused, at the guidance's first step.
     SetupResult startNewGame(const std::string& mapPath, int opponents, const MapPicture* picture, bool guided = false,
                              const CharacterChoice* characters = nullptr);
-    // The game just loaded into the world, paused.
+    // The trail read with the game just loaded into the world, for
+    // openLoadedGame.
+    void keepLoadedTrail(GameTrail trail) { loadedTrail_ = std::move(trail); }
+    // The game just loaded into the world, paused, with the trail read with
+    // it; without one (an older save, a trail refused) the trail starts
+    // here, from a new seed.
     void openLoadedGame();
+    // The game after `tick` ticks of its trail put into the world as a new
+    // game, its trail saying where it branched, for openLoadedGame; the old
+    // game's saves are left alone. False, and the game as it was, when the
+    // trail does not reach there.
+    bool branchInto(int64_t tick);
     // The game's window is gone: the clock stops until the next game.
     void closeGame();
     bool gameOpen() const { return open_; }
@@ -105,6 +122,10 @@ public:
     RecruitOutcome recruit(const std::string& name);
     bool dismiss(int slot);
     TaskOutcome setTask(int slot, GeneralStatus task);
+    // A step of PaceSteps; false when there is none such.
+    bool setPace(int step);
+    // game.dat's numbers changed while the game runs.
+    void changeSettings(int monthInterval, int aiDivisor);
     // What the windows see the player do for the guidance (a country looked
     // at, a message read, the summary opened); the orders above note theirs.
     void noteGuide(GuideAction action, int country = 0);
@@ -127,8 +148,16 @@ private:
     // The timer and the phase as the state now asks.
     void update();
 
+    // An order the player has just carried out.
+    void noted(const Order& order);
+    // The game in the world, paused, going on along `trail` (or a new one).
+    void openGame(const GameTrail& trail);
+
     WorldState& world_;
     RandomSource& random_;
+    GameRandom gameRandom_;
+    GameTrail trail_;
+    GameTrail loadedTrail_;
     QTimer timer_;
     SessionClock* sessionClock_ = nullptr;
     bool open_ = false;

@@ -21,6 +21,7 @@
 #include "shell/MapCatalog.h"
 #include "shell/NewGameWindow.h"
 #include "shell/OptionsMenuWindow.h"
+#include "shell/PlaybackWindow.h"
 #include "shell/ReportWindow.h"
 #include "shell/SaveGames.h"
 #include "shell/SettingsWindow.h"
@@ -69,6 +70,7 @@ Program::~Program()
     delete deploy_;
     delete generalList_;
     delete help_;
+    delete playback_;
     delete report_;
     delete settings_;
     delete credits_;
@@ -191,10 +193,8 @@ bool Program::keepSettings(const FileSettings& settings, QWidget* parent)
         }
         fileSettings_ = settings;
     }
-    if (!(session_->gameRunning() && guideShown(world))) {
-        world.monthInterval = settings.monthInterval;
-        world.aiDivisor = settings.aiDivisor;
-    }
+    if (!(session_->gameRunning() && guideShown(world)))
+        session_->changeSettings(settings.monthInterval, settings.aiDivisor);
     return true;
 }
 
@@ -220,6 +220,7 @@ TaskWindow* Program::taskWindow() const { return openWindow(task_); }
 RanksWindow* Program::ranksWindow() const { return openWindow(ranks_); }
 DeployWindow* Program::deployWindow() const { return openWindow(deploy_); }
 ReportWindow* Program::reportWindow() const { return openWindow(report_); }
+PlaybackWindow* Program::playbackWindow() const { return openWindow(playback_); }
 HelpWindow* Program::helpWindow() const { return openWindow(help_); }
 LoadGameWindow* Program::loadGameWindow() const { return openWindow(loadGame_); }
 
@@ -317,7 +318,23 @@ ReportWindow* Program::showReport()
 {
     return showMade(report_, [this] {
         QWidget* over = mainWindow() ? static_cast<QWidget*>(mainWindow()) : optionsMenu();
-        return new ReportWindow(context(), paths_, preferences_.colourScheme(), over);
+        auto* report = new ReportWindow(context(), paths_, preferences_.colourScheme(), over);
+        connect(report, &ReportWindow::playAgainRequested, this, &Program::playAgainFrom);
+        connect(report, &ReportWindow::watchRequested, this, &Program::showPlayback);
+        return report;
+    });
+}
+
+PlaybackWindow* Program::showPlayback()
+{
+    // A playback of another game, or of this one from its start, begins anew.
+    if (PlaybackWindow* open = playbackWindow())
+        open->close();
+    return showMade(playback_, [this] {
+        QWidget* over = mainWindow() ? static_cast<QWidget*>(mainWindow()) : optionsMenu();
+        auto* playback = new PlaybackWindow(*session_, preferences_.colourScheme(), over);
+        connect(playback, &PlaybackWindow::playAgainRequested, this, &Program::playAgainFrom);
+        return playback;
     });
 }
 

@@ -43,6 +43,7 @@ class TaskWindow;
 class RanksWindow;
 class DeployWindow;
 class ReportWindow;
+class PlaybackWindow;
 class HelpWindow;
 class LoadGameWindow;
 class SoundPlayer;
@@ -95,6 +96,7 @@ public:
     RanksWindow* ranksWindow() const;
     DeployWindow* deployWindow() const;
     ReportWindow* reportWindow() const;
+    PlaybackWindow* playbackWindow() const;
     HelpWindow* helpWindow() const;
     LoadGameWindow* loadGameWindow() const;
 
@@ -109,6 +111,8 @@ public:
     // The deployment against the country the player clicked (0: none found).
     DeployWindow* showDeploy(int target);
     ReportWindow* showReport();
+    // "Ansehen": the finished game played back, over the Spielbilanz's owner.
+    PlaybackWindow* showPlayback();
     HelpWindow* showHelp();
     LoadGameWindow* showLoadGame();
 
@@ -164,6 +168,10 @@ private:
     void giveUpGame();
     void saveFromMenu();
     bool loadFromFile(QWidget* parent, const QString& file);
+    // "Noch einmal ab hier": the game after `tick` ticks of its trail as a
+    // new game on the game's window, paused; the game before is kept in the
+    // autosave while it was still being played.
+    bool playAgainFrom(qint64 tick);
     void offerGuidance(OptionsMenuWindow* menu);
     // The game's window has closed: the menu in its form before a game.
     void gameWindowClosed();
@@ -191,6 +199,7 @@ private:
     QPointer<RanksWindow> ranks_;
     QPointer<DeployWindow> deploy_;
     QPointer<ReportWindow> report_;
+    QPointer<PlaybackWindow> playback_;
     QPointer<HelpWindow> help_;
     QPointer<LoadGameWindow> loadGame_;
 };

@@ -14,9 +14,11 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "session/GameSession.h"
+#include "session/GameText.h"
 #include "shell/HelpWindow.h"
 #include "shell/MapCatalog.h"
 #include "shell/OptionsMenuWindow.h"
+#include "shell/PlaybackWindow.h"
 #include "shell/ReportWindow.h"
 #include "shell/SaveGames.h"
 #include "simulation/Guide.h"
@@ -101,14 +103,40 @@ bool Program::loadFromFile(QWidget* parent, const QString& file)
     if (!loadGame(saves(), parent, file))
         return false;
     // These windows showed the game given up; the menu goes with it.
-    const std::array<QWidget*, 6> stale = {generalListWindow(), taskWindow(),   ranksWindow(),
-                                           deployWindow(),      reportWindow(), helpWindow()};
+    const std::array<QWidget*, 7> stale = {generalListWindow(), taskWindow(),   ranksWindow(),     deployWindow(),
+                                           reportWindow(),      helpWindow(),   playbackWindow()};
     for (QWidget* window : stale)
         if (window)
             window->close();
     if (OptionsMenuWindow* menu = optionsMenu())
         menu->dismiss();
     showLoadedGame();
+    return true;
+}
+
+bool Program::playAgainFrom(qint64 tick)
+{
+    QWidget* asking = reportWindow() ? static_cast<QWidget*>(reportWindow()) : mainWindow();
+    if (session_->gameRunning())
+        saveAutomatically(saves(), asking);
+    if (!session_->branchInto(tick)) {
+        dialogs.message(asking, tr("Dieser Monat lässt sich nicht noch einmal spielen."), tr("Noch einmal ab hier"));
+        return false;
+    }
+    // These windows showed the game before.
+    const std::array<QWidget*, 7> stale = {generalListWindow(), taskWindow(), ranksWindow(), deployWindow(),
+                                           reportWindow(),      helpWindow(), playbackWindow()};
+    for (QWidget* window : stale)
+        if (window)
+            window->close();
+    if (OptionsMenuWindow* menu = optionsMenu())
+        menu->dismiss();
+    MainWindow* main = showLoadedGame();
+    dialogs.message(main,
+                    tr("Du spielst noch einmal ab %1. Das Spiel ist angehalten: Starte die Uhr, wenn du bereit "
+                       "bist.")
+                        .arg(gametext::date(world.month, world.year)),
+                    tr("Noch einmal ab hier"));
     return true;
 }
 

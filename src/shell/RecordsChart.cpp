@@ -5,6 +5,7 @@
 #include "session/GameText.h"
 #include "world/WorldState.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -38,6 +39,43 @@ RecordsChart::RecordsChart(const WorldState& world, ColourScheme scheme, QWidget
     : QWidget(parent), world_(world), scheme_(scheme)
 {
     setObjectName(QStringLiteral("recordsChart"));
+}
+
+void RecordsChart::setMarks(std::vector<Mark> marks)
+{
+    marks_ = std::move(marks);
+    update();
+}
+
+void RecordsChart::setPickedMonth(int month)
+{
+    picked_ = month;
+    update();
+}
+
+void RecordsChart::setPlayedMonth(int month)
+{
+    played_ = month;
+    update();
+}
+
+double RecordsChart::xOfMonth(int month) const
+{
+    const auto n = static_cast<int>(world_.records.months.size());
+    return n <= 1 ? plot_.center().x() : plot_.left() + double(month) * plot_.width() / (n - 1);
+}
+
+void RecordsChart::mousePressEvent(QMouseEvent* event)
+{
+    const auto n = static_cast<int>(world_.records.months.size());
+    if (!picking_ || n == 0 || plot_.width() <= 0 || event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const double at = (event->position().x() - plot_.left()) * (n - 1) / plot_.width();
+    const int month = std::clamp(static_cast<int>(std::lround(at)), 0, n - 1);
+    setPickedMonth(month);
+    emit monthPicked(month);
 }
 
 QColor RecordsChart::background(ColourScheme scheme)
@@ -95,6 +133,7 @@ void RecordsChart::paintEvent(QPaintEvent*)
     const int most = std::max(std::clamp(world_.countryCount, 0, MaxCountries), 1);
     const QRect plot(QPoint(fm.horizontalAdvance(QStringLiteral("100")) + 2 * pad, 2 * pad + fm.height()),
                      QPoint(width() - 2 * pad, height() - fm.height() - pad));
+    plot_ = plot;
     if (plot.width() < 10 || plot.height() < 10)
         return;
     const auto yOf = [&](int count) { return plot.bottom() - double(count) * plot.height() / most; };
@@ -148,6 +187,29 @@ void RecordsChart::paintEvent(QPaintEvent*)
         else
             p.drawPath(path);
     }
+
+    // The marks over their months, each label in a box at the top.
+    QColor markInk = light(scheme_) ? QColor(150, 90, 0) : QColor(255, 215, 90);
+    for (const Mark& mark : marks_) {
+        if (mark.month < 0 || mark.month >= n)
+            continue;
+        const double x = xOfMonth(mark.month);
+        p.setPen(QPen(markInk, 1.5, Qt::DashLine));
+        p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        const double w = fm.horizontalAdvance(mark.label) + 8;
+        const QRectF box(std::clamp(x - w / 2, 0.0, width() - w), plot.top(), w, fm.height() + 2);
+        p.setPen(Qt::NoPen);
+        p.setBrush(markInk);
+        p.drawRoundedRect(box, 4, 4);
+        p.setPen(background(scheme_));
+        p.drawText(box, Qt::AlignCenter, mark.label);
+        p.setBrush(Qt::NoBrush);
+    }
+    for (const auto& [month, style] : {std::pair{picked_, Qt::DotLine}, std::pair{played_, Qt::SolidLine}})
+        if (month >= 0 && month < n) {
+            p.setPen(QPen(ink, 2.0, style));
+            p.drawLine(QPointF(xOfMonth(month), plot.top()), QPointF(xOfMonth(month), plot.bottom()));
+        }
 }
 
 }  // namespace stratagon

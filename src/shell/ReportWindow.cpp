@@ -12,6 +12,7 @@
 #include "session/FileText.h"
 #include "session/GameText.h"
 #include "shell/RecordsChart.h"
+#include "shell/TurningPanel.h"
 #include "simulation/Clock.h"
 #include "simulation/Records.h"
 #include "simulation/Situation.h"
@@ -179,6 +180,9 @@ ReportWindow::ReportWindow(const GameContext& game, const AppPaths& paths, Colou
     contentLayout->addWidget(heading);
     auto* chart = new RecordsChart(world, colours, content_);
     contentLayout->addWidget(chart, 1);
+    auto* turning = new TurningPanel(game_.session, *chart, content_);
+    connect(turning, &TurningPanel::playAgainRequested, this, &ReportWindow::playAgainRequested);
+    contentLayout->addWidget(turning);
     contentLayout->addLayout(figures);
 
     auto* save = new QPushButton(this);
@@ -192,7 +196,13 @@ ReportWindow::ReportWindow(const GameContext& game, const AppPaths& paths, Colou
     // open the file dialog unasked.
     close->setFocus();
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // A finished game that keeps its trail can be watched again.
+    auto* watch = new QPushButton(this);
+    watch->setObjectName(QStringLiteral("watchButton"));
+    watch->setEnabled(game_.session.trail().kept() && !game_.session.gameRunning());
+    connect(watch, &QPushButton::clicked, this, &ReportWindow::watchRequested);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(watch);
     buttons->addStretch();
     buttons->addWidget(save);
     buttons->addWidget(close);
@@ -223,6 +233,7 @@ ReportWindow::ReportWindow(const GameContext& game, const AppPaths& paths, Colou
         }
         setAccessibleDescription(said.join(QLatin1Char(' ')));
         save->setText(tr("Bild speichern"));
+        watch->setText(tr("Ansehen"));
         close->setText(tr("Schließen"));
     });
 

@@ -36,6 +36,12 @@ public:
     // cancelled or not written (the player is told).
     bool savePicture();
 
+signals:
+    // "Noch einmal ab hier": the game after `tick` ticks of its trail.
+    void playAgainRequested(qint64 tick);
+    // "Ansehen": the finished game played back.
+    void watchRequested();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -85,7 +85,8 @@ bool saveGame(const SaveContext& saves, QWidget* parent, const QString& name)
     // The picture beside the game's map, the one it is played on.
     const QString bitmap = mapPictureFor(qs(world.mapFileName));
     const QByteArray document =
-        saveDocument(world, name, QDateTime::currentDateTime(), fileSha256(bitmap), saves.session.view());
+        saveDocument(world, name, QDateTime::currentDateTime(), fileSha256(bitmap), saves.session.view(),
+                     &saves.session.trail());
     const QString file = saveFileFor(saves.paths, name);
     if (file.isEmpty()) {
         saves.dialogs.message(
@@ -110,13 +111,17 @@ void saveAutomatically(const SaveContext& saves, QWidget* parent)
 bool loadGame(const SaveContext& saves, QWidget* parent, const QString& file)
 {
     const AppPaths& paths = saves.paths;
+    GameTrail trail;
     const SaveReadResult read = readSaveFile(
         file, saves.session.world(), [&paths](const QString& name) { return locateBitmap(paths, name); },
-        checkSavedPicture, &saves.session.view());
+        checkSavedPicture, &saves.session.view(), &trail);
     if (!read.ok) {
         saves.dialogs.message(parent, read.message, QCoreApplication::translate("SaveGames", "Fehler !"));
         return false;
     }
+    if (!read.trailMessage.isEmpty())
+        saves.dialogs.message(parent, read.trailMessage, QCoreApplication::translate("SaveGames", "Spiel laden"));
+    saves.session.keepLoadedTrail(std::move(trail));
     return true;
 }
 

@@ -19,17 +19,12 @@ int countryLimit(const WorldState& w) { return std::clamp(w.countryCount, 0, Max
 TickReport tickSteps(WorldState& world, RandomSource& random)
 {
     TickReport report;
-    // 1
-    random.reseed();
-    // 2
     const int year = world.year;
-    advanceCalendar(world, random);
+    advanceCalendar(world);
     report.newYear = world.year != year;
-    // 3
     const RuleTable& rules = rulesOf(world);
     world.playerBattleCount = 0;
     battleStep(world, random, rules, report);
-    // 4
     for (int i = 1; i <= countryLimit(world); ++i) {
         const int kind = world.countryKind[i];
         if (kind == KindOpponent) {
@@ -57,13 +52,12 @@ TickReport clockTick(WorldState& world, RandomSource& random)
 
 TickReport clockTickWithoutEndCheck(WorldState& world, RandomSource& random) { return tickSteps(world, random); }
 
-void advanceCalendar(WorldState& world, RandomSource& random)
+void advanceCalendar(WorldState& world)
 {
     ++world.tickCount;
     if (world.tickCount < 4)
         return;
     world.tickCount = 0;
-    random.reseed();
     ++world.month;
     // Also catches a month outside 1..12 that never came from the calendar.
     if (world.month >= 13 || world.month < 1) {

@@ -24,7 +24,7 @@ TickReport clockTick(WorldState& world, RandomSource& random);
 TickReport clockTickWithoutEndCheck(WorldState& world, RandomSource& random);
 
 // The calendar: four ticks a month.
-void advanceCalendar(WorldState& world, RandomSource& random);
+void advanceCalendar(WorldState& world);
 
 // The training pass of one country: slots 0..generalCount in training gain
 // 1 EP on a draw of 0 in 0..odds-1, the rule set's odds for the country's

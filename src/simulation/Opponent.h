@@ -18,9 +18,8 @@ namespace stratagon {
 // The names an opponent's recruits are given on a map of this continent.
 std::span<const std::string_view> opponentNamePool(const std::string& continent);
 
-// A name for a new general of `side`: one draw from the continent's pool,
-// after reseeding the source; a name his side already has gives way to the
-// next free one of the pool.
+// A name for a new general of `side`: one draw from the continent's pool;
+// a name his side already has gives way to the next free one of the pool.
 std::string pickOpponentName(const WorldState& world, RandomSource& random, int side);
 
 // The plain opponent: recruits up to the rule set's roster, one a tick, and

@@ -68,7 +68,6 @@ std::span<const std::string_view> opponentNamePool(const std::string& continent)
 
 std::string pickOpponentName(const WorldState& world, RandomSource& random, int side)
 {
-    random.reseed();
     const std::span<const std::string_view> pool = opponentNamePool(world.continentName);
     const auto drawn = static_cast<std::size_t>(random.draw(static_cast<int>(pool.size())));
     if (!validSideIndex(side))

@@ -5,6 +5,7 @@
 #include "simulation/Pace.h"
 #include "simulation/PlayerActions.h"
 #include "world/Rules.h"
+#include "world/Settings.h"
 
 #include <algorithm>
 
@@ -43,6 +44,14 @@ Order Order::pace(int side, int step)
 {
     Order o;
     o.kind = OrderKind::Pace, o.side = int16_t(side), o.task = int16_t(step);
+    return o;
+}
+
+Order Order::settings(int side, int monthInterval, int aiDivisor)
+{
+    Order o;
+    o.kind = OrderKind::Settings, o.side = int16_t(side), o.target = int16_t(monthInterval);
+    o.task = int16_t(aiDivisor);
     return o;
 }
 
@@ -113,6 +122,13 @@ bool applyOrder(WorldState& world, const Order& order, TickReport& report)
         if (!player || order.task < 0 || order.task >= int(PaceSteps.size()))
             return false;
         w.paceStep = order.task;
+        return true;
+    case OrderKind::Settings:
+        if (!player || order.target < ShortestMonth || order.target > LongestMonth ||
+            order.task < MostActiveOpponent || order.task > LeastActiveOpponent)
+            return false;
+        w.monthInterval = order.target;
+        w.aiDivisor = order.task;
         return true;
     }
     return false;

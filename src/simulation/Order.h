@@ -15,7 +15,8 @@
 
 namespace stratagon {
 
-enum class OrderKind : int8_t { Recruit, SetTask, Attack, Dismiss, Pace };
+enum class OrderKind : int8_t { Recruit, SetTask, Attack, Dismiss, Pace, Settings };
+constexpr int OrderKindCount = static_cast<int>(OrderKind::Settings) + 1;
 
 static_assert(static_cast<int>(AttackReason::LeaderWeakPoint) + 1 == AttackReasonCount);
 
@@ -24,8 +25,9 @@ struct Order {
     AttackReason reason = AttackReason::None;  // Attack
     int16_t side = 0;                          // who gives it: his home country
     int16_t slot = 0;                          // the general: SetTask, Attack, Dismiss
-    int16_t target = 0;                        // Attack: the country
-    int16_t task = 0;                          // SetTask: a GeneralStatus; Pace: the pace step
+    int16_t target = 0;                        // Attack: the country; Settings: the month in ms
+    int16_t task = 0;                          // SetTask: a GeneralStatus; Pace: the pace step;
+                                               // Settings: the opponents' divisor
     std::string name;                          // Recruit: the new general's name
 
     static Order recruit(int side, std::string name);
@@ -33,6 +35,8 @@ struct Order {
     static Order attack(int side, int slot, int target, AttackReason reason);
     static Order dismiss(int side, int slot);
     static Order pace(int side, int step);
+    // The player's settings changed during the game (game.dat's two numbers).
+    static Order settings(int side, int monthInterval, int aiDivisor);
 
     bool operator==(const Order&) const = default;
 };

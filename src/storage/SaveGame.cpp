@@ -4,6 +4,8 @@
 #include "storage/SaveList.h"
 #include "storage/JsonFields.h"
 #include "storage/SaveUpgrade.h"
+#include "storage/SaveFields.h"
+#include "storage/SaveTrail.h"
 
 #include "simulation/Character.h"
 #include "simulation/Guide.h"
@@ -51,249 +53,12 @@ using namespace json;
 
 }  // namespace
 
-// The saved records, field by field.
-namespace json {
-
-template <>
-struct Members<PlayerBattleEntry> {
-    static constexpr std::array list = {
-        FIELD(PlayerBattleEntry, country),
-        FIELD(PlayerBattleEntry, attackerSide),
-        FIELD(PlayerBattleEntry, attackerScore, Score),
-        FIELD(PlayerBattleEntry, attackerGeneral),
-        FIELD(PlayerBattleEntry, attackerEP),
-        FIELD(PlayerBattleEntry, defenderSide),
-        FIELD(PlayerBattleEntry, defenderScore, Score),
-        FIELD(PlayerBattleEntry, defenderGeneral),
-        FIELD(PlayerBattleEntry, defenderEP),
-    };
-};
-
-// A message as the rules made it: its id and values, in no language. The
-// context is empty for a message kept verbatim from an older save.
-template <>
-struct Members<TextArg> {
-    static constexpr std::array list = {
-        FIELD(TextArg, kind, Range{0, int(TextArg::Kind::Month)}),
-        FIELD(TextArg, text, Any, Optional),
-        FIELD(TextArg, number, Any, Optional),
-    };
-};
-
-// No message of the game has more values than this.
-constexpr qsizetype LongestArgs = 16;
-
-template <>
-struct Members<Text> {
-    static constexpr std::array list = {
-        FIELD(Text, context, Any, Optional),
-        FIELD(Text, id, Range{.longest = LongestMessage}),
-        FIELD(Text, args, Range{.longest = LongestArgs}, Optional),
-    };
-};
-
-template <>
-struct Members<GameEvent> {
-    static constexpr std::array list = {
-        FIELD(GameEvent, kind, Range{0, int(EventKind::OpponentAttack)}),
-        FIELD(GameEvent, year, Year),
-        FIELD(GameEvent, month, Range{0, 12}),
-        FIELD(GameEvent, text),
-    };
-};
-
-template <>
-struct Members<GameDate> {
-    static constexpr std::array list = {FIELD(GameDate, year, Range{0, LastYear}),
-                                        FIELD(GameDate, month, Range{0, 12})};
-};
-
-template <>
-struct Members<MonthSample> {
-    static constexpr std::array list = {
-        FIELD(MonthSample, year, Year),
-        FIELD(MonthSample, month, Range{1, 12}),
-        FIELD(MonthSample, passive, Range{0, MaxCountries}),
-        FIELD(MonthSample, held, Range{0, MaxCountries}),
-    };
-};
-
-// A counter far beyond any game, yet one the rules can still count up from.
-constexpr Range Counter{0, 1'000'000'000};
-
-template <>
-struct Members<GameRecords> {
-    static constexpr std::array list = {
-        FIELD(GameRecords, months, Range{.longest = LongestSavedMonths}),
-        FIELD(GameRecords, battlesOpened, Counter),
-        FIELD(GameRecords, battlesWon, Counter),
-        FIELD(GameRecords, battlesLost, Counter),
-        FIELD(GameRecords, attacksSuffered, Counter),
-        FIELD(GameRecords, countriesTaken, Counter),
-        FIELD(GameRecords, countriesLost, Counter),
-        FIELD(GameRecords, generalsRecruited, Counter),
-        FIELD(GameRecords, generalsDismissed, Counter),
-        FIELD(GameRecords, highestRank, Range{-1, 19}),
-        FIELD(GameRecords, highestRankDate),
-        FIELD(GameRecords, largestEmpire, Range{0, MaxCountries}),
-        FIELD(GameRecords, largestEmpireDate),
-        // Whole milliseconds stay exact in a JSON number up to 2^53.
-        FIELD(GameRecords, playedMs, Range{0, int64_t{1} << 53}),
-        FIELD(GameRecords, sessionMs, Range{0, int64_t{1} << 53}, Optional),
-        // Saves from before the opponents gave reasons: none counted.
-        FIELD(GameRecords, opponentStrikes, Counter, Optional),
-    };
-};
-
-template <>
-struct Members<Battle> {
-    static constexpr std::array list = {
-        FIELD(Battle, country, Range{0, MaxCountries}),
-        FIELD(Battle, attacker, Range{0, MaxCountries}),
-        FIELD(Battle, defender, Range{0, MaxCountries}),
-        FIELD(Battle, attackerGeneral, Range{0, MaxGenerals}),
-        FIELD(Battle, defenderGeneral, Range{0, MaxGenerals}),
-        FIELD(Battle, attackerScore, Score),
-        FIELD(Battle, defenderScore, Score),
-        // Saves from before the second rule set: battles counted from now.
-        FIELD(Battle, ticks, Counter, Optional),
-    };
-};
-
-// Every field of the world a running game uses, one line each, with the
-// range of its numbers. A field added later is one more line here, marked
-// Optional (older files lack it and read as its default), plus its relation
-// to other fields in inconsistency() below when it has one. mapFileName is
-// not saved: it is where the map lies when the save is read.
-#define W(name, ...) FIELD(WorldState, name __VA_OPT__(, ) __VA_ARGS__)
-template <>
-struct Members<WorldState> {
-    static constexpr std::array list = {
-        W(monthInterval, Range{ShortestMonth, LongestMonth}),
-        W(aiDivisor, Range{MostActiveOpponent, LeastActiveOpponent}),
-        W(countryCount, Range{1, MaxCountries}),
-        W(gridColumns, Range{1, MaxGridSize}),
-        W(gridRows, Range{1, MaxGridSize}),
-        W(continentName),
-        W(defaultSideCode),
-        W(countryName),
-        W(countryCode),
-        W(countryOwner, Range{0, MaxCountries}),
-        W(countryKind, Range{KindPlayer, KindOpponent}),
-        W(fillX, Range{0, MaxGridSize * GridCellPixels - 1}),
-        W(fillY, Range{0, MaxGridSize * GridCellPixels - 1}),
-        W(countryValueA),
-        W(countryValueB),
-        W(neighbourCount, Range{0, MaxNeighbours}),
-        W(neighbourName),
-        W(generalCount, Range{0, MaxGenerals}),
-        W(generalName),
-        W(generalEP),
-        W(generalStatus, Range{Ready, InBattle}),
-        W(side, Range{0, MaxCountries}),
-        W(sideMax, Range{0, 9}),
-        W(battleCount, Range{0, MaxBattles}),
-        W(battles),
-        W(gridCell),
-        W(playing),
-        W(month, Range{0, 12}),
-        W(year, Year),
-        W(tickCount, Range{0, 3}),
-        W(playerBattleCount, Range{0, MaxPlayerBattles}),
-        W(playerBattleList),
-        W(records, Any, Optional),
-        W(events, Range{.longest = MaxEvents}, Optional),
-        W(paceStep, Range{0, int(PaceSteps.size()) - 1}, Optional),
-        // Saves from before the second rule set: Klassisch.
-        W(ruleSet, Range{RulesKlassisch, RulesZuegig}, Optional),
-        // Absent in ordinary games and older saves: no guidance.
-        W(guideStep, Range{0, GuideStepCount}, Optional),
-        W(guideConquered, Any, Optional),
-        // Saves from before the opponents' characters: every opponent plays
-        // as the original one, and no country remembers a former holder.
-        W(opponentCharacter, Range{0, CharacterCount - 1}, Optional),
-        W(previousOwner, Range{0, MaxCountries}, Optional),
-    };
-};
-#undef W
-
-// What the player looked at, kept in the game's object beside the world's
-// fields, under the names it always had there.
-template <>
-struct Members<ViewState> {
-    static constexpr std::array list = {
-        FIELD(ViewState, sideMenuClosed),
-        FIELD(ViewState, battleMode),
-        FIELD(ViewState, shownCountry, Range{0, MaxCountries}),
-    };
-};
-
-}  // namespace json
 
 namespace {
 
-// What the ranges alone cannot say: indices that must name countries and
-// generals that exist, and battles whose scores add up to 100.
-QString inconsistency(const WorldState& w)
-{
-    const int n = w.countryCount;
-    const auto country = [n](int i) { return i >= 1 && i <= n; };
-    if (!w.playing)
-        return QCoreApplication::translate("FileErrors", "er enthält kein laufendes Spiel.");
-    for (int i = 1; i <= n; ++i)
-        if (!country(w.countryOwner[i]))
-            return QCoreApplication::translate("FileErrors", "Land %1 gehört dem Land %2, die Karte hat %3 Länder.")
-                .arg(i)
-                .arg(w.countryOwner[i])
-                .arg(n);
-    if (!country(w.side[0]))
-        return QCoreApplication::translate("FileErrors", "das Land des Spielers (%1) gibt es nicht.").arg(w.side[0]);
-    if (w.gridColumns > MaxGridSize || w.gridRows > MaxGridSize)
-        return QCoreApplication::translate("FileErrors", "das Raster ist zu groß.");
-    // The picture has the grid's size (the last cells may be cut), and the
-    // game starts only when every seed point lies inside it.
-    for (int i = 1; i <= n; ++i)
-        if (w.fillX[i] >= w.gridColumns * GridCellPixels || w.fillY[i] >= w.gridRows * GridCellPixels)
-            return QCoreApplication::translate(
-                       "FileErrors", "der Startpunkt (%1, %2) von Land %3 liegt außerhalb des Kartenbilds (%4 × %5).")
-                .arg(w.fillX[i])
-                .arg(w.fillY[i])
-                .arg(i)
-                .arg(w.gridColumns * GridCellPixels)
-                .arg(w.gridRows * GridCellPixels);
-    for (int k = 1; k <= w.battleCount; ++k) {
-        const int attacker = w.battles[k].attacker;
-        const int defender = w.battles[k].defender;
-        if (!country(w.battles[k].country) || !country(attacker) || !country(defender))
-            return QCoreApplication::translate("FileErrors", "Schlacht %1 nennt ein Land, das es nicht gibt.").arg(k);
-        // Slot 0 is the stand-in for a general dismissed during the battle.
-        if (w.battles[k].attackerGeneral > w.generalCount[attacker] ||
-            w.battles[k].defenderGeneral > w.generalCount[defender])
-            return QCoreApplication::translate("FileErrors", "Schlacht %1 nennt einen General, den es nicht gibt.")
-                .arg(k);
-        if (w.battles[k].attackerScore + w.battles[k].defenderScore != 100)
-            return QCoreApplication::translate("FileErrors", "in Schlacht %1 ergeben die Punkte %2 und %3 nicht 100.")
-                .arg(k)
-                .arg(w.battles[k].attackerScore)
-                .arg(w.battles[k].defenderScore);
-    }
-    if (w.events.size() > MaxEvents)
-        return QCoreApplication::translate("FileErrors", "es sind %1 Meldungen, höchstens %2 werden aufbewahrt.")
-            .arg(w.events.size())
-            .arg(MaxEvents);
-    const std::vector<MonthSample>& months = w.records.months;
-    for (std::size_t i = 1; i < months.size(); ++i)
-        if (int64_t{months[i].year} * 12 + months[i].month !=
-            int64_t{months[i - 1].year} * 12 + months[i - 1].month + 1)
-            return QCoreApplication::translate("FileErrors",
-                                               "die Monate der Spielbilanz folgen nicht aufeinander (Eintrag %1).")
-                .arg(i);
-    return {};
-}
-
 QString inconsistency(const WorldState& w, const ViewState& view)
 {
-    if (const QString wrong = inconsistency(w); !wrong.isEmpty())
+    if (const QString wrong = savedWorldFault(w); !wrong.isEmpty())
         return wrong;
     if (view.shownCountry > w.countryCount)
         return QCoreApplication::translate("FileErrors", "das angezeigte Land %1 gibt es nicht.").arg(view.shownCountry);
@@ -326,11 +91,13 @@ JsonRead parseSave(const QByteArray& bytes)
 }
 
 QByteArray saveDocument(const WorldState& world, const QString& name, const QDateTime& savedAt,
-                        const QByteArray& bitmapSha256, const ViewState& view)
+                        const QByteArray& bitmapSha256, const ViewState& view, const GameTrail* trail)
 {
     QJsonObject game = encode(world).toObject();
-    if (const std::vector<MonthSample>& months = world.records.months;
-        months.size() > std::size_t(LongestSavedMonths)) {
+    const bool cut = world.records.months.size() > std::size_t(LongestSavedMonths);
+    if (trail && trail->kept() && !cut)
+        game.insert(QStringLiteral("trail"), trailObject(*trail, game));
+    if (cut) {
         GameRecords kept = world.records;
         kept.months.erase(kept.months.begin(), kept.months.end() - LongestSavedMonths);
         game.insert(QStringLiteral("records"), encode(kept));
@@ -373,7 +140,7 @@ QByteArray saveDocument(const WorldState& world, const QString& name, const QDat
 }
 
 SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, const BitmapLocator& locate,
-                                const PictureCheck& checkPicture, ViewState* view)
+                                const PictureCheck& checkPicture, ViewState* view, GameTrail* trail)
 {
     const JsonRead read = parseSave(bytes);
     if (read.document.isNull())
@@ -452,8 +219,20 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
         if (const QString fault = checkPicture(*staged, bitmapPath); !fault.isEmpty())
             return refused(notTogether.arg(mapFile, bitmap, QLatin1Char(' ') + fault));
     staged->mapFileName = QDir(QFileInfo(bitmapPath).absolutePath()).filePath(mapFile).toStdString();
+    GameTrail kept;
+    if (const QJsonValue value = game.value(QStringLiteral("trail")); trail && !value.isUndefined())
+        if (const QString wrong = readTrail(value, game, *staged, kept); !wrong.isEmpty()) {
+            kept = GameTrail{};
+            result.trailMessage = QCoreApplication::translate(
+                                      "FileErrors", "Der Spielverlauf in diesem Spielstand ist beschädigt: %1. Das "
+                                                    "Spiel geht von seinem gespeicherten Stand aus weiter; was davor "
+                                                    "war, lässt sich nicht noch einmal spielen.")
+                                      .arg(wrong);
+        }
 
     world = std::move(*staged);
+    if (trail)
+        *trail = std::move(kept);
     if (view)
         *view = stagedView;
     result.ok = true;
@@ -461,7 +240,7 @@ SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, cons
 }
 
 SaveReadResult readSaveFile(const QString& path, WorldState& world, const BitmapLocator& locate,
-                            const PictureCheck& checkPicture, ViewState* view)
+                            const PictureCheck& checkPicture, ViewState* view, GameTrail* trail)
 {
     // Only a regular file of bounded size: a link to a pipe or a device
     // would block or never end.
@@ -469,7 +248,7 @@ SaveReadResult readSaveFile(const QString& path, WorldState& world, const Bitmap
     if (!read.ok)
         return refused(read.message);
     ViewState shown;
-    SaveReadResult result = readSaveDocument(read.bytes, world, locate, checkPicture, &shown);
+    SaveReadResult result = readSaveDocument(read.bytes, world, locate, checkPicture, &shown, trail);
     if (result.ok && view)
         *view = shown;
     // An older format is upgraded once: the file is written back in the

@@ -9,6 +9,7 @@
 
 #include "storage/JsonShape.h"
 #include "session/ViewState.h"
+#include "simulation/Trail.h"
 #include "world/WorldState.h"
 
 #include <QByteArray>
@@ -48,8 +49,10 @@ struct SaveSummary {
 
 // The document for `world` and what the player looked at; the bitmap's
 // SHA-256 (raw bytes) ties the save to the picture the game was played on.
+// The game's trail goes with it when it keeps one (not for a game longer
+// than the records a save keeps).
 QByteArray saveDocument(const WorldState& world, const QString& name, const QDateTime& savedAt,
-                        const QByteArray& bitmapSha256, const ViewState& view = {});
+                        const QByteArray& bitmapSha256, const ViewState& view = {}, const GameTrail* trail = nullptr);
 
 struct SaveReadResult {
     bool ok = false;
@@ -59,6 +62,8 @@ struct SaveReadResult {
     // Read from an older format; readSaveFile writes it back in the current one.
     bool upgraded = false;
     QByteArray bitmapSha256;
+    // The game loads, but its trail was refused: why, for the player.
+    QString trailMessage;
 };
 
 // The JSON document of a save, looked over first: a file of the largest size
@@ -82,12 +87,17 @@ using PictureCheck = std::function<QString(const WorldState& game, const QString
 // that do not belong together) the world is left exactly as it was.
 // mapFileName becomes the map file beside the bitmap found. The view saved
 // with the game goes to `view` when one is given, likewise only on success.
+// The game's trail goes to `trail`: only when it is whole and, computed
+// again, leads to the game saved; else it stays empty, and the game loads
+// from its state all the same.
 SaveReadResult readSaveDocument(const QByteArray& bytes, WorldState& world, const BitmapLocator& locate,
-                                const PictureCheck& checkPicture = {}, ViewState* view = nullptr);
+                                const PictureCheck& checkPicture = {}, ViewState* view = nullptr,
+                                GameTrail* trail = nullptr);
 
 // The same from a file.
 SaveReadResult readSaveFile(const QString& path, WorldState& world, const BitmapLocator& locate,
-                            const PictureCheck& checkPicture = {}, ViewState* view = nullptr);
+                            const PictureCheck& checkPicture = {}, ViewState* view = nullptr,
+                            GameTrail* trail = nullptr);
 
 // SHA-256 of a file's bytes; empty when it cannot be read or is no regular file.
 QByteArray fileSha256(const QString& path);

@@ -16,7 +16,11 @@ int RandomSource::draw(int n)
 
 TimeSeededRandom::TimeSeededRandom()
 {
-    reseed();
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const auto nanos = static_cast<unsigned long long>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    std::seed_seq seq{static_cast<unsigned>(nanos), static_cast<unsigned>(nanos >> 32)};
+    engine_.seed(seq);
 }
 
 double TimeSeededRandom::next()
@@ -24,16 +28,19 @@ double TimeSeededRandom::next()
     return uniform_(engine_);
 }
 
-void TimeSeededRandom::reseed()
+void SeededRandom::restore(unsigned long long seed, unsigned long long draws)
 {
-    // Several reseeds can fall on the same clock reading within one tick;
-    // mixing in a counter keeps them from replaying the same numbers.
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    const auto nanos = static_cast<unsigned long long>(
-        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
-    std::seed_seq seq{static_cast<unsigned>(nanos), static_cast<unsigned>(nanos >> 32),
-                      static_cast<unsigned>(++reseedCount_)};
-    engine_.seed(seq);
+    seed_ = seed;
+    engine_.seed(seed);
+    engine_.discard(draws);
+    draws_ = draws;
+}
+
+unsigned long long drawSeed(RandomSource& source)
+{
+    const auto high = static_cast<unsigned long long>(source.next() * 4294967296.0);
+    const auto low = static_cast<unsigned long long>(source.next() * 4294967296.0);
+    return (high << 32) ^ low;
 }
 
 double ScriptedRandom::next()

@@ -17,18 +17,25 @@ constexpr int KeptHome = 2;
 
 }  // namespace
 
-void ScriptedPlayer::act(WorldState& world)
+void ScriptedPlayer::act(WorldState& world, GameTrail* trail)
 {
     const int me = world.side[0];
     if (!validCountry(world, me))
         return;
+    const auto note = [trail](const Order& order) {
+        if (trail)
+            noteOrder(*trail, order);
+    };
 
-    while (world.generalCount[me] < rosterSize_)
-        if (recruitGeneral(world, "Rekrut " + std::to_string(++recruited_)) != RecruitOutcome::Recruited)
+    while (world.generalCount[me] < rosterSize_) {
+        const std::string name = "Rekrut " + std::to_string(++recruited_);
+        if (recruitGeneral(world, name) != RecruitOutcome::Recruited)
             break;
+        note(Order::recruit(me, name));
+    }
     for (int s = 1; s <= world.generalCount[me]; ++s)
-        if (world.generalStatus[me][s] == Ready)
-            setGeneralTask(world, s, Training);
+        if (world.generalStatus[me][s] == Ready && setGeneralTask(world, s, Training) == TaskOutcome::Set)
+            note(Order::setTask(me, s, Training));
 
     // Attackable targets, weakest defender first.
     struct Target {
@@ -57,8 +64,10 @@ void ScriptedPlayer::act(WorldState& world)
         if (general == 0 || world.generalEP[me][general] <= target.defenceEP)
             break;  // the rest are no weaker: wait and train
         const AttackOutcome outcome = launchAttack(world, target.country, general);
-        if (outcome == AttackOutcome::Launched)
+        if (outcome == AttackOutcome::Launched) {
             ++attacks_;
+            note(Order::attack(me, general, target.country, AttackReason::None));
+        }
         else if (outcome == AttackOutcome::TooManyBattles)
             break;
     }

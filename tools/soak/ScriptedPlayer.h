@@ -4,6 +4,7 @@
 // A player made of code, for soak tests and balance figures. It acts only
 // through the operations the windows use.
 
+#include "simulation/Trail.h"
 #include "world/Random.h"
 #include "world/WorldState.h"
 
@@ -17,8 +18,9 @@ public:
     explicit ScriptedPlayer(int rosterSize = 10) : rosterSize_(rosterSize) {}
 
     // One turn between two clock ticks: recruit, put idle generals into
-    // training, attack the weakest attackable neighbours.
-    void act(WorldState& world);
+    // training, attack the weakest attackable neighbours. Each order carried
+    // out goes into `trail` when one is given, as the session keeps it.
+    void act(WorldState& world, GameTrail* trail = nullptr);
 
     int attacksLaunched() const { return attacks_; }
 
