@@ -32,9 +32,12 @@ struct Style {
     std::array<int, Skills> keptHome;
 };
 
-constexpr Style ConquerorStyle{{32, 8, 6, 4, 2}, {-1, 0.45, 0.55, 0.6, 0.6}, {0, 0, 1, 1, 1}};
-constexpr Style GuardianStyle{{48, 8, 4, 3, 2}, {-1, 0.3, 0.35, 0.5, 0.5}, {0, 1, 2, 2, 3}};
-constexpr Style StrategistStyle{{48, 5, 3, 3, 2}, {-1, 0.3, 0.3, 0.5, 0.5}, {0, 0, 1, 2, 2}};
+// The same strength is about as hard against each: the Eroberer, whose land
+// trains his generals fastest, acts least often; the Stratege and the
+// Wächter, who fight the player sooner, must be surer from "Mittel" on.
+constexpr Style ConquerorStyle{{32, 9, 7, 5, 2}, {-1, 0.45, 0.55, 0.6, 0.6}, {0, 0, 1, 1, 1}};
+constexpr Style GuardianStyle{{48, 6, 3, 2, 2}, {-1, 0.3, 0.45, 0.5, 0.5}, {0, 1, 2, 2, 3}};
+constexpr Style StrategistStyle{{48, 5, 3, 2, 2}, {-1, 0.35, 0.5, 0.5, 0.5}, {0, 0, 1, 2, 2}};
 
 const Style& styleOf(int character)
 {
@@ -208,14 +211,15 @@ private:
         c.reason = plain, c.rank = 0;
         switch (character_) {
         case CharacterGuardian:
-            // His own land first, then who attacks him, then the sides at
-            // his borders; the neutral land only when it is his for the taking.
+            // His own land first, then who attacks him; he starts no war
+            // with a side that leaves him alone, and takes the neutral land
+            // that fills in his borders, beyond them only when surer.
             if (w.previousOwner[t.country] == v)
                 c.reason = AttackReason::Retake, c.rank = 3, c.margin = -0.15, c.homeGuard = true;
             else if (attacking(w, t.holder, v))
                 c.reason = AttackReason::CounterAttack, c.rank = 2;
-            else if (!passive && heldBy(w, t.holder) >= heldBy(w, v))
-                c.rank = -1;  // no war with a side his size or larger that leaves him alone
+            else if (!passive)
+                c.rank = -1;
             else if (t.contacts >= 2 || t.nearHome)
                 c.rank = 1;
             else
@@ -227,7 +231,7 @@ private:
             if (t.holder == leader && leader != 0)
                 c.reason = AttackReason::LeaderWeakPoint, c.rank = 1, c.margin = -0.1;
             else
-                c.margin = bordersLeader ? 0.3 : 0.2, c.aside = true;
+                c.margin = bordersLeader ? 0.45 : 0.35, c.aside = true;
             break;
         default:
             // New land before anything else.
