@@ -211,15 +211,14 @@ private:
         c.reason = plain, c.rank = 0;
         switch (character_) {
         case CharacterGuardian:
-            // His own land first, then who attacks him; he starts no war
-            // with a side that leaves him alone, and takes the neutral land
-            // that fills in his borders, beyond them only when surer.
+            // His own land first, then who attacks him, then the sides at
+            // his borders; the neutral land only when it is his for the taking.
             if (w.previousOwner[t.country] == v)
                 c.reason = AttackReason::Retake, c.rank = 3, c.margin = -0.15, c.homeGuard = true;
             else if (attacking(w, t.holder, v))
                 c.reason = AttackReason::CounterAttack, c.rank = 2;
-            else if (!passive)
-                c.rank = -1;
+            else if (!passive && heldBy(w, t.holder) >= heldBy(w, v))
+                c.rank = -1;  // no war with a side his size or larger that leaves him alone
             else if (t.contacts >= 2 || t.nearHome)
                 c.rank = 1;
             else
