@@ -186,7 +186,12 @@ private:
                 if (c.rank < 0 || (c.rank < best.rank || (c.rank == best.rank && defence >= best.defence)) ||
                     (c.aside && asides > 0) || (!spare && !c.homeGuard))
                     continue;
-                const double least = leastChance(skill, c.margin);
+                // When his best and the defender are both at the ceiling,
+                // waiting makes neither stronger: he takes the even fight's
+                // odds, or the stand-off would last for ever.
+                const bool standOff = defence >= rules.mostEP && w.generalEP[v][free.front()] >= rules.mostEP;
+                const double least =
+                    standOff ? attackChance(rules, rules.mostEP, rules.mostEP) : leastChance(skill, c.margin);
                 c.general = pick(w, v, rules, free, defence, least, skill);
                 if (c.general == 0)
                     continue;

@@ -182,6 +182,26 @@ TEST(Character, AHarderStrengthDecidesBetterAnEasierOneLikeABeginner)
     EXPECT_LT(attackChance(ruleTable(RulesZuegig), 101, 100), 0.5);
 }
 
+TEST(Character, AtZuegigsCeilingOnBothSidesHeTakesTheEvenFight)
+{
+    // He holds C2 and C3, the player C1; at "Irrsinnig" nobody attacks below
+    // an even chance, and an even fight is well below it. While either side
+    // can still grow, he waits; once both are at the ceiling he attacks.
+    const int most = ruleTable(RulesZuegig).mostEP;
+    for (const int c : {CharacterConqueror, CharacterGuardian, CharacterStrategist}) {
+        SCOPED_TRACE(characterInfo(c).key);
+        for (const int mine : {most - 1, most}) {
+            auto w = zuegigWorld(3, c);
+            w->countryOwner[3] = 2;
+            addGeneral(*w, 1, "P", most);
+            roster(*w, 2, {mine, mine, mine, mine, mine});
+            const std::vector<std::string> orders = play(*w);
+            EXPECT_EQ(w->battleCount, mine == most ? 1 : 0);
+        }
+    }
+    EXPECT_LT(attackChance(ruleTable(RulesZuegig), most, most), 0.5);
+}
+
 TEST(Character, ChoicesReadBackAndAreDrawnAtTheStartOneDrawEach)
 {
     for (const char* key : {"mixed", "standard", "guardian", "conqueror,random,strategist", "random"}) {
