@@ -30,14 +30,18 @@ struct Style {
     std::array<double, Skills> leastChance;
     // Free generals kept home: he sends nobody while he has no more.
     std::array<int, Skills> keptHome;
+    // Fights beside his plan in one turn.
+    int asides = 1;
 };
 
 // The same strength is about as hard against each: the Eroberer, whose land
 // trains his generals fastest, acts least often; the Stratege and the
-// Wächter, who fight the player sooner, must be surer from "Mittel" on.
+// Wächter, who fight the player sooner, must be surer from "Mittel" on. The
+// Stratege takes two countries a turn on his way to the leader: with one,
+// the wide maps left him far behind the others.
 constexpr Style ConquerorStyle{{32, 9, 7, 5, 2}, {-1, 0.45, 0.55, 0.6, 0.6}, {0, 0, 1, 1, 1}};
 constexpr Style GuardianStyle{{48, 6, 3, 2, 2}, {-1, 0.3, 0.45, 0.5, 0.5}, {0, 1, 2, 2, 3}};
-constexpr Style StrategistStyle{{48, 5, 3, 2, 2}, {-1, 0.35, 0.5, 0.5, 0.5}, {0, 0, 1, 2, 2}};
+constexpr Style StrategistStyle{{48, 6, 4, 2, 2}, {-1, 0.35, 0.5, 0.5, 0.5}, {0, 0, 1, 2, 2}, 2};
 
 const Style& styleOf(int character)
 {
@@ -140,7 +144,7 @@ private:
         // Higher first: the character's preference, then the weaker defence.
         int rank = -1;
         double margin = 0;
-        // A fight beside his plan: at most one a turn.
+        // A fight beside his plan: only so many a turn.
         bool aside = false;
         // Worth sending one of the generals he keeps home.
         bool homeGuard = false;
@@ -184,7 +188,7 @@ private:
                 const int32_t defence = w.generalEP[t.holder][bestGeneral(w, t.holder)];
                 Choice c = judge(w, v, t, defence, leader, bordersLeader);
                 if (c.rank < 0 || (c.rank < best.rank || (c.rank == best.rank && defence >= best.defence)) ||
-                    (c.aside && asides > 0) || (!spare && !c.homeGuard))
+                    (c.aside && asides >= style_.asides) || (!spare && !c.homeGuard))
                     continue;
                 // When his best and the defender are both at the ceiling,
                 // waiting makes neither stronger: he takes the even fight's
@@ -231,7 +235,7 @@ private:
             break;
         case CharacterStrategist:
             // The leader where his defence is weak; other land only on the
-            // way to him, when it can hardly be lost.
+            // way to him, when it can hardly be lost, two countries a turn.
             if (t.holder == leader && leader != 0)
                 c.reason = AttackReason::LeaderWeakPoint, c.rank = 1, c.margin = -0.1;
             else
