@@ -148,6 +148,8 @@ private:
         bool aside = false;
         // Worth sending one of the generals he keeps home.
         bool homeGuard = false;
+        // An even fight between two sides at the ceiling: one a turn.
+        bool even = false;
         int32_t defence = 0;
     };
 
@@ -166,6 +168,7 @@ private:
             std::any_of(targets.begin(), targets.end(), [leader](const Target& t) { return t.holder == leader; });
         const RuleTable& rules = rulesOf(w);
         int asides = 0;
+        int evens = 0;
         for (int attacks = 0; attacks < MostAttacksPerTurn; ++attacks) {
             // His free generals, strongest first.
             std::vector<int> free;
@@ -192,10 +195,12 @@ private:
                     continue;
                 // When his best and the defender are both at the ceiling,
                 // waiting makes neither stronger: he takes the even fight's
-                // odds, or the stand-off would last for ever.
-                const bool standOff = defence >= rules.mostEP && w.generalEP[v][free.front()] >= rules.mostEP;
+                // odds once a turn, or the stand-off would last for ever.
+                c.even = defence >= rules.mostEP && w.generalEP[v][free.front()] >= rules.mostEP;
+                if (c.even && evens > 0)
+                    continue;
                 const double least =
-                    standOff ? attackChance(rules, rules.mostEP, rules.mostEP) : leastChance(skill, c.margin);
+                    c.even ? attackChance(rules, rules.mostEP, rules.mostEP) : leastChance(skill, c.margin);
                 c.general = pick(w, v, rules, free, defence, least, skill);
                 if (c.general == 0)
                     continue;
@@ -205,6 +210,7 @@ private:
             if (best.general == 0 || !give(Order::attack(v, best.general, best.target, best.reason)))
                 return;
             asides += best.aside;
+            evens += best.even;
         }
     }
 

@@ -187,18 +187,19 @@ TEST(Character, AHarderStrengthDecidesBetterAnEasierOneLikeABeginner)
 
 TEST(Character, AtZuegigsCeilingOnBothSidesHeTakesTheEvenFight)
 {
-    // He holds C2 and C3, the player C1; at "Irrsinnig" nobody attacks below
-    // an even chance, and an even fight is well below it. While either side
-    // can still grow, he waits; once both are at the ceiling he attacks.
+    // He holds C2 to C4, the player C1 and C5; at "Irrsinnig" nobody attacks
+    // below an even chance, and an even fight is well below it. While either
+    // side can still grow, he waits; once both are at the ceiling he takes
+    // one even fight a turn.
     const int most = ruleTable(RulesZuegig).mostEP;
     for (const int c : {CharacterConqueror, CharacterGuardian, CharacterStrategist}) {
         SCOPED_TRACE(characterInfo(c).key);
         for (const int mine : {most - 1, most}) {
-            auto w = zuegigWorld(3, c);
-            w->countryOwner[3] = 2;
-            addGeneral(*w, 1, "P", most);
+            auto w = zuegigWorld(5, c);
+            w->countryOwner[3] = w->countryOwner[4] = 2, w->countryOwner[5] = 1;
+            addGeneral(*w, 1, "P", most), addGeneral(*w, 1, "Q", most);
             roster(*w, 2, {mine, mine, mine, mine, mine});
-            const std::vector<std::string> orders = play(*w);
+            play(*w);
             EXPECT_EQ(w->battleCount, mine == most ? 1 : 0);
         }
     }
