@@ -141,8 +141,8 @@ QString HelpWindow::guideText()
               "Karte anderthalbmal, mit der ganzen doppelt so schnell wie mit einem Land.</li><li>Ein Sieg bringt "
               "5 EP nur gegen einen mindestens gleich starken General. Gegen einen schwächeren bringt er den "
               "Teil, den dessen EP von deinen ausmachen (gegen halb so viele 2 EP), gegen einen mit weniger als "
-              "einem Fünftel deiner EP nichts: Kein General wird zum Riesen, nur weil er Schwächere schlägt."
-              "</li><li>Der Gegner führt bis zu zehn Generäle statt fünf, bildet auch seine neuen aus und "
+              "einem Fünftel deiner EP nichts: Kein General wird zum Riesen, nur weil er Schwächere schlägt. "
+              "Über 500 EP kommt keiner hinaus, weder durch Ausbildung noch durch Siege.</li><li>Der Gegner führt bis zu zehn Generäle statt fünf, bildet auch seine neuen aus und "
               "lässt seinen besten freien General zu Hause.</li><li>Fällt das Heimatland eines Computergegners, "
               "ist er geschlagen: Er scheidet aus, und alle seine Länder fallen an den, der es erobert hat. "
               "Deine eigenen Länder zählen wie immer einzeln.</li></ul>") +

@@ -155,12 +155,14 @@ int64_t scoreStep(const RuleTable& rules, int16_t d, int32_t attackerEP, int32_t
     return divisor > 0 ? int64_t{d} * rules.stepScale / divisor : 0;
 }
 
-// The winner's reward: the rule set's EP, or its share by the loser's EP.
+// The winner's reward: the rule set's EP, or its share by the loser's EP,
+// no further than the rule set's ceiling.
 int32_t victoryEP(const RuleTable& rules, int32_t winnerEP, int32_t loserEP)
 {
+    const int32_t room = static_cast<int32_t>(std::clamp<int64_t>(int64_t{rules.mostEP} - winnerEP, 0, rules.winEP));
     if (!rules.winEPByLoser || loserEP >= winnerEP)
-        return rules.winEP;
-    return static_cast<int32_t>(int64_t{rules.winEP} * std::max(loserEP, 0) / std::max(winnerEP, 1));
+        return room;
+    return std::min(room, static_cast<int32_t>(int64_t{rules.winEP} * std::max(loserEP, 0) / std::max(winnerEP, 1)));
 }
 
 // A computer opponent who lost his home is out: whatever he holds goes to

@@ -30,11 +30,18 @@ struct Style {
     std::array<double, Skills> leastChance;
     // Free generals kept home: he sends nobody while he has no more.
     std::array<int, Skills> keptHome;
+    // Fights beside his plan in one turn.
+    int asides = 1;
 };
 
-constexpr Style ConquerorStyle{{32, 8, 6, 4, 2}, {-1, 0.45, 0.55, 0.6, 0.6}, {0, 0, 1, 1, 1}};
-constexpr Style GuardianStyle{{48, 8, 4, 3, 2}, {-1, 0.3, 0.35, 0.5, 0.5}, {0, 1, 2, 2, 3}};
-constexpr Style StrategistStyle{{48, 5, 3, 3, 2}, {-1, 0.3, 0.3, 0.5, 0.5}, {0, 0, 1, 2, 2}};
+// The same strength is about as hard against each: the Eroberer, whose land
+// trains his generals fastest, acts least often; the Stratege and the
+// Wächter, who fight the player sooner, must be surer from "Mittel" on. The
+// Stratege takes two countries a turn on his way to the leader: with one,
+// the wide maps left him far behind the others.
+constexpr Style ConquerorStyle{{32, 9, 7, 5, 2}, {-1, 0.45, 0.55, 0.6, 0.6}, {0, 0, 1, 1, 1}};
+constexpr Style GuardianStyle{{48, 6, 3, 2, 2}, {-1, 0.3, 0.45, 0.5, 0.5}, {0, 1, 2, 2, 3}};
+constexpr Style StrategistStyle{{48, 6, 4, 2, 2}, {-1, 0.35, 0.5, 0.5, 0.5}, {0, 0, 1, 2, 2}, 2};
 
 const Style& styleOf(int character)
 {
@@ -137,10 +144,12 @@ private:
         // Higher first: the character's preference, then the weaker defence.
         int rank = -1;
         double margin = 0;
-        // A fight beside his plan: at most one a turn.
+        // A fight beside his plan: only so many a turn.
         bool aside = false;
         // Worth sending one of the generals he keeps home.
         bool homeGuard = false;
+        // An even fight between two sides at the ceiling: one a turn.
+        bool even = false;
         int32_t defence = 0;
     };
 
@@ -159,6 +168,7 @@ private:
             std::any_of(targets.begin(), targets.end(), [leader](const Target& t) { return t.holder == leader; });
         const RuleTable& rules = rulesOf(w);
         int asides = 0;
+        int evens = 0;
         for (int attacks = 0; attacks < MostAttacksPerTurn; ++attacks) {
             // His free generals, strongest first.
             std::vector<int> free;
@@ -181,9 +191,16 @@ private:
                 const int32_t defence = w.generalEP[t.holder][bestGeneral(w, t.holder)];
                 Choice c = judge(w, v, t, defence, leader, bordersLeader);
                 if (c.rank < 0 || (c.rank < best.rank || (c.rank == best.rank && defence >= best.defence)) ||
-                    (c.aside && asides > 0) || (!spare && !c.homeGuard))
+                    (c.aside && asides >= style_.asides) || (!spare && !c.homeGuard))
                     continue;
-                const double least = leastChance(skill, c.margin);
+                // When his best and the defender are both at the ceiling,
+                // waiting makes neither stronger: he takes the even fight's
+                // odds once a turn, or the stand-off would last for ever.
+                c.even = defence >= rules.mostEP && w.generalEP[v][free.front()] >= rules.mostEP;
+                if (c.even && evens > 0)
+                    continue;
+                const double least =
+                    c.even ? attackChance(rules, rules.mostEP, rules.mostEP) : leastChance(skill, c.margin);
                 c.general = pick(w, v, rules, free, defence, least, skill);
                 if (c.general == 0)
                     continue;
@@ -193,6 +210,7 @@ private:
             if (best.general == 0 || !give(Order::attack(v, best.general, best.target, best.reason)))
                 return;
             asides += best.aside;
+            evens += best.even;
         }
     }
 
@@ -223,11 +241,11 @@ private:
             break;
         case CharacterStrategist:
             // The leader where his defence is weak; other land only on the
-            // way to him, when it can hardly be lost.
+            // way to him, when it can hardly be lost, two countries a turn.
             if (t.holder == leader && leader != 0)
                 c.reason = AttackReason::LeaderWeakPoint, c.rank = 1, c.margin = -0.1;
             else
-                c.margin = bordersLeader ? 0.3 : 0.2, c.aside = true;
+                c.margin = bordersLeader ? 0.45 : 0.35, c.aside = true;
             break;
         default:
             // New land before anything else.

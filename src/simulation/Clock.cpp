@@ -91,7 +91,7 @@ void trainGenerals(WorldState& world, RandomSource& random, int country, const R
         if (world.generalStatus[country][j] != Training)
             continue;
         int32_t& ep = world.generalEP[country][j];
-        if (random.draw(range) < hits && ep < std::numeric_limits<int32_t>::max()) {
+        if (random.draw(range) < hits && ep < rules.mostEP) {
             ++ep;
             reportPromotion(world, country, j, ep - 1, report);
         }

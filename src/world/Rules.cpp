@@ -17,6 +17,7 @@ const std::array<RuleTable, 2> RuleTables = {{
         .battleTickLimit = std::numeric_limits<int>::max(),
         .winEP = 5,
         .winEPByLoser = false,
+        .mostEP = std::numeric_limits<int32_t>::max(),
         .trainingOdds = {16, 16},
         .opponentTrainingOdds = {16, 16, 16, 16, 16},
         .landTrainingPercent = 0,
@@ -40,7 +41,8 @@ const std::array<RuleTable, 2> RuleTables = {{
         // strength means the same on every map, and train at the strength's
         // pace. Land makes strong: the more a side holds, the faster its
         // generals train. Victories pay the loser's share of 5 EP, so nobody
-        // grows a giant on weaker generals; an opponent whose home falls is
+        // grows a giant on weaker generals, and nobody passes 500 EP, so
+        // neither does a long stand-off; an opponent whose home falls is
         // out, his land to the side that took it.
         .key = "zuegig",
         .name = "Zügig",
@@ -51,6 +53,7 @@ const std::array<RuleTable, 2> RuleTables = {{
         .battleTickLimit = 4 * 12 * 4,
         .winEP = 5,
         .winEPByLoser = true,
+        .mostEP = 500,
         .trainingOdds = {10, 32},
         .opponentTrainingOdds = {12, 11, 11, 11, 10},
         .landTrainingPercent = 100,

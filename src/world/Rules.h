@@ -39,6 +39,9 @@ struct RuleTable {
     // a giant.
     int winEP;
     bool winEPByLoser;
+    // No general grows beyond this many EP, by training or by victories: a
+    // stand-off that lasts for generations breeds no giants.
+    int32_t mostEP;
 
     // A general in training gains 1 EP on a draw of 0 in 0..odds-1, by the
     // kind of his country (player, passive); a computer opponent's by his

@@ -138,23 +138,26 @@ TEST(Character, TheGuardianRetakesHisLandStrikesBackAndStartsNoWarWithALargerSid
     EXPECT_EQ(answer.front(), attack(4, 1, AttackReason::CounterAttack));
 }
 
-TEST(Character, TheStrategistHitsTheLeaderWhereHeIsWeakAndTakesOneThingBesideATurn)
+TEST(Character, TheStrategistHitsTheLeaderWhereHeIsWeakAndTakesTwoThingsBesideATurn)
 {
-    // The player leads with C1, C4, C5; his best free general is busy, so
-    // his country beside the strategist is defended by 5 EP. Neutral C3 is
-    // even weaker, but the leader comes first.
-    auto w = zuegigWorld(6, CharacterStrategist);
-    w->countryOwner[4] = w->countryOwner[5] = 1, w->countryOwner[6] = 6;
-    addGeneral(*w, 1, "Stark", 90, InBattle), addGeneral(*w, 1, "Schwach", 5), addGeneral(*w, 3, "N", 2);
+    // The player leads; his best free general is busy, so C1 beside the
+    // strategist is defended by 5 EP. The neutral C3, C5 and C7 between the
+    // strategist's C2, C4 and C6 are even weaker, but the leader comes first,
+    // and of the three beside his plan he takes two.
+    auto w = zuegigWorld(7, CharacterStrategist);
+    w->countryOwner[4] = w->countryOwner[6] = 2;
+    addGeneral(*w, 1, "Stark", 90, InBattle), addGeneral(*w, 1, "Schwach", 5);
+    for (const int n : {3, 5, 7})
+        addGeneral(*w, n, "N", 2);
     roster(*w, 2, {20, 20, 20, 20, 20});
     const std::vector<std::string> orders = play(*w);
-    ASSERT_GE(orders.size(), 2u);
+    ASSERT_GE(orders.size(), 3u);
     EXPECT_EQ(orders[0], attack(5, 1, AttackReason::LeaderWeakPoint));
     int aside = 0;
     for (const std::string& o : orders)
         aside += o.ends_with(row("", int(AttackReason::WeakestNeighbour))) ||
                  o.ends_with(row("", int(AttackReason::NoDefender)));
-    EXPECT_EQ(aside, 1);
+    EXPECT_EQ(aside, 2);
 }
 
 TEST(Character, AHarderStrengthDecidesBetterAnEasierOneLikeABeginner)
@@ -180,6 +183,27 @@ TEST(Character, AHarderStrengthDecidesBetterAnEasierOneLikeABeginner)
         }
     }
     EXPECT_LT(attackChance(ruleTable(RulesZuegig), 101, 100), 0.5);
+}
+
+TEST(Character, AtZuegigsCeilingOnBothSidesHeTakesTheEvenFight)
+{
+    // He holds C2 to C4, the player C1 and C5; at "Irrsinnig" nobody attacks
+    // below an even chance, and an even fight is well below it. While either
+    // side can still grow, he waits; once both are at the ceiling he takes
+    // one even fight a turn.
+    const int most = ruleTable(RulesZuegig).mostEP;
+    for (const int c : {CharacterConqueror, CharacterGuardian, CharacterStrategist}) {
+        SCOPED_TRACE(characterInfo(c).key);
+        for (const int mine : {most - 1, most}) {
+            auto w = zuegigWorld(5, c);
+            w->countryOwner[3] = w->countryOwner[4] = 2, w->countryOwner[5] = 1;
+            addGeneral(*w, 1, "P", most), addGeneral(*w, 1, "Q", most);
+            roster(*w, 2, {mine, mine, mine, mine, mine});
+            play(*w);
+            EXPECT_EQ(w->battleCount, mine == most ? 1 : 0);
+        }
+    }
+    EXPECT_LT(attackChance(ruleTable(RulesZuegig), most, most), 0.5);
 }
 
 TEST(Character, ChoicesReadBackAndAreDrawnAtTheStartOneDrawEach)

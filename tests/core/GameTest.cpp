@@ -88,8 +88,8 @@ TEST(WholeGame, SeededGamesPlayAsTheyAlwaysHave)
         {RulesKlassisch, 1, 4, "464|0|2009|9|67|67|66|68|64|65|200", "Verloren: Ägypten hat dir Lesotho abgenommen."},
         // Zügig's opponents have characters and the rules answer giants and
         // endless games: the player takes Ägypten's home and with it his land.
-        {RulesZuegig, 16, 1, "162|55|2003|5|45|40|8|16|60|6|172",
-         "Du hast Ägypten geschlagen: all sein Land gehört jetzt dir."},
+        {RulesZuegig, 16, 1, "397|55|2008|4|87|83|34|39|80|26|200",
+         "Du hast Nigeria geschlagen: all sein Land gehört jetzt dir."},
     };
     for (const auto& c : cases) {
         NewGame game(Afrika, c.seed, 2, c.aiDivisor, c.rules);

@@ -80,13 +80,15 @@ TEST(Odds, EachRuleSetsChanceIsItsOwnBattleStepPlayedOutAndIsKept)
 
 TEST(Zuegig, AVictoryPaysTheLosersShareAndNothingForAFarWeakerOne)
 {
-    // {winner's EP, loser's EP, EP earned}: Klassisch pays 5 whoever lost.
+    // {winner's EP, loser's EP, EP earned}: Klassisch pays 5 whoever lost;
+    // Zügig nothing beyond 500 EP.
     const struct {
         int ruleSet, attackerEP, defenderEP;
         bool attackerWins;
         int earned;
     } cases[] = {{RulesZuegig, 100, 100, true, 5},  {RulesZuegig, 100, 60, true, 3}, {RulesZuegig, 100, 19, true, 0},
-                 {RulesZuegig, 50, 100, false, 2},  {RulesZuegig, 100, 150, true, 5}, {RulesKlassisch, 100, 19, true, 5}};
+                 {RulesZuegig, 50, 100, false, 2},  {RulesZuegig, 100, 150, true, 5}, {RulesKlassisch, 100, 19, true, 5},
+                 {RulesZuegig, 498, 500, true, 2},  {RulesZuegig, 500, 500, false, 0}, {RulesKlassisch, 500, 500, true, 5}};
     for (const auto& c : cases) {
         SCOPED_TRACE(row(c.ruleSet, c.attackerEP, c.defenderEP));
         auto w = chainWorld(3);
@@ -132,19 +134,21 @@ TEST(Zuegig, AnOpponentWhoseHomeFallsIsOutAndHisLandGoesToTheConqueror)
 
 TEST(Zuegig, LandTrainsFasterAndOpponentsStartAsStrongAsThePlayer)
 {
-    // A draw just above the plain odds trains only the side holding land.
+    // A draw just above the plain odds trains only the side holding land,
+    // and nobody at the ceiling.
     const RuleTable& rules = ruleTable(RulesZuegig);
     auto w = chainWorld(10);
     w->ruleSet = RulesZuegig;
     for (int c = 5; c <= 10; ++c)
         w->countryOwner[c] = 1;
     addGeneral(*w, 1, "Reich", 10, Training), addGeneral(*w, 3, "Arm", 10, Training);
+    addGeneral(*w, 1, "Riese", rules.mostEP, Training);
     w->countryKind[3] = KindPlayer;  // the same odds as the player, with one country
     const double justAbove = 1.0 / rules.trainingOdds[KindPlayer] + 0.01;
-    ScriptedRandom random{justAbove, justAbove};
+    ScriptedRandom random{justAbove, 0.0, justAbove};
     TickReport report;
     trainGenerals(*w, random, 1, rules, report), trainGenerals(*w, random, 3, rules, report);
-    EXPECT_EQ(row(w->generalEP[1][1], w->generalEP[3][1]), row(11, 10));
+    EXPECT_EQ(row(w->generalEP[1][1], w->generalEP[1][2], w->generalEP[3][1]), row(11, rules.mostEP, 10));
 
     // Ägypten, strongest at the start in Klassisch, starts as Südafrika does.
     NewGame game(Afrika, 3, 2, 16, RulesZuegig);

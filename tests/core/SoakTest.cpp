@@ -52,10 +52,14 @@ TEST(Soak, ALineCountsTheOpponentsAttacksAndWritesEveryFigure)
         reasons += n;
     EXPECT_EQ(reasons, line.opponentAttacks);  // every attack has its reason
     EXPECT_LE(line.attacksUnder50, line.opponentAttacks);
+    // Attacks on a side that had attacked him are some of those on sides.
+    EXPECT_LE(line.provoked, line.onSides);
+    EXPECT_GT(line.provoked, 0);
     const std::string json = soakJson(o, Strengths[4], line);
     for (const char* key : {"\"player_every\": 12", "\"personality\": \"mixed\"", "\"opponent_attacks\": ",
                             "\"opponent_attacks_under_50\": ", "\"opponent_home_empty_share\": ",
-                            "\"opponent_vs_opponent_attacks\": ", "\"max_general_ep\": "})
+                            "\"opponent_vs_opponent_attacks\": ", "\"max_general_ep\": ",
+                            "\"opponent_unprovoked_share\": "})
         EXPECT_NE(json.find(key), std::string::npos) << key;
     // Klassisch's default is the plain opponent.
     o.rules = RulesKlassisch;

@@ -47,8 +47,17 @@ int leaderBesides(const WorldState& w, int v)
     return leader;
 }
 
+// Which side last fought which as the attacker, by tick: one game's memory.
+using LastAttacks = std::map<std::pair<int, int>, int>;
+
+void noteAttacks(const WorldState& w, int tick, LastAttacks& last)
+{
+    for (int k = 1; k <= w.battleCount; ++k)
+        last[{w.battles[k].attacker, w.battles[k].defender}] = tick;
+}
+
 // What the opponents did in the tick just run, and how they stand after it.
-void noteOpponents(const WorldState& w, const TickReport& report, SoakLine& line)
+void noteOpponents(const WorldState& w, const TickReport& report, int tick, const LastAttacks& last, SoakLine& line)
 {
     const RuleTable& rules = rulesOf(w);
     for (const Happening& h : report.happenings) {
@@ -77,6 +86,8 @@ void noteOpponents(const WorldState& w, const TickReport& report, SoakLine& line
             for (int k = 1; k <= w.battleCount && !answer; ++k)
                 answer = w.battles[k].attacker == b.defender && w.battles[k].defender == b.attacker;
             line.retaliations += answer;
+            const auto attacked = last.find({b.defender, b.attacker});
+            line.provoked += attacked != last.end() && tick - attacked->second <= 48;
         }
         ++line.reasons[static_cast<std::size_t>(b.reason)];
     }
@@ -189,12 +200,14 @@ SoakLine runSoakLine(const SoakOptions& options, const Strength& strength, Rando
         int held = heldBy(*world, world->side[0]);
         int lastGrowth = 0, plateau = 0;
         std::map<int, int> running;  // country -> ticks fought before this tick
+        LastAttacks lastAttacks;
         while (world->playing && tick < options.ticks) {
             if (tick % options.playerEvery == 0)
                 player.act(*world);
             running.clear();
             for (int b = 1; b <= world->battleCount; ++b)
                 running[world->battles[b].country] = world->battles[b].ticks;
+            noteAttacks(*world, tick, lastAttacks);
             const TickReport report = clockTick(*world, random);
             ++tick;
             // A country is fought over in one battle at a time, and a
@@ -202,7 +215,8 @@ SoakLine runSoakLine(const SoakOptions& options, const Strength& strength, Rando
             for (const Happening& h : report.happenings)
                 if (h.kind == Happening::Kind::BattleEnded)
                     line.battleTicks.push_back(running.at(h.battle.country) + 1);
-            noteOpponents(*world, report, line);
+            noteOpponents(*world, report, tick, lastAttacks, line);
+            noteAttacks(*world, tick, lastAttacks);
             const int nowHeld = heldBy(*world, world->side[0]);
             if (nowHeld > held) {
                 plateau = std::max(plateau, tick - lastGrowth);
@@ -290,6 +304,8 @@ std::string soakJson(const SoakOptions& options, const Strength& strength, const
         {"opponent_losses_per_year", fixed(years > 0 ? static_cast<double>(line.opponentLosses) / years : 0, 2)},
         {"opponent_free_generals", fixed(share(line.freeSum, line.opponentTicks), 2)},
         {"opponent_retaliation_share", fixed(share(line.retaliations, line.onSides), 3)},
+        {"opponent_sides_attacked", std::to_string(line.onSides)},
+        {"opponent_unprovoked_share", fixed(share(line.onSides - line.provoked, line.onSides), 3)},
         {"opponent_reasons", "[" + reasons + "]"},
     };
     std::string text = "{";

@@ -61,6 +61,7 @@ struct SoakLine {
     int64_t onNeutral = 0;           // on a passive country
     int64_t onSides = 0;             // on a country of a side in play
     int64_t retaliations = 0;        // ... that was his before, or whose holder was attacking him
+    int64_t provoked = 0;            // ... whose holder had attacked him within the last game year
     int64_t freeSum = 0;             // his generals out of battle, summed over his ticks
     double chanceSum = 0;            // of his attacks' chances at the opening
     int64_t opponentTicks = 0;       // ticks of each opponent still in the game
