@@ -16,8 +16,9 @@ struct WorldState;
 
 // What a screen reader should say without the player moving there. Screen
 // readers speak a notification when it shows, whatever has the focus, and
-// keep it in their history: so each announcement is this frame of role
-// notification shown anew with the text in its label. It is a point in its
+// keep it in their history: so each announcement is a frame of role
+// notification inside this one (a status bar) shown anew with the text in
+// its label. It is a point in its
 // window's corner, nothing to look at. Several announcements in one pass of
 // the event loop would be heard as the last one alone: they are joined and
 // shown once, when the loop comes round.
@@ -51,6 +52,7 @@ private:
     // The messages now in the log count as heard.
     void takeNoteOfMessages(const WorldState& world);
 
+    QFrame* notice_ = nullptr;
     QLabel* label_ = nullptr;
     QString last_;
     bool pending_ = false;

@@ -144,4 +144,8 @@ TEST(Heard, TheKeysJumpToAttackedCountriesInTurnAndToTheBestChanceFirst)
     w->countryOwner[5] = 1;
     EXPECT_EQ(attackableCountries(*w), (std::vector<int>{6, 4}));
     EXPECT_EQ(nextInList(attackableCountries(*w), 6), 4);
+    // Once he fights over C6 the key passes it by.
+    w->battleCount = 1;
+    w->battles[1] = {6, 1, 1, 6, 1, 50, 50, 1};
+    EXPECT_EQ(attackableCountries(*w), (std::vector<int>{4}));
 }

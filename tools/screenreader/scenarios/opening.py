@@ -29,7 +29,7 @@ p.settle(quiet=0.3)
 p.note("start")
 p.press("Return")
 p.wait_for("dein Land", timeout=10)
-p.check("the game's start said (clock runs)", "Spiel läuft|läuft", timeout=2)
+p.check("the game's start said (clock runs)", "Spiel läuft|läuft", timeout=4)
 
 p.note("look for a neighbour that can be attacked")
 found = None
@@ -80,7 +80,8 @@ p.type("Blindtest")
 p.settle(quiet=0.8)
 p.press("Return")
 p.wait_for("Optionsmenü|Spiel speichern Druckknopf")
-p.check("save confirmed", "Gespeichert|gespeichert", timeout=2)
+# Said once the menu's focus has been said: a player waits for it.
+p.check("save confirmed", "Gespeichert|gespeichert", timeout=5)
 # Not for the player, for the reader: did the save happen, said or not?
 saves = os.path.join(p.run, "game", "saves")
 p.note(f"saves on disk: {sorted(os.listdir(saves)) if os.path.isdir(saves) else 'none'}")

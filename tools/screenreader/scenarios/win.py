@@ -5,8 +5,10 @@ The player knows only what the screen reader said. He sets up the game from
 what the new game's window says it is, then plays in rounds: the game
 paused, F10 walks him to the country with his best chance and he attacks it
 while a general is free and the chance is worth it; the clock runs a while
-(listening to the news), F6 tells him the situation. It ends when he hears
-that he has won, or lost, or after --minutes.
+(listening to the news), F6 tells him the situation. Before the first
+round he fills his roster (F2, "Neuer Unteroffizier"): new generals train
+from the start and are the fronts he can open later. It ends when he hears
+that he has won, or lost, or after STRATAGON_SR_MINUTES.
 
   tools/screenreader/run-orca --out win-transcript.txt tools/screenreader/scenarios/win.py
 """
@@ -20,7 +22,9 @@ from driver import Player, SpeechTimeout
 
 MINUTES = float(os.environ.get("STRATAGON_SR_MINUTES", "20"))
 RUN_SECONDS = float(os.environ.get("STRATAGON_SR_RUN_SECONDS", "1.5"))
+RECRUITS = int(os.environ.get("STRATAGON_SR_RECRUITS", "6"))
 LEAST_CHANCE = 40  # per cent: below this he waits for better generals
+END = r"Du hast gewonnen|Du hast verloren"
 
 p = Player()
 begin = time.time()
@@ -68,6 +72,30 @@ started = time.time()
 p.press("space")
 p.wait_for("pausiert|angehalten", timeout=3)
 
+# More generals: the roster's window, its button, the proposed name taken.
+p.press("F2")
+p.wait_for("Generalliste", timeout=5)
+p.settle(quiet=0.3)
+recruited = 0
+try:
+    p.press_until("Tab", "Neuer Unteroffizier", tries=8)
+    for _ in range(RECRUITS):
+        p.press("Return")
+        u = p.wait_for(r"Namen des Unteroffiziers|mehr Generäle", timeout=5)
+        p.settle(quiet=0.3)
+        p.press("Return")
+        if "mehr" in u.text:
+            break
+        recruited += 1
+        p.wait_for(r"Neuer Unteroffizier", timeout=5)
+        p.settle(quiet=0.3)
+except SpeechTimeout:
+    p.note("the roster did not say what was expected")
+p.note(f"recruited {recruited}")
+p.press("Escape")
+p.wait_for("Stratagon|Landkarte", timeout=5)
+p.settle(quiet=0.3)
+
 over = None
 rounds = attacks = 0
 while time.time() - begin < MINUTES * 60 and not over:
@@ -76,10 +104,10 @@ while time.time() - begin < MINUTES * 60 and not over:
     for _ in range(12):
         p.press("F10")
         try:
-            u = p.wait_for(r"angreifbar|Kein Land|Gewonnen|gewonnen|verloren!", timeout=4)
+            u = p.wait_for(r"angreifbar|Kein Land|" + END, timeout=4)
         except SpeechTimeout:
             break
-        if re.search(r"gewonnen|verloren!", u.text, re.I):
+        if re.search(END, u.text):
             over = u.text
             break
         m = re.search(r"Siegchance (\d+)", u.text)
@@ -97,9 +125,9 @@ while time.time() - begin < MINUTES * 60 and not over:
         p.press("Return")
         attacks += 1
         try:
-            # Back on the map: the next F10 only once it has the keys.
-            p.wait_for(r"Liste mit", timeout=6)
-            p.settle(quiet=0.3)
+            # The main window has the keys again once its title is said.
+            p.wait_for(r"Stratagon|Landkarte|" + END, timeout=6)
+            p.settle(quiet=0.2, timeout=1.5)
         except SpeechTimeout:
             pass
     if over:
@@ -109,15 +137,18 @@ while time.time() - begin < MINUTES * 60 and not over:
     since = p.mark()
     p.sleep(RUN_SECONDS)
     for u in p.heard(since):
-        if re.search(r"Du hast gewonnen|Du hast verloren|Gewonnen!|Verloren!", u.text):
+        if re.search(END, u.text):
             over = u.text
     if over:
         break
-    p.press("space")
-    try:
-        p.wait_for(r"pausiert|angehalten|gewonnen|verloren!", timeout=3)
-    except SpeechTimeout:
-        pass
+    # An attack on him may have paused the game already ("Spiel angehalten").
+    stops = [u for u in p.heard(since) if re.search(r"angehalten|pausiert|läuft", u.text)]
+    if not stops or "läuft" in stops[-1].text:
+        p.press("space")
+        try:
+            p.wait_for(r"pausiert|angehalten|" + END, timeout=3)
+        except SpeechTimeout:
+            pass
     if rounds % 3 == 1:
         p.press("F6")
         try:
@@ -126,7 +157,7 @@ while time.time() - begin < MINUTES * 60 and not over:
         except SpeechTimeout:
             pass
     for u in p.heard(since):
-        if re.search(r"Du hast gewonnen|Du hast verloren", u.text):
+        if re.search(END, u.text):
             over = u.text
 
 p.settle(quiet=2, timeout=20)
