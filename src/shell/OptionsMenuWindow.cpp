@@ -94,6 +94,8 @@ OptionsMenuWindow::OptionsMenuWindow(GameSession& session, Dialogs& dialogs,
 
     followLanguage(this, [=, this] {
         setWindowTitle(tr("Optionsmenü "));
+        setAccessibleDescription(tr("Starte ein neues Spiel, lade oder speichere eines, stell das Spiel ein "
+                                    "oder beende es."));
         settings->setText(tr("Optionen"));
         abortButton_->setText(tr("Spiel abbrechen"));
         credits->setText(tr("Credits"));

@@ -323,6 +323,8 @@ SettingsWindow::SettingsWindow(PlayerSettings& player, Dialogs& dialogs, QWidget
 
     followLanguage(this, [=, this] {
         setWindowTitle(tr("Spiel bedingte Einstellungen"));
+        setAccessibleDescription(tr("Hier stellst du das Tempo, die Stärke der Gegner, die Farben, die Regeln, "
+                                    "die Sprache, die Klänge und die Ansagen ein."));
         scroll_->setAccessibleName(tr("Spiel bedingte Einstellungen"));
         yearHeading->setText(tr("Ein Jahr vergeht in"));
         yearSlider_->setAccessibleName(tr("Ein Jahr vergeht in"));
