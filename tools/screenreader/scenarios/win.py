@@ -22,7 +22,9 @@ from driver import Player, SpeechTimeout
 
 MINUTES = float(os.environ.get("STRATAGON_SR_MINUTES", "20"))
 RUN_SECONDS = float(os.environ.get("STRATAGON_SR_RUN_SECONDS", "1.5"))
-RECRUITS = int(os.environ.get("STRATAGON_SR_RECRUITS", "6"))
+# New generals start at 1 EP: in one run with six of them the player lost
+# (his best general away at the front, the weak ones drew the attacks).
+RECRUITS = int(os.environ.get("STRATAGON_SR_RECRUITS", "0"))
 LEAST_CHANCE = 40  # per cent: below this he waits for better generals
 END = r"Du hast gewonnen|Du hast verloren"
 
@@ -73,28 +75,29 @@ p.press("space")
 p.wait_for("pausiert|angehalten", timeout=3)
 
 # More generals: the roster's window, its button, the proposed name taken.
-p.press("F2")
-p.wait_for("Generalliste", timeout=5)
-p.settle(quiet=0.3)
-recruited = 0
-try:
-    p.press_until("Tab", "Neuer Unteroffizier", tries=8)
-    for _ in range(RECRUITS):
-        p.press("Return")
-        u = p.wait_for(r"Namen des Unteroffiziers|mehr Generäle", timeout=5)
-        p.settle(quiet=0.3)
-        p.press("Return")
-        if "mehr" in u.text:
-            break
-        recruited += 1
-        p.wait_for(r"Neuer Unteroffizier", timeout=5)
-        p.settle(quiet=0.3)
-except SpeechTimeout:
-    p.note("the roster did not say what was expected")
-p.note(f"recruited {recruited}")
-p.press("Escape")
-p.wait_for("Stratagon|Landkarte", timeout=5)
-p.settle(quiet=0.3)
+if RECRUITS:
+    p.press("F2")
+    p.wait_for("Generalliste", timeout=5)
+    p.settle(quiet=0.3)
+    recruited = 0
+    try:
+        p.press_until("Tab", "Neuer Unteroffizier", tries=8)
+        for _ in range(RECRUITS):
+            p.press("Return")
+            u = p.wait_for(r"Namen des Unteroffiziers|mehr Generäle", timeout=5)
+            p.settle(quiet=0.3)
+            p.press("Return")
+            if "mehr" in u.text:
+                break
+            recruited += 1
+            p.wait_for(r"Neuer Unteroffizier", timeout=5)
+            p.settle(quiet=0.3)
+    except SpeechTimeout:
+        p.note("the roster did not say what was expected")
+    p.note(f"recruited {recruited}")
+    p.press("Escape")
+    p.wait_for("Stratagon|Landkarte", timeout=5)
+    p.settle(quiet=0.3)
 
 over = None
 rounds = attacks = 0
@@ -102,10 +105,17 @@ while time.time() - begin < MINUTES * 60 and not over:
     rounds += 1
     # Attack while a general is free and the best chance is worth it.
     for _ in range(12):
-        p.press("F10")
-        try:
-            u = p.wait_for(r"angreifbar|Kein Land|" + END, timeout=4)
-        except SpeechTimeout:
+        # F10 once more when nothing was said: the focus may have been on its
+        # way back to the map.
+        u = None
+        for _ in range(2):
+            p.press("F10")
+            try:
+                u = p.wait_for(r"angreifbar|Kein Land|" + END, timeout=2.5)
+                break
+            except SpeechTimeout:
+                pass
+        if u is None:
             break
         if re.search(END, u.text):
             over = u.text
@@ -125,8 +135,8 @@ while time.time() - begin < MINUTES * 60 and not over:
         p.press("Return")
         attacks += 1
         try:
-            # The main window has the keys again once its title is said.
-            p.wait_for(r"Stratagon|Landkarte|" + END, timeout=6)
+            # The map has the keys again once it is said.
+            p.wait_for(r"Liste mit|" + END, timeout=6)
             p.settle(quiet=0.2, timeout=1.5)
         except SpeechTimeout:
             pass
