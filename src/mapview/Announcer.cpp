@@ -49,6 +49,9 @@ void Announcer::announce(const QString& text)
         return;
     // What comes in the same pass of the event loop is one announcement.
     if (pending_) {
+        // Joined as sentences: a label's text ("Spiel pausiert") has no full stop.
+        if (!last_.isEmpty() && !QStringLiteral(".!?:").contains(last_.back()))
+            last_ += QLatin1Char('.');
         last_ += QLatin1Char(' ') + text;
         return;
     }

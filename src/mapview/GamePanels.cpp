@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mapview/GamePanels.h"
 
+#include "mapview/Announcer.h"
 #include "mapview/BattleListPanel.h"
 #include "mapview/GuidePanel.h"
 #include "mapview/MainWindow.h"
@@ -80,6 +81,8 @@ void GamePanels::changePace(int direction)
     // A running clock keeps running at the new pace; a stopped one takes it when it starts.
     session_.paceChanged();
     showPace();
+    // The keys + and - change it without a look at the panel: say it.
+    window_.announcer()->announce(pace_->text());
 }
 
 void GamePanels::showPace()
