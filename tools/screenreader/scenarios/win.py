@@ -3,11 +3,13 @@
 
 The player knows only what the screen reader said. He sets up the game from
 what the new game's window says it is, then plays in rounds: the game
-paused, F10 walks him to the country with his best chance and he attacks it
-while a general is free and the chance is worth it; the clock runs a while
-(listening to the news), F6 tells him the situation. Before the first
-round he fills his roster (F2, "Neuer Unteroffizier"): new generals train
-from the start and are the fronts he can open later. It ends when he hears
+paused, F6 tells him the situation and his free generals, F10 walks him to
+the country with his best chance and he attacks it while he can spare a
+general (two stay home) and the chance is at least 50 %; then the clock runs
+a while (longer when nothing was worth an attack) and he listens to the
+news. He decides on an utterance once it has been said to its end. Before
+the first round he fills his roster (F2, "Neuer Unteroffizier"): new
+generals train from the start. It ends when he hears
 that he has won, or lost, or after STRATAGON_SR_MINUTES.
 
   tools/screenreader/run-orca --out win-transcript.txt tools/screenreader/scenarios/win.py
@@ -22,10 +24,10 @@ from driver import Player, SpeechTimeout
 
 MINUTES = float(os.environ.get("STRATAGON_SR_MINUTES", "20"))
 RUN_SECONDS = float(os.environ.get("STRATAGON_SR_RUN_SECONDS", "1.5"))
-# New generals start at 1 EP: in one run with six of them the player lost
-# (his best general away at the front, the weak ones drew the attacks).
-RECRUITS = int(os.environ.get("STRATAGON_SR_RECRUITS", "0"))
-LEAST_CHANCE = 40  # per cent: below this he waits for better generals
+# New generals train from the start: a roster of ten, like the soak's player.
+RECRUITS = int(os.environ.get("STRATAGON_SR_RECRUITS", "7"))
+LEAST_CHANCE = int(os.environ.get("STRATAGON_SR_CHANCE", "50"))  # per cent: below, he waits and trains
+KEPT_HOME = 2  # free generals he never sends out: the best of them defends
 END = r"Du hast gewonnen|Du hast verloren"
 
 p = Player()
@@ -38,6 +40,12 @@ said = p.wait_for("Karte: ", timeout=10).text
 p.note(f"the new game said: {said}")
 if "Afrika" not in said:
     sys.exit("the new game is not on Afrika")
+
+
+def heard_out(u):
+    """Waits until `u` has been said to its end (or cut): the player decides
+    on what he heard, not on what was about to be said."""
+    p.settle(quiet=0.1, timeout=15, since=u.start - 0.001)
 
 
 def choose(label, value, keys):
@@ -103,8 +111,20 @@ over = None
 rounds = attacks = 0
 while time.time() - begin < MINUTES * 60 and not over:
     rounds += 1
-    # Attack while a general is free and the best chance is worth it.
-    for _ in range(12):
+    # How many generals are free: he keeps KEPT_HOME of them at home.
+    free = 0
+    p.press("F6")
+    try:
+        s = p.wait_for(r"Deine Länder", timeout=4)
+        heard_out(s)
+        p.note(f"situation: {s.text}")
+        m = re.search(r"Freie Generäle: (\d+)", s.text)
+        free = int(m.group(1)) if m else 0
+    except SpeechTimeout:
+        pass
+    launched = 0
+    # Attack while a general can be spared and the best chance is worth it.
+    while free - launched > KEPT_HOME and launched < 8:
         # F10 once more when nothing was said: the focus may have been on its
         # way back to the map.
         u = None
@@ -117,6 +137,7 @@ while time.time() - begin < MINUTES * 60 and not over:
                 pass
         if u is None:
             break
+        heard_out(u)
         if re.search(END, u.text):
             over = u.text
             break
@@ -126,6 +147,7 @@ while time.time() - begin < MINUTES * 60 and not over:
         p.press("Return")
         try:
             d = p.wait_for(r"Vorgewählt|Kein General", timeout=12)
+            heard_out(d)
         except SpeechTimeout:
             p.press("Escape")
             break
@@ -134,6 +156,7 @@ while time.time() - begin < MINUTES * 60 and not over:
             break
         p.press("Return")
         attacks += 1
+        launched += 1
         try:
             # The map has the keys again once it is said.
             p.wait_for(r"Liste mit|" + END, timeout=6)
@@ -142,10 +165,10 @@ while time.time() - begin < MINUTES * 60 and not over:
             pass
     if over:
         break
-    # Let the war run and listen.
+    # Let the war run and listen; longer while nothing is worth an attack.
     p.press("space")
     since = p.mark()
-    p.sleep(RUN_SECONDS)
+    p.sleep(RUN_SECONDS if launched else 3 * RUN_SECONDS)
     for u in p.heard(since):
         if re.search(END, u.text):
             over = u.text
@@ -157,13 +180,6 @@ while time.time() - begin < MINUTES * 60 and not over:
         p.press("space")
         try:
             p.wait_for(r"pausiert|angehalten|" + END, timeout=3)
-        except SpeechTimeout:
-            pass
-    if rounds % 3 == 1:
-        p.press("F6")
-        try:
-            s = p.wait_for(r"Deine Länder", timeout=4)
-            p.note(f"situation: {s.text}")
         except SpeechTimeout:
             pass
     for u in p.heard(since):
