@@ -37,6 +37,8 @@ public:
 
     // A tick's news, joined and spaced out (simulation/Announcements.h).
     void announceTick(const WorldState& world, const TickReport& report, bool pausedByIt);
+    // The news still held back by the spacing, said now (the clock stops).
+    void announceWaiting() { announce(news_.takeWaiting()); }
     // The messages that came since the last call, the oldest first: what
     // the player's own orders brought between ticks. The first call after
     // restart() only takes note of what is there.

@@ -381,6 +381,8 @@ void MainWindow::togglePause()
 {
     session_.setPaused(!session_.paused());
     showPhase();
+    if (session_.paused())
+        announcer_->announceWaiting();
     announcer_->announce(statusLabel_->text());
 }
 
