@@ -28,7 +28,8 @@ RUN_SECONDS = float(os.environ.get("STRATAGON_SR_RUN_SECONDS", "1.5"))
 RECRUITS = int(os.environ.get("STRATAGON_SR_RECRUITS", "7"))
 LEAST_CHANCE = int(os.environ.get("STRATAGON_SR_CHANCE", "50"))  # per cent: below, he waits and trains
 KEPT_HOME = 2  # free generals he never sends out: the best of them defends
-END = r"Du hast gewonnen|Du hast verloren"
+END = r"Du hast gewonnen|Du hast verloren|Es ist vollbracht|kläglich gescheitert"
+WON = r"Du hast gewonnen|Es ist vollbracht"
 
 p = Player()
 begin = time.time()
@@ -192,5 +193,6 @@ p.note(f"rounds {rounds}, attacks {attacks}, {minutes:.1f} minutes from the firs
 p.note(f"the end heard: {over}" if over else "no end heard")
 for u in p.heard(started)[-12:]:
     p.note(f"last heard: {u.text}")
-if not over or "verloren" in over.lower():
+# The summary says "Schlachten gewonnen / verloren" either way.
+if not over or not re.search(WON, over):
     sys.exit("not won")
