@@ -37,18 +37,31 @@ STEPS = [
 ANY = "|".join(f"(?P<s{i}>{pattern})" for i, (_, pattern) in enumerate(STEPS))
 
 
-def step(timeout=12.0):
-    """The step said last: what was heard since the last key, else F12."""
-    for attempt in range(2):
-        try:
-            u = p.wait_for(ANY, timeout=timeout if attempt == 0 else 4)
-            m = re.search(ANY, u.text)
-            index = int(next(k for k, v in m.groupdict().items() if v)[1:])
-            p.note(f"step {index + 1}: {STEPS[index][0]}")
-            return index, u.text
-        except SpeechTimeout:
-            p.press("F12")
-    sys.exit("no step said")
+def find_step(utterances):
+    """The last step said among `utterances` (the windows repeat the step
+    they were opened for, the new one comes after)."""
+    for u in reversed(utterances):
+        m = re.search(ANY, u.text)
+        if m:
+            return int(next(k for k, v in m.groupdict().items() if v)[1:]), u.text
+    return None
+
+
+def step(since, timeout=12.0):
+    """The step said since `since` once the screen reader is quiet, else F12."""
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        p.settle(quiet=1.0, timeout=max(0.5, deadline - time.time()), since=since)
+        found = find_step(p.heard(since))
+        if found:
+            p.note(f"step {found[0] + 1}: {STEPS[found[0]][0]}")
+            return found
+    p.press("F12")
+    try:
+        u = p.wait_for(ANY, timeout=4)
+        return find_step([u])
+    except SpeechTimeout:
+        sys.exit("no step said")
 
 
 def back_on_map():
@@ -60,12 +73,13 @@ def back_on_map():
 
 
 begin = time.time()
-index, text = step(15)
+index, text = step(begin - 5, 15)
 done_steps = []
 while STEPS[index][0] != "done" and time.time() - begin < 300:
     name = STEPS[index][0]
     done_steps.append(name)
     p.settle(quiet=0.3, timeout=8)  # hear the sentence out
+    since = p.mark()
     if name == "start the clock":
         p.press("space")
     elif name == "look at a neighbour":
@@ -82,8 +96,7 @@ while STEPS[index][0] != "done" and time.time() - begin < 300:
         p.wait_for(r"Namen des Unteroffiziers", timeout=5)
         p.settle(quiet=0.3)
         p.press("Return")
-        p.wait_for(r"Neuer Unteroffizier", timeout=5)
-        p.settle(quiet=0.3)
+        p.settle(quiet=1.0, timeout=10)
         p.press("Escape")
         back_on_map()
     elif name == "train":
@@ -133,7 +146,7 @@ while STEPS[index][0] != "done" and time.time() - begin < 300:
             p.wait_for(r"Vorgewählt", timeout=12)
             p.press("Return")
             back_on_map()
-    new_index, text = step(20)
+    new_index, text = step(since, 25)
     if new_index == index and name not in ("win", "watch the battle"):
         sys.exit(f"step '{name}' said again: not passed")
     index = new_index
