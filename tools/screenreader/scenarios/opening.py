@@ -81,7 +81,7 @@ p.settle(quiet=0.8)
 p.press("Return")
 p.wait_for("Optionsmenü|Spiel speichern Druckknopf")
 # Said once the menu's focus has been said: a player waits for it.
-p.check("save confirmed", "Gespeichert|gespeichert", timeout=5)
+p.check("save confirmed", "Gespeichert|gespeichert", timeout=10)
 # Not for the player, for the reader: did the save happen, said or not?
 saves = os.path.join(p.run, "game", "saves")
 p.note(f"saves on disk: {sorted(os.listdir(saves)) if os.path.isdir(saves) else 'none'}")
