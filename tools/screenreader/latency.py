@@ -14,6 +14,7 @@ the utterances that were news in windows of 15 seconds and gives the
 shortest gap between two of them.
 """
 
+import argparse
 import re
 import statistics
 import sys
@@ -49,16 +50,18 @@ def read_log(path):
 
 
 def main(argv):
-    args = [a for a in argv if not a.startswith("--")]
-    opts = dict(zip(argv[::1], argv[1::1]))
-    if not args:
-        sys.exit(__doc__)
-    transcript = args[0]
-    log = args[1] if len(args) > 1 else re.sub(r"\.txt$", "", transcript) + ".program.log"
+    parser = argparse.ArgumentParser(description="How soon the screen reader said the game's news.")
+    parser.add_argument("transcript")
+    parser.add_argument("program_log", nargs="?")
+    parser.add_argument("--from", dest="start", type=float, default=-1e9, help="seconds in the transcript")
+    parser.add_argument("--to", dest="stop", type=float, default=1e9, help="seconds in the transcript")
+    opts = parser.parse_args(argv)
+    transcript = opts.transcript
+    log = opts.program_log or re.sub(r"\.txt$", "", transcript) + ".program.log"
     zero, said = read_transcript(transcript)
     ticks = read_log(log)
-    lo = zero + float(opts.get("--from", "-1e9"))
-    hi = zero + float(opts.get("--to", "1e9"))
+    lo = zero + opts.start
+    hi = zero + opts.stop
     ticks = [t for t in ticks if lo <= t[0] <= hi]
 
     delays, missed, news = [], [], set()
