@@ -73,6 +73,7 @@ def back_on_map():
 
 
 begin = time.time()
+info_mode = False  # F5 switches the map between battle and info
 index, text = step(begin - 5, 15)
 done_steps = []
 while STEPS[index][0] != "done" and time.time() - begin < 300:
@@ -85,6 +86,7 @@ while STEPS[index][0] != "done" and time.time() - begin < 300:
     elif name == "look at a neighbour":
         if "F5" in text:
             p.press("F5")
+            info_mode = not info_mode
             p.settle(quiet=0.3, timeout=4)
         p.press("Right")
     elif name == "recruit":
@@ -115,6 +117,10 @@ while STEPS[index][0] != "done" and time.time() - begin < 300:
         p.press("Escape")
         back_on_map()
     elif name == "attack":
+        if info_mode:  # Return attacks only in battle mode
+            p.press("F5")
+            info_mode = False
+            p.settle(quiet=0.3, timeout=4)
         p.press_until("F10", r"Siegchance", tries=3, timeout=3)
         p.press("Return")
         p.wait_for(r"Vorgewählt", timeout=12)
