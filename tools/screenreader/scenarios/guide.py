@@ -89,7 +89,11 @@ while STEPS[index][0] != "done" and time.time() - begin < 300:
             info_mode = not info_mode
             p.settle(quiet=0.3, timeout=4)
         p.press("Right")
-    elif name == "recruit":
+        # He stops the clock while he reads and works in the windows: at
+        # run-orca's 416 ms a month the opponent took the home country
+        # before the steps were done.
+        p.settle(quiet=0.5, timeout=8)
+        p.press("space")
         p.press("F2")
         p.wait_for("Generalliste", timeout=5)
         p.settle(quiet=0.3)
@@ -127,7 +131,8 @@ while STEPS[index][0] != "done" and time.time() - begin < 300:
         p.press("Return")
         back_on_map()
     elif name == "watch the battle":
-        p.note("listening while the clock runs")
+        p.note("the clock runs while he listens")
+        p.press("space")
     elif name == "pause":
         p.press("space")
     elif name == "pace":
