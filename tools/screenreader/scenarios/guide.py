@@ -127,7 +127,7 @@ while STEPS[index][0] != "done" and time.time() - begin < 300:
             p.settle(quiet=0.3, timeout=4)
         p.press_until("F10", r"Siegchance", tries=3, timeout=3)
         p.press("Return")
-        p.wait_for(r"Vorgewählt", timeout=12)
+        p.wait_for(r"Vorgewählt", timeout=30)  # after the step repeated at its top
         p.press("Return")
         back_on_map()
     elif name == "watch the battle":
@@ -154,7 +154,7 @@ while STEPS[index][0] != "done" and time.time() - begin < 300:
         elif "erneut an" in text:
             p.press_until("F10", r"Siegchance", tries=3, timeout=3)
             p.press("Return")
-            p.wait_for(r"Vorgewählt", timeout=12)
+            p.wait_for(r"Vorgewählt", timeout=30)  # after the step repeated at its top
             p.press("Return")
             back_on_map()
     new_index, text = step(since, 25)
