@@ -144,7 +144,7 @@ while STEPS[index][0] != "done" and time.time() - begin < 300:
         p.press("Return")
     elif name == "the summary":
         p.press("F3")
-        p.wait_for("Spielbilanz", timeout=6)
+        p.wait_for("Spielbilanz|Geschafft", timeout=10)  # the closing word may come first
         p.settle(quiet=0.3, timeout=20)
         p.press("Escape")
         back_on_map()
