@@ -586,6 +586,10 @@ Do you want to dismiss %1 all the same?</translation>
         <source>Geben sie den Namen des Unteroffiziers ein :</source>
         <translation>Enter the name of the NCO:</translation>
     </message>
+    <message>
+        <source>Deine Generäle: %1, davon in einer Schlacht: %2.</source>
+        <translation>Your generals: %1, in battle: %2.</translation>
+    </message>
 </context>
 <context>
     <name>stratagon::GuidePanel</name>
@@ -740,6 +744,10 @@ Do you want to dismiss %1 all the same?</translation>
         <source>&lt;h3&gt;Regeln: Klassisch und Zügig&lt;/h3&gt;&lt;p&gt;Unter &lt;b&gt;Einstellungen&lt;/b&gt; wählst du bei &lt;b&gt;Regeln&lt;/b&gt;, wie dein nächstes neues Spiel gespielt wird; ein laufendes oder geladenes Spiel behält seine Regeln. &lt;b&gt;Klassisch&lt;/b&gt; sind die Regeln, wie sie hier beschrieben sind. &lt;b&gt;Zügig&lt;/b&gt; ändert Zahlen und hat Regeln gegen Riesen und endlose Spiele:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Jede Schlacht beginnt 30 : 70. Der Punktestand bewegt sich nach dem Verhältnis der EP beider Generäle, nicht nach ihrem Unterschied, in großen Schritten: auch Schlachten zwischen Unteroffizieren kommen voran, und ein etwas schwächerer Angreifer hat eine Chance.&lt;/li&gt;&lt;li&gt;Eine Schlacht dauert höchstens 4 Jahre; ist sie dann nicht entschieden, behält der Verteidiger sein Land.&lt;/li&gt;&lt;li&gt;Die Generäle der Länder ohne Spieler beginnen mit der Hälfte ihrer EP und werden halb so schnell ausgebildet. Die Computergegner beginnen mit so starken Generälen wie du.&lt;/li&gt;&lt;li&gt;Deine neuen Generäle beginnen mit 3 EP, die des Gegners mit 4, auf „Schwer“ mit 5 und auf „Irrsinnig“ mit 8 (sonst 1). In der Ausbildung gewinnen deine etwa 5 EP im Jahr, die des Gegners je nach Stärke 4 bis 5 (sonst 3).&lt;/li&gt;&lt;li&gt;Land macht stark: Wer mehr Länder hält, bildet schneller aus, mit der halben Karte anderthalbmal, mit der ganzen doppelt so schnell wie mit einem Land.&lt;/li&gt;&lt;li&gt;Ein Sieg bringt 5 EP nur gegen einen mindestens gleich starken General. Gegen einen schwächeren bringt er den Teil, den dessen EP von deinen ausmachen (gegen halb so viele 2 EP), gegen einen mit weniger als einem Fünftel deiner EP nichts: Kein General wird zum Riesen, nur weil er Schwächere schlägt. Über 500 EP kommt keiner hinaus, weder durch Ausbildung noch durch Siege.&lt;/li&gt;&lt;li&gt;Der Gegner führt bis zu zehn Generäle statt fünf, bildet auch seine neuen aus und lässt seinen besten freien General zu Hause.&lt;/li&gt;&lt;li&gt;Fällt das Heimatland eines Computergegners, ist er geschlagen: Er scheidet aus, und alle seine Länder fallen an den, der es erobert hat. Deine eigenen Länder zählen wie immer einzeln.&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;h3&gt;Rules: Classic and Brisk&lt;/h3&gt;&lt;p&gt;Under &lt;b&gt;Settings&lt;/b&gt;, &lt;b&gt;Rules&lt;/b&gt; decides how your next new game is played; a running or loaded game keeps its rules. &lt;b&gt;Classic&lt;/b&gt; are the rules as described here. &lt;b&gt;Brisk&lt;/b&gt; changes numbers and has rules against giants and endless games:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Every battle starts at 30 : 70. The score moves by the ratio of both generals’ XP, not by their difference, in large steps: battles between NCOs make progress too, and a slightly weaker attacker has a chance.&lt;/li&gt;&lt;li&gt;A battle lasts at most 4 years; if it is not decided by then, the defender keeps his country.&lt;/li&gt;&lt;li&gt;The generals of countries without a player start with half their XP and train half as fast. The computer opponents start with generals as strong as yours.&lt;/li&gt;&lt;li&gt;Your new generals start with 3 XP, the opponent’s with 4, on “Hard” with 5 and on “Insane” with 8 (otherwise 1). In training yours gain about 5 XP a year, the opponent’s 4 to 5 by strength (otherwise 3).&lt;/li&gt;&lt;li&gt;Land makes strong: whoever holds more countries trains faster, with half the map one and a half times, with the whole map twice as fast as with one country.&lt;/li&gt;&lt;li&gt;A victory brings 5 XP only against a general at least as strong. Against a weaker one it brings the share his XP are of yours (against half as many, 2 XP), against one with less than a fifth of your XP nothing: no general becomes a giant just by beating weaker ones. Nobody gets beyond 500 XP, neither by training nor by victories.&lt;/li&gt;&lt;li&gt;The opponent leads up to ten generals instead of five, trains his new ones too and keeps his best free general at home.&lt;/li&gt;&lt;li&gt;When a computer opponent&apos;s home country falls, he is beaten: he leaves the game, and all his countries go to whoever took it. Your own countries count one by one as always.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
+    <message>
+        <source>Die Regeln des Spiels und alle Tasten.</source>
+        <translation>The rules of the game and all its keys.</translation>
+    </message>
 </context>
 <context>
     <name>stratagon::InfoPanel</name>
@@ -860,6 +868,14 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Automatisch gespeichert</source>
         <translation>Saved automatically</translation>
+    </message>
+    <message>
+        <source>Keine gespeicherten Spiele.</source>
+        <translation>No saved games.</translation>
+    </message>
+    <message>
+        <source>Gespeicherte Spiele: %1.</source>
+        <translation>Saved games: %1.</translation>
     </message>
 </context>
 <context>
@@ -1185,6 +1201,10 @@ Do you want to dismiss %1 all the same?</translation>
         <source>Aufgeben</source>
         <translation>Give up</translation>
     </message>
+    <message>
+        <source>Starte ein neues Spiel, lade oder speichere eines, stell das Spiel ein oder beende es.</source>
+        <translation>Start a new game, load or save one, change the settings or quit.</translation>
+    </message>
 </context>
 <context>
     <name>stratagon::PickWindow</name>
@@ -1288,6 +1308,10 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Ende</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Die Dienstgrade deiner Generäle und wie viele Erfahrungspunkte jeder verlangt.</source>
+        <translation>Your generals&apos; ranks and how many experience points each one needs.</translation>
     </message>
 </context>
 <context>
@@ -1616,6 +1640,10 @@ Do you want to dismiss %1 all the same?</translation>
     <message>
         <source>Anhalten, wenn du angegriffen wirst</source>
         <translation>Pause when you are attacked</translation>
+    </message>
+    <message>
+        <source>Hier stellst du das Tempo, die Stärke der Gegner, die Farben, die Regeln, die Sprache, die Klänge und die Ansagen ein.</source>
+        <translation>Here you set the pace, the opponents&apos; strength, the colours, the rules, the language, the sounds and the announcements.</translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,11 @@ void GeneralListWindow::showGameTexts()
     const int p = world.side[0];
     if (!validSideIndex(p))
         return;
+    int fighting = 0;
+    for (int s = 1; s <= world.generalCount[p] && s <= MaxGenerals; ++s)
+        fighting += world.generalStatus[p][s] == InBattle ? 1 : 0;
+    setAccessibleDescription(
+        tr("Deine Generäle: %1, davon in einer Schlacht: %2.").arg(world.generalCount[p]).arg(fighting));
     for (int row = 0; row < list_->topLevelItemCount(); ++row) {
         const int s = row + 1;
         if (!validSlot(s) || s > world.generalCount[p])

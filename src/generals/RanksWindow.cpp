@@ -125,6 +125,7 @@ RanksWindow::RanksWindow(QWidget* roster) : DialogWindow(roster, Qt::NonModal)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     followLanguage(this, [this, close] {
         setWindowTitle(tr("Dienstgrade"));
+        setAccessibleDescription(tr("Die Dienstgrade deiner Generäle und wie viele Erfahrungspunkte jeder verlangt."));
         list_->setAccessibleName(tr("Dienstgrade"));
         showRanks();
         note_->setText(tr("  Hier sehen sie alle Dienstgrade der Soldaten aus dem Spiel  .     "

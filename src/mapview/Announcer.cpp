@@ -6,26 +6,41 @@
 #include "world/WorldState.h"
 
 #include <QAccessibleWidget>
+#include <QDateTime>
+#include <QLoggingCategory>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace stratagon {
 
-Announcer::Announcer(QWidget* parent) : QFrame(parent), label_(new QLabel(this))
+namespace {
+// Off unless asked for (QT_LOGGING_RULES="stratagon.announce.info=true"): when
+// each tick's news came and when it was shown, in epoch milliseconds, to lay
+// beside a screen reader's transcript.
+Q_LOGGING_CATEGORY(announceLog, "stratagon.announce", QtWarningMsg)
+}  // namespace
+
+Announcer::Announcer(QWidget* parent) : QFrame(parent), notice_(new QFrame(this)), label_(new QLabel(notice_))
 {
     installAccessibility();
-    setObjectName(QStringLiteral("announcer"));
+    setObjectName(QStringLiteral("announcer-bar"));
+    notice_->setObjectName(QStringLiteral("announcer"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     label_->setObjectName(QStringLiteral("announcement"));
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(notice_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(label_);
-    // The frame itself stays nameless: a screen reader then says the label,
-    // and its history keeps it.
+    // The notice itself stays nameless: a screen reader then says the label,
+    // and its history keeps it. Inside a status bar the screen reader says
+    // the text alone, without first naming the role ("Benachrichtigung"),
+    // which took longer to say than most news.
     setGeometry(0, 0, 1, 1);
-    hide();
+    notice_->setGeometry(0, 0, 1, 1);
+    notice_->hide();
+    show();
+    lower();
 }
 
 void Announcer::announce(const QString& text)
@@ -34,6 +49,9 @@ void Announcer::announce(const QString& text)
         return;
     // What comes in the same pass of the event loop is one announcement.
     if (pending_) {
+        // Joined as sentences: a label's text ("Spiel pausiert") has no full stop.
+        if (!last_.isEmpty() && !QStringLiteral(".!?:").contains(last_.back()))
+            last_ += QLatin1Char('.');
         last_ += QLatin1Char(' ') + text;
         return;
     }
@@ -41,11 +59,12 @@ void Announcer::announce(const QString& text)
     pending_ = true;
     QTimer::singleShot(0, this, [this] {
         pending_ = false;
-        hide();
+        notice_->hide();
         label_->setText(last_);
         setGeometry(0, 0, 1, 1);
-        show();
+        notice_->show();
         lower();
+        qCInfo(announceLog).noquote() << "shown" << QDateTime::currentMSecsSinceEpoch() << last_;
     });
 }
 
@@ -58,6 +77,14 @@ void Announcer::announce(const Text& text)
 void Announcer::announceTick(const WorldState& world, const TickReport& report, bool pausedByIt)
 {
     takeNoteOfMessages(world);
+    if (announceLog().isInfoEnabled()) {
+        QStringList items;
+        for (const NewsItem& item : tickNews(world, report, news_.level()))
+            items << gametext::render(item.text);
+        if (!items.isEmpty() || report.outcome != GameOutcome::Running)
+            qCInfo(announceLog).noquote() << "tick" << QDateTime::currentMSecsSinceEpoch() << world.tickCount
+                                          << items.join(QStringLiteral(" | "));
+    }
     Text sentence = news_.tick(world, report);
     if (pausedByIt) {
         Text paused = pausedOnAttackText();
@@ -106,7 +133,12 @@ void Announcer::announceNewMessages(const WorldState& world)
 
 QAccessibleInterface* announcerInterface(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("stratagon::Announcer") && object && object->isWidgetType())
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("stratagon::Announcer"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
+    if (className == QLatin1String("QFrame") && object->objectName() == QLatin1String("announcer") &&
+        qobject_cast<Announcer*>(object->parent()))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     return nullptr;
 }

@@ -16,8 +16,9 @@ struct WorldState;
 
 // What a screen reader should say without the player moving there. Screen
 // readers speak a notification when it shows, whatever has the focus, and
-// keep it in their history: so each announcement is this frame of role
-// notification shown anew with the text in its label. It is a point in its
+// keep it in their history: so each announcement is a frame of role
+// notification inside this one (a status bar) shown anew with the text in
+// its label. It is a point in its
 // window's corner, nothing to look at. Several announcements in one pass of
 // the event loop would be heard as the last one alone: they are joined and
 // shown once, when the loop comes round.
@@ -36,6 +37,8 @@ public:
 
     // A tick's news, joined and spaced out (simulation/Announcements.h).
     void announceTick(const WorldState& world, const TickReport& report, bool pausedByIt);
+    // The news still held back by the spacing, said now (the clock stops).
+    void announceWaiting() { announce(news_.takeWaiting()); }
     // The messages that came since the last call, the oldest first: what
     // the player's own orders brought between ticks. The first call after
     // restart() only takes note of what is there.
@@ -51,6 +54,7 @@ private:
     // The messages now in the log count as heard.
     void takeNoteOfMessages(const WorldState& world);
 
+    QFrame* notice_ = nullptr;
     QLabel* label_ = nullptr;
     QString last_;
     bool pending_ = false;

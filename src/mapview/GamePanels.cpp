@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mapview/GamePanels.h"
 
+#include "mapview/Announcer.h"
 #include "mapview/BattleListPanel.h"
 #include "mapview/GuidePanel.h"
 #include "mapview/MainWindow.h"
@@ -78,6 +79,8 @@ void GamePanels::changePace(int direction)
     if (!session_.setPace(world_.paceStep + (direction < 0 ? -1 : 1)))
         return;
     showPace();
+    // The keys + and - change it without a look at the panel: say it.
+    window_.announcer()->announce(pace_->text());
 }
 
 void GamePanels::showPace()

@@ -266,6 +266,10 @@ void MainWindow::startKeyboard(int country)
 {
     mapFocus_->takeKeys(country);
     announcer_->restart(world_);
+    // Whether the clock runs is the first thing a player who cannot see the
+    // map needs to know of a game just begun.
+    if (world_.playing)
+        announcer_->announce(statusLabel_->text());
 }
 
 // ---- What the game shows ----
@@ -377,6 +381,8 @@ void MainWindow::togglePause()
 {
     session_.setPaused(!session_.paused());
     showPhase();
+    if (session_.paused())
+        announcer_->announceWaiting();
     announcer_->announce(statusLabel_->text());
 }
 

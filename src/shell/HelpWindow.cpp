@@ -160,6 +160,7 @@ HelpWindow::HelpWindow(GameSession& session, QWidget* game) : DialogWindow(game,
     auto* close = new QPushButton(this);
     followLanguage(this, [this, text, close] {
         setWindowTitle(tr("Spielanleitung"));
+        setAccessibleDescription(tr("Die Regeln des Spiels und alle Tasten."));
         text->setAccessibleName(tr("Spielanleitung"));
         text->setHtml(guideText());
         close->setText(tr("Schließen"));

@@ -26,9 +26,15 @@ LanguageChoice::LanguageChoice(PlayerSettings& player, QWidget* parent)
         choice_->addItem(own, code);
     }
     choice_->setCurrentIndex(std::max(0, static_cast<int>(codes.indexOf(atOpening_))));
+    // Said with its label, its value as the description (a combo box says one or the other).
+    caption_->setBuddy(choice_);
+    choice_->setAccessibleDescription(choice_->currentText());
     followLanguage(this, [this] { caption_->setText(tr("Sprache :")); });
     connect(choice_, &QComboBox::currentIndexChanged, this,
-            [this] { player_.useLanguage(choice_->currentData().toString()); });
+            [this] {
+                choice_->setAccessibleDescription(choice_->currentText());
+                player_.useLanguage(choice_->currentData().toString());
+            });
 }
 
 void LanguageChoice::keep()

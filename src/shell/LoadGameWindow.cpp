@@ -72,6 +72,8 @@ LoadGameWindow::LoadGameWindow(LoadGameSetup setup, QWidget* menu)
 
     followLanguage(this, [this, cancel] {
         setWindowTitle(title());
+        setAccessibleDescription(shown_.isEmpty() ? tr("Keine gespeicherten Spiele.")
+                                                  : tr("Gespeicherte Spiele: %1.").arg(shown_.size()));
         list_->setAccessibleName(tr("Spielstände"));
         list_->setHeaderLabels({tr("Name"), tr("Land"), tr("Spieldatum"), tr("Karte"), tr("Gespeichert am")});
         loadButton_->setText(tr("Laden"));
@@ -150,6 +152,8 @@ void LoadGameWindow::fill(const QList<SaveSummary>& saves)
         items.append(item);
     }
     list_->addTopLevelItems(items);
+    setAccessibleDescription(saves.isEmpty() ? tr("Keine gespeicherten Spiele.")
+                                             : tr("Gespeicherte Spiele: %1.").arg(saves.size()));
     if (list_->topLevelItemCount() > 0)
         list_->setCurrentItem(list_->topLevelItem(0));
     const bool chosen = !selectedFile().isEmpty();

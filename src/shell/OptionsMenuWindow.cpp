@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/OptionsMenuWindow.h"
 
-#include "mapview/Announcer.h"
 #include "platform/Dialogs.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowStyle.h"
@@ -65,7 +64,6 @@ OptionsMenuWindow::OptionsMenuWindow(GameSession& session, Dialogs& dialogs,
     icon(this, resource(QStringLiteral("data/MenuIcon1.png")), 16, 40);
     icon(this, resource(QStringLiteral("data/MenuIcon2.png")), 248, 120);
 
-    announcer_ = new Announcer(this);
     footer_ = new QLabel(this);
     footer_->setObjectName(QStringLiteral("menuFooter"));
     footer_->setGeometry(8, 264, 297, 17);
@@ -94,6 +92,8 @@ OptionsMenuWindow::OptionsMenuWindow(GameSession& session, Dialogs& dialogs,
 
     followLanguage(this, [=, this] {
         setWindowTitle(tr("Optionsmenü "));
+        description_ = tr("Starte ein neues Spiel, lade oder speichere eines, stell das Spiel ein oder beende es.");
+        setAccessibleDescription(notice_.isEmpty() ? description_ : noticeText_ + QStringLiteral(". ") + description_);
         settings->setText(tr("Optionen"));
         abortButton_->setText(tr("Spiel abbrechen"));
         credits->setText(tr("Credits"));
@@ -141,9 +141,11 @@ void OptionsMenuWindow::showNotice(const QString& text)
     notice_ = footer_->fontMetrics().elidedText(text, Qt::ElideMiddle, footer_->width());
     footer_->setText(notice_);
     footer_->setToolTip(text);
-    // Heard as well: the footer changes where the player's focus is not;
-    // said once the menu has the keys again after the window that saved.
-    QTimer::singleShot(300, announcer_, [announcer = announcer_, text] { announcer->announce(text); });
+    // Heard as well: the footer changes where the player's focus is not.
+    // The menu says its description when it has the keys again after the
+    // window that saved, so the notice goes first in it.
+    noticeText_ = text;
+    setAccessibleDescription(text + QStringLiteral(". ") + description_);
 }
 
 QString OptionsMenuWindow::notice() const { return notice_; }

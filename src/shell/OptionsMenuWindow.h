@@ -12,7 +12,6 @@ class QTimer;
 
 namespace stratagon {
 
-class Announcer;
 class Dialogs;
 
 // "Optionsmenü ": the hub before a game and the pause screen during one,
@@ -75,8 +74,10 @@ private:
     QPushButton* abortButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QLabel* footer_ = nullptr;
-    Announcer* announcer_ = nullptr;
     QString notice_;
+    // The notice in full, said first by the menu's description, and that description.
+    QString noticeText_;
+    QString description_;
     QTimer* focusTimer_ = nullptr;
     bool closingHandled_ = false;
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/SettingsWindow.h"
 
-#include "mapview/Announcer.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/Retranslate.h"
 #include "platform/WindowFit.h"
@@ -275,8 +274,8 @@ SettingsWindow::SettingsWindow(PlayerSettings& player, Dialogs& dialogs, QWidget
 
     // A combo box is said with its label; its value goes with it as its
     // description. A slider says its notch: its words go with it the same
-    // way, and are announced as it moves.
-    announcer_ = new Announcer(this);
+    // way, said when it has the focus. Announced as it moved, the words came
+    // only after the screen reader had read the whole window again.
     const auto describeChoices = [this, note] {
         for (QComboBox* box : {colourChoice_, ruleChoice_, announceChoice_})
             box->setAccessibleDescription(box->currentText());
@@ -286,14 +285,8 @@ SettingsWindow::SettingsWindow(PlayerSettings& player, Dialogs& dialogs, QWidget
     };
     for (QComboBox* box : {colourChoice_, ruleChoice_, announceChoice_})
         connect(box, &QComboBox::currentIndexChanged, this, describeChoices);
-    connect(yearSlider_, &QSlider::valueChanged, this, [this, describeChoices](int position) {
-        describeChoices();
-        announcer_->announce(yearWords(position));
-    });
-    connect(opponentSlider_, &QSlider::valueChanged, this, [this, describeChoices] {
-        describeChoices();
-        announcer_->announce(opponentSlider_->accessibleDescription());
-    });
+    for (QSlider* slider : {yearSlider_, opponentSlider_})
+        connect(slider, &QSlider::valueChanged, this, describeChoices);
 
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("settingsScroll"));
@@ -323,6 +316,8 @@ SettingsWindow::SettingsWindow(PlayerSettings& player, Dialogs& dialogs, QWidget
 
     followLanguage(this, [=, this] {
         setWindowTitle(tr("Spiel bedingte Einstellungen"));
+        setAccessibleDescription(tr("Hier stellst du das Tempo, die Stärke der Gegner, die Farben, die Regeln, "
+                                    "die Sprache, die Klänge und die Ansagen ein."));
         scroll_->setAccessibleName(tr("Spiel bedingte Einstellungen"));
         yearHeading->setText(tr("Ein Jahr vergeht in"));
         yearSlider_->setAccessibleName(tr("Ein Jahr vergeht in"));

@@ -11,7 +11,6 @@ class QSpinBox;
 
 namespace stratagon {
 
-class Announcer;
 class Dialogs;
 class LanguageChoice;
 class PlayerSettings;
@@ -81,7 +80,6 @@ private:
     LanguageChoice* language_ = nullptr;
     QComboBox* announceChoice_ = nullptr;
     QCheckBox* pauseOnAttack_ = nullptr;
-    Announcer* announcer_ = nullptr;
 };
 
 }  // namespace stratagon

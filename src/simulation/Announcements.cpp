@@ -127,6 +127,16 @@ Text NewsQueue::tick(const WorldState& world, const TickReport& report)
     return sentence;
 }
 
+Text NewsQueue::takeWaiting()
+{
+    if (waiting_.empty())
+        return {};
+    sinceSpoken_ = 0;
+    Text sentence = joinNews(std::move(waiting_));
+    waiting_.clear();
+    return sentence;
+}
+
 void NewsQueue::clear()
 {
     waiting_.clear();

@@ -54,6 +54,9 @@ public:
     void spoke() { sinceSpoken_ = 0; }
     // A new game, or a loaded one: nothing waits.
     void clear();
+    // What still waits for its second, said now: the clock stops, and no
+    // tick would bring it while it stands.
+    Text takeWaiting();
 
     // The most items one sentence names; the rest are counted.
     static constexpr std::size_t MostItems = 3;

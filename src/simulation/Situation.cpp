@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "simulation/Situation.h"
 
+#include "simulation/Battle.h"
 #include "simulation/Odds.h"
 #include "simulation/Pace.h"
 #include "simulation/PlayerActions.h"
@@ -40,7 +41,9 @@ std::vector<int> attackableCountries(const WorldState& w)
 {
     std::vector<std::pair<double, int>> ranked;
     for (int c = 1; c <= std::min(w.countryCount, MaxCountries); ++c)
-        if (attackableCode(w, w.countryCode[c]))
+        // A country fought over already cannot take a second attack: the
+        // key passes it by.
+        if (attackableCode(w, w.countryCode[c]) && !countryContested(w, c))
             ranked.emplace_back(-bestPlayerChance(w, c), c);
     std::sort(ranked.begin(), ranked.end());
     std::vector<int> countries;

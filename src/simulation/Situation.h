@@ -22,7 +22,7 @@ Text chartText(const WorldState& world);
 
 // The player's countries under attack by another side, by index.
 std::vector<int> attackedCountries(const WorldState& world);
-// The countries he may attack now, his best chance first (those he has no
+// The countries he may attack now, none fought over already, his best chance first (those he has no
 // general for last), then by index.
 std::vector<int> attackableCountries(const WorldState& world);
 

@@ -86,9 +86,13 @@ TEST(Heard, AtFourTimesThePaceNewsComesAtMostOnceASecondAndNothingIsLost)
     EXPECT_EQ(saidAt, (std::vector<int>{0, 7, 14}));
     EXPECT_EQ(last, "Erobert: C4. Erobert: C4. Erobert: C4. Weitere Meldungen: 4.");
 
-    // Something said at the player's asking counts too; the end says it all.
+    // Something said at the player's asking counts too; what waits then is
+    // said when the clock stops, and only once.
     queue.spoke();
     EXPECT_TRUE(queue.tick(*w, conquest).empty());
+    EXPECT_EQ(said(queue.takeWaiting()), "Erobert: C4.");
+    EXPECT_TRUE(queue.takeWaiting().empty());
+    // The end says it all.
     TickReport end = conquest;
     end.outcome = GameOutcome::Won;
     EXPECT_TRUE(queue.tick(*w, end).empty());
@@ -144,4 +148,8 @@ TEST(Heard, TheKeysJumpToAttackedCountriesInTurnAndToTheBestChanceFirst)
     w->countryOwner[5] = 1;
     EXPECT_EQ(attackableCountries(*w), (std::vector<int>{6, 4}));
     EXPECT_EQ(nextInList(attackableCountries(*w), 6), 4);
+    // Once he fights over C6 the key passes it by.
+    w->battleCount = 1;
+    w->battles[1] = {6, 1, 1, 6, 1, 50, 50, 1};
+    EXPECT_EQ(attackableCountries(*w), (std::vector<int>{4}));
 }

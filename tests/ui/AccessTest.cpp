@@ -21,8 +21,12 @@
 #include "simulation/PlayerActions.h"
 #include "world/MapNavigation.h"
 
+#include <QAbstractSlider>
 #include <QAccessible>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTest>
@@ -69,10 +73,33 @@ void collectUnnamed(QAccessibleInterface* iface, QStringList& unnamed, int depth
     }
 }
 
+// Controls whose name a screen reader takes from their value (a combo box
+// says its entry, a slider nothing): they need a label that names them.
+void collectUnlabelled(QWidget* window, QStringList& unlabelled)
+{
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) || qobject_cast<QScrollBar*>(w) ||
+            !(qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSlider*>(w) ||
+                                         qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QLineEdit*>(w)))
+            continue;
+        if (qobject_cast<QAbstractSpinBox*>(w->parentWidget()) || qobject_cast<QComboBox*>(w->parentWidget()))
+            continue;  // the line inside a spin or combo box
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+        if (iface && iface->relations(QAccessible::Label).isEmpty() && w->accessibleName().isEmpty())
+            unlabelled << QStringLiteral("%1 (%2)").arg(w->metaObject()->className(), w->objectName());
+    }
+}
+
+// What a screen reader cannot say of a window: controls without a name or
+// without a label, and no description of what the window is about.
 QStringList unnamedControls(QWidget* window)
 {
     QStringList unnamed;
     collectUnnamed(QAccessible::queryAccessibleInterface(window), unnamed);
+    collectUnlabelled(window, unnamed);
+    // The game's own window is no dialog: the map and F6 say what it holds.
+    if (!qobject_cast<MainWindow*>(window) && window->accessibleDescription().isEmpty())
+        unnamed << QStringLiteral("%1 without a description").arg(window->metaObject()->className());
     return unnamed;
 }
 

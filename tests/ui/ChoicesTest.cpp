@@ -87,6 +87,8 @@ TEST(SaveLoad, SavingSaysSoInTheMenu)
     t.dialogs.inputs = {"Mein Stand"};
     press(t.program->optionsMenu(), "Spiel speichern");
     EXPECT_EQ(t.program->optionsMenu()->notice(), "Gespeichert: Mein Stand");
+    // Said first when the menu has the keys again.
+    EXPECT_TRUE(t.program->optionsMenu()->accessibleDescription().startsWith("Gespeichert: Mein Stand. "));
     EXPECT_TRUE(hasLabel(t.program->optionsMenu(), "Gespeichert: Mein Stand"));
 }
 
