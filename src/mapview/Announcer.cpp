@@ -92,7 +92,11 @@ void Announcer::announceTick(const WorldState& world, const TickReport& report, 
                                     : joinNews({{NewsWeight::Urgent, std::move(sentence)}, {NewsWeight::Urgent, paused}});
         news_.spoke();
     }
-    announce(sentence);
+    if (sentence.empty())
+        return;
+    const QString said = gametext::render(sentence);
+    announce(said);
+    news_.saying(ticksToSay(world, static_cast<int>(said.size())));
 }
 
 void Announcer::takeNoteOfMessages(const WorldState& world)
@@ -127,8 +131,10 @@ void Announcer::announceNewMessages(const WorldState& world)
     QStringList lines;
     for (std::size_t i = count - std::min(fresh, count); i < count; ++i)
         lines << gametext::render(world.events[i].text);
-    announce(lines.join(QStringLiteral(" ")));
+    const QString said = lines.join(QStringLiteral(" "));
+    announce(said);
     news_.spoke();
+    news_.saying(ticksToSay(world, static_cast<int>(said.size())));
 }
 
 QAccessibleInterface* announcerInterface(const QString& className, QObject* object)

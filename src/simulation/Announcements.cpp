@@ -91,6 +91,15 @@ int ticksPerSecond(const WorldState& world)
     return std::max((1000 + period - 1) / period, 1);
 }
 
+int ticksToSay(const WorldState& world, int characters)
+{
+    // Orca speaks about fifteen letters a second at its usual rate.
+    constexpr int LettersPerSecond = 15;
+    const int period = std::max(tickPeriodMs(world), 1);
+    const int ms = std::max(characters, 0) * 1000 / LettersPerSecond;
+    return (ms + period - 1) / period;
+}
+
 Text joinNews(std::vector<NewsItem> items)
 {
     std::stable_sort(items.begin(), items.end(),
@@ -119,9 +128,10 @@ Text NewsQueue::tick(const WorldState& world, const TickReport& report)
     }
     for (NewsItem& item : tickNews(world, report, level_))
         waiting_.push_back(std::move(item));
-    if (waiting_.empty() || sinceSpoken_ < ticksPerSecond(world))
+    if (waiting_.empty() || sinceSpoken_ < std::max(ticksPerSecond(world), sayingTicks_))
         return {};
     sinceSpoken_ = 0;
+    sayingTicks_ = 0;
     Text sentence = joinNews(std::move(waiting_));
     waiting_.clear();
     return sentence;
@@ -140,6 +150,7 @@ Text NewsQueue::takeWaiting()
 void NewsQueue::clear()
 {
     waiting_.clear();
+    sayingTicks_ = 0;
     sinceSpoken_ = 1 << 20;
 }
 

@@ -52,6 +52,10 @@ public:
     // Something was said at the player's request (or the end): the next
     // news waits a second from now.
     void spoke() { sinceSpoken_ = 0; }
+    // What was just said takes this many ticks to say at the present pace: a
+    // screen reader never cuts a notification, so the next one waits for its
+    // end instead of piling up behind it; what comes meanwhile is joined.
+    void saying(int ticks) { sayingTicks_ = ticks; }
     // A new game, or a loaded one: nothing waits.
     void clear();
     // What still waits for its second, said now: the clock stops, and no
@@ -65,7 +69,12 @@ private:
     AnnounceLevel level_ = AnnounceLevel::Important;
     std::vector<NewsItem> waiting_;
     int sinceSpoken_ = 1 << 20;
+    int sayingTicks_ = 0;
 };
+
+// The ticks a sentence of `characters` letters takes to say at a screen
+// reader's usual rate, at the world's pace.
+int ticksToSay(const WorldState& world, int characters);
 
 // The items joined as one sentence, the most pressing first; beyond
 // MostItems "und 2 weitere Meldungen".

@@ -106,6 +106,28 @@ TEST(Heard, AtFourTimesThePaceNewsComesAtMostOnceASecondAndNothingIsLost)
     EXPECT_EQ(ticksPerSecond(*w), 1);
 }
 
+TEST(Heard, ALongSentenceHoldsTheNextUntilItIsSaidAndWhatCameMeanwhileIsJoined)
+{
+    auto w = chainWorld(6);
+    w->monthInterval = 2500, w->paceStep = 3;  // 156 ms a tick
+    // 60 letters take 4 s to say: 26 ticks at this pace.
+    EXPECT_EQ(ticksToSay(*w, 60), 26);
+    NewsQueue queue;
+    TickReport conquest;
+    conquest.happenings = {Happening::ended(news(4, 1, 4, 1))};
+    std::vector<int> saidAt;
+    std::string last;
+    for (int t = 0; t < 40; ++t) {
+        const Text sentence = queue.tick(*w, conquest);
+        if (sentence.empty())
+            continue;
+        saidAt.push_back(t), last = said(sentence);
+        queue.saying(t == 0 ? ticksToSay(*w, 60) : 0);
+    }
+    EXPECT_EQ(saidAt, (std::vector<int>{0, 26, 33}));
+    EXPECT_EQ(last, "Erobert: C4. Erobert: C4. Erobert: C4. Weitere Meldungen: 4.");
+}
+
 TEST(Heard, TheSituationSaysDateCountriesBattlesAttacksGeneralsAndPace)
 {
     auto w = chainWorld(6);
