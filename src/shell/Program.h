@@ -152,6 +152,8 @@ private:
     OptionsMenuWindow* makeOptionsMenu(QWidget* game);
     // The main window on the game just loaded into the world, paused.
     MainWindow* showLoadedGame();
+    // The game now in the world, after the windows of the one it replaced are closed.
+    MainWindow* showReplacedGame();
     // The guided game's map, side and settings, put into the world.
     NewGameChoice guidedGame();
     SaveContext saves() const;

@@ -98,19 +98,24 @@ void Program::saveFromMenu()
         menu->showNotice(tr("Gespeichert: %1").arg(name));
 }
 
-bool Program::loadFromFile(QWidget* parent, const QString& file)
+MainWindow* Program::showReplacedGame()
 {
-    if (!loadGame(saves(), parent, file))
-        return false;
-    // These windows showed the game given up; the menu goes with it.
-    const std::array<QWidget*, 7> stale = {generalListWindow(), taskWindow(),   ranksWindow(),     deployWindow(),
-                                           reportWindow(),      helpWindow(),   playbackWindow()};
+    // The windows of the game that was given up go, the menu with them.
+    const std::array<QWidget*, 7> stale = {generalListWindow(), taskWindow(), ranksWindow(), deployWindow(),
+                                           reportWindow(),      helpWindow(), playbackWindow()};
     for (QWidget* window : stale)
         if (window)
             window->close();
     if (OptionsMenuWindow* menu = optionsMenu())
         menu->dismiss();
-    showLoadedGame();
+    return showLoadedGame();
+}
+
+bool Program::loadFromFile(QWidget* parent, const QString& file)
+{
+    if (!loadGame(saves(), parent, file))
+        return false;
+    showReplacedGame();
     return true;
 }
 
@@ -123,15 +128,7 @@ bool Program::playAgainFrom(qint64 tick)
         dialogs.message(asking, tr("Dieser Monat lässt sich nicht noch einmal spielen."), tr("Noch einmal ab hier"));
         return false;
     }
-    // These windows showed the game before.
-    const std::array<QWidget*, 7> stale = {generalListWindow(), taskWindow(), ranksWindow(), deployWindow(),
-                                           reportWindow(),      helpWindow(), playbackWindow()};
-    for (QWidget* window : stale)
-        if (window)
-            window->close();
-    if (OptionsMenuWindow* menu = optionsMenu())
-        menu->dismiss();
-    MainWindow* main = showLoadedGame();
+    MainWindow* main = showReplacedGame();
     dialogs.message(main,
                     tr("Du spielst noch einmal ab %1. Das Spiel ist angehalten: Starte die Uhr, wenn du bereit "
                        "bist.")
