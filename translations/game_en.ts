@@ -480,6 +480,10 @@ You have lost!</translation>
         <translation>Promotions: %1.</translation>
     </message>
     <message>
+        <source>%1 und %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
         <source>Weitere Meldungen: %1.</source>
         <translation>More messages: %1.</translation>
     </message>

@@ -89,7 +89,7 @@ void Announcer::announceTick(const WorldState& world, const TickReport& report, 
     if (pausedByIt) {
         Text paused = pausedOnAttackText();
         sentence = sentence.empty() ? std::move(paused)
-                                    : joinNews({{NewsWeight::Urgent, std::move(sentence)}, {NewsWeight::Urgent, paused}});
+                                    : Text{MessagesContext, "%1", {TextArg::joined({std::move(sentence), paused}, " ")}};
         news_.spoke();
     }
     if (sentence.empty())

@@ -17,6 +17,44 @@ TextArg nameOf(const WorldState& w, int country)
     return TextArg::name(validSideIndex(country) ? w.countryName[country] : std::string());
 }
 
+// "A", "A und B", "A, B und C".
+TextArg listOf(const std::vector<TextArg>& names)
+{
+    if (names.size() == 1)
+        return names.front();
+    std::vector<Text> first;
+    for (std::size_t i = 0; i + 1 < names.size(); ++i)
+        first.push_back({MessagesContext, "%1", {names[i]}});
+    return TextArg::nested(message(QT_TRANSLATE_NOOP("GameMessages", "%1 und %2"),
+                                   {TextArg::joined(std::move(first), ", "), names.back()}));
+}
+
+Text newsText(NewsKind kind, const TextArg& who, const std::vector<TextArg>& places, int count)
+{
+    const TextArg where = places.empty() ? TextArg::name({}) : listOf(places);
+    switch (kind) {
+    case NewsKind::AttackOnYou:
+        return message(QT_TRANSLATE_NOOP("GameMessages", "%1 greift %2 an!"), {who, where});
+    case NewsKind::Lost:
+        return message(QT_TRANSLATE_NOOP("GameMessages", "%1 an %2 verloren."), {where, who});
+    case NewsKind::Conquered:
+        return message(QT_TRANSLATE_NOOP("GameMessages", "Erobert: %1."), {where});
+    case NewsKind::Failed:
+        return message(QT_TRANSLATE_NOOP("GameMessages", "Angriff auf %1 gescheitert."), {where});
+    case NewsKind::Held:
+        return message(QT_TRANSLATE_NOOP("GameMessages", "%1 gehalten."), {where});
+    case NewsKind::YouBeat:
+        return message(QT_TRANSLATE_NOOP("GameMessages", "Du hast %1 geschlagen."), {where});
+    case NewsKind::Beaten:
+        return message(QT_TRANSLATE_NOOP("GameMessages", "%1 ist geschlagen."), {where});
+    case NewsKind::OtherConquest:
+        return message(QT_TRANSLATE_NOOP("GameMessages", "%1 erobert %2."), {who, where});
+    case NewsKind::Promotions:
+        break;
+    }
+    return message(QT_TRANSLATE_NOOP("GameMessages", "Beförderungen: %1."), {TextArg::num(count)});
+}
+
 }  // namespace
 
 std::vector<NewsItem> tickNews(const WorldState& w, const TickReport& report, AnnounceLevel level)
@@ -26,40 +64,36 @@ std::vector<NewsItem> tickNews(const WorldState& w, const TickReport& report, An
         return items;
     const int player = w.side[0];
     int promotions = 0;
-    const auto add = [&](NewsWeight weight, Text text) {
-        if (weight != NewsWeight::Other || level == AnnounceLevel::All)
-            items.push_back({weight, std::move(text)});
+    const auto add = [&](NewsWeight weight, NewsKind kind, TextArg who, TextArg where) {
+        if (weight == NewsWeight::Other && level != AnnounceLevel::All)
+            return;
+        Text text = newsText(kind, who, {where}, 1);
+        items.push_back({weight, kind, std::move(who), std::move(where), 1, std::move(text)});
     };
     for (const Happening& h : report.happenings) {
         const BattleNews& b = h.battle;
+        const TextArg attacker = nameOf(w, b.attacker);
+        const TextArg country = nameOf(w, b.country);
         switch (h.kind) {
         case Happening::Kind::BattleOpened:
             if (b.defender == player && b.attacker != player)
-                add(NewsWeight::Urgent, message(QT_TRANSLATE_NOOP("GameMessages", "%1 greift %2 an!"),
-                                                {nameOf(w, b.attacker), nameOf(w, b.country)}));
+                add(NewsWeight::Urgent, NewsKind::AttackOnYou, attacker, country);
             break;
         case Happening::Kind::BattleEnded:
             if (b.attacker == player && b.winner == player)
-                add(NewsWeight::Own, message(QT_TRANSLATE_NOOP("GameMessages", "Erobert: %1."), {nameOf(w, b.country)}));
+                add(NewsWeight::Own, NewsKind::Conquered, {}, country);
             else if (b.attacker == player)
-                add(NewsWeight::Own, message(QT_TRANSLATE_NOOP("GameMessages", "Angriff auf %1 gescheitert."),
-                                             {nameOf(w, b.country)}));
+                add(NewsWeight::Own, NewsKind::Failed, {}, country);
             else if (b.defender == player && b.winner == player)
-                add(NewsWeight::Own, message(QT_TRANSLATE_NOOP("GameMessages", "%1 gehalten."), {nameOf(w, b.country)}));
+                add(NewsWeight::Own, NewsKind::Held, {}, country);
             else if (b.defender == player)
-                add(NewsWeight::Urgent, message(QT_TRANSLATE_NOOP("GameMessages", "%1 an %2 verloren."),
-                                                {nameOf(w, b.country), nameOf(w, b.attacker)}));
+                add(NewsWeight::Urgent, NewsKind::Lost, attacker, country);
             else if (b.winner == b.attacker)
-                add(NewsWeight::Other, message(QT_TRANSLATE_NOOP("GameMessages", "%1 erobert %2."),
-                                               {nameOf(w, b.attacker), nameOf(w, b.country)}));
+                add(NewsWeight::Other, NewsKind::OtherConquest, attacker, country);
             break;
         case Happening::Kind::SideBeaten:
-            if (h.beaten.by == player)
-                add(NewsWeight::Own, message(QT_TRANSLATE_NOOP("GameMessages", "Du hast %1 geschlagen."),
-                                             {nameOf(w, h.beaten.side)}));
-            else
-                add(NewsWeight::Own, message(QT_TRANSLATE_NOOP("GameMessages", "%1 ist geschlagen."),
-                                             {nameOf(w, h.beaten.side)}));
+            add(NewsWeight::Own, h.beaten.by == player ? NewsKind::YouBeat : NewsKind::Beaten, {},
+                nameOf(w, h.beaten.side));
             break;
         case Happening::Kind::Promotion:
             if (h.promotion.side == player && rankLevel(h.promotion.epBefore) != rankLevel(h.promotion.epAfter))
@@ -67,8 +101,9 @@ std::vector<NewsItem> tickNews(const WorldState& w, const TickReport& report, An
             break;
         }
     }
-    if (promotions > 0)
-        add(NewsWeight::Other, message(QT_TRANSLATE_NOOP("GameMessages", "Beförderungen: %1."), {TextArg::num(promotions)}));
+    if (promotions > 0 && level == AnnounceLevel::All)
+        items.push_back({NewsWeight::Other, NewsKind::Promotions, {}, {}, promotions,
+                         newsText(NewsKind::Promotions, {}, {}, promotions)});
     return items;
 }
 
@@ -104,12 +139,39 @@ Text joinNews(std::vector<NewsItem> items)
 {
     std::stable_sort(items.begin(), items.end(),
                      [](const NewsItem& a, const NewsItem& b) { return a.weight < b.weight; });
+    struct Group {
+        NewsKind kind;
+        TextArg who;
+        std::vector<TextArg> places;
+        int count = 0;
+    };
+    std::vector<Group> groups;
+    for (NewsItem& item : items) {
+        // Two sides beaten are two sentences: "ist" would not fit both.
+        const bool alone = item.kind == NewsKind::Beaten;
+        auto group = std::find_if(groups.begin(), groups.end(), [&](const Group& g) {
+            return !alone && g.kind == item.kind && g.who == item.who;
+        });
+        if (group == groups.end()) {
+            groups.push_back({item.kind, item.who, {}, 0});
+            group = groups.end() - 1;
+        }
+        group->count += item.count;
+        if (item.kind != NewsKind::Promotions &&
+            std::find(group->places.begin(), group->places.end(), item.where) == group->places.end())
+            group->places.push_back(std::move(item.where));
+    }
     std::vector<Text> parts;
-    for (std::size_t i = 0; i < std::min(items.size(), NewsQueue::MostItems); ++i)
-        parts.push_back(std::move(items[i].text));
-    if (items.size() > NewsQueue::MostItems)
-        parts.push_back(message(QT_TRANSLATE_NOOP("GameMessages", "Weitere Meldungen: %1."),
-                                {TextArg::num(int64_t(items.size() - NewsQueue::MostItems))}));
+    int64_t leftOut = 0;
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        const Group& g = groups[i];
+        if (i < NewsQueue::MostItems)
+            parts.push_back(newsText(g.kind, g.who, g.places, g.count));
+        else
+            leftOut += g.kind == NewsKind::Promotions ? 1 : static_cast<int64_t>(g.places.size());
+    }
+    if (leftOut > 0)
+        parts.push_back(message(QT_TRANSLATE_NOOP("GameMessages", "Weitere Meldungen: %1."), {TextArg::num(leftOut)}));
     if (parts.empty())
         return {};
     if (parts.size() == 1)

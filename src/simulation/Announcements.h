@@ -20,9 +20,17 @@ enum class AnnounceLevel { Off = 0, Important = 1, All = 2 };
 // his lost comes first, then his own battles and a beaten side, then the rest.
 enum class NewsWeight { Urgent = 0, Own = 1, Other = 2 };
 
+// What a piece of news tells; news of one kind about one side is said
+// together ("Ägypten greift Botsuana und Simbabwe an!").
+enum class NewsKind { AttackOnYou, Lost, Conquered, Failed, Held, YouBeat, Beaten, OtherConquest, Promotions };
+
 struct NewsItem {
     NewsWeight weight = NewsWeight::Other;
-    Text text;
+    NewsKind kind = NewsKind::Promotions;
+    TextArg who;    // the attacker, the conqueror or the side beaten
+    TextArg where;  // the country
+    int count = 1;  // promotions
+    Text text;      // said alone
 };
 
 // The news of a tick, in the order it is said: the attacks on the player
@@ -62,7 +70,7 @@ public:
     // tick would bring it while it stands.
     Text takeWaiting();
 
-    // The most items one sentence names; the rest are counted.
+    // The most groups of news one sentence says; the rest are counted.
     static constexpr std::size_t MostItems = 3;
 
 private:
@@ -76,8 +84,9 @@ private:
 // reader's usual rate, at the world's pace.
 int ticksToSay(const WorldState& world, int characters);
 
-// The items joined as one sentence, the most pressing first; beyond
-// MostItems "und 2 weitere Meldungen".
+// The items joined as one sentence, the most pressing first, those of one
+// kind and side named together and each country once; beyond MostItems such
+// groups the names left out are counted ("Weitere Meldungen: 2.").
 Text joinNews(std::vector<NewsItem> items);
 
 }  // namespace stratagon

@@ -66,6 +66,24 @@ TEST(Heard, ATicksNewsIsOneSentenceMostUrgentFirstAndOnlyWhatTheLevelAsks)
     EXPECT_EQ(said(joinNews(tickNews(*w, own, AnnounceLevel::Important))), "Angriff auf C4 gescheitert.");
 }
 
+TEST(Heard, NewsOfOneKindAndSideIsSaidTogetherEachCountryOnce)
+{
+    auto w = chainWorld(6);
+    TickReport war;
+    war.happenings = {Happening::opened(news(3, 2, 1)),     Happening::ended(news(5, 2, 1, 1)),
+                      Happening::opened(news(5, 2, 1)),     Happening::opened(news(6, 4, 1)),
+                      Happening::opened(news(3, 2, 1)),     Happening::ended(news(6, 2, 1, 1)),
+                      Happening::opened(news(4, 2, 1)),     Happening::ended(news(2, 1, 2, 1)),
+                      Happening::sideBeaten({2, 1})};
+    EXPECT_EQ(said(joinNews(tickNews(*w, war, AnnounceLevel::Important))),
+              "C2 greift C3, C5 und C4 an! C4 greift C6 an! C5 und C6 gehalten. Weitere Meldungen: 2.");
+    std::vector<NewsItem> own;
+    for (NewsItem& item : tickNews(*w, war, AnnounceLevel::Important))
+        if (item.weight == NewsWeight::Own)
+            own.push_back(item);
+    EXPECT_EQ(said(joinNews(own)), "C5 und C6 gehalten. Erobert: C2. Du hast C2 geschlagen.");
+}
+
 TEST(Heard, AtFourTimesThePaceNewsComesAtMostOnceASecondAndNothingIsLost)
 {
     auto w = chainWorld(6);
@@ -84,7 +102,7 @@ TEST(Heard, AtFourTimesThePaceNewsComesAtMostOnceASecondAndNothingIsLost)
     // At once, then every seventh tick with what waited: never sooner than a
     // second after the last, never later than a second after its tick.
     EXPECT_EQ(saidAt, (std::vector<int>{0, 7, 14}));
-    EXPECT_EQ(last, "Erobert: C4. Erobert: C4. Erobert: C4. Weitere Meldungen: 4.");
+    EXPECT_EQ(last, "Erobert: C4.");
 
     // Something said at the player's asking counts too; what waits then is
     // said when the clock stops, and only once.
@@ -125,7 +143,7 @@ TEST(Heard, ALongSentenceHoldsTheNextUntilItIsSaidAndWhatCameMeanwhileIsJoined)
         queue.saying(t == 0 ? ticksToSay(*w, 60) : 0);
     }
     EXPECT_EQ(saidAt, (std::vector<int>{0, 26, 33}));
-    EXPECT_EQ(last, "Erobert: C4. Erobert: C4. Erobert: C4. Weitere Meldungen: 4.");
+    EXPECT_EQ(last, "Erobert: C4.");
 }
 
 TEST(Heard, TheSituationSaysDateCountriesBattlesAttacksGeneralsAndPace)

@@ -9,7 +9,8 @@ The program's log (run-orca keeps it as TRANSCRIPT's name with
 time in epoch milliseconds and the items of the news, and one for each
 announcement shown. For every tick this finds the first utterance that
 says one of its items, or for the end of the game the end's message, and
-gives the time from the tick to the start of that utterance. Then it counts
+gives the time from the tick to the start of that utterance (news of one
+kind is said together, so an item counts as said when all its words are). Then it counts
 the utterances that were news in windows of 15 seconds and gives the
 shortest gap between two of them.
 """
@@ -20,6 +21,14 @@ import statistics
 import sys
 
 END = re.compile(r"Du hast gewonnen|Du hast verloren|vollbracht|gescheitert|You have won|You have lost", re.I)
+
+
+def says(text, item):
+    """True when the utterance says the item, alone or with others of its
+    kind ("Ägypten greift Botsuana an!" in "Ägypten greift Botsuana und
+    Simbabwe an!"): every word of the item is in it."""
+    words = set(re.findall(r"\w+", text))
+    return all(w in words for w in re.findall(r"\w+", item))
 
 
 def read_transcript(path):
@@ -71,7 +80,7 @@ def main(argv):
         for start, text in said:
             if start < when - 0.05 or start > when + 15:
                 continue
-            if (items and any(i.rstrip(".!") in text for i in items)) or (not items and END.search(text)):
+            if (items and any(says(text, i) for i in items)) or (not items and END.search(text)):
                 hit = (start, text)
                 break
         label = " | ".join(wanted)
