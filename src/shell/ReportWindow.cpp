@@ -227,9 +227,15 @@ ReportWindow::ReportWindow(const GameContext& game, const AppPaths& paths, Colou
         chart->setAccessibleDescription(told);
         QStringList said{told};
         for (int i = 0; i < rows.size() && i < rowLabels.size(); ++i) {
+            const QString row = QStringLiteral("%1: %2.").arg(rows[i].first, rows[i].second);
             rowLabels[i].first->setText(tr("%1 :").arg(rows[i].first));
             rowLabels[i].second->setText(rows[i].second);
-            said << QStringLiteral("%1: %2.").arg(rows[i].first, rows[i].second);
+            // A screen reader reads a window's labels of three words and
+            // more, each name once: a figure alone ("13") would be dropped,
+            // so both halves of a row carry the whole row.
+            rowLabels[i].first->setAccessibleName(row);
+            rowLabels[i].second->setAccessibleName(row);
+            said << row;
         }
         setAccessibleDescription(said.join(QLatin1Char(' ')));
         save->setText(tr("Bild speichern"));

@@ -122,6 +122,12 @@ TEST_F(ReportWindowInGame, OpensAfterEitherEndMessageOverTheOptionsMenuAndGoesBa
         EXPECT_TRUE(t.program->mainWindow() == nullptr && t.program->optionsMenu()->isVisible() &&
                     t.program->reportWindow()->isVisible());
         EXPECT_EQ(heading(), won ? "Du hast gewonnen!" : "Du hast verloren!");
+        // A screen reader reading the window names every label once: each
+        // figure ("0", "0 / 0") must say which row it is.
+        QSet<QString> rows;
+        for (const QLabel* figure : t.program->reportWindow()->findChildren<QLabel*>(QRegularExpression("^figure")))
+            rows << figure->accessibleName();
+        EXPECT_TRUE(rows.contains("Angriffe gestartet: 0.") && rows.size() == int(reportFigures(*t.world).size()));
         if (won)  // left open, it goes with the next game's start
             main = t.program->showMainWindow(), settle();
         else
