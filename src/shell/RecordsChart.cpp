@@ -114,24 +114,30 @@ void RecordsChart::paintEvent(QPaintEvent*)
         series.push_back({s == 0 ? tr("Du (%1)").arg(name) : name, s});
     }
 
-    // Legend, the player first.
+    // Legend, the player first; with many sides it takes more lines rather
+    // than running off the edge.
     const int pad = 10;
     int x = pad;
+    int top = pad;
     p.setPen(ink);
     const QString axis = tr("Länder");
-    p.drawText(x, pad + fm.ascent(), axis);
-    x += fm.horizontalAdvance(axis) + 3 * pad;
+    p.drawText(x, top + fm.ascent(), axis);
+    const int entriesLeft = x + fm.horizontalAdvance(axis) + 3 * pad;
+    x = entriesLeft;
     for (auto it = series.rbegin(); it != series.rend(); ++it) {
+        const int entry = 32 + fm.horizontalAdvance(it->name);
+        if (x > entriesLeft && x + entry > width() - pad)
+            x = entriesLeft, top += fm.height() + pad / 2;
         p.setPen(linePen(scheme_, it->side));
-        const int mid = pad + fm.height() / 2;
+        const int mid = top + fm.height() / 2;
         p.drawLine(x, mid, x + 26, mid);
         p.setPen(ink);
-        p.drawText(x + 32, pad + fm.ascent(), it->name);
-        x += 32 + fm.horizontalAdvance(it->name) + 2 * pad;
+        p.drawText(x + 32, top + fm.ascent(), it->name);
+        x += entry + 2 * pad;
     }
 
     const int most = std::max(std::clamp(world_.countryCount, 0, MaxCountries), 1);
-    const QRect plot(QPoint(fm.horizontalAdvance(QStringLiteral("100")) + 2 * pad, 2 * pad + fm.height()),
+    const QRect plot(QPoint(fm.horizontalAdvance(QStringLiteral("100")) + 2 * pad, top + pad + fm.height()),
                      QPoint(width() - 2 * pad, height() - fm.height() - pad));
     plot_ = plot;
     if (plot.width() < 10 || plot.height() < 10)
