@@ -135,6 +135,28 @@ class Player:
                     return u
         raise SpeechTimeout(f"/{pattern}/ not said after {tries} times {key}")
 
+    def choose(self, label, value, keys, said=""):
+        """Sets the combo box `label` to `value` unless `said` (what the
+        window said when it opened) already has it: Tab to the box, its list
+        opened, which is said entry by entry, `keys` until `value` is said,
+        then Return on the entry."""
+        if re.search(f"{label}: {value}", said):
+            return
+        self.press_until("Tab", label)
+        self.press("alt+Down")
+        self.wait_for("Liste", timeout=3)
+        for key in keys:
+            for _ in range(5):
+                self.press(key)
+                try:
+                    self.wait_for(value, timeout=1.5)
+                    self.press("Return")
+                    self.settle(quiet=0.3)
+                    return
+                except SpeechTimeout:
+                    pass
+        raise SpeechTimeout(f"{label} never said {value}")
+
     def settle(self, quiet=1.0, timeout=15.0, since=None):
         """Waits until nothing new has been said for `quiet` seconds and
         returns what was said after `since` (default: the last key)."""

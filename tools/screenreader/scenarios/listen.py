@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A war listened to: a new game (Zügig), attacks on every neighbour that
-can be taken, then the clock at a pace (STRATAGON_SR_PACE, "4×" by
-default) for STRATAGON_SR_LISTEN seconds without a key, so that nothing the
-player does cuts the news short. latency.py then lays the program's log of
+"""A war listened to: a new game (Zügig, the opponents at STRATAGON_SR_STRENGTH,
+"Sehr Leicht" by default, so that the game outlasts the listening), attacks
+on every neighbour that can be taken, then the clock at a pace
+(STRATAGON_SR_PACE, "4×" by default) for STRATAGON_SR_LISTEN seconds without
+a key, so that nothing the player does cuts the news short. latency.py then lays the program's log of
 ticks beside the transcript:
 
   tools/screenreader/run-orca --out listen.txt tools/screenreader/scenarios/listen.py
@@ -16,18 +17,14 @@ from driver import Player, SpeechTimeout
 
 PACE = os.environ.get("STRATAGON_SR_PACE", "4×")
 LISTEN = float(os.environ.get("STRATAGON_SR_LISTEN", "60"))
+STRENGTH = os.environ.get("STRATAGON_SR_STRENGTH", "Sehr Leicht")
 
 p = Player()
 p.wait_for("Spiel starten", timeout=30, since=0)
 p.press("Return")
 said = p.wait_for("Karte: ", timeout=10).text
-if "Zügig" not in said:
-    p.press_until("Tab", "Regeln")
-    p.press("alt+Down")
-    p.wait_for("Liste", timeout=3)
-    p.press_until("Down", "Zügig", tries=3, timeout=1.5)
-    p.press("Return")
-    p.settle(quiet=0.3)
+p.choose("Regeln", "Zügig", ["Down", "Up"], said)
+p.choose("Stärke der Gegner", STRENGTH, ["Up", "Down"], said)
 p.press_until("Tab", "Starten")
 p.settle(quiet=0.3)
 p.press("Return")

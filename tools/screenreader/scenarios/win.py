@@ -49,29 +49,8 @@ def heard_out(u):
     p.settle(quiet=0.1, timeout=15, since=u.start - 0.001)
 
 
-def choose(label, value, keys):
-    """The combo box `label` set to `value`: its list opened, which is said
-    entry by entry, then Return on the entry."""
-    if re.search(f"{label}: {value}", said):
-        return
-    p.press_until("Tab", label)
-    p.press("alt+Down")
-    p.wait_for("Liste", timeout=3)
-    for key in keys:
-        for _ in range(5):
-            p.press(key)
-            try:
-                p.wait_for(value, timeout=1.5)
-                p.press("Return")
-                p.settle(quiet=0.3)
-                return
-            except SpeechTimeout:
-                pass
-    sys.exit(f"{label} never said {value}")
-
-
-choose("Regeln", "Zügig", ["Down", "Up"])
-choose("Stärke der Gegner", "Sehr Leicht", ["Up"])
+p.choose("Regeln", "Zügig", ["Down", "Up"], said)
+p.choose("Stärke der Gegner", "Sehr Leicht", ["Up"], said)
 if "Aktive Gegner: 1." not in said:
     sys.exit("not one opponent")
 p.press_until("Tab", "Starten")
