@@ -82,7 +82,8 @@ void Announcer::announceTick(const WorldState& world, const TickReport& report, 
         for (const NewsItem& item : tickNews(world, report, news_.level()))
             items << gametext::render(item.text);
         if (!items.isEmpty() || report.outcome != GameOutcome::Running)
-            qCInfo(announceLog).noquote() << "tick" << QDateTime::currentMSecsSinceEpoch() << world.tickCount
+            qCInfo(announceLog).noquote() << (report.outcome == GameOutcome::Running ? "tick" : "end")
+                                          << QDateTime::currentMSecsSinceEpoch() << world.tickCount
                                           << items.join(QStringLiteral(" | "));
     }
     Text sentence = news_.tick(world, report);

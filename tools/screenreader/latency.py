@@ -5,9 +5,10 @@
   tools/screenreader/latency.py TRANSCRIPT [PROGRAM_LOG] [--from S] [--to S]
 
 The program's log (run-orca keeps it as TRANSCRIPT's name with
-.program.log) has a line for each tick that brought news, with the tick's
-time in epoch milliseconds and the items of the news, and one for each
-announcement shown. For every tick this finds the first utterance that
+.program.log) has a line for each tick that brought news ("tick", or "end"
+for the tick that ended the game), with the tick's time in epoch
+milliseconds and the items of the news, and one for each announcement
+shown. For every tick this finds the first utterance that
 says one of its items, or for the end of the game the end's message, and
 gives the time from the tick to the start of that utterance (news of one
 kind is said together, so an item counts as said when all its words are). Then it counts
@@ -51,10 +52,11 @@ def read_log(path):
     ticks = []
     with open(path, encoding="utf-8", errors="replace") as f:
         for line in f:
-            m = re.match(r"stratagon\.announce: tick (\d+) (\d+) ?(.*)$", line.rstrip("\n"))
+            m = re.match(r"stratagon\.announce: (tick|end) (\d+) (\d+) ?(.*)$", line.rstrip("\n"))
             if m:
-                items = [i.strip() for i in m.group(3).split(" | ") if i.strip()]
-                ticks.append((int(m.group(1)) / 1000.0, items))
+                # The end's message says it all: the end's own news is not said.
+                items = [] if m.group(1) == "end" else [i.strip() for i in m.group(4).split(" | ") if i.strip()]
+                ticks.append((int(m.group(2)) / 1000.0, items))
     return ticks
 
 
