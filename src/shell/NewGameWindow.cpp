@@ -148,6 +148,12 @@ NewGameWindow::NewGameWindow(NewGameSetup setup, QWidget* menu)
     QLabel* clockCaption = label(this, QString(), QRect(8, ChoicesTop + 2 * RowStep, 125, 22));
     clock_ = choice(this, "clockChoice", ChoicesTop + 2 * RowStep, 9,
                     SettingsWindow::yearPositionOf(shown.monthInterval));
+    // Each caption names what its button changes; a screen reader then
+    // says it with the button and no longer reads the captions alone,
+    // without their values, when the window opens.
+    mapCaption->setBuddy(mapChangeButton);
+    sideCaption->setBuddy(sideChangeButton_);
+    opponentCaption->setBuddy(opponentChangeButton_);
     rulesCaption->setBuddy(rules_);
     strengthCaption->setBuddy(strength_);
     clockCaption->setBuddy(clock_);
