@@ -80,7 +80,7 @@ void Announcer::announceTick(const WorldState& world, const TickReport& report, 
     if (announceLog().isInfoEnabled()) {
         QStringList items;
         for (const NewsItem& item : tickNews(world, report, news_.level()))
-            items << gametext::render(item.text);
+            items << gametext::render(joinNews({item}));
         if (!items.isEmpty() || report.outcome != GameOutcome::Running)
             qCInfo(announceLog).noquote() << (report.outcome == GameOutcome::Running ? "tick" : "end")
                                           << QDateTime::currentMSecsSinceEpoch() << world.tickCount

@@ -65,10 +65,8 @@ std::vector<NewsItem> tickNews(const WorldState& w, const TickReport& report, An
     const int player = w.side[0];
     int promotions = 0;
     const auto add = [&](NewsWeight weight, NewsKind kind, TextArg who, TextArg where) {
-        if (weight == NewsWeight::Other && level != AnnounceLevel::All)
-            return;
-        Text text = newsText(kind, who, {where}, 1);
-        items.push_back({weight, kind, std::move(who), std::move(where), 1, std::move(text)});
+        if (weight != NewsWeight::Other || level == AnnounceLevel::All)
+            items.push_back({weight, kind, std::move(who), std::move(where), 1});
     };
     for (const Happening& h : report.happenings) {
         const BattleNews& b = h.battle;
@@ -102,8 +100,7 @@ std::vector<NewsItem> tickNews(const WorldState& w, const TickReport& report, An
         }
     }
     if (promotions > 0 && level == AnnounceLevel::All)
-        items.push_back({NewsWeight::Other, NewsKind::Promotions, {}, {}, promotions,
-                         newsText(NewsKind::Promotions, {}, {}, promotions)});
+        items.push_back({NewsWeight::Other, NewsKind::Promotions, {}, {}, promotions});
     return items;
 }
 

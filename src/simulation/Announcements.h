@@ -30,7 +30,6 @@ struct NewsItem {
     TextArg who;    // the attacker, the conqueror or the side beaten
     TextArg where;  // the country
     int count = 1;  // promotions
-    Text text;      // said alone
 };
 
 // The news of a tick, in the order it is said: the attacks on the player

@@ -131,7 +131,7 @@ struct Members<Battle> {
 // Every field of the world a running game uses, one line each, with the
 // range of its numbers. A field added later is one more line here, marked
 // Optional (older files lack it and read as its default), plus its relation
-// to other fields in inconsistency() below when it has one. mapFileName is
+// to other fields in savedWorldFault() below when it has one. mapFileName is
 // not saved: it is where the map lies when the save is read.
 #define W(name, ...) FIELD(WorldState, name __VA_OPT__(, ) __VA_ARGS__)
 template <>

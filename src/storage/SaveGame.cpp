@@ -7,14 +7,9 @@
 #include "storage/SaveFields.h"
 #include "storage/SaveTrail.h"
 
-#include "simulation/Character.h"
-#include "simulation/Guide.h"
-#include "simulation/Pace.h"
 #include "session/FileText.h"
 #include "storage/AtomicFile.h"
 #include "world/MapLoader.h"
-#include "world/Rules.h"
-#include "world/Settings.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -25,12 +20,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
-#include <array>
-#include <cerrno>
 #include <cmath>
-#include <limits>
 #include <memory>
-#include <span>
 #include <vector>
 
 namespace stratagon {
@@ -50,11 +41,6 @@ namespace {
 #endif
 
 using namespace json;
-
-}  // namespace
-
-
-namespace {
 
 QString inconsistency(const WorldState& w, const ViewState& view)
 {
@@ -253,7 +239,8 @@ SaveReadResult readSaveFile(const QString& path, WorldState& world, const Bitmap
         *view = shown;
     // An older format is upgraded once: the file is written back in the
     // current one. Should that fail, the game is loaded all the same and the
-    // next load upgrades again.
+    // next load upgrades again. Older formats predate the trail: there is
+    // none to write back (a format after this one must carry it over).
     if (result.ok && result.upgraded)
         writeSaveFile(path, saveDocument(world, result.name, result.savedAt, result.bitmapSha256, shown));
     return result;
