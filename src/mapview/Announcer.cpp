@@ -89,14 +89,16 @@ void Announcer::announceTick(const WorldState& world, const TickReport& report, 
     Text sentence = news_.tick(world, report);
     if (pausedByIt) {
         Text paused = pausedOnAttackText();
-        sentence = sentence.empty() ? std::move(paused)
-                                    : Text{MessagesContext, "%1", {TextArg::joined({std::move(sentence), paused}, " ")}};
-        news_.spoke();
+        sentence = sentence.empty() ? std::move(paused) : sentences({std::move(sentence), paused});
     }
-    if (sentence.empty())
-        return;
-    const QString said = gametext::render(sentence);
+    if (!sentence.empty())
+        sayNews(world, gametext::render(sentence));
+}
+
+void Announcer::sayNews(const WorldState& world, const QString& said)
+{
     announce(said);
+    news_.spoke();
     news_.saying(ticksToSay(world, static_cast<int>(said.size())));
 }
 
@@ -132,10 +134,7 @@ void Announcer::announceNewMessages(const WorldState& world)
     QStringList lines;
     for (std::size_t i = count - std::min(fresh, count); i < count; ++i)
         lines << gametext::render(world.events[i].text);
-    const QString said = lines.join(QStringLiteral(" "));
-    announce(said);
-    news_.spoke();
-    news_.saying(ticksToSay(world, static_cast<int>(said.size())));
+    sayNews(world, lines.join(QStringLiteral(" ")));
 }
 
 QAccessibleInterface* announcerInterface(const QString& className, QObject* object)

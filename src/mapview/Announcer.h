@@ -53,6 +53,8 @@ public:
 private:
     // The messages now in the log count as heard.
     void takeNoteOfMessages(const WorldState& world);
+    // Says `said` and holds the next news until it has been said.
+    void sayNews(const WorldState& world, const QString& said);
 
     QFrame* notice_ = nullptr;
     QLabel* label_ = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Dialogs.h"
 
+#include "platform/WindowStyle.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -33,10 +35,8 @@ void germanButtons(QMessageBox& box)
 // question in a corner of the screen.
 int shownOver(QDialog& box, QWidget* parent)
 {
-    if (parent) {
-        box.adjustSize();
-        box.move(parent->geometry().center() - box.rect().center());
-    }
+    if (parent)
+        centreOver(box, parent);
     return box.exec();
 }
 

@@ -64,34 +64,32 @@ std::vector<NewsItem> tickNews(const WorldState& w, const TickReport& report, An
         return items;
     const int player = w.side[0];
     int promotions = 0;
-    const auto add = [&](NewsWeight weight, NewsKind kind, TextArg who, TextArg where) {
+    // Names are looked up only for what is said: `who` 0 for no side.
+    const auto add = [&](NewsWeight weight, NewsKind kind, int who, int where) {
         if (weight != NewsWeight::Other || level == AnnounceLevel::All)
-            items.push_back({weight, kind, std::move(who), std::move(where), 1});
+            items.push_back({weight, kind, who ? nameOf(w, who) : TextArg{}, nameOf(w, where), 1});
     };
     for (const Happening& h : report.happenings) {
         const BattleNews& b = h.battle;
-        const TextArg attacker = nameOf(w, b.attacker);
-        const TextArg country = nameOf(w, b.country);
         switch (h.kind) {
         case Happening::Kind::BattleOpened:
             if (b.defender == player && b.attacker != player)
-                add(NewsWeight::Urgent, NewsKind::AttackOnYou, attacker, country);
+                add(NewsWeight::Urgent, NewsKind::AttackOnYou, b.attacker, b.country);
             break;
         case Happening::Kind::BattleEnded:
             if (b.attacker == player && b.winner == player)
-                add(NewsWeight::Own, NewsKind::Conquered, {}, country);
+                add(NewsWeight::Own, NewsKind::Conquered, 0, b.country);
             else if (b.attacker == player)
-                add(NewsWeight::Own, NewsKind::Failed, {}, country);
+                add(NewsWeight::Own, NewsKind::Failed, 0, b.country);
             else if (b.defender == player && b.winner == player)
-                add(NewsWeight::Own, NewsKind::Held, {}, country);
+                add(NewsWeight::Own, NewsKind::Held, 0, b.country);
             else if (b.defender == player)
-                add(NewsWeight::Urgent, NewsKind::Lost, attacker, country);
+                add(NewsWeight::Urgent, NewsKind::Lost, b.attacker, b.country);
             else if (b.winner == b.attacker)
-                add(NewsWeight::Other, NewsKind::OtherConquest, attacker, country);
+                add(NewsWeight::Other, NewsKind::OtherConquest, b.attacker, b.country);
             break;
         case Happening::Kind::SideBeaten:
-            add(NewsWeight::Own, h.beaten.by == player ? NewsKind::YouBeat : NewsKind::Beaten, {},
-                nameOf(w, h.beaten.side));
+            add(NewsWeight::Own, h.beaten.by == player ? NewsKind::YouBeat : NewsKind::Beaten, 0, h.beaten.side);
             break;
         case Happening::Kind::Promotion:
             if (h.promotion.side == player && rankLevel(h.promotion.epBefore) != rankLevel(h.promotion.epAfter))
@@ -173,7 +171,7 @@ Text joinNews(std::vector<NewsItem> items)
         return {};
     if (parts.size() == 1)
         return parts.front();
-    return {MessagesContext, "%1", {TextArg::joined(std::move(parts), " ")}};
+    return sentences(std::move(parts));
 }
 
 Text NewsQueue::tick(const WorldState& world, const TickReport& report)

@@ -98,7 +98,7 @@ Text situationText(const WorldState& w, bool clockRunning)
         parts.push_back(message(QT_TRANSLATE_NOOP("GameMessages", "Tempo %1, Spiel läuft."), {pace}));
     else
         parts.push_back(message(QT_TRANSLATE_NOOP("GameMessages", "Tempo %1, Spiel pausiert."), {pace}));
-    return {MessagesContext, "%1", {TextArg::joined(std::move(parts), " ")}};
+    return sentences(std::move(parts));
 }
 
 Text chartText(const WorldState& w)
@@ -124,7 +124,7 @@ Text chartText(const WorldState& w)
                                 {nameOf(w, overtaker), TextArg::month(when->month), TextArg::num(when->year)}));
     else
         parts.push_back(message(QT_TRANSLATE_NOOP("GameMessages", "Kein Gegner hat dich überholt.")));
-    return {MessagesContext, "%1", {TextArg::joined(std::move(parts), " ")}};
+    return sentences(std::move(parts));
 }
 
 }  // namespace stratagon

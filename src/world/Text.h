@@ -92,6 +92,12 @@ constexpr const char* MapErrorsContext = "MapErrors";
 // The settings file and the save files.
 constexpr const char* FileErrorsContext = "FileErrors";
 
+// Sentences said one after another, as one text.
+inline Text sentences(std::vector<Text> parts)
+{
+    return {MessagesContext, "%1", {TextArg::joined(std::move(parts), " ")}};
+}
+
 // The German text with its placeholders filled as the game showed them before
 // any translation: what the rules' tests and the soak print.
 std::string germanText(const Text& text);
