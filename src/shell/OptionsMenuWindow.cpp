@@ -92,8 +92,7 @@ OptionsMenuWindow::OptionsMenuWindow(GameSession& session, Dialogs& dialogs,
 
     followLanguage(this, [=, this] {
         setWindowTitle(tr("Optionsmenü "));
-        description_ = tr("Starte ein neues Spiel, lade oder speichere eines, stell das Spiel ein oder beende es.");
-        setAccessibleDescription(notice_.isEmpty() ? description_ : noticeText_ + QStringLiteral(". ") + description_);
+        describe();
         settings->setText(tr("Optionen"));
         abortButton_->setText(tr("Spiel abbrechen"));
         credits->setText(tr("Credits"));
@@ -141,11 +140,19 @@ void OptionsMenuWindow::showNotice(const QString& text)
     notice_ = footer_->fontMetrics().elidedText(text, Qt::ElideMiddle, footer_->width());
     footer_->setText(notice_);
     footer_->setToolTip(text);
+    describe();
+}
+
+void OptionsMenuWindow::describe()
+{
     // Heard as well: the footer changes where the player's focus is not.
     // The menu says its description when it has the keys again after the
-    // window that saved, so the notice goes first in it.
-    noticeText_ = text;
-    setAccessibleDescription(text + QStringLiteral(". ") + description_);
+    // window that saved, so the notice (whole, as in the footer's tooltip)
+    // goes first in it.
+    const QString description =
+        tr("Starte ein neues Spiel, lade oder speichere eines, stell das Spiel ein oder beende es.");
+    const QString notice = footer_->toolTip();
+    setAccessibleDescription(notice.isEmpty() ? description : notice + QStringLiteral(". ") + description);
 }
 
 QString OptionsMenuWindow::notice() const { return notice_; }

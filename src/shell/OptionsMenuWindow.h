@@ -62,6 +62,8 @@ protected:
 
 private:
     void showStateTexts();
+    // The menu's accessible description, the last notice first.
+    void describe();
     void startClicked();
     void abortClicked();
 
@@ -74,10 +76,7 @@ private:
     QPushButton* abortButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QLabel* footer_ = nullptr;
-    QString notice_;
-    // The notice in full, said first by the menu's description, and that description.
-    QString noticeText_;
-    QString description_;
+    QString notice_;  // as the footer shows it; whole in its tooltip
     QTimer* focusTimer_ = nullptr;
     bool closingHandled_ = false;
 };
