@@ -69,19 +69,6 @@ QString turningText(const WorldState& w, const TurningPoint& t)
     return text + newsOf(w, t);
 }
 
-int64_t resumeTick(const GameSession& session, int month)
-{
-    const GameTrail& trail = session.trail();
-    const std::vector<MonthSample>& months = session.world().records.months;
-    if (!trail.kept() || month < 0 || std::size_t(month) >= months.size())
-        return -1;
-    const MonthSample& at = months[std::size_t(month)];
-    if (ticksUntil(*trail.origin, at.year, at.month) < 0)
-        return -1;  // before the trail's start
-    const MonthSample& from = months[std::size_t(std::max(month - 3, 0))];
-    return std::clamp<int64_t>(ticksUntil(*trail.origin, from.year, from.month), 0, trail.ticks);
-}
-
 TurningPanel::TurningPanel(GameSession& session, RecordsChart& chart, QWidget* parent)
     : QWidget(parent), session_(session), points_(turningPoints(session.world()))
 {
@@ -111,7 +98,7 @@ TurningPanel::TurningPanel(GameSession& session, RecordsChart& chart, QWidget* p
         sentence->setObjectName(QStringLiteral("turningPoint%1").arg(k));
         auto* again = new QPushButton(this);
         again->setObjectName(QStringLiteral("playAgain%1").arg(k));
-        addRow(int(k), sentence, again, resumeTick(session, int(points_[k].month)));
+        addRow(int(k), sentence, again, resumeTick(session.trail(), session.world().records, int(points_[k].month)));
         sentences_.push_back(sentence);
         again_.push_back(again);
         marks.push_back({int(points_[k].month), QString::number(k + 1)});
@@ -144,7 +131,7 @@ TurningPanel::TurningPanel(GameSession& session, RecordsChart& chart, QWidget* p
 void TurningPanel::showPicked(int month)
 {
     pickedMonth_ = month;
-    const int64_t tick = resumeTick(session_, month);
+    const int64_t tick = resumeTick(session_.trail(), session_.world().records, month);
     pickedAgain_->setProperty("tick", qint64(tick));
     pickedAgain_->setEnabled(tick >= 0);
     retranslate();
@@ -167,7 +154,7 @@ void TurningPanel::retranslate()
         picked_->setText(tr("Dieses Spiel lässt sich nicht noch einmal spielen."));
     } else if (month >= 0 && std::size_t(month) < months.size()) {
         const MonthSample& m = months[std::size_t(month)];
-        picked_->setText(resumeTick(session_, month) >= 0
+        picked_->setText(resumeTick(session_.trail(), session_.world().records, month) >= 0
                              ? tr("Gewählt : %1").arg(gametext::date(m.month, m.year))
                              : tr("%1 liegt vor dem Beginn des Spielverlaufs, den das Spiel kennt.")
                                    .arg(gametext::date(m.month, m.year)));

@@ -16,11 +16,6 @@ namespace stratagon {
 // One sentence for a turning point: "März 2012: Ägypten überholt dich, …".
 QString turningText(const WorldState& world, const TurningPoint& point);
 
-// The tick of the game's trail at which "Noch einmal ab hier" resumes for
-// month `month` of the records: three months before it, never before the
-// trail's start; -1 when the game keeps no trail there.
-int64_t resumeTick(const GameSession& session, int month);
-
 // Under the Spielbilanz's chart: the game's turning points, numbered as
 // their marks on the chart, each with "Noch einmal ab hier", and the same
 // for a month picked on the chart. Asks; the program resumes.

@@ -92,6 +92,18 @@ int64_t ticksUntil(const WorldState& origin, int year, int month)
     return months * 4 - origin.tickCount;
 }
 
+int64_t resumeTick(const GameTrail& trail, const GameRecords& records, int month)
+{
+    const std::vector<MonthSample>& months = records.months;
+    if (!trail.kept() || month < 0 || std::size_t(month) >= months.size())
+        return -1;
+    const MonthSample& at = months[std::size_t(month)];
+    if (ticksUntil(*trail.origin, at.year, at.month) < 0)
+        return -1;  // before the trail's start
+    const MonthSample& from = months[std::size_t(std::max(month - 3, 0))];
+    return std::clamp<int64_t>(ticksUntil(*trail.origin, from.year, from.month), 0, trail.ticks);
+}
+
 GameDate dateAfter(const WorldState& origin, int64_t ticks)
 {
     const int64_t months = (origin.tickCount + std::max<int64_t>(ticks, 0)) / 4;

@@ -96,6 +96,11 @@ int64_t ticksUntil(const WorldState& origin, int year, int month);
 // The month a game stands in after `ticks` ticks from `origin`.
 GameDate dateAfter(const WorldState& origin, int64_t ticks);
 
+// The tick of the trail at which "Noch einmal ab hier" resumes for month
+// `month` of the records: three months before it, never before the
+// trail's start; -1 when the game keeps no trail there.
+int64_t resumeTick(const GameTrail& trail, const GameRecords& records, int month);
+
 // The game after `tick` ticks of the trail as a new game: its world, and a
 // trail that keeps the start and the orders before that tick, noting the
 // month it branched at. Empty when the tick lies outside the trail or the
