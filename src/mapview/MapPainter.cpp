@@ -53,7 +53,7 @@ void MapPainter::showChanges()
         view_->pictureChanged();
 }
 
-void MapPainter::repaint()
+void MapPainter::paintHolders()
 {
     if (surface_.isNull())
         return;
@@ -61,6 +61,13 @@ void MapPainter::repaint()
     ensureAreas();
     for (const CountryPaint& paint : mapPaints(world_, scheme_))
         surface_.paintCountry(paint.x, paint.y, paint.style);
+}
+
+void MapPainter::repaint()
+{
+    if (surface_.isNull())
+        return;
+    paintHolders();
     if (!monthName(world_.month).empty())
         drawDate(gametext::date(world_.month, world_.year).toStdString());
     showChanges();

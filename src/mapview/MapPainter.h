@@ -35,6 +35,9 @@ public:
     // Paints the map afresh from the world (holders, date) and shows it, as
     // a tick does without running one: after loading, or a new colour scheme.
     void repaint();
+    // Every country in its holder's colours on a clean picture, nothing
+    // more and not yet shown.
+    void paintHolders();
     // The mark of every country fought over.
     void markBattles();
     // Shows what was painted since.

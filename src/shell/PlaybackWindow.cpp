@@ -21,13 +21,11 @@ namespace stratagon {
 PlaybackWindow::PlaybackWindow(const GameSession& session, ColourScheme colours, QWidget* parent)
     : DialogWindow(parent, Qt::NonModal), trail_(session.trail()),
       finished_(std::make_unique<WorldState>(session.world())), replay_(std::make_unique<Replay>(trail_)),
-      colours_(colours)
+      painter_(replay_->world(), colours)
 {
     setObjectName(QStringLiteral("playbackWindow"));
     useDarkGreenBackground(*this);
-    surface_.load(mapPictureFor(qs(finished_->mapFileName)));
-    if (!surface_.isNull())
-        surface_.buildAreas(seedPoints<QPoint>(*finished_));
+    painter_.surface().load(mapPictureFor(qs(finished_->mapFileName)));
 
     map_ = new QLabel(this);
     map_->setObjectName(QStringLiteral("playbackMap"));
@@ -99,7 +97,7 @@ void PlaybackWindow::resizeEvent(QResizeEvent* event)
 {
     DialogWindow::resizeEvent(event);
     // The picture fills the room it now has.
-    showState();
+    showPicture();
 }
 
 PlaybackWindow::~PlaybackWindow() = default;
@@ -134,14 +132,8 @@ bool PlaybackWindow::step()
 void PlaybackWindow::showState()
 {
     const WorldState& w = replay_->world();
-    if (!surface_.isNull()) {
-        surface_.clear();
-        for (const CountryPaint& paint : mapPaints(w, colours_))
-            surface_.paintCountry(paint.x, paint.y, paint.style);
-        const QSize room = map_->contentsRect().size().expandedTo(QSize(320, 240));
-        map_->setPixmap(QPixmap::fromImage(surface_.surface()).scaled(room, Qt::KeepAspectRatio,
-                                                                       Qt::SmoothTransformation));
-    }
+    painter_.paintHolders();
+    showPicture();
     const std::vector<MonthSample>& months = finished_->records.months;
     if (!months.empty()) {
         const int64_t index = (int64_t{w.year} * 12 + w.month) - (int64_t{months.front().year} * 12 +
@@ -149,6 +141,15 @@ void PlaybackWindow::showState()
         chart_->setPlayedMonth(int(std::clamp<int64_t>(index, 0, int64_t(months.size()) - 1)));
     }
     retranslate();
+}
+
+void PlaybackWindow::showPicture()
+{
+    if (painter_.surface().isNull())
+        return;
+    const QSize room = map_->contentsRect().size().expandedTo(QSize(320, 240));
+    map_->setPixmap(QPixmap::fromImage(painter_.surface().surface())
+                        .scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void PlaybackWindow::retranslate()

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "mapview/MapSurface.h"
+#include "mapview/MapPainter.h"
 #include "platform/DialogWindow.h"
 #include "simulation/Trail.h"
 #include "world/Palette.h"
@@ -47,13 +47,14 @@ protected:
 
 private:
     void showState();
+    // The painted map scaled into the room the window gives it.
+    void showPicture();
     void retranslate();
 
     GameTrail trail_;  // a copy: the game may go on or be replaced
     std::unique_ptr<WorldState> finished_;
     std::unique_ptr<Replay> replay_;
-    ColourScheme colours_;
-    MapSurface surface_;
+    MapPainter painter_;  // paints the replayed world
     QLabel* map_ = nullptr;
     QLabel* date_ = nullptr;
     RecordsChart* chart_ = nullptr;
