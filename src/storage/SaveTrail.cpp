@@ -6,63 +6,79 @@
 
 #include <QCoreApplication>
 #include <QJsonArray>
-#include <cmath>
+#include <span>
 
 namespace stratagon {
 
 namespace {
 
-// Whole numbers stay exact in a JSON number up to 2^53.
-constexpr double Exact = 9007199254740992.0;
-
 QString seedText(uint64_t seed) { return QStringLiteral("%1").arg(seed, 16, 16, QLatin1Char('0')); }
 
-bool whole(const QJsonValue& v, double low, double high, double& out)
+// A whole number in `range`, read as the save's fields are; the trail says
+// what was wrong in its own words.
+template <typename I>
+bool number(const QJsonValue& v, json::Range range, I& out)
 {
-    if (!v.isDouble())
-        return false;
-    out = v.toDouble();
-    return out == std::trunc(out) && out >= low && out <= high;
+    json::Context unused;
+    return json::decode(v, out, range, unused);
 }
 
 QString fault(const char* what) { return QCoreApplication::translate("FileErrors", what); }
 
+// The values an order keeps after its ticks and kind, in the file's order,
+// with what each may be; a recruit keeps his name instead.
+struct OrderValue {
+    int16_t Order::*member;
+    json::Range range;
+};
+constexpr json::Range Slot{0, 99};
+std::span<const OrderValue> valuesOf(OrderKind kind)
+{
+    static constexpr OrderValue setTask[] = {{&Order::slot, Slot}, {&Order::task, {0, 2}}};
+    static constexpr OrderValue attack[] = {{&Order::slot, Slot}, {&Order::target, {1, 100}}};
+    static constexpr OrderValue dismiss[] = {{&Order::slot, Slot}};
+    static constexpr OrderValue pace[] = {{&Order::task, {0, 9}}};
+    static constexpr OrderValue settings[] = {{&Order::target, {0, 32767}}, {&Order::task, {0, 32767}}};
+    switch (kind) {
+    case OrderKind::Recruit:
+        break;
+    case OrderKind::SetTask:
+        return setTask;
+    case OrderKind::Attack:
+        return attack;
+    case OrderKind::Dismiss:
+        return dismiss;
+    case OrderKind::Pace:
+        return pace;
+    case OrderKind::Settings:
+        return settings;
+    }
+    return {};
+}
+
 // One order's values after its ticks and kind; false when they do not fit it.
 bool decodeOrder(const QJsonArray& a, int side, Order& order)
 {
-    const auto number = [&a](qsizetype i, double low, double high, int16_t& out) {
-        double v = 0;
-        if (!whole(a.at(i), low, high, v))
-            return false;
-        out = int16_t(v);
-        return true;
-    };
-    double kind = 0;
-    if (!whole(a.at(1), 0, OrderKindCount - 1, kind))
+    int kind = 0;
+    if (!number(a.at(1), {0, OrderKindCount - 1}, kind))
         return false;
     order = Order{};
-    order.kind = OrderKind(int(kind));
+    order.kind = OrderKind(kind);
     order.side = int16_t(side);
-    switch (order.kind) {
-    case OrderKind::Recruit: {
+    if (order.kind == OrderKind::Recruit) {
         const QString name = a.at(2).toString();
         if (a.size() != 3 || !a.at(2).isString() || name.isEmpty() || name.size() > qsizetype(MaxMapTextLength))
             return false;
         order.name = name.toStdString();
         return true;
     }
-    case OrderKind::SetTask:
-        return a.size() == 4 && number(2, 0, 99, order.slot) && number(3, 0, 2, order.task);
-    case OrderKind::Attack:
-        return a.size() == 4 && number(2, 0, 99, order.slot) && number(3, 1, 100, order.target);
-    case OrderKind::Dismiss:
-        return a.size() == 3 && number(2, 0, 99, order.slot);
-    case OrderKind::Pace:
-        return a.size() == 3 && number(2, 0, 9, order.task);
-    case OrderKind::Settings:
-        return a.size() == 4 && number(2, 0, 32767, order.target) && number(3, 0, 32767, order.task);
-    }
-    return false;
+    const std::span<const OrderValue> values = valuesOf(order.kind);
+    if (a.size() != qsizetype(2 + values.size()))
+        return false;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        if (!number(a.at(qsizetype(2 + i)), values[i].range, order.*values[i].member))
+            return false;
+    return true;
 }
 
 }  // namespace
@@ -75,26 +91,10 @@ QJsonObject encodeTrail(const GameTrail& trail)
         const Order& o = timed.order;
         QJsonArray a{double(timed.tick - last), int(o.kind)};
         last = timed.tick;
-        switch (o.kind) {
-        case OrderKind::Recruit:
+        if (o.kind == OrderKind::Recruit)
             a.append(QString::fromStdString(o.name));
-            break;
-        case OrderKind::SetTask:
-            a.append(o.slot), a.append(o.task);
-            break;
-        case OrderKind::Attack:
-            a.append(o.slot), a.append(o.target);
-            break;
-        case OrderKind::Dismiss:
-            a.append(o.slot);
-            break;
-        case OrderKind::Pace:
-            a.append(o.task);
-            break;
-        case OrderKind::Settings:
-            a.append(o.target), a.append(o.task);
-            break;
-        }
+        for (const OrderValue& value : valuesOf(o.kind))
+            a.append(o.*value.member);
         orders.append(a);
     }
     QJsonObject object{{QStringLiteral("seed"), seedText(trail.seed)},
@@ -110,22 +110,21 @@ QJsonObject encodeTrail(const GameTrail& trail)
 QString decodeTrail(const QJsonObject& object, int side, int64_t mostTicks, GameTrail& trail)
 {
     const QString seed = object.value(QStringLiteral("seed")).toString();
-    bool ok = seed.size() == 16;
+    bool ok = false;
     const uint64_t seedValue = seed.toULongLong(&ok, 16);
     if (seed.size() != 16 || !ok)
         return fault(QT_TRANSLATE_NOOP("FileErrors", "der Startwert fehlt oder ist ungültig"));
-    double originDraws = 0, draws = 0, ticks = 0;
-    if (!whole(object.value(QStringLiteral("originDraws")), 0, Exact, originDraws) ||
-        !whole(object.value(QStringLiteral("draws")), originDraws, Exact, draws) ||
-        !whole(object.value(QStringLiteral("ticks")), 0, double(mostTicks), ticks))
+    int64_t originDraws = 0, draws = 0, ticks = 0;
+    if (!number(object.value(QStringLiteral("originDraws")), {0}, originDraws) ||
+        !number(object.value(QStringLiteral("draws")), {originDraws}, draws) ||
+        !number(object.value(QStringLiteral("ticks")), {0, mostTicks}, ticks))
         return fault(QT_TRANSLATE_NOOP("FileErrors", "die Zahl der Ticks oder der Zufallszahlen ist ungültig"));
     GameDate branchedAt;
     if (const QJsonValue at = object.value(QStringLiteral("branchedAt")); !at.isUndefined()) {
-        double year = 0, month = 0;
-        if (!at.isArray() || at.toArray().size() != 2 || !whole(at.toArray().at(0), 1, 1'000'000, year) ||
-            !whole(at.toArray().at(1), 1, 12, month))
+        const QJsonArray date = at.toArray();
+        if (!at.isArray() || date.size() != 2 || !number(date.at(0), {1, json::LastYear}, branchedAt.year) ||
+            !number(date.at(1), {1, 12}, branchedAt.month))
             return fault(QT_TRANSLATE_NOOP("FileErrors", "der Monat der Abzweigung ist ungültig"));
-        branchedAt = {int32_t(year), int32_t(month)};
     }
     const QJsonValue list = object.value(QStringLiteral("orders"));
     if (!list.isArray())
@@ -135,18 +134,18 @@ QString decodeTrail(const QJsonObject& object, int side, int64_t mostTicks, Game
     int64_t tick = 0;
     for (const QJsonValue& entry : list.toArray()) {
         const QJsonArray a = entry.toArray();
-        double gap = 0;
+        int64_t gap = 0;
         Order order;
-        if (!entry.isArray() || a.size() < 3 || !whole(a.at(0), 0, ticks - double(tick), gap) ||
+        if (!entry.isArray() || a.size() < 3 || !number(a.at(0), {0, ticks - tick}, gap) ||
             !decodeOrder(a, side, order))
             return QCoreApplication::translate("FileErrors", "Befehl %1 ist ungültig").arg(orders.size() + 1);
-        tick += int64_t(gap);
+        tick += gap;
         orders.push_back({tick, std::move(order)});
     }
     trail.seed = seedValue;
     trail.originDraws = uint64_t(originDraws);
     trail.draws = uint64_t(draws);
-    trail.ticks = int64_t(ticks);
+    trail.ticks = ticks;
     trail.orders = std::move(orders);
     trail.branchedAt = branchedAt;
     return {};
