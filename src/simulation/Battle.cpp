@@ -45,13 +45,14 @@ void setStatus(WorldState& w, int side, int slot, GeneralStatus status)
         w.generalStatus[side][slot] = status;
 }
 
-void addEP(WorldState& w, int side, int slot, int32_t amount, TickReport& report)
+// No further than the rule set's ceiling; one already above it keeps his EP.
+void addEP(WorldState& w, const RuleTable& rules, int side, int slot, int32_t amount, TickReport& report)
 {
     if (!validGeneral(side, slot))
         return;
     const int32_t before = w.generalEP[side][slot];
     const int64_t sum = int64_t{before} + amount;
-    w.generalEP[side][slot] = static_cast<int32_t>(std::min<int64_t>(sum, std::numeric_limits<int32_t>::max()));
+    w.generalEP[side][slot] = static_cast<int32_t>(std::max<int64_t>(before, std::min<int64_t>(sum, rules.mostEP)));
     reportPromotion(w, side, slot, before, report);
 }
 
@@ -155,14 +156,12 @@ int64_t scoreStep(const RuleTable& rules, int16_t d, int32_t attackerEP, int32_t
     return divisor > 0 ? int64_t{d} * rules.stepScale / divisor : 0;
 }
 
-// The winner's reward: the rule set's EP, or its share by the loser's EP,
-// no further than the rule set's ceiling.
+// The winner's reward: the rule set's EP, or its share by the loser's EP.
 int32_t victoryEP(const RuleTable& rules, int32_t winnerEP, int32_t loserEP)
 {
-    const int32_t room = static_cast<int32_t>(std::clamp<int64_t>(int64_t{rules.mostEP} - winnerEP, 0, rules.winEP));
     if (!rules.winEPByLoser || loserEP >= winnerEP)
-        return room;
-    return std::min(room, static_cast<int32_t>(int64_t{rules.winEP} * std::max(loserEP, 0) / std::max(winnerEP, 1)));
+        return rules.winEP;
+    return static_cast<int32_t>(int64_t{rules.winEP} * std::max(loserEP, 0) / std::max(winnerEP, 1));
 }
 
 // A computer opponent who lost his home is out: whatever he holds goes to
@@ -275,9 +274,9 @@ void battleStep(WorldState& world, RandomSource& random, const RuleTable& rules,
         }
         report.happenings.push_back(Happening::ended(news));
         if (defenderWins)
-            addEP(w, defender, defenderGeneral, victoryEP(rules, defenderEP, attackerEP), report);
+            addEP(w, rules, defender, defenderGeneral, victoryEP(rules, defenderEP, attackerEP), report);
         else if (attackerWins)
-            addEP(w, attacker, attackerGeneral, victoryEP(rules, attackerEP, defenderEP), report);
+            addEP(w, rules, attacker, attackerGeneral, victoryEP(rules, attackerEP, defenderEP), report);
         removeBattle(w, k);
     }
     for (const auto& [side, by] : beaten)
